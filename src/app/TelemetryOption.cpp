@@ -1,0 +1,2 @@
+#include "app/TelemetryOption.h"
+void handleTelemetryOption(int, char *[]) {}

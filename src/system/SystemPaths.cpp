@@ -1,0 +1,64 @@
+#include "system/SystemPaths.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QString withSlash(const QString &path)
+{
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+QString &userBaseRef()
+{
+    static QString path = QStringLiteral("/usr/share/tolvane/");
+    return path;
+}
+
+QString &cupsPpdRef()
+{
+    static QString path = QStringLiteral("/etc/cups/ppd/");
+    return path;
+}
+
+QString &makerPpdRef()
+{
+    static QString path = QStringLiteral("/usr/share/tolvane/ppd9.1/");
+    return path;
+}
+
+} // namespace
+
+namespace SystemPaths {
+
+QString userBase() { return userBaseRef(); }
+void setUserBase(const QString &path) { userBaseRef() = withSlash(path); }
+
+QString cupsPpdDirectory() { return cupsPpdRef(); }
+void setCupsPpdDirectory(const QString &path) { cupsPpdRef() = withSlash(path); }
+
+QString makerPpdDirectory() { return makerPpdRef(); }
+void setMakerPpdDirectory(const QString &path) { makerPpdRef() = withSlash(path); }
+
+QString userName()
+{
+    const QString user = QString::fromLocal8Bit(qgetenv("USER"));
+    if (!user.isEmpty())
+        return user;
+    if (const passwd *pw = getpwuid(geteuid()))
+        return QString::fromLocal8Bit(pw->pw_name);
+    return QString();
+}
+
+QString perUserDirectory()
+{
+    return userBase() + userName() + QLatin1Char('/');
+}
+
+QString settingsFilePath()
+{
+    return perUserDirectory() + QStringLiteral("Settings");
+}
+
+} // namespace SystemPaths

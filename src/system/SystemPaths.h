@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The fixed folders of the system, kept in one place so that tests can point
+// them elsewhere. Every folder path ends with "/".
+namespace SystemPaths {
+
+// Base of the per-user folders: "/usr/share/tolvane/".
+QString userBase();
+void setUserBase(const QString &path);
+
+// Where CUPS keeps the installed queues' PPDs: "/etc/cups/ppd/".
+QString cupsPpdDirectory();
+void setCupsPpdDirectory(const QString &path);
+
+// The driver package's PPD folder: "/usr/share/tolvane/ppd9.1/".
+QString makerPpdDirectory();
+void setMakerPpdDirectory(const QString &path);
+
+// USER, or the account name from the password database when USER is unset
+// or empty, so that the path never collapses to the folder shared by all.
+QString userName();
+
+// userBase() + userName() + "/".
+QString perUserDirectory();
+
+// perUserDirectory() + "Settings".
+QString settingsFilePath();
+
+} // namespace SystemPaths

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+// Every message box of the program goes through here. Boxes are parentless
+// and modal. Tests install a handler that records the box and answers it, so
+// that no modal loop waits for a click.
+namespace MessageBoxes {
+
+using Handler = std::function<QMessageBox::StandardButton(
+    QMessageBox::Icon icon, const QString &title, const QString &text,
+    QMessageBox::StandardButtons buttons)>;
+
+// Runs a box and returns the button that closed it.
+QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &title, const QString &text,
+                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+inline QMessageBox::StandardButton information(const QString &title, const QString &text)
+{
+    return show(QMessageBox::Information, title, text);
+}
+
+inline QMessageBox::StandardButton warning(const QString &title, const QString &text)
+{
+    return show(QMessageBox::Warning, title, text);
+}
+
+inline QMessageBox::StandardButton critical(const QString &title, const QString &text)
+{
+    return show(QMessageBox::Critical, title, text);
+}
+
+// Replaces the real box; an empty handler restores it.
+void setHandler(Handler handler);
+
+} // namespace MessageBoxes
