@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cups/ppd.h>
+struct ppd_file_s;
+typedef struct ppd_file_s ppd_file_t;
 
 class tOptionModel;
 
