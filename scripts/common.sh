@@ -1,0 +1,49 @@
+# Shared by demo.sh and test.sh: packages, privileges and the build.
+
+ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+TEST_USER=${VELLUMARK_TEST_USER:-vmtest}
+
+BUILD_PACKAGES="cmake g++ make pkg-config python3 qtbase5-dev qttools5-dev qttools5-dev-tools
+libcups2-dev libssl-dev libbenchmark-dev cups-daemon cups-client cups-bsd openssl util-linux passwd"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_packages() {
+    local missing=()
+    for p in $*; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# The driver package creates this folder for every user's files.
+prepare_system() {
+    as_root mkdir -p /usr/share/tolvane
+    as_root chmod 1777 /usr/share/tolvane
+}
+
+# The program refuses root, so as root everything runs as an ordinary user.
+ensure_test_user() {
+    if ! id "$TEST_USER" >/dev/null 2>&1; then
+        useradd -m -s /bin/bash "$TEST_USER"
+    fi
+}
+
+build_tree() { # SOURCE BUILD
+    cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$2" -j "$(nproc)"
+}
+
+# Copies the source to a folder the test user can read, whatever the clone's
+# location and permissions.
+copy_source() { # DEST
+    rm -rf "$1"
+    mkdir -p "$1"
+    (cd "$ROOT_DIR" && tar --exclude='./build*' --exclude='./.git' -cf - .) | tar -xf - -C "$1"
+}

@@ -1,0 +1,65 @@
+#include "SandboxCups.h"
+
+#include <QProcess>
+
+namespace {
+
+QString script()
+{
+    return QStringLiteral(VM_TEST_SCRIPTS "/sandbox-cups.sh");
+}
+
+} // namespace
+
+SandboxCups::SandboxCups()
+    : stateDir(baseDir.path() + QStringLiteral("/cups"))
+{
+}
+
+SandboxCups::~SandboxCups()
+{
+    stop();
+}
+
+QString SandboxCups::dataFile(const QString &name)
+{
+    return QStringLiteral(VM_TEST_DATA "/") + name;
+}
+
+bool SandboxCups::start(const QList<QPair<QString, QString>> &queues)
+{
+    QStringList arguments{script(), QStringLiteral("start"), stateDir};
+    for (const auto &queue : queues)
+        arguments << dataFile(queue.first) << queue.second;
+    QProcess process;
+    process.start(QStringLiteral("bash"), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        lastError = QString::fromLocal8Bit(process.readAllStandardError());
+        running = true; // a half-started daemon still needs stopping
+        return false;
+    }
+    running = true;
+    const QStringList lines =
+        QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    serverAddress = lines.isEmpty() ? QString() : lines.last().trimmed();
+    qputenv("CUPS_SERVER", serverAddress.toLocal8Bit());
+    return !serverAddress.isEmpty();
+}
+
+void SandboxCups::stop()
+{
+    if (!running)
+        return;
+    running = false;
+    QProcess::execute(QStringLiteral("bash"), {script(), QStringLiteral("stop"), stateDir});
+}
+
+bool SandboxCups::run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return false;
+    lastError = QString::fromLocal8Bit(process.readAllStandardError());
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}

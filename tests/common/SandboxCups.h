@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A private cupsd on a loopback port with queues made from our fixture PPDs.
+// Starting it points this process (libcups, lpstat, lpoptions) at it through
+// CUPS_SERVER; stopping it ends the daemon.
+class SandboxCups
+{
+public:
+    SandboxCups();
+    ~SandboxCups();
+
+    // Queues as (fixture file name under tests/data, queue name), in order.
+    bool start(const QList<QPair<QString, QString>> &queues);
+    void stop();
+
+    QString server() const { return serverAddress; }
+    QString errorText() const { return lastError; }
+
+    // Runs a CUPS administration command against the sandbox.
+    bool run(const QString &program, const QStringList &arguments);
+
+    static QString dataFile(const QString &name);
+
+private:
+    QTemporaryDir baseDir;
+    QString stateDir;
+    QString serverAddress;
+    QString lastError;
+    bool running = false;
+};

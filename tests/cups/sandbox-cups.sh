@@ -1,0 +1,85 @@
+#!/bin/bash
+# A private cupsd on a free loopback port, with its own configuration in a
+# temporary folder, for the tests and the demo.
+#
+#   sandbox-cups.sh start DIR [PPD NAME]...   start it, add one queue per pair,
+#                                             print the CUPS_SERVER value
+#   sandbox-cups.sh stop DIR                  stop it and remove DIR
+set -euo pipefail
+
+cmd=${1:-}
+dir=${2:-}
+[ -n "$cmd" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR [PPD NAME]..." >&2; exit 2; }
+shift 2
+
+free_port() {
+    python3 - <<'PY'
+import socket
+s = socket.socket()
+s.bind(("127.0.0.1", 0))
+print(s.getsockname()[1])
+s.close()
+PY
+}
+
+case "$cmd" in
+start)
+    mkdir -p "$dir"/{conf,state,cache,spool,tmp,log,ppd}
+    dir=$(cd "$dir" && pwd)
+    port=$(free_port)
+    cat >"$dir/conf/cupsd.conf" <<CONF
+Listen 127.0.0.1:$port
+LogLevel warn
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+CONF
+    cat >"$dir/conf/cups-files.conf" <<CONF
+ServerRoot $dir/conf
+StateDir $dir/state
+CacheDir $dir/cache
+RequestRoot $dir/spool
+TempDir $dir/tmp
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+FileDevice Yes
+CONF
+    /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" \
+        >"$dir/log/cupsd.out" 2>&1 &
+    echo $! >"$dir/cupsd.pid"
+    echo "127.0.0.1:$port" >"$dir/server"
+    export CUPS_SERVER="127.0.0.1:$port"
+    for _ in $(seq 1 100); do
+        lpstat -r >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    lpstat -r >/dev/null 2>&1 || { cat "$dir/log/"* >&2; exit 1; }
+    while [ $# -ge 2 ]; do
+        lpadmin -p "$2" -E -v file:///dev/null -P "$1" 2>/dev/null || lpadmin -p "$2" -E -v file:///dev/null -P "$1"
+        shift 2
+    done
+    echo "$CUPS_SERVER"
+    ;;
+stop)
+    if [ -f "$dir/cupsd.pid" ]; then
+        pid=$(cat "$dir/cupsd.pid")
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$dir"
+    ;;
+*)
+    echo "unknown command: $cmd" >&2; exit 2 ;;
+esac
