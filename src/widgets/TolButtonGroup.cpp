@@ -1,0 +1,217 @@
+#include "widgets/TolButtonGroup.h"
+
+#include "widgets/ErrorMark.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace {
+
+const QSize buttonIconSize(50, 50);
+const char *const disabledTitleColour = "#9f9e9e";
+const QString selectedSuffix = QStringLiteral("-selected");
+
+} // namespace
+
+TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
+    : QFrame(parent)
+    , layout(new QGridLayout(this))
+    , group(new QButtonGroup(this))
+    , label(new QLabel(title, this))
+    , titleText(title)
+{
+    const QPalette &palette = parent ? parent->palette() : this->palette();
+    labelColour = palette.color(QPalette::Current, QPalette::WindowText);
+
+    group->setExclusive(true);
+    setStyleSheet(QStringLiteral("QPushButton{ border: none; outline: none; }"));
+    setFocusPolicy(Qt::StrongFocus);
+    layout->setSpacing(3);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label, 0, 0, 1, 4, Qt::AlignLeft);
+
+    connect(group, SIGNAL(buttonClicked(QAbstractButton*)), this,
+            SLOT(setButton(QAbstractButton*)), Qt::UniqueConnection);
+    connect(group, SIGNAL(buttonClicked(QAbstractButton*)), this,
+            SLOT(emit_buttonClicked(QAbstractButton*)));
+}
+
+TolButtonGroup::~TolButtonGroup() = default;
+
+void TolButtonGroup::setEnabled(bool enabled)
+{
+    QFrame::setEnabled(enabled);
+    setLabelColour(enabled);
+}
+
+void TolButtonGroup::addButton(const QString &name, const QString &iconPath)
+{
+    auto *button = new QPushButton(this);
+    button->setAccessibleName(name);
+    button->setIcon(QIcon(iconPath));
+    button->setIconSize(buttonIconSize);
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+
+    buttons.append(button);
+    iconPaths.append(iconPath);
+    group->addButton(button);
+    layout->addWidget(button, 1, nextColumn++, Qt::AlignLeft);
+}
+
+void TolButtonGroup::removeAllButtons()
+{
+    for (QAbstractButton *button : qAsConst(buttons)) {
+        layout->removeWidget(button);
+        group->removeButton(button);
+        button->hide();
+        // Later, because this may run inside the button's own click.
+        button->deleteLater();
+    }
+    buttons.clear();
+    iconPaths.clear();
+    nextColumn = 0;
+}
+
+void TolButtonGroup::updateButtonIcons(const QString &name)
+{
+    int selected = buttonNames().indexOf(name);
+    if (selected < 0 && !buttons.isEmpty())
+        selected = 0;
+
+    for (int i = 0; i < buttons.size(); ++i) {
+        const bool isSelected = i == selected;
+        buttons[i]->setIcon(QIcon(isSelected ? iconPaths[i] + selectedSuffix : iconPaths[i]));
+        if (isSelected)
+            buttons[i]->setChecked(true);
+    }
+
+    if (checkedIndex() >= 0)
+        constructLabel();
+    else
+        label->setText(titleText);
+}
+
+void TolButtonGroup::setButton(int button_index)
+{
+    if (button_index >= 0 && button_index < buttons.size())
+        updateButtonIcons(buttons[button_index]->accessibleName());
+}
+
+void TolButtonGroup::setButton(QAbstractButton *button)
+{
+    if (button)
+        updateButtonIcons(button->accessibleName());
+}
+
+void TolButtonGroup::enableButton(QAbstractButton *button, bool enabled)
+{
+    if (button && isEnabled())
+        button->setEnabled(enabled);
+}
+
+void TolButtonGroup::enableButton(int index, bool enabled)
+{
+    if (index >= 0 && index < buttons.size())
+        enableButton(buttons[index], enabled);
+}
+
+void TolButtonGroup::constructLabel()
+{
+    // A title that already ends in a colon ("Duplex: ") takes the name as is,
+    // so that it does not read "Duplex: :Off".
+    const QString separator =
+        titleText.trimmed().endsWith(QLatin1Char(':')) ? QString() : QStringLiteral(":");
+    label->setText(titleText + separator + checkedButtonName());
+}
+
+void TolButtonGroup::emit_buttonClicked(QAbstractButton *button)
+{
+    emit buttonClicked(button);
+    emit buttonClicked(buttons.indexOf(button));
+}
+
+void TolButtonGroup::setLabelColour(bool enabled)
+{
+    QPalette palette = label->palette();
+    const QBrush brush(enabled ? labelColour : QColor(disabledTitleColour));
+    palette.setBrush(QPalette::All, label->foregroundRole(), brush);
+    label->setPalette(palette);
+}
+
+QString TolButtonGroup::checkedButtonName() const
+{
+    const int index = checkedIndex();
+    return index >= 0 ? buttons[index]->accessibleName() : QString();
+}
+
+QStringList TolButtonGroup::buttonNames() const
+{
+    QStringList names;
+    names.reserve(buttons.size());
+    for (const QAbstractButton *button : buttons)
+        names.append(button->accessibleName());
+    return names;
+}
+
+int TolButtonGroup::checkedIndex() const
+{
+    return buttons.indexOf(group->checkedButton());
+}
+
+int TolButtonGroup::checkedPushButtonIndex() const
+{
+    return checkedIndex();
+}
+
+QPushButton *TolButtonGroup::pushButton(int index) const
+{
+    if (index < 0 || index >= buttons.size())
+        return nullptr;
+    return qobject_cast<QPushButton *>(buttons[index]);
+}
+
+int TolButtonGroup::count() const
+{
+    return buttons.size();
+}
+
+void TolButtonGroup::setError(const QString &toolTip)
+{
+    ErrorMark::addTo(label);
+    label->setToolTip(toolTip);
+    label->setStyleSheet(ErrorMark::toolTipStyle);
+}
+
+void TolButtonGroup::clearError()
+{
+    ErrorMark::removeFrom(label);
+    label->setToolTip(QString());
+}
+
+void TolButtonGroup::showError(bool show)
+{
+    if (show)
+        ErrorMark::addTo(label);
+    else
+        ErrorMark::removeFrom(label);
+}
+
+void TolButtonGroup::setTitle(const QString &title)
+{
+    titleText = title;
+}
+
+QString TolButtonGroup::title() const
+{
+    return titleText;
+}
+
+QLabel *TolButtonGroup::titleLabel() const
+{
+    return label;
+}

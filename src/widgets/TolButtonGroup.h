@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QButtonGroup;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+// A titled row of checkable icon buttons standing for one option with a few
+// choices. Each button's accessible name is the display text of its choice;
+// the tab machinery finds choices by that name. The checked button shows its
+// icon path with "-selected" appended, and the title reads "title:name".
+class TolButtonGroup : public QFrame
+{
+    Q_OBJECT
+
+public:
+    TolButtonGroup(QWidget *parent, const QString &title);
+    ~TolButtonGroup() override;
+
+    // Hides QWidget::setEnabled: the title is greyed along with the frame.
+    virtual void setEnabled(bool enabled);
+
+    void addButton(const QString &name, const QString &iconPath);
+    // Empties the group so that buttons can be added afresh.
+    void removeAllButtons();
+
+    // Selects the button named `name` (the first button when none has that
+    // name), updates every icon and the title. Emits nothing.
+    void updateButtonIcons(const QString &name);
+
+    void setLabelColour(bool enabled);
+
+    QString checkedButtonName() const;
+    QStringList buttonNames() const;
+    int checkedIndex() const;
+    int checkedPushButtonIndex() const;
+    QPushButton *pushButton(int index) const;
+    int count() const;
+
+    // Error mark in the title: setError adds the mark with a tool tip,
+    // clearError removes both, showError only adds or removes the mark.
+    void setError(const QString &toolTip);
+    void clearError();
+    void showError(bool show);
+
+    // Takes effect at the next rebuild of the title.
+    void setTitle(const QString &title);
+    QString title() const;
+    QLabel *titleLabel() const;
+
+signals:
+    void buttonClicked(int index);
+    void buttonClicked(QAbstractButton *button);
+
+public slots:
+    virtual void setButton(int button_index);
+    virtual void setButton(QAbstractButton *button);
+    void enableButton(QAbstractButton *button, bool enabled);
+    void enableButton(int index, bool enabled);
+    void constructLabel();
+    void emit_buttonClicked(QAbstractButton *button);
+
+private:
+    QGridLayout *layout;
+    QButtonGroup *group;
+    QList<QAbstractButton *> buttons;
+    QList<QString> iconPaths;
+    QLabel *label;
+    QString titleText;
+    int nextColumn = 0;
+    QColor labelColour;
+};

@@ -1,0 +1,59 @@
+#include "widgets/TolTabBar.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+
+namespace {
+
+const int iconLeftMargin = 7;
+const int textGapAfterIcon = 17;
+const int verticalInset = 3;
+
+} // namespace
+
+TolTabBar::TolTabBar(QWidget *parent)
+    : QTabBar(parent)
+{
+}
+
+void TolTabBar::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    const QFont labelFont(QStringLiteral("Arial"), 12);
+
+    for (int i = 0; i < count(); ++i) {
+        QStyleOptionTab option;
+        initStyleOption(&option, i);
+        const QString text = option.text;
+        const QIcon icon = option.icon;
+        option.text.clear();
+        option.icon = QIcon();
+
+        painter.save();
+        // A tab drawn with no size (disabled, by the window's style sheet)
+        // must leave no trace, not even its icon.
+        painter.setClipRect(option.rect);
+        painter.drawControl(QStyle::CE_TabBarTab, option);
+
+        QColor pen = Qt::black;
+        if (!isTabEnabled(i))
+            pen = Qt::transparent;
+        else if (i == currentIndex())
+            pen = Qt::white;
+        painter.setPen(pen);
+        painter.setFont(labelFont);
+
+        const QRect area = option.rect.adjusted(0, verticalInset, 0, -verticalInset);
+        const QRect textRect = area.adjusted(option.iconSize.width() + textGapAfterIcon, 0, 0, 0);
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
+
+        const QRect iconArea = area.adjusted(iconLeftMargin, 0, 0, 0);
+        const QRect iconRect = QStyle::alignedRect(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter,
+                                                   option.iconSize, iconArea);
+        icon.paint(&painter, iconRect, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+        painter.restore();
+    }
+}

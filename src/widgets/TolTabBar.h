@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QTabBar>
+
+// Tab bar with hand-drawn labels: the style draws only the tab's shape, the
+// icon and an upright text are painted on top, so tabs on the west side read
+// horizontally. A disabled tab's text is invisible.
+class TolTabBar : public QTabBar
+{
+    Q_OBJECT
+
+public:
+    explicit TolTabBar(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
