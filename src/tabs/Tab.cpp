@@ -1,0 +1,461 @@
+#include "tabs/Tab.h"
+
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "system/PerUserFiles.h"
+#include "widgets/ComboBoxEx.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/TolButtonGroup.h"
+#include "widgets/TolCheckBoxButton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+
+const QString trueKeyword = QStringLiteral("True");
+const QString falseKeyword = QStringLiteral("False");
+const QString noDefault = QStringLiteral("no_default");
+const QString notInHash = QStringLiteral("NOT_IN_HASH");
+
+const char *const pageStyle = "ComboBoxEx{ margin-bottom: 8px }TolButtonGroup{ margin-bottom: 8px }"
+                              "QCheckBox{ margin-bottom: 8px }TolCheckBoxButton{ margin-bottom: 8px }";
+
+tOption *currentOption(const QString &keyword)
+{
+    return AppState::optionModel ? AppState::optionModel->option(keyword) : nullptr;
+}
+
+// A slider position as the choice text (or keyword) it stands for.
+QString sliderText(const QString &keyword, int value)
+{
+    if (keyword == QLatin1String("CaHueMaster"))
+        return QString::number(value * 10);
+    if (value == 0)
+        return QStringLiteral("0");
+    return QString::number(value) + QStringLiteral(".0");
+}
+
+} // namespace
+
+Tab::Tab(QWidget *parent)
+    : QWidget(parent)
+    , dialog(parent)
+{
+    setStyleSheet(QString::fromLatin1(pageStyle));
+    setContentsMargins(10, 10, 10, 10);
+}
+
+Tab::~Tab() = default;
+
+// ---------------------------------------------------------------------------
+// Names, icons and hooks
+
+QString Tab::getTabName()
+{
+    if (tabName.isEmpty()) {
+        MessageBoxes::show(QMessageBox::NoIcon, QString(), QStringLiteral("ERROR: tabName not init'd!"));
+        return QStringLiteral("ERROR");
+    }
+    return tabName;
+}
+
+QIcon Tab::tabIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-basic"));
+}
+
+QIcon Tab::tabConstraintIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-basic-constraint"));
+}
+
+void Tab::resetDisabledTab() {}
+void Tab::retranslateUi() {}
+void Tab::finishLoad() {}
+void Tab::addTabConstraints() {}
+void Tab::updateCustomConstraints() {}
+
+OptionHash Tab::extraSettings()
+{
+    return OptionHash();
+}
+
+// ---------------------------------------------------------------------------
+// Registration
+
+void Tab::addOptionWidget(const QString &keyword, QWidget *editor)
+{
+    const QString previous = keywordOf(editor);
+    if (!previous.isEmpty())
+        optionWidgets.remove(previous);
+    optionWidgets.insert(keyword, editor);
+}
+
+void Tab::addLabelWidget(const QString &keyword, QWidget *title)
+{
+    labelWidgets.insert(keyword, title);
+}
+
+void Tab::addCompanionWidget(const QString &keyword, QWidget *widget)
+{
+    companionWidgets.insert(keyword, widget);
+}
+
+void Tab::addCheckButton(TolCheckBoxButton *button)
+{
+    if (!checkButtons.contains(button))
+        checkButtons.append(button);
+}
+
+QHash<QString, QWidget *> Tab::optionWidgetMap() const
+{
+    return optionWidgets;
+}
+
+QString Tab::keywordOf(QWidget *widget) const
+{
+    return optionWidgets.key(widget);
+}
+
+// ---------------------------------------------------------------------------
+// Reload
+
+void Tab::reload()
+{
+    setOptionSignalsBlocked(true);
+    initTabName();
+    extraMarkedWidgets.clear();
+    addTabConstraints();
+    clearErrorMarks();
+    refreshOptionLabels();
+    loadOptionValues();
+    applyAllWidgets();
+    finishLoad();
+    enableOptions();
+    setOptionSignalsBlocked(false);
+}
+
+void Tab::setOptionSignalsBlocked(bool blocked)
+{
+    for (QWidget *widget : qAsConst(optionWidgets))
+        widget->blockSignals(blocked);
+}
+
+void Tab::refreshOptionLabels()
+{
+    if (!AppState::optionModel)
+        return;
+
+    for (auto it = labelWidgets.cbegin(); it != labelWidgets.cend(); ++it) {
+        tOption *option = currentOption(it.key());
+        if (QWidget *companion = companionWidgets.value(it.key()))
+            companion->setEnabled(option != nullptr);
+
+        if (auto *label = qobject_cast<QLabel *>(it.value())) {
+            if (option)
+                label->setText(option->text() + QLatin1Char(':'));
+            label->setEnabled(option != nullptr);
+        } else if (auto *checkBox = qobject_cast<QCheckBox *>(it.value())) {
+            if (option)
+                checkBox->setText(option->text());
+            else
+                checkBox->setChecked(false);
+            checkBox->setEnabled(option != nullptr);
+        }
+    }
+}
+
+tChoice *Tab::savedOrDefaultChoice(const QString &keyword, tOption *option)
+{
+    const QString saved = readCfgValue(keyword);
+    if (!saved.isEmpty()) {
+        if (tChoice *choice = option->findChoice(saved))
+            return choice;
+    }
+    return option->defaultChoice();
+}
+
+void Tab::loadOptionValues()
+{
+    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
+        tOption *option = currentOption(it.key());
+        QWidget *widget = it.value();
+        if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
+            setupComboBox(combo, option);
+        else if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
+            loadCheckBox(checkBox, option);
+        else if (auto *group = qobject_cast<TolButtonGroup *>(widget))
+            loadButtonGroup(group, option);
+        else if (auto *button = qobject_cast<TolCheckBoxButton *>(widget))
+            loadCheckBoxButton(button, option);
+    }
+    for (TolCheckBoxButton *button : qAsConst(checkButtons))
+        button->applyToDependents();
+}
+
+void Tab::setupComboBox(ComboBoxEx *combo, tOption *option)
+{
+    combo->clear();
+    if (!option) {
+        combo->setEnabled(false);
+        return;
+    }
+    combo->setEnabled(true);
+    fillComboBox(combo, option);
+    selectComboValue(combo, option);
+}
+
+void Tab::fillComboBox(ComboBoxEx *combo, tOption *option)
+{
+    const QList<tChoice *> choices = option->choices();
+    for (const tChoice *choice : choices)
+        combo->addItem(choice->text());
+}
+
+void Tab::selectComboValue(ComboBoxEx *combo, tOption *option)
+{
+    const Qt::MatchFlags exact = Qt::MatchExactly | Qt::MatchCaseSensitive;
+    int index = -1;
+    const QString saved = readCfgValue(option->keyword());
+    if (!saved.isEmpty()) {
+        if (const tChoice *choice = option->findChoice(saved))
+            index = combo->findText(choice->text(), exact);
+    }
+    // A saved choice the list does not offer falls back to the default.
+    if (index < 0 && option->defaultChoice())
+        index = combo->findText(option->defaultChoice()->text(), exact);
+    combo->setCurrentIndex(index);
+}
+
+void Tab::loadCheckBox(QCheckBox *check_box, tOption *option)
+{
+    if (!option)
+        return;
+    const tChoice *shown = savedOrDefaultChoice(option->keyword(), option);
+    check_box->setChecked(shown && shown->keyword() == trueKeyword);
+}
+
+void Tab::loadButtonGroup(TolButtonGroup *button_group, tOption *option)
+{
+    if (!option) {
+        button_group->setEnabled(false);
+        return;
+    }
+    const tChoice *shown = savedOrDefaultChoice(option->keyword(), option);
+    if (!shown) {
+        button_group->setEnabled(false);
+        return;
+    }
+    button_group->setEnabled(true);
+    button_group->updateButtonIcons(shown->text());
+}
+
+void Tab::loadCheckBoxButton(TolCheckBoxButton *checkbox_button, tOption *option)
+{
+    if (!option)
+        return;
+    const tChoice *shown = savedOrDefaultChoice(option->keyword(), option);
+    checkbox_button->setChecked(shown && shown->keyword() == trueKeyword);
+}
+
+// ---------------------------------------------------------------------------
+// Handing widget values to the model
+
+void Tab::applyWidgetToOption(int value, QWidget *widget)
+{
+    if (!widget)
+        return;
+    const QString keyword = keywordOf(widget);
+    if (keyword.isEmpty())
+        return;
+    tOption *option = currentOption(keyword);
+    if (!option)
+        return;
+
+    const QLatin1String kind(widget->metaObject()->className());
+    tChoice *choice = nullptr;
+    if (kind == QLatin1String("TolCheckBoxButton")) {
+        const bool checked = static_cast<TolCheckBoxButton *>(widget)->isChecked();
+        choice = option->findChoice(checked ? trueKeyword : falseKeyword);
+    } else if (kind == QLatin1String("QCheckBox") || kind == QLatin1String("QRadioButton")) {
+        choice = option->findChoice(value ? trueKeyword : falseKeyword);
+    } else if (kind == QLatin1String("ComboBoxEx")) {
+        choice = option->findChoiceByText(static_cast<ComboBoxEx *>(widget)->currentText());
+    } else if (kind == QLatin1String("QSlider")) {
+        choice = option->findChoiceByText(sliderText(keyword, value));
+    } else if (kind == QLatin1String("TolButtonGroup")) {
+        choice = option->findChoiceByText(static_cast<TolButtonGroup *>(widget)->checkedButtonName());
+    } else {
+        return;
+    }
+    option->setCurrentChoice(choice ? choice : option->defaultChoice());
+}
+
+void Tab::applyAllWidgets()
+{
+    for (QWidget *widget : qAsConst(optionWidgets)) {
+        if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
+            applyWidgetToOption(combo->currentIndex(), widget);
+        else if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
+            applyWidgetToOption(checkBox->isChecked(), widget);
+        else if (auto *slider = qobject_cast<QSlider *>(widget))
+            applyWidgetToOption(slider->value(), widget);
+        else if (qobject_cast<TolButtonGroup *>(widget))
+            applyWidgetToOption(0, widget);
+        else if (auto *button = qobject_cast<TolCheckBoxButton *>(widget))
+            applyWidgetToOption(button->isChecked(), widget);
+        else if (auto *radio = qobject_cast<QRadioButton *>(widget))
+            applyWidgetToOption(radio->isChecked(), widget);
+    }
+    for (TolCheckBoxButton *button : qAsConst(checkButtons))
+        CheckBoxMarkConstraintsWithSender(button);
+}
+
+void Tab::markOption(bool value)
+{
+    applyWidgetToOption(value, qobject_cast<QWidget *>(sender()));
+}
+
+void Tab::markOption(int value)
+{
+    applyWidgetToOption(value, qobject_cast<QWidget *>(sender()));
+}
+
+void Tab::CheckBoxMarkConstraints()
+{
+    if (auto *button = qobject_cast<TolCheckBoxButton *>(sender()))
+        CheckBoxMarkConstraintsWithSender(button);
+}
+
+void Tab::CheckBoxMarkConstraintsWithSender(TolCheckBoxButton *check_button)
+{
+    if (!check_button)
+        return;
+    const QList<QWidget *> dependents = check_button->dependents();
+    for (QWidget *dependent : dependents) {
+        auto *combo = qobject_cast<ComboBoxEx *>(dependent);
+        if (!combo)
+            continue;
+        if (check_button->isChecked()) {
+            applyWidgetToOption(combo->currentIndex(), combo);
+        } else if (tOption *option = currentOption(keywordOf(combo))) {
+            if (tChoice *choice = option->findChoiceByText(check_button->valueFor(combo)))
+                option->setCurrentChoice(choice);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Collecting
+
+QString Tab::choiceKeywordForText(tOption *option, const QString &text)
+{
+    if (!option)
+        return QString();
+    const tChoice *choice = option->findChoiceByText(text);
+    return choice ? choice->keyword() : QString();
+}
+
+QString Tab::widgetValue(QWidget *widget, tOption *option)
+{
+    if (!option)
+        return QString();
+    if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
+        return choiceKeywordForText(option, combo->currentText());
+    if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
+        return checkBox->isChecked() ? trueKeyword : falseKeyword;
+    if (auto *button = qobject_cast<TolCheckBoxButton *>(widget))
+        return button->isChecked() ? trueKeyword : falseKeyword;
+    if (auto *slider = qobject_cast<QSlider *>(widget))
+        return sliderText(option->keyword(), slider->value());
+    if (auto *group = qobject_cast<TolButtonGroup *>(widget))
+        return choiceKeywordForText(option, group->checkedButtonName());
+    return QString();
+}
+
+QHash<QString, QString> Tab::collectOptionValues()
+{
+    optionValues.clear();
+    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
+        tOption *option = currentOption(it.key());
+        if (!option)
+            continue;
+        const QString value = widgetValue(it.value(), option);
+        if (!value.isEmpty())
+            optionValues.insert(it.key(), value);
+    }
+
+    // While a check-box button is off, its dependents stand for the choice
+    // registered with them, as the model was told.
+    for (const TolCheckBoxButton *button : qAsConst(checkButtons)) {
+        if (button->isChecked())
+            continue;
+        const QList<QWidget *> dependents = button->dependents();
+        for (QWidget *dependent : dependents) {
+            const QString keyword = optionWidgets.key(dependent, notInHash);
+            const QString value = button->valueFor(dependent);
+            if (keyword == notInHash || value == noDefault)
+                continue;
+            const QString choice = choiceKeywordForText(currentOption(keyword), value);
+            if (!choice.isEmpty())
+                optionValues.insert(keyword, choice);
+        }
+    }
+    return optionValues;
+}
+
+// ---------------------------------------------------------------------------
+// Signal wiring
+
+void Tab::connectToPageAndDialog(QObject *sender, const char *signal, const char *pageSlot)
+{
+    connect(sender, signal, this, pageSlot, Qt::UniqueConnection);
+    if (dialog)
+        connect(sender, signal, dialog, SLOT(setConstraints()), Qt::UniqueConnection);
+}
+
+void Tab::connectOptionWidgets()
+{
+    for (QWidget *widget : qAsConst(optionWidgets)) {
+        if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
+            connectComboBox(combo);
+        else if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
+            connectCheckBox(checkBox);
+        else if (auto *slider = qobject_cast<QSlider *>(widget))
+            connectSlider(slider);
+        else if (auto *group = qobject_cast<TolButtonGroup *>(widget))
+            connectButtonGroup(group);
+        else if (qobject_cast<TolCheckBoxButton *>(widget))
+            connectToPageAndDialog(widget, SIGNAL(toggled(int)), SLOT(markOption(int)));
+        else if (qobject_cast<QRadioButton *>(widget))
+            connectToPageAndDialog(widget, SIGNAL(toggled(bool)), SLOT(markOption(bool)));
+    }
+    for (TolCheckBoxButton *button : qAsConst(checkButtons))
+        connectToPageAndDialog(button, SIGNAL(toggled(bool)), SLOT(CheckBoxMarkConstraints()));
+}
+
+void Tab::connectComboBox(ComboBoxEx *combo)
+{
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connectToPageAndDialog(combo, SIGNAL(currentIndexChanged(int)), SLOT(markOption(int)));
+}
+
+void Tab::connectCheckBox(QCheckBox *check_box)
+{
+    connectToPageAndDialog(check_box, SIGNAL(stateChanged(int)), SLOT(markOption(int)));
+}
+
+void Tab::connectSlider(QSlider *slider)
+{
+    connectToPageAndDialog(slider, SIGNAL(valueChanged(int)), SLOT(markOption(int)));
+}
+
+void Tab::connectButtonGroup(TolButtonGroup *button_group)
+{
+    connectToPageAndDialog(button_group, SIGNAL(buttonClicked(int)), SLOT(markOption(int)));
+}
