@@ -1,0 +1,17 @@
+#!/bin/sh
+# Runs one test program under valgrind's memcheck. Fails on any memory error
+# or definite/indirect leak; Qt's still-reachable blocks are not counted.
+# Usage: tests/model/valgrind.sh <test-binary> [test arguments...]
+set -eu
+
+if [ $# -lt 1 ]; then
+    echo "usage: $0 <test-binary> [arguments...]" >&2
+    exit 2
+fi
+
+: "${QT_QPA_PLATFORM:=offscreen}"
+export QT_QPA_PLATFORM
+
+exec valgrind --quiet --tool=memcheck --leak-check=full \
+    --errors-for-leak-kinds=definite,indirect --show-leak-kinds=definite,indirect \
+    --error-exitcode=1 "$@"
