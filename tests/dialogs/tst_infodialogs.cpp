@@ -1,0 +1,203 @@
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/ProfileDialog.h"
+#include "dialogs/ProfileSaveDialog.h"
+#include "dialogs/TelemetryDialog.h"
+#include "system/AppState.h"
+#include "system/SystemPaths.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+// Stands in for the main window: records the slots the profile dialog runs.
+class FakeMainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    QStringList calls;
+public slots:
+    void profileChanged() { calls << QStringLiteral("profileChanged"); }
+    void setConstraints() { calls << QStringLiteral("setConstraints"); }
+};
+
+namespace {
+
+QPushButton *buttonWithText(QWidget &parent, const QString &text)
+{
+    for (QPushButton *button : parent.findChildren<QPushButton *>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+class InfoDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir base;
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(dialogs);
+        Q_INIT_RESOURCE(app);
+        qputenv("USER", "dialogs-tester");
+        SystemPaths::setUserBase(base.path());
+    }
+
+    void helpPageForTab_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("Printer") << "Printer" << ":/strings/help_printer";
+        QTest::newRow("Basic") << "Basic" << ":/strings/help_basic";
+        QTest::newRow("Layout") << "Layout" << ":/strings/help_layout";
+        QTest::newRow("Finishing") << "Finishing" << ":/strings/help_finishing";
+        QTest::newRow("Imaging") << "Imaging" << ":/strings/help_imaging";
+        QTest::newRow("Publishing") << "Publishing" << ":/strings/help_publishing";
+        QTest::newRow("Job") << "Job" << ":/strings/help_job";
+        QTest::newRow("Watermark") << "Watermark" << ":/strings/help_watermark";
+        QTest::newRow("Sentrel") << "Sentrel" << ":/strings/help_sentrel";
+        QTest::newRow("letter case differs") << "finishing" << ":/strings/help_printer";
+        QTest::newRow("unknown tab") << "Profiles" << ":/strings/help_printer";
+        QTest::newRow("empty name") << "" << ":/strings/help_printer";
+    }
+
+    void helpPageForTab()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QString, resource);
+        QCOMPARE(HelpDialog::helpResourceForTab(tab), resource);
+        QVERIFY(HelpDialog::helpText(tab).contains(QLatin1String("<body>")));
+    }
+
+    void helpDialogFollowsTab()
+    {
+        HelpDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Help"));
+        QCOMPARE(dialog.minimumSize(), QSize(650, 500));
+        QCOMPARE(dialog.maximumSize(), QSize(650, 500));
+        auto *view = dialog.findChild<QTextEdit *>();
+        QVERIFY(view->isReadOnly());
+        QVERIFY(view->toPlainText().startsWith(QLatin1String("Printer")));
+
+        dialog.setPage(QStringLiteral("Finishing"));
+        QVERIFY(view->toPlainText().startsWith(QLatin1String("Finishing")));
+        dialog.setPage(QStringLiteral("no such tab"));
+        QVERIFY(view->toPlainText().startsWith(QLatin1String("Printer")));
+
+        dialog.show();
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void aboutDialogButtons()
+    {
+        AboutDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QPushButton *legal = buttonWithText(dialog, QStringLiteral("Legal notices..."));
+        QPushButton *data = buttonWithText(dialog, QStringLiteral("Data collection..."));
+        QPushButton *close = buttonWithText(dialog, QStringLiteral("Close"));
+        QVERIFY(legal && data && close);
+
+        QStringList titles;
+        MessageBoxes::setHandler([&](QMessageBox::Icon, const QString &title, const QString &,
+                                     QMessageBox::StandardButtons) {
+            titles << title;
+            return QMessageBox::Ok;
+        });
+        legal->click();
+        MessageBoxes::setHandler({});
+        QCOMPARE(titles, QStringList{QStringLiteral("Legal Notices")});
+
+        // The data-collection button runs the consent question, and its OK
+        // stores the answer.
+        auto *telemetry = dialog.findChild<TelemetryDialog *>();
+        QVERIFY(telemetry);
+        bool shown = false;
+        QTimer::singleShot(0, telemetry, [&]() {
+            shown = telemetry->isVisible();
+            telemetry->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        data->click();
+        QVERIFY(shown);
+        QVERIFY(QFile::exists(SystemPaths::settingsFilePath()));
+
+        dialog.show();
+        close->click();
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void profileDialogLoadsFactoryDefault()
+    {
+        FakeMainWindow window;
+        ProfileDialog dialog(&window, nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Profiles"));
+        QCOMPARE(dialog.minimumSize(), QSize(450, 500));
+        QCOMPARE(dialog.windowModality(), Qt::NonModal);
+
+        auto *table = dialog.findChild<QTableWidget *>();
+        dialog.fillProfileTable();
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Factory Default"));
+
+        AppState::settingsFile = QStringLiteral("/somewhere/printer.cfg");
+        table->setCurrentCell(0, 0);
+        buttonWithText(dialog, QStringLiteral("Apply"))->click();
+        QVERIFY(AppState::settingsFile.isEmpty());
+        QCOMPARE(window.calls, (QStringList{"profileChanged", "setConstraints"}));
+
+        dialog.show();
+        window.calls.clear();
+        buttonWithText(dialog, QStringLiteral("OK"))->click();
+        QCOMPARE(window.calls, (QStringList{"profileChanged", "setConstraints"}));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void profileSaveDialogShape()
+    {
+        ProfileSaveDialog dialog(nullptr, nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Save Profile"));
+        QVERIFY(dialog.findChild<QLineEdit *>());
+        QVERIFY(dialog.findChild<QTextEdit *>());
+        dialog.show();
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("transparent");
+        QTest::newRow("application icon") << ":/icons/appicon" << QSize(128, 128) << true;
+        QTest::newRow("window background") << ":/icons/background" << QSize(800, 735) << false;
+        QTest::newRow("logo") << ":/icons/logo" << QSize(170, 32) << true;
+    }
+
+    void pictures()
+    {
+        QFETCH(QString, resource);
+        QFETCH(QSize, size);
+        QFETCH(bool, transparent);
+        const QImage image(resource);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), size);
+        QCOMPARE(qAlpha(image.pixel(0, 0)) == 0, transparent);
+    }
+};
+
+QTEST_MAIN(InfoDialogsTest)
+#include "tst_infodialogs.moc"
