@@ -1,0 +1,398 @@
+#include "ModelFixture.h"
+
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "system/PerUserFiles.h"
+#include "system/SecretCipher.h"
+#include "system/SystemPaths.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// Lowers the file size limit of this process for one scope, so that a write
+// fails even for root; root ignores permission bits but not this limit.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool isActive() const { return m_active; }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+} // namespace
+
+class tst_PerUserFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void printerFileRoundTrip();
+    void profileFileRoundTrip();
+    void emptyProfileHasHeader();
+    void linesAndKeys();
+    void unreadableSettingsFile();
+    void staleDefaultRule_data();
+    void staleDefaultRule();
+    void staleDefaultFromChangedPpd();
+    void cancelRefreshRewritesOnlyStaleLines();
+    void failedWriteKeepsOldFile();
+    void unusableDirectoryReportsFailure();
+    void directoryCreation();
+
+private:
+    void useFixtureModel(const QString &name);
+    void useDefaults(const QHash<QString, QString> &defaults);
+    QString dir() const { return AppState::perUserDirectory; }
+
+    std::unique_ptr<QTemporaryDir> m_base;
+    std::unique_ptr<tOptionModel> m_model;
+};
+
+void tst_PerUserFiles::init()
+{
+    m_base = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_base->isValid());
+    SystemPaths::setUserBase(m_base->path());
+    AppState::perUserDirectory = m_base->path() + QStringLiteral("/tolvane/user/");
+    AppState::settingsFile.clear();
+    useDefaults({{QStringLiteral("Duplex"), QStringLiteral("None")},
+                 {QStringLiteral("PageSize"), QStringLiteral("A4")}});
+}
+
+void tst_PerUserFiles::cleanup()
+{
+    AppState::optionModel = nullptr;
+    AppState::settingsFile.clear();
+    AppState::perUserDirectory.clear();
+    m_model.reset();
+    m_base.reset();
+}
+
+void tst_PerUserFiles::useFixtureModel(const QString &name)
+{
+    AppState::optionModel = nullptr;
+    m_model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + name);
+    QVERIFY(m_model);
+    AppState::optionModel = m_model.get();
+}
+
+void tst_PerUserFiles::useDefaults(const QHash<QString, QString> &defaults)
+{
+    AppState::optionModel = nullptr;
+    m_model = std::make_unique<tOptionModel>();
+    m_model->setModelName(QStringLiteral("Tolvane Test Model"));
+    for (auto it = defaults.constBegin(); it != defaults.constEnd(); ++it)
+        m_model->insertDefaultChoice(it.key(), it.value());
+    AppState::optionModel = m_model.get();
+}
+
+void tst_PerUserFiles::printerFileRoundTrip()
+{
+    useFixtureModel(QStringLiteral("files-duplex-old.ppd"));
+    OptionHash options;
+    options.insert(QStringLiteral("Duplex"), QStringLiteral("DuplexNoTumble"));
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("A5"));
+    options.insert(QStringLiteral("SNT_server"), QStringLiteral("host=print;port=1"));
+    options.insert(QStringLiteral("JobNote"), QStringLiteral("Gr\u00fc\u00dfe \u65e5\u672c a\\b"));
+    options.insert(QStringLiteral("CustomJobName"), QStringLiteral("Job\\1"));
+    options.insert(QStringLiteral("CustomWatermarkSet"), QStringLiteral("C:\\\\marks"));
+    options.insert(QStringLiteral("CustomWatermarkStore"), QStringLiteral("first\\mark"));
+    options.insert(QStringLiteral("CustomWatermarkStore"), QStringLiteral("second"));
+
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    QVERIFY(writeCfgFile(path, options, true));
+    QVERIFY(cfgFileExists(QStringLiteral("Office")));
+
+    const QStringList lines = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), options.size() + 1);
+    QCOMPARE(lines.last(), QString());
+    QVERIFY(!lines.contains(QStringLiteral("[Profile]")));
+    // Only keys with a PPD default carry it; only the three escaped keys
+    // have their backslashes doubled.
+    QVERIFY(lines.contains(QStringLiteral("Duplex=DuplexNoTumble;None")));
+    QVERIFY(lines.contains(QStringLiteral("PageSize=A5;A4")));
+    QVERIFY(lines.contains(QStringLiteral("SNT_server=host=print;port=1")));
+    QVERIFY(lines.contains(QStringLiteral("JobNote=Gr\u00fc\u00dfe \u65e5\u672c a\\b")));
+    QVERIFY(lines.contains(QStringLiteral("CustomJobName=Job\\\\1")));
+    QVERIFY(lines.contains(QStringLiteral("CustomWatermarkSet=C:\\\\\\\\marks")));
+    QVERIFY(lines.contains(QStringLiteral("CustomWatermarkStore=first\\\\mark")));
+
+    AppState::settingsFile = path;
+    const QStringList singleKeys = {"Duplex", "PageSize", "SNT_server", "JobNote",
+                                    "CustomJobName", "CustomWatermarkSet"};
+    for (const QString &key : singleKeys)
+        QCOMPARE(readCfgValue(key), options.value(key));
+    // Repeated values come back as stored; their reader undoes the doubling.
+    QCOMPARE(sorted(readCfgValues(QStringLiteral("CustomWatermarkStore"))),
+             QStringList({QStringLiteral("first\\\\mark"), QStringLiteral("second")}));
+}
+
+void tst_PerUserFiles::profileFileRoundTrip()
+{
+    const QString description =
+        QStringLiteral("\u00c9t\u00e9 \\n").repeated(200).left(1024);
+    const QString login = encryptPassword(QStringLiteral("someone@example.org").repeated(40));
+    QVERIFY(login.size() > 1024);
+    OptionHash options;
+    options.insert(QStringLiteral("Duplex"), QStringLiteral("DuplexTumble"));
+    options.insert(QStringLiteral("UserLoginName"), login);
+    options.insert(QStringLiteral("CustomJobName"), QStringLiteral("a\\b=c"));
+
+    const QString path = dir() + QStringLiteral("My profile.cfg");
+    QVERIFY(writeProfileFile(path, options, false, description));
+    const QList<QByteArray> lines = readBytes(path).split('\n');
+    QCOMPARE(lines.value(0), QByteArray("[Profile]"));
+    QCOMPARE(lines.value(1), QByteArray("[Tolvane Test Model]"));
+    QCOMPARE(lines.value(2), ("ProfileDescription=" + description).toUtf8());
+    QVERIFY(lines.contains("Duplex=DuplexTumble")); // profiles carry no saved defaults
+
+    AppState::settingsFile = path;
+    QCOMPARE(readCfgValue(QStringLiteral("ProfileDescription")), description);
+    QCOMPARE(readCfgValue(QStringLiteral("UserLoginName")), login);
+    QCOMPARE(decryptPassword(readCfgValue(QStringLiteral("UserLoginName"))),
+             QStringLiteral("someone@example.org").repeated(40));
+    QCOMPARE(readCfgValue(QStringLiteral("CustomJobName")), QStringLiteral("a\\b=c"));
+    QCOMPARE(readCfgValue(QStringLiteral("Duplex")), QStringLiteral("DuplexTumble"));
+
+    // A later save replaces the file whole.
+    options.clear();
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("A5"));
+    QVERIFY(writeProfileFile(path, options, false, QStringLiteral("short")));
+    QCOMPARE(readBytes(path),
+             QByteArray("[Profile]\n[Tolvane Test Model]\nProfileDescription=short\nPageSize=A5\n"));
+}
+
+void tst_PerUserFiles::emptyProfileHasHeader()
+{
+    const QString path = dir() + QStringLiteral("Empty.cfg");
+    QVERIFY(writeProfileFile(path, OptionHash(), false, QString()));
+    QCOMPARE(readBytes(path),
+             QByteArray("[Profile]\n[Tolvane Test Model]\nProfileDescription=\n"));
+    QVERIFY(writeCfgFile(path, OptionHash(), true));
+    QCOMPARE(readBytes(path), QByteArray());
+}
+
+void tst_PerUserFiles::linesAndKeys()
+{
+    QDir().mkpath(dir());
+    const QString path = dir() + QStringLiteral("Hand.cfg");
+    const QByteArray longNote = QByteArray(1020, 'x') + "Duplex=DuplexTumble";
+    writeBytes(path, "Note=" + longNote + "\n"
+                     "Foo=one\n"
+                     "Foo=two\r\n"
+                     "Bare\n"
+                     "Empty=\n"
+                     "Eq=a=b\n"
+                     "Duplex=DuplexNoTumble;None");
+    AppState::settingsFile = path;
+
+    // Whole lines: the tail of a long line is no line of its own.
+    QCOMPARE(readCfgValue(QStringLiteral("Note")), QString::fromLatin1(longNote));
+    QCOMPARE(readCfgValue(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
+    QCOMPARE(readCfgValue(QStringLiteral("Foo")), QStringLiteral("one"));
+    QCOMPARE(readCfgValues(QStringLiteral("Foo")),
+             QStringList({QStringLiteral("one"), QStringLiteral("two")}));
+    QCOMPARE(readCfgValue(QStringLiteral("Eq")), QStringLiteral("a=b"));
+    QVERIFY(readCfgValue(QStringLiteral("Empty")).isNull());
+    QVERIFY(readCfgValue(QStringLiteral("Bare")).isNull());
+    QVERIFY(readCfgValue(QStringLiteral("foo")).isNull());
+    QVERIFY(readCfgValue(QStringLiteral("Fo")).isNull());
+    QVERIFY(readCfgValues(QStringLiteral("Missing")).isEmpty());
+}
+
+void tst_PerUserFiles::unreadableSettingsFile()
+{
+    QVERIFY(QDir().mkpath(dir()));
+    const QStringList paths = {QString(), dir(), dir() + QStringLiteral("missing.cfg")};
+    for (const QString &path : paths) {
+        AppState::settingsFile = path;
+        QVERIFY2(readCfgValue(QStringLiteral("Duplex")).isNull(), qPrintable(path));
+        QVERIFY2(readCfgValues(QStringLiteral("Duplex")).isEmpty(), qPrintable(path));
+    }
+    QVERIFY(!refreshProfileDefaults(dir() + QStringLiteral("missing.cfg")));
+}
+
+void tst_PerUserFiles::staleDefaultRule_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("saved default unchanged") << "Duplex" << "DuplexNoTumble;None" << "DuplexNoTumble";
+    QTest::newRow("saved default changed") << "Duplex" << "DuplexNoTumble;DuplexTumble" << "None";
+    QTest::newRow("no suffix") << "Duplex" << "DuplexTumble" << "DuplexTumble";
+    QTest::newRow("empty choice") << "Duplex" << ";None" << QString();
+    QTest::newRow("empty saved default") << "Duplex" << "DuplexTumble;" << "DuplexTumble";
+    QTest::newRow("PPD key not undoubled") << "Duplex" << "a\\\\b" << "a\\\\b";
+    QTest::newRow("other key keeps ;") << "JobNote" << "a;b" << "a;b";
+    QTest::newRow("other key undoubled") << "JobNote" << "a\\\\\\b\\\\" << "a\\\\b\\";
+    QTest::newRow("other key empty") << "JobNote" << "" << QString();
+}
+
+void tst_PerUserFiles::staleDefaultRule()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+    const QString value = parseCfgValue(key, stored);
+    QCOMPARE(value, expected);
+    QCOMPARE(value.isNull(), expected.isNull());
+}
+
+void tst_PerUserFiles::staleDefaultFromChangedPpd()
+{
+    useFixtureModel(QStringLiteral("files-duplex-old.ppd"));
+    OptionHash options;
+    options.insert(QStringLiteral("Duplex"), QStringLiteral("DuplexNoTumble"));
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("A5"));
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    QVERIFY(writeCfgFile(path, options, true));
+    AppState::settingsFile = path;
+    QCOMPARE(readCfgValue(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
+
+    // The driver was updated and now defaults to short-edge duplex.
+    useFixtureModel(QStringLiteral("files-duplex-new.ppd"));
+    QCOMPARE(readCfgValue(QStringLiteral("Duplex")), QStringLiteral("DuplexTumble"));
+    QCOMPARE(readCfgValue(QStringLiteral("PageSize")), QStringLiteral("A5"));
+
+    QVERIFY(refreshProfileDefaults(path));
+    QCOMPARE(sorted(QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'))),
+             QStringList({QString(), QStringLiteral("Duplex=DuplexTumble;DuplexTumble"),
+                          QStringLiteral("PageSize=A5;A4")}));
+}
+
+void tst_PerUserFiles::cancelRefreshRewritesOnlyStaleLines()
+{
+    QVERIFY(QDir().mkpath(dir()));
+    const QString path = dir() + QStringLiteral("Mixed.cfg");
+    const QByteArray description = "ProfileDescription=" + QByteArray(1500, 'd') + ";None=x";
+    const QByteArray before = "[Profile]\n"
+                              "[Tolvane Test Model]\n"
+                              + description + "\n"
+                              "Duplex=DuplexNoTumble;DuplexTumble\r\n"
+                              "PageSize=A5;A4\n"
+                              "JobNote=x;Other\n"
+                              "Duplex=DuplexTumble\n"
+                              "Gr\xc3\xbc\xc3\x9f" "e=\xff\xfe;raw\n"
+                              "Duplex=Simplex;Old";
+    const QByteArray after = "[Profile]\n"
+                             "[Tolvane Test Model]\n"
+                             + description + "\n"
+                             "Duplex=None;None\r\n"
+                             "PageSize=A5;A4\n"
+                             "JobNote=x;Other\n"
+                             "Duplex=DuplexTumble\n"
+                             "Gr\xc3\xbc\xc3\x9f" "e=\xff\xfe;raw\n"
+                             "Duplex=None;None";
+    writeBytes(path, before);
+    QVERIFY(refreshProfileDefaults(path));
+    QCOMPARE(readBytes(path), after);
+    QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({QStringLiteral("Mixed.cfg")}));
+
+    // Nothing stale: the file is left alone.
+    QVERIFY(refreshProfileDefaults(path));
+    QCOMPARE(readBytes(path), after);
+}
+
+void tst_PerUserFiles::failedWriteKeepsOldFile()
+{
+    QVERIFY(QDir().mkpath(dir()));
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    const QByteArray old = "Duplex=DuplexNoTumble;DuplexTumble\nPageSize=A5;A4\n";
+    writeBytes(path, old);
+
+    OptionHash big;
+    big.insert(QStringLiteral("JobNote"), QString(4096, QLatin1Char('n')));
+    {
+        FileSizeLimit limit(10);
+        QVERIFY(limit.isActive());
+        QVERIFY(!writeCfgFile(path, big, true));
+        QVERIFY(!writeProfileFile(path, big, false, QString(4096, QLatin1Char('d'))));
+        QVERIFY(!refreshProfileDefaults(path)); // its Duplex line is stale
+    }
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({QStringLiteral("Office.cfg")}));
+}
+
+void tst_PerUserFiles::unusableDirectoryReportsFailure()
+{
+    // The per-user directory path runs through a regular file.
+    const QString blocker = m_base->path() + QStringLiteral("/tolvane");
+    writeBytes(blocker, "not a directory");
+    QVERIFY(!makePerUserDirectory());
+    QVERIFY(!writeCfgFile(dir() + QStringLiteral("Office.cfg"), OptionHash(), true));
+    QVERIFY(!writeProfileFile(dir() + QStringLiteral("P.cfg"), OptionHash(), false, QString()));
+    QCOMPARE(readBytes(blocker), QByteArray("not a directory"));
+}
+
+void tst_PerUserFiles::directoryCreation()
+{
+    const mode_t oldMask = umask(0);
+    const bool made = makePerUserDirectory();
+    umask(oldMask);
+    QVERIFY(made);
+    for (const QString &level : {m_base->path() + QStringLiteral("/tolvane"), dir()}) {
+        struct stat info {};
+        QCOMPARE(stat(QFile::encodeName(level).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0775));
+    }
+    QVERIFY(makePerUserDirectory());
+
+    QVERIFY(!cfgFileExists(QStringLiteral("Office")));
+    QVERIFY(QDir(dir()).mkdir(QStringLiteral("Office.cfg")));
+    QVERIFY(cfgFileExists(QStringLiteral("Office")));
+
+    // Without a directory from the main window, the user's default one is used.
+    AppState::perUserDirectory.clear();
+    QCOMPARE(perUserDirectoryPath(), SystemPaths::perUserDirectory());
+    QVERIFY(perUserDirectoryPath().startsWith(m_base->path()));
+}
+
+QTEST_GUILESS_MAIN(tst_PerUserFiles)
+#include "tst_peruserfiles.moc"
