@@ -1,0 +1,164 @@
+#include "app/TolDialog.h"
+
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/ProfileDialog.h"
+#include "dialogs/ProfileSaveDialog.h"
+#include "dialogs/TelemetryDialog.h"
+#include "system/AppState.h"
+#include "system/SystemPaths.h"
+#include "tabs/Tab.h"
+#include "tabs/TabOptionCollector.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/TolTabWidget.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QSpacerItem>
+
+#include <cstdlib>
+#include <unistd.h>
+
+TolDialog::TolDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    AppState::perUserDirectory = SystemPaths::perUserDirectory();
+
+    if (geteuid() == 0) {
+        QString text = tr("Please do not run %1 as root.");
+        text.replace(QStringLiteral("%1"), tr("Tolvane Vellumark"));
+        MessageBoxes::show(QMessageBox::NoIcon, tr("Vellumark"), text);
+        std::exit(0);
+    }
+
+    if (!QFile::exists(AppState::perUserDirectory + QStringLiteral("Settings"))) {
+        TelemetryDialog telemetry;
+        telemetry.exec();
+    }
+
+    setFixedSize(800, 735);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    auto *layout = new QGridLayout(this);
+
+    QPalette background = palette();
+    background.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/icons/background"))));
+    setPalette(background);
+
+    printerJustChanged = false;
+
+    // The option tabs are created here in their fixed order as they are built.
+
+    aboutDialog = new AboutDialog(this);
+    helpDialog = new HelpDialog(this);
+
+    optionCollector = new TabOptionCollector(&tabList);
+
+    saveAsButton = new QPushButton(tr("Save As..."), this);
+    saveAsButton->setFocusPolicy(Qt::NoFocus);
+    saveAsButton->setEnabled(false);
+    saveAsButton->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+
+    profilesButton = new QPushButton(tr("Profiles") + QStringLiteral("..."), this);
+    profilesButton->setFocusPolicy(Qt::NoFocus);
+    profilesButton->setEnabled(false);
+
+    profileDialog = new ProfileDialog(this, optionCollector);
+    profileSaveDialog = new ProfileSaveDialog(this, optionCollector);
+    connect(profilesButton, SIGNAL(clicked()), profileDialog, SLOT(fillProfileTable()));
+    connect(profilesButton, SIGNAL(clicked()), profileDialog, SLOT(show()));
+    connect(saveAsButton, SIGNAL(clicked()), profileSaveDialog, SLOT(show()));
+
+    tabWidget = new TolTabWidget(this);
+    tabWidget->setTabPosition(QTabWidget::West);
+    tabWidget->setIconSize(QSize(30, 30));
+    for (Tab *tab : qAsConst(tabList)) {
+        tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        enableTab(tab);
+    }
+
+    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Apply
+                                         | QDialogButtonBox::Cancel,
+                                     this);
+    buttonBox->setFocusPolicy(Qt::NoFocus);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
+    connect(buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
+    connect(buttonBox->button(QDialogButtonBox::Apply), SIGNAL(clicked()), this,
+            SLOT(slotButtonApply()));
+    connect(buttonBox, SIGNAL(rejected()), this, SLOT(reject()));
+    for (QAbstractButton *b : buttonBox->buttons()) {
+        b->setFocusPolicy(Qt::NoFocus);
+        if (auto *push = qobject_cast<QPushButton *>(b)) {
+            push->setAutoDefault(false);
+            push->setDefault(false);
+        }
+    }
+
+    helpButton = new QPushButton(QStringLiteral("?"), this);
+    helpButton->setFixedWidth(32);
+    helpButton->setFocusPolicy(Qt::NoFocus);
+    connect(tabWidget, SIGNAL(currentChanged(int)), this, SLOT(tabSelected()));
+    connect(helpButton, SIGNAL(clicked()), helpDialog, SLOT(exec()));
+
+    logoButton = new QPushButton(this);
+    logoButton->setIcon(QIcon(QStringLiteral(":/icons/logo")));
+    logoButton->setStyleSheet(
+        QStringLiteral("padding-left: -20px; border: none; outline: none;"));
+    logoButton->setIconSize(QSize(170, 32));
+    logoButton->setFixedWidth(140);
+    helpButton->setFixedHeight(32);
+    logoButton->setFocusPolicy(Qt::NoFocus);
+
+    setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px } "));
+    connect(logoButton, SIGNAL(clicked()), aboutDialog, SLOT(exec()));
+
+    auto *spacer = new QSpacerItem(1, 50, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->addWidget(tabWidget, 1, 1, 1, 8);
+    layout->addWidget(saveAsButton, 2, 6, 1, 2, Qt::AlignRight);
+    layout->addWidget(profilesButton, 2, 8, 1, 1);
+    layout->addItem(spacer, 4, 1, 1, 3);
+    layout->addWidget(logoButton, 4, 1, 1, 1, Qt::AlignBottom);
+    layout->addWidget(helpButton, 4, 2, 1, 1, Qt::AlignBottom | Qt::AlignHCenter);
+    layout->addWidget(buttonBox, 4, 4, 1, 6, Qt::AlignBottom | Qt::AlignRight);
+
+    setWindowTitle(tr("Tolvane Vellumark"));
+    styleTabBar();
+
+    buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
+    constraintPasses = 0;
+}
+
+TolDialog::~TolDialog()
+{
+    delete optionCollector;
+}
+
+void TolDialog::styleTabBar()
+{
+    TolTabWidget::applyMainWindowStyle(tabWidget);
+}
+
+void TolDialog::tabSelected()
+{
+    const int index = tabWidget->currentIndex();
+    if (index >= 0 && index < tabList.size())
+        helpDialog->setPage(tabList.at(index)->getTabName());
+}
+
+void TolDialog::enableTab(Tab *tab)
+{
+    const int index = tabList.indexOf(tab);
+    if (index >= 0)
+        tabWidget->setTabEnabled(index, tab->hasOptions());
+}
+
+void TolDialog::setWriteButtonsEnabled(bool enabled)
+{
+    saveAsButton->setEnabled(enabled);
+    profilesButton->setEnabled(enabled);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(enabled);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(enabled);
+}

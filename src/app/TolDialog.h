@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class AboutDialog;
+class BookletTab;
+class FinishingTab;
+class GeneralTab;
+class HelpDialog;
+class ImagingTab;
+class JobTab;
+class PrinterTab;
+class ProfileDialog;
+class ProfileSaveDialog;
+class PublishingTab;
+class QDialogButtonBox;
+class QPushButton;
+class SNTTab;
+class Tab;
+class TabOptionCollector;
+class TolTabWidget;
+class WatermarkTab;
+
+// The program's one main window: the option tabs, the profile and help
+// buttons, and OK/Apply/Cancel. It drives the constraint pass and writes the
+// user's options.
+class TolDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TolDialog(QWidget *parent = nullptr);
+    ~TolDialog() override;
+
+    void styleTabBar();
+    void enableTab(Tab *tab);
+    bool checkPrintersChanged();
+    void writeInstallableOptionsAsRoot();
+    void openPasswordPrompt(const QString &optionText);
+    void commitInstallableOptions();
+    void updateOtherAppsPrintSettings(const QString &pageSize);
+
+    // For the tests: how many constraint passes are chained right now.
+    int constraintPassCount() const { return constraintPasses; }
+
+public slots:
+    bool writeTolpoptions();
+    void setConstraints();
+    void toggleColorMode();
+    void togglePublishingFronAndBackLabel();
+    void accept() override;
+    void unselectPrinters();
+    void slotButtonApply();
+    void printerChanged(int row, int collumn, int, int);
+    void profileChanged();
+    void reject() override;
+    void tabSelected();
+
+private:
+    void addTab(Tab *tab);
+    void setWriteButtonsEnabled(bool enabled);
+
+    bool applyOk = false;
+    int constraintPasses = 0;
+    QPushButton *saveAsButton = nullptr;
+    QPushButton *profilesButton = nullptr;
+    ProfileDialog *profileDialog = nullptr;
+    ProfileSaveDialog *profileSaveDialog = nullptr;
+    TolTabWidget *tabWidget = nullptr;
+    QDialogButtonBox *buttonBox = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *logoButton = nullptr;
+    AboutDialog *aboutDialog = nullptr;
+    HelpDialog *helpDialog = nullptr;
+    QList<Tab *> tabList;
+    PrinterTab *printerTab = nullptr;
+    GeneralTab *generalTab = nullptr;
+    BookletTab *bookletTab = nullptr;
+    FinishingTab *finishingTab = nullptr;
+    ImagingTab *imagingTab = nullptr;
+    PublishingTab *publishingTab = nullptr;
+    JobTab *jobTab = nullptr;
+    WatermarkTab *watermarkTab = nullptr;
+    SNTTab *sntTab = nullptr;
+    TabOptionCollector *optionCollector = nullptr;
+    bool printerJustChanged = false;
+};
