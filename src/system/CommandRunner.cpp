@@ -1,0 +1,132 @@
+#include "system/CommandRunner.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace {
+
+int defaultTimeoutMs = 30000;
+
+// lpstat answers in the user's language; these words tell its state in the
+// six languages the program speaks. Searched in this order, first found wins,
+// so a text that holds both "idle" and "printing" is idle.
+struct StatusWord
+{
+    const char *word; // UTF-8, exact; a trailing blank is part of the word
+    const char *status;
+};
+
+const StatusWord statusWords[] = {
+    {"idle", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"inactiva", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"inattiva", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"inativa", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"inactive", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"inaktiv", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"in attesa", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"Leerlauf", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"leerlauf", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"ociosa", QT_TRANSLATE_NOOP("QObject", "Idle")},
+    {"Paused", QT_TRANSLATE_NOOP("QObject", "Paused")},
+    {"d\xc3\xa9sactiv\xc3\xa9" "e", QT_TRANSLATE_NOOP("QObject", "Paused")},
+    {"deaktiviert", QT_TRANSLATE_NOOP("QObject", "Paused")},
+    {"disabilitata", QT_TRANSLATE_NOOP("QObject", "Paused")},
+    {"desativada", QT_TRANSLATE_NOOP("QObject", "Paused")},
+    {"printing", QT_TRANSLATE_NOOP("QObject", "Printing")},
+    {"stampando ", QT_TRANSLATE_NOOP("QObject", "Printing")},
+    {"imprimiendo ", QT_TRANSLATE_NOOP("QObject", "Printing")},
+    {"impression ", QT_TRANSLATE_NOOP("QObject", "Printing")},
+    {"druckt ", QT_TRANSLATE_NOOP("QObject", "Printing")},
+    {"imprimindo ", QT_TRANSLATE_NOOP("QObject", "Printing")},
+};
+
+// As much of lpstat's output as the status is read from.
+const int lpstatTextLimit = 1022;
+
+} // namespace
+
+int CommandRunner::timeoutMs()
+{
+    return defaultTimeoutMs;
+}
+
+void CommandRunner::setTimeoutMs(int ms)
+{
+    defaultTimeoutMs = ms;
+}
+
+CommandResult CommandRunner::run(const QString &program, const QStringList &arguments,
+                                 int limitMs)
+{
+    return runFor(program, arguments, limitMs < 0 ? defaultTimeoutMs : limitMs);
+}
+
+CommandResult CommandRunner::runToEnd(const QString &program, const QStringList &arguments)
+{
+    return runFor(program, arguments, -1);
+}
+
+CommandResult CommandRunner::runFor(const QString &program, const QStringList &arguments,
+                                    int waitMs)
+{
+    CommandResult result;
+    QElapsedTimer clock;
+    clock.start();
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForStarted(waitMs)) {
+        process.kill();
+        process.waitForFinished(-1);
+        return result;
+    }
+    result.started = true;
+    const int left = waitMs < 0 ? -1 : qMax(0, waitMs - int(clock.elapsed()));
+    result.finishedInTime = process.waitForFinished(left);
+    if (!result.finishedInTime) {
+        process.kill();
+        process.waitForFinished(-1);
+        return result;
+    }
+    result.exitStatus = process.exitStatus();
+    result.exitCode = process.exitCode();
+    result.standardOutput = process.readAllStandardOutput();
+    result.standardError = process.readAllStandardError();
+    return result;
+}
+
+QString lpstatOutputText(const QByteArray &output)
+{
+    QByteArray text = output.left(output.indexOf('\0') < 0 ? output.size() : output.indexOf('\0'));
+    text.replace('\n', QByteArray());
+    return QString::fromUtf8(text.left(lpstatTextLimit));
+}
+
+QString lpstatStatusWord(const QString &text)
+{
+    for (const StatusWord &entry : statusWords) {
+        if (text.indexOf(QString::fromUtf8(entry.word)) >= 0)
+            return QCoreApplication::translate("QObject", entry.status);
+    }
+    return text;
+}
+
+QString printerStatus(const QString &name)
+{
+    const CommandResult result =
+        CommandRunner::runToEnd(QStringLiteral("lpstat"), {QStringLiteral("-p"), name});
+    if (!result.started)
+        return QCoreApplication::translate("QObject",
+                                           "Error: Printer does not exist or lpstat failed.");
+    return lpstatStatusWord(lpstatOutputText(result.standardOutput));
+}
+
+CommandResult runLpoptions(const QString &printerName,
+                           const QList<QPair<QString, QString>> &options)
+{
+    QStringList arguments{QStringLiteral("-p"), printerName};
+    for (const auto &option : options)
+        arguments << QStringLiteral("-o") << option.first + QLatin1Char('=') + option.second;
+    return CommandRunner::run(QStringLiteral("lpoptions"), arguments);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// The outcome of one child process.
+struct CommandResult
+{
+    bool started = false;
+    // False when the time limit ran out; the process was then killed.
+    bool finishedInTime = false;
+    QProcess::ExitStatus exitStatus = QProcess::CrashExit;
+    int exitCode = -1;
+    QByteArray standardOutput;
+    QByteArray standardError;
+
+    // Ended in time, by itself, with exit status 0.
+    bool succeeded() const
+    {
+        return started && finishedInTime && exitStatus == QProcess::NormalExit && exitCode == 0;
+    }
+};
+
+// Runs child processes synchronously, program and arguments kept apart:
+// no shell ever sees a name or a value.
+class CommandRunner
+{
+public:
+    // Time limit of run() when none is given: 30000 ms. Tests shorten it.
+    static int timeoutMs();
+    static void setTimeoutMs(int ms);
+
+    // Waits at most `limitMs` for the end (timeoutMs() when negative); a
+    // process still running then is killed.
+    static CommandResult run(const QString &program, const QStringList &arguments,
+                             int limitMs = -1);
+    // Waits for the end however long it takes.
+    static CommandResult runToEnd(const QString &program, const QStringList &arguments);
+
+private:
+    static CommandResult runFor(const QString &program, const QStringList &arguments,
+                                int waitMs);
+};
+
+// `lpstat -p NAME`, its output reduced to "Idle", "Paused" or "Printing"
+// (translated) or shown as it is. Waits without a time limit.
+QString printerStatus(const QString &name);
+
+// The text printerStatus classifies: the output's lines joined without a
+// separator, cut at its first NUL and after 1022 bytes.
+QString lpstatOutputText(const QByteArray &output);
+
+// The status word that the first matching word of the six languages gives;
+// the text itself when none matches. Case-sensitive.
+QString lpstatStatusWord(const QString &text);
+
+// `lpoptions -p NAME -o keyword=choice ...`, one "-o" and one keyword=choice
+// argument per pair, in the given order. Succeeds only when lpoptions ended
+// within the time limit with exit status 0.
+CommandResult runLpoptions(const QString &printerName,
+                           const QList<QPair<QString, QString>> &options);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class tOptionModel;
+
+// What the program asks of libcups about the local CUPS destinations. Queue
+// names are UTF-8 throughout: CUPS accepts names outside ASCII.
+
+// The names of all CUPS destinations; instances of one queue collapse.
+QSet<QString> cupsPrinterSet();
+
+// One of the maker's queues as the printer table shows it.
+struct MakerPrinter
+{
+    QString name;
+    // The destination's "device-uri" option; empty when it has none.
+    QString deviceUri;
+};
+
+struct MakerPrinterListing
+{
+    // In the order CUPS lists its destinations; one entry per destination
+    // entry, so a queue with several instances appears once per instance.
+    QList<MakerPrinter> printers;
+    // Every destination seen, the maker's or not.
+    QSet<QString> knownPrinters;
+};
+
+// Walks every CUPS destination and keeps those whose PPD says it is one of
+// the maker's queues (manufacturer, filter and device ID).
+MakerPrinterListing listMakerPrinters();
+
+// True when the queue is a CUPS destination at this moment.
+bool cupsDestinationExists(const QString &queueName);
+
+// A new option model for the queue, with its printer name set; null when the
+// queue is gone or its PPD cannot be fetched or opened.
+std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName);
+
+// The option keywords of the PPD's top-level groups (subgroups not visited),
+// in PPD order: the options that may be handed to lpoptions. `ok` is set to
+// false when the queue's PPD cannot be fetched or opened.
+QStringList topLevelOptionKeywords(const QString &queueName, bool *ok = nullptr);

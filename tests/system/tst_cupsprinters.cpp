@@ -1,0 +1,315 @@
+// The CUPS and child-process layer against a private cupsd: which queues are
+// the maker's, their device and status, PPD fetching, and the lpstat and
+// lpoptions runs.
+#include "SandboxCups.h"
+
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "model/tOptionModel.h"
+#include "system/CommandRunner.h"
+#include "system/CupsPrinters.h"
+#include "system/FetchedPpd.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Would create files named "pwned*" in the current folder if it reached a shell.
+const QString hostileName = QStringLiteral("Evil;touch${IFS}pwned&`touch${IFS}pwned2`$(touch${IFS}pwned3)");
+const QString utf8Name = QString::fromUtf8("B\xc3\xbcro-Drucker");
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                  | QDir::NoDotAndDotDot);
+}
+
+QStringList namesOf(const QList<MakerPrinter> &printers)
+{
+    QStringList names;
+    for (const MakerPrinter &printer : printers)
+        names << printer.name;
+    return names;
+}
+
+void writeScript(const QString &path, const QByteArray &body)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n" + body + "\n");
+    file.close();
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+} // namespace
+
+class CupsPrintersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(home.isValid() && tmp.isValid() && work.isValid() && stubs.isValid());
+        // libcups reads these once, at its first call.
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        originalPath = qgetenv("PATH");
+        QDir::setCurrent(work.path());
+
+        QVERIFY2(cups.start({{"queue-tolvane.ppd", "Q1"},
+                             {"queue-foreign.ppd", "Foreign"},
+                             {"queue-rbor.ppd", "Rbor"},
+                             {"queue-trailingblank.ppd", "Blank"},
+                             {"queue-lowercase.ppd", "Lower"},
+                             {"queue-mfgupper.ppd", "MfgUpper"},
+                             {"queue-nofilter.ppd", "NoFilter"},
+                             {"queue-twofilters.ppd", "Two"},
+                             {"queue-tolvane.ppd", hostileName},
+                             {"queue-tolvane.ppd", utf8Name}}),
+                 qPrintable(cups.errorText()));
+    }
+
+    void cleanup()
+    {
+        qputenv("PATH", originalPath);
+        CommandRunner::setTimeoutMs(30000);
+    }
+
+    void listsExactlyTheMakersQueuesInCupsOrder()
+    {
+        const MakerPrinterListing listing = listMakerPrinters();
+        const QStringList listed = namesOf(listing.printers);
+        const QSet<QString> expected{"Q1", "Rbor", "Two", hostileName, utf8Name};
+        QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
+        QCOMPARE(listed.size(), expected.size()); // two matching filters: one row
+
+        // lpstat -e lists the destinations in the order CUPS keeps them.
+        const CommandResult lpstat = CommandRunner::run("lpstat", {"-e"});
+        QVERIFY(lpstat.succeeded());
+        QStringList cupsOrder;
+        for (const QString &line : QString::fromUtf8(lpstat.standardOutput).split('\n'))
+            if (expected.contains(line.trimmed()))
+                cupsOrder << line.trimmed();
+        QCOMPARE(listed, cupsOrder);
+
+        const QSet<QString> all{"Q1", "Foreign", "Rbor", "Blank", "Lower", "MfgUpper",
+                                "NoFilter", "Two", hostileName, utf8Name};
+        QCOMPARE(listing.knownPrinters, all);
+        QCOMPARE(cupsPrinterSet(), all);
+    }
+
+    void destinationIsTheDeviceUri()
+    {
+        const MakerPrinterListing listing = listMakerPrinters();
+        QVERIFY(!listing.printers.isEmpty());
+        for (const MakerPrinter &printer : listing.printers)
+            QCOMPARE(printer.deviceUri, QString("file:///dev/null"));
+        // lpstat shows the same device with the scheme of a file URI cut off.
+        const CommandResult lpstat = CommandRunner::run("lpstat", {"-v", "Q1"});
+        QVERIFY(lpstat.succeeded());
+        QCOMPARE(QString::fromUtf8(lpstat.standardOutput).trimmed(),
+                 QString("device for Q1: ///dev/null"));
+    }
+
+    void statusFollowsTheQueue()
+    {
+        QCOMPARE(printerStatus("Q1"), QString("Idle"));
+        QCOMPARE(printerStatus(utf8Name), QString("Idle"));
+        QVERIFY(cups.run("cupsdisable", {"Q1"}));
+        QCOMPARE(printerStatus("Q1"), QString("Paused"));
+        QVERIFY(cups.run("cupsenable", {"Q1"}));
+        QCOMPARE(printerStatus("Q1"), QString("Idle"));
+        // lpstat writes nothing to standard output for an unknown queue.
+        QCOMPARE(printerStatus("NoSuchQueue"), QString());
+    }
+
+    void statusWords_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("idle") << QByteArray("printer Q1 is idle.  enabled since x\n") << "Idle";
+        QTest::newRow("printing") << QByteArray("printer Q1 now printing Q1-3.\n") << "Printing";
+        QTest::newRow("Paused on the second line")
+            << QByteArray("printer Q1 disabled since x -\n\tPaused\n") << "Paused";
+        QTest::newRow("idle wins over printing")
+            << QByteArray("printer idle now printing Q1-3.\n") << "Idle";
+        QTest::newRow("French paused")
+            << QByteArray("l'imprimante Q1 est d\xc3\xa9sactiv\xc3\xa9" "e depuis x\n") << "Paused";
+        QTest::newRow("German printing needs its blank")
+            << QByteArray("Drucker Q1 druckt Q1-3.\n") << "Printing";
+        QTest::newRow("German word without its blank")
+            << QByteArray("Drucker Q1 druckt") << "Drucker Q1 druckt";
+        QTest::newRow("capitals do not match")
+            << QByteArray("Idle\nPrinting\npaused\n") << "IdlePrintingpaused";
+        QTest::newRow("no word: lines joined")
+            << QByteArray("printer Q1 is\n\tsomething else\n") << "printer Q1 is\tsomething else";
+        QTest::newRow("nothing") << QByteArray() << "";
+        QTest::newRow("stops at a NUL") << QByteArray("abc\0idle", 8) << "abc";
+        QTest::newRow("idle past the first 1022 characters")
+            << QByteArray(600, 'x') + "\n" + QByteArray(422, 'y') + "idle"
+            << QString(600, 'x') + QString(422, 'y');
+        QTest::newRow("idle within the first 1022 characters")
+            << QByteArray(600, 'x') + "\n\n\n" + QByteArray(418, 'y') + "idle" << "Idle";
+    }
+
+    void statusWords()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(QString, status);
+        QCOMPARE(lpstatStatusWord(lpstatOutputText(output)), status);
+    }
+
+    void hostileNameReachesNoShell()
+    {
+        const MakerPrinterListing listing = listMakerPrinters();
+        QVERIFY(namesOf(listing.printers).contains(hostileName));
+        QCOMPARE(printerStatus(hostileName), QString("Idle"));
+        QVERIFY(runLpoptions(hostileName, {{"Duplex", "None"}}).succeeded());
+        QVERIFY(buildPrinterModel(hostileName) != nullptr);
+        QCOMPARE(entriesOf(work.path()), QStringList());
+    }
+
+    void lpoptionsArgumentsStayWhole()
+    {
+        const QString record = stubs.path() + "/arguments";
+        writeScript(stubs.path() + "/lpoptions",
+                    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record.toLocal8Bit() + "'");
+        qputenv("PATH", QFile::encodeName(stubs.path()) + ":" + originalPath);
+
+        const CommandResult result =
+            runLpoptions(hostileName, {{"Duplex", "None"}, {"Note", "a b \"c\" 'd'"}});
+        QVERIFY(result.succeeded());
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts),
+                 QStringList({"-p", hostileName, "-o", "Duplex=None", "-o",
+                              "Note=a b \"c\" 'd'"}));
+    }
+
+    void lpoptionsWritesTheUsersDefaults()
+    {
+        const CommandResult result =
+            runLpoptions("Q1", {{"Duplex", "DuplexNoTumble"}, {"MediaType", "Heavy"}});
+        QVERIFY2(result.succeeded(), result.standardError.constData());
+        const QString path = home.path() + "/.cups/lpoptions";
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(text.contains(QRegularExpression("^Dest Q1 .*Duplex=DuplexNoTumble",
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(text));
+        QVERIFY(text.contains("MediaType=Heavy"));
+    }
+
+    void lpoptionsFailures_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<bool>("finishedInTime");
+        QTest::newRow("error status") << QByteArray("exit 3") << true;
+        QTest::newRow("crash") << QByteArray("kill -SEGV $$") << true;
+        QTest::newRow("never ends") << QByteArray("exec sleep 20") << false;
+    }
+
+    void lpoptionsFailures()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, finishedInTime);
+        writeScript(stubs.path() + "/lpoptions", script);
+        qputenv("PATH", QFile::encodeName(stubs.path()) + ":" + originalPath);
+        CommandRunner::setTimeoutMs(300);
+
+        QElapsedTimer clock;
+        clock.start();
+        const CommandResult result = runLpoptions("Q1", {{"Duplex", "None"}});
+        QVERIFY(clock.elapsed() < 10000);
+        QVERIFY(result.started);
+        QCOMPARE(result.finishedInTime, finishedInTime);
+        QVERIFY(!result.succeeded());
+    }
+
+    void missingProgram()
+    {
+        qputenv("PATH", QFile::encodeName(stubs.path() + "/empty"));
+        QVERIFY(!runLpoptions("Q1", {}).started);
+        QCOMPARE(printerStatus("Q1"), QString("Error: Printer does not exist or lpstat failed."));
+    }
+
+    void modelOfAQueue()
+    {
+        std::unique_ptr<tOptionModel> model = buildPrinterModel(utf8Name);
+        QVERIFY(model);
+        QCOMPARE(model->printerName(), utf8Name);
+        QVERIFY(model->option("PageSize"));
+        QCOMPARE(model->option("Duplex")->defaultChoice()->keyword(), QString("None"));
+
+        QCOMPARE(buildPrinterModel("NoSuchQueue"), nullptr);
+        QCOMPARE(buildPrinterModel(QString()), nullptr);
+        // A queue without a PPD.
+        QVERIFY2(cups.run("lpadmin", {"-p", "Raw", "-E", "-v", "file:///dev/null"}),
+                 qPrintable(cups.errorText()));
+        QCOMPARE(buildPrinterModel("Raw"), nullptr);
+        bool ok = true;
+        QVERIFY(topLevelOptionKeywords("Raw", &ok).isEmpty());
+        QVERIFY(!ok);
+        QVERIFY(cupsPrinterSet().contains("Raw"));
+        QVERIFY(cups.run("lpadmin", {"-x", "Raw"}));
+        QVERIFY(!cupsPrinterSet().contains("Raw"));
+    }
+
+    void topLevelKeywordsInPpdOrder()
+    {
+        bool ok = false;
+        const QStringList keywords = topLevelOptionKeywords("Q1", &ok);
+        QVERIFY(ok);
+        QCOMPARE(keywords, QStringList({"PageSize", "PageRegion", "Duplex", "MediaType",
+                                        "ColorModel"}));
+    }
+
+    void fetchedPpdIsRemoved()
+    {
+        QString path;
+        {
+            FetchedPpd fetched("Q1");
+            QVERIFY(fetched.ppd());
+            path = fetched.path();
+            QVERIFY2(path.startsWith(tmp.path() + "/"), qPrintable(path));
+            QVERIFY(QFileInfo::exists(path));
+        }
+        QVERIFY(!QFileInfo::exists(path));
+
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(listMakerPrinters().printers.size(), 5);
+        QVERIFY(buildPrinterModel("Q1"));
+        QVERIFY(!buildPrinterModel("Raw"));
+        QCOMPARE(entriesOf(tmp.path()), QStringList());
+    }
+
+    void instancesGiveOneRowEach()
+    {
+        QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
+                    .succeeded());
+        const MakerPrinterListing listing = listMakerPrinters();
+        QCOMPARE(namesOf(listing.printers).count("Rbor"), 2);
+        QCOMPARE(cupsPrinterSet().size(), 10);
+        QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
+        QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
+    }
+
+private:
+    QTemporaryDir home;
+    QTemporaryDir tmp;
+    QTemporaryDir work;
+    QTemporaryDir stubs;
+    QByteArray originalPath;
+    SandboxCups cups;
+};
+
+QTEST_GUILESS_MAIN(CupsPrintersTest)
+#include "tst_cupsprinters.moc"
