@@ -15,13 +15,20 @@ tChoice::tChoice(tOption *option, const QString &keyword, const QString &text)
 {
 }
 
+// Short conflict lists are searched directly; a set pays off only beyond this.
+static const int kLinearSearchLimit = 16;
+
 void tChoice::addConflict(tOption *option, tChoice *choice)
 {
     const OptionChoicePair pair(option, choice);
-    if (m_conflictSet.contains(pair))
+    const bool indexed = !m_conflictIndex.isEmpty();
+    if (indexed ? m_conflictIndex.contains(pair) : m_conflicts.contains(pair))
         return;
-    m_conflictSet.insert(pair);
     m_conflicts.append(pair);
+    if (indexed)
+        m_conflictIndex.insert(pair);
+    else if (m_conflicts.size() > kLinearSearchLimit)
+        m_conflictIndex = QSet<OptionChoicePair>(m_conflicts.cbegin(), m_conflicts.cend());
 }
 
 void tChoice::addBlocker(tChoice *choice)
@@ -35,8 +42,11 @@ void tChoice::addBlocker(tChoice *choice)
 
 void tChoice::removeBlocker(tChoice *choice)
 {
-    if (choice)
-        m_blockers.removeOne(OptionChoicePair(choice->option(), choice));
+    if (!choice)
+        return;
+    const int index = m_blockers.indexOf(OptionChoicePair(choice->option(), choice));
+    if (index >= 0)
+        m_blockers.remove(index);
 }
 
 void tChoice::addGroupConflict(const ChoiceGroup &group)
@@ -53,7 +63,9 @@ void tChoice::addGroupBlocker(const ChoiceGroup &group)
 
 void tChoice::removeGroupBlocker(const ChoiceGroup &group)
 {
-    m_groupBlockers.removeOne(group);
+    const int index = m_groupBlockers.indexOf(group);
+    if (index >= 0)
+        m_groupBlockers.remove(index);
 }
 
 static bool isCurrentMember(const OptionChoicePair &member)

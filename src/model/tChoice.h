@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QSet>
 #include <QString>
+#include <QVector>
 
 class tOption;
 class tChoice;
@@ -27,10 +28,10 @@ public:
     QString text() const { return m_text; }
     tOption *option() const { return m_option; }
 
-    QList<OptionChoicePair> conflicts() const { return m_conflicts; }
-    QList<ChoiceGroup> groupConflicts() const { return m_groupConflicts; }
-    QList<OptionChoicePair> blockers() const { return m_blockers; }
-    QList<ChoiceGroup> groupBlockers() const { return m_groupBlockers; }
+    QList<OptionChoicePair> conflicts() const { return m_conflicts.toList(); }
+    QList<ChoiceGroup> groupConflicts() const { return m_groupConflicts.toList(); }
+    QList<OptionChoicePair> blockers() const { return m_blockers.toList(); }
+    QList<ChoiceGroup> groupBlockers() const { return m_groupBlockers.toList(); }
 
     void addConflict(tOption *option, tChoice *choice);
     void addBlocker(tChoice *choice);
@@ -55,10 +56,11 @@ private:
     QString m_text;
     tOption *m_option = nullptr;
 
-    QList<OptionChoicePair> m_conflicts;
-    // Mirrors m_conflicts so that adding to a long conflict list stays cheap.
-    QSet<OptionChoicePair> m_conflictSet;
-    QList<OptionChoicePair> m_blockers;
-    QList<ChoiceGroup> m_groupConflicts;
-    QList<ChoiceGroup> m_groupBlockers;
+    // Vectors, not QList: a QList would allocate every pair on its own.
+    QVector<OptionChoicePair> m_conflicts;
+    // Built once the conflict list grows long, so that adding stays cheap.
+    QSet<OptionChoicePair> m_conflictIndex;
+    QVector<OptionChoicePair> m_blockers;
+    QVector<ChoiceGroup> m_groupConflicts;
+    QVector<ChoiceGroup> m_groupBlockers;
 };

@@ -35,13 +35,10 @@ void tOption::appendChoice(tChoice *choice)
 {
     // A choice of another option would be deleted twice and would block on
     // behalf of the wrong option.
-    if (!choice || m_choiceSet.contains(choice))
-        return;
-    if (choice->m_option && choice->m_option != this)
+    if (!choice || (choice->m_option && choice->m_option != this) || m_choices.contains(choice))
         return;
     choice->m_option = this;
     m_choices.append(choice);
-    m_choiceSet.insert(choice);
     if (!m_choiceByKeyword.contains(choice->keyword()))
         m_choiceByKeyword.insert(choice->keyword(), choice);
 }
@@ -65,11 +62,17 @@ bool tOption::hasChoice(const QString &keyword) const
     return m_choiceByKeyword.contains(keyword);
 }
 
+bool tOption::ownsChoice(const tChoice *choice) const
+{
+    // The owner test rules out almost every foreign choice without a search.
+    return choice && choice->option() == this && m_choices.contains(const_cast<tChoice *>(choice));
+}
+
 void tOption::setCurrentChoice(tChoice *choice)
 {
     if (m_current)
         m_current->releaseConflicts();
-    if (choice && m_choiceSet.contains(choice)) {
+    if (ownsChoice(choice)) {
         m_current = choice;
         m_current->blockConflicts();
     }
@@ -77,7 +80,7 @@ void tOption::setCurrentChoice(tChoice *choice)
 
 void tOption::setDefaultChoice(tChoice *choice)
 {
-    if (choice && m_choiceSet.contains(choice))
+    if (ownsChoice(choice))
         m_default = choice;
 }
 

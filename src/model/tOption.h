@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 
 class tChoice;
@@ -56,15 +55,14 @@ public:
 
 private:
     Q_DISABLE_COPY(tOption)
+    bool ownsChoice(const tChoice *choice) const;
 
     bool m_fromPpd = false;
     QString m_keyword;
     QString m_text;
     QList<tChoice *> m_choices;
-    // First choice of each keyword, and membership for pointer identity
-    // tests, so that setting a choice never walks the list.
+    // First choice of each keyword, so that lookups never walk the list.
     QHash<QString, tChoice *> m_choiceByKeyword;
-    QSet<tChoice *> m_choiceSet;
     tChoice *m_current = nullptr;
     tChoice *m_default = nullptr;
     int m_precedence = 99;
