@@ -1,0 +1,164 @@
+// Cost of building an option model compared with libcups' own parse of the
+// same PPD, and of one choice change on a large model.
+#include "model/OptionModelBuilder.h"
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "model/tOptionModel.h"
+
+#include <benchmark/benchmark.h>
+#include <cups/ppd.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+namespace {
+
+const char *const kLargePpd = VM_BENCH_DATA "/large.ppd";
+
+ppd_file_t *openLarge(benchmark::State &state)
+{
+    ppd_file_t *ppd = ppdOpenFile(kLargePpd);
+    if (!ppd)
+        state.SkipWithError("cannot open " VM_BENCH_DATA "/large.ppd");
+    return ppd;
+}
+
+std::unique_ptr<tOptionModel> buildLarge()
+{
+    ppd_file_t *ppd = ppdOpenFile(kLargePpd);
+    if (!ppd)
+        return nullptr;
+    auto model = std::make_unique<tOptionModel>();
+    buildOptionModel(ppd, model.get());
+    ppdClose(ppd);
+    return model;
+}
+
+// The option whose choices carry the most conflicts: the worst case for a change.
+tOption *busiestOption(const tOptionModel &model)
+{
+    tOption *busiest = nullptr;
+    int most = -1;
+    for (tOption *option : model.options()) {
+        int count = 0;
+        for (tChoice *choice : option->choices())
+            count += choice->conflicts().size();
+        if (option->choiceCount() >= 2 && count > most) {
+            most = count;
+            busiest = option;
+        }
+    }
+    return busiest;
+}
+
+void BM_ParsePpd(benchmark::State &state)
+{
+    for (auto _ : state) {
+        ppd_file_t *ppd = openLarge(state);
+        if (!ppd)
+            break;
+        state.PauseTiming();
+        ppdClose(ppd);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ParsePpd)->Unit(benchmark::kMillisecond);
+
+void BM_ParseAndBuild(benchmark::State &state)
+{
+    for (auto _ : state) {
+        ppd_file_t *ppd = openLarge(state);
+        if (!ppd)
+            break;
+        auto *model = new tOptionModel;
+        buildOptionModel(ppd, model);
+        state.PauseTiming();
+        delete model;
+        ppdClose(ppd);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ParseAndBuild)->Unit(benchmark::kMillisecond);
+
+void BM_SetCurrentChoice(benchmark::State &state)
+{
+    auto model = buildLarge();
+    tOption *option = model ? busiestOption(*model) : nullptr;
+    if (!option) {
+        state.SkipWithError("no model");
+        return;
+    }
+    model->resetConstraints();
+    const QString keyword = option->keyword();
+    const QString first = option->choices().at(0)->keyword();
+    const QString second = option->choices().at(1)->keyword();
+    bool flip = false;
+    for (auto _ : state) {
+        model->setCurrentChoice(keyword, flip ? first : second);
+        flip = !flip;
+    }
+    state.SetLabel(keyword.toStdString());
+}
+BENCHMARK(BM_SetCurrentChoice)->Unit(benchmark::kMicrosecond);
+
+void BM_ResetConstraints(benchmark::State &state)
+{
+    auto model = buildLarge();
+    if (!model) {
+        state.SkipWithError("no model");
+        return;
+    }
+    for (auto _ : state)
+        model->resetConstraints();
+}
+BENCHMARK(BM_ResetConstraints)->Unit(benchmark::kMicrosecond);
+
+// Console output plus the mean real time per benchmark, for the ratio line.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                m_times[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void printRatio() const
+    {
+        const auto parse = m_times.find("BM_ParsePpd");
+        const auto both = m_times.find("BM_ParseAndBuild");
+        if (parse == m_times.end() || both == m_times.end() || parse->second <= 0)
+            return;
+        const double build = both->second - parse->second;
+        std::printf("ppdOpenFile: %.3f ms, ppdOpenFile + buildOptionModel: %.3f ms\n",
+                    parse->second, both->second);
+        std::printf("build/parse ratio: %.2f\n", build / parse->second);
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
+
+} // namespace
+
+#pragma GCC diagnostic pop
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    reporter.printRatio();
+    return 0;
+}

@@ -1,0 +1,110 @@
+#!/usr/bin/env python3
+"""Writes a large synthetic PPD for the option model benchmarks.
+
+The file holds the keywords the model builder treats specially (page size,
+duplex, media, covers, collation, finishing) beside several hundred made-up
+options, and thousands of UIConstraints between random choices. The output is
+the same on every run, so the committed copy can be checked by regenerating.
+
+Usage: make_large_ppd.py [output]   (default: data/large.ppd beside this script)
+"""
+
+import os
+import random
+import sys
+
+OPTION_COUNT = 320
+CONSTRAINT_COUNT = 3200
+GROUP_COUNT = 60
+
+HEADER = """*PPD-Adobe: "4.3"
+*% Synthetic benchmark PPD written by make_large_ppd.py; do not edit.
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "TX9900.PPD"
+*Manufacturer: "Tolvane"
+*ModelName: "Tolvane TX-9900"
+*ShortNickName: "Tolvane TX-9900"
+*NickName: "Tolvane TX-9900, 1.0"
+*cupsFilter: "application/vnd.cups-raster 0 tolfilter_ras_H"
+*SupportsUserLogin: True
+*JobFinishNotice: True
+*SupportsPrivatePrint: True
+*SupportsCustomBox: True
+"""
+
+# Options the builder and its later steps look for, with their choices.
+KNOWN_OPTIONS = [
+    ("PageSize", ["Letter", "A4", "A5", "A3", "B4", "Legal", "Tabloid", "Statement"]),
+    ("MediaType", ["Plain", "Transparency", "Labels", "Heavy", "Recycled"]),
+    ("Duplex", ["None", "DuplexNoTumble", "DuplexTumble"]),
+    ("InputSlot", ["Auto", "Tray1", "Tray2", "Tray3", "Manual"]),
+    ("ColorModel", ["CMYK", "Gray", "RGB"]),
+    ("Coll", ["True", "False"]),
+    ("TCCollate1", ["None", "Collate", "Group"]),
+    ("CvrM", ["None", "Tray1", "Tray2", "Inserter1", "Inserter2", "Transparency"]),
+    ("BackCvrM", ["None", "Tray1", "Tray2", "Inserter1", "Inserter2", "Transparency"]),
+    ("Pmed", ["None", "Tray1", "Inserter1", "Inserter2", "Transparency"]),
+    ("Tmed", ["None", "Tray1", "Inserter1", "Inserter2", "Transparency"]),
+    ("OutputBin", ["Default", "FLDTRAY", "FDStackerA", "FDStackerB"]),
+    ("FldA", ["None", "Bifold", "Trifold", "Zfold", "EngrFold"]),
+    ("Stpl", ["None", "Front", "Rear", "Dual"]),
+    ("Pnch", ["None", "Hole2", "Hole3", "Hole4"]),
+    ("TCBooklet", ["None", "Left", "Right"]),
+    ("Option17", ["False", "True"]),
+    ("Option18", ["None", "Box", "Drive"]),
+    ("Option22", ["False", "True"]),
+    ("Option24", ["False", "True"]),
+    ("Option28", ["False", "True"]),
+    ("TvManagment", ["False", "True"]),
+    ("TCSuperWatermark", ["False", "True"]),
+    ("Tnlt", ["Off", "On"]),
+]
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "data", "large.ppd")
+    rng = random.Random(4020)
+
+    options = list(KNOWN_OPTIONS)
+    for i in range(OPTION_COUNT - len(KNOWN_OPTIONS)):
+        count = rng.randint(4, 14)
+        options.append(("TolOpt%03d" % (i + 1), ["Ch%02d" % c for c in range(count)]))
+
+    lines = [HEADER.rstrip("\n")]
+    per_group = 40
+    for g in range(0, len(options), per_group):
+        name = "Group%02d" % (g // per_group + 1)
+        lines.append("*OpenGroup: %s/Settings %d" % (name, g // per_group + 1))
+        for keyword, choices in options[g:g + per_group]:
+            lines.append("*OpenUI *%s/%s Setting: PickOne" % (keyword, keyword))
+            lines.append("*Default%s: %s" % (keyword, choices[0]))
+            for choice in choices:
+                lines.append('*%s %s/%s %s: ""' % (keyword, choice, keyword, choice))
+            lines.append("*CloseUI: *%s" % keyword)
+        lines.append("*CloseGroup: %s" % name)
+
+    seen = set()
+    while len(seen) < CONSTRAINT_COUNT:
+        (k1, c1), (k2, c2) = rng.sample(options, 2)
+        pair = (k1, rng.choice(c1), k2, rng.choice(c2))
+        if pair in seen:
+            continue
+        seen.add(pair)
+        lines.append("*UIConstraints: *%s %s *%s %s" % pair)
+
+    for _ in range(GROUP_COUNT):
+        members = rng.sample(options, 3)
+        value = "".join(" *%s %s" % (k, rng.choice(c)) for k, c in members)
+        lines.append('*cupsUIConstraints: "%s"' % value.strip())
+
+    os.makedirs(os.path.dirname(out) or ".", exist_ok=True)
+    with open(out, "w", encoding="ascii", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()
