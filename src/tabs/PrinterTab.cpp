@@ -1,0 +1,240 @@
+#include "tabs/PrinterTab.h"
+
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "system/CommandRunner.h"
+#include "system/CupsPrinters.h"
+#include "system/PerUserFiles.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { NameColumn = 0, DestinationColumn = 1, StatusColumn = 2, ColumnCount = 3 };
+
+// Width of each column while the first fill lists no printer.
+const int emptyColumnWidth = 186;
+
+QTableWidgetItem *cell(const QString &text)
+{
+    return new QTableWidgetItem(text);
+}
+
+} // namespace
+
+PrinterTab::PrinterTab(QWidget *parent)
+    : Tab(parent)
+{
+    buildUi();
+    connectOptionWidgets();
+}
+
+PrinterTab::~PrinterTab()
+{
+    // The models die with the tab; nothing may point to them afterwards.
+    if (selectedModel && AppState::optionModel == selectedModel.get())
+        AppState::optionModel = nullptr;
+}
+
+void PrinterTab::initTabName()
+{
+    tabName = getTabName();
+}
+
+QIcon PrinterTab::tabIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-printer"));
+}
+
+QIcon PrinterTab::tabConstraintIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-printer-constraint"));
+}
+
+bool PrinterTab::hasOptions()
+{
+    return true;
+}
+
+void PrinterTab::buildUi()
+{
+    setContentsMargins(3, 3, 3, 3);
+    tabName = tr("Printer");
+    createWidgets();
+}
+
+void PrinterTab::createWidgets()
+{
+    AppState::knownPrinters.clear();
+    auto *layout = new QVBoxLayout;
+    setLayout(layout);
+
+    printerTable = new QTableWidget(0, ColumnCount);
+    printerTable->setAccessibleName(QStringLiteral("tblPrinters"));
+    printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    printerTable->verticalHeader()->hide();
+    printerTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    printerTable->horizontalHeader()->setStretchLastSection(true);
+    printerTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    printerTable->setTabKeyNavigation(false);
+    setHeaders();
+    listPrinters();
+    layout->addWidget(printerTable);
+    if (printerTable->rowCount() > 0) {
+        printerTable->resizeColumnsToContents();
+        printerTable->resizeRowsToContents();
+    } else {
+        for (int column = 0; column < ColumnCount; ++column)
+            printerTable->setColumnWidth(column, emptyColumnWidth);
+    }
+
+    installedOptionsLabel = new QLabel(tr("Installed options"));
+    installedOptionsLabel->setEnabled(false);
+
+    rootWarningLabel =
+        new QLabel(tr("Root access is required to make changes to installable options"));
+    rootWarningLabel->setAccessibleName(QStringLiteral("lblRootWarning"));
+    // The border takes the background's colour, so only the text stands out.
+    const QColor background = QApplication::palette().brush(backgroundRole()).color();
+    rootWarningLabel->setStyleSheet(
+        QStringLiteral("QLabel{color: red; font-family: Sans; font-size: 10px; border-width: 1px; "
+                       "border-color: %1; border-style: solid}")
+            .arg(background.name()));
+    rootWarningLabel->hide();
+
+    auto *headingLayout = new QGridLayout;
+    headingLayout->addWidget(installedOptionsLabel, 0, 0, 1, 3, Qt::AlignLeft);
+    headingLayout->addWidget(rootWarningLabel, 0, 3, 1, 8, Qt::AlignLeft);
+    layout->addLayout(headingLayout);
+
+    auto *scrollArea = new QScrollArea;
+    scrollArea->setWidgetResizable(true);
+    layout->addWidget(scrollArea);
+    optionsContainer = new QWidget;
+    optionsLayout = new QGridLayout(optionsContainer);
+    optionsLayout->setColumnStretch(2, 1);
+    optionsLayout->setRowStretch(999, 1);
+    optionsLayout->setSizeConstraint(QLayout::SetFixedSize);
+    scrollArea->setWidget(optionsContainer);
+
+    // The main window connects its printerChanged after this, so the new
+    // model exists before the tabs reload.
+    connect(printerTable, &QTableWidget::currentCellChanged, this, &PrinterTab::changePrinter);
+}
+
+void PrinterTab::setHeaders()
+{
+    printerTable->setHorizontalHeaderItem(NameColumn, cell(tr("Printers")));
+    printerTable->setHorizontalHeaderItem(DestinationColumn, cell(tr("Destination")));
+    printerTable->setHorizontalHeaderItem(StatusColumn, cell(tr("Status")));
+}
+
+void PrinterTab::listPrinters()
+{
+    const MakerPrinterListing listing = listMakerPrinters();
+    AppState::knownPrinters = listing.knownPrinters;
+    printerTable->setRowCount(listing.printers.size());
+    for (int row = 0; row < listing.printers.size(); ++row) {
+        const MakerPrinter &printer = listing.printers.at(row);
+        printerTable->setItem(row, NameColumn, cell(printer.name));
+        printerTable->setItem(row, DestinationColumn, cell(printer.deviceUri));
+        printerTable->setItem(row, StatusColumn, cell(printerStatus(printer.name)));
+    }
+}
+
+void PrinterTab::fillPrinterTable()
+{
+    // Refilling must not look like a printer change to anyone.
+    const bool tableBlocked = printerTable->blockSignals(true);
+    const QTableWidgetItem *current = printerTable->item(printerTable->currentRow(), NameColumn);
+    const QString selectedName = current ? current->text() : QString();
+    int widths[ColumnCount];
+    for (int column = 0; column < ColumnCount; ++column)
+        widths[column] = printerTable->columnWidth(column);
+    setOptionSignalsBlocked(true);
+
+    AppState::knownPrinters.clear();
+    printerTable->clear();
+    printerTable->setRowCount(0);
+    setHeaders();
+    printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    listPrinters();
+    if (printerTable->rowCount() > 0) {
+        printerTable->resizeColumnsToContents();
+        printerTable->resizeRowsToContents();
+    }
+    for (int column = 0; column < ColumnCount; ++column)
+        printerTable->setColumnWidth(column, widths[column]);
+
+    // Keep the selection on the same printer, wherever the list moved it.
+    if (!selectedName.isEmpty()) {
+        const QList<QTableWidgetItem *> found =
+            printerTable->findItems(selectedName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        for (const QTableWidgetItem *item : found) {
+            if (item->column() == NameColumn) {
+                printerTable->selectRow(item->row());
+                break;
+            }
+        }
+    }
+
+    setOptionSignalsBlocked(false);
+    printerTable->blockSignals(tableBlocked);
+}
+
+void PrinterTab::changePrinter(int row, int, int prev_row, int)
+{
+    if (row == prev_row)
+        return;
+
+    // The replaced model stays alive until releaseReplacedModels().
+    AppState::optionModel = nullptr;
+    if (selectedModel)
+        replacedModels.push_back(std::move(selectedModel));
+
+    const QTableWidgetItem *item = printerTable->item(row, NameColumn);
+    selectedModel = buildPrinterModel(item ? item->text() : QString());
+    AppState::optionModel = selectedModel.get();
+    if (selectedModel) {
+        AppState::settingsFile = perUserDirectoryPath() + selectedModel->printerName()
+            + QStringLiteral(".cfg");
+    } else {
+        AppState::settingsFile.clear();
+        rootWarningLabel->hide();
+    }
+}
+
+void PrinterTab::releaseReplacedModels()
+{
+    replacedModels.clear();
+}
+
+void PrinterTab::clearCurrentPrinter()
+{
+    const bool blocked = printerTable->blockSignals(true);
+    printerTable->clearSelection();
+    printerTable->setCurrentCell(-1, -1);
+    printerTable->blockSignals(blocked);
+}
+
+void PrinterTab::retranslateUi()
+{
+    setHeaders();
+    tabName = tr("Printer");
+    for (int row = 0; row < printerTable->rowCount(); ++row) {
+        const QTableWidgetItem *name = printerTable->item(row, NameColumn);
+        if (name)
+            printerTable->setItem(row, StatusColumn, cell(printerStatus(name->text())));
+    }
+    rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
+    installedOptionsLabel->setText(tr("Installed options"));
+    installedOptionsLabel->update();
+}

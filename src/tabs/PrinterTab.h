@@ -1,0 +1,108 @@
+#pragma once
+
+#include "tabs/Tab.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class ComboBoxEx;
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QTableWidget;
+class QWidget;
+class tOptionModel;
+
+// The first tab, "Printer": the table of the maker's CUPS queues with their
+// device and status, the printer selection, and the selected queue's
+// installable options (hardware settings that only root can write).
+//
+// Selecting a row builds the queue's option model and makes it the current
+// one (AppState::optionModel), with the printer's ".cfg" file in the per-user
+// directory as the current settings file. The tab owns every model it built.
+// A model that a selection replaced stays alive until the main window calls
+// releaseReplacedModels(), so that no tab or constraint pass is left holding
+// a freed model.
+//
+// The main window must connect the table's currentCellChanged(int,int,int,int)
+// to its printerChanged after constructing this tab: the tab's own
+// changePrinter is connected first, so the new model is in place when the
+// main window reloads the tabs.
+class PrinterTab : public Tab
+{
+    Q_OBJECT
+
+public:
+    explicit PrinterTab(QWidget *parent);
+    ~PrinterTab() override;
+
+    // The printer table ("tblPrinters").
+    QTableWidget *table() const { return printerTable; }
+
+    QIcon tabIcon() override;
+    QIcon tabConstraintIcon() override;
+    // Always true: the tab is shown with or without a printer.
+    bool hasOptions() override;
+    // Rebuilds the installable-option widgets for the current model, loads
+    // and takes their values.
+    void reload() override;
+    void retranslateUi() override;
+    // After a profile change: the model takes the widgets' values again.
+    virtual void reapplyOptions();
+
+    // Lists the maker's queues anew and replaces AppState::knownPrinters.
+    // Starts no printer change; the selected printer keeps its selection
+    // when it is still listed.
+    void fillPrinterTable();
+
+    // Whether an installable option differs from its value at the last take.
+    bool optionsChanged() const { return installedOptionsChanged; }
+    // The widgets' values become the unchanged state; hides the warning.
+    void takeOptionValues();
+
+    // For the unselection: removes the installable-option widgets and clears
+    // the table's selection and current cell (see clearCurrentPrinter).
+    void clearOptionWidgets();
+    // Clears the table's selection and current cell without signalling, so
+    // that choosing the same row again is a printer change.
+    void clearCurrentPrinter();
+
+    // Frees the models that earlier selections replaced; never the current
+    // one. Call once every tab has reloaded from the new model, outside any
+    // constraint pass.
+    void releaseReplacedModels();
+
+public slots:
+    void changePrinter(int row, int collumn, int prev_row, int prev_collumn);
+    void checkForChanges(int value);
+
+protected:
+    void initTabName() override;
+    void buildUi() override;
+    void connectComboBox(ComboBoxEx *combo) override;
+    void connectCheckBox(QCheckBox *check_box) override;
+
+private:
+    void createWidgets();
+    void listPrinters();
+    void setHeaders();
+    void buildOptionWidgets();
+    void removeOptionWidgets();
+    void enableInstalledOptionsLabel();
+    static QString installableValue(QWidget *widget);
+
+    QTableWidget *printerTable = nullptr;
+    QLabel *installedOptionsLabel = nullptr;
+    QLabel *rootWarningLabel = nullptr;
+    QGridLayout *optionsLayout = nullptr;
+    QWidget *optionsContainer = nullptr;
+    int nextOptionRow = 0;
+    QHash<QString, QString> takenValues;
+    bool installedOptionsChanged = false;
+
+    std::unique_ptr<tOptionModel> selectedModel;
+    std::vector<std::unique_ptr<tOptionModel>> replacedModels;
+};
