@@ -38,7 +38,7 @@ bool isCustomPageDefault(const QString &keyword, const QString &defchoice)
         && defchoice.contains(QLatin1String("custom"), Qt::CaseInsensitive);
 }
 
-// A custom page size cannot be a user default here; fall back to Letter.
+// The user picks sizes from the list only, so a custom size default reads as Letter.
 QString defaultChoiceKeyword(const QString &keyword, const QString &defchoice)
 {
     return isCustomPageDefault(keyword, defchoice) ? QStringLiteral("Letter") : defchoice;
@@ -97,7 +97,7 @@ void importPpdConstraints(ppd_file_t *ppd, tOptionModel *model)
         const QString option2 = fromPpd(entry.option2);
         const QString choice2 = fromPpd(entry.choice2);
 
-        // Collation and job collation are handled by the job tab together.
+        // The PPD's rules between collation and job collation are not enforced.
         if ((option1 == coll && option2 == collate) || (option1 == collate && option2 == coll))
             continue;
 
