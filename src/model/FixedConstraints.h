@@ -4,7 +4,7 @@
 
 class tOptionModel;
 
-// Constraint pieces that the toggle-making build steps add right after their
+// Constraints that the toggle-making build steps add right after their
 // toggles exist, plus the keyword mapping the cupsUIConstraints reader uses.
 
 // Fold, staple and punch names of cupsUIConstraints to the toggle keywords;
