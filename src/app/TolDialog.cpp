@@ -7,6 +7,7 @@
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
+#include "tabs/PrinterTab.h"
 #include "tabs/Tab.h"
 #include "tabs/TabOptionCollector.h"
 #include "widgets/MessageBoxes.h"
@@ -17,6 +18,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QTableWidget>
 
 #include <cstdlib>
 #include <unistd.h>
@@ -48,10 +50,13 @@ TolDialog::TolDialog(QWidget *parent)
 
     printerJustChanged = false;
 
-    // The option tabs are created here in their fixed order as they are built.
+    // The option tabs, in their fixed order; each later one is added as it is built.
+    printerTab = new PrinterTab(this);
 
     aboutDialog = new AboutDialog(this);
     helpDialog = new HelpDialog(this);
+
+    tabList << printerTab;
 
     optionCollector = new TabOptionCollector(&tabList);
 
@@ -124,6 +129,11 @@ TolDialog::TolDialog(QWidget *parent)
     layout->addWidget(helpButton, 4, 2, 1, 1, Qt::AlignBottom | Qt::AlignHCenter);
     layout->addWidget(buttonBox, 4, 4, 1, 6, Qt::AlignBottom | Qt::AlignRight);
 
+    // The printer tab's own handler runs first, so the new model exists
+    // when the window reloads the tabs.
+    connect(printerTab->table(), SIGNAL(currentCellChanged(int, int, int, int)), this,
+            SLOT(printerChanged(int, int, int, int)));
+
     setWindowTitle(tr("Tolvane Vellumark"));
     styleTabBar();
 
@@ -146,13 +156,6 @@ void TolDialog::tabSelected()
     const int index = tabWidget->currentIndex();
     if (index >= 0 && index < tabList.size())
         helpDialog->setPage(tabList.at(index)->getTabName());
-}
-
-void TolDialog::enableTab(Tab *tab)
-{
-    const int index = tabList.indexOf(tab);
-    if (index >= 0)
-        tabWidget->setTabEnabled(index, tab->hasOptions());
 }
 
 void TolDialog::setWriteButtonsEnabled(bool enabled)

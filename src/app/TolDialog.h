@@ -85,4 +85,10 @@ private:
     SNTTab *sntTab = nullptr;
     TabOptionCollector *optionCollector = nullptr;
     bool printerJustChanged = false;
+    // How many constraint passes are running, nested; a replaced option
+    // model is freed only outside them.
+    int constraintPassDepth = 0;
 };
+
+// The "Settings applied." box.
+void showAppliedMessage();

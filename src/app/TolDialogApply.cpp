@@ -1,21 +1,48 @@
 // Apply, OK, Cancel and the lpoptions write of the main window.
 #include "app/TolDialog.h"
 
+#include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "system/CommandRunner.h"
+#include "system/CupsPrinters.h"
+#include "system/PerUserFiles.h"
+#include "tabs/PrinterTab.h"
+#include "tabs/TabOptionCollector.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/TolTabWidget.h"
 
-bool TolDialog::writeTolpoptions()
+#include <QCoreApplication>
+
+namespace {
+
+void showWriteError()
 {
-    return false;
+    MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Error"),
+                       TolDialog::tr("Error: Printer does not exist or lpoptions failed."));
+}
+
+} // namespace
+
+void showAppliedMessage()
+{
+    MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Success"),
+                       TolDialog::tr("Settings applied."));
 }
 
 void TolDialog::slotButtonApply()
 {
     applyOk = true;
+    printerTab->fillPrinterTable();
     if (!AppState::optionModel) {
         MessageBoxes::show(QMessageBox::NoIcon, QString(), tr("Select a printer."));
         return;
     }
+    if (printerTab->optionsChanged()) {
+        writeInstallableOptionsAsRoot();
+        return;
+    }
+    if (writeTolpoptions())
+        showAppliedMessage();
 }
 
 void TolDialog::accept()
@@ -27,13 +54,81 @@ void TolDialog::accept()
 
 void TolDialog::reject()
 {
+    if (!AppState::settingsFile.isEmpty() && AppState::optionModel
+        && !refreshProfileDefaults(AppState::settingsFile)) {
+        MessageBoxes::show(QMessageBox::NoIcon, tr("Error"),
+                           tr("The settings could not be saved."));
+    }
     QDialog::reject();
 }
 
-void TolDialog::writeInstallableOptionsAsRoot() {}
+bool TolDialog::writeTolpoptions()
+{
+    const QString printer = AppState::optionModel->printerName();
+    if (!cupsPrinterSet().contains(printer)) {
+        showWriteError();
+        tabWidget->setCurrentIndex(0);
+        // Apply refills the table before it writes, so the printer check may
+        // find nothing new: unselect the vanished printer here.
+        if (!checkPrintersChanged() && AppState::optionModel)
+            unselectPrinters();
+        return false;
+    }
 
-void TolDialog::openPasswordPrompt(const QString &) {}
+    const OptionHash values = optionCollector->collectTabOptions();
+    if (!writeCfgFile(AppState::perUserDirectory + printer + QStringLiteral(".cfg"), values,
+                      true)) {
+        MessageBoxes::show(QMessageBox::NoIcon, tr("Error"),
+                           tr("The settings could not be saved."));
+        return false;
+    }
 
-void TolDialog::commitInstallableOptions() {}
+    bool ppdRead = false;
+    const QStringList keywords = topLevelOptionKeywords(printer, &ppdRead);
+    if (!ppdRead) {
+        showWriteError();
+        tabWidget->setCurrentIndex(0);
+        checkPrintersChanged();
+        return false;
+    }
 
-void TolDialog::updateOtherAppsPrintSettings(const QString &) {}
+    QList<QPair<QString, QString>> options;
+    for (const QString &keyword : keywords) {
+        const QString value = values.value(keyword);
+        if (!value.isEmpty())
+            options.append(qMakePair(keyword, value));
+    }
+    if (!runLpoptions(printer, options).succeeded()) {
+        showWriteError();
+        tabWidget->setCurrentIndex(0);
+        checkPrintersChanged();
+        return false;
+    }
+
+    updateOtherAppsPrintSettings(values.value(QStringLiteral("PageSize")));
+    return true;
+}
+
+void TolDialog::writeInstallableOptionsAsRoot()
+{
+    const QHash<QString, QString> values = printerTab->collectOptionValues();
+    QString text;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        text += it.key() + QLatin1Char('=') + it.value() + QLatin1Char(' ');
+    openPasswordPrompt(text);
+}
+
+void TolDialog::openPasswordPrompt(const QString &)
+{
+    // The root write of installable options is not built yet.
+}
+
+void TolDialog::commitInstallableOptions()
+{
+    printerTab->takeOptionValues();
+}
+
+void TolDialog::updateOtherAppsPrintSettings(const QString &)
+{
+    // Other applications' print settings are not brought into line yet.
+}

@@ -1,36 +1,176 @@
 // Constraint pass, printer and profile changes of the main window.
 #include "app/TolDialog.h"
 
+#include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "system/CupsPrinters.h"
+#include "system/PerUserFiles.h"
+#include "tabs/PrinterTab.h"
+#include "tabs/Tab.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/TolTabWidget.h"
 
-void TolDialog::setConstraints()
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace {
+
+// A chain of passes stops after eleven (counter values 0 to 10), so that tabs
+// which keep moving each other's widgets cannot loop forever.
+const int lastChainedPass = 10;
+
+} // namespace
+
+void TolDialog::enableTab(Tab *tab)
 {
-    if (!AppState::optionModel)
-        return;
+    const int index = tabList.indexOf(tab);
+    if (index >= 0)
+        tabWidget->setTabEnabled(index, tab->hasOptions());
 }
 
 void TolDialog::profileChanged()
 {
     if (!AppState::optionModel)
         return;
+    AppState::optionModel->resetConstraints();
+    for (int i = 0; i < tabList.size(); ++i) {
+        Tab *tab = tabList.at(i);
+        if (tab == printerTab) {
+            if (printerJustChanged)
+                printerTab->reload();
+            else
+                printerTab->reapplyOptions();
+        } else if (tabWidget->isTabEnabled(i)) {
+            tab->reload();
+        } else {
+            tab->resetDisabledTab();
+        }
+    }
+}
+
+void TolDialog::setConstraints()
+{
+    if (!AppState::optionModel)
+        return;
+
+    ++constraintPassDepth;
+    for (Tab *tab : qAsConst(tabList))
+        tab->setConstraintMarked(false);
+
+    bool changed = false;
+    for (Tab *tab : qAsConst(tabList)) {
+        if (tab->enableOptions())
+            changed = true;
+    }
+
+    for (int i = 0; i < tabList.size(); ++i) {
+        Tab *tab = tabList.at(i);
+        if (!tab->hasOptions())
+            continue;
+        tab->updateCustomConstraints();
+        tab->clearErrorMarks();
+        tabWidget->setTabIcon(i, tab->tabIcon());
+        tab->markCustomConstraints();
+        if (tab->isConstraintMarked())
+            tabWidget->setTabIcon(i, tab->tabConstraintIcon());
+    }
+
+    bool allClear = true;
+    for (Tab *tab : qAsConst(tabList)) {
+        if (tab->isConstraintMarked())
+            allClear = false;
+    }
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(allClear);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(allClear);
+    AppState::constraintsSatisfied = allClear;
+    saveAsButton->setEnabled(allClear);
+
+    if (changed && constraintPasses <= lastChainedPass - 1) {
+        ++constraintPasses;
+        setConstraints();
+    } else {
+        constraintPasses = 0;
+    }
+    checkPrintersChanged();
+    --constraintPassDepth;
+}
+
+bool TolDialog::checkPrintersChanged()
+{
+    const QSet<QString> current = cupsPrinterSet();
+    if (current == AppState::knownPrinters)
+        return false;
+
+    bool gone = true;
+    if (AppState::optionModel) {
+        const QString name = AppState::optionModel->printerName();
+        gone = AppState::knownPrinters.contains(name) && !current.contains(name);
+    }
+    printerTab->fillPrinterTable();
+    if (gone) {
+        unselectPrinters();
+        MessageBoxes::show(
+            QMessageBox::NoIcon, tr("Error"),
+            tr("It looks like your installed printers have changed.\nReloading list now."));
+    }
+    return true;
+}
+
+void TolDialog::unselectPrinters()
+{
+    AppState::optionModel = nullptr;
+    printerTab->clearOptionWidgets();
+    for (Tab *tab : qAsConst(tabList))
+        enableTab(tab);
+    // With no model nothing may be written or saved; the title names no printer.
+    setWindowTitle(tr("Tolvane Vellumark"));
+    setWriteButtonsEnabled(false);
 }
 
 void TolDialog::printerChanged(int row, int, int previousRow, int)
 {
     if (row == previousRow)
         return;
+    setWriteButtonsEnabled(false);
+
+    if (!AppState::optionModel) {
+        printerTab->clearErrorMarks();
+        setWindowTitle(tr("Tolvane Vellumark"));
+        checkPrintersChanged();
+        buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
+        buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
+        return;
+    }
+
+    for (Tab *tab : qAsConst(tabList))
+        tab->retranslateUi();
+    setWindowTitle(tr("Tolvane Vellumark") + QStringLiteral(" - ")
+                   + AppState::optionModel->printerName());
+    for (Tab *tab : qAsConst(tabList))
+        enableTab(tab);
+
+    printerJustChanged = true;
+    profileChanged();
+    printerJustChanged = false;
+    // Every tab now reads the new model: the one it replaced can go, unless
+    // a constraint pass further up still walks it.
+    if (constraintPassDepth == 0)
+        printerTab->releaseReplacedModels();
+
+    if (!cfgFileExists(AppState::optionModel->printerName()))
+        writeTolpoptions();
+
+    setConstraints();
+    if (AppState::optionModel)
+        setWriteButtonsEnabled(true);
 }
 
-void TolDialog::unselectPrinters()
+void TolDialog::toggleColorMode()
 {
-    AppState::optionModel = nullptr;
+    // The Basic and Imaging tabs keep their colour modes in step once they exist.
 }
 
-bool TolDialog::checkPrintersChanged()
+void TolDialog::togglePublishingFronAndBackLabel()
 {
-    return false;
+    // The Publishing tab's tray labels are greyed once that tab exists.
 }
-
-void TolDialog::toggleColorMode() {}
-
-void TolDialog::togglePublishingFronAndBackLabel() {}
