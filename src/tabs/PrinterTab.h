@@ -4,6 +4,8 @@
 
 #include <QHash>
 #include <QString>
+// Complete, so that the main window can connect to table() directly.
+#include <QTableWidget>
 
 #include <memory>
 #include <vector>
@@ -12,7 +14,6 @@ class ComboBoxEx;
 class QCheckBox;
 class QGridLayout;
 class QLabel;
-class QTableWidget;
 class QWidget;
 class tOptionModel;
 
