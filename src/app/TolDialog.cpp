@@ -151,6 +151,13 @@ void TolDialog::styleTabBar()
     TolTabWidget::applyMainWindowStyle(tabWidget);
 }
 
+void TolDialog::addTab(Tab *tab)
+{
+    tabList << tab;
+    tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+    enableTab(tab);
+}
+
 void TolDialog::tabSelected()
 {
     const int index = tabWidget->currentIndex();

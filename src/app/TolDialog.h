@@ -57,8 +57,12 @@ public slots:
     void reject() override;
     void tabSelected();
 
-private:
+    // Adds an option tab at the end of the tab order, before the window is
+    // shown; the constructor adds the nine in their fixed order. Tests use it
+    // for tabs of their own.
     void addTab(Tab *tab);
+
+private:
     void setWriteButtonsEnabled(bool enabled);
 
     bool applyOk = false;
