@@ -1,10 +1,28 @@
 #!/bin/bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the test programs,
+# the model tests once more under valgrind, and a short benchmark run.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "$BUILD_PACKAGES valgrind"
 prepare_system
+
+# Runs as the ordinary user. SOURCE BUILD
+run_suite() {
+    build_tree "$1" "$2"
+    cd "$2"
+    HOME=$(mktemp -d) ctest -LE root --output-on-failure -j 4
+    echo "== Model tests under valgrind"
+    for t in tests/model_*; do
+        bash "$1/tests/model/valgrind.sh" "$t" >"$t.valgrind.log" 2>&1 \
+            || { cat "$t.valgrind.log"; echo "valgrind: $t failed"; exit 1; }
+        echo "clean: $t"
+    done
+    if [ -x bench/vellumark_bench ]; then
+        echo "== Benchmark (short run)"
+        bench/vellumark_bench --benchmark_min_time=0.01
+    fi
+}
 
 if [ "$(id -u)" -eq 0 ]; then
     ensure_test_user
@@ -12,15 +30,12 @@ if [ "$(id -u)" -eq 0 ]; then
     copy_source "$work/src"
     chown -R "$TEST_USER": "$work"
     runuser -u "$TEST_USER" -- bash -c "
-        set -e
+        set -euo pipefail
         source '$work/src/scripts/common.sh'
-        build_tree '$work/src' '$work/build'
-        cd '$work/build'
-        HOME=\$(mktemp -d) ctest -LE root --output-on-failure -j 4"
+        $(declare -f run_suite)
+        run_suite '$work/src' '$work/build'"
     # The root refusal can only be shown as root.
     (cd "$work/build" && ctest -L root --output-on-failure)
 else
-    build_tree "$ROOT_DIR" "$ROOT_DIR/build"
-    cd "$ROOT_DIR/build"
-    HOME=$(mktemp -d) ctest -LE root --output-on-failure -j 4
+    run_suite "$ROOT_DIR" "$ROOT_DIR/build"
 fi
