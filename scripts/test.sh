@@ -11,6 +11,9 @@ prepare_system
 run_suite() {
     build_tree "$1" "$2"
     cd "$2"
+    # Screenshots and fetched PPDs go to a folder of this run's own.
+    export TMPDIR=$(mktemp -d)
+    echo "Screenshots of this run: $TMPDIR/vellumark-*.png"
     HOME=$(mktemp -d) ctest -LE root --output-on-failure -j 4
     echo "== Model tests under valgrind"
     for t in tests/model_*; do
