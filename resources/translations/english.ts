@@ -5,217 +5,218 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Data collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Data collection</translation>
     </message>
     <message>
         <source>Legal notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Legal notices</translation>
     </message>
     <message>
         <source>Default print settings for your printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Default print settings for your printers</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Legal Notices</translation>
     </message>
     <message>
         <source>Vellumark uses the Qt toolkit (GNU LGPL version 3), the CUPS library (Apache License 2.0) and the OpenSSL library (Apache License 2.0). Each component is distributed under its own licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumark uses the Qt toolkit (GNU LGPL version 3), the CUPS library (Apache License 2.0) and the OpenSSL library (Apache License 2.0). Each component is distributed under its own licence.</translation>
     </message>
 </context>
 <context>
     <name>HelpDialog</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>PrinterTab</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer</translation>
     </message>
     <message>
         <source>Installed options</source>
-        <translation type="unfinished"></translation>
+        <translation>Installed options</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation type="unfinished"></translation>
+        <translation>Root access is required to make changes to installable options</translation>
     </message>
     <message>
         <source>Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Printers</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiles</translation>
     </message>
     <message>
         <source>Select profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Select profile:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory Default</translation>
     </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Profile</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Idle</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Paused</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing</translation>
     </message>
     <message>
         <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: Printer does not exist or lpstat failed.</translation>
     </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Collection</translation>
     </message>
     <message>
         <source>We ask you to help improve our application and/or products by providing usage information.</source>
-        <translation type="unfinished"></translation>
+        <translation>We ask you to help improve our application and/or products by providing usage information.</translation>
     </message>
     <message>
         <source>The application DOES NOT collect any personal data.</source>
-        <translation type="unfinished"></translation>
+        <translation>The application DOES NOT collect any personal data.</translation>
     </message>
     <message>
         <source>Regarding data collection, please read the PRIVACY POLICY as follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarding data collection, please read the PRIVACY POLICY as follows.</translation>
     </message>
     <message>
         <source>Yes, I want to help improve your products</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes, I want to help improve your products</translation>
     </message>
     <message>
         <source>No, I do not wish to take part in this feature</source>
-        <translation type="unfinished"></translation>
+        <translation>No, I do not wish to take part in this feature</translation>
     </message>
 </context>
 <context>
     <name>TolDialog</name>
     <message>
         <source>Please do not run %1 as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please do not run %1 as root.</translation>
     </message>
     <message>
         <source>Tolvane Vellumark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane Vellumark</translation>
     </message>
     <message>
         <source>Vellumark</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumark</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As...</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiles</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Error: Printer does not exist or lpoptions failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: Printer does not exist or lpoptions failed.</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Success</translation>
     </message>
     <message>
         <source>Settings applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings applied.</translation>
     </message>
     <message>
         <source>Select a printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a printer.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>The settings could not be saved.</translation>
     </message>
     <message>
         <source>It looks like your installed printers have changed.
 Reloading list now.</source>
-        <translation type="unfinished"></translation>
+        <translation>It looks like your installed printers have changed.
+Reloading list now.</translation>
     </message>
 </context>
 </TS>

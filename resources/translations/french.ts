@@ -5,217 +5,218 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Data collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Collecte de données</translation>
     </message>
     <message>
         <source>Legal notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentions légales</translation>
     </message>
     <message>
         <source>Default print settings for your printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;impression par défaut de vos imprimantes</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentions légales</translation>
     </message>
     <message>
         <source>Vellumark uses the Qt toolkit (GNU LGPL version 3), the CUPS library (Apache License 2.0) and the OpenSSL library (Apache License 2.0). Each component is distributed under its own licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumark utilise la boîte à outils Qt (GNU LGPL version 3), la bibliothèque CUPS (Apache License 2.0) et la bibliothèque OpenSSL (Apache License 2.0). Chaque composant est distribué sous sa propre licence.</translation>
     </message>
 </context>
 <context>
     <name>HelpDialog</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>PrinterTab</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>Installed options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options installées</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation type="unfinished"></translation>
+        <translation>Des droits root sont nécessaires pour modifier les options installables</translation>
     </message>
     <message>
         <source>Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Select profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un profil:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;usine</translation>
     </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom:</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le profil</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression en cours</translation>
     </message>
     <message>
         <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur: l&apos;imprimante n&apos;existe pas ou lpstat a échoué.</translation>
     </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Collecte de données</translation>
     </message>
     <message>
         <source>We ask you to help improve our application and/or products by providing usage information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aidez-nous à améliorer notre application et/ou nos produits en nous fournissant des informations d&apos;utilisation.</translation>
     </message>
     <message>
         <source>The application DOES NOT collect any personal data.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application NE collecte AUCUNE donnée personnelle.</translation>
     </message>
     <message>
         <source>Regarding data collection, please read the PRIVACY POLICY as follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Concernant la collecte de données, veuillez lire la POLITIQUE DE CONFIDENTIALITÉ ci-dessous.</translation>
     </message>
     <message>
         <source>Yes, I want to help improve your products</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, je souhaite aider à améliorer vos produits</translation>
     </message>
     <message>
         <source>No, I do not wish to take part in this feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Non, je ne souhaite pas participer</translation>
     </message>
 </context>
 <context>
     <name>TolDialog</name>
     <message>
         <source>Please do not run %1 as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez ne pas exécuter %1 en tant que root.</translation>
     </message>
     <message>
         <source>Tolvane Vellumark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane Vellumark</translation>
     </message>
     <message>
         <source>Vellumark</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumark</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Error: Printer does not exist or lpoptions failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur: l&apos;imprimante n&apos;existe pas ou lpoptions a échoué.</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Succès</translation>
     </message>
     <message>
         <source>Settings applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres appliqués.</translation>
     </message>
     <message>
         <source>Select a printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une imprimante.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les paramètres.</translation>
     </message>
     <message>
         <source>It looks like your installed printers have changed.
 Reloading list now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les imprimantes installées semblent avoir changé.
+Rechargement de la liste.</translation>
     </message>
 </context>
 </TS>

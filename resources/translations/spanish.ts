@@ -5,217 +5,218 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Data collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Recopilación de datos</translation>
     </message>
     <message>
         <source>Legal notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos legales</translation>
     </message>
     <message>
         <source>Default print settings for your printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de impresión predeterminada para sus impresoras</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos legales</translation>
     </message>
     <message>
         <source>Vellumark uses the Qt toolkit (GNU LGPL version 3), the CUPS library (Apache License 2.0) and the OpenSSL library (Apache License 2.0). Each component is distributed under its own licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumark utiliza el kit de herramientas Qt (GNU LGPL versión 3), la biblioteca CUPS (Apache License 2.0) y la biblioteca OpenSSL (Apache License 2.0). Cada componente se distribuye bajo su propia licencia.</translation>
     </message>
 </context>
 <context>
     <name>HelpDialog</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>PrinterTab</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>Installed options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones instaladas</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation type="unfinished"></translation>
+        <translation>Se requiere acceso root para modificar las opciones instalables</translation>
     </message>
     <message>
         <source>Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Select profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar perfil:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de fábrica</translation>
     </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar perfil</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo</translation>
     </message>
     <message>
         <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: la impresora no existe o lpstat falló.</translation>
     </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Recopilación de datos</translation>
     </message>
     <message>
         <source>We ask you to help improve our application and/or products by providing usage information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pedimos que nos ayude a mejorar nuestra aplicación y/o nuestros productos proporcionando información de uso.</translation>
     </message>
     <message>
         <source>The application DOES NOT collect any personal data.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación NO recopila ningún dato personal.</translation>
     </message>
     <message>
         <source>Regarding data collection, please read the PRIVACY POLICY as follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cuanto a la recopilación de datos, lea la POLÍTICA DE PRIVACIDAD que figura a continuación.</translation>
     </message>
     <message>
         <source>Yes, I want to help improve your products</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí, quiero ayudar a mejorar sus productos</translation>
     </message>
     <message>
         <source>No, I do not wish to take part in this feature</source>
-        <translation type="unfinished"></translation>
+        <translation>No, no deseo participar</translation>
     </message>
 </context>
 <context>
     <name>TolDialog</name>
     <message>
         <source>Please do not run %1 as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ejecute %1 como root.</translation>
     </message>
     <message>
         <source>Tolvane Vellumark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane Vellumark</translation>
     </message>
     <message>
         <source>Vellumark</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumark</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como...</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Error: Printer does not exist or lpoptions failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: la impresora no existe o lpoptions falló.</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Éxito</translation>
     </message>
     <message>
         <source>Settings applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración aplicada.</translation>
     </message>
     <message>
         <source>Select a printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una impresora.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración.</translation>
     </message>
     <message>
         <source>It looks like your installed printers have changed.
 Reloading list now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parece que las impresoras instaladas han cambiado.
+Recargando la lista.</translation>
     </message>
 </context>
 </TS>
