@@ -24,8 +24,17 @@ const int lastChainedPass = 10;
 void TolDialog::enableTab(Tab *tab)
 {
     const int index = tabList.indexOf(tab);
-    if (index >= 0)
-        tabWidget->setTabEnabled(index, tab->hasOptions());
+    if (index < 0)
+        return;
+    const bool enabled = tab->hasOptions();
+    if (tabWidget->isTabEnabled(index) == enabled)
+        return;
+    tabWidget->setTabEnabled(index, enabled);
+    // A disabled tab is styled with no size, but the tab bar keeps the tab
+    // sizes of its last layout when only the enabled state changes: without
+    // a new layout an enabled tab would stay invisible. Setting its text
+    // again makes the bar lay out its tabs anew.
+    tabWidget->setTabText(index, tabWidget->tabText(index));
 }
 
 void TolDialog::profileChanged()
