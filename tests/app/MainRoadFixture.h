@@ -1,0 +1,229 @@
+// Shared by the main-road tests: a stand-in for the "Basic" tab bound to
+// PageSize and Duplex, a fresh home and per-user directory for every test,
+// and a main window with the stand-in added.
+#pragma once
+
+#include "MessageRecorder.h"
+
+#include "app/TolDialog.h"
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "system/SystemPaths.h"
+#include "tabs/PrinterTab.h"
+#include "tabs/Tab.h"
+#include "widgets/ComboBoxEx.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+// No Q_OBJECT: its class name must simply not be "PrinterTab", and the
+// slots it overrides are virtual.
+class StandInTab : public Tab
+{
+public:
+    explicit StandInTab(QWidget *window)
+        : Tab(window)
+    {
+        buildUi();
+        connectOptionWidgets();
+    }
+
+    bool hasOptions() override { return AppState::optionModel != nullptr; }
+
+    // The real tabs have icons of their own; the look of one is borrowed.
+    QIcon tabIcon() override { return QIcon(QStringLiteral(":/icons/tab-printer")); }
+    QIcon tabConstraintIcon() override
+    {
+        return QIcon(QStringLiteral(":/icons/tab-printer-constraint"));
+    }
+
+    // A setting that is no PPD option: saved without a default suffix.
+    OptionHash extraSettings() override
+    {
+        OptionHash extras;
+        extras.insert(QStringLiteral("StandInNote"), QStringLiteral("kept"));
+        return extras;
+    }
+
+    bool enableOptions() override
+    {
+        ++enableCalls;
+        const bool moved = Tab::enableOptions();
+        return keepMoving || moved;
+    }
+
+    // Picks a choice by its keyword, as a user would in the list.
+    bool choose(ComboBoxEx *combo, const QString &choiceKeyword)
+    {
+        const tOption *option = AppState::optionModel
+            ? AppState::optionModel->option(keywordOf(combo))
+            : nullptr;
+        const tChoice *choice = option ? option->findChoice(choiceKeyword) : nullptr;
+        const int index = choice ? combo->findText(choice->text()) : -1;
+        if (index < 0)
+            return false;
+        combo->setCurrentIndex(index);
+        return true;
+    }
+
+    ComboBoxEx *pageSize = nullptr;
+    ComboBoxEx *duplex = nullptr;
+    int enableCalls = 0;
+    bool keepMoving = false;
+
+protected:
+    void initTabName() override
+    {
+        tabName = QStringLiteral("Basic");
+        getTabName();
+    }
+
+    void buildUi() override
+    {
+        tabName = QStringLiteral("Basic");
+        auto *layout = new QGridLayout(this);
+        auto *pageSizeLabel = new QLabel(this);
+        pageSize = new ComboBoxEx(this);
+        pageSize->setAccessibleName(QStringLiteral("cmbBxPageSize"));
+        auto *duplexLabel = new QLabel(this);
+        duplex = new ComboBoxEx(this);
+        duplex->setAccessibleName(QStringLiteral("cmbBxDuplex"));
+        layout->addWidget(pageSizeLabel, 0, 0);
+        layout->addWidget(pageSize, 1, 0);
+        layout->addWidget(duplexLabel, 2, 0);
+        layout->addWidget(duplex, 3, 0);
+        layout->setRowStretch(4, 1);
+        addOptionWidget(QStringLiteral("PageSize"), pageSize);
+        addOptionWidget(QStringLiteral("Duplex"), duplex);
+        addLabelWidget(QStringLiteral("PageSize"), pageSizeLabel);
+        addLabelWidget(QStringLiteral("Duplex"), duplexLabel);
+    }
+};
+
+// Everything one test needs of its own: home (for lpoptions' per-user file),
+// per-user directory with a "Settings" file (no consent dialog), a working
+// directory, and a recorder that answers every message box.
+class RoadSession
+{
+public:
+    RoadSession()
+    {
+        qputenv("HOME", home.path().toLocal8Bit());
+        SystemPaths::setUserBase(base.path() + QStringLiteral("/"));
+        AppState::settingsFile.clear();
+        QDir().mkpath(SystemPaths::perUserDirectory());
+        QFile settings(SystemPaths::settingsFilePath());
+        if (settings.open(QIODevice::WriteOnly))
+            settings.write("Telemetry=False\n");
+        QDir::setCurrent(work.path());
+    }
+
+    ~RoadSession() { QDir::setCurrent(QDir::tempPath()); }
+
+    QString userDir() const { return SystemPaths::perUserDirectory(); }
+    QString cfgPath(const QString &printer) const
+    {
+        return userDir() + printer + QStringLiteral(".cfg");
+    }
+    QString lpoptionsPath() const { return home.path() + QStringLiteral("/.cups/lpoptions"); }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The options of the "Dest NAME ..." line of lpoptions' per-user file,
+    // as name=value words; empty when there is no such line.
+    QStringList lpoptionsOf(const QString &printer) const
+    {
+        const QString prefix = QStringLiteral("Dest ") + printer + QLatin1Char(' ');
+        const QStringList lines = QString::fromUtf8(readFile(lpoptionsPath())).split('\n');
+        for (const QString &line : lines) {
+            if (line.startsWith(prefix)) {
+                QStringList words = line.mid(prefix.size()).split(' ', Qt::SkipEmptyParts);
+                words.sort();
+                return words;
+            }
+        }
+        return {};
+    }
+
+    QTemporaryDir home;
+    QTemporaryDir base;
+    QTemporaryDir work;
+    MessageRecorder boxes;
+};
+
+// The main window with the stand-in tab, as the program will have its
+// "Basic" tab second.
+class RoadWindow
+{
+public:
+    RoadWindow()
+        : tab(new StandInTab(&dialog))
+    {
+        dialog.addTab(tab);
+        printerTab = dialog.findChild<PrinterTab *>();
+        buttons = dialog.findChild<QDialogButtonBox *>();
+        // Shown, so that the style sheets take effect as for the user.
+        dialog.show();
+    }
+
+    QTableWidget *table() const { return printerTab->table(); }
+
+    QStringList column(int col) const
+    {
+        QStringList texts;
+        for (int row = 0; row < table()->rowCount(); ++row) {
+            const QTableWidgetItem *item = table()->item(row, col);
+            texts << (item ? item->text() : QStringLiteral("<null>"));
+        }
+        return texts;
+    }
+
+    int rowOf(const QString &name) const { return column(0).indexOf(name); }
+
+    // Selects the printer's row as a click on its first cell would.
+    bool select(const QString &name)
+    {
+        const int row = rowOf(name);
+        if (row < 0)
+            return false;
+        table()->setCurrentCell(row, 0);
+        return AppState::optionModel && AppState::optionModel->printerName() == name;
+    }
+
+    QPushButton *button(QDialogButtonBox::StandardButton which) const
+    {
+        return buttons->button(which);
+    }
+
+    QPushButton *buttonWithText(const QString &text) const
+    {
+        for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
+            if (b->text() == text)
+                return b;
+        }
+        return nullptr;
+    }
+
+    QTabWidget *tabWidget() const { return dialog.findChild<QTabWidget *>(); }
+    int currentTabIndex() const { return tabWidget()->currentIndex(); }
+    // A disabled tab is drawn with no size; an enabled one must get its size back.
+    QSize tabSize(int index) const { return tabWidget()->tabBar()->tabRect(index).size(); }
+
+    TolDialog dialog;
+    StandInTab *tab;
+    PrinterTab *printerTab = nullptr;
+    QDialogButtonBox *buttons = nullptr;
+};

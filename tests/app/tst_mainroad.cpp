@@ -1,0 +1,349 @@
+// The main window's main road against a private cupsd: the printer table,
+// selecting a printer, the constraint pass, printers vanishing underneath,
+// and a queue name that a shell would take for commands.
+#include "MainRoadFixture.h"
+#include "SandboxCups.h"
+
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+// A tab that moves something at every pass, as two tabs that keep moving
+// each other's widgets would.
+class RestlessTab : public Tab
+{
+public:
+    explicit RestlessTab(QWidget *window)
+        : Tab(window)
+    {
+        tabName = QStringLiteral("Restless");
+    }
+    bool hasOptions() override { return AppState::optionModel != nullptr; }
+    bool enableOptions() override
+    {
+        ++enableCalls;
+        return true;
+    }
+    int enableCalls = 0;
+
+protected:
+    void initTabName() override { getTabName(); }
+    void buildUi() override {}
+};
+
+const QString title = QStringLiteral("Tolvane Vellumark");
+const QString printersChanged =
+    QStringLiteral("It looks like your installed printers have changed.\nReloading list now.");
+const QString writeError = QStringLiteral("Error: Printer does not exist or lpoptions failed.");
+
+// CUPS forbids blanks, '/', '#', quotes and backslashes in queue names, but
+// not these: pasted into a shell command line, it would create two files in
+// the working directory.
+const QString hostileName = QStringLiteral("Q;touch${IFS}mrk1&`touch${IFS}mrk2`");
+
+} // namespace
+
+class MainRoadTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        qputenv("USER", "mainroad");
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        // The queues are added in another order than CUPS lists them.
+        QVERIFY2(cups.start({{"queue-twofilters.ppd", "TwoFilters"},
+                             {"queue-tolvane.ppd", "Q1"},
+                             {"queue-foreign.ppd", "Foreign"},
+                             {"queue-rbor.ppd", "Rbor"},
+                             {"queue-trailingblank.ppd", "TrailingBlank"},
+                             {"queue-lowercase.ppd", "Lowercase"},
+                             {"queue-mfgupper.ppd", "MfgUpper"},
+                             {"queue-nofilter.ppd", "NoFilter"},
+                             {"queue-tolvane.ppd", "Q2"}}),
+                 qPrintable(cups.errorText()));
+    }
+
+    void init() { session.reset(new RoadSession); }
+    void cleanup()
+    {
+        session.reset();
+        QCOMPARE(AppState::optionModel, nullptr);
+    }
+
+    void tableListsTheMakersQueuesInCupsOrder()
+    {
+        RoadWindow window;
+        QCOMPARE(window.column(0), QStringList({"Q1", "Q2", "Rbor", "TwoFilters"}));
+        QCOMPARE(window.column(1), QVector<QString>(4, "file:///dev/null").toList());
+        QCOMPARE(window.column(2), QVector<QString>(4, "Idle").toList());
+        QCOMPARE(AppState::knownPrinters.size(), 9);
+        QCOMPARE(window.dialog.windowTitle(), title);
+        QVERIFY(!window.button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(!window.button(QDialogButtonBox::Apply)->isEnabled());
+        QVERIFY(!window.buttonWithText("Save As...")->isEnabled());
+        QVERIFY(!window.buttonWithText("Profiles...")->isEnabled());
+        QVERIFY(!window.tabWidget()->isTabEnabled(1));
+        QCOMPARE(window.tabSize(0), QSize(180, 49));
+        QVERIFY(window.tabSize(1).isEmpty());
+        QVERIFY(session->boxes.boxes.isEmpty());
+    }
+
+    void stoppedQueueShowsPaused()
+    {
+        RoadWindow window;
+        QVERIFY(cups.run("cupsdisable", {"Rbor"}));
+        window.printerTab->fillPrinterTable();
+        const bool paused = window.table()->item(window.rowOf("Rbor"), 2)->text() == "Paused";
+        QVERIFY(cups.run("cupsenable", {"Rbor"}));
+        QVERIFY(paused);
+        QCOMPARE(window.table()->item(window.rowOf("Q1"), 2)->text(), QString("Idle"));
+    }
+
+    void firstSelectionWritesSettingsAndDefaults()
+    {
+        RoadWindow window;
+        QVERIFY(!QFile::exists(session->cfgPath("Q1")));
+        QVERIFY(window.select("Q1"));
+
+        QCOMPARE(window.dialog.windowTitle(), title + " - Q1");
+        QVERIFY(window.button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(window.button(QDialogButtonBox::Apply)->isEnabled());
+        QVERIFY(window.buttonWithText("Save As...")->isEnabled());
+        QVERIFY(window.buttonWithText("Profiles...")->isEnabled());
+        QVERIFY(window.tabWidget()->isTabEnabled(1));
+        QCOMPARE(window.tabSize(1), window.tabSize(0));
+        QCOMPARE(window.tab->pageSize->currentText(), QString("A4"));
+        QCOMPARE(window.tab->duplex->currentText(), QString("Off"));
+
+        QStringList lines = QString::fromUtf8(RoadSession::readFile(session->cfgPath("Q1")))
+                                .split('\n', Qt::SkipEmptyParts);
+        lines.sort();
+        QCOMPARE(lines, QStringList({"Duplex=None;None", "PageSize=A4;A4", "StandInNote=kept"}));
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
+        QVERIFY(session->boxes.boxes.isEmpty());
+
+        // A later selection of a printer with a file leaves the file alone.
+        window.tab->choose(window.tab->pageSize, "Letter");
+        QVERIFY(window.select("Q2"));
+        QVERIFY(window.select("Q1"));
+        QCOMPARE(window.tab->pageSize->currentText(), QString("A4"));
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
+        QVERIFY(session->boxes.boxes.isEmpty());
+    }
+
+    void anotherCellOfTheRowIsNoChange()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        tOptionModel *model = AppState::optionModel;
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Legal"));
+        window.table()->setCurrentCell(window.rowOf("Q1"), 2);
+        QCOMPARE(AppState::optionModel, model);
+        QCOMPARE(window.tab->pageSize->currentText(), QString("Legal"));
+    }
+
+    void blockedChoiceIsLeftInASecondPass()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.tab->choose(window.tab->duplex, "DuplexTumble"));
+        window.tab->enableCalls = 0;
+        // A5 blocks short-edge duplex: the stand-in moves off it, which takes
+        // a second pass.
+        QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
+        QCOMPARE(window.tab->duplex->currentText(), QString("Off"));
+        QCOMPARE(window.tab->enableCalls, 2);
+        QCOMPARE(window.dialog.constraintPassCount(), 0);
+        QVERIFY(window.button(QDialogButtonBox::Apply)->isEnabled());
+    }
+
+    void passesStopAfterEleven()
+    {
+        RoadWindow window;
+        auto *restless = new RestlessTab(&window.dialog);
+        window.dialog.addTab(restless);
+        QVERIFY(window.select("Q1"));
+
+        restless->enableCalls = 0;
+        window.tab->enableCalls = 0;
+        window.dialog.setConstraints();
+        QCOMPARE(restless->enableCalls, 11);
+        QCOMPARE(window.tab->enableCalls, 11);
+        QCOMPARE(window.dialog.constraintPassCount(), 0);
+
+        // The counter is shared by all chains: the next chain is as long.
+        restless->enableCalls = 0;
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+        QCOMPARE(restless->enableCalls, 11);
+        QCOMPARE(window.dialog.constraintPassCount(), 0);
+        QVERIFY(session->boxes.boxes.isEmpty());
+    }
+
+    void vanishedPrinterIsUnselectedAtTheNextChange()
+    {
+        addQueue("Vanish");
+        RoadWindow window;
+        QVERIFY(window.select("Vanish"));
+        QVERIFY(cups.run("lpadmin", {"-x", "Vanish"}));
+        QVERIFY(session->boxes.boxes.isEmpty());
+
+        QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
+        QCOMPARE(session->boxes.boxes.size(), 1);
+        QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Error"), printersChanged));
+        QCOMPARE(window.rowOf("Vanish"), -1);
+        QCOMPARE(window.column(0), QStringList({"Q1", "Q2", "Rbor", "TwoFilters"}));
+        QCOMPARE(AppState::optionModel, nullptr);
+        QCOMPARE(window.dialog.windowTitle(), title);
+        QVERIFY(!window.buttonWithText("Save As...")->isEnabled());
+        QVERIFY(!window.button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(!window.button(QDialogButtonBox::Apply)->isEnabled());
+        QVERIFY(window.table()->selectedItems().isEmpty());
+        // Only the printer tab is left.
+        QVERIFY(!window.tabWidget()->isTabEnabled(1));
+        QVERIFY(window.tabSize(1).isEmpty());
+
+        // Another printer can be selected afterwards.
+        QVERIFY(window.select("Q2"));
+        QCOMPARE(window.dialog.windowTitle(), title + " - Q2");
+        QCOMPARE(session->boxes.boxes.size(), 1);
+    }
+
+    void vanishedPrinterIsUnselectedByApply()
+    {
+        addQueue("Vanish");
+        RoadWindow window;
+        QVERIFY(window.select("Vanish"));
+        QVERIFY(cups.run("lpadmin", {"-x", "Vanish"}));
+        const QByteArray saved = RoadSession::readFile(session->cfgPath("Vanish"));
+
+        window.button(QDialogButtonBox::Apply)->click();
+        QVERIFY(session->boxes.count(writeError) == 1);
+        QCOMPARE(session->boxes.count("Settings applied."), 0);
+        QCOMPARE(AppState::optionModel, nullptr);
+        QCOMPARE(window.rowOf("Vanish"), -1);
+        QCOMPARE(window.dialog.windowTitle(), title);
+        QVERIFY(!window.buttonWithText("Save As...")->isEnabled());
+        QVERIFY(!window.button(QDialogButtonBox::Apply)->isEnabled());
+        QCOMPARE(window.currentTabIndex(), 0);
+        QCOMPARE(RoadSession::readFile(session->cfgPath("Vanish")), saved);
+    }
+
+    void printerGoneBeforeItsRowIsChosen()
+    {
+        addQueue("Vanish");
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(cups.run("lpadmin", {"-x", "Vanish"}));
+        QVERIFY(!window.select("Vanish"));
+
+        QCOMPARE(session->boxes.boxes.size(), 1);
+        QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Error"), printersChanged));
+        QCOMPARE(window.rowOf("Vanish"), -1);
+        QCOMPARE(AppState::optionModel, nullptr);
+        QCOMPARE(window.dialog.windowTitle(), title);
+        QVERIFY(!window.button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(!window.button(QDialogButtonBox::Apply)->isEnabled());
+        QVERIFY(!window.buttonWithText("Save As...")->isEnabled());
+        QVERIFY(!window.buttonWithText("Profiles...")->isEnabled());
+        QVERIFY(!window.tabWidget()->isTabEnabled(1));
+        QVERIFY(!QFile::exists(session->cfgPath("Vanish")));
+
+        QVERIFY(window.select("Q1"));
+        QCOMPARE(session->boxes.boxes.size(), 1);
+    }
+
+    void addedPrinterRefillsWithoutABox()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Q2"));
+        addQueue("Added");
+        QVERIFY(window.dialog.checkPrintersChanged());
+        QCOMPARE(window.column(0), QStringList({"Added", "Q1", "Q2", "Rbor", "TwoFilters"}));
+        QCOMPARE(window.table()->item(window.table()->currentRow(), 0)->text(), QString("Q2"));
+        QCOMPARE(AppState::optionModel->printerName(), QString("Q2"));
+        QVERIFY(session->boxes.boxes.isEmpty());
+        QVERIFY(!window.dialog.checkPrintersChanged());
+        QVERIFY(cups.run("lpadmin", {"-x", "Added"}));
+    }
+
+    void switchingBackAndForthReplacesModels()
+    {
+        RoadWindow window;
+        for (const char *name : {"Q1", "Q2", "Q1", "Rbor", "Q1"}) {
+            QVERIFY2(window.select(name), name);
+            QCOMPARE(window.dialog.windowTitle(), title + " - " + name);
+            QVERIFY(window.tab->choose(window.tab->duplex, "DuplexNoTumble"));
+            QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+            QCOMPARE(AppState::optionModel->option("PageSize")->currentChoice()->keyword(),
+                     QString("Letter"));
+        }
+        window.dialog.setConstraints();
+        QVERIFY(session->boxes.boxes.isEmpty());
+    }
+
+    void unusualQueueNamesAreTakenLiterally_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("shell characters") << hostileName;
+        QTest::newRow("not ASCII") << QStringLiteral("B\u00fcro-Dru\u0308cker");
+    }
+
+    void unusualQueueNamesAreTakenLiterally()
+    {
+        QFETCH(QString, name);
+        addQueue(name);
+        {
+            RoadWindow window;
+            QVERIFY(window.rowOf(name) >= 0);
+            QCOMPARE(window.table()->item(window.rowOf(name), 2)->text(), QString("Idle"));
+            QVERIFY(window.select(name));
+            QCOMPARE(window.dialog.windowTitle(), title + " - " + name);
+            QVERIFY(QFile::exists(session->cfgPath(name)));
+            QCOMPARE(session->lpoptionsOf(name), QStringList({"Duplex=None", "PageSize=A4"}));
+            QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+            window.button(QDialogButtonBox::Apply)->click();
+            QCOMPARE(session->boxes.boxes.size(), 1);
+            QCOMPARE(session->boxes.count("Settings applied."), 1);
+            QCOMPARE(session->lpoptionsOf(name), QStringList({"Duplex=None", "PageSize=Letter"}));
+        }
+        QVERIFY(cups.run("lpadmin", {"-x", name}));
+        // Nothing was run that a shell would have made of the name.
+        const QStringList made = QDir(session->work.path())
+                                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(made, QStringList());
+        QVERIFY(!QFile::exists(session->home.path() + "/mrk1"));
+        QVERIFY(!QFile::exists(session->home.path() + "/mrk2"));
+    }
+
+    void screenshot()
+    {
+        RoadWindow window;
+        QVERIFY(QTest::qWaitForWindowExposed(&window.dialog));
+        QVERIFY(window.select("Q1"));
+        QCoreApplication::processEvents();
+        const QString shot = QDir::tempPath() + "/vellumark-mainroad.png";
+        QVERIFY(window.dialog.grab().save(shot));
+        qInfo("screenshot: %s", qPrintable(shot));
+    }
+
+private:
+    void addQueue(const QString &name, const QString &ppd = "queue-tolvane.ppd")
+    {
+        QVERIFY2(cups.run("lpadmin", {"-p", name, "-E", "-v", "file:///dev/null", "-P",
+                                      SandboxCups::dataFile(ppd)}),
+                 qPrintable(cups.errorText()));
+    }
+
+    SandboxCups cups;
+    std::unique_ptr<RoadSession> session;
+};
+
+QTEST_MAIN(MainRoadTest)
+#include "tst_mainroad.moc"

@@ -1,0 +1,189 @@
+// Apply, OK and Cancel of the main window against a private cupsd: what
+// reaches the printer's ".cfg" file and lpoptions, a failing or hanging
+// lpoptions, and the refresh of stale saved defaults on Cancel.
+#include "MainRoadFixture.h"
+#include "SandboxCups.h"
+
+#include "system/CommandRunner.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString applied = QStringLiteral("Settings applied.");
+const QString writeError = QStringLiteral("Error: Printer does not exist or lpoptions failed.");
+
+} // namespace
+
+class MainRoadApplyTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        qputenv("USER", "mainroadapply");
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        originalPath = qgetenv("PATH");
+        QVERIFY2(cups.start({{"queue-tolvane.ppd", "Q1"}, {"queue-tolvane.ppd", "Stale"}}),
+                 qPrintable(cups.errorText()));
+    }
+
+    void init() { session.reset(new RoadSession); }
+    void cleanup()
+    {
+        qputenv("PATH", originalPath);
+        CommandRunner::setTimeoutMs(30000);
+        session.reset();
+        QCOMPARE(AppState::optionModel, nullptr);
+    }
+
+    void applyWritesFileAndDefaults()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.tab->choose(window.tab->duplex, "DuplexTumble"));
+        // A5 blocks short-edge duplex: what is written is what the pass left.
+        QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
+        window.button(QDialogButtonBox::Apply)->click();
+
+        QCOMPARE(session->boxes.boxes.size(), 1);
+        QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Success"), applied));
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A5"}));
+        QStringList lines = QString::fromUtf8(RoadSession::readFile(session->cfgPath("Q1")))
+                                .split('\n', Qt::SkipEmptyParts);
+        lines.sort();
+        QCOMPARE(lines, QStringList({"Duplex=None;None", "PageSize=A5;A4", "StandInNote=kept"}));
+    }
+
+    void applyRefillsTheTableFirst()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(cups.run("lpadmin", {"-p", "Later", "-E", "-v", "file:///dev/null", "-P",
+                                     SandboxCups::dataFile("queue-tolvane.ppd")}));
+        window.button(QDialogButtonBox::Apply)->click();
+        const int laterRow = window.rowOf("Later");
+        QVERIFY(cups.run("lpadmin", {"-x", "Later"}));
+        QVERIFY(laterRow >= 0);
+        QCOMPARE(session->boxes.count(applied), 1);
+        QCOMPARE(AppState::optionModel->printerName(), QString("Q1"));
+        QCOMPARE(window.table()->item(window.table()->currentRow(), 0)->text(), QString("Q1"));
+    }
+
+    void failingLpoptionsShowsTheError_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("limitMs");
+        QTest::newRow("exit status 1") << QByteArray("#!/bin/sh\nexit 1\n") << 30000;
+        QTest::newRow("past the time limit") << QByteArray("#!/bin/sh\nexec sleep 20\n") << 500;
+    }
+
+    void failingLpoptionsShowsTheError()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(int, limitMs);
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+
+        const QString bin = session->work.path() + "/bin";
+        QVERIFY(QDir().mkpath(bin));
+        QFile standIn(bin + "/lpoptions");
+        QVERIFY(standIn.open(QIODevice::WriteOnly));
+        standIn.write(script);
+        standIn.close();
+        standIn.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", bin.toLocal8Bit() + ":" + originalPath);
+        CommandRunner::setTimeoutMs(limitMs);
+
+        QElapsedTimer clock;
+        clock.start();
+        window.button(QDialogButtonBox::Apply)->click();
+        QVERIFY(clock.elapsed() < 10000);
+
+        QCOMPARE(session->boxes.boxes.size(), 1);
+        QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Error"), writeError));
+        QCOMPARE(window.currentTabIndex(), 0);
+        // The file is written before lpoptions runs and stays written.
+        QVERIFY(RoadSession::readFile(session->cfgPath("Q1")).contains("PageSize=Letter;A4\n"));
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
+        // The printer is still there and still selected.
+        QCOMPARE(AppState::optionModel->printerName(), QString("Q1"));
+    }
+
+    void okAppliesAndCloses()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.tab->choose(window.tab->duplex, "DuplexNoTumble"));
+        window.button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(session->boxes.count(applied), 1);
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=DuplexNoTumble", "PageSize=A4"}));
+        QVERIFY(!window.dialog.isVisible());
+        QCOMPARE(window.dialog.result(), int(QDialog::Accepted));
+    }
+
+    void cancelRefreshesOnlyStaleDefaults()
+    {
+        // Saved while the queue's duplex default was still "None".
+        const QByteArray saved = "PageSize=A5;A4\n"
+                                 "Duplex=None;None\n"
+                                 "ColorModel=Gray\n"
+                                 "StandInNote=a;b\\\\c\n"
+                                 "MediaType=Heavy;Plain\n"
+                                 "CustomJobName=Bericht \xc3\xbc" "ber 1=2\n";
+        {
+            QFile file(session->cfgPath("Stale"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(saved);
+        }
+        // Changes the default in the queue's own PPD, as an administrator
+        // would; the model reads it when the queue is selected.
+        QVERIFY2(cups.run("lpadmin", {"-p", "Stale", "-o", "Duplex=DuplexNoTumble"}),
+                 qPrintable(cups.errorText()));
+
+        RoadWindow window;
+        QVERIFY(window.select("Stale"));
+        QCOMPARE(AppState::optionModel->defaultChoices().value("Duplex"),
+                 QString("DuplexNoTumble"));
+        // The saved choice is stale: the tab shows the new default.
+        QCOMPARE(window.tab->duplex->currentText(), QString("Long Edge"));
+        QCOMPARE(window.tab->pageSize->currentText(), QString("A5"));
+        QCOMPARE(RoadSession::readFile(session->cfgPath("Stale")), saved);
+
+        window.button(QDialogButtonBox::Cancel)->click();
+        QVERIFY(!window.dialog.isVisible());
+        QByteArray expected = saved;
+        expected.replace("Duplex=None;None\n", "Duplex=DuplexNoTumble;DuplexNoTumble\n");
+        QCOMPARE(RoadSession::readFile(session->cfgPath("Stale")), expected);
+        QVERIFY(session->boxes.boxes.isEmpty());
+        QVERIFY(session->lpoptionsOf("Stale").isEmpty());
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(session->userDir()).entryList(QDir::Files),
+                 QStringList({"Settings", "Stale.cfg"}));
+    }
+
+    void cancelWithoutPrinterTouchesNothing()
+    {
+        RoadWindow window;
+        window.button(QDialogButtonBox::Cancel)->click();
+        QVERIFY(!window.dialog.isVisible());
+        QCOMPARE(QDir(session->userDir()).entryList(QDir::Files), QStringList({"Settings"}));
+        QVERIFY(session->boxes.boxes.isEmpty());
+    }
+
+private:
+    SandboxCups cups;
+    std::unique_ptr<RoadSession> session;
+    QByteArray originalPath;
+};
+
+QTEST_MAIN(MainRoadApplyTest)
+#include "tst_mainroadapply.moc"
