@@ -118,6 +118,23 @@ private slots:
         QCOMPARE(AppState::optionModel->printerName(), QString("Q1"));
     }
 
+    void unsavableSettingsStopTheWrite()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+        // A folder where the printer's file belongs: it cannot be replaced.
+        QVERIFY(QFile::remove(session->cfgPath("Q1")));
+        QVERIFY(QDir().mkpath(session->cfgPath("Q1")));
+        window.button(QDialogButtonBox::Apply)->click();
+
+        QCOMPARE(session->boxes.boxes.size(), 1);
+        QCOMPARE(session->boxes.boxes.first(),
+                 qMakePair(QString("Error"), QString("The settings could not be saved.")));
+        // lpoptions did not run: the defaults are still those of the selection.
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
+    }
+
     void okAppliesAndCloses()
     {
         RoadWindow window;
