@@ -2,10 +2,7 @@
 // grouped and derived constraints and precedence levels) against libcups'
 // parse alone, measured in the same iterations; and one user change
 // followed by the blocked-choices query a constraint pass makes.
-#include "model/OptionModelBuilder.h"
-#include "model/tChoice.h"
-#include "model/tOption.h"
-#include "model/tOptionModel.h"
+#include "LargeModel.h"
 
 #include <benchmark/benchmark.h>
 #include <cups/ppd.h>
@@ -18,7 +15,6 @@
 
 namespace {
 
-const char *const kFullBuildPpd = VM_BENCH_DATA "/large.ppd";
 
 using Clock = std::chrono::steady_clock;
 
@@ -33,7 +29,7 @@ void BM_FullBuildVsParse(benchmark::State &state)
     double buildMs = 0;
     for (auto _ : state) {
         const Clock::time_point parseStart = Clock::now();
-        ppd_file_t *ppd = ppdOpenFile(kFullBuildPpd);
+        ppd_file_t *ppd = ppdOpenFile(kLargePpd);
         parseMs += millisecondsSince(parseStart);
         if (!ppd) {
             state.SkipWithError("cannot open " VM_BENCH_DATA "/large.ppd");
@@ -58,34 +54,6 @@ void BM_FullBuildVsParse(benchmark::State &state)
 }
 BENCHMARK(BM_FullBuildVsParse)->Unit(benchmark::kMillisecond);
 
-std::unique_ptr<tOptionModel> fullModel()
-{
-    ppd_file_t *ppd = ppdOpenFile(kFullBuildPpd);
-    if (!ppd)
-        return nullptr;
-    auto model = std::make_unique<tOptionModel>();
-    buildOptionModel(ppd, model.get());
-    ppdClose(ppd);
-    return model;
-}
-
-// The option with the most conflicts over all its choices: the dearest change.
-tOption *mostConstrained(const tOptionModel &model)
-{
-    tOption *found = nullptr;
-    int most = -1;
-    for (tOption *option : model.options()) {
-        int count = 0;
-        for (const tChoice *choice : option->choices())
-            count += choice->conflicts().size() + choice->groupConflicts().size();
-        if (option->choiceCount() >= 2 && count > most) {
-            most = count;
-            found = option;
-        }
-    }
-    return found;
-}
-
 int countBlocked(const tOptionModel &model)
 {
     int blocked = 0;
@@ -98,8 +66,8 @@ int countBlocked(const tOptionModel &model)
 
 void BM_ChangeAndQueryAll(benchmark::State &state)
 {
-    auto model = fullModel();
-    tOption *option = model ? mostConstrained(*model) : nullptr;
+    auto model = buildLargeModel();
+    tOption *option = model ? mostConstrainedOption(*model) : nullptr;
     if (!option) {
         state.SkipWithError("no model");
         return;

@@ -1,9 +1,6 @@
 // Cost of building an option model compared with libcups' own parse of the
 // same PPD, and of one choice change on a large model.
-#include "model/OptionModelBuilder.h"
-#include "model/tChoice.h"
-#include "model/tOption.h"
-#include "model/tOptionModel.h"
+#include "LargeModel.h"
 
 #include <benchmark/benchmark.h>
 #include <cups/ppd.h>
@@ -18,42 +15,12 @@
 
 namespace {
 
-const char *const kLargePpd = VM_BENCH_DATA "/large.ppd";
-
 ppd_file_t *openLarge(benchmark::State &state)
 {
     ppd_file_t *ppd = ppdOpenFile(kLargePpd);
     if (!ppd)
         state.SkipWithError("cannot open " VM_BENCH_DATA "/large.ppd");
     return ppd;
-}
-
-std::unique_ptr<tOptionModel> buildLarge()
-{
-    ppd_file_t *ppd = ppdOpenFile(kLargePpd);
-    if (!ppd)
-        return nullptr;
-    auto model = std::make_unique<tOptionModel>();
-    buildOptionModel(ppd, model.get());
-    ppdClose(ppd);
-    return model;
-}
-
-// The option whose choices carry the most conflicts: the worst case for a change.
-tOption *busiestOption(const tOptionModel &model)
-{
-    tOption *busiest = nullptr;
-    int most = -1;
-    for (tOption *option : model.options()) {
-        int count = 0;
-        for (tChoice *choice : option->choices())
-            count += choice->conflicts().size();
-        if (option->choiceCount() >= 2 && count > most) {
-            most = count;
-            busiest = option;
-        }
-    }
-    return busiest;
 }
 
 void BM_ParsePpd(benchmark::State &state)
@@ -87,8 +54,8 @@ BENCHMARK(BM_ParseAndBuild)->Unit(benchmark::kMillisecond);
 
 void BM_SetCurrentChoice(benchmark::State &state)
 {
-    auto model = buildLarge();
-    tOption *option = model ? busiestOption(*model) : nullptr;
+    auto model = buildLargeModel();
+    tOption *option = model ? mostConstrainedOption(*model) : nullptr;
     if (!option) {
         state.SkipWithError("no model");
         return;
@@ -111,7 +78,7 @@ BENCHMARK(BM_SetCurrentChoice)->Unit(benchmark::kMicrosecond);
 
 void BM_ResetConstraints(benchmark::State &state)
 {
-    auto model = buildLarge();
+    auto model = buildLargeModel();
     if (!model) {
         state.SkipWithError("no model");
         return;
