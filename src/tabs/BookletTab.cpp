@@ -1,0 +1,77 @@
+#include "tabs/BookletTab.h"
+
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "widgets/TolButtonGroup.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+BookletTab::BookletTab(QWidget *parent)
+    : Tab(parent)
+{
+    buildUi();
+    connectSignals();
+
+    auto *layout = new QHBoxLayout(this);
+    auto *grid = new QGridLayout;
+    grid->addWidget(bindingGroup, 0, 1, Qt::AlignLeft);
+    grid->addWidget(foldCheckBox, 1, 1, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    layout->addLayout(grid);
+}
+
+void BookletTab::initTabName()
+{
+    tabName = tr("Layout");
+    getTabName();
+}
+
+void BookletTab::buildUi()
+{
+    tabName = tr("Layout");
+
+    bindingGroup = new TolButtonGroup(this, tr("Booklet") + QStringLiteral(":"));
+    bindingGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"));
+    bindingGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"));
+    bindingGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"));
+    foldCheckBox = new QCheckBox(tr("Booklet fold"), this);
+
+    bindingGroup->setAccessibleName(QStringLiteral("butGroupTCBooklet"));
+    foldCheckBox->setAccessibleName(QStringLiteral("chkBxFold"));
+
+    addOptionWidget(QStringLiteral("TCBooklet"), bindingGroup);
+    addOptionWidget(QStringLiteral("Fold"), foldCheckBox);
+    addLabelWidget(QStringLiteral("TCBooklet"), bindingGroup);
+    addLabelWidget(QStringLiteral("Fold"), foldCheckBox);
+}
+
+void BookletTab::addTabConstraints() {}
+
+void BookletTab::connectSignals()
+{
+    connectOptionWidgets();
+}
+
+QIcon BookletTab::tabIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-layout"));
+}
+
+QIcon BookletTab::tabConstraintIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-layout-constraint"));
+}
+
+bool BookletTab::hasOptions()
+{
+    if (!AppState::optionModel)
+        return false;
+    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
+        if (AppState::optionModel->option(it.key()))
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,268 @@
+#include "tabs/GeneralTab.h"
+
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "widgets/ComboBoxEx.h"
+#include "widgets/TolButtonGroup.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const int comboWidth = 215;
+const int colorGroupWidth = 200;
+
+// Keywords that must name the same paper as PageSize.
+const char *const pageSizeCompanions[] = {"PageRegion", "ImageableArea", "PaperDimension", "MediaSize"};
+
+const char *const groupStyle = "TolButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } "
+                               "QPushButton { border: none; outline: } ";
+
+QFrame *line(QWidget *parent, QFrame::Shape shape)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setFocusPolicy(Qt::NoFocus);
+    return frame;
+}
+
+} // namespace
+
+GeneralTab::GeneralTab(QWidget *parent)
+    : Tab(parent)
+{
+    buildUi();
+    connectOptionWidgets();
+    buildLayout();
+
+    QWidget::setTabOrder(pageSizeCombo, mediaTypeCombo);
+    QWidget::setTabOrder(mediaTypeCombo, inputSlotCombo);
+    QWidget::setTabOrder(inputSlotCombo, outputBinCombo);
+    QWidget::setTabOrder(outputBinCombo, collateGroup->pushButton(0));
+    QWidget::setTabOrder(collateGroup->pushButton(0), collateGroup->pushButton(1));
+
+    if (dialog) {
+        connect(colorGroup, SIGNAL(buttonClicked(int)), dialog, SLOT(toggleColorMode()),
+                Qt::UniqueConnection);
+        connect(mediaTypeCombo, SIGNAL(currentIndexChanged(int)), dialog,
+                SLOT(togglePublishingFronAndBackLabel()), Qt::UniqueConnection);
+    }
+}
+
+void GeneralTab::initTabName()
+{
+    tabName = tr("Basic");
+    getTabName();
+}
+
+void GeneralTab::fillComboBox(ComboBoxEx *combo, tOption *option)
+{
+    const QList<tChoice *> choices = option->choices();
+    for (const tChoice *choice : choices) {
+        if (choice->keyword() != QLatin1String("Custom"))
+            combo->addItem(choice->text());
+    }
+}
+
+void GeneralTab::buildUi()
+{
+    tabName = tr("Basic");
+    const QString colon = QStringLiteral(":");
+    const QString colonBlank = QStringLiteral(": ");
+
+    pageSizeLabel = new QLabel(tr("Media size") + colon, this);
+    pageSizeCombo = new ComboBoxEx(this);
+    mediaTypeLabel = new QLabel(tr("Media type") + colon, this);
+    mediaTypeCombo = new ComboBoxEx(this);
+    inputSlotLabel = new QLabel(tr("Source") + colon, this);
+    inputSlotCombo = new ComboBoxEx(this);
+    outputBinLabel = new QLabel(tr("Destination") + colon, this);
+    outputBinCombo = new ComboBoxEx(this);
+    for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo})
+        combo->setFixedWidth(comboWidth);
+
+    collateGroup = new TolButtonGroup(this, tr("Collate") + colonBlank);
+    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"));
+    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"));
+
+    duplexGroup = new TolButtonGroup(this, tr("Duplex") + colonBlank);
+    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"));
+    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"));
+    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"));
+
+    colorGroup = new TolButtonGroup(this, tr("Color") + colonBlank);
+    colorGroup->setFixedWidth(colorGroupWidth);
+    colorGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
+    colorGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
+    colorGroup->setLabelColour(true);
+
+    pageSizeCombo->setAccessibleName(QStringLiteral("cmbBxPageSize"));
+    pageSizeLabel->setAccessibleName(QStringLiteral("lblPageSize"));
+    mediaTypeCombo->setAccessibleName(QStringLiteral("cmbBxMediaType"));
+    mediaTypeLabel->setAccessibleName(QStringLiteral("lblMediaType"));
+    inputSlotCombo->setAccessibleName(QStringLiteral("cmbBxInputSlot"));
+    inputSlotLabel->setAccessibleName(QStringLiteral("lblInputSlot"));
+    outputBinCombo->setAccessibleName(QStringLiteral("cmbBxOutputBin"));
+    outputBinLabel->setAccessibleName(QStringLiteral("lblOutputBin"));
+    collateGroup->setAccessibleName(QStringLiteral("butGroupCol"));
+    duplexGroup->setAccessibleName(QStringLiteral("butGroupDuplex"));
+    colorGroup->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
+
+    addOptionWidget(QStringLiteral("PageSize"), pageSizeCombo);
+    addOptionWidget(QStringLiteral("MediaType"), mediaTypeCombo);
+    addOptionWidget(QStringLiteral("InputSlot"), inputSlotCombo);
+    addOptionWidget(QStringLiteral("OutputBin"), outputBinCombo);
+    addOptionWidget(QStringLiteral("Coll"), collateGroup);
+    addOptionWidget(QStringLiteral("Duplex"), duplexGroup);
+    addOptionWidget(QStringLiteral("ColorModel"), colorGroup);
+
+    addLabelWidget(QStringLiteral("PageSize"), pageSizeLabel);
+    addLabelWidget(QStringLiteral("MediaType"), mediaTypeLabel);
+    addLabelWidget(QStringLiteral("InputSlot"), inputSlotLabel);
+    addLabelWidget(QStringLiteral("OutputBin"), outputBinLabel);
+    addLabelWidget(QStringLiteral("Coll"), collateGroup);
+    addLabelWidget(QStringLiteral("Duplex"), duplexGroup);
+}
+
+void GeneralTab::buildLayout()
+{
+    auto *layout = new QHBoxLayout(this);
+
+    auto *left = new QGridLayout;
+    const Qt::Alignment labelAlign = Qt::AlignLeft | Qt::AlignBottom;
+    const Qt::Alignment comboAlign = Qt::AlignLeft | Qt::AlignTop;
+    left->addWidget(pageSizeLabel, 0, 1, labelAlign);
+    left->addWidget(pageSizeCombo, 1, 1, comboAlign);
+    left->addWidget(mediaTypeLabel, 2, 1, labelAlign);
+    left->addWidget(mediaTypeCombo, 3, 1, comboAlign);
+    left->addWidget(inputSlotLabel, 4, 1, labelAlign);
+    left->addWidget(inputSlotCombo, 5, 1, comboAlign);
+    left->addWidget(outputBinLabel, 7, 1, labelAlign);
+    left->addWidget(outputBinCombo, 8, 1, comboAlign);
+    left->setColumnStretch(2, 1);
+    left->setRowStretch(12, 1);
+
+    auto *right = new QGridLayout;
+    right->addWidget(collateGroup, 0, 0, 1, 2, Qt::AlignLeft);
+    right->addWidget(line(this, QFrame::HLine), 1, 0, 1, 4);
+    right->addWidget(duplexGroup, 2, 0, 1, 3, Qt::AlignLeft);
+    right->addWidget(line(this, QFrame::HLine), 3, 0, 1, 4);
+    right->addWidget(colorGroup, 4, 0, 1, 2, Qt::AlignLeft);
+    right->setColumnStretch(2, 1);
+    right->setRowStretch(9, 1);
+
+    const QString style = QString::fromLatin1(groupStyle);
+    duplexGroup->setStyleSheet(style);
+    colorGroup->setStyleSheet(style);
+
+    layout->addLayout(left);
+    layout->addWidget(line(this, QFrame::VLine), 1);
+    layout->addLayout(right);
+}
+
+QIcon GeneralTab::tabIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-basic"));
+}
+
+QIcon GeneralTab::tabConstraintIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-basic-constraint"));
+}
+
+bool GeneralTab::hasOptions()
+{
+    return AppState::optionModel != nullptr;
+}
+
+// As the base, but with the colour and duplex fallbacks, and without page
+// constraints or a finishing hook.
+void GeneralTab::reload()
+{
+    setOptionSignalsBlocked(true);
+    initTabName();
+    extraMarkedWidgets.clear();
+    clearErrorMarks();
+    setLabelTexts();
+    loadOptionValues();
+    applyAllWidgets();
+    enableOptions();
+    checkColorModel();
+    checkDuplex();
+    colorGroup->repaint();
+    setOptionSignalsBlocked(false);
+}
+
+void GeneralTab::setLabelTexts()
+{
+    refreshOptionLabels();
+    const QString colon = QStringLiteral(":");
+    outputBinLabel->setText(tr("Destination") + colon);
+    inputSlotLabel->setText(tr("Source") + colon);
+    pageSizeLabel->setText(tr("Print size") + colon);
+}
+
+void GeneralTab::fixColorToMonochrome()
+{
+    colorGroup->updateButtonIcons(tr("Black & white"));
+    colorGroup->setEnabled(false);
+    colorGroup->setLabelColour(true);
+}
+
+void GeneralTab::checkColorModel()
+{
+    const tOption *option =
+        AppState::optionModel ? AppState::optionModel->option(QStringLiteral("ColorModel")) : nullptr;
+    if (!option) {
+        colorGroup->updateButtonIcons(tr("Black & white"));
+        colorGroup->setLabelColour(true);
+    } else if (option->choiceCount() == 1) {
+        fixColorToMonochrome();
+    }
+}
+
+void GeneralTab::checkDuplex()
+{
+    if (AppState::optionModel && AppState::optionModel->option(QStringLiteral("Duplex")))
+        return;
+    duplexGroup->updateButtonIcons(tr("Off"));
+    duplexGroup->setLabelColour(true);
+}
+
+bool GeneralTab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *option)
+{
+    const bool moved = Tab::enableOptionsForButtonGroup(button_group, option);
+    if (option->keyword() == QLatin1String("ColorModel") && option->choiceCount() == 1)
+        fixColorToMonochrome();
+    return moved;
+}
+
+void GeneralTab::clearErrorMarks()
+{
+    Tab::clearErrorMarks();
+    colorGroup->showError(false);
+}
+
+QHash<QString, QString> GeneralTab::collectOptionValues()
+{
+    optionValues.clear();
+    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
+        tOption *option = AppState::optionModel ? AppState::optionModel->option(it.key()) : nullptr;
+        const QString value = widgetValue(it.value(), option);
+        if (value.isEmpty())
+            continue;
+        optionValues.insert(it.key(), value);
+        if (it.key() == QLatin1String("PageSize")) {
+            for (const char *companion : pageSizeCompanions)
+                optionValues.insert(QLatin1String(companion), value);
+        }
+    }
+    return optionValues;
+}
