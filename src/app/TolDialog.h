@@ -39,6 +39,9 @@ public:
     void writeInstallableOptionsAsRoot();
     void openPasswordPrompt(const QString &optionText);
     void commitInstallableOptions();
+    // The password prompt clears the flag and sets it after a successful
+    // root write, so that OK closes the window only then.
+    void setApplyOk(bool ok) { applyOk = ok; }
     void updateOtherAppsPrintSettings(const QString &pageSize);
 
     // For the tests: how many constraint passes are chained right now.

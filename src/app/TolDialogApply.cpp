@@ -1,7 +1,9 @@
 // Apply, OK, Cancel and the lpoptions write of the main window.
 #include "app/TolDialog.h"
 
+#include "dialogs/PasswordPrompt.h"
 #include "model/tOptionModel.h"
+#include "system/AppPrintSettingsUpdater.h"
 #include "system/AppState.h"
 #include "system/CommandRunner.h"
 #include "system/CupsPrinters.h"
@@ -118,9 +120,11 @@ void TolDialog::writeInstallableOptionsAsRoot()
     openPasswordPrompt(text);
 }
 
-void TolDialog::openPasswordPrompt(const QString &)
+void TolDialog::openPasswordPrompt(const QString &optionText)
 {
-    // The root write of installable options is not built yet.
+    PasswordPrompt prompt(this, optionText);
+    prompt.setWindowTitle(tr("Password Prompt"));
+    prompt.exec();
 }
 
 void TolDialog::commitInstallableOptions()
@@ -128,7 +132,9 @@ void TolDialog::commitInstallableOptions()
     printerTab->takeOptionValues();
 }
 
-void TolDialog::updateOtherAppsPrintSettings(const QString &)
+void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize)
 {
-    // Other applications' print settings are not brought into line yet.
+    AppPrintSettingsUpdater updater;
+    updater.findFiles();
+    updater.apply(pageSize);
 }

@@ -1,0 +1,88 @@
+#include "dialogs/PasswordPrompt.h"
+
+#include "app/TolDialog.h"
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "system/RootCommand.h"
+#include "widgets/ComboBoxEx.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+PasswordPrompt::PasswordPrompt(TolDialog *owner, const QString &optionsText)
+    : QDialog(nullptr),
+      owner(owner),
+      optionsText(optionsText)
+{
+    setWindowTitle(tr("Password Prompt"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint
+                   & ~Qt::WindowMinimizeButtonHint & ~Qt::WindowMaximizeButtonHint);
+
+    promptLabel = new QLabel(tr("Please enter the root password."), this);
+
+    methodBox = new ComboBoxEx(this);
+    methodBox->addItems({QStringLiteral("sudo"), QStringLiteral("su")});
+    methodBox->setCurrentIndex(0);
+
+    passwordField = new QLineEdit(this);
+    passwordField->setEchoMode(QLineEdit::Password);
+    passwordField->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhNoAutoUppercase
+                                       | Qt::ImhNoPredictiveText);
+
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    connect(okButton, SIGNAL(clicked()), this, SLOT(okButtonSlot()));
+
+    auto *layout = new QGridLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(promptLabel, 1, 1, 1, 3, Qt::AlignCenter);
+    layout->addWidget(methodBox, 2, 1, Qt::AlignRight);
+    layout->addWidget(passwordField, 2, 2, Qt::AlignLeft);
+    layout->addWidget(okButton, 3, 2, Qt::AlignRight);
+
+    passwordField->setFocus();
+    if (owner)
+        owner->setApplyOk(false);
+}
+
+void PasswordPrompt::okButtonSlot()
+{
+    const QString method = methodBox->currentText();
+    const QString password = passwordField->text();
+    const RootMethod rootMethod =
+        method == QLatin1String("sudo") ? RootMethod::Sudo : RootMethod::Su;
+
+    sudoInvalidate();
+    if (runPpdWriter(password, rootMethod, optionsText) != 0) {
+        MessageBoxes::show(QMessageBox::NoIcon, tr("Error"), tr("Could not authorize."));
+        return;
+    }
+
+    owner->setApplyOk(true);
+    owner->commitInstallableOptions();
+    if (owner->writeTolpoptions())
+        showAppliedMessage();
+    sudoInvalidate();
+    accept();
+}
+
+void PasswordPrompt::reject()
+{
+    QDialog::reject();
+}
+
+int PasswordPrompt::runPpdWriter(const QString &password, RootMethod method,
+                                 const QString &optionsText)
+{
+    const QString printer =
+        AppState::optionModel ? AppState::optionModel->printerName() : QString();
+    return runPpdWriterAsRoot(method, password, printer,
+                              optionsText.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+void PasswordPrompt::sudoInvalidate()
+{
+    dropSudoCredentials();
+}

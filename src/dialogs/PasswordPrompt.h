@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+enum class RootMethod;
+class ComboBoxEx;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TolDialog;
+
+// Asks for the root password and has the queue's installable options
+// written into its PPD as root. Only after a successful write does the main
+// window go on with its usual write of the user's defaults.
+class PasswordPrompt : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The owner is the main window, not a Qt parent. Its applyOk flag is
+    // cleared here, so that its OK keeps the window open unless the write
+    // succeeds. optionsText: keyword=choice items, each followed by a blank.
+    PasswordPrompt(TolDialog *owner, const QString &optionsText);
+
+    // Runs the PPD writer as root for the current printer; its exit status,
+    // or 1 when it did not start or did not exit by itself.
+    int runPpdWriter(const QString &password, RootMethod method, const QString &optionsText);
+
+    // Drops cached sudo credentials, so that they never stand in for the
+    // password typed here.
+    static void sudoInvalidate();
+
+public slots:
+    void okButtonSlot();
+    void reject() override;
+
+private:
+    TolDialog *owner;
+    QString optionsText;
+    QLabel *promptLabel;
+    ComboBoxEx *methodBox;
+    QLineEdit *passwordField;
+    QPushButton *okButton;
+};
