@@ -1,19 +1,33 @@
 #include "dialogs/AboutDialog.h"
 
+#include "dialogs/LicenseDialog.h"
 #include "dialogs/TelemetryDialog.h"
-#include "widgets/MessageBoxes.h"
 
 #include <QDialogButtonBox>
-#include <QFontMetrics>
 #include <QGridLayout>
+#include <QImage>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 
 namespace {
-const int kPictureWidth = 480;
-const int kPictureHeight = 300;
+
+const char kVersion[] = "9.1.0";
+const QSize kBackgroundSize(483, 310);
+
+struct PictureText
+{
+    QPoint baseline; // left end of the text's base line, in image pixels
+    int pointSize;
+    const char *text; // translated in the AboutDialog context
+};
+
+// The version line is painted apart: its number is not translated.
+const PictureText kMakerLines[] = {
+    {{20, 280}, 7, QT_TRANSLATE_NOOP("AboutDialog", "Copyright © 2022 Tolvane Corporation. All rights reserved.")},
+    {{20, 295}, 7, QT_TRANSLATE_NOOP("AboutDialog", "Tolvane and Vellumark are trademarks of Tolvane Corporation.")},
+};
+
 } // namespace
 
 AboutDialog::AboutDialog(QWidget *parent)
@@ -25,10 +39,11 @@ AboutDialog::AboutDialog(QWidget *parent)
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(2, 1);
 
+    licenseDialog = new LicenseDialog(this);
     telemetryDialog = new TelemetryDialog(this);
 
     pictureLabel = new QLabel(this);
-    pictureLabel->setMinimumSize(kPictureWidth, kPictureHeight);
+    pictureLabel->setMinimumSize(480, 300);
     closeButton = new QPushButton(tr("Close"), this);
     dataCollectionButton = new QPushButton(tr("Data collection") + QStringLiteral("..."), this);
     legalNoticesButton = new QPushButton(tr("Legal notices") + QStringLiteral("..."), this);
@@ -45,63 +60,31 @@ AboutDialog::AboutDialog(QWidget *parent)
     setFixedSize(sizeHint());
 
     connect(closeButton, &QPushButton::clicked, this, &AboutDialog::close);
-    connect(legalNoticesButton, &QPushButton::clicked, this, &AboutDialog::showLegalNotices);
+    connect(legalNoticesButton, &QPushButton::clicked, licenseDialog, &LicenseDialog::exec);
     connect(dataCollectionButton, &QPushButton::clicked, telemetryDialog, &TelemetryDialog::exec);
-}
-
-QString AboutDialog::version()
-{
-    return QStringLiteral("1.0");
 }
 
 QPixmap AboutDialog::renderAboutImage()
 {
-    QPixmap picture(kPictureWidth, kPictureHeight);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-
-    QLinearGradient gradient(0, 0, 0, kPictureHeight);
-    gradient.setColorAt(0.0, QColor(0xfb, 0xfc, 0xfe));
-    gradient.setColorAt(1.0, QColor(0xe3, 0xea, 0xf3));
-    painter.fillRect(picture.rect(), gradient);
-    painter.fillRect(QRect(0, kPictureHeight - 6, kPictureWidth, 6), QColor(0x2f, 0x5d, 0x8a));
-
-    painter.drawPixmap(QRect(20, 24, 96, 96), QPixmap(QStringLiteral(":/icons/appicon")));
-
-    // Shrink the name until it fits, whatever font the platform substitutes.
-    const QString name = QStringLiteral("Tolvane Vellumark");
-    const int nameLeft = 136, nameRoom = kPictureWidth - nameLeft - 16;
-    QFont font = painter.font();
-    font.setBold(true);
-    for (int size = 22; size > 8; --size) {
-        font.setPointSize(size);
-        if (QFontMetrics(font).horizontalAdvance(name) <= nameRoom)
-            break;
+    // A palette PNG loads as an indexed image, which QPainter cannot paint
+    // on; a missing resource loads as a null one. Paint on a true-colour
+    // copy, or on a blank picture of the background's size.
+    QImage image(QStringLiteral(":/icons/about-background"));
+    if (image.isNull()) {
+        image = QImage(kBackgroundSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+    } else {
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
-    painter.setFont(font);
-    painter.setPen(QColor(0x2f, 0x5d, 0x8a));
-    painter.drawText(QPoint(nameLeft, 80), name);
 
-    font.setBold(false);
-    font.setPointSize(9);
-    painter.setFont(font);
-    painter.setPen(QColor(0x44, 0x4c, 0x56));
-    painter.drawText(QPoint(nameLeft + 2, 104), tr("Default print settings for your printers"));
-
-    font.setPointSize(10);
-    painter.setFont(font);
+    QPainter painter(&image);
     painter.setPen(Qt::black);
-    painter.drawText(QPoint(20, 175), tr("Version") + QLatin1Char(' ') + version());
+    painter.setFont(QFont(QStringLiteral("Tahoma"), 10, QFont::Normal, false));
+    painter.drawText(QPoint(20, 175), tr("Version") + QLatin1Char(' ') + QLatin1String(kVersion));
+    for (const PictureText &line : kMakerLines) {
+        painter.setFont(QFont(QStringLiteral("Tahoma"), line.pointSize));
+        painter.drawText(line.baseline, tr(line.text));
+    }
     painter.end();
-    return picture;
-}
-
-void AboutDialog::showLegalNotices()
-{
-    MessageBoxes::information(
-        tr("Legal Notices"),
-        tr("Vellumark uses the Qt toolkit (GNU LGPL version 3), the CUPS library "
-           "(Apache License 2.0) and the OpenSSL library (Apache License 2.0). "
-           "Each component is distributed under its own licence."));
+    return QPixmap::fromImage(image);
 }

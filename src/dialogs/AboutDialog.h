@@ -3,13 +3,14 @@
 #include <QDialog>
 #include <QPixmap>
 
+class LicenseDialog;
 class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 class TelemetryDialog;
 
-// The about box: a picture with the program version, and buttons for the
-// legal notices and the data-collection question.
+// The about box: a picture with the program version and the maker's lines,
+// and buttons for the legal notices and the data-collection question.
 class AboutDialog : public QDialog
 {
     Q_OBJECT
@@ -17,11 +18,8 @@ class AboutDialog : public QDialog
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
-    static QString version();
+    // The background picture with the version and maker lines painted on it.
     static QPixmap renderAboutImage();
-
-private slots:
-    void showLegalNotices();
 
 private:
     QLabel *pictureLabel;
@@ -29,5 +27,6 @@ private:
     QPushButton *closeButton;
     QPushButton *dataCollectionButton;
     QPushButton *legalNoticesButton;
+    LicenseDialog *licenseDialog;
     TelemetryDialog *telemetryDialog;
 };

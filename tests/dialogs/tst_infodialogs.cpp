@@ -1,11 +1,13 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
+#include "dialogs/LicenseDialog.h"
 #include "dialogs/ProfileDialog.h"
 #include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
 #include "widgets/MessageBoxes.h"
+#include "MessageRecorder.h"
 
 #include <QDialogButtonBox>
 #include <QImage>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 // Stands in for the main window: records the slots the profile dialog runs.
@@ -36,6 +39,36 @@ QPushButton *buttonWithText(QWidget &parent, const QString &text)
         if (button->text() == text)
             return button;
     return nullptr;
+}
+
+// Names the tabs as a German interface would.
+class GermanTabNames : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *,
+                      int) const override
+    {
+        if (qstrcmp(context, "GeneralTab") == 0 && qstrcmp(sourceText, "Basic") == 0)
+            return QStringLiteral("Allgemein");
+        if (qstrcmp(context, "FinishingTab") == 0 && qstrcmp(sourceText, "Finishing") == 0)
+            return QStringLiteral("Endverarbeitung");
+        return QString();
+    }
+};
+
+// Presses OK of the modal dialog once its event loop runs; records whether
+// it was showing then.
+void acceptWhenShown(QDialog *dialog, bool *shown)
+{
+    QTimer::singleShot(0, dialog, [dialog, shown]() {
+        *shown = dialog->isVisible() && dialog->isModal();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+}
+
+void saveScreenshot(QWidget &widget, const QString &name)
+{
+    widget.grab().save(QDir(QDir::tempPath()).filePath(name));
 }
 
 } // namespace
@@ -82,6 +115,19 @@ private slots:
         QVERIFY(HelpDialog::helpText(tab).contains(QLatin1String("<body>")));
     }
 
+    void helpPageForTranslatedTabName()
+    {
+        GermanTabNames german;
+        QCoreApplication::installTranslator(&german);
+        const QString basic = HelpDialog::helpResourceForTab(QStringLiteral("Allgemein"));
+        const QString finishing = HelpDialog::helpResourceForTab(QStringLiteral("Endverarbeitung"));
+        const QString english = HelpDialog::helpResourceForTab(QStringLiteral("Basic"));
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(basic, QStringLiteral(":/strings/help_basic"));
+        QCOMPARE(finishing, QStringLiteral(":/strings/help_finishing"));
+        QCOMPARE(english, QStringLiteral(":/strings/help_basic"));
+    }
+
     void helpDialogFollowsTab()
     {
         HelpDialog dialog;
@@ -104,6 +150,7 @@ private slots:
 
     void aboutDialogButtons()
     {
+        MessageRecorder recorder;
         AboutDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("About"));
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -111,32 +158,65 @@ private slots:
         QPushButton *data = buttonWithText(dialog, QStringLiteral("Data collection..."));
         QPushButton *close = buttonWithText(dialog, QStringLiteral("Close"));
         QVERIFY(legal && data && close);
+        dialog.show();
+        saveScreenshot(dialog, QStringLiteral("vellumark-about.png"));
 
-        QStringList titles;
-        MessageBoxes::setHandler([&](QMessageBox::Icon, const QString &title, const QString &,
-                                     QMessageBox::StandardButtons) {
-            titles << title;
-            return QMessageBox::Ok;
-        });
+        auto *license = dialog.findChild<LicenseDialog *>();
+        QVERIFY(license);
+        bool shown = false;
+        acceptWhenShown(license, &shown);
         legal->click();
-        MessageBoxes::setHandler({});
-        QCOMPARE(titles, QStringList{QStringLiteral("Legal Notices")});
+        QVERIFY(shown);
+        QVERIFY(!license->isVisible());
 
-        // The data-collection button runs the consent question, and its OK
-        // stores the answer.
+        // The consent question starts from the stored answer, and its OK
+        // stores the one chosen.
+        QFile settings(SystemPaths::settingsFilePath());
+        QDir().mkpath(QFileInfo(settings).path());
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("Telemetry=False\n");
+        settings.close();
         auto *telemetry = dialog.findChild<TelemetryDialog *>();
         QVERIFY(telemetry);
-        bool shown = false;
-        QTimer::singleShot(0, telemetry, [&]() {
-            shown = telemetry->isVisible();
-            telemetry->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        });
+        shown = false;
+        acceptWhenShown(telemetry, &shown);
         data->click();
         QVERIFY(shown);
-        QVERIFY(QFile::exists(SystemPaths::settingsFilePath()));
+        QVERIFY(!TelemetryDialog::readTelemetryConsent());
 
-        dialog.show();
+        QVERIFY(dialog.isVisible());
         close->click();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(recorder.boxes.isEmpty());
+    }
+
+    void aboutPictureCarriesTheVersion()
+    {
+        const QImage picture = AboutDialog::renderAboutImage().toImage();
+        QCOMPARE(picture.size(), QSize(483, 310));
+        // The version line is painted in black on the white lower half.
+        int dark = 0;
+        for (int y = 160; y < 180; ++y)
+            for (int x = 20; x < 160; ++x)
+                dark += qGray(picture.pixel(x, y)) < 100;
+        QVERIFY(dark > 20);
+    }
+
+    void licenseDialogShowsTheNotices()
+    {
+        LicenseDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Legal Notices"));
+        QCOMPARE(dialog.minimumSize(), QSize(650, 500));
+        QCOMPARE(dialog.maximumSize(), QSize(650, 500));
+        auto *view = dialog.findChild<QTextEdit *>();
+        QVERIFY(view->isReadOnly());
+        const QString text = LicenseDialog::licenseText();
+        for (const char *component : {"Qt 5", "libcups", "OpenSSL 3", "LGPL", "Apache License"})
+            QVERIFY2(text.contains(QLatin1String(component)), component);
+        QCOMPARE(view->toPlainText().trimmed(), text.trimmed());
+        dialog.show();
+        saveScreenshot(dialog, QStringLiteral("vellumark-legal-notices.png"));
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QVERIFY(!dialog.isVisible());
     }
 
@@ -185,6 +265,7 @@ private slots:
         QTest::newRow("application icon") << ":/icons/appicon" << QSize(128, 128) << true;
         QTest::newRow("window background") << ":/icons/background" << QSize(800, 735) << false;
         QTest::newRow("logo") << ":/icons/logo" << QSize(170, 32) << true;
+        QTest::newRow("about background") << ":/icons/about-background" << QSize(483, 310) << false;
     }
 
     void pictures()
