@@ -1,29 +1,30 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/ProfileFormDialog.h"
 
-class QDialogButtonBox;
-class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QTextEdit;
 class TabOptionCollector;
 
-// Asks for the name and description under which the current option values
-// are kept as a profile. The collector is not owned.
-class ProfileSaveDialog : public QDialog
+// Keeps the option values of every tab but the printer tab as a named
+// profile, with an optional description. OK stays disabled while the name or
+// the description breaks a rule; the dialog refuses to open once the profile
+// limit is reached. The collector is not owned.
+class ProfileSaveDialog : public ProfileFormDialog
 {
     Q_OBJECT
 
 public:
     ProfileSaveDialog(QWidget *parent, TabOptionCollector *collector);
 
+public slots:
+    void saveProfile();
+    void checkProfileNameAndDescription();
+    // Both open the dialog with empty fields, unless the limit is reached.
+    void show();
+    int exec() override;
+
 private:
-    QGridLayout *layout;
-    QLabel *nameLabel;
-    QLineEdit *nameEdit;
-    QLabel *descriptionLabel;
-    QTextEdit *descriptionEdit;
-    QDialogButtonBox *buttonBox;
+    bool prepareOpening();
+
     TabOptionCollector *collector;
+    bool nameValid = false;
 };
