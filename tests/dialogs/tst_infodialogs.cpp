@@ -1,35 +1,19 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/LicenseDialog.h"
-#include "dialogs/ProfileDialog.h"
-#include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
-#include "system/AppState.h"
 #include "system/SystemPaths.h"
 #include "widgets/MessageBoxes.h"
 #include "MessageRecorder.h"
 
 #include <QDialogButtonBox>
 #include <QImage>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
-
-// Stands in for the main window: records the slots the profile dialog runs.
-class FakeMainWindow : public QWidget
-{
-    Q_OBJECT
-public:
-    QStringList calls;
-public slots:
-    void profileChanged() { calls << QStringLiteral("profileChanged"); }
-    void setConstraints() { calls << QStringLiteral("setConstraints"); }
-};
 
 namespace {
 
@@ -140,10 +124,11 @@ private slots:
 
         dialog.setPage(QStringLiteral("Finishing"));
         QVERIFY(view->toPlainText().startsWith(QLatin1String("Finishing")));
+        dialog.show();
+        saveScreenshot(dialog, QStringLiteral("vellumark-help.png"));
         dialog.setPage(QStringLiteral("no such tab"));
         QVERIFY(view->toPlainText().startsWith(QLatin1String("Printer")));
 
-        dialog.show();
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QVERIFY(!dialog.isVisible());
     }
@@ -217,43 +202,6 @@ private slots:
         dialog.show();
         saveScreenshot(dialog, QStringLiteral("vellumark-legal-notices.png"));
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        QVERIFY(!dialog.isVisible());
-    }
-
-    void profileDialogLoadsFactoryDefault()
-    {
-        FakeMainWindow window;
-        ProfileDialog dialog(&window, nullptr);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Profiles"));
-        QCOMPARE(dialog.minimumSize(), QSize(450, 500));
-        QCOMPARE(dialog.windowModality(), Qt::NonModal);
-
-        auto *table = dialog.findChild<QTableWidget *>();
-        dialog.fillProfileTable();
-        QCOMPARE(table->rowCount(), 1);
-        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Factory Default"));
-
-        AppState::settingsFile = QStringLiteral("/somewhere/printer.cfg");
-        table->setCurrentCell(0, 0);
-        buttonWithText(dialog, QStringLiteral("Apply"))->click();
-        QVERIFY(AppState::settingsFile.isEmpty());
-        QCOMPARE(window.calls, (QStringList{"profileChanged", "setConstraints"}));
-
-        dialog.show();
-        window.calls.clear();
-        buttonWithText(dialog, QStringLiteral("OK"))->click();
-        QCOMPARE(window.calls, (QStringList{"profileChanged", "setConstraints"}));
-        QVERIFY(!dialog.isVisible());
-    }
-
-    void profileSaveDialogShape()
-    {
-        ProfileSaveDialog dialog(nullptr, nullptr);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Save Profile"));
-        QVERIFY(dialog.findChild<QLineEdit *>());
-        QVERIFY(dialog.findChild<QTextEdit *>());
-        dialog.show();
-        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
         QVERIFY(!dialog.isVisible());
     }
 
