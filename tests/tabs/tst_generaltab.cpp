@@ -1,0 +1,382 @@
+// The "Basic" and "Layout" tabs over fixture PPDs: when they are shown,
+// loading from the PPD and from a settings file, the model following the
+// widgets, the colour and duplex fallbacks, and the values they save.
+
+#include "ModelFixture.h"
+
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "tabs/BookletTab.h"
+#include "tabs/GeneralTab.h"
+#include "widgets/ComboBoxEx.h"
+#include "widgets/TolButtonGroup.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+using Values = QHash<QString, QString>;
+
+const QColor greyedTitle("#9f9e9e");
+
+// Stands in for the main window: counts what the tabs' widgets call.
+class Owner : public QWidget
+{
+    Q_OBJECT
+public:
+    int passes = 0;
+    int colourCouplings = 0;
+    int publishingCouplings = 0;
+public slots:
+    void setConstraints() { ++passes; }
+    void toggleColorMode() { ++colourCouplings; }
+    void togglePublishingFronAndBackLabel() { ++publishingCouplings; }
+};
+
+template<class W>
+W *named(QWidget *parent, const QString &name)
+{
+    const QList<W *> all = parent->findChildren<W *>();
+    for (W *widget : all) {
+        if (widget->accessibleName() == name)
+            return widget;
+    }
+    return nullptr;
+}
+
+QStringList items(QComboBox *combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+QString current(const QString &keyword)
+{
+    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
+    return choice ? choice->keyword() : QString();
+}
+
+void click(TolButtonGroup *group, const QString &name)
+{
+    const int index = group->buttonNames().indexOf(name);
+    QVERIFY2(index >= 0, qPrintable(name));
+    group->pushButton(index)->click();
+}
+
+bool titleGreyed(TolButtonGroup *group)
+{
+    const QLabel *title = group->titleLabel();
+    return title->palette().color(title->foregroundRole()) == greyedTitle;
+}
+
+Values pageSizeEverywhere(const QString &size)
+{
+    Values values;
+    for (const char *key : {"PageSize", "PageRegion", "ImageableArea", "PaperDimension", "MediaSize"})
+        values.insert(QLatin1String(key), size);
+    return values;
+}
+
+} // namespace
+
+class TestGeneralTab : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void hasOptions_data();
+    void hasOptions();
+    void reloadFromPpdDefaults();
+    void reloadFromSettingsFile();
+    void modelFollowsWidgetsAndCouplingsRun();
+    void blockedDuplexIsLeft();
+    void colourAndDuplexFallbacks_data();
+    void colourAndDuplexFallbacks();
+    void colourMarkIsCleared();
+    void bookletTabFollowsModel();
+    void bookletTabWithFoldOnly();
+
+private:
+    std::unique_ptr<tOptionModel> model;
+    QTemporaryDir dir;
+    Owner *owner = nullptr;
+    GeneralTab *general = nullptr;
+    BookletTab *booklet = nullptr;
+
+    void select(const QString &fixture);
+};
+
+void TestGeneralTab::init()
+{
+    AppState::optionModel = nullptr;
+    AppState::settingsFile.clear();
+    owner = new Owner;
+    general = new GeneralTab(owner);
+    booklet = new BookletTab(owner);
+}
+
+void TestGeneralTab::cleanup()
+{
+    delete owner;
+    AppState::optionModel = nullptr;
+    AppState::settingsFile.clear();
+    model.reset();
+}
+
+// As a printer change does: a fresh model, then every tab reloads.
+void TestGeneralTab::select(const QString &fixture)
+{
+    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
+    QVERIFY(model);
+    AppState::optionModel = model.get();
+    general->reload();
+    if (booklet->hasOptions())
+        booklet->reload();
+}
+
+void TestGeneralTab::hasOptions_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<bool>("basic");
+    QTest::addColumn<bool>("layout");
+    QTest::newRow("no printer") << QString() << false << false;
+    QTest::newRow("both booklet options") << "generaltab-full.ppd" << true << true;
+    QTest::newRow("fold without binding") << "generaltab-mono.ppd" << true << true;
+    QTest::newRow("no booklet option") << "generaltab-bare.ppd" << true << false;
+}
+
+void TestGeneralTab::hasOptions()
+{
+    QFETCH(QString, fixture);
+    QFETCH(bool, basic);
+    QFETCH(bool, layout);
+    if (!fixture.isEmpty()) {
+        model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
+        QVERIFY(model);
+        AppState::optionModel = model.get();
+    }
+    QCOMPARE(general->hasOptions(), basic);
+    QCOMPARE(booklet->hasOptions(), layout);
+}
+
+void TestGeneralTab::reloadFromPpdDefaults()
+{
+    select("generaltab-full.ppd");
+    QCOMPARE(general->getTabName(), QString("Basic"));
+    QCOMPARE(booklet->getTabName(), QString("Layout"));
+    // Loading reaches neither the constraint pass nor the couplings.
+    QCOMPARE(owner->passes, 0);
+    QCOMPARE(owner->colourCouplings, 0);
+    QCOMPARE(owner->publishingCouplings, 0);
+
+    auto *pageSize = named<ComboBoxEx>(general, "cmbBxPageSize");
+    auto *inputSlot = named<ComboBoxEx>(general, "cmbBxInputSlot");
+    // The custom size and custom sheet need values these lists cannot take.
+    QCOMPARE(items(pageSize), QStringList({"A4", "Letter", "A5"}));
+    QCOMPARE(items(named<ComboBoxEx>(general, "cmbBxMediaType")),
+             QStringList({"Plain", "Card stock", "Overhead film"}));
+    QCOMPARE(items(inputSlot), QStringList({"Automatic", "Tray 1", "Bypass tray"}));
+    QCOMPARE(pageSize->currentText(), QString("A4"));
+    QCOMPARE(named<ComboBoxEx>(general, "cmbBxMediaType")->currentText(), QString("Plain"));
+    QCOMPARE(inputSlot->currentText(), QString("Automatic"));
+    QCOMPARE(named<ComboBoxEx>(general, "cmbBxOutputBin")->currentText(), QString("Face down"));
+
+    QCOMPARE(named<QLabel>(general, "lblPageSize")->text(), QString("Print size:"));
+    QCOMPARE(named<QLabel>(general, "lblMediaType")->text(), QString("Sheet Type:"));
+    QCOMPARE(named<QLabel>(general, "lblInputSlot")->text(), QString("Source:"));
+    QCOMPARE(named<QLabel>(general, "lblOutputBin")->text(), QString("Destination:"));
+
+    QCOMPARE(named<TolButtonGroup>(general, "butGroupCol")->checkedButtonName(), QString("On"));
+    QCOMPARE(named<TolButtonGroup>(general, "butGroupDuplex")->checkedButtonName(), QString("Off"));
+    auto *colour = named<TolButtonGroup>(general, "butGroupColorModelGeneral");
+    QCOMPARE(colour->checkedButtonName(), QString("Full color"));
+    QVERIFY(colour->isEnabled());
+    QCOMPARE(current("Coll"), QString("True"));
+    QCOMPARE(current("ColorModel"), QString("CMYK"));
+
+    Values expected = pageSizeEverywhere("A4");
+    expected.insert("MediaType", "Plain");
+    expected.insert("InputSlot", "Auto");
+    expected.insert("OutputBin", "FaceDown");
+    expected.insert("Coll", "True");
+    expected.insert("Duplex", "None");
+    expected.insert("ColorModel", "CMYK");
+    QCOMPARE(general->collectOptionValues(), expected);
+}
+
+void TestGeneralTab::reloadFromSettingsFile()
+{
+    const QString path = dir.filePath("GT.cfg");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("PageSize=Letter;A4\nInputSlot=Bypass;Auto\nColl=False;True\n"
+               "Duplex=DuplexTumble;None\nColorModel=Gray;CMYK\nTCBooklet=Right;None\nFold=True;False\n");
+    file.close();
+    AppState::settingsFile = path;
+
+    select("generaltab-full.ppd");
+    QCOMPARE(named<ComboBoxEx>(general, "cmbBxPageSize")->currentText(), QString("Letter"));
+    QCOMPARE(named<ComboBoxEx>(general, "cmbBxInputSlot")->currentText(), QString("Bypass tray"));
+    QCOMPARE(named<TolButtonGroup>(general, "butGroupCol")->checkedButtonName(), QString("Off"));
+    QCOMPARE(named<TolButtonGroup>(general, "butGroupDuplex")->checkedButtonName(),
+             QString("Short edge"));
+    QCOMPARE(named<TolButtonGroup>(general, "butGroupColorModelGeneral")->checkedButtonName(),
+             QString("Black & white"));
+    for (const char *keyword : {"PageSize", "InputSlot", "Coll", "Duplex", "ColorModel"})
+        QCOMPARE(current(keyword), general->collectOptionValues().value(keyword));
+    QCOMPARE(current("Duplex"), QString("DuplexTumble"));
+
+    const Values values = general->collectOptionValues();
+    const Values letter = pageSizeEverywhere("Letter");
+    for (auto it = letter.cbegin(); it != letter.cend(); ++it)
+        QCOMPARE(values.value(it.key()), it.value());
+
+    QCOMPARE(named<TolButtonGroup>(booklet, "butGroupTCBooklet")->checkedButtonName(),
+             QString("Right edge binding"));
+    QVERIFY(named<QCheckBox>(booklet, "chkBxFold")->isChecked());
+    QCOMPARE(booklet->collectOptionValues(), Values({{"TCBooklet", "Right"}, {"Fold", "True"}}));
+}
+
+void TestGeneralTab::modelFollowsWidgetsAndCouplingsRun()
+{
+    select("generaltab-full.ppd");
+
+    auto *mediaType = named<ComboBoxEx>(general, "cmbBxMediaType");
+    mediaType->setCurrentIndex(mediaType->findText("Card stock"));
+    QCOMPARE(current("MediaType"), QString("Card"));
+    QCOMPARE(owner->publishingCouplings, 1);
+    QCOMPARE(owner->passes, 1);
+
+    auto *pageSize = named<ComboBoxEx>(general, "cmbBxPageSize");
+    pageSize->setCurrentIndex(pageSize->findText("A5"));
+    QCOMPARE(current("PageSize"), QString("A5"));
+    QCOMPARE(owner->publishingCouplings, 1);
+
+    click(named<TolButtonGroup>(general, "butGroupDuplex"), "Long edge");
+    QCOMPARE(current("Duplex"), QString("DuplexNoTumble"));
+    QCOMPARE(owner->colourCouplings, 0);
+
+    click(named<TolButtonGroup>(general, "butGroupColorModelGeneral"), "Black & white");
+    QCOMPARE(current("ColorModel"), QString("Gray"));
+    QCOMPARE(owner->colourCouplings, 1);
+    QCOMPARE(owner->passes, 4);
+
+    const Values values = general->collectOptionValues();
+    QCOMPARE(values.value("MediaSize"), QString("A5"));
+    QCOMPARE(values.value("ColorModel"), QString("Gray"));
+}
+
+void TestGeneralTab::blockedDuplexIsLeft()
+{
+    select("generaltab-full.ppd");
+    auto *duplex = named<TolButtonGroup>(general, "butGroupDuplex");
+    click(duplex, "Long edge");
+
+    auto *mediaType = named<ComboBoxEx>(general, "cmbBxMediaType");
+    mediaType->setCurrentIndex(mediaType->findText("Overhead film"));
+    QVERIFY(general->enableOptions());
+    QCOMPARE(duplex->checkedButtonName(), QString("Off"));
+    QCOMPARE(current("Duplex"), QString("None"));
+    QVERIFY(!duplex->pushButton(1)->isEnabled());
+    QVERIFY(!duplex->pushButton(2)->isEnabled());
+    QVERIFY(!general->enableOptions());
+}
+
+void TestGeneralTab::colourAndDuplexFallbacks_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("savedColour");
+    QTest::newRow("single colour choice") << "generaltab-mono.ppd" << "Gray";
+    QTest::newRow("no colour option") << "generaltab-bare.ppd" << QString();
+}
+
+void TestGeneralTab::colourAndDuplexFallbacks()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, savedColour);
+    select(fixture);
+
+    auto *colour = named<TolButtonGroup>(general, "butGroupColorModelGeneral");
+    auto *duplex = named<TolButtonGroup>(general, "butGroupDuplex");
+    QCOMPARE(colour->checkedButtonName(), QString("Black & white"));
+    QVERIFY(!titleGreyed(colour));
+    QCOMPARE(duplex->checkedButtonName(), QString("Off"));
+    QVERIFY(!titleGreyed(duplex));
+
+    // A constraint pass must not free the fixed colour.
+    general->enableOptions();
+    QVERIFY(!colour->isEnabled());
+    QCOMPARE(colour->checkedButtonName(), QString("Black & white"));
+    QVERIFY(!titleGreyed(colour));
+
+    const Values values = general->collectOptionValues();
+    QVERIFY(!values.contains("Duplex"));
+    QCOMPARE(values.value("ColorModel"), savedColour);
+    QCOMPARE(values.contains("ColorModel"), !savedColour.isEmpty());
+}
+
+void TestGeneralTab::colourMarkIsCleared()
+{
+    select("generaltab-full.ppd");
+    auto *colour = named<TolButtonGroup>(general, "butGroupColorModelGeneral");
+    colour->showError(true);
+    QVERIFY(colour->titleLabel()->text().contains("<img"));
+    general->clearErrorMarks();
+    QVERIFY(!colour->titleLabel()->text().contains("<img"));
+}
+
+void TestGeneralTab::bookletTabFollowsModel()
+{
+    auto *fold = named<QCheckBox>(booklet, "chkBxFold");
+    auto *binding = named<TolButtonGroup>(booklet, "butGroupTCBooklet");
+    QCOMPARE(fold->text(), QString("Booklet fold"));
+    QCOMPARE(binding->buttonNames(),
+             QStringList({"Off", "Left edge binding", "Right edge binding"}));
+
+    select("generaltab-full.ppd");
+    QCOMPARE(fold->text(), QString("Fold the Booklet"));
+    QCOMPARE(binding->titleLabel()->text(), QString("Booklet:Off"));
+
+    click(binding, "Left edge binding");
+    fold->setChecked(true);
+    QCOMPARE(current("TCBooklet"), QString("Left"));
+    QCOMPARE(current("Fold"), QString("True"));
+    QCOMPARE(owner->passes, 2);
+    QCOMPARE(booklet->collectOptionValues(), Values({{"TCBooklet", "Left"}, {"Fold", "True"}}));
+
+    // A5 cannot be bound: the binding moves back to off.
+    auto *pageSize = named<ComboBoxEx>(general, "cmbBxPageSize");
+    pageSize->setCurrentIndex(pageSize->findText("A5"));
+    QVERIFY(booklet->enableOptions());
+    QCOMPARE(binding->checkedButtonName(), QString("Off"));
+    QCOMPARE(current("TCBooklet"), QString("None"));
+}
+
+void TestGeneralTab::bookletTabWithFoldOnly()
+{
+    select("generaltab-mono.ppd");
+    auto *fold = named<QCheckBox>(booklet, "chkBxFold");
+    QVERIFY(!named<TolButtonGroup>(booklet, "butGroupTCBooklet")->isEnabled());
+    QVERIFY(fold->isEnabled());
+    QVERIFY(fold->isChecked());
+    fold->setChecked(false);
+    QCOMPARE(current("Fold"), QString("False"));
+    QCOMPARE(booklet->collectOptionValues(), Values({{"Fold", "False"}}));
+}
+
+QTEST_MAIN(TestGeneralTab)
+#include "tst_generaltab.moc"
