@@ -43,8 +43,7 @@ PasswordPrompt::PasswordPrompt(TolDialog *owner, const QString &optionsText)
     layout->addWidget(okButton, 3, 2, Qt::AlignRight);
 
     passwordField->setFocus();
-    if (owner)
-        owner->setApplyOk(false);
+    owner->setApplyOk(false);
 }
 
 void PasswordPrompt::okButtonSlot()
