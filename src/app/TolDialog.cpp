@@ -7,6 +7,8 @@
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
+#include "tabs/BookletTab.h"
+#include "tabs/GeneralTab.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/Tab.h"
 #include "tabs/TabOptionCollector.h"
@@ -52,11 +54,15 @@ TolDialog::TolDialog(QWidget *parent)
 
     // The option tabs, in their fixed order; each later one is added as it is built.
     printerTab = new PrinterTab(this);
+    generalTab = new GeneralTab(this);
+    bookletTab = new BookletTab(this);
 
     aboutDialog = new AboutDialog(this);
     helpDialog = new HelpDialog(this);
 
     tabList << printerTab;
+    tabList << generalTab;
+    tabList << bookletTab;
 
     optionCollector = new TabOptionCollector(&tabList);
 

@@ -5,9 +5,11 @@
 #include "system/AppState.h"
 #include "system/CupsPrinters.h"
 #include "system/PerUserFiles.h"
+#include "tabs/GeneralTab.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/Tab.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/TolButtonGroup.h"
 #include "widgets/TolTabWidget.h"
 
 #include <QDialogButtonBox>
@@ -176,7 +178,20 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
 
 void TolDialog::toggleColorMode()
 {
-    // The Basic and Imaging tabs keep their colour modes in step once they exist.
+    // Both colour groups have colour at index 0 and black and white at 1.
+    auto *clicked = qobject_cast<TolButtonGroup *>(sender());
+    TolButtonGroup *basicGroup = generalTab ? generalTab->colorModelGroup() : nullptr;
+    // The Imaging tab's colour group: none until that tab is built.
+    TolButtonGroup *imagingGroup = nullptr;
+
+    if (clicked && clicked == basicGroup) {
+        if (imagingGroup)
+            imagingGroup->setButton(basicGroup->checkedIndex());
+        // The Imaging tab's adjustments are reset here once that tab exists.
+    } else if (clicked && clicked == imagingGroup) {
+        if (basicGroup)
+            basicGroup->setButton(imagingGroup->checkedIndex());
+    }
 }
 
 void TolDialog::togglePublishingFronAndBackLabel()

@@ -142,20 +142,42 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // The options of the "Dest NAME ..." line of lpoptions' per-user file,
-    // as name=value words; empty when there is no such line.
+    // The stand-in's options of the "Dest NAME ..." line of lpoptions'
+    // per-user file, as name=value words; empty when there is no such line.
     QStringList lpoptionsOf(const QString &printer) const
     {
         const QString prefix = QStringLiteral("Dest ") + printer + QLatin1Char(' ');
         const QStringList lines = QString::fromUtf8(readFile(lpoptionsPath())).split('\n');
         for (const QString &line : lines) {
-            if (line.startsWith(prefix)) {
-                QStringList words = line.mid(prefix.size()).split(' ', Qt::SkipEmptyParts);
-                words.sort();
-                return words;
-            }
+            if (line.startsWith(prefix))
+                return standInOnly(line.mid(prefix.size()).split(' ', Qt::SkipEmptyParts));
         }
         return {};
+    }
+
+    // The stand-in's lines of the printer's ".cfg" file, sorted.
+    QStringList cfgLinesOf(const QString &printer) const
+    {
+        return standInOnly(QString::fromUtf8(readFile(cfgPath(printer))).split('\n', Qt::SkipEmptyParts));
+    }
+
+    // The real "Basic" tab saves more (media type, the keywords that follow
+    // the page size); only what the stand-in binds is looked at here.
+    static QStringList standInOnly(QStringList entries)
+    {
+        static const QStringList keys = {QStringLiteral("PageSize="), QStringLiteral("Duplex="),
+                                         QStringLiteral("StandInNote=")};
+        QStringList kept;
+        for (const QString &entry : qAsConst(entries)) {
+            for (const QString &key : keys) {
+                if (entry.startsWith(key)) {
+                    kept << entry;
+                    break;
+                }
+            }
+        }
+        kept.sort();
+        return kept;
     }
 
     QTemporaryDir home;

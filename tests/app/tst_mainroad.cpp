@@ -122,10 +122,7 @@ private slots:
         QCOMPARE(window.tab->pageSize->currentText(), QString("A4"));
         QCOMPARE(window.tab->duplex->currentText(), QString("Off"));
 
-        QStringList lines = QString::fromUtf8(RoadSession::readFile(session->cfgPath("Q1")))
-                                .split('\n', Qt::SkipEmptyParts);
-        lines.sort();
-        QCOMPARE(lines, QStringList({"Duplex=None;None", "PageSize=A4;A4", "StandInNote=kept"}));
+        QCOMPARE(session->cfgLinesOf("Q1"), QStringList({"Duplex=None;None", "PageSize=A4;A4", "StandInNote=kept"}));
         QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
         QVERIFY(session->boxes.boxes.isEmpty());
 
