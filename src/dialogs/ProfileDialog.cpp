@@ -28,8 +28,9 @@ ProfileDialog::ProfileDialog(QWidget *parent, TabOptionCollector *collector)
     editDialog = new ProfileEditDialog(this);
     editDialog->setWindowTitle(tr("Edit Profile"));
 
+    // Not fixed to the layout's size hint, which is smaller than the
+    // 450 x 500 the list and the detail tree need.
     layout = new QGridLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     selectLabel = new QLabel(tr("Select profile:"), this);
 
     profileTable = new QTableWidget(0, 1, this);
