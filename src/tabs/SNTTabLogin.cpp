@@ -1,0 +1,177 @@
+// The part of SNTTab that talks to the print-management server: the login,
+// interactive or silent, the answer's policies and the result messages.
+
+#include "tabs/SNTTab.h"
+
+#include "model/tOptionModel.h"
+#include "net/tcurl.h"
+#include "system/AppState.h"
+#include "system/PerUserFiles.h"
+#include "system/SecretCipher.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace {
+
+const QString boxTitle = QStringLiteral("Sentrel");
+const QString on = QStringLiteral("On");
+const QString off = QStringLiteral("Off");
+
+// A policy of the answer and the value that switches its option on.
+struct PolicyRule
+{
+    const char *member;
+    const char *onValue;
+    const char *keyword;
+};
+const PolicyRule policyRules[] = {
+    {"JE.FullColorPrint", "ON", "SNTColorMode"},
+    {"DR.TonerliteRestriction", "PV.On", "SNTTonerlite"},
+    {"DR.DuplexRestriction", "PV.On", "SNTDuplex"},
+};
+
+QString baseUrl(const QString &server, const QString &port)
+{
+    return QStringLiteral("https://") + server + QLatin1Char(':') + port;
+}
+
+} // namespace
+
+void SNTTab::verify()
+{
+    interactive = true;
+    loginOk = false;
+    loginClient->post(baseUrl(lnEditSNTServer->text(), lnEditSNTPort->text()),
+                      lnEditSNTUser->text(), lnEditSNTPassword->text());
+}
+
+void SNTTab::reverifyStoredCredentials()
+{
+    const QString enabled = readCfgValue(QStringLiteral("SNT_enabled"));
+    const QString server = readCfgValue(QStringLiteral("SNT_server"));
+    const QString port = readCfgValue(QStringLiteral("SNT_port"));
+    const QString user = readCfgValue(QStringLiteral("SNT_username"));
+    const QString storedPassword = readCfgValue(QStringLiteral("SNT_password"));
+
+    QString password;
+    if (!storedPassword.isEmpty())
+        password = unescapeBackslashes(decryptPassword(storedPassword));
+
+    interactive = false;
+    if (enabled == QLatin1String("ON")) {
+        loginOk = false;
+        loginClient->post(baseUrl(server, port), user, password);
+    } else {
+        for (const PolicyRule &rule : policyRules)
+            policies.insert(QString::fromLatin1(rule.keyword), off);
+    }
+}
+
+bool SNTTab::isStaleReply(const QString &message) const
+{
+    static const QRegularExpression tag(QStringLiteral("<https://(.*?):(.*?) (.*?)>.*"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = tag.match(message);
+    if (!match.hasMatch())
+        return false;
+    return match.captured(1) != lnEditSNTServer->text() || match.captured(2) != lnEditSNTPort->text()
+           || match.captured(3) != lnEditSNTUser->text();
+}
+
+void SNTTab::verifySuccess(QString message)
+{
+    if (isStaleReply(message))
+        return;
+
+    // Drops the reply tag and anything else between "<" and the next ">".
+    static const QRegularExpression bracketed(QStringLiteral("<.*?>"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    const QString text = message.remove(bracketed);
+
+    loginOk = parsePolicies(text);
+    replyReceived = true;
+    applyPolicies();
+    showVerifyResult(text);
+
+    if (loginOk) {
+        dirty = false;
+        savedEnabled = switchOn();
+        verifiedServer = lnEditSNTServer->text();
+        verifiedPort = lnEditSNTPort->text();
+        verifiedUser = lnEditSNTUser->text();
+        verifiedPassword = lnEditSNTPassword->text();
+    }
+}
+
+void SNTTab::verifyFailure(QString message)
+{
+    if (isStaleReply(message))
+        return;
+    replyReceived = false;
+    // The policies of the last answer stay in force.
+    applyPolicies();
+    MessageBoxes::show(QMessageBox::NoIcon, boxTitle, tr("Unable to connect to the server."));
+}
+
+bool SNTTab::parsePolicies(const QString &text)
+{
+    const QJsonObject answer = QJsonDocument::fromJson(text.toUtf8()).object();
+    if (!answer.contains(QLatin1String("Policies"))) {
+        for (const PolicyRule &rule : policyRules)
+            policies.insert(QString::fromLatin1(rule.keyword), off);
+        return false;
+    }
+
+    // A policy the answer does not name keeps its earlier value.
+    const QJsonObject given = answer.value(QLatin1String("Policies")).toObject();
+    for (const PolicyRule &rule : policyRules) {
+        const QString member = QString::fromLatin1(rule.member);
+        if (!given.contains(member))
+            continue;
+        const bool isOn = given.value(member).toString() == QLatin1String(rule.onValue);
+        policies.insert(QString::fromLatin1(rule.keyword), isOn ? on : off);
+    }
+    return true;
+}
+
+void SNTTab::applyPolicies()
+{
+    if (!AppState::optionModel)
+        return;
+    const QString colorMode = policies.value(QStringLiteral("SNTColorMode"));
+    AppState::optionModel->setCurrentChoice(QStringLiteral("SNTColorMode"), colorMode);
+    if (colorMode == on)
+        emit colorchanged();
+    AppState::optionModel->setCurrentChoice(QStringLiteral("SNTTonerlite"),
+                                            policies.value(QStringLiteral("SNTTonerlite")));
+    AppState::optionModel->setCurrentChoice(QStringLiteral("SNTDuplex"),
+                                            policies.value(QStringLiteral("SNTDuplex")));
+}
+
+void SNTTab::showVerifyResult(const QString &text)
+{
+    // Shown as is in every language.
+    const QString fallback = QStringLiteral("An unspecified error occured.");
+    QString message = fallback;
+    if (text.contains(QLatin1Char('{')) && interactive)
+        message = tr("Server and user credentials have been authenticated and policies have been applied.")
+                  + QStringLiteral("\n\n")
+                  + tr("Credentials and policies will be checked again during printing.")
+                  + QStringLiteral("\n");
+    if (text.contains(QLatin1String("INVALID_USER_NAME_OR_PASSWORD")))
+        message = tr("Login failed. The user name or password you entered is incorrect.");
+    if (text.contains(QLatin1String("\"JE.MonoPrint\":\"ON\"")))
+        message = tr("You do not have permission to print.");
+
+    if (message != fallback || interactive)
+        MessageBoxes::show(QMessageBox::NoIcon, boxTitle, message);
+}
+
+void SNTTab::emit_colorchanged()
+{
+    emit colorchanged();
+}
