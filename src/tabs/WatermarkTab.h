@@ -1,0 +1,104 @@
+#pragma once
+
+#include "tabs/Tab.h"
+
+#include <QHash>
+#include <QString>
+
+class ComboBoxEx;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TolCheckBoxButton;
+
+// The "Watermark" tab: the printer's watermark on or off with its text,
+// font, size, colour, angle, style, fill and repetition; named custom
+// watermarks that keep a set of those settings under a name of their own
+// (listed after the PPD's texts); and the super watermark.
+//
+// A custom watermark is saved as one "CustomWatermarkStore" value per record,
+// "name=font size color angle style fill repeat" (positions in the combo
+// lists), plus "CustomWatermarkSet" for the selected one. The name is
+// everything before the last "=", so names may themselves hold "=".
+class WatermarkTab : public Tab
+{
+    Q_OBJECT
+
+public:
+    // Setting name ("font", "size", "color", "angle", "style", "fill",
+    // "repeat") to combo position or 0/1; a missing key reads as 0.
+    using Record = QHash<QString, int>;
+
+    explicit WatermarkTab(QWidget *parent);
+
+    QIcon tabIcon() override;
+    QIcon tabConstraintIcon() override;
+    // True when the printer has any option the tab binds.
+    bool hasOptions() override;
+    void reload() override;
+    void retranslateUi() override;
+    QHash<QString, QString> collectOptionValues() override;
+    // The custom watermarks, after storing the current settings under the
+    // selected (or typed) name while the watermark is on.
+    OptionHash extraSettings() override;
+
+    // Exact compare with the seven built-in watermark texts.
+    static bool isBuiltinText(const QString &text);
+    // Parses one stored "CustomWatermarkStore" value (backslashes already
+    // undoubled) into its name and record. Missing numbers read as 0.
+    static void parseStoredRecord(const QString &stored, QString *name, Record *record);
+    static QString storedRecord(const QString &name, const Record &record);
+
+public slots:
+    void toggleWatermarkSection(bool checked);
+    void toggleSuperWatermark(bool checked);
+    void handleCustomWatermarkTextEdit();
+    void createNewCustomWatermark();
+    void deleteCustomWatermark();
+    void handleWatermarkSelection(const QString &selection);
+    void editCustomWatermark();
+
+protected:
+    void initTabName() override;
+    void buildUi() override;
+    void addTabConstraints() override;
+
+private:
+    void buildLayout();
+    void initSuperWatermark();
+    void removeCustomItem();
+    void addBlackColourItem();
+    void resetWatermarkFields();
+    void rebuildTextCombo();
+    void loadCustomWatermarks();
+    Record recordFromWidgets() const;
+    void selectTextItem(const QString &text);
+
+    QHash<QString, Record> customWatermarks;
+    ComboBoxEx *cmbBxWtxt = nullptr;
+    QLineEdit *lnEditCustomWatermark = nullptr;
+    QPushButton *butNewCustomWatermark = nullptr;
+    QPushButton *butSaveCustomWatermark = nullptr;
+    QPushButton *butDeleteCustomWatermark = nullptr;
+    QCheckBox *chkBxWFlg = nullptr;
+    QLabel *lblWtxt = nullptr;
+    QLabel *lblWatermark = nullptr;
+    TolCheckBoxButton *chkButWatermark = nullptr;
+    QLabel *lblWFnt = nullptr;
+    ComboBoxEx *cmbBxWFnt = nullptr;
+    QLabel *lblWSze = nullptr;
+    ComboBoxEx *cmbBxWsze = nullptr;
+    QLabel *lblWClr = nullptr;
+    ComboBoxEx *cmbBxClr = nullptr;
+    QLabel *lblWang = nullptr;
+    ComboBoxEx *cmbBxWang = nullptr;
+    QLabel *lblWtrans = nullptr;
+    ComboBoxEx *cmbBxWtrans = nullptr;
+    QLabel *lblWtyp = nullptr;
+    ComboBoxEx *cmbBxWtyp = nullptr;
+    QLabel *lblCustomWatermark = nullptr;
+    TolCheckBoxButton *chkButSuperWatermark = nullptr;
+    QLabel *lblSuperWatermark = nullptr;
+    ComboBoxEx *cmbBxSuperWatermark = nullptr;
+};
