@@ -1,0 +1,685 @@
+#include "tabs/PublishingTab.h"
+
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "system/PerUserFiles.h"
+#include "tabs/PageInsertList.h"
+#include "widgets/ComboBoxEx.h"
+#include "widgets/ErrorMark.h"
+#include "widgets/TolCheckBoxButton.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+const QString noDefault = QStringLiteral("no_default");
+const QString trueText = QStringLiteral("True");
+const QString falseText = QStringLiteral("False");
+
+const int comboMinimumWidth = 185;
+
+const char *const pageStyle = "ComboBoxEx{ margin-bottom: 0px }TolButtonGroup{ margin-bottom: 0px }"
+                              "QCheckBox{ margin-bottom: 0px }TolCheckBoxButton{ margin-bottom: 0px; }";
+const char *const sideLabelStyle = "margin-left: 20px";
+const char *const sideBoxStyle = "margin-bottom: 0px; margin-left: 40px";
+const char *const coverComboStyle = "margin-bottom: 15px";
+const char *const interleaveTitleStyle = "margin-top: 15px; margin-bottom: 0px";
+
+// Bits of the saved cover mode; a cover printed on neither side is saved as
+// the mode alone.
+enum CoverModeBits {
+    FrontOutside = 1,
+    FrontInside = 2,
+    BackOutside = 4,
+    BackInside = 8,
+    FrontOnly = 16,
+    FrontAndBack = 32,
+};
+
+// Bits of the saved page-insert print-onto value.
+enum PageInsertBits {
+    PrintOntoFront = 1,
+    PrintOntoBack = 2,
+};
+
+const QString inserterTrays[] = {QStringLiteral("Inserter tray 1"), QStringLiteral("Inserter tray 2")};
+
+bool isInserterTray(const QString &text)
+{
+    for (const QString &tray : inserterTrays) {
+        if (text == tray)
+            return true;
+    }
+    return false;
+}
+
+QFrame *sunkenLine(QWidget *parent, QFrame::Shape shape)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QString trueOrFalse(bool value)
+{
+    return value ? trueText : falseText;
+}
+
+} // namespace
+
+PublishingTab::PublishingTab(QWidget *parent)
+    : Tab(parent)
+{
+    buildUi();
+    connectOptionWidgets();
+    setStyleSheet(QString::fromLatin1(pageStyle));
+    buildLayout();
+    connectSignals();
+}
+
+// ---------------------------------------------------------------------------
+// Page
+
+void PublishingTab::buildUi()
+{
+    tabName = tr("Publishing");
+
+    lblCvrMode = new QLabel(this);
+    rdButCvrFront = new QRadioButton(this);
+    rdButCvrFrontBack = new QRadioButton(this);
+    lblCvrPrintOnto = new QLabel(this);
+    lblCvrFront = new QLabel(this);
+    chkBxCvrFrontOut = new QCheckBox(this);
+    chkBxCvrFrontIn = new QCheckBox(this);
+    lblCvrBack = new QLabel(this);
+    chkBxCvrBackOut = new QCheckBox(this);
+    chkBxCvrBackIn = new QCheckBox(this);
+    lblCvrM = new QLabel(this);
+    cmbBxCvrM = new ComboBoxEx(this);
+    lblBackCvrM = new QLabel(this);
+    cmbBxBackCvrM = new ComboBoxEx(this);
+    chkButCvr = new TolCheckBoxButton(this, tr("Cover mode:"), QIcon(QStringLiteral(":/icons/covermode")));
+
+    lblPins = new QLabel(this);
+    chkBxPinsPrintOntoFront = new QCheckBox(this);
+    chkBxPinsPrintOntoBack = new QCheckBox(this);
+    lblPinsPage = new QLabel(this);
+    lnEditPinsPage = new QLineEdit(this);
+    // Whole-text rules are the page-list check's; this only filters typing.
+    lnEditPinsPage->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d[\\d ,-]*")), lnEditPinsPage));
+    lblPMed = new QLabel(this);
+    cmbBxPMed = new ComboBoxEx(this);
+    chkButPins = new TolCheckBoxButton(this, tr("Page insert:"), QIcon(QStringLiteral(":/icons/pageinsert")));
+
+    lblTint = new QLabel(this);
+    chkBxTintPrintOnto = new QCheckBox(this);
+    lblTMed = new QLabel(this);
+    cmbBxTMed = new ComboBoxEx(this);
+    chkButTint = new TolCheckBoxButton(this, tr("Transparency interleaving:"),
+                                       QIcon(QStringLiteral(":/icons/transparency")));
+
+    for (QWidget *widget : {static_cast<QWidget *>(cmbBxCvrM), static_cast<QWidget *>(cmbBxBackCvrM),
+                            static_cast<QWidget *>(lnEditPinsPage), static_cast<QWidget *>(cmbBxPMed),
+                            static_cast<QWidget *>(cmbBxTMed)})
+        widget->setMinimumWidth(comboMinimumWidth);
+
+    setTexts();
+
+    const struct {
+        TolCheckBoxButton *button;
+        QList<QWidget *> dependents;
+    } dependentRows[] = {
+        {chkButCvr,
+         {rdButCvrFront, rdButCvrFrontBack, lblCvrPrintOnto, lblCvrFront, chkBxCvrFrontOut, chkBxCvrFrontIn,
+          lblCvrBack, chkBxCvrBackOut, chkBxCvrBackIn, lblCvrM, cmbBxCvrM, lblBackCvrM, cmbBxBackCvrM}},
+        {chkButPins,
+         {chkBxPinsPrintOntoFront, chkBxPinsPrintOntoBack, lblPinsPage, lnEditPinsPage, lblPMed, cmbBxPMed}},
+        {chkButTint, {chkBxTintPrintOnto, lblTMed, cmbBxTMed}},
+    };
+    for (const auto &row : dependentRows) {
+        for (QWidget *dependent : row.dependents)
+            row.button->addDependent(dependent, noDefault);
+    }
+
+    const struct {
+        const char *keyword;
+        QWidget *editor;
+        QLabel *label;
+    } optionRows[] = {
+        {"CvrM", cmbBxCvrM, lblCvrM},
+        {"BackCvrM", cmbBxBackCvrM, lblBackCvrM},
+        {"Pmed", cmbBxPMed, lblPMed},
+        {"Tmed", cmbBxTMed, lblTMed},
+        {"cCovBut", chkButCvr, nullptr},
+        {"cCovTRad", rdButCvrFront, nullptr},
+        {"cCovBRad", rdButCvrFrontBack, nullptr},
+        {"cCovPOFO", chkBxCvrFrontOut, nullptr},
+        {"cCovPOFI", chkBxCvrFrontIn, nullptr},
+        {"cCovPOBO", chkBxCvrBackOut, nullptr},
+        {"cCovPOBI", chkBxCvrBackIn, nullptr},
+        {"cInsBut", chkButPins, nullptr},
+        {"cInsPrnF", chkBxPinsPrintOntoFront, nullptr},
+        {"cInsPrnB", chkBxPinsPrintOntoBack, nullptr},
+        {"cIntBut", chkButTint, nullptr},
+        {"cIntPrn", chkBxTintPrintOnto, nullptr},
+    };
+    for (const auto &row : optionRows) {
+        addOptionWidget(QLatin1String(row.keyword), row.editor);
+        if (row.label)
+            addLabelWidget(QLatin1String(row.keyword), row.label);
+    }
+
+    addCheckButton(chkButCvr);
+    addCheckButton(chkButPins);
+    addCheckButton(chkButTint);
+
+    pageListInvalid = false;
+
+    const struct {
+        QWidget *widget;
+        const char *name;
+    } accessibleNames[] = {
+        {lblCvrMode, "lblCvrMode"},
+        {rdButCvrFront, "rdButCvrFront"},
+        {rdButCvrFrontBack, "rdButCvrFrontBack"},
+        {lblCvrPrintOnto, "lblCvrPrintOnto"},
+        {lblCvrFront, "lblCvrFront"},
+        {chkBxCvrFrontOut, "chkBxCvrFrontOut"},
+        {chkBxCvrFrontIn, "chkBxCvrFrontIn"},
+        {lblCvrBack, "lblCvrBack"},
+        {chkBxCvrBackOut, "chkBxCvrBackOut"},
+        {chkBxCvrBackIn, "chkBxCvrBackIn"},
+        {lblCvrM, "lblCvrM"},
+        {cmbBxCvrM, "cmbBxCvrM"},
+        {lblBackCvrM, "lblBackCvrM"},
+        {cmbBxBackCvrM, "cmbBxBackCvrM"},
+        {chkButCvr, "chkButCvr"},
+        {lblPins, "lblPins"},
+        {chkBxPinsPrintOntoFront, "chkBxPinsPrintOntoFront"},
+        {chkBxPinsPrintOntoBack, "chkBxPinsPrintOntoBack"},
+        {lblPinsPage, "lblPinsPage"},
+        {lnEditPinsPage, "lnEditPinsPage"},
+        {lblPMed, "lblPMed"},
+        {cmbBxPMed, "cmbBxPMed"},
+        {chkButPins, "chkButPins"},
+        {lblTint, "lblTint"},
+        {chkBxTintPrintOnto, "chkBxTintPrintOnto"},
+        {lblTMed, "lblTMed"},
+        {cmbBxTMed, "cmbBxTMed"},
+        {chkButTint, "chkButTint"},
+    };
+    for (const auto &row : accessibleNames)
+        row.widget->setAccessibleName(QLatin1String(row.name));
+}
+
+void PublishingTab::setTexts()
+{
+    const struct {
+        QWidget *widget;
+        QString text;
+    } texts[] = {
+        {lblCvrMode, tr("Cover mode:")},
+        {rdButCvrFront, tr("Front")},
+        {rdButCvrFrontBack, tr("Front and back")},
+        {lblCvrPrintOnto, tr("Print onto:")},
+        {lblCvrFront, tr("Front")},
+        {chkBxCvrFrontOut, tr("Outside")},
+        {chkBxCvrFrontIn, tr("Inside")},
+        {lblCvrBack, tr("Back")},
+        {chkBxCvrBackOut, tr("Outside")},
+        {chkBxCvrBackIn, tr("Inside")},
+        {lblCvrM, tr("Paper source for front cover:")},
+        {lblBackCvrM, tr("Paper source for back cover:")},
+        {lblPins, tr("Page insert:")},
+        {chkBxPinsPrintOntoFront, tr("Print onto front")},
+        {chkBxPinsPrintOntoBack, tr("Print onto back")},
+        {lblPinsPage, tr("Insert before pages:")},
+        {lblPMed, tr("Paper source for page:")},
+        {lblTint, tr("Transparency interleaving:")},
+        {chkBxTintPrintOnto, tr("Print onto backing")},
+        {lblTMed, tr("Paper source for backing:")},
+    };
+    for (const auto &row : texts) {
+        if (auto *label = qobject_cast<QLabel *>(row.widget))
+            label->setText(row.text);
+        else if (auto *button = qobject_cast<QAbstractButton *>(row.widget))
+            button->setText(row.text);
+        row.widget->update();
+    }
+}
+
+void PublishingTab::buildLayout()
+{
+    const Qt::Alignment left = Qt::AlignLeft;
+
+    lblCvrFront->setStyleSheet(QString::fromLatin1(sideLabelStyle));
+    lblCvrBack->setStyleSheet(QString::fromLatin1(sideLabelStyle));
+    for (QCheckBox *box : {chkBxCvrFrontOut, chkBxCvrFrontIn, chkBxCvrBackIn, chkBxCvrBackOut})
+        box->setStyleSheet(QString::fromLatin1(sideBoxStyle));
+    cmbBxCvrM->setStyleSheet(QString::fromLatin1(coverComboStyle));
+    cmbBxBackCvrM->setStyleSheet(QString::fromLatin1(coverComboStyle));
+    lblTint->setStyleSheet(QString::fromLatin1(interleaveTitleStyle));
+
+    auto *leftGrid = new QGridLayout;
+    leftGrid->addWidget(lblCvrMode, 0, 0, 1, 3, left);
+    leftGrid->addWidget(chkButCvr, 1, 0, 2, 1, left);
+    leftGrid->addWidget(rdButCvrFront, 1, 1, 1, 3, left);
+    leftGrid->addWidget(rdButCvrFrontBack, 2, 1, 1, 3, left);
+    leftGrid->addWidget(lblCvrPrintOnto, 3, 1, 1, 3, left);
+    leftGrid->addWidget(lblCvrFront, 5, 1, 1, 2, left);
+    leftGrid->addWidget(chkBxCvrFrontOut, 6, 1, 1, 1, left);
+    leftGrid->addWidget(chkBxCvrFrontIn, 7, 1, 1, 1, left);
+    leftGrid->addWidget(lblCvrBack, 8, 1, 1, 2, left);
+    // On the back the inside comes first, as the sheet is turned.
+    leftGrid->addWidget(chkBxCvrBackIn, 9, 1, 1, 1, left);
+    leftGrid->addWidget(chkBxCvrBackOut, 10, 1, 1, 1, left);
+    leftGrid->addWidget(lblCvrM, 11, 1, 1, 3, left);
+    leftGrid->addWidget(cmbBxCvrM, 12, 1, 1, 3, left);
+    leftGrid->addWidget(lblBackCvrM, 13, 1, 1, 3, left);
+    leftGrid->addWidget(cmbBxBackCvrM, 14, 1, 1, 3, left);
+    leftGrid->addWidget(sunkenLine(this, QFrame::HLine), 15, 0, 1, 4);
+    leftGrid->addWidget(lblTint, 16, 0, 1, 3, left);
+    leftGrid->addWidget(chkButTint, 17, 0, 2, 1, left);
+    leftGrid->addWidget(chkBxTintPrintOnto, 17, 1, 1, 1, left);
+    leftGrid->addWidget(lblTMed, 18, 1, 1, 1, left);
+    leftGrid->addWidget(cmbBxTMed, 19, 1, 1, 1, left);
+    leftGrid->setColumnStretch(3, 1);
+    leftGrid->setRowStretch(22, 1);
+
+    auto *rightGrid = new QGridLayout;
+    rightGrid->addWidget(lblPins, 0, 0, 1, 3, left);
+    rightGrid->addWidget(chkButPins, 1, 0, 2, 1, left);
+    rightGrid->addWidget(chkBxPinsPrintOntoFront, 1, 1, 1, 2, left);
+    rightGrid->addWidget(chkBxPinsPrintOntoBack, 2, 1, 1, 2, left);
+    rightGrid->addWidget(lblPinsPage, 3, 1, 1, 2, left);
+    rightGrid->addWidget(lnEditPinsPage, 4, 1, 1, 2, left);
+    rightGrid->addWidget(lblPMed, 5, 1, 1, 2, left);
+    rightGrid->addWidget(cmbBxPMed, 6, 1, 1, 2, left);
+    rightGrid->setColumnStretch(4, 1);
+    rightGrid->setRowStretch(15, 1);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(leftGrid);
+    layout->addWidget(sunkenLine(this, QFrame::VLine), 1);
+    layout->addLayout(rightGrid);
+}
+
+void PublishingTab::connectSignals()
+{
+    connect(chkButCvr, SIGNAL(toggled(bool)), this, SLOT(coverModeToggled(bool)));
+    if (dialog)
+        connect(chkButCvr, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()));
+    connect(rdButCvrFront, SIGNAL(toggled(bool)), this, SLOT(coverRadioButtonSelectionChanged()));
+    if (dialog)
+        connect(rdButCvrFront, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()), Qt::UniqueConnection);
+    connect(rdButCvrFrontBack, SIGNAL(toggled(bool)), this, SLOT(coverRadioButtonSelectionChanged()));
+    if (dialog) {
+        connect(rdButCvrFrontBack, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()),
+                Qt::UniqueConnection);
+        connect(cmbBxCvrM, SIGNAL(currentIndexChanged(int)), dialog, SLOT(togglePublishingFronAndBackLabel()));
+        connect(cmbBxBackCvrM, SIGNAL(currentIndexChanged(int)), dialog,
+                SLOT(togglePublishingFronAndBackLabel()));
+        connect(chkButTint, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()));
+    }
+    connect(chkButTint, SIGNAL(toggled(bool)), this, SLOT(interleaveToggled(bool)));
+    connect(chkButPins, SIGNAL(toggled(bool)), this, SLOT(pageInsertToggled(bool)));
+    connect(lnEditPinsPage, SIGNAL(textEdited(QString)), this, SLOT(checkPageInsertInputText()));
+    if (dialog)
+        connect(lnEditPinsPage, SIGNAL(textEdited(QString)), dialog, SLOT(setConstraints()));
+    // The first page allowed depends on whether the front cover is printed
+    // on both sides.
+    connect(chkBxCvrFrontIn, SIGNAL(stateChanged(int)), this, SLOT(checkPageInsertInputText()));
+    connect(chkBxCvrFrontOut, SIGNAL(stateChanged(int)), this, SLOT(checkPageInsertInputText()));
+}
+
+void PublishingTab::retranslateUi()
+{
+    tabName = tr("Publishing");
+    setTexts();
+}
+
+void PublishingTab::initTabName()
+{
+    tabName = getTabName();
+}
+
+QIcon PublishingTab::tabIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-publishing"));
+}
+
+QIcon PublishingTab::tabConstraintIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-publishing-constraint"));
+}
+
+bool PublishingTab::hasOptions()
+{
+    if (!AppState::optionModel)
+        return false;
+    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
+        if (AppState::optionModel->option(it.key()))
+            return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// Reload
+
+void PublishingTab::reload()
+{
+    BlockAllSignals(true);
+    updateBackCoverSourceWidgets();
+    lnEditPinsPage->clear();
+    initTabName();
+    extraMarkedWidgets.clear();
+    clearErrorMarks();
+    refreshOptionLabels();
+    loadOptionValues();
+    applyAllWidgets();
+    loadSavedStates();
+    BlockAllSignals(false);
+    updateCoverSideLabels();
+}
+
+void PublishingTab::BlockAllSignals(bool block)
+{
+    const QList<QWidget *> editors = {
+        rdButCvrFront,    rdButCvrFrontBack,       chkBxCvrFrontOut,       chkBxCvrFrontIn, chkBxCvrBackOut,
+        chkBxCvrBackIn,   cmbBxCvrM,               cmbBxBackCvrM,          chkButCvr,       chkBxPinsPrintOntoFront,
+        chkBxPinsPrintOntoBack, lnEditPinsPage,    cmbBxPMed,              chkButPins,      chkBxTintPrintOnto,
+        cmbBxTMed,        chkButTint,
+    };
+    for (QWidget *editor : editors)
+        editor->blockSignals(block);
+}
+
+void PublishingTab::updateBackCoverSourceWidgets()
+{
+    chkButCvr->removeDependent(lblBackCvrM);
+    chkButCvr->removeDependent(cmbBxBackCvrM);
+    const bool present = AppState::optionModel && AppState::optionModel->option(QStringLiteral("BackCvrM"));
+    if (present) {
+        chkButCvr->addDependent(lblBackCvrM, noDefault);
+        chkButCvr->addDependent(cmbBxBackCvrM, noDefault);
+    }
+    lblBackCvrM->setVisible(present);
+    cmbBxBackCvrM->setVisible(present);
+}
+
+void PublishingTab::loadSavedStates()
+{
+    loadCoverSettings();
+    loadPageInsertSettings();
+    loadInterleaveSettings();
+}
+
+void PublishingTab::loadCoverSettings()
+{
+    chkButCvr->setChecked(readCfgValue(QStringLiteral("TvCoverModeEnabled")) == trueText);
+    if (readCfgValue(QStringLiteral("TvCovermodeRadioButtonState")) == QLatin1String("2"))
+        rdButCvrFrontBack->setChecked(true);
+    else
+        rdButCvrFront->setChecked(true);
+
+    const int mode = readCfgValue(QStringLiteral("TvCoverModeValue")).toInt();
+    chkBxCvrFrontOut->setChecked(mode & FrontOutside);
+    chkBxCvrFrontIn->setChecked(mode & FrontInside);
+    chkBxCvrBackOut->setChecked(mode & BackOutside);
+    chkBxCvrBackIn->setChecked(mode & BackInside);
+    coverRadioButtonSelectionChanged();
+}
+
+void PublishingTab::loadPageInsertSettings()
+{
+    chkButPins->setChecked(readCfgValue(QStringLiteral("TvPageInsertEnabled")) == trueText);
+    const QString pages = readCfgValue(QStringLiteral("TvPageinsertNums"));
+    if (!pages.isEmpty()) {
+        lnEditPinsPage->setText(pages);
+        checkPageInsertInputText();
+    }
+    const int printOnto = readCfgValue(QStringLiteral("TvPageinsertValue")).toInt();
+    chkBxPinsPrintOntoFront->setChecked(printOnto > 0 && (printOnto & PrintOntoFront));
+    chkBxPinsPrintOntoBack->setChecked(printOnto > 0 && (printOnto & PrintOntoBack));
+}
+
+void PublishingTab::loadInterleaveSettings()
+{
+    chkButTint->setChecked(readCfgValue(QStringLiteral("TvIntLvEnabled")) == trueText);
+    chkBxTintPrintOnto->setChecked(readCfgValue(QStringLiteral("TvIntLvValue")) == QLatin1String("2"));
+}
+
+// ---------------------------------------------------------------------------
+// Saved settings
+
+int PublishingTab::coverModeValue() const
+{
+    int value = 0;
+    if (chkBxCvrFrontOut->isChecked())
+        value |= FrontOutside;
+    if (chkBxCvrFrontIn->isChecked())
+        value |= FrontInside;
+    if (chkBxCvrBackOut->isChecked())
+        value |= BackOutside;
+    if (chkBxCvrBackIn->isChecked())
+        value |= BackInside;
+    if (value == 0 && rdButCvrFront->isChecked())
+        value = FrontOnly;
+    else if (value == 0 && rdButCvrFrontBack->isChecked())
+        value = FrontAndBack;
+    return value;
+}
+
+OptionHash PublishingTab::extraSettings()
+{
+    OptionHash settings;
+
+    const bool cover = chkButCvr->isChecked();
+    settings.replace(QStringLiteral("TvCoverModeEnabled"), trueOrFalse(cover));
+    if (cover) {
+        QString radioState = QStringLiteral("-1");
+        if (rdButCvrFront->isChecked())
+            radioState = QStringLiteral("1");
+        else if (rdButCvrFrontBack->isChecked())
+            radioState = QStringLiteral("2");
+        settings.replace(QStringLiteral("TvCoverModeValue"), QString::number(coverModeValue()));
+        settings.replace(QStringLiteral("TvCovermodeRadioButtonState"), radioState);
+        settings.replace(QStringLiteral("TVCoverMedia"), cmbBxCvrM->currentText());
+        settings.replace(QStringLiteral("TVCoverMedia2"), cmbBxBackCvrM->currentText());
+    }
+
+    const bool insert = chkButPins->isChecked();
+    settings.replace(QStringLiteral("TvPageInsertEnabled"), trueOrFalse(insert));
+    settings.replace(QStringLiteral("Pins"), insert ? QStringLiteral("On") : QStringLiteral("Off"));
+    int printOnto = -1;
+    if (insert) {
+        printOnto = 0;
+        if (chkBxPinsPrintOntoFront->isChecked())
+            printOnto |= PrintOntoFront;
+        if (chkBxPinsPrintOntoBack->isChecked())
+            printOnto |= PrintOntoBack;
+    }
+    settings.replace(QStringLiteral("TvPageinsertValue"), QString::number(printOnto));
+    if (insert) {
+        settings.replace(QStringLiteral("TvPageinsertNums"), pageList);
+        settings.replace(QStringLiteral("TVPageinsertMedia"), cmbBxPMed->currentText());
+    }
+
+    const bool interleave = chkButTint->isChecked();
+    settings.replace(QStringLiteral("TvIntLvEnabled"), trueOrFalse(interleave));
+    QString interleaveValue = QStringLiteral("0");
+    if (interleave)
+        interleaveValue = chkBxTintPrintOnto->isChecked() ? QStringLiteral("2") : QStringLiteral("1");
+    settings.replace(QStringLiteral("TvIntLvValue"), interleaveValue);
+    if (interleave)
+        settings.replace(QStringLiteral("TVTransparencyinterleavingMedia"), cmbBxTMed->currentText());
+
+    return settings;
+}
+
+// ---------------------------------------------------------------------------
+// Feature switches and cover sides
+
+void PublishingTab::coverModeToggled(bool toggleState)
+{
+    if (toggleState) {
+        coverRadioButtonSelectionChanged();
+        return;
+    }
+    rdButCvrFront->setChecked(true);
+    cmbBxCvrM->setCurrentIndex(0);
+    cmbBxBackCvrM->setCurrentIndex(0);
+    for (QCheckBox *box : {chkBxCvrFrontOut, chkBxCvrFrontIn, chkBxCvrBackOut, chkBxCvrBackIn})
+        box->setChecked(false);
+}
+
+void PublishingTab::pageInsertToggled(bool toggleState)
+{
+    if (toggleState)
+        return;
+    chkBxPinsPrintOntoFront->setChecked(false);
+    chkBxPinsPrintOntoBack->setChecked(false);
+    lnEditPinsPage->clear();
+    cmbBxPMed->setCurrentIndex(0);
+}
+
+void PublishingTab::interleaveToggled(bool toggleState)
+{
+    if (toggleState)
+        return;
+    chkBxTintPrintOnto->setChecked(false);
+    cmbBxTMed->setCurrentIndex(0);
+}
+
+void PublishingTab::coverRadioButtonSelectionChanged()
+{
+    if (!chkButCvr->isChecked())
+        return;
+    tOptionModel *model = AppState::optionModel;
+
+    if (rdButCvrFront->isChecked()) {
+        lblCvrBack->setEnabled(false);
+        if (model) {
+            model->setCurrentChoice(QStringLiteral("cCovTRad"), trueText);
+            model->setCurrentChoice(QStringLiteral("cCovBRad"), falseText);
+        }
+        lblBackCvrM->setEnabled(false);
+        cmbBxBackCvrM->setEnabled(false);
+        cmbBxBackCvrM->setCurrentIndex(0);
+    }
+    if (rdButCvrFrontBack->isChecked()) {
+        lblCvrBack->setEnabled(true);
+        if (model) {
+            model->setCurrentChoice(QStringLiteral("cCovTRad"), falseText);
+            model->setCurrentChoice(QStringLiteral("cCovBRad"), trueText);
+        }
+        lblBackCvrM->setEnabled(true);
+        cmbBxBackCvrM->setEnabled(true);
+    }
+}
+
+void PublishingTab::updateCoverSideLabels()
+{
+    if (!chkButCvr->isChecked())
+        return;
+    if (cmbBxCvrM->isEnabled())
+        lblCvrFront->setEnabled(!isInserterTray(cmbBxCvrM->currentText()));
+    if (cmbBxBackCvrM->isEnabled())
+        lblCvrBack->setEnabled(!isInserterTray(cmbBxBackCvrM->currentText()));
+}
+
+// ---------------------------------------------------------------------------
+// Constraints and marks
+
+void PublishingTab::updateCustomConstraints()
+{
+    const bool cover = chkButCvr->isChecked();
+    const bool insert = chkButPins->isChecked();
+    const bool interleave = chkButTint->isChecked();
+
+    if (interleave && cover) {
+        addExtraMarkedWidget(chkButTint, lblTint);
+        addExtraMarkedWidget(chkButCvr, lblCvrMode);
+    } else {
+        removeExtraMarkedWidget(chkButCvr);
+    }
+    if (interleave && insert) {
+        addExtraMarkedWidget(chkButTint, lblTint);
+        addExtraMarkedWidget(chkButPins, lblPins);
+    } else {
+        removeExtraMarkedWidget(chkButPins);
+        if (!(interleave && cover))
+            removeExtraMarkedWidget(chkButTint);
+    }
+}
+
+void PublishingTab::clearErrorMarks()
+{
+    Tab::clearErrorMarks();
+    for (QLabel *label : {lblCvrMode, lblPins, lblTint})
+        ErrorMark::removeFrom(label);
+}
+
+void PublishingTab::markCustomConstraints()
+{
+    Tab::markCustomConstraints();
+    checkPageInsertInputText();
+}
+
+bool PublishingTab::isConstraintMarked()
+{
+    if (!hasOptions())
+        return false;
+    const bool pageListMissing =
+        chkButPins->isChecked() && (pageListInvalid || lnEditPinsPage->text().isEmpty());
+    return constraintMarked || pageListMissing;
+}
+
+// ---------------------------------------------------------------------------
+// Page list
+
+void PublishingTab::checkPageInsertInputText()
+{
+    if (!chkButPins->isChecked())
+        return;
+
+    pageList.clear();
+    pageListInvalid = true;
+    const bool frontPrintedBothSides = chkBxCvrFrontIn->isChecked() && chkBxCvrFrontOut->isChecked();
+    const PageInsertList::Result result = PageInsertList::check(lnEditPinsPage->text(), frontPrintedBothSides);
+
+    switch (result.outcome) {
+    case PageInsertList::Outcome::Refused:
+        markWidget(lblPins, tr(result.message), true);
+        break;
+    case PageInsertList::Outcome::NoPages:
+        unmarkPageList();
+        break;
+    case PageInsertList::Outcome::Unfinished:
+        // Still being typed: neither accepted nor refused, earlier mark stays.
+        break;
+    case PageInsertList::Outcome::Accepted:
+        pageList = result.pageList;
+        pageListInvalid = false;
+        unmarkPageList();
+        break;
+    }
+}
+
+void PublishingTab::unmarkPageList()
+{
+    markWidget(lblPins, QString(), false);
+    // The label also shows the conflict with interleaving; that mark stays.
+    if (!extraMarkedWidgets.contains(chkButPins))
+        ErrorMark::removeFrom(lblPins);
+}
