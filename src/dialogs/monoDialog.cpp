@@ -1,0 +1,218 @@
+#include "dialogs/monoDialog.h"
+
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "model/tOptionModel.h"
+#include "system/AppState.h"
+#include "system/PerUserFiles.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegExpValidator>
+#include <QSlider>
+#include <QSpacerItem>
+
+#include <cmath>
+
+namespace {
+
+const QString brightnessKey = QStringLiteral("Malt");
+const QString contrastKey = QStringLiteral("Mact");
+const int sliderWidth = 250;
+
+void setModelChoice(const QString &keyword, const QString &choice)
+{
+    if (AppState::optionModel)
+        AppState::optionModel->setCurrentChoice(keyword, choice);
+}
+
+// A saved number (units of the printer) as a slider position. Rounded, not
+// truncated: 2.3 * 10 is a hair under 23 in binary, and every save and
+// reload would otherwise lose a step.
+int savedToSlider(const QString &saved)
+{
+    if (saved.isEmpty())
+        return 0;
+    // Bounded first: the slider clamps anyway, and lround must stay in range.
+    return static_cast<int>(std::lround(qBound(-1000.0, saved.toDouble() * 10.0, 1000.0)));
+}
+
+QString printerValue(int slider)
+{
+    return QString::number(slider / 10) + QStringLiteral(".0");
+}
+
+} // namespace
+
+monoDialog::monoDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    buildUi();
+    connectSignals();
+
+    auto *layout = new QGridLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    brightnessSlider->setFixedWidth(sliderWidth);
+    contrastSlider->setFixedWidth(sliderWidth);
+    layout->addWidget(customCheck, 0, 0, 1, 2, Qt::AlignLeft);
+    layout->addWidget(brightnessLabel, 1, 0, 1, 1, Qt::AlignLeft);
+    layout->addWidget(brightnessEdit, 1, 0, 1, 3, Qt::AlignHCenter);
+    layout->addWidget(brightnessSlider, 2, 0, 1, 2);
+    layout->addWidget(contrastLabel, 3, 0, 1, 1, Qt::AlignLeft);
+    layout->addWidget(contrastEdit, 3, 0, 1, 3, Qt::AlignHCenter);
+    layout->addWidget(contrastSlider, 4, 0, 1, 2);
+    layout->addItem(new QSpacerItem(25, 25, QSizePolicy::Expanding, QSizePolicy::Fixed), 5, 1);
+    layout->addWidget(buttonBox, 6, 1, 2, 1, Qt::AlignBottom);
+}
+
+monoDialog::~monoDialog() = default;
+
+void monoDialog::buildUi()
+{
+    setWindowFlags(windowFlags()
+                   & ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinimizeButtonHint
+                       | Qt::WindowMaximizeButtonHint));
+    setWindowTitle(tr("Adjustment Settings"));
+
+    const QRegExp pattern(QStringLiteral("-?([0-9]|[1-9][0-9]|100)?"), Qt::CaseSensitive,
+                          QRegExp::RegExp);
+
+    customCheck = new QCheckBox(tr("Custom"), this);
+    brightnessLabel = new QLabel(tr("Brightness") + QLatin1Char(':'), this);
+    brightnessEdit = new QLineEdit(this);
+    brightnessSlider = new QSlider(Qt::Horizontal, this);
+    contrastLabel = new QLabel(tr("Contrast") + QLatin1Char(':'), this);
+    contrastEdit = new QLineEdit(this);
+    contrastSlider = new QSlider(Qt::Horizontal, this);
+    for (QLineEdit *edit : {brightnessEdit, contrastEdit}) {
+        edit->setValidator(new QRegExpValidator(pattern, this));
+        edit->setMaxLength(6);
+        edit->setMaximumWidth(45);
+    }
+    for (QSlider *slider : {brightnessSlider, contrastSlider})
+        slider->setRange(-100, 100);
+    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+}
+
+void monoDialog::connectSignals()
+{
+    connect(customCheck, SIGNAL(toggled(bool)), this, SLOT(toggleAdjustment(bool)));
+    connect(brightnessSlider, SIGNAL(valueChanged(int)), this, SLOT(setLineEditText(int)));
+    connect(contrastSlider, SIGNAL(valueChanged(int)), this, SLOT(setLineEditText(int)));
+    connect(brightnessEdit, SIGNAL(textChanged(QString)), this, SLOT(setSliderValue()));
+    connect(contrastEdit, SIGNAL(textChanged(QString)), this, SLOT(setSliderValue()));
+    QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
+    connect(ok, SIGNAL(clicked()), this, SLOT(saveSettings()));
+    connect(ok, SIGNAL(clicked()), this, SLOT(close()));
+    connect(buttonBox->button(QDialogButtonBox::Cancel), SIGNAL(clicked()), this, SLOT(close()));
+}
+
+void monoDialog::blockWidgetSignals(bool block)
+{
+    brightnessSlider->blockSignals(block);
+    contrastSlider->blockSignals(block);
+}
+
+void monoDialog::setLineEditText(int value)
+{
+    blockWidgetSignals(true);
+    QLineEdit *edit = sender() == contrastSlider ? contrastEdit : brightnessEdit;
+    edit->setText(QString::number(value));
+    blockWidgetSignals(false);
+}
+
+void monoDialog::setSliderValue()
+{
+    blockWidgetSignals(true);
+    const bool contrast = sender() == contrastEdit;
+    QSlider *slider = contrast ? contrastSlider : brightnessSlider;
+    // "" and "-" are no number and count as 0.
+    slider->setValue((contrast ? contrastEdit : brightnessEdit)->text().toInt());
+    blockWidgetSignals(false);
+}
+
+void monoDialog::toggleAdjustment(bool enabled)
+{
+    for (QWidget *widget : std::initializer_list<QWidget *>{brightnessLabel, contrastLabel, brightnessEdit,
+                                                            contrastEdit, brightnessSlider, contrastSlider})
+        widget->setEnabled(enabled);
+    if (enabled)
+        return;
+    brightnessEdit->setText(QStringLiteral("0"));
+    brightnessSlider->setValue(0);
+    contrastEdit->setText(QStringLiteral("0"));
+    contrastSlider->setValue(0);
+}
+
+void monoDialog::syncFromModel()
+{
+    const tOption *option =
+        AppState::optionModel ? AppState::optionModel->option(QStringLiteral("Madj")) : nullptr;
+    if (option) {
+        const tChoice *current = option->currentChoice();
+        customCheck->setChecked(current && current->keyword() == QLatin1String("True"));
+    }
+
+    for (const auto &pair : qAsConst(storedValues)) {
+        const bool contrast = pair.first == contrastKey;
+        (contrast ? contrastEdit : brightnessEdit)->setText(QString::number(pair.second));
+        (contrast ? contrastSlider : brightnessSlider)->setValue(pair.second);
+    }
+    if (storedValues.isEmpty()) {
+        contrastEdit->setText(QStringLiteral("0"));
+        contrastSlider->setValue(0);
+        brightnessEdit->setText(QStringLiteral("0"));
+        brightnessSlider->setValue(0);
+    }
+    toggleAdjustment(customCheck->isChecked());
+}
+
+int monoDialog::exec()
+{
+    syncFromModel();
+    return QDialog::exec();
+}
+
+void monoDialog::saveSettings()
+{
+    storedValues.clear();
+    setModelChoice(QStringLiteral("Madj"),
+                   customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    storedValues.append(qMakePair(brightnessKey, brightnessEdit->text().toInt()));
+    storedValues.append(qMakePair(contrastKey, contrastEdit->text().toInt()));
+}
+
+void monoDialog::resetStates()
+{
+    setModelChoice(QStringLiteral("Madj"), QStringLiteral("False"));
+    storedValues.clear();
+    syncFromModel();
+}
+
+void monoDialog::reload()
+{
+    const QString custom = readCfgValue(QStringLiteral("Madj"));
+    setModelChoice(QStringLiteral("Madj"), custom.isEmpty() ? QStringLiteral("False") : custom);
+    // Only the last pair of each key counts, so older pairs need not be kept.
+    storedValues.clear();
+    storedValues.append(qMakePair(brightnessKey, savedToSlider(readCfgValue(QStringLiteral("fMalt")))));
+    storedValues.append(qMakePair(contrastKey, savedToSlider(readCfgValue(QStringLiteral("fMact")))));
+    syncFromModel();
+}
+
+QList<QPair<QString, QString>> monoDialog::options() const
+{
+    const int brightness = brightnessSlider->value();
+    const int contrast = contrastSlider->value();
+    return {
+        {QStringLiteral("Madj"), customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False")},
+        {brightnessKey, printerValue(brightness)},
+        {contrastKey, printerValue(contrast)},
+        {QStringLiteral("fMalt"), QString::number(brightness / 10.0, 'g', 6)},
+        {QStringLiteral("fMact"), QString::number(contrast / 10.0, 'g', 6)},
+    };
+}
