@@ -296,7 +296,13 @@ void WatermarkTab::reload()
     initSuperWatermark();
     initTabName();
     refreshOptionLabels();
+    const bool superWatermarkSaved = chkButSuperWatermark->isChecked();
     loadOptionValues();
+    // Settings without the switch's own value (written by hand or by an older
+    // version) still carry the pattern, which then decides.
+    if (superWatermarkSaved && readCfgValue(QStringLiteral("cSuper")).isEmpty()
+        && chkButSuperWatermark->isEnabled())
+        chkButSuperWatermark->setChecked(true);
     lnEditCustomWatermark->clear();
     customWatermarks.clear();
     removeCustomItem();

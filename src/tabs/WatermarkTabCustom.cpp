@@ -32,8 +32,9 @@ const char *const builtinKeywords[] = {
     "Confidential", "Original", "Copy", "DoNotPhotoCopy", "Draft", "Final", "Proof",
 };
 
-// A custom default text in the PPD reads "Custom." followed by the text.
-const int customDefaultPrefixLength = 7;
+// A custom default text in the PPD reads "Custom." followed by the text;
+// libcups hands such a choice keyword on with "_" before it.
+const QLatin1String customDefaultPrefixes[] = {QLatin1String("Custom."), QLatin1String("_Custom.")};
 
 // The record's settings in stored order.
 const char *const recordKeys[] = {"font", "size", "color", "angle", "style", "fill", "repeat"};
@@ -63,6 +64,17 @@ int leadingInt(const QByteArray &piece)
     if (negative)
         value = -value;
     return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
+}
+
+// The text of a custom PPD default ("Custom.TEXT"); empty for any other
+// default, a missing one included.
+QString customDefaultName(const QString &ppdDefault)
+{
+    for (const QLatin1String &prefix : customDefaultPrefixes) {
+        if (ppdDefault.startsWith(prefix))
+            return ppdDefault.mid(prefix.size());
+    }
+    return QString();
 }
 
 } // namespace
@@ -209,7 +221,9 @@ void WatermarkTab::rebuildTextCombo()
     if (!savedSet.isEmpty()) {
         cmbBxWtxt->setCurrentIndex(cmbBxWtxt->findText(savedSet, exactText));
     } else if (!isBuiltinKeyword(ppdDefault) && readCfgValue(QStringLiteral("Wtxt")).isEmpty()) {
-        selectTextItem(ppdDefault.mid(customDefaultPrefixLength));
+        const QString name = customDefaultName(ppdDefault);
+        if (!name.isEmpty())
+            selectTextItem(name);
     }
 }
 
@@ -228,8 +242,8 @@ void WatermarkTab::loadCustomWatermarks()
         const tOption *text = AppState::optionModel ? AppState::optionModel->option(QStringLiteral("Wtxt")) : nullptr;
         if (!text)
             return;
-        const QString ppdDefault = text->defaultValueString();
-        if (!isBuiltinKeyword(ppdDefault)) {
+        const QString name = customDefaultName(text->defaultValueString());
+        if (!name.isEmpty()) {
             const struct {
                 const char *keyword;
                 const char *key;
@@ -250,7 +264,7 @@ void WatermarkTab::loadCustomWatermarks()
             const tOption *repeat = AppState::optionModel->option(QStringLiteral("Wflg"));
             const bool noRepeat = repeat && repeat->defaultValueString() == QLatin1String("False");
             record.insert(QStringLiteral("repeat"), noRepeat ? 0 : 1);
-            customWatermarks.insert(ppdDefault.mid(customDefaultPrefixLength), record);
+            customWatermarks.insert(name, record);
         }
     } else {
         for (const QString &value : stored) {
