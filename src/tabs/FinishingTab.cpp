@@ -145,10 +145,7 @@ void FinishingTab::buildUi()
     biFoldButton->addDependent(biSheetsCombo, off);
     punchButton->addDependent(punchLabel, noDefault);
     punchButton->addDependent(punchCombo, off);
-    stapleButton->addDependent(stapleCountLabel, noDefault);
-    stapleButton->addDependent(stapleCountCombo, off);
-    stapleButton->addDependent(stapleLocationLabel, noDefault);
-    stapleButton->addDependent(stapleLocationCombo, off);
+    linkStapleCount(true);
 
     addOptionWidget(QStringLiteral("Sep"), sepGroup);
     addOptionWidget(QStringLiteral("FldB"), triPrintSideCombo);
@@ -295,6 +292,7 @@ bool FinishingTab::hasOptions()
 
 void FinishingTab::reload()
 {
+    linkStapleCount(modelOption("Scnt") != nullptr);
     setOptionSignalsBlocked(true);
     initFolds();
     initStaple();
@@ -354,6 +352,24 @@ void FinishingTab::initSeparation()
     sepGroup->enableButton(1, sep->hasChoice(QStringLiteral("Jog")));
 }
 
+// The kit switches a check button off when one of its lists is empty, so a
+// printer that staples without a staple count would lose its saved staple
+// setting at every load: the count list depends on the button only while
+// the printer has the option.
+void FinishingTab::linkStapleCount(bool linked)
+{
+    const QList<QWidget *> all = {stapleCountLabel, stapleCountCombo, stapleLocationLabel, stapleLocationCombo};
+    for (QWidget *widget : all)
+        stapleButton->removeDependent(widget);
+    const QString off = tr("Off");
+    if (linked) {
+        stapleButton->addDependent(stapleCountLabel, noDefault);
+        stapleButton->addDependent(stapleCountCombo, off);
+    }
+    stapleButton->addDependent(stapleLocationLabel, noDefault);
+    stapleButton->addDependent(stapleLocationCombo, off);
+}
+
 void FinishingTab::toggleStaple(bool toggled)
 {
     if (!toggled) {
@@ -361,8 +377,9 @@ void FinishingTab::toggleStaple(bool toggled)
         stapleCountCombo->setCurrentIndex(0);
         return;
     }
+    // Without the option the list has nothing to offer and stays disabled.
     const tOption *count = modelOption("Scnt");
-    const bool choosable = !count || count->choiceCount() > 2;
+    const bool choosable = count && count->choiceCount() > 2;
     stapleCountCombo->setEnabled(choosable);
     stapleCountLabel->setEnabled(choosable);
 }

@@ -70,6 +70,7 @@ private:
     void initPunch();
     void initRotate();
     void initSeparation();
+    void linkStapleCount(bool linked);
     // The "FldA" choice the buttons stand for on saving.
     QString collectedFold() const;
 
