@@ -420,8 +420,14 @@ void TestWatermarkTab::storedFormRoundTrip()
     QCOMPARE(text->currentText(), names.last());
     QCOMPARE(tab->collectOptionValues().value("Wtxt"), QString("\"say\\ \\\"hi\\\"\\ %1\""));
 
+    // Collecting stores the current settings without a constraint pass of
+    // its own while the main window collects.
+    const int passes = owner->passes;
+    const OptionHash saved = collected(tab);
+    QCOMPARE(owner->passes, passes);
+    QCOMPARE(saved.value("CustomWatermarkSet"), names.last());
     const QString path = dir.filePath("roundtrip.cfg");
-    QVERIFY(writeCfgFile(path, collected(tab), true));
+    QVERIFY(writeCfgFile(path, saved, true));
     AppState::settingsFile = path;
     tab->reload();
     QStringList expected = names;
