@@ -496,8 +496,12 @@ void PublishingTab::updateCustomConstraints()
 void PublishingTab::clearErrorMarks()
 {
     Tab::clearErrorMarks();
-    for (QLabel *label : {lblCvrMode, lblPins, lblTint})
+    // The page list's message goes with its mark, so that a switched-off
+    // page insert keeps no stale tool tip.
+    for (QLabel *label : {lblCvrMode, lblPins, lblTint}) {
         ErrorMark::removeFrom(label);
+        label->setToolTip(QString());
+    }
 }
 
 void PublishingTab::markCustomConstraints()

@@ -522,6 +522,14 @@ void TestPublishingTab::pageListMarksAndFrontCoverBoxes()
     widget<QCheckBox>("chkBxCvrFrontIn")->click();
     QVERIFY(!owner->marked);
     QCOMPARE(tab->acceptedPageList(), QString("2,5"));
+
+    // Switched off while refused: the mark and its message go.
+    QTest::keyClicks(pages, "12"); // "2,512"
+    QVERIFY(hasErrorImage(title));
+    pins->setChecked(false);
+    QVERIFY(!owner->marked);
+    QVERIFY(!hasErrorImage(title));
+    QCOMPARE(title->toolTip(), QString());
 }
 
 void TestPublishingTab::interleavingConflictMarks()
