@@ -303,6 +303,12 @@ void WatermarkTab::reload()
     if (superWatermarkSaved && readCfgValue(QStringLiteral("cSuper")).isEmpty()
         && chkButSuperWatermark->isEnabled())
         chkButSuperWatermark->setChecked(true);
+    // The base loads the switch only from an option, so a printer without
+    // one must not keep the previous printer's state.
+    const bool switchable = hasOption("Wren");
+    if (!switchable)
+        chkButWatermark->setChecked(false);
+    chkButWatermark->setEnabled(switchable);
     lnEditCustomWatermark->clear();
     customWatermarks.clear();
     removeCustomItem();
