@@ -73,8 +73,9 @@ void SNTTab::reverifyStoredCredentials()
 
 bool SNTTab::isStaleReply(const QString &message) const
 {
-    static const QRegularExpression tag(QStringLiteral("<https://(.*?):(.*?) (.*?)>.*"),
-                                        QRegularExpression::DotMatchesEverythingOption);
+    // Lazy groups: the server ends at the first ":", the port at the next
+    // blank, the user at the next ">".
+    static const QRegularExpression tag(QStringLiteral("<https://(.*?):(.*?) (.*?)>.*"));
     const QRegularExpressionMatch match = tag.match(message);
     if (!match.hasMatch())
         return false;
