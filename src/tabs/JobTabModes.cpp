@@ -118,43 +118,39 @@ void JobTab::toggleJobSettingsCheckBox(bool toggled)
 
 void JobTab::loadStorageSettings(const QString &text)
 {
-    const tOption *collate = modelOption("TCCollate1");
-    if (!collate) {
-        storageButton->setEnabled(false);
-        storageButton->setChecked(false);
-    } else {
+    bool on = false;
+    if (const tOption *collate = modelOption("TCCollate1")) {
         storageButton->setEnabled(true);
-        const QString saved = readCfgValue(QStringLiteral("TCCollate1"));
         const QString savedSwitch = readCfgValue(QStringLiteral("cJobStore"));
         const QString byDefault = collate->defaultChoice() ? collate->defaultChoice()->keyword() : QString();
         if (!savedSwitch.isEmpty()) {
-            // The user's own switch was saved with the mode: it wins over the
+            // The user's own switch, saved with the mode: it wins over the
             // PPD default, so a stored mode such as "Proof and hold" survives.
-            const bool on = savedSwitch == QLatin1String("True");
-            storageButton->setChecked(on);
-            if (!on) {
-                const int proofAndHold = storageCombo->findText(tr("Proof and hold"), exactly);
-                storageCombo->setCurrentIndex(proofAndHold >= 0 ? proofAndHold : 0);
-                showStorageInputs(false, false);
-                return;
-            }
+            on = savedSwitch == QLatin1String("True");
         } else if (byDefault == QLatin1String("None")
-                   || (byDefault.isEmpty() && saved == QLatin1String("None"))) {
-            storageButton->setChecked(false);
-            const int proofAndHold = storageCombo->findText(tr("Proof and hold"), exactly);
-            if (proofAndHold >= 0)
-                storageCombo->setCurrentIndex(proofAndHold);
-        } else if (text != tr("Job storage") && text != tr("Private print") && text != tr("Custom box")) {
-            storageButton->setChecked(true);
+                   || (byDefault.isEmpty() && readCfgValue(QStringLiteral("TCCollate1")) == QLatin1String("None"))) {
+            // Only a saved storage mode switches storage on; the entry the
+            // list happens to show after losing "None" does not.
+            on = !readCfgValue(QStringLiteral("JobStorage")).isEmpty()
+                 || !readCfgValue(QStringLiteral("PrivatePrint")).isEmpty()
+                 || !readCfgValue(QStringLiteral("CustomBox")).isEmpty();
+        } else {
+            on = true;
         }
+    } else {
+        storageButton->setEnabled(false);
     }
+    storageButton->setChecked(on);
 
-    if ((!text.isEmpty() && text == jobStorageText()) || text == tr("Private print")) {
+    if (!on) {
+        const int proofAndHold = storageCombo->findText(tr("Proof and hold"), exactly);
+        if (proofAndHold >= 0)
+            storageCombo->setCurrentIndex(proofAndHold);
+        showStorageInputs(false, false);
+    } else if ((!text.isEmpty() && text == jobStorageText()) || text == tr("Private print")) {
         showStorageInputs(true, false);
-        storageButton->setChecked(true);
     } else if (text == tr("Custom box")) {
         showStorageInputs(false, true);
-        storageButton->setChecked(true);
     } else {
         showStorageInputs(false, false);
     }
