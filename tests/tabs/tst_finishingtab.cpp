@@ -31,13 +31,30 @@ using Values = QHash<QString, QString>;
 
 const QString mark = QStringLiteral("<img src=':/icons/error'>");
 
+// Stands in for the main window: counts its constraint passes and, when
+// given a tab, runs them on it as the main window does (at most 11 in a row).
 class Owner : public QWidget
 {
     Q_OBJECT
 public:
     int passes = 0;
+    ::Tab *driven = nullptr;
 public slots:
-    void setConstraints() { ++passes; }
+    void setConstraints()
+    {
+        ++passes;
+        if (!driven)
+            return;
+        for (int pass = 0; pass < 11; ++pass) {
+            driven->setConstraintMarked(false);
+            const bool moved = driven->enableOptions();
+            driven->updateCustomConstraints();
+            driven->clearErrorMarks();
+            driven->markCustomConstraints();
+            if (!moved)
+                break;
+        }
+    }
 };
 
 template<class W>
@@ -82,6 +99,7 @@ private slots:
     void foldButtonsDriveModel();
     void allFourFoldsAreMarked();
     void foldErrorMarks();
+    void foldsExcludeEachOther();
     void smallPrinterHidesAndDisables();
     void savedStapleAndCount_data();
     void savedStapleAndCount();
@@ -323,6 +341,27 @@ void TestFinishingTab::foldErrorMarks()
     QVERIFY(tab->isConstraintMarked());
     for (QLabel *foldLabel : tab->findChildren<QLabel *>())
         QVERIFY(!foldLabel->text().contains(mark));
+}
+
+void TestFinishingTab::foldsExcludeEachOther()
+{
+    owner->driven = tab;
+    // A saved fold without its toggle: the reload switches the fold on, and
+    // the pass after the reload greys the others.
+    saveSettings("FldA=Trifold;None\n");
+    select("finishingtab-full.ppd");
+    owner->setConstraints();
+    QVERIFY(button("chkButTriFld")->isChecked());
+    QCOMPARE(current("cTriFld"), QString("True"));
+    QCOMPARE(current("FldA"), QString("Trifold"));
+    for (const char *name : {"chkButBiFld", "chkButTriFldZ", "chkButHalfZFld"})
+        QVERIFY2(!button(name)->isEnabled(), name);
+
+    button("chkButTriFld")->iconButton()->click();
+    QCOMPARE(current("FldA"), QString("None"));
+    for (const char *name : {"chkButBiFld", "chkButTriFldZ", "chkButHalfZFld"})
+        QVERIFY2(button(name)->isEnabled(), name);
+    QVERIFY(!tab->isConstraintMarked());
 }
 
 void TestFinishingTab::smallPrinterHidesAndDisables()
