@@ -9,8 +9,11 @@
 #include "system/SystemPaths.h"
 #include "tabs/BookletTab.h"
 #include "tabs/GeneralTab.h"
+#include "tabs/ImagingTab.h"
 #include "tabs/PrinterTab.h"
+#include "tabs/PublishingTab.h"
 #include "tabs/Tab.h"
+#include "tabs/WatermarkTab.h"
 #include "tabs/TabOptionCollector.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TolTabWidget.h"
@@ -56,6 +59,9 @@ TolDialog::TolDialog(QWidget *parent)
     printerTab = new PrinterTab(this);
     generalTab = new GeneralTab(this);
     bookletTab = new BookletTab(this);
+    imagingTab = new ImagingTab(this);
+    publishingTab = new PublishingTab(this);
+    watermarkTab = new WatermarkTab(this);
 
     aboutDialog = new AboutDialog(this);
     helpDialog = new HelpDialog(this);
@@ -63,6 +69,9 @@ TolDialog::TolDialog(QWidget *parent)
     tabList << printerTab;
     tabList << generalTab;
     tabList << bookletTab;
+    tabList << imagingTab;
+    tabList << publishingTab;
+    tabList << watermarkTab;
 
     optionCollector = new TabOptionCollector(&tabList);
 

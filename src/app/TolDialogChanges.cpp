@@ -6,7 +6,9 @@
 #include "system/CupsPrinters.h"
 #include "system/PerUserFiles.h"
 #include "tabs/GeneralTab.h"
+#include "tabs/ImagingTab.h"
 #include "tabs/PrinterTab.h"
+#include "tabs/PublishingTab.h"
 #include "tabs/Tab.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TolButtonGroup.h"
@@ -180,21 +182,24 @@ void TolDialog::toggleColorMode()
 {
     // Both colour groups have colour at index 0 and black and white at 1.
     auto *clicked = qobject_cast<TolButtonGroup *>(sender());
-    TolButtonGroup *basicGroup = generalTab ? generalTab->colorModelGroup() : nullptr;
-    // The Imaging tab's colour group: none until that tab is built.
-    TolButtonGroup *imagingGroup = nullptr;
+    TolButtonGroup *basicGroup = generalTab->colorModelGroup();
+    TolButtonGroup *imagingGroup = imagingTab->colorGroup();
 
     if (clicked && clicked == basicGroup) {
-        if (imagingGroup)
-            imagingGroup->setButton(basicGroup->checkedIndex());
-        // The Imaging tab's adjustments are reset here once that tab exists.
+        imagingGroup->setButton(basicGroup->checkedIndex());
+        imagingTab->clearDialogSettings();
     } else if (clicked && clicked == imagingGroup) {
-        if (basicGroup)
-            basicGroup->setButton(imagingGroup->checkedIndex());
+        basicGroup->setButton(imagingGroup->checkedIndex());
+    } else {
+        // The print-management colour policy changed the colour option.
+        imagingTab->clearDialogSettings(1);
     }
 }
 
 void TolDialog::togglePublishingFronAndBackLabel()
 {
-    // The Publishing tab's tray labels are greyed once that tab exists.
+    if (!AppState::optionModel || !AppState::optionModel->option(QStringLiteral("BackCvrM")))
+        return;
+    // The tab greys "Front"/"Back" for the inserter trays while cover mode is on.
+    publishingTab->updateCoverSideLabels();
 }
