@@ -373,6 +373,9 @@ void JobTab::layoutPage()
     jobNameEdit->setEnabled(false);
 
     auto *page = new QHBoxLayout(this);
+    // The tab itself already keeps a margin; the page is tight for its two
+    // columns in the window's fixed width.
+    page->setContentsMargins(0, 0, 0, 0);
     page->addLayout(leftGrid);
     page->addWidget(line(QFrame::VLine), 1);
     page->addLayout(rightGrid);
