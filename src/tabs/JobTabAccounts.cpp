@@ -162,6 +162,8 @@ void JobTab::loadCustomAccountIDs()
     const tOption *accounting =
         AppState::optionModel ? AppState::optionModel->option(QStringLiteral("TvManagment")) : nullptr;
     if (!accounting) {
+        // Another printer's IDs must not be saved under this one.
+        committedAccountIds.clear();
         accountIdCombo->clear();
         return;
     }

@@ -551,6 +551,13 @@ void TestJobTab::accountList()
     QCOMPARE(get<ComboBoxEx>("cmbBxAccountID")->currentText(), QString("10"));
     listButton->click();
     QCOMPARE(column(1).value(2), QString("Sales = north"));
+    listDialog->resize(400, 200);
+    QVERIFY(listDialog->grab().save(QDir::tempPath() + "/vellumark-jobtab-accounts.png"));
+    listCancel();
+
+    // A printer without job accounting saves none of them.
+    select("jobtab-bare.ppd");
+    QVERIFY(!tab->extraSettings().contains("CustomAccountIDStore"));
 }
 
 void TestJobTab::accountingFromSavedValues()
