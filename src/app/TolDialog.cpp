@@ -8,10 +8,12 @@
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
 #include "tabs/BookletTab.h"
+#include "tabs/FinishingTab.h"
 #include "tabs/GeneralTab.h"
 #include "tabs/ImagingTab.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/PublishingTab.h"
+#include "tabs/SNTTab.h"
 #include "tabs/Tab.h"
 #include "tabs/WatermarkTab.h"
 #include "tabs/TabOptionCollector.h"
@@ -59,9 +61,11 @@ TolDialog::TolDialog(QWidget *parent)
     printerTab = new PrinterTab(this);
     generalTab = new GeneralTab(this);
     bookletTab = new BookletTab(this);
+    finishingTab = new FinishingTab(this);
     imagingTab = new ImagingTab(this);
     publishingTab = new PublishingTab(this);
     watermarkTab = new WatermarkTab(this);
+    sntTab = new SNTTab(this);
 
     aboutDialog = new AboutDialog(this);
     helpDialog = new HelpDialog(this);
@@ -69,9 +73,12 @@ TolDialog::TolDialog(QWidget *parent)
     tabList << printerTab;
     tabList << generalTab;
     tabList << bookletTab;
+    tabList << finishingTab;
     tabList << imagingTab;
     tabList << publishingTab;
     tabList << watermarkTab;
+    tabList << sntTab;
+    connect(sntTab, SIGNAL(colorchanged()), this, SLOT(toggleColorMode()), Qt::UniqueConnection);
 
     optionCollector = new TabOptionCollector(&tabList);
 
