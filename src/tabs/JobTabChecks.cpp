@@ -23,11 +23,14 @@ bool modelHas(const char *keyword)
 }
 
 // A whole address: local part with single dots, "@", a domain of labels
-// joined by "-" or ".", and a top level of at least two letters.
+// joined by "-" or ".", and a top level of at least two letters. After a dot
+// the local part goes on with at least one letter or digit. Written so that
+// no run of characters can be split in many ways: a long local part that
+// fails must not cost exponential backtracking at every keystroke.
 const QRegularExpressionValidator &emailValidator()
 {
     static const QRegularExpressionValidator validator(QRegularExpression(QStringLiteral(
-        R"(^[a-zA-Z0-9!#$%&'*+\-\/=?^_`{|}~]+(\.{0,1}[!#$%&'*+\-\/=?^_`{|}~]*[a-zA-Z0-9]+)*)"
+        R"(^[a-zA-Z0-9!#$%&'*+\-\/=?^_`{|}~]+(\.[a-zA-Z0-9!#$%&'*+\-\/=?^_`{|}~]*[a-zA-Z0-9])*)"
         R"([!#$%&'*+\-\/=?^_`{|}~]*@[a-zA-Z0-9]+([-.][a-zA-Z0-9]+)*\.[a-zA-Z]{2,}$)")));
     return validator;
 }

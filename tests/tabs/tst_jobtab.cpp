@@ -400,7 +400,10 @@ void TestJobTab::otherChecks()
         const char *address;
         bool good;
     } addresses[] = {{"jane", false}, {"jane@example", false}, {"jane@example.c", false},
-                     {"jane.doe@mail.example.org", true}, {"j+d@ex-ample.com", true}};
+                     {"jane..doe@example.com", false}, {".jane@example.com", false},
+                     {"jane.@example.com", false},      {"jane.!d@example.com", true},
+                     {"jane!@example.com", true},       {"jane.doe@mail.example.org", true},
+                     {"j+d@ex-ample.com", true}};
     for (const auto &row : addresses) {
         email->setText(row.address);
         QVERIFY2(label("lblJobEmail")->toolTip().isEmpty() == row.good, row.address);
