@@ -558,9 +558,13 @@ void TestJobTab::accountList()
     QVERIFY(listDialog->grab().save(QDir::tempPath() + "/vellumark-jobtab-accounts.png"));
     listCancel();
 
-    // A printer without job accounting saves none of them.
+    // A printer without job accounting saves none of them; without job
+    // collation storage cannot be switched on.
     select("jobtab-bare.ppd");
     QVERIFY(!tab->extraSettings().contains("CustomAccountIDStore"));
+    QVERIFY(!get<TolCheckBoxButton>("chkButTCCollate1")->isEnabled());
+    QVERIFY(!get<TolCheckBoxButton>("chkButTCCollate1")->isChecked());
+    QCOMPARE(storageCombo()->count(), 0);
 }
 
 void TestJobTab::accountingFromSavedValues()
