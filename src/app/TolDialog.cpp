@@ -11,6 +11,7 @@
 #include "tabs/FinishingTab.h"
 #include "tabs/GeneralTab.h"
 #include "tabs/ImagingTab.h"
+#include "tabs/JobTab.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/PublishingTab.h"
 #include "tabs/SNTTab.h"
@@ -57,27 +58,22 @@ TolDialog::TolDialog(QWidget *parent)
 
     printerJustChanged = false;
 
-    // The option tabs, in their fixed order; each later one is added as it is built.
+    // The option tabs, in their fixed order.
     printerTab = new PrinterTab(this);
     generalTab = new GeneralTab(this);
     bookletTab = new BookletTab(this);
     finishingTab = new FinishingTab(this);
     imagingTab = new ImagingTab(this);
     publishingTab = new PublishingTab(this);
+    jobTab = new JobTab(this);
     watermarkTab = new WatermarkTab(this);
     sntTab = new SNTTab(this);
 
     aboutDialog = new AboutDialog(this);
     helpDialog = new HelpDialog(this);
 
-    tabList << printerTab;
-    tabList << generalTab;
-    tabList << bookletTab;
-    tabList << finishingTab;
-    tabList << imagingTab;
-    tabList << publishingTab;
-    tabList << watermarkTab;
-    tabList << sntTab;
+    tabList << printerTab << generalTab << bookletTab << finishingTab << imagingTab
+            << publishingTab << jobTab << watermarkTab << sntTab;
     connect(sntTab, SIGNAL(colorchanged()), this, SLOT(toggleColorMode()), Qt::UniqueConnection);
 
     optionCollector = new TabOptionCollector(&tabList);
