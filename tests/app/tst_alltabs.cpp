@@ -1,0 +1,150 @@
+// The whole window against one queue whose PPD enables every option tab:
+// each tab is enabled and drawn (a screenshot per tab), Apply writes the
+// settings of several tabs, and a few user changes apply again.
+#include "MainRoadFixture.h"
+#include "SandboxCups.h"
+
+#include "widgets/TolButtonGroup.h"
+#include "widgets/TolCheckBoxButton.h"
+
+#include <QCheckBox>
+#include <QSet>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString queue = QStringLiteral("Tolvane_TX9000");
+const QString applied = QStringLiteral("Settings applied.");
+
+// The option tabs the showcase queue must enable, by class.
+const QSet<QString> allTabs = {
+    QStringLiteral("PrinterTab"),    QStringLiteral("GeneralTab"),   QStringLiteral("BookletTab"),
+    QStringLiteral("FinishingTab"),  QStringLiteral("ImagingTab"),   QStringLiteral("PublishingTab"),
+    QStringLiteral("JobTab"),        QStringLiteral("WatermarkTab"), QStringLiteral("SNTTab"),
+};
+
+// A keyword of each tab that the ".cfg" file must hold after Apply.
+const char *const savedKeywords[] = {"PageSize", "MediaType", "TCBooklet", "Sep",
+                                     "Resolution", "CvrM", "TCCollate1", "Wren"};
+
+QMap<QString, QString> cfgValues(const QString &path)
+{
+    QMap<QString, QString> values;
+    const QStringList lines = QString::fromUtf8(RoadSession::readFile(path)).split('\n', Qt::SkipEmptyParts);
+    for (const QString &line : lines) {
+        const int eq = line.indexOf('=');
+        if (eq > 0)
+            values.insert(line.left(eq), line.mid(eq + 1).section(';', 0, 0));
+    }
+    return values;
+}
+
+} // namespace
+
+class AllTabsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        qputenv("USER", "alltabs");
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        QVERIFY2(cups.start({{"demo-showcase.ppd", queue}}), qPrintable(cups.errorText()));
+    }
+
+    void everyTabShowsAndApplies()
+    {
+        RoadSession session;
+        TolDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        auto *printerTab = dialog.findChild<PrinterTab *>();
+        QVERIFY(printerTab);
+        QTableWidget *table = printerTab->table();
+        const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
+        QVERIFY(!rows.isEmpty());
+        table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(AppState::optionModel);
+        QCOMPARE(AppState::optionModel->printerName(), queue);
+
+        auto *tabs = dialog.findChild<QTabWidget *>();
+        QSet<QString> seen;
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QString name = tabs->tabText(i);
+            QVERIFY2(tabs->isTabEnabled(i), qPrintable(name));
+            QVERIFY2(!tabs->tabBar()->tabRect(i).isEmpty(), qPrintable(name));
+            seen << QString::fromLatin1(tabs->widget(i)->metaObject()->className());
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            const QString shot = QDir::temp().filePath(
+                QStringLiteral("vellumark-tab-%1-%2.png").arg(i + 1).arg(name.toLower()));
+            QVERIFY(dialog.grab().save(shot));
+            qInfo("screenshot: %s", qPrintable(shot));
+        }
+        QCOMPARE(seen, allTabs);
+        QCOMPARE(session.boxes.boxes.size(), 0);
+
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        buttons->button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(session.boxes.boxes.size(), 1);
+        QCOMPARE(session.boxes.boxes.first(), qMakePair(QString("Success"), applied));
+        QMap<QString, QString> saved = cfgValues(session.cfgPath(queue));
+        for (const char *keyword : savedKeywords)
+            QVERIFY2(saved.contains(QLatin1String(keyword)), keyword);
+        QCOMPARE(saved.value("Duplex"), QString("DuplexNoTumble"));
+        const QString lpoptions = QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath()));
+        QVERIFY2(lpoptions.contains(QStringLiteral("Dest ") + queue + QLatin1Char(' ')), qPrintable(lpoptions));
+
+        // The user picks card stock on the Basic tab and offset jobs on the
+        // Finishing tab, and switches the watermark on.
+        ComboBoxEx *mediaType = nullptr;
+        for (ComboBoxEx *combo : dialog.findChildren<ComboBoxEx *>()) {
+            if (combo->accessibleName() == QLatin1String("cmbBxMediaType"))
+                mediaType = combo;
+        }
+        QVERIFY(mediaType);
+        const int card = mediaType->findText(QStringLiteral("Card stock"));
+        QVERIFY(card >= 0);
+        mediaType->setCurrentIndex(card);
+
+        TolButtonGroup *separation = nullptr;
+        for (TolButtonGroup *group : dialog.findChildren<TolButtonGroup *>()) {
+            if (group->accessibleName() == QLatin1String("butGroupSep"))
+                separation = group;
+        }
+        QVERIFY(separation);
+        const int offset = separation->buttonNames().indexOf(QStringLiteral("Offset jobs"));
+        QVERIFY(offset >= 0);
+        separation->pushButton(offset)->click();
+
+        TolCheckBoxButton *watermark = nullptr;
+        for (TolCheckBoxButton *button : dialog.findChildren<TolCheckBoxButton *>()) {
+            if (button->accessibleName() == QLatin1String("chkButWatermark"))
+                watermark = button;
+        }
+        QVERIFY(watermark);
+        QVERIFY(!watermark->isChecked());
+        watermark->checkBox()->click();
+
+        buttons->button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(session.boxes.count(applied), 2);
+        QCOMPARE(session.boxes.boxes.size(), 2);
+        saved = cfgValues(session.cfgPath(queue));
+        QCOMPARE(saved.value("MediaType"), QString("Card"));
+        QCOMPARE(saved.value("Sep"), QString("Jog"));
+        QCOMPARE(saved.value("Wren"), QString("True"));
+    }
+
+private:
+    SandboxCups cups;
+};
+
+QTEST_MAIN(AllTabsTest)
+#include "tst_alltabs.moc"
