@@ -31,6 +31,7 @@ shot="$work/vellumark-screenshot.png"
     sandbox="$WORK/cups"
     bash "$SRC/tests/cups/sandbox-cups.sh" stop "$sandbox"
     export CUPS_SERVER=$(bash "$SRC/tests/cups/sandbox-cups.sh" start "$sandbox" \
+        "$data/demo-showcase.ppd" "Tolvane_TX9000" \
         "$data/queue-tolvane.ppd" "Tolvane_TX4020" \
         "$data/queue-rbor.ppd" "RB_ORVA_RB210" \
         "$data/queue-twofilters.ppd" "Office_TX4025" \
