@@ -134,7 +134,8 @@ TolDialog::TolDialog(QWidget *parent)
     helpButton->setFixedHeight(32);
     logoButton->setFocusPolicy(Qt::NoFocus);
 
-    setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px } "));
+    // The right padding keeps a list sized to its items clear of the arrow.
+    setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px; padding-right: 4px } "));
     connect(logoButton, SIGNAL(clicked()), aboutDialog, SLOT(exec()));
 
     auto *spacer = new QSpacerItem(1, 50, QSizePolicy::Expanding, QSizePolicy::Minimum);
