@@ -1,7 +1,5 @@
 #include "tabs/BookletTab.h"
 
-#include "model/tOptionModel.h"
-#include "system/AppState.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
@@ -67,11 +65,5 @@ QIcon BookletTab::tabConstraintIcon()
 
 bool BookletTab::hasOptions()
 {
-    if (!AppState::optionModel)
-        return false;
-    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        if (AppState::optionModel->option(it.key()))
-            return true;
-    }
-    return false;
+    return modelHasAnyRegisteredOption();
 }

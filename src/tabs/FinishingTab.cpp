@@ -278,13 +278,7 @@ QIcon FinishingTab::tabConstraintIcon()
 
 bool FinishingTab::hasOptions()
 {
-    if (!AppState::optionModel)
-        return false;
-    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        if (AppState::optionModel->option(it.key()))
-            return true;
-    }
-    return false;
+    return modelHasAnyRegisteredOption();
 }
 
 // ---------------------------------------------------------------------------

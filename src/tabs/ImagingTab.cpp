@@ -232,13 +232,7 @@ void ImagingTab::retranslateUi()
 
 bool ImagingTab::hasOptions()
 {
-    if (!AppState::optionModel)
-        return false;
-    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        if (AppState::optionModel->option(it.key()))
-            return true;
-    }
-    return false;
+    return modelHasAnyRegisteredOption();
 }
 
 // ---------------------------------------------------------------------------

@@ -1,7 +1,5 @@
 #include "tabs/JobTab.h"
 
-#include "model/tOptionModel.h"
-#include "system/AppState.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
 #include "widgets/TolCheckBoxButton.h"
@@ -110,13 +108,7 @@ QIcon JobTab::tabConstraintIcon()
 
 bool JobTab::hasOptions()
 {
-    if (!AppState::optionModel)
-        return false;
-    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        if (AppState::optionModel->option(it.key()))
-            return true;
-    }
-    return false;
+    return modelHasAnyRegisteredOption();
 }
 
 // ---------------------------------------------------------------------------

@@ -341,13 +341,7 @@ QIcon PublishingTab::tabConstraintIcon()
 
 bool PublishingTab::hasOptions()
 {
-    if (!AppState::optionModel)
-        return false;
-    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        if (AppState::optionModel->option(it.key()))
-            return true;
-    }
-    return false;
+    return modelHasAnyRegisteredOption();
 }
 
 // ---------------------------------------------------------------------------

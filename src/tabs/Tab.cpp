@@ -117,6 +117,17 @@ QHash<QString, QWidget *> Tab::optionWidgetMap() const
     return optionWidgets;
 }
 
+bool Tab::modelHasAnyRegisteredOption() const
+{
+    if (!AppState::optionModel)
+        return false;
+    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
+        if (AppState::optionModel->option(it.key()))
+            return true;
+    }
+    return false;
+}
+
 QString Tab::keywordOf(QWidget *widget) const
 {
     return optionWidgets.key(widget);

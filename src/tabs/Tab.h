@@ -137,6 +137,10 @@ protected:
     // A check-box button that has dependents, in the order they are handled.
     void addCheckButton(TolCheckBoxButton *button);
 
+    // Whether the current model has an option for any registered keyword;
+    // false without a model. What most pages answer in hasOptions().
+    bool modelHasAnyRegisteredOption() const;
+
     // Loading, called by reload().
     virtual void loadOptionValues();
     virtual void setupComboBox(ComboBoxEx *combo, tOption *option);

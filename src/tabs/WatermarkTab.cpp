@@ -256,13 +256,7 @@ QIcon WatermarkTab::tabConstraintIcon()
 
 bool WatermarkTab::hasOptions()
 {
-    if (!AppState::optionModel)
-        return false;
-    for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        if (AppState::optionModel->option(it.key()))
-            return true;
-    }
-    return false;
+    return modelHasAnyRegisteredOption();
 }
 
 void WatermarkTab::retranslateUi()
