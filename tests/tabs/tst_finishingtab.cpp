@@ -4,6 +4,7 @@
 // it saves.
 
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -30,57 +31,6 @@ namespace {
 using Values = QHash<QString, QString>;
 
 const QString mark = QStringLiteral("<img src=':/icons/error'>");
-
-// Stands in for the main window: counts its constraint passes and, when
-// given a tab, runs them on it as the main window does (at most 11 in a row).
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int passes = 0;
-    ::Tab *driven = nullptr;
-public slots:
-    void setConstraints()
-    {
-        ++passes;
-        if (!driven)
-            return;
-        for (int pass = 0; pass < 11; ++pass) {
-            driven->setConstraintMarked(false);
-            const bool moved = driven->enableOptions();
-            driven->updateCustomConstraints();
-            driven->clearErrorMarks();
-            driven->markCustomConstraints();
-            if (!moved)
-                break;
-        }
-    }
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name, int which = 0)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name && which-- == 0)
-            return widget;
-    }
-    return nullptr;
-}
-
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
-
-QStringList items(QComboBox *combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
 
 } // namespace
 
@@ -109,7 +59,7 @@ private slots:
 private:
     std::unique_ptr<tOptionModel> model;
     QTemporaryDir dir;
-    Owner *owner = nullptr;
+    OwnerStub *owner = nullptr;
     FinishingTab *tab = nullptr;
 
     void select(const QString &fixture);
@@ -123,7 +73,7 @@ void TestFinishingTab::init()
 {
     AppState::optionModel = nullptr;
     AppState::settingsFile.clear();
-    owner = new Owner;
+    owner = new OwnerStub;
     tab = new FinishingTab(owner);
 }
 
@@ -137,20 +87,13 @@ void TestFinishingTab::cleanup()
 
 void TestFinishingTab::select(const QString &fixture)
 {
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    QVERIFY(useFixtureModel(model, fixture));
     tab->reload();
 }
 
 void TestFinishingTab::saveSettings(const QByteArray &lines)
 {
-    const QString path = dir.filePath("FT.cfg");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(lines);
-    file.close();
-    AppState::settingsFile = path;
+    QVERIFY(useSettingsFile(dir.filePath("FT.cfg"), lines));
 }
 
 void TestFinishingTab::hasOptions_data()
@@ -168,9 +111,7 @@ void TestFinishingTab::hasOptions()
     QFETCH(QString, fixture);
     QFETCH(bool, shown);
     if (!fixture.isEmpty()) {
-        model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-        QVERIFY(model);
-        AppState::optionModel = model.get();
+        QVERIFY(useFixtureModel(model, fixture));
     }
     QCOMPARE(tab->hasOptions(), shown);
     // A tab without options never holds OK back.

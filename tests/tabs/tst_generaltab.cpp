@@ -3,6 +3,7 @@
 // widgets, the colour and duplex fallbacks, and the values they save.
 
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -27,45 +28,6 @@ namespace {
 using Values = QHash<QString, QString>;
 
 const QColor greyedTitle("#9f9e9e");
-
-// Stands in for the main window: counts what the tabs' widgets call.
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int passes = 0;
-    int colourCouplings = 0;
-    int publishingCouplings = 0;
-public slots:
-    void setConstraints() { ++passes; }
-    void toggleColorMode() { ++colourCouplings; }
-    void togglePublishingFronAndBackLabel() { ++publishingCouplings; }
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-QStringList items(QComboBox *combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
-
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
 
 void click(TolButtonGroup *group, const QString &name)
 {
@@ -113,7 +75,7 @@ private slots:
 private:
     std::unique_ptr<tOptionModel> model;
     QTemporaryDir dir;
-    Owner *owner = nullptr;
+    OwnerStub *owner = nullptr;
     GeneralTab *general = nullptr;
     BookletTab *booklet = nullptr;
 
@@ -124,7 +86,7 @@ void TestGeneralTab::init()
 {
     AppState::optionModel = nullptr;
     AppState::settingsFile.clear();
-    owner = new Owner;
+    owner = new OwnerStub;
     general = new GeneralTab(owner);
     booklet = new BookletTab(owner);
 }
@@ -140,9 +102,7 @@ void TestGeneralTab::cleanup()
 // As a printer change does: a fresh model, then every tab reloads.
 void TestGeneralTab::select(const QString &fixture)
 {
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    QVERIFY(useFixtureModel(model, fixture));
     general->reload();
     if (booklet->hasOptions())
         booklet->reload();
@@ -165,9 +125,7 @@ void TestGeneralTab::hasOptions()
     QFETCH(bool, basic);
     QFETCH(bool, layout);
     if (!fixture.isEmpty()) {
-        model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-        QVERIFY(model);
-        AppState::optionModel = model.get();
+        QVERIFY(useFixtureModel(model, fixture));
     }
     QCOMPARE(general->hasOptions(), basic);
     QCOMPARE(booklet->hasOptions(), layout);
@@ -220,13 +178,9 @@ void TestGeneralTab::reloadFromPpdDefaults()
 
 void TestGeneralTab::reloadFromSettingsFile()
 {
-    const QString path = dir.filePath("GT.cfg");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("PageSize=Letter;A4\nInputSlot=Bypass;Auto\nColl=False;True\n"
-               "Duplex=DuplexTumble;None\nColorModel=Gray;CMYK\nTCBooklet=Right;None\nFold=True;False\n");
-    file.close();
-    AppState::settingsFile = path;
+    QVERIFY(useSettingsFile(dir.filePath("GT.cfg"),
+                            "PageSize=Letter;A4\nInputSlot=Bypass;Auto\nColl=False;True\n"
+                            "Duplex=DuplexTumble;None\nColorModel=Gray;CMYK\nTCBooklet=Right;None\nFold=True;False\n"));
 
     select("generaltab-full.ppd");
     QCOMPARE(named<ComboBoxEx>(general, "cmbBxPageSize")->currentText(), QString("Letter"));

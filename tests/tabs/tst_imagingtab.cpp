@@ -4,6 +4,7 @@
 // values saved for the printer and read back.
 
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "dialogs/adjustmentDialog.h"
 #include "dialogs/monoDialog.h"
@@ -35,42 +36,6 @@ using Values = QHash<QString, QString>;
 // The colour dialog's sliders and fields, in the order the dialog keeps them.
 const QStringList colourKeys = {"CaHueMaster", "CaHr", "CaHy", "CaHg", "CaHc", "CaHb", "CaHm",
                                 "Cast",        "Cabt", "Cact", "CaCR", "CaMG", "CaYB"};
-
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int passes = 0;
-    int colourCouplings = 0;
-public slots:
-    void setConstraints() { ++passes; }
-    void toggleColorMode() { ++colourCouplings; }
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-QStringList items(QComboBox *combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
-
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
 
 Values asHash(const QList<QPair<QString, QString>> &pairs)
 {
@@ -111,7 +76,7 @@ private slots:
 private:
     std::unique_ptr<tOptionModel> model;
     QTemporaryDir dir;
-    Owner *owner = nullptr;
+    OwnerStub *owner = nullptr;
     ImagingTab *tab = nullptr;
 
     void select(const QString &fixture, const QByteArray &settings = QByteArray());
@@ -127,7 +92,7 @@ void TestImagingTab::init()
 {
     AppState::optionModel = nullptr;
     AppState::settingsFile.clear();
-    owner = new Owner;
+    owner = new OwnerStub;
     tab = new ImagingTab(owner);
 }
 
@@ -142,17 +107,9 @@ void TestImagingTab::cleanup()
 // As a printer change does: a fresh model, a settings file, a reload.
 void TestImagingTab::select(const QString &fixture, const QByteArray &settings)
 {
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-    QVERIFY(model);
-    AppState::optionModel = model.get();
-    if (!settings.isNull()) {
-        const QString path = dir.filePath("IM.cfg");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(settings);
-        file.close();
-        AppState::settingsFile = path;
-    }
+    QVERIFY(useFixtureModel(model, fixture));
+    if (!settings.isNull())
+        QVERIFY(useSettingsFile(dir.filePath("IM.cfg"), settings));
     tab->reload();
 }
 
@@ -171,9 +128,7 @@ void TestImagingTab::hasOptions()
     QFETCH(QString, fixture);
     QFETCH(bool, shown);
     if (!fixture.isEmpty()) {
-        model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-        QVERIFY(model);
-        AppState::optionModel = model.get();
+        QVERIFY(useFixtureModel(model, fixture));
     }
     QCOMPARE(tab->hasOptions(), shown);
 }
@@ -245,18 +200,11 @@ void TestImagingTab::tonerliteFromSettings()
     QFETCH(int, level);
     QFETCH(QString, value);
 
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/imagingtab-full.ppd"));
-    QVERIFY(model);
+    QVERIFY(useFixtureModel(model, "imagingtab-full.ppd"));
     tOption *tonerlite = model->option("Tnlt");
     tonerlite->setDefaultChoice(tonerlite->findChoice(ppdDefault));
     model->insertDefaultChoice("Tnlt", ppdDefault);
-    AppState::optionModel = model.get();
-    const QString path = dir.filePath("T.cfg");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(settings);
-    file.close();
-    AppState::settingsFile = path;
+    QVERIFY(useSettingsFile(dir.filePath("T.cfg"), settings));
     tab->reload();
 
     auto *levels = named<ComboBoxEx>(tab, "cmbBxTnlt");

@@ -4,6 +4,7 @@
 
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -28,53 +29,6 @@
 #include <memory>
 
 namespace {
-
-// Stands in for the main window: runs the tab's part of a constraint pass.
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    JobTab *tab = nullptr;
-    int passes = 0;
-    bool marked = false;
-public slots:
-    void setConstraints()
-    {
-        ++passes;
-        if (!tab || running)
-            return;
-        running = true;
-        tab->setConstraintMarked(false);
-        tab->enableOptions();
-        tab->updateCustomConstraints();
-        tab->clearErrorMarks();
-        tab->markCustomConstraints();
-        marked = tab->isConstraintMarked();
-        running = false;
-    }
-
-private:
-    bool running = false;
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-QStringList items(QComboBox *combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
 
 void type(QLineEdit *field, const QString &text)
 {
@@ -108,7 +62,7 @@ private slots:
 private:
     std::unique_ptr<tOptionModel> model;
     QTemporaryDir dir;
-    Owner *owner = nullptr;
+    OwnerStub *owner = nullptr;
     JobTab *tab = nullptr;
 
     void select(const QString &fixture);
@@ -129,9 +83,9 @@ void TestJobTab::init()
 {
     AppState::optionModel = nullptr;
     AppState::settingsFile.clear();
-    owner = new Owner;
+    owner = new OwnerStub;
     tab = new JobTab(owner);
-    owner->tab = tab;
+    owner->driven = tab;
 }
 
 void TestJobTab::cleanup()
@@ -144,9 +98,7 @@ void TestJobTab::cleanup()
 
 void TestJobTab::select(const QString &fixture)
 {
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    QVERIFY(useFixtureModel(model, fixture));
     tab->reload();
 }
 

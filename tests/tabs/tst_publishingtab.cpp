@@ -3,6 +3,7 @@
 // settings, the page-list check and the tab's own constraint marks.
 
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -32,51 +33,6 @@ using Outcome = PageInsertList::Outcome;
 using Values = QHash<QString, QString>;
 
 const QString errorImage = QStringLiteral("<img src=':/icons/error'>");
-
-// Stands in for the main window: runs the tab's part of a constraint pass.
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    PublishingTab *tab = nullptr;
-    int trayLabelCouplings = 0;
-    bool marked = false;
-public slots:
-    void setConstraints()
-    {
-        if (!tab || !AppState::optionModel || running)
-            return;
-        running = true;
-        tab->setConstraintMarked(false);
-        tab->enableOptions();
-        tab->updateCustomConstraints();
-        tab->clearErrorMarks();
-        tab->markCustomConstraints();
-        marked = tab->isConstraintMarked();
-        running = false;
-    }
-    void togglePublishingFronAndBackLabel() { ++trayLabelCouplings; }
-
-private:
-    bool running = false;
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
 
 bool hasErrorImage(QLabel *label)
 {
@@ -111,7 +67,7 @@ private slots:
 private:
     std::unique_ptr<tOptionModel> model;
     QTemporaryDir dir;
-    Owner *owner = nullptr;
+    OwnerStub *owner = nullptr;
     PublishingTab *tab = nullptr;
 
     void select(const QString &fixture);
@@ -127,9 +83,9 @@ void TestPublishingTab::init()
 {
     AppState::optionModel = nullptr;
     AppState::settingsFile.clear();
-    owner = new Owner;
+    owner = new OwnerStub;
     tab = new PublishingTab(owner);
-    owner->tab = tab;
+    owner->driven = tab;
 }
 
 void TestPublishingTab::cleanup()
@@ -143,9 +99,7 @@ void TestPublishingTab::cleanup()
 // As a printer change does: a fresh model, the tab reloads, a pass follows.
 void TestPublishingTab::select(const QString &fixture)
 {
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    QVERIFY(useFixtureModel(model, fixture));
     model->resetConstraints();
     tab->reload();
     owner->setConstraints();
@@ -153,10 +107,8 @@ void TestPublishingTab::select(const QString &fixture)
 
 void TestPublishingTab::writeSettings(const QStringList &lines)
 {
-    QFile file(dir.filePath("printer.cfg"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(("[Profile]\n[Tolvane Ledgerwick 610]\n" + lines.join('\n') + '\n').toUtf8());
-    AppState::settingsFile = file.fileName();
+    QVERIFY(useSettingsFile(dir.filePath("printer.cfg"),
+                            ("[Profile]\n[Tolvane Ledgerwick 610]\n" + lines.join('\n') + '\n').toUtf8()));
 }
 
 void TestPublishingTab::pageList_data()
@@ -238,9 +190,7 @@ void TestPublishingTab::hasOptions()
     QFETCH(QString, fixture);
     QFETCH(bool, shown);
     if (!fixture.isEmpty()) {
-        model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-        QVERIFY(model);
-        AppState::optionModel = model.get();
+        QVERIFY(useFixtureModel(model, fixture));
     }
     QCOMPARE(tab->hasOptions(), shown);
     QCOMPARE(tab->isConstraintMarked(), false);
@@ -373,7 +323,7 @@ void TestPublishingTab::modelFollowsWidgetsAndSwitchingOffResets()
     QCOMPARE(current("cCovPOBI"), QString("True"));
     source->setCurrentIndex(1);
     QCOMPARE(current("CvrM"), QString("Tray2"));
-    QVERIFY(owner->trayLabelCouplings > 0);
+    QVERIFY(owner->publishingCouplings > 0);
 
     // Back to "Front": the back cover's source goes back to its first item
     // and its sides cannot be printed.

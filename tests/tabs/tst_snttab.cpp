@@ -6,6 +6,7 @@
 
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -39,33 +40,6 @@ const QString successText = QStringLiteral(
     "Credentials and policies will be checked again during printing.\n");
 const QString failedText =
     QStringLiteral("Login failed. The user name or password you entered is incorrect.");
-
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int passes = 0;
-public slots:
-    void setConstraints() { ++passes; }
-    void toggleColorMode() {}
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
 
 QStringList policyOptions()
 {
@@ -113,7 +87,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<tOptionModel> model;
     std::unique_ptr<MessageRecorder> boxes;
-    std::unique_ptr<Owner> owner;
+    std::unique_ptr<OwnerStub> owner;
     SNTTab *tab = nullptr;
     TolButtonGroup *toggle = nullptr;
     QLineEdit *serverEdit = nullptr;
@@ -133,7 +107,7 @@ void TestSNTTab::init()
     AppState::settingsFile = dir->filePath(QStringLiteral("printer.cfg"));
     useModel("snttab-basic.ppd");
     boxes = std::make_unique<MessageRecorder>();
-    owner = std::make_unique<Owner>();
+    owner = std::make_unique<OwnerStub>();
     tab = new SNTTab(owner.get());
     toggle = named<TolButtonGroup>(tab, QStringLiteral("butGroupSNT"));
     serverEdit = named<QLineEdit>(tab, QStringLiteral("lnEditSNTServer"));
@@ -162,17 +136,12 @@ void TestSNTTab::cleanup()
 
 void TestSNTTab::writeSettings(const QStringList &lines)
 {
-    QFile file(AppState::settingsFile);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    QVERIFY(useSettingsFile(AppState::settingsFile, lines.join(QLatin1Char('\n')).toUtf8() + '\n'));
 }
 
 void TestSNTTab::useModel(const char *fixture)
 {
-    AppState::optionModel = nullptr;
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + QLatin1String(fixture));
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    QVERIFY(useFixtureModel(model, QLatin1String(fixture)));
 }
 
 QString TestSNTTab::tag() const

@@ -3,6 +3,7 @@
 
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -25,16 +26,6 @@
 namespace {
 
 const QString errorImage = QStringLiteral("<img src=':/icons/error'>");
-
-// Stands in for the main window: counts constraint passes.
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int passes = 0;
-public slots:
-    void setConstraints() { ++passes; }
-};
 
 // A combo box whose receivers can be counted; only used to check wiring.
 class ProbeCombo : public ComboBoxEx
@@ -117,12 +108,6 @@ protected:
     }
 };
 
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
-
 void setMode(const QString &mode)
 {
     tOption *option = AppState::optionModel->option(QStringLiteral("TkMode"));
@@ -169,7 +154,7 @@ private slots:
 private:
     std::unique_ptr<tOptionModel> model;
     QTemporaryDir dir;
-    Owner *owner = nullptr;
+    OwnerStub *owner = nullptr;
     KitTab *tab = nullptr;
 
     void writeSettings(const QByteArray &text);
@@ -178,11 +163,9 @@ private:
 
 void TestTab::init()
 {
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/tabkit-basic.ppd"));
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    QVERIFY(useFixtureModel(model, "tabkit-basic.ppd"));
     AppState::settingsFile.clear();
-    owner = new Owner;
+    owner = new OwnerStub;
     tab = new KitTab(owner);
 }
 
@@ -196,11 +179,7 @@ void TestTab::cleanup()
 
 void TestTab::writeSettings(const QByteArray &text)
 {
-    const QString path = dir.filePath(QStringLiteral("Kit.cfg"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-    AppState::settingsFile = path;
+    QVERIFY(useSettingsFile(dir.filePath(QStringLiteral("Kit.cfg")), text));
 }
 
 // As the main window does on a printer or profile change.

@@ -3,6 +3,7 @@
 // stored form written and read back, and the values it saves.
 
 #include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -28,40 +29,6 @@
 namespace {
 
 using Values = QHash<QString, QString>;
-
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int passes = 0;
-public slots:
-    void setConstraints() { ++passes; }
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-QStringList items(QComboBox *combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
-
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
 
 const QStringList builtinItems{"CONFIDENTIAL", "ORIGINAL", "COPY", "DO NOT PHOTOCOPY", "DRAFT", "FINAL", "PROOF"};
 
@@ -106,7 +73,7 @@ private slots:
 private:
     std::unique_ptr<tOptionModel> model;
     QTemporaryDir dir;
-    Owner *owner = nullptr;
+    OwnerStub *owner = nullptr;
     WatermarkTab *tab = nullptr;
     ComboBoxEx *text = nullptr;
     QLineEdit *name = nullptr;
@@ -122,7 +89,7 @@ void TestWatermarkTab::init()
 {
     AppState::optionModel = nullptr;
     AppState::settingsFile.clear();
-    owner = new Owner;
+    owner = new OwnerStub;
     tab = new WatermarkTab(owner);
     name = named<QLineEdit>(tab, "lnEditCustomWatermark");
     // The text list is the one combo box without an accessible name.
@@ -144,19 +111,14 @@ void TestWatermarkTab::cleanup()
 
 void TestWatermarkTab::select(const QString &fixture)
 {
-    model = buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/") + fixture);
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    QVERIFY(useFixtureModel(model, fixture));
     tab->reload();
 }
 
 void TestWatermarkTab::writeSettings(const QStringList &lines)
 {
-    const QString path = dir.filePath(QStringLiteral("WM-500.cfg"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write((QStringList{"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8() + '\n');
-    AppState::settingsFile = path;
+    QVERIFY(useSettingsFile(dir.filePath(QStringLiteral("WM-500.cfg")),
+                            (QStringList{"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8() + '\n'));
 }
 
 void TestWatermarkTab::hasOptions_data()
