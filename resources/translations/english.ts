@@ -25,176 +25,176 @@
     </message>
     <message>
         <source>Copyright © 2022 Tolvane Corporation. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2022 Tolvane Corporation. All rights reserved.</translation>
     </message>
     <message>
         <source>Tolvane and Vellumark are trademarks of Tolvane Corporation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane and Vellumark are trademarks of Tolvane Corporation.</translation>
     </message>
 </context>
 <context>
     <name>BookletTab</name>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished"></translation>
+        <translation>Booklet</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Off</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Left edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Left edge binding</translation>
     </message>
     <message>
         <source>Right edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Right edge binding</translation>
     </message>
     <message>
         <source>Booklet fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Booklet fold</translation>
     </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Finishing</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Off</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished"></translation>
+        <translation>Separation</translation>
     </message>
     <message>
         <source>Offset jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset jobs</translation>
     </message>
     <message>
         <source>Rotate copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate copies</translation>
     </message>
     <message>
         <source>Tri-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri-Fold</translation>
     </message>
     <message>
         <source>Print side</source>
-        <translation type="unfinished"></translation>
+        <translation>Print side</translation>
     </message>
     <message>
         <source>Direction of fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction of fold</translation>
     </message>
     <message>
         <source>Number of sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of sheets</translation>
     </message>
     <message>
         <source>Engineering Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Engineering Fold</translation>
     </message>
     <message>
         <source>Z-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Fold</translation>
     </message>
     <message>
         <source>Bi-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi-Fold</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished"></translation>
+        <translation>Punch</translation>
     </message>
     <message>
         <source>Punch Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punch Method:</translation>
     </message>
     <message>
         <source>Staple:</source>
-        <translation type="unfinished"></translation>
+        <translation>Staple:</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished"></translation>
+        <translation>Staple method</translation>
     </message>
     <message>
         <source>Staple location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Staple location:</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">On</translation>
+        <translation>On</translation>
     </message>
 </context>
 <context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic</translation>
     </message>
     <message>
         <source>Media size</source>
-        <translation type="unfinished"></translation>
+        <translation>Media size</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished"></translation>
+        <translation>Media type</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished"></translation>
+        <translation>Collate</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Off</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">On</translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplex</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Long edge</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Short edge</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Full color</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Black &amp; white</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished"></translation>
+        <translation>Print size</translation>
     </message>
 </context>
 <context>
@@ -208,297 +208,298 @@
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaging</translation>
     </message>
     <message>
         <source>Print quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Print quality</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Trapping</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Gloss mode</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE optimization</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Halftone screen</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolution</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Off</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">On</translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Full color</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Black &amp; white</translation>
     </message>
     <message>
         <source>Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjustment</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings...</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Color reproduction</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Color conversion</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished"></translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished"></translation>
+        <translation>Print grays with black toner</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished"></translation>
+        <translation>Moire Prevention</translation>
     </message>
     <message>
         <source>600 dpi</source>
-        <translation type="unfinished"></translation>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Job</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Job settings</translation>
     </message>
     <message>
         <source>Access code</source>
-        <translation type="unfinished"></translation>
+        <translation>Access code</translation>
     </message>
     <message>
         <source>Box number</source>
-        <translation type="unfinished"></translation>
+        <translation>Box number</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished"></translation>
+        <translation>Job accounting</translation>
     </message>
     <message>
         <source>Account ID List</source>
-        <translation type="unfinished"></translation>
+        <translation>Account ID List</translation>
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Use specific account ID</translation>
     </message>
     <message>
         <source>Select account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Select account ID</translation>
     </message>
     <message>
         <source>Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Account ID</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Description</translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Account ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Account ID:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished"></translation>
+        <translation>Job name</translation>
     </message>
     <message>
         <source>Application defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Application defined</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overwrite job name:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Use job name + date and time</translation>
     </message>
     <message>
         <source>Replace existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace existing file</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Job e-mail notification</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Name:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>User Login</translation>
     </message>
     <message>
         <source>Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Job name:</translation>
     </message>
     <message>
         <source>Access code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Access code:</translation>
     </message>
     <message>
         <source>Edit Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Account ID</translation>
     </message>
     <message>
         <source>Account ID Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Account ID Error</translation>
     </message>
     <message>
         <source>Account ID must be 1 to 8 numbers in length</source>
-        <translation type="unfinished"></translation>
+        <translation>Account ID must be 1 to 8 numbers in length</translation>
     </message>
     <message>
         <source>This Account ID already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>This Account ID already exists.</translation>
     </message>
     <message>
         <source>Access code must be 4 numbers in length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Access code must be 4 numbers in length.</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Private print</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom box</translation>
     </message>
     <message>
         <source>Enter a custom box number between 1 and 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a custom box number between 1 and 1000.</translation>
     </message>
     <message>
         <source>The custom job name field requires a name within a 128 character limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>The custom job name field requires a name within a 128 character limit.</translation>
     </message>
     <message>
         <source>You must add an account ID to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>You must add an account ID to the list.</translation>
     </message>
     <message>
         <source>Value cannot contain the double quote (&quot;) character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Value cannot contain the double quote (&quot;) character.</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
-        <translation type="unfinished"></translation>
+        <translation>User name must be at least one character long.</translation>
     </message>
     <message>
         <source>Enter the e-mail address in a valid format.
 For example: jane.doe@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the e-mail address in a valid format.
+For example: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Proof and hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Proof and hold</translation>
     </message>
     <message>
         <source>New Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>New Account ID</translation>
     </message>
     <message>
         <source>Job storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Job storage</translation>
     </message>
 </context>
 <context>
     <name>LicenseDialog</name>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished">Legal Notices</translation>
+        <translation>Legal Notices</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Password Prompt</translation>
     </message>
     <message>
         <source>Please enter the root password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the root password.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Could not authorize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not authorize.</translation>
     </message>
 </context>
 <context>
@@ -556,106 +557,106 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>Save Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Profiles</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Profile</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Finishing</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaging</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publishing</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Job</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Watermark</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detail</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Private print</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom box</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">On</translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Custom watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom watermark</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Off</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Black &amp; white</translation>
     </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Name:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Profile</translation>
     </message>
     <message>
         <source>A profile named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>A profile named &quot;%1&quot; already exists. Do you want to replace it?</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>The profile could not be saved.</translation>
     </message>
 </context>
 <context>
@@ -674,114 +675,114 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>This name is reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>This name is reserved</translation>
     </message>
     <message>
         <source>You must enter a profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>You must enter a profile name</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>The profile could not be saved.</translation>
     </message>
     <message>
         <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>The profile could not be added. A maximum profile count of 25 has been reached.</translation>
     </message>
 </context>
 <context>
     <name>PublishingTab</name>
     <message>
         <source>Please type a page range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please type a page range.</translation>
     </message>
     <message>
         <source>Please enter your specified pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter your specified pages.</translation>
     </message>
     <message>
         <source>You can only insert up to 50 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>You can only insert up to 50 pages.</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 3 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>You can only enter page numbers between 3 and 511</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 2 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>You can only enter page numbers between 2 and 511</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publishing</translation>
     </message>
     <message>
         <source>Cover mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cover mode:</translation>
     </message>
     <message>
         <source>Page insert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Page insert:</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparency interleaving:</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Front</translation>
     </message>
     <message>
         <source>Front and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Front and back</translation>
     </message>
     <message>
         <source>Print onto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Print onto:</translation>
     </message>
     <message>
         <source>Outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Outside</translation>
     </message>
     <message>
         <source>Inside</source>
-        <translation type="unfinished"></translation>
+        <translation>Inside</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>Paper source for front cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paper source for front cover:</translation>
     </message>
     <message>
         <source>Paper source for back cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paper source for back cover:</translation>
     </message>
     <message>
         <source>Print onto front</source>
-        <translation type="unfinished"></translation>
+        <translation>Print onto front</translation>
     </message>
     <message>
         <source>Print onto back</source>
-        <translation type="unfinished"></translation>
+        <translation>Print onto back</translation>
     </message>
     <message>
         <source>Insert before pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert before pages:</translation>
     </message>
     <message>
         <source>Paper source for page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paper source for page:</translation>
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation type="unfinished"></translation>
+        <translation>Print onto backing</translation>
     </message>
     <message>
         <source>Paper source for backing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paper source for backing:</translation>
     </message>
 </context>
 <context>
@@ -815,71 +816,71 @@ For example: jane.doe@example.com</source>
     <name>SNTTab</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Off</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">On</translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Login user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Login user name</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>No notifications for policy conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>No notifications for policy conflicts</translation>
     </message>
     <message>
         <source>Continue printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue printing</translation>
     </message>
     <message>
         <source>Cancel printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel printing</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verify</translation>
     </message>
     <message>
         <source>Server, Port, and Login user information must be filled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server, Port, and Login user information must be filled out.</translation>
     </message>
     <message>
         <source>You must click Verify after making changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>You must click Verify after making changes.</translation>
     </message>
     <message>
         <source>Unable to connect to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unable to connect to the server.</translation>
     </message>
     <message>
         <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Login failed. The user name or password you entered is incorrect.</translation>
     </message>
     <message>
         <source>Server and user credentials have been authenticated and policies have been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server and user credentials have been authenticated and policies have been applied.</translation>
     </message>
     <message>
         <source>Credentials and policies will be checked again during printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Credentials and policies will be checked again during printing.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>You do not have permission to print.</translation>
     </message>
 </context>
 <context>
@@ -963,172 +964,172 @@ Reloading list now.</translation>
     </message>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Password Prompt</translation>
     </message>
 </context>
 <context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Watermark</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Font</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill</translation>
     </message>
     <message>
         <source>Custom watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom watermark:</translation>
     </message>
     <message>
         <source>Repeat watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeat watermark</translation>
     </message>
     <message>
         <source>Watermark/Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Watermark/Stamp</translation>
     </message>
     <message>
         <source>Super watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Super watermark</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Black</translation>
     </message>
 </context>
 <context>
     <name>adjustmentDialog</name>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Yellow</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lightness</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrast</translation>
     </message>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjustment Settings</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>HSL(hue, saturation and lightness)</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL(hue, saturation and lightness)</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Color balance</translation>
     </message>
     <message>
         <source>Hue Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Hue Adjustment</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify</translation>
     </message>
     <message>
         <source>Color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Color levels</translation>
     </message>
 </context>
 <context>
     <name>monoDialog</name>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjustment Settings</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrast</translation>
     </message>
 </context>
 </TS>

@@ -25,176 +25,176 @@
     </message>
     <message>
         <source>Copyright © 2022 Tolvane Corporation. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2022 Tolvane Corporation. Tous droits réservés.</translation>
     </message>
     <message>
         <source>Tolvane and Vellumark are trademarks of Tolvane Corporation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane et Vellumark sont des marques commerciales de Tolvane Corporation.</translation>
     </message>
 </context>
 <context>
     <name>BookletTab</name>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en page</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished"></translation>
+        <translation>Livret</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Left edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Reliure à gauche</translation>
     </message>
     <message>
         <source>Right edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Reliure à droite</translation>
     </message>
     <message>
         <source>Booklet fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliage du livret</translation>
     </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Finition</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparation</translation>
     </message>
     <message>
         <source>Offset jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Décaler les travaux</translation>
     </message>
     <message>
         <source>Rotate copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter les copies</translation>
     </message>
     <message>
         <source>Tri-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pli en trois</translation>
     </message>
     <message>
         <source>Print side</source>
-        <translation type="unfinished"></translation>
+        <translation>Face imprimée</translation>
     </message>
     <message>
         <source>Direction of fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens du pli</translation>
     </message>
     <message>
         <source>Number of sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de feuilles</translation>
     </message>
     <message>
         <source>Engineering Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pli technique</translation>
     </message>
     <message>
         <source>Z-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pli en Z</translation>
     </message>
     <message>
         <source>Bi-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pli en deux</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished"></translation>
+        <translation>Perforation</translation>
     </message>
     <message>
         <source>Punch Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode de perforation:</translation>
     </message>
     <message>
         <source>Staple:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrafage:</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode d&apos;agrafage</translation>
     </message>
     <message>
         <source>Staple location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position des agrafes:</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Activé</translation>
+        <translation>Activé</translation>
     </message>
 </context>
 <context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Media size</source>
-        <translation type="unfinished"></translation>
+        <translation>Format du papier</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de papier</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished"></translation>
+        <translation>Assembler</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Activé</translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Recto verso</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord long</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord court</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes couleurs</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir et blanc</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d&apos;impression</translation>
     </message>
 </context>
 <context>
@@ -208,297 +208,298 @@
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Print quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité d&apos;impression</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Recouvrement</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode brillant</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimisation CIE</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Trame de demi-teintes</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Activé</translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes couleurs</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir et blanc</translation>
     </message>
     <message>
         <source>Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres...</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduction des couleurs</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion des couleurs</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished"></translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les gris avec le toner noir</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévention du moiré</translation>
     </message>
     <message>
         <source>600 dpi</source>
-        <translation type="unfinished"></translation>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du travail</translation>
     </message>
     <message>
         <source>Access code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;accès</translation>
     </message>
     <message>
         <source>Box number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de boîte</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptabilité des travaux</translation>
     </message>
     <message>
         <source>Account ID List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des ID de compte</translation>
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un ID de compte spécifique</translation>
     </message>
     <message>
         <source>Select account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un ID de compte</translation>
     </message>
     <message>
         <source>Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de compte</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Description</translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Account ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de compte:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du travail</translation>
     </message>
     <message>
         <source>Application defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Défini par l&apos;application</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser le nom du travail:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le nom du travail + date et heure</translation>
     </message>
     <message>
         <source>Replace existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer le fichier existant</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification du travail par e-mail</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Nom:</translation>
+        <translation>Nom:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe:</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion utilisateur</translation>
     </message>
     <message>
         <source>Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du travail:</translation>
     </message>
     <message>
         <source>Access code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;accès:</translation>
     </message>
     <message>
         <source>Edit Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;ID de compte</translation>
     </message>
     <message>
         <source>Account ID Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;ID de compte</translation>
     </message>
     <message>
         <source>Account ID must be 1 to 8 numbers in length</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID de compte doit comporter de 1 à 8 chiffres</translation>
     </message>
     <message>
         <source>This Account ID already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ID de compte existe déjà.</translation>
     </message>
     <message>
         <source>Access code must be 4 numbers in length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code d&apos;accès doit comporter 4 chiffres.</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression privée</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîte personnalisée</translation>
     </message>
     <message>
         <source>Enter a custom box number between 1 and 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un numéro de boîte personnalisée compris entre 1 et 1000.</translation>
     </message>
     <message>
         <source>The custom job name field requires a name within a 128 character limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du nom de travail personnalisé requiert un nom de 128 caractères au maximum.</translation>
     </message>
     <message>
         <source>You must add an account ID to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez ajouter un ID de compte à la liste.</translation>
     </message>
     <message>
         <source>Value cannot contain the double quote (&quot;) character.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur ne peut pas contenir le caractère guillemet droit (&quot;).</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur doit comporter au moins un caractère.</translation>
     </message>
     <message>
         <source>Enter the e-mail address in a valid format.
 For example: jane.doe@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse e-mail dans un format valide.
+Par exemple: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Proof and hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Épreuve et mise en attente</translation>
     </message>
     <message>
         <source>New Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel ID de compte</translation>
     </message>
     <message>
         <source>Job storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Stockage des travaux</translation>
     </message>
 </context>
 <context>
     <name>LicenseDialog</name>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished">Mentions légales</translation>
+        <translation>Mentions légales</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de mot de passe</translation>
     </message>
     <message>
         <source>Please enter the root password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe root.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Could not authorize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorisation impossible.</translation>
     </message>
 </context>
 <context>
@@ -556,106 +557,106 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>Save Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les profils</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le profil</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en page</translation>
     </message>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Finition</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression privée</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîte personnalisée</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Activé</translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Custom watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane personnalisé</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir et blanc</translation>
     </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Nom:</translation>
+        <translation>Nom:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le profil</translation>
     </message>
     <message>
         <source>A profile named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un profil nommé &quot;%1&quot; existe déjà. Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
 </context>
 <context>
@@ -674,114 +675,114 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>This name is reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom est réservé</translation>
     </message>
     <message>
         <source>You must enter a profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir un nom de profil</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
         <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter le profil. Le nombre maximal de 25 profils a été atteint.</translation>
     </message>
 </context>
 <context>
     <name>PublishingTab</name>
     <message>
         <source>Please type a page range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une plage de pages.</translation>
     </message>
     <message>
         <source>Please enter your specified pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir les pages voulues.</translation>
     </message>
     <message>
         <source>You can only insert up to 50 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas insérer plus de 50 pages.</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 3 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez saisir que des numéros de page compris entre 3 et 511</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 2 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez saisir que des numéros de page compris entre 2 et 511</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication</translation>
     </message>
     <message>
         <source>Cover mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode couverture:</translation>
     </message>
     <message>
         <source>Page insert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion de pages:</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercalaires pour transparents:</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Front and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant et arrière</translation>
     </message>
     <message>
         <source>Print onto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer sur:</translation>
     </message>
     <message>
         <source>Outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Extérieur</translation>
     </message>
     <message>
         <source>Inside</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérieur</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>Paper source for front cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source papier de la couverture avant:</translation>
     </message>
     <message>
         <source>Paper source for back cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source papier de la couverture arrière:</translation>
     </message>
     <message>
         <source>Print onto front</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer au recto</translation>
     </message>
     <message>
         <source>Print onto back</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer au verso</translation>
     </message>
     <message>
         <source>Insert before pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer avant les pages:</translation>
     </message>
     <message>
         <source>Paper source for page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source papier de la page:</translation>
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer sur l&apos;intercalaire</translation>
     </message>
     <message>
         <source>Paper source for backing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source papier de l&apos;intercalaire:</translation>
     </message>
 </context>
 <context>
@@ -815,71 +816,71 @@ For example: jane.doe@example.com</source>
     <name>SNTTab</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Activé</translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Login user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur de connexion</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>No notifications for policy conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune notification en cas de conflit de règles</translation>
     </message>
     <message>
         <source>Continue printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Poursuivre l&apos;impression</translation>
     </message>
     <message>
         <source>Cancel printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;impression</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>Server, Port, and Login user information must be filled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les champs Serveur, Port et Nom d&apos;utilisateur de connexion doivent être renseignés.</translation>
     </message>
     <message>
         <source>You must click Verify after making changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez cliquer sur Vérifier après toute modification.</translation>
     </message>
     <message>
         <source>Unable to connect to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter au serveur.</translation>
     </message>
     <message>
         <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion. Le nom d&apos;utilisateur ou le mot de passe saisi est incorrect.</translation>
     </message>
     <message>
         <source>Server and user credentials have been authenticated and policies have been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur et les identifiants de l&apos;utilisateur ont été authentifiés et les règles ont été appliquées.</translation>
     </message>
     <message>
         <source>Credentials and policies will be checked again during printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les identifiants et les règles seront de nouveau vérifiés lors de l&apos;impression.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;êtes pas autorisé à imprimer.</translation>
     </message>
 </context>
 <context>
@@ -963,172 +964,172 @@ Rechargement de la liste.</translation>
     </message>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de mot de passe</translation>
     </message>
 </context>
 <context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissage</translation>
     </message>
     <message>
         <source>Custom watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane personnalisé:</translation>
     </message>
     <message>
         <source>Repeat watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter le filigrane</translation>
     </message>
     <message>
         <source>Watermark/Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane/Tampon</translation>
     </message>
     <message>
         <source>Super watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Super filigrane</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
 </context>
 <context>
     <name>adjustmentDialog</name>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de réglage</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>HSL(hue, saturation and lightness)</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL (teinte, saturation et luminosité)</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance des couleurs</translation>
     </message>
     <message>
         <source>Hue Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la teinte</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux de couleur</translation>
     </message>
 </context>
 <context>
     <name>monoDialog</name>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de réglage</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
 </context>
 </TS>

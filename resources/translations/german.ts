@@ -25,176 +25,176 @@
     </message>
     <message>
         <source>Copyright © 2022 Tolvane Corporation. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2022 Tolvane Corporation. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Tolvane and Vellumark are trademarks of Tolvane Corporation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane und Vellumark sind Marken der Tolvane Corporation.</translation>
     </message>
 </context>
 <context>
     <name>BookletTab</name>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished"></translation>
+        <translation>Broschüre</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Left edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Bindung links</translation>
     </message>
     <message>
         <source>Right edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Bindung rechts</translation>
     </message>
     <message>
         <source>Booklet fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Broschürenfalz</translation>
     </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Endverarbeitung</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennung</translation>
     </message>
     <message>
         <source>Offset jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufträge versetzen</translation>
     </message>
     <message>
         <source>Rotate copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien drehen</translation>
     </message>
     <message>
         <source>Tri-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Wickelfalz</translation>
     </message>
     <message>
         <source>Print side</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckseite</translation>
     </message>
     <message>
         <source>Direction of fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Falzrichtung</translation>
     </message>
     <message>
         <source>Number of sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Blätter</translation>
     </message>
     <message>
         <source>Engineering Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Technischer Falz</translation>
     </message>
     <message>
         <source>Z-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Falz</translation>
     </message>
     <message>
         <source>Bi-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbruchfalz</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished"></translation>
+        <translation>Lochen</translation>
     </message>
     <message>
         <source>Punch Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lochungsart:</translation>
     </message>
     <message>
         <source>Staple:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heften:</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished"></translation>
+        <translation>Heftart</translation>
     </message>
     <message>
         <source>Staple location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heftposition:</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ein</translation>
+        <translation>Ein</translation>
     </message>
 </context>
 <context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Media size</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierformat</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiertyp</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierzufuhr</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Ziel</translation>
+        <translation>Ausgabefach</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ein</translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplex</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Kante</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Kante</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzweiß</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckformat</translation>
     </message>
 </context>
 <context>
@@ -208,297 +208,298 @@
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Print quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckqualität</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Überfüllung</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzmodus</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE-Optimierung</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbtonraster</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ein</translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzweiß</translation>
     </message>
     <message>
         <source>Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbwiedergabe</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbkonvertierung</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished"></translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished"></translation>
+        <translation>Grautöne mit schwarzem Toner drucken</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished"></translation>
+        <translation>Moiré-Vermeidung</translation>
     </message>
     <message>
         <source>600 dpi</source>
-        <translation type="unfinished"></translation>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragseinstellungen</translation>
     </message>
     <message>
         <source>Access code</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugangscode</translation>
     </message>
     <message>
         <source>Box number</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxnummer</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsabrechnung</translation>
     </message>
     <message>
         <source>Account ID List</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-ID-Liste</translation>
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestimmte Konto-ID verwenden</translation>
     </message>
     <message>
         <source>Select account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-ID auswählen</translation>
     </message>
     <message>
         <source>Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-ID</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Beschreibung</translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Account ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-ID:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsname</translation>
     </message>
     <message>
         <source>Application defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Von der Anwendung festgelegt</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsnamen überschreiben:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsname + Datum und Uhrzeit verwenden</translation>
     </message>
     <message>
         <source>Replace existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Datei ersetzen</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Benachrichtigung zum Auftrag</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Name:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzeranmeldung</translation>
     </message>
     <message>
         <source>Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsname:</translation>
     </message>
     <message>
         <source>Access code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugangscode:</translation>
     </message>
     <message>
         <source>Edit Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-ID bearbeiten</translation>
     </message>
     <message>
         <source>Account ID Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-ID-Fehler</translation>
     </message>
     <message>
         <source>Account ID must be 1 to 8 numbers in length</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konto-ID muss 1 bis 8 Ziffern lang sein</translation>
     </message>
     <message>
         <source>This Account ID already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Konto-ID ist bereits vorhanden.</translation>
     </message>
     <message>
         <source>Access code must be 4 numbers in length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugangscode muss 4 Ziffern lang sein.</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertraulicher Druck</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Box</translation>
     </message>
     <message>
         <source>Enter a custom box number between 1 and 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Boxnummer zwischen 1 und 1000 ein.</translation>
     </message>
     <message>
         <source>The custom job name field requires a name within a 128 character limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld für den benutzerdefinierten Auftragsnamen erfordert einen Namen mit höchstens 128 Zeichen.</translation>
     </message>
     <message>
         <source>You must add an account ID to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen der Liste eine Konto-ID hinzufügen.</translation>
     </message>
     <message>
         <source>Value cannot contain the double quote (&quot;) character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert darf kein doppeltes Anführungszeichen (&quot;) enthalten.</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzername muss mindestens ein Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Enter the e-mail address in a valid format.
 For example: jane.doe@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die E-Mail-Adresse in einem gültigen Format ein.
+Beispiel: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Proof and hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Probedruck und Anhalten</translation>
     </message>
     <message>
         <source>New Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Konto-ID</translation>
     </message>
     <message>
         <source>Job storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsspeicherung</translation>
     </message>
 </context>
 <context>
     <name>LicenseDialog</name>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished">Rechtliche Hinweise</translation>
+        <translation>Rechtliche Hinweise</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwortabfrage</translation>
     </message>
     <message>
         <source>Please enter the root password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das Root-Kennwort ein.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Could not authorize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorisierung fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -556,106 +557,106 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>Save Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile speichern</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil bearbeiten</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Endverarbeitung</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publikation</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detail</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertraulicher Druck</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Box</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ein</translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Custom watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniertes Wasserzeichen</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzweiß</translation>
     </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Name:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil bearbeiten</translation>
     </message>
     <message>
         <source>A profile named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Profil namens &quot;%1&quot; ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -674,114 +675,114 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>This name is reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name ist reserviert</translation>
     </message>
     <message>
         <source>You must enter a profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen Profilnamen eingeben</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht hinzugefügt werden. Die Höchstzahl von 25 Profilen ist erreicht.</translation>
     </message>
 </context>
 <context>
     <name>PublishingTab</name>
     <message>
         <source>Please type a page range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
     </message>
     <message>
         <source>Please enter your specified pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
     </message>
     <message>
         <source>You can only insert up to 50 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 3 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 2 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publikation</translation>
     </message>
     <message>
         <source>Cover mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckblattmodus:</translation>
     </message>
     <message>
         <source>Page insert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten einfügen:</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folien-Zwischenblätter:</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorne</translation>
     </message>
     <message>
         <source>Front and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorne und hinten</translation>
     </message>
     <message>
         <source>Print onto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken auf:</translation>
     </message>
     <message>
         <source>Outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Außenseite</translation>
     </message>
     <message>
         <source>Inside</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenseite</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinten</translation>
     </message>
     <message>
         <source>Paper source for front cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierzufuhr für vorderes Deckblatt:</translation>
     </message>
     <message>
         <source>Paper source for back cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierzufuhr für hinteres Deckblatt:</translation>
     </message>
     <message>
         <source>Print onto front</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Vorderseite drucken</translation>
     </message>
     <message>
         <source>Print onto back</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Rückseite drucken</translation>
     </message>
     <message>
         <source>Insert before pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Seiten einfügen:</translation>
     </message>
     <message>
         <source>Paper source for page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierzufuhr für Seite:</translation>
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Zwischenblatt drucken</translation>
     </message>
     <message>
         <source>Paper source for backing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierzufuhr für Zwischenblatt:</translation>
     </message>
 </context>
 <context>
@@ -815,71 +816,71 @@ For example: jane.doe@example.com</source>
     <name>SNTTab</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ein</translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Login user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldebenutzername</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort</translation>
     </message>
     <message>
         <source>No notifications for policy conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Benachrichtigung bei Richtlinienkonflikten</translation>
     </message>
     <message>
         <source>Continue printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck fortsetzen</translation>
     </message>
     <message>
         <source>Cancel printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck abbrechen</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Überprüfen</translation>
     </message>
     <message>
         <source>Server, Port, and Login user information must be filled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server, Port und Anmeldebenutzername müssen ausgefüllt sein.</translation>
     </message>
     <message>
         <source>You must click Verify after making changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen nach Änderungen auf Überprüfen klicken.</translation>
     </message>
     <message>
         <source>Unable to connect to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Server nicht möglich.</translation>
     </message>
     <message>
         <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen. Der eingegebene Benutzername oder das Kennwort ist falsch.</translation>
     </message>
     <message>
         <source>Server and user credentials have been authenticated and policies have been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server und Benutzeranmeldedaten wurden authentifiziert und die Richtlinien wurden angewendet.</translation>
     </message>
     <message>
         <source>Credentials and policies will be checked again during printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldedaten und Richtlinien werden beim Drucken erneut geprüft.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind nicht zum Drucken berechtigt.</translation>
     </message>
 </context>
 <context>
@@ -963,172 +964,172 @@ Die Liste wird neu geladen.</translation>
     </message>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwortabfrage</translation>
     </message>
 </context>
 <context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllung</translation>
     </message>
     <message>
         <source>Custom watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniertes Wasserzeichen:</translation>
     </message>
     <message>
         <source>Repeat watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen wiederholen</translation>
     </message>
     <message>
         <source>Watermark/Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen/Stempel</translation>
     </message>
     <message>
         <source>Super watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Super-Wasserzeichen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
 </context>
 <context>
     <name>adjustmentDialog</name>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassungseinstellungen</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>HSL(hue, saturation and lightness)</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL (Farbton, Sättigung und Helligkeit)</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbbalance</translation>
     </message>
     <message>
         <source>Hue Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtonanpassung</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbstufen</translation>
     </message>
 </context>
 <context>
     <name>monoDialog</name>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassungseinstellungen</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
 </context>
 </TS>

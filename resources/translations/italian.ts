@@ -25,176 +25,176 @@
     </message>
     <message>
         <source>Copyright © 2022 Tolvane Corporation. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2022 Tolvane Corporation. Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>Tolvane and Vellumark are trademarks of Tolvane Corporation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane e Vellumark sono marchi di Tolvane Corporation.</translation>
     </message>
 </context>
 <context>
     <name>BookletTab</name>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished"></translation>
+        <translation>Opuscolo</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Left edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilegatura a sinistra</translation>
     </message>
     <message>
         <source>Right edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilegatura a destra</translation>
     </message>
     <message>
         <source>Booklet fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Piegatura opuscolo</translation>
     </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Finitura</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished"></translation>
+        <translation>Separazione</translation>
     </message>
     <message>
         <source>Offset jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfalsa i lavori</translation>
     </message>
     <message>
         <source>Rotate copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota le copie</translation>
     </message>
     <message>
         <source>Tri-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Piegatura in tre</translation>
     </message>
     <message>
         <source>Print side</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato di stampa</translation>
     </message>
     <message>
         <source>Direction of fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione di piegatura</translation>
     </message>
     <message>
         <source>Number of sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di fogli</translation>
     </message>
     <message>
         <source>Engineering Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Piegatura tecnica</translation>
     </message>
     <message>
         <source>Z-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Piegatura a Z</translation>
     </message>
     <message>
         <source>Bi-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Piegatura a metà</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished"></translation>
+        <translation>Perforazione</translation>
     </message>
     <message>
         <source>Punch Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo di perforazione:</translation>
     </message>
     <message>
         <source>Staple:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzatura:</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo di pinzatura</translation>
     </message>
     <message>
         <source>Staple location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione della pinzatura:</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Attivato</translation>
+        <translation>Attivato</translation>
     </message>
 </context>
 <context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Media size</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato carta</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di carta</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destinazione</translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fascicola</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Attivato</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Fronte-retro</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato lungo</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato corto</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>A colori</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco e nero</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato di stampa</translation>
     </message>
 </context>
 <context>
@@ -208,297 +208,298 @@
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Print quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità di stampa</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Trapping</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità lucida</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottimizzazione CIE</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Retino dei mezzitoni</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Attivato</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>A colori</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco e nero</translation>
     </message>
     <message>
         <source>Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni...</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione del colore</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione del colore</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished"></translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa i grigi con il toner nero</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevenzione moiré</translation>
     </message>
     <message>
         <source>600 dpi</source>
-        <translation type="unfinished"></translation>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavoro</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni lavoro</translation>
     </message>
     <message>
         <source>Access code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di accesso</translation>
     </message>
     <message>
         <source>Box number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero casella</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished"></translation>
+        <translation>Contabilità lavori</translation>
     </message>
     <message>
         <source>Account ID List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco ID account</translation>
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa un ID account specifico</translation>
     </message>
     <message>
         <source>Select account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona ID account</translation>
     </message>
     <message>
         <source>Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID account</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Descrizione</translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Account ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID account:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione:</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome lavoro</translation>
     </message>
     <message>
         <source>Application defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Definito dall&apos;applicazione</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi nome lavoro:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa nome lavoro + data e ora</translation>
     </message>
     <message>
         <source>Replace existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci il file esistente</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica e-mail del lavoro</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Nome:</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso utente</translation>
     </message>
     <message>
         <source>Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome lavoro:</translation>
     </message>
     <message>
         <source>Access code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di accesso:</translation>
     </message>
     <message>
         <source>Edit Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica ID account</translation>
     </message>
     <message>
         <source>Account ID Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore ID account</translation>
     </message>
     <message>
         <source>Account ID must be 1 to 8 numbers in length</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID account deve contenere da 1 a 8 cifre</translation>
     </message>
     <message>
         <source>This Account ID already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo ID account esiste già.</translation>
     </message>
     <message>
         <source>Access code must be 4 numbers in length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice di accesso deve contenere 4 cifre.</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa riservata</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella personalizzata</translation>
     </message>
     <message>
         <source>Enter a custom box number between 1 and 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un numero di casella personalizzata compreso tra 1 e 1000.</translation>
     </message>
     <message>
         <source>The custom job name field requires a name within a 128 character limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo del nome lavoro personalizzato richiede un nome di massimo 128 caratteri.</translation>
     </message>
     <message>
         <source>You must add an account ID to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi aggiungere un ID account all&apos;elenco.</translation>
     </message>
     <message>
         <source>Value cannot contain the double quote (&quot;) character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore non può contenere il carattere virgolette doppie (&quot;).</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome utente deve contenere almeno un carattere.</translation>
     </message>
     <message>
         <source>Enter the e-mail address in a valid format.
 For example: jane.doe@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci l&apos;indirizzo e-mail in un formato valido.
+Ad esempio: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Proof and hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova e trattieni</translation>
     </message>
     <message>
         <source>New Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo ID account</translation>
     </message>
     <message>
         <source>Job storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiviazione lavori</translation>
     </message>
 </context>
 <context>
     <name>LicenseDialog</name>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished">Note legali</translation>
+        <translation>Note legali</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta password</translation>
     </message>
     <message>
         <source>Please enter the root password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la password di root.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Could not authorize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile autorizzare.</translation>
     </message>
 </context>
 <context>
@@ -556,106 +557,106 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>Save Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva profili</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica profilo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Finitura</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblicazione</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavoro</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettaglio</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa riservata</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella personalizzata</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Attivato</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Custom watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana personalizzata</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco e nero</translation>
     </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Nome:</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione:</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica profilo</translation>
     </message>
     <message>
         <source>A profile named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già un profilo denominato &quot;%1&quot;. Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il profilo.</translation>
     </message>
 </context>
 <context>
@@ -674,114 +675,114 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>This name is reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo nome è riservato</translation>
     </message>
     <message>
         <source>You must enter a profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi inserire un nome per il profilo</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
         <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere il profilo. È stato raggiunto il numero massimo di 25 profili.</translation>
     </message>
 </context>
 <context>
     <name>PublishingTab</name>
     <message>
         <source>Please type a page range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita un intervallo di pagine.</translation>
     </message>
     <message>
         <source>Please enter your specified pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci le pagine desiderate.</translation>
     </message>
     <message>
         <source>You can only insert up to 50 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi inserire al massimo 50 pagine.</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 3 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi inserire solo numeri di pagina compresi tra 3 e 511</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 2 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi inserire solo numeri di pagina compresi tra 2 e 511</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblicazione</translation>
     </message>
     <message>
         <source>Cover mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità copertina:</translation>
     </message>
     <message>
         <source>Page insert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserimento pagine:</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfogliatura lucidi:</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteriore</translation>
     </message>
     <message>
         <source>Front and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteriore e posteriore</translation>
     </message>
     <message>
         <source>Print onto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa su:</translation>
     </message>
     <message>
         <source>Outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Esterno</translation>
     </message>
     <message>
         <source>Inside</source>
-        <translation type="unfinished"></translation>
+        <translation>Interno</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Posteriore</translation>
     </message>
     <message>
         <source>Paper source for front cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine carta per la copertina anteriore:</translation>
     </message>
     <message>
         <source>Paper source for back cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine carta per la copertina posteriore:</translation>
     </message>
     <message>
         <source>Print onto front</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa sul fronte</translation>
     </message>
     <message>
         <source>Print onto back</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa sul retro</translation>
     </message>
     <message>
         <source>Insert before pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci prima delle pagine:</translation>
     </message>
     <message>
         <source>Paper source for page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine carta per la pagina:</translation>
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa sull&apos;interfoglio</translation>
     </message>
     <message>
         <source>Paper source for backing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine carta per l&apos;interfoglio:</translation>
     </message>
 </context>
 <context>
@@ -815,71 +816,71 @@ For example: jane.doe@example.com</source>
     <name>SNTTab</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Attivato</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Login user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente di accesso</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>No notifications for policy conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna notifica per i conflitti di criteri</translation>
     </message>
     <message>
         <source>Continue printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua la stampa</translation>
     </message>
     <message>
         <source>Cancel printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla la stampa</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <source>Server, Port, and Login user information must be filled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>È necessario compilare Server, Porta e Nome utente di accesso.</translation>
     </message>
     <message>
         <source>You must click Verify after making changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo aver apportato modifiche devi fare clic su Verifica.</translation>
     </message>
     <message>
         <source>Unable to connect to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile connettersi al server.</translation>
     </message>
     <message>
         <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso non riuscito. Il nome utente o la password inseriti non sono corretti.</translation>
     </message>
     <message>
         <source>Server and user credentials have been authenticated and policies have been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server e le credenziali utente sono stati autenticati e i criteri sono stati applicati.</translation>
     </message>
     <message>
         <source>Credentials and policies will be checked again during printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le credenziali e i criteri verranno verificati di nuovo durante la stampa.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai l&apos;autorizzazione per stampare.</translation>
     </message>
 </context>
 <context>
@@ -963,172 +964,172 @@ Ricaricamento dell&apos;elenco in corso.</translation>
     </message>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta password</translation>
     </message>
 </context>
 <context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempimento</translation>
     </message>
     <message>
         <source>Custom watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana personalizzata:</translation>
     </message>
     <message>
         <source>Repeat watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti la filigrana</translation>
     </message>
     <message>
         <source>Watermark/Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana/Timbro</translation>
     </message>
     <message>
         <source>Super watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Super filigrana</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
 </context>
 <context>
     <name>adjustmentDialog</name>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturazione</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di regolazione</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>HSL(hue, saturation and lightness)</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL (tonalità, saturazione e luminosità)</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento del colore</translation>
     </message>
     <message>
         <source>Hue Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione della tonalità</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Livelli di colore</translation>
     </message>
 </context>
 <context>
     <name>monoDialog</name>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di regolazione</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
 </context>
 </TS>

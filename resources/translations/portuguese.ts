@@ -25,176 +25,176 @@
     </message>
     <message>
         <source>Copyright © 2022 Tolvane Corporation. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2022 Tolvane Corporation. Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>Tolvane and Vellumark are trademarks of Tolvane Corporation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane e Vellumark são marcas comerciais da Tolvane Corporation.</translation>
     </message>
 </context>
 <context>
     <name>BookletTab</name>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished"></translation>
+        <translation>Livreto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Desativado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>Left edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Encadernação à esquerda</translation>
     </message>
     <message>
         <source>Right edge binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Encadernação à direita</translation>
     </message>
     <message>
         <source>Booklet fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobra do livreto</translation>
     </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Acabamento</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Desativado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished"></translation>
+        <translation>Separação</translation>
     </message>
     <message>
         <source>Offset jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslocar trabalhos</translation>
     </message>
     <message>
         <source>Rotate copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar cópias</translation>
     </message>
     <message>
         <source>Tri-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobra em três</translation>
     </message>
     <message>
         <source>Print side</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado de impressão</translation>
     </message>
     <message>
         <source>Direction of fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Direção da dobra</translation>
     </message>
     <message>
         <source>Number of sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de folhas</translation>
     </message>
     <message>
         <source>Engineering Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobra técnica</translation>
     </message>
     <message>
         <source>Z-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobra em Z</translation>
     </message>
     <message>
         <source>Bi-Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobra ao meio</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfuração</translation>
     </message>
     <message>
         <source>Punch Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de perfuração:</translation>
     </message>
     <message>
         <source>Staple:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grampeamento:</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de grampeamento</translation>
     </message>
     <message>
         <source>Staple location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição dos grampos:</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ativado</translation>
+        <translation>Ativado</translation>
     </message>
 </context>
 <context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Básico</translation>
     </message>
     <message>
         <source>Media size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do papel</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de papel</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origem</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destino</translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrupar</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Desativado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ativado</translation>
+        <translation>Ativado</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Frente e verso</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borda longa</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borda curta</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorido</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto e branco</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho de impressão</translation>
     </message>
 </context>
 <context>
@@ -208,297 +208,298 @@
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>Print quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade de impressão</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Trapping</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo brilho</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished"></translation>
+        <translation>Otimização CIE</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Retícula de meio-tom</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolução</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Desativado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ativado</translation>
+        <translation>Ativado</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorido</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto e branco</translation>
     </message>
     <message>
         <source>Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações...</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodução de cores</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão de cores</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished"></translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir cinzas com toner preto</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevenção de moiré</translation>
     </message>
     <message>
         <source>600 dpi</source>
-        <translation type="unfinished"></translation>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabalho</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do trabalho</translation>
     </message>
     <message>
         <source>Access code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de acesso</translation>
     </message>
     <message>
         <source>Box number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número da caixa</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished"></translation>
+        <translation>Contabilização de trabalhos</translation>
     </message>
     <message>
         <source>Account ID List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de IDs de conta</translation>
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar um ID de conta específico</translation>
     </message>
     <message>
         <source>Select account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar ID de conta</translation>
     </message>
     <message>
         <source>Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de conta</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Descrição</translation>
+        <translation>Descrição</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Account ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de conta:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição:</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do trabalho</translation>
     </message>
     <message>
         <source>Application defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido pelo aplicativo</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir nome do trabalho:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar nome do trabalho + data e hora</translation>
     </message>
     <message>
         <source>Replace existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir o arquivo existente</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificação do trabalho por e-mail</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Nome:</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha:</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login do usuário</translation>
     </message>
     <message>
         <source>Job name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do trabalho:</translation>
     </message>
     <message>
         <source>Access code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de acesso:</translation>
     </message>
     <message>
         <source>Edit Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar ID de conta</translation>
     </message>
     <message>
         <source>Account ID Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de ID de conta</translation>
     </message>
     <message>
         <source>Account ID must be 1 to 8 numbers in length</source>
-        <translation type="unfinished"></translation>
+        <translation>O ID de conta deve ter de 1 a 8 dígitos</translation>
     </message>
     <message>
         <source>This Account ID already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ID de conta já existe.</translation>
     </message>
     <message>
         <source>Access code must be 4 numbers in length.</source>
-        <translation type="unfinished"></translation>
+        <translation>O código de acesso deve ter 4 dígitos.</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressão privada</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Caixa personalizada</translation>
     </message>
     <message>
         <source>Enter a custom box number between 1 and 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número de caixa personalizada entre 1 e 1000.</translation>
     </message>
     <message>
         <source>The custom job name field requires a name within a 128 character limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo de nome de trabalho personalizado requer um nome com até 128 caracteres.</translation>
     </message>
     <message>
         <source>You must add an account ID to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve adicionar um ID de conta à lista.</translation>
     </message>
     <message>
         <source>Value cannot contain the double quote (&quot;) character.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor não pode conter o caractere aspas duplas (&quot;).</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de usuário deve ter pelo menos um caractere.</translation>
     </message>
     <message>
         <source>Enter the e-mail address in a valid format.
 For example: jane.doe@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o endereço de e-mail em um formato válido.
+Por exemplo: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Proof and hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova e retenção</translation>
     </message>
     <message>
         <source>New Account ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo ID de conta</translation>
     </message>
     <message>
         <source>Job storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Armazenamento de trabalhos</translation>
     </message>
 </context>
 <context>
     <name>LicenseDialog</name>
     <message>
         <source>Legal Notices</source>
-        <translation type="unfinished">Avisos legais</translation>
+        <translation>Avisos legais</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitação de senha</translation>
     </message>
     <message>
         <source>Please enter the root password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha de root.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Erro</translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Could not authorize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível autorizar.</translation>
     </message>
 </context>
 <context>
@@ -556,106 +557,106 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>Save Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar perfis</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar perfil</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Básico</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Acabamento</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicação</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabalho</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca d&apos;água</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhe</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressão privada</translation>
     </message>
     <message>
         <source>Custom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Caixa personalizada</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ativado</translation>
+        <translation>Ativado</translation>
     </message>
     <message>
         <source>Custom watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca d&apos;água personalizada</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Desativado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto e branco</translation>
     </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Nome:</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição:</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar perfil</translation>
     </message>
     <message>
         <source>A profile named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um perfil chamado &quot;%1&quot;. Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o perfil.</translation>
     </message>
 </context>
 <context>
@@ -674,114 +675,114 @@ For example: jane.doe@example.com</source>
     </message>
     <message>
         <source>This name is reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nome está reservado</translation>
     </message>
     <message>
         <source>You must enter a profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve inserir um nome de perfil</translation>
     </message>
     <message>
         <source>The profile could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o perfil.</translation>
     </message>
     <message>
         <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível adicionar o perfil. O número máximo de 25 perfis foi atingido.</translation>
     </message>
 </context>
 <context>
     <name>PublishingTab</name>
     <message>
         <source>Please type a page range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um intervalo de páginas.</translation>
     </message>
     <message>
         <source>Please enter your specified pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite as páginas desejadas.</translation>
     </message>
     <message>
         <source>You can only insert up to 50 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você pode inserir no máximo 50 páginas.</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 3 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Você só pode inserir números de página entre 3 e 511</translation>
     </message>
     <message>
         <source>You can only enter page numbers between 2 and 511</source>
-        <translation type="unfinished"></translation>
+        <translation>Você só pode inserir números de página entre 2 e 511</translation>
     </message>
     <message>
         <source>Publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicação</translation>
     </message>
     <message>
         <source>Cover mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de capa:</translation>
     </message>
     <message>
         <source>Page insert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserção de páginas:</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercalação de transparências:</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontal</translation>
     </message>
     <message>
         <source>Front and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontal e traseira</translation>
     </message>
     <message>
         <source>Print onto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir em:</translation>
     </message>
     <message>
         <source>Outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte externa</translation>
     </message>
     <message>
         <source>Inside</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte interna</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Traseira</translation>
     </message>
     <message>
         <source>Paper source for front cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origem do papel da capa frontal:</translation>
     </message>
     <message>
         <source>Paper source for back cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origem do papel da capa traseira:</translation>
     </message>
     <message>
         <source>Print onto front</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir na frente</translation>
     </message>
     <message>
         <source>Print onto back</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir no verso</translation>
     </message>
     <message>
         <source>Insert before pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir antes das páginas:</translation>
     </message>
     <message>
         <source>Paper source for page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origem do papel da página:</translation>
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir na folha intercalada</translation>
     </message>
     <message>
         <source>Paper source for backing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Origem do papel da folha intercalada:</translation>
     </message>
 </context>
 <context>
@@ -815,71 +816,71 @@ For example: jane.doe@example.com</source>
     <name>SNTTab</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Desativado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Ativado</translation>
+        <translation>Ativado</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Login user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de usuário de login</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>No notifications for policy conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem notificações de conflitos de política</translation>
     </message>
     <message>
         <source>Continue printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar a impressão</translation>
     </message>
     <message>
         <source>Cancel printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar a impressão</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar</translation>
     </message>
     <message>
         <source>Server, Port, and Login user information must be filled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os campos Servidor, Porta e Nome de usuário de login devem ser preenchidos.</translation>
     </message>
     <message>
         <source>You must click Verify after making changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve clicar em Verificar após fazer alterações.</translation>
     </message>
     <message>
         <source>Unable to connect to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar ao servidor.</translation>
     </message>
     <message>
         <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no login. O nome de usuário ou a senha que você digitou está incorreto.</translation>
     </message>
     <message>
         <source>Server and user credentials have been authenticated and policies have been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor e as credenciais do usuário foram autenticados e as políticas foram aplicadas.</translation>
     </message>
     <message>
         <source>Credentials and policies will be checked again during printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>As credenciais e as políticas serão verificadas novamente durante a impressão.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não tem permissão para imprimir.</translation>
     </message>
 </context>
 <context>
@@ -963,172 +964,172 @@ Recarregando a lista.</translation>
     </message>
     <message>
         <source>Password Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitação de senha</translation>
     </message>
 </context>
 <context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca d&apos;água</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ângulo</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Preenchimento</translation>
     </message>
     <message>
         <source>Custom watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca d&apos;água personalizada:</translation>
     </message>
     <message>
         <source>Repeat watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir marca d&apos;água</translation>
     </message>
     <message>
         <source>Watermark/Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca d&apos;água/Carimbo</translation>
     </message>
     <message>
         <source>Super watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermarca d&apos;água</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto</translation>
     </message>
 </context>
 <context>
     <name>adjustmentDialog</name>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturação</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidade</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de ajuste</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>HSL(hue, saturation and lightness)</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL (matiz, saturação e luminosidade)</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balanço de cores</translation>
     </message>
     <message>
         <source>Hue Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de matiz</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar</translation>
     </message>
     <message>
         <source>Color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Níveis de cor</translation>
     </message>
 </context>
 <context>
     <name>monoDialog</name>
     <message>
         <source>Adjustment Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de ajuste</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
 </context>
 </TS>
