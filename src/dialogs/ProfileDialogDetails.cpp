@@ -40,64 +40,75 @@ struct DetailSection
     int rowCount;
 };
 
-#define ROW(key, label) {key, QT_TRANSLATE_NOOP("ProfileDialog", label)}
-
-const DetailRow descriptionRows[] = {ROW("ProfileDescription", "Description")};
+const DetailRow descriptionRows[] = {
+    {"ProfileDescription", QT_TRANSLATE_NOOP("ProfileDialog", "Description")}};
 
 const DetailRow basicRows[] = {
-    ROW("PageSize", "Print size"), ROW("MediaType", "Media type"), ROW("InputSlot", "Source"),
-    ROW("OutputBin", "Destination"), ROW("Coll", "Collate"), ROW("Duplex", "Duplex"),
+    {"PageSize", QT_TRANSLATE_NOOP("ProfileDialog", "Print size")},
+    {"MediaType", QT_TRANSLATE_NOOP("ProfileDialog", "Media type")},
+    {"InputSlot", QT_TRANSLATE_NOOP("ProfileDialog", "Source")},
+    {"OutputBin", QT_TRANSLATE_NOOP("ProfileDialog", "Destination")},
+    {"Coll", QT_TRANSLATE_NOOP("ProfileDialog", "Collate")},
+    {"Duplex", QT_TRANSLATE_NOOP("ProfileDialog", "Duplex")},
 };
 
-const DetailRow layoutRows[] = {ROW("TCBooklet", "Booklet")};
+const DetailRow layoutRows[] = {
+    {"TCBooklet", QT_TRANSLATE_NOOP("ProfileDialog", "Booklet")}};
 
 const DetailRow finishingRows[] = {
-    ROW("Sep", "Separation"),           ROW("FldA", "Folding mode"),
-    ROW("FldB", "Folding side"),        ROW("FldC", "Folding direction"),
-    ROW("FldD", "Folding method"),      ROW("ZFldC", "Z-Folding direction"),
-    ROW("ZFldD", "Z-Folding method"),   ROW("BiFldB", "Bi-Folding side"),
-    ROW("BFpS", "Bi-Fold folding method"), ROW("Stpl", "Staple"),
-    ROW("Scnt", "Staple method"),       ROW("Pnch", "Punch"),
+    {"Sep", QT_TRANSLATE_NOOP("ProfileDialog", "Separation")},
+    {"FldA", QT_TRANSLATE_NOOP("ProfileDialog", "Folding mode")},
+    {"FldB", QT_TRANSLATE_NOOP("ProfileDialog", "Folding side")},
+    {"FldC", QT_TRANSLATE_NOOP("ProfileDialog", "Folding direction")},
+    {"FldD", QT_TRANSLATE_NOOP("ProfileDialog", "Folding method")},
+    {"ZFldC", QT_TRANSLATE_NOOP("ProfileDialog", "Z-Folding direction")},
+    {"ZFldD", QT_TRANSLATE_NOOP("ProfileDialog", "Z-Folding method")},
+    {"BiFldB", QT_TRANSLATE_NOOP("ProfileDialog", "Bi-Folding side")},
+    {"BFpS", QT_TRANSLATE_NOOP("ProfileDialog", "Bi-Fold folding method")},
+    {"Stpl", QT_TRANSLATE_NOOP("ProfileDialog", "Staple")},
+    {"Scnt", QT_TRANSLATE_NOOP("ProfileDialog", "Staple method")},
+    {"Pnch", QT_TRANSLATE_NOOP("ProfileDialog", "Punch")},
     {"Rotate", nullptr},
 };
 
 const DetailRow imagingRows[] = {
-    ROW("Trap", "Trapping"),
-    ROW("TCGlossmode", "Gloss mode"),
-    ROW("CIE", "CIE optimization"),
-    ROW("TSCREENMODE", "Halftone screen"),
-    ROW("Resolution", "Resolution"),
-    ROW("Tnlt", "Tonerlite"),
-    ROW("CaColorSpace", "HSL/Color Balance"),
-    ROW("Cadj", "Color adjustment"),
-    ROW("Madj", "Monochrome adjustment"),
-    ROW("ColorModel", "Color mode"),
-    ROW("Crep", "Color reproduction"),
-    ROW("RCM", "Color conversion"),
-    ROW("Smoothing", "TIR"),
-    ROW("GBTn", "Print grays with black toner"),
-    ROW("TMoirePrevention", "Moire Prevention"),
+    {"Trap", QT_TRANSLATE_NOOP("ProfileDialog", "Trapping")},
+    {"TCGlossmode", QT_TRANSLATE_NOOP("ProfileDialog", "Gloss mode")},
+    {"CIE", QT_TRANSLATE_NOOP("ProfileDialog", "CIE optimization")},
+    {"TSCREENMODE", QT_TRANSLATE_NOOP("ProfileDialog", "Halftone screen")},
+    {"Resolution", QT_TRANSLATE_NOOP("ProfileDialog", "Resolution")},
+    {"Tnlt", QT_TRANSLATE_NOOP("ProfileDialog", "Tonerlite")},
+    {"CaColorSpace", QT_TRANSLATE_NOOP("ProfileDialog", "HSL/Color Balance")},
+    {"Cadj", QT_TRANSLATE_NOOP("ProfileDialog", "Color adjustment")},
+    {"Madj", QT_TRANSLATE_NOOP("ProfileDialog", "Monochrome adjustment")},
+    {"ColorModel", QT_TRANSLATE_NOOP("ProfileDialog", "Color mode")},
+    {"Crep", QT_TRANSLATE_NOOP("ProfileDialog", "Color reproduction")},
+    {"RCM", QT_TRANSLATE_NOOP("ProfileDialog", "Color conversion")},
+    {"Smoothing", QT_TRANSLATE_NOOP("ProfileDialog", "TIR")},
+    {"GBTn", QT_TRANSLATE_NOOP("ProfileDialog", "Print grays with black toner")},
+    {"TMoirePrevention", QT_TRANSLATE_NOOP("ProfileDialog", "Moire Prevention")},
 };
 
 const DetailRow publishingRows[] = {
-    ROW("TvCoverModeEnabled", "Cover mode"),
-    ROW("TvPageInsertEnabled", "Page insert"),
-    ROW("TvIntLvEnabled", "Transparency interleaving"),
+    {"TvCoverModeEnabled", QT_TRANSLATE_NOOP("ProfileDialog", "Cover mode")},
+    {"TvPageInsertEnabled", QT_TRANSLATE_NOOP("ProfileDialog", "Page insert")},
+    {"TvIntLvEnabled", QT_TRANSLATE_NOOP("ProfileDialog", "Transparency interleaving")},
 };
 
 const DetailRow jobRows[] = {
-    ROW("TCCollate1", "Job settings"),
-    ROW("TvManagment", "Job accounting"),
-    ROW("CustomJobName", "Job name"),
-    ROW("EMailNotification", "Job e-mail notification"),
-    ROW("UserLogin", "User login"),
+    {"TCCollate1", QT_TRANSLATE_NOOP("ProfileDialog", "Job settings")},
+    {"TvManagment", QT_TRANSLATE_NOOP("ProfileDialog", "Job accounting")},
+    {"CustomJobName", QT_TRANSLATE_NOOP("ProfileDialog", "Job name")},
+    {"EMailNotification", QT_TRANSLATE_NOOP("ProfileDialog", "Job e-mail notification")},
+    {"UserLogin", QT_TRANSLATE_NOOP("ProfileDialog", "User login")},
 };
 
-const DetailRow watermarkRows[] = {ROW("Wren", "Watermark"), ROW("Wtxt", "Text")};
+const DetailRow watermarkRows[] = {
+    {"Wren", QT_TRANSLATE_NOOP("ProfileDialog", "Watermark")},
+    {"Wtxt", QT_TRANSLATE_NOOP("ProfileDialog", "Text")}};
 
 const DetailRow sentrelRows[] = {{"SNT_enabled", "Sentrel"}};
 
-#undef ROW
 
 #define ROWS(array) array, int(sizeof array / sizeof array[0])
 
