@@ -635,6 +635,182 @@ For example: jane.doe@example.com</translation>
         <source>Black &amp; white</source>
         <translation>Black &amp; white</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished">Description</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation type="unfinished">Print size</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation type="unfinished">Media type</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished">Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished">Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation type="unfinished">Collate</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation type="unfinished">Duplex</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation type="unfinished">Booklet</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation type="unfinished">Separation</translation>
+    </message>
+    <message>
+        <source>Folding mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Fold folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation type="unfinished">Staple method</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation type="unfinished">Punch</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation type="unfinished">Trapping</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation type="unfinished">Gloss mode</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation type="unfinished">CIE optimization</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation type="unfinished">Halftone screen</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished">Resolution</translation>
+    </message>
+    <message>
+        <source>Tonerlite</source>
+        <translation type="unfinished">Tonerlite</translation>
+    </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation type="unfinished">Color reproduction</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation type="unfinished">Color conversion</translation>
+    </message>
+    <message>
+        <source>TIR</source>
+        <translation type="unfinished">TIR</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation type="unfinished">Print grays with black toner</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation type="unfinished">Moire Prevention</translation>
+    </message>
+    <message>
+        <source>Cover mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation type="unfinished">Job settings</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation type="unfinished">Job accounting</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation type="unfinished">Job name</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation type="unfinished">Job e-mail notification</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Text</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>

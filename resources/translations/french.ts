@@ -635,6 +635,182 @@ Par exemple: jane.doe@example.com</translation>
         <source>Black &amp; white</source>
         <translation>Noir et blanc</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished">Description</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation type="unfinished">Format d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation type="unfinished">Type de papier</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished">Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished">Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation type="unfinished">Assembler</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation type="unfinished">Recto verso</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation type="unfinished">Livret</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation type="unfinished">Séparation</translation>
+    </message>
+    <message>
+        <source>Folding mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Fold folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation type="unfinished">Méthode d&apos;agrafage</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation type="unfinished">Perforation</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation type="unfinished">Recouvrement</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation type="unfinished">Mode brillant</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation type="unfinished">Optimisation CIE</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation type="unfinished">Trame de demi-teintes</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished">Résolution</translation>
+    </message>
+    <message>
+        <source>Tonerlite</source>
+        <translation type="unfinished">Tonerlite</translation>
+    </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation type="unfinished">Reproduction des couleurs</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation type="unfinished">Conversion des couleurs</translation>
+    </message>
+    <message>
+        <source>TIR</source>
+        <translation type="unfinished">TIR</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation type="unfinished">Imprimer les gris avec le toner noir</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation type="unfinished">Prévention du moiré</translation>
+    </message>
+    <message>
+        <source>Cover mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation type="unfinished">Paramètres du travail</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation type="unfinished">Comptabilité des travaux</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation type="unfinished">Nom du travail</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation type="unfinished">Notification du travail par e-mail</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Texte</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>

@@ -635,6 +635,182 @@ Beispiel: jane.doe@example.com</translation>
         <source>Black &amp; white</source>
         <translation>Schwarzweiß</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished">Beschreibung</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation type="unfinished">Druckformat</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation type="unfinished">Papiertyp</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished">Papierzufuhr</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation type="unfinished">Sortieren</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation type="unfinished">Duplex</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation type="unfinished">Broschüre</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation type="unfinished">Trennung</translation>
+    </message>
+    <message>
+        <source>Folding mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Fold folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation type="unfinished">Heftart</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation type="unfinished">Lochen</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation type="unfinished">Überfüllung</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation type="unfinished">Glanzmodus</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation type="unfinished">CIE-Optimierung</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation type="unfinished">Halbtonraster</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished">Auflösung</translation>
+    </message>
+    <message>
+        <source>Tonerlite</source>
+        <translation type="unfinished">Tonerlite</translation>
+    </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation type="unfinished">Farbwiedergabe</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation type="unfinished">Farbkonvertierung</translation>
+    </message>
+    <message>
+        <source>TIR</source>
+        <translation type="unfinished">TIR</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation type="unfinished">Grautöne mit schwarzem Toner drucken</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation type="unfinished">Moiré-Vermeidung</translation>
+    </message>
+    <message>
+        <source>Cover mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation type="unfinished">Auftragseinstellungen</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation type="unfinished">Auftragsabrechnung</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation type="unfinished">Auftragsname</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation type="unfinished">E-Mail-Benachrichtigung zum Auftrag</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Text</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>

@@ -635,6 +635,182 @@ Ad esempio: jane.doe@example.com</translation>
         <source>Black &amp; white</source>
         <translation>Bianco e nero</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished">Descrizione</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation type="unfinished">Formato di stampa</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation type="unfinished">Tipo di carta</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished">Origine</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished">Destinazione</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation type="unfinished">Fascicola</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation type="unfinished">Fronte-retro</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation type="unfinished">Opuscolo</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation type="unfinished">Separazione</translation>
+    </message>
+    <message>
+        <source>Folding mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Fold folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation type="unfinished">Metodo di pinzatura</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation type="unfinished">Perforazione</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation type="unfinished">Trapping</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation type="unfinished">Modalità lucida</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation type="unfinished">Ottimizzazione CIE</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation type="unfinished">Retino dei mezzitoni</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished">Risoluzione</translation>
+    </message>
+    <message>
+        <source>Tonerlite</source>
+        <translation type="unfinished">Tonerlite</translation>
+    </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation type="unfinished">Riproduzione del colore</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation type="unfinished">Conversione del colore</translation>
+    </message>
+    <message>
+        <source>TIR</source>
+        <translation type="unfinished">TIR</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation type="unfinished">Stampa i grigi con il toner nero</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation type="unfinished">Prevenzione moiré</translation>
+    </message>
+    <message>
+        <source>Cover mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation type="unfinished">Impostazioni lavoro</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation type="unfinished">Contabilità lavori</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation type="unfinished">Nome lavoro</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation type="unfinished">Notifica e-mail del lavoro</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Testo</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>

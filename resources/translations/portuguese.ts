@@ -635,6 +635,182 @@ Por exemplo: jane.doe@example.com</translation>
         <source>Black &amp; white</source>
         <translation>Preto e branco</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished">Descrição</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation type="unfinished">Tamanho de impressão</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation type="unfinished">Tipo de papel</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished">Origem</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished">Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation type="unfinished">Agrupar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation type="unfinished">Frente e verso</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation type="unfinished">Livreto</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation type="unfinished">Separação</translation>
+    </message>
+    <message>
+        <source>Folding mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Fold folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation type="unfinished">Método de grampeamento</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation type="unfinished">Perfuração</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation type="unfinished">Trapping</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation type="unfinished">Modo brilho</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation type="unfinished">Otimização CIE</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation type="unfinished">Retícula de meio-tom</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished">Resolução</translation>
+    </message>
+    <message>
+        <source>Tonerlite</source>
+        <translation type="unfinished">Tonerlite</translation>
+    </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation type="unfinished">Reprodução de cores</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation type="unfinished">Conversão de cores</translation>
+    </message>
+    <message>
+        <source>TIR</source>
+        <translation type="unfinished">TIR</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation type="unfinished">Imprimir cinzas com toner preto</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation type="unfinished">Prevenção de moiré</translation>
+    </message>
+    <message>
+        <source>Cover mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation type="unfinished">Configurações do trabalho</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation type="unfinished">Contabilização de trabalhos</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation type="unfinished">Nome do trabalho</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation type="unfinished">Notificação do trabalho por e-mail</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Texto</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>

@@ -635,6 +635,182 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>Black &amp; white</source>
         <translation>Blanco y negro</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished">Descripción</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation type="unfinished">Tamaño de impresión</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation type="unfinished">Tipo de papel</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished">Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished">Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation type="unfinished">Intercalar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation type="unfinished">Dúplex</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation type="unfinished">Folleto</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation type="unfinished">Separación</translation>
+    </message>
+    <message>
+        <source>Folding mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-Folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Folding side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Fold folding method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation type="unfinished">Método de grapado</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation type="unfinished">Perforación</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation type="unfinished">Reventado</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation type="unfinished">Modo brillo</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation type="unfinished">Optimización CIE</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation type="unfinished">Trama de medios tonos</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished">Resolución</translation>
+    </message>
+    <message>
+        <source>Tonerlite</source>
+        <translation type="unfinished">Tonerlite</translation>
+    </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation type="unfinished">Reproducción del color</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation type="unfinished">Conversión del color</translation>
+    </message>
+    <message>
+        <source>TIR</source>
+        <translation type="unfinished">TIR</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation type="unfinished">Imprimir grises con tóner negro</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation type="unfinished">Prevención de muaré</translation>
+    </message>
+    <message>
+        <source>Cover mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation type="unfinished">Configuración del trabajo</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation type="unfinished">Contabilidad de trabajos</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation type="unfinished">Nombre del trabajo</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation type="unfinished">Notificación del trabajo por correo electrónico</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Texto</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
