@@ -637,179 +637,179 @@ For example: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Description</translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished">Print size</translation>
+        <translation>Print size</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished">Media type</translation>
+        <translation>Media type</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished">Source</translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished">Collate</translation>
+        <translation>Collate</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished">Duplex</translation>
+        <translation>Duplex</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished">Booklet</translation>
+        <translation>Booklet</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished">Separation</translation>
+        <translation>Separation</translation>
     </message>
     <message>
         <source>Folding mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Folding mode</translation>
     </message>
     <message>
         <source>Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Folding side</translation>
     </message>
     <message>
         <source>Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Folding direction</translation>
     </message>
     <message>
         <source>Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Folding method</translation>
     </message>
     <message>
         <source>Z-Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Folding direction</translation>
     </message>
     <message>
         <source>Z-Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Folding method</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi-Folding side</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi-Fold folding method</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation type="unfinished"></translation>
+        <translation>Staple</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished">Staple method</translation>
+        <translation>Staple method</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished">Punch</translation>
+        <translation>Punch</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished">Trapping</translation>
+        <translation>Trapping</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished">Gloss mode</translation>
+        <translation>Gloss mode</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished">CIE optimization</translation>
+        <translation>CIE optimization</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished">Halftone screen</translation>
+        <translation>Halftone screen</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished">Resolution</translation>
+        <translation>Resolution</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished">Tonerlite</translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>HSL/Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL/Color Balance</translation>
     </message>
     <message>
         <source>Color adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Color adjustment</translation>
     </message>
     <message>
         <source>Monochrome adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Monochrome adjustment</translation>
     </message>
     <message>
         <source>Color mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Color mode</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished">Color reproduction</translation>
+        <translation>Color reproduction</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished">Color conversion</translation>
+        <translation>Color conversion</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished">TIR</translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished">Print grays with black toner</translation>
+        <translation>Print grays with black toner</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished">Moire Prevention</translation>
+        <translation>Moire Prevention</translation>
     </message>
     <message>
         <source>Cover mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Cover mode</translation>
     </message>
     <message>
         <source>Page insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Page insert</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparency interleaving</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished">Job settings</translation>
+        <translation>Job settings</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished">Job accounting</translation>
+        <translation>Job accounting</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished">Job name</translation>
+        <translation>Job name</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished">Job e-mail notification</translation>
+        <translation>Job e-mail notification</translation>
     </message>
     <message>
         <source>User login</source>
-        <translation type="unfinished"></translation>
+        <translation>User login</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Text</translation>
+        <translation>Text</translation>
     </message>
 </context>
 <context>

@@ -637,179 +637,179 @@ Par exemple: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Description</translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished">Format d&apos;impression</translation>
+        <translation>Format d&apos;impression</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished">Type de papier</translation>
+        <translation>Type de papier</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished">Source</translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished">Assembler</translation>
+        <translation>Assembler</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished">Recto verso</translation>
+        <translation>Recto verso</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished">Livret</translation>
+        <translation>Livret</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished">Séparation</translation>
+        <translation>Séparation</translation>
     </message>
     <message>
         <source>Folding mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de pliage</translation>
     </message>
     <message>
         <source>Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Face de pliage</translation>
     </message>
     <message>
         <source>Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens de pliage</translation>
     </message>
     <message>
         <source>Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode de pliage</translation>
     </message>
     <message>
         <source>Z-Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens de pliage en Z</translation>
     </message>
     <message>
         <source>Z-Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode de pliage en Z</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Face de pliage en deux</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode de pliage en deux</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrafage</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished">Méthode d&apos;agrafage</translation>
+        <translation>Méthode d&apos;agrafage</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished">Perforation</translation>
+        <translation>Perforation</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished">Recouvrement</translation>
+        <translation>Recouvrement</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished">Mode brillant</translation>
+        <translation>Mode brillant</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished">Optimisation CIE</translation>
+        <translation>Optimisation CIE</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished">Trame de demi-teintes</translation>
+        <translation>Trame de demi-teintes</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished">Résolution</translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished">Tonerlite</translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>HSL/Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL/Balance des couleurs</translation>
     </message>
     <message>
         <source>Color adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des couleurs</translation>
     </message>
     <message>
         <source>Monochrome adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage noir et blanc</translation>
     </message>
     <message>
         <source>Color mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode couleur</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished">Reproduction des couleurs</translation>
+        <translation>Reproduction des couleurs</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished">Conversion des couleurs</translation>
+        <translation>Conversion des couleurs</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished">TIR</translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished">Imprimer les gris avec le toner noir</translation>
+        <translation>Imprimer les gris avec le toner noir</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished">Prévention du moiré</translation>
+        <translation>Prévention du moiré</translation>
     </message>
     <message>
         <source>Cover mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode couverture</translation>
     </message>
     <message>
         <source>Page insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion de pages</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercalaires pour transparents</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished">Paramètres du travail</translation>
+        <translation>Paramètres du travail</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished">Comptabilité des travaux</translation>
+        <translation>Comptabilité des travaux</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished">Nom du travail</translation>
+        <translation>Nom du travail</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished">Notification du travail par e-mail</translation>
+        <translation>Notification du travail par e-mail</translation>
     </message>
     <message>
         <source>User login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion utilisateur</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Texte</translation>
+        <translation>Texte</translation>
     </message>
 </context>
 <context>

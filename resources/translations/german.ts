@@ -637,179 +637,179 @@ Beispiel: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Beschreibung</translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished">Druckformat</translation>
+        <translation>Druckformat</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished">Papiertyp</translation>
+        <translation>Papiertyp</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished">Papierzufuhr</translation>
+        <translation>Papierzufuhr</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabefach</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished">Sortieren</translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished">Duplex</translation>
+        <translation>Duplex</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished">Broschüre</translation>
+        <translation>Broschüre</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished">Trennung</translation>
+        <translation>Trennung</translation>
     </message>
     <message>
         <source>Folding mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Falzmodus</translation>
     </message>
     <message>
         <source>Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Falzseite</translation>
     </message>
     <message>
         <source>Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Falzrichtung</translation>
     </message>
     <message>
         <source>Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Falzart</translation>
     </message>
     <message>
         <source>Z-Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Falzrichtung</translation>
     </message>
     <message>
         <source>Z-Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Falzart</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite des Einbruchfalzes</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Art des Einbruchfalzes</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation type="unfinished"></translation>
+        <translation>Heften</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished">Heftart</translation>
+        <translation>Heftart</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished">Lochen</translation>
+        <translation>Lochen</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished">Überfüllung</translation>
+        <translation>Überfüllung</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished">Glanzmodus</translation>
+        <translation>Glanzmodus</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished">CIE-Optimierung</translation>
+        <translation>CIE-Optimierung</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished">Halbtonraster</translation>
+        <translation>Halbtonraster</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished">Auflösung</translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished">Tonerlite</translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>HSL/Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL/Farbbalance</translation>
     </message>
     <message>
         <source>Color adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbanpassung</translation>
     </message>
     <message>
         <source>Monochrome adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzweiß-Anpassung</translation>
     </message>
     <message>
         <source>Color mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbmodus</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished">Farbwiedergabe</translation>
+        <translation>Farbwiedergabe</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished">Farbkonvertierung</translation>
+        <translation>Farbkonvertierung</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished">TIR</translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished">Grautöne mit schwarzem Toner drucken</translation>
+        <translation>Grautöne mit schwarzem Toner drucken</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished">Moiré-Vermeidung</translation>
+        <translation>Moiré-Vermeidung</translation>
     </message>
     <message>
         <source>Cover mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckblattmodus</translation>
     </message>
     <message>
         <source>Page insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten einfügen</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Folien-Zwischenblätter</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished">Auftragseinstellungen</translation>
+        <translation>Auftragseinstellungen</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished">Auftragsabrechnung</translation>
+        <translation>Auftragsabrechnung</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished">Auftragsname</translation>
+        <translation>Auftragsname</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished">E-Mail-Benachrichtigung zum Auftrag</translation>
+        <translation>E-Mail-Benachrichtigung zum Auftrag</translation>
     </message>
     <message>
         <source>User login</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzeranmeldung</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Text</translation>
+        <translation>Text</translation>
     </message>
 </context>
 <context>

@@ -637,179 +637,179 @@ Ad esempio: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Descrizione</translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished">Formato di stampa</translation>
+        <translation>Formato di stampa</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished">Tipo di carta</translation>
+        <translation>Tipo di carta</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished">Origine</translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destinazione</translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished">Fascicola</translation>
+        <translation>Fascicola</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished">Fronte-retro</translation>
+        <translation>Fronte-retro</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished">Opuscolo</translation>
+        <translation>Opuscolo</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished">Separazione</translation>
+        <translation>Separazione</translation>
     </message>
     <message>
         <source>Folding mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di piegatura</translation>
     </message>
     <message>
         <source>Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato di piegatura</translation>
     </message>
     <message>
         <source>Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione di piegatura</translation>
     </message>
     <message>
         <source>Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo di piegatura</translation>
     </message>
     <message>
         <source>Z-Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione della piegatura a Z</translation>
     </message>
     <message>
         <source>Z-Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo di piegatura a Z</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato della piegatura a metà</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo di piegatura a metà</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzatura</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished">Metodo di pinzatura</translation>
+        <translation>Metodo di pinzatura</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished">Perforazione</translation>
+        <translation>Perforazione</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished">Trapping</translation>
+        <translation>Trapping</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished">Modalità lucida</translation>
+        <translation>Modalità lucida</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished">Ottimizzazione CIE</translation>
+        <translation>Ottimizzazione CIE</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished">Retino dei mezzitoni</translation>
+        <translation>Retino dei mezzitoni</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished">Risoluzione</translation>
+        <translation>Risoluzione</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished">Tonerlite</translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>HSL/Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL/Bilanciamento del colore</translation>
     </message>
     <message>
         <source>Color adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del colore</translation>
     </message>
     <message>
         <source>Monochrome adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione bianco e nero</translation>
     </message>
     <message>
         <source>Color mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità colore</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished">Riproduzione del colore</translation>
+        <translation>Riproduzione del colore</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished">Conversione del colore</translation>
+        <translation>Conversione del colore</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished">TIR</translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished">Stampa i grigi con il toner nero</translation>
+        <translation>Stampa i grigi con il toner nero</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished">Prevenzione moiré</translation>
+        <translation>Prevenzione moiré</translation>
     </message>
     <message>
         <source>Cover mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità copertina</translation>
     </message>
     <message>
         <source>Page insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserimento pagine</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfogliatura lucidi</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished">Impostazioni lavoro</translation>
+        <translation>Impostazioni lavoro</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished">Contabilità lavori</translation>
+        <translation>Contabilità lavori</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished">Nome lavoro</translation>
+        <translation>Nome lavoro</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished">Notifica e-mail del lavoro</translation>
+        <translation>Notifica e-mail del lavoro</translation>
     </message>
     <message>
         <source>User login</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso utente</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Testo</translation>
+        <translation>Testo</translation>
     </message>
 </context>
 <context>

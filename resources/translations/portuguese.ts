@@ -637,179 +637,179 @@ Por exemplo: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Descrição</translation>
+        <translation>Descrição</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished">Tamanho de impressão</translation>
+        <translation>Tamanho de impressão</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished">Tipo de papel</translation>
+        <translation>Tipo de papel</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished">Origem</translation>
+        <translation>Origem</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destino</translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished">Agrupar</translation>
+        <translation>Agrupar</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished">Frente e verso</translation>
+        <translation>Frente e verso</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished">Livreto</translation>
+        <translation>Livreto</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished">Separação</translation>
+        <translation>Separação</translation>
     </message>
     <message>
         <source>Folding mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de dobra</translation>
     </message>
     <message>
         <source>Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado da dobra</translation>
     </message>
     <message>
         <source>Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direção da dobra</translation>
     </message>
     <message>
         <source>Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de dobra</translation>
     </message>
     <message>
         <source>Z-Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direção da dobra em Z</translation>
     </message>
     <message>
         <source>Z-Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de dobra em Z</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado da dobra ao meio</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de dobra ao meio</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation type="unfinished"></translation>
+        <translation>Grampeamento</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished">Método de grampeamento</translation>
+        <translation>Método de grampeamento</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished">Perfuração</translation>
+        <translation>Perfuração</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished">Trapping</translation>
+        <translation>Trapping</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished">Modo brilho</translation>
+        <translation>Modo brilho</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished">Otimização CIE</translation>
+        <translation>Otimização CIE</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished">Retícula de meio-tom</translation>
+        <translation>Retícula de meio-tom</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished">Resolução</translation>
+        <translation>Resolução</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished">Tonerlite</translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>HSL/Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL/Balanço de cores</translation>
     </message>
     <message>
         <source>Color adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de cores</translation>
     </message>
     <message>
         <source>Monochrome adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de preto e branco</translation>
     </message>
     <message>
         <source>Color mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de cor</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished">Reprodução de cores</translation>
+        <translation>Reprodução de cores</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished">Conversão de cores</translation>
+        <translation>Conversão de cores</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished">TIR</translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished">Imprimir cinzas com toner preto</translation>
+        <translation>Imprimir cinzas com toner preto</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished">Prevenção de moiré</translation>
+        <translation>Prevenção de moiré</translation>
     </message>
     <message>
         <source>Cover mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de capa</translation>
     </message>
     <message>
         <source>Page insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserção de páginas</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercalação de transparências</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished">Configurações do trabalho</translation>
+        <translation>Configurações do trabalho</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished">Contabilização de trabalhos</translation>
+        <translation>Contabilização de trabalhos</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished">Nome do trabalho</translation>
+        <translation>Nome do trabalho</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished">Notificação do trabalho por e-mail</translation>
+        <translation>Notificação do trabalho por e-mail</translation>
     </message>
     <message>
         <source>User login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login do usuário</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Texto</translation>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>

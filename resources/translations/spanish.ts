@@ -637,179 +637,179 @@ Por ejemplo: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Descripción</translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Print size</source>
-        <translation type="unfinished">Tamaño de impresión</translation>
+        <translation>Tamaño de impresión</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished">Tipo de papel</translation>
+        <translation>Tipo de papel</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished">Origen</translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destino</translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Collate</source>
-        <translation type="unfinished">Intercalar</translation>
+        <translation>Intercalar</translation>
     </message>
     <message>
         <source>Duplex</source>
-        <translation type="unfinished">Dúplex</translation>
+        <translation>Dúplex</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished">Folleto</translation>
+        <translation>Folleto</translation>
     </message>
     <message>
         <source>Separation</source>
-        <translation type="unfinished">Separación</translation>
+        <translation>Separación</translation>
     </message>
     <message>
         <source>Folding mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de plegado</translation>
     </message>
     <message>
         <source>Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Cara de plegado</translation>
     </message>
     <message>
         <source>Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del plegado</translation>
     </message>
     <message>
         <source>Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de plegado</translation>
     </message>
     <message>
         <source>Z-Folding direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del plegado en Z</translation>
     </message>
     <message>
         <source>Z-Folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de plegado en Z</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation type="unfinished"></translation>
+        <translation>Cara del plegado en dos</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de plegado en dos</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation type="unfinished"></translation>
+        <translation>Grapado</translation>
     </message>
     <message>
         <source>Staple method</source>
-        <translation type="unfinished">Método de grapado</translation>
+        <translation>Método de grapado</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation type="unfinished">Perforación</translation>
+        <translation>Perforación</translation>
     </message>
     <message>
         <source>Trapping</source>
-        <translation type="unfinished">Reventado</translation>
+        <translation>Reventado</translation>
     </message>
     <message>
         <source>Gloss mode</source>
-        <translation type="unfinished">Modo brillo</translation>
+        <translation>Modo brillo</translation>
     </message>
     <message>
         <source>CIE optimization</source>
-        <translation type="unfinished">Optimización CIE</translation>
+        <translation>Optimización CIE</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation type="unfinished">Trama de medios tonos</translation>
+        <translation>Trama de medios tonos</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished">Resolución</translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <source>Tonerlite</source>
-        <translation type="unfinished">Tonerlite</translation>
+        <translation>Tonerlite</translation>
     </message>
     <message>
         <source>HSL/Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL/Equilibrio de color</translation>
     </message>
     <message>
         <source>Color adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de color</translation>
     </message>
     <message>
         <source>Monochrome adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de blanco y negro</translation>
     </message>
     <message>
         <source>Color mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de color</translation>
     </message>
     <message>
         <source>Color reproduction</source>
-        <translation type="unfinished">Reproducción del color</translation>
+        <translation>Reproducción del color</translation>
     </message>
     <message>
         <source>Color conversion</source>
-        <translation type="unfinished">Conversión del color</translation>
+        <translation>Conversión del color</translation>
     </message>
     <message>
         <source>TIR</source>
-        <translation type="unfinished">TIR</translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation type="unfinished">Imprimir grises con tóner negro</translation>
+        <translation>Imprimir grises con tóner negro</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
-        <translation type="unfinished">Prevención de muaré</translation>
+        <translation>Prevención de muaré</translation>
     </message>
     <message>
         <source>Cover mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de portada</translation>
     </message>
     <message>
         <source>Page insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserción de páginas</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercalado de transparencias</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation type="unfinished">Configuración del trabajo</translation>
+        <translation>Configuración del trabajo</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation type="unfinished">Contabilidad de trabajos</translation>
+        <translation>Contabilidad de trabajos</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation type="unfinished">Nombre del trabajo</translation>
+        <translation>Nombre del trabajo</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation type="unfinished">Notificación del trabajo por correo electrónico</translation>
+        <translation>Notificación del trabajo por correo electrónico</translation>
     </message>
     <message>
         <source>User login</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de sesión de usuario</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Texto</translation>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>
