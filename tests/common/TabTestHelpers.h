@@ -7,6 +7,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "tabs/Tab.h"
+#include "tabs/TabOptionCollector.h"
 
 #include <QByteArray>
 #include <QComboBox>
@@ -111,4 +112,18 @@ inline bool useSettingsFile(const QString &path, const QByteArray &text)
         return false;
     AppState::settingsFile = path;
     return true;
+}
+
+// What the main window's collector saves of this one tab.
+inline OptionHash collectedSettings(Tab *tab)
+{
+    const QList<Tab *> tabs{tab};
+    return TabOptionCollector(&tabs).collectTabOptions();
+}
+
+// As before any printer is selected: no current model, no settings file.
+inline void forgetPrinter()
+{
+    AppState::optionModel = nullptr;
+    AppState::settingsFile.clear();
 }

@@ -71,8 +71,7 @@ private:
 
 void TestFinishingTab::init()
 {
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     owner = new OwnerStub;
     tab = new FinishingTab(owner);
 }
@@ -80,8 +79,7 @@ void TestFinishingTab::init()
 void TestFinishingTab::cleanup()
 {
     delete owner;
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     model.reset();
 }
 
@@ -110,9 +108,8 @@ void TestFinishingTab::hasOptions()
 {
     QFETCH(QString, fixture);
     QFETCH(bool, shown);
-    if (!fixture.isEmpty()) {
+    if (!fixture.isEmpty())
         QVERIFY(useFixtureModel(model, fixture));
-    }
     QCOMPARE(tab->hasOptions(), shown);
     // A tab without options never holds OK back.
     if (!shown) {

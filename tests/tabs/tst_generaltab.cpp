@@ -84,8 +84,7 @@ private:
 
 void TestGeneralTab::init()
 {
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     owner = new OwnerStub;
     general = new GeneralTab(owner);
     booklet = new BookletTab(owner);
@@ -94,8 +93,7 @@ void TestGeneralTab::init()
 void TestGeneralTab::cleanup()
 {
     delete owner;
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     model.reset();
 }
 
@@ -124,9 +122,8 @@ void TestGeneralTab::hasOptions()
     QFETCH(QString, fixture);
     QFETCH(bool, basic);
     QFETCH(bool, layout);
-    if (!fixture.isEmpty()) {
+    if (!fixture.isEmpty())
         QVERIFY(useFixtureModel(model, fixture));
-    }
     QCOMPARE(general->hasOptions(), basic);
     QCOMPARE(booklet->hasOptions(), layout);
 }

@@ -90,8 +90,7 @@ private:
 
 void TestImagingTab::init()
 {
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     owner = new OwnerStub;
     tab = new ImagingTab(owner);
 }
@@ -99,8 +98,7 @@ void TestImagingTab::init()
 void TestImagingTab::cleanup()
 {
     delete owner;
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     model.reset();
 }
 
@@ -127,9 +125,8 @@ void TestImagingTab::hasOptions()
 {
     QFETCH(QString, fixture);
     QFETCH(bool, shown);
-    if (!fixture.isEmpty()) {
+    if (!fixture.isEmpty())
         QVERIFY(useFixtureModel(model, fixture));
-    }
     QCOMPARE(tab->hasOptions(), shown);
 }
 

@@ -81,8 +81,7 @@ private:
 
 void TestJobTab::init()
 {
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     owner = new OwnerStub;
     tab = new JobTab(owner);
     owner->driven = tab;
@@ -91,8 +90,7 @@ void TestJobTab::init()
 void TestJobTab::cleanup()
 {
     delete owner;
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     model.reset();
 }
 
@@ -104,13 +102,7 @@ void TestJobTab::select(const QString &fixture)
 
 OptionHash TestJobTab::saveAndReload()
 {
-    OptionHash merged;
-    const QHash<QString, QString> values = tab->collectOptionValues();
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        merged.replace(it.key(), it.value());
-    const OptionHash extra = tab->extraSettings();
-    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
-        merged.insert(it.key(), it.value());
+    const OptionHash merged = collectedSettings(tab);
     const QString path = dir.filePath(QStringLiteral("JB-40.cfg"));
     if (!writeCfgFile(path, merged, true))
         qWarning("settings file not written");

@@ -81,8 +81,7 @@ private:
 
 void TestPublishingTab::init()
 {
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     owner = new OwnerStub;
     tab = new PublishingTab(owner);
     owner->driven = tab;
@@ -91,8 +90,7 @@ void TestPublishingTab::init()
 void TestPublishingTab::cleanup()
 {
     delete owner;
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     model.reset();
 }
 
@@ -189,9 +187,8 @@ void TestPublishingTab::hasOptions()
 {
     QFETCH(QString, fixture);
     QFETCH(bool, shown);
-    if (!fixture.isEmpty()) {
+    if (!fixture.isEmpty())
         QVERIFY(useFixtureModel(model, fixture));
-    }
     QCOMPARE(tab->hasOptions(), shown);
     QCOMPARE(tab->isConstraintMarked(), false);
 }

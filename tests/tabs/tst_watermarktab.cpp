@@ -32,19 +32,6 @@ using Values = QHash<QString, QString>;
 
 const QStringList builtinItems{"CONFIDENTIAL", "ORIGINAL", "COPY", "DO NOT PHOTOCOPY", "DRAFT", "FINAL", "PROOF"};
 
-// What the main window's collector makes of this one tab.
-OptionHash collected(WatermarkTab *tab)
-{
-    OptionHash all;
-    const Values values = tab->collectOptionValues();
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        all.replace(it.key(), it.value());
-    const OptionHash extras = tab->extraSettings();
-    for (auto it = extras.cbegin(); it != extras.cend(); ++it)
-        all.insert(it.key(), it.value());
-    return all;
-}
-
 } // namespace
 
 class TestWatermarkTab : public QObject
@@ -87,8 +74,7 @@ private:
 
 void TestWatermarkTab::init()
 {
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     owner = new OwnerStub;
     tab = new WatermarkTab(owner);
     name = named<QLineEdit>(tab, "lnEditCustomWatermark");
@@ -104,8 +90,7 @@ void TestWatermarkTab::init()
 void TestWatermarkTab::cleanup()
 {
     delete owner;
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
     model.reset();
 }
 
@@ -385,7 +370,7 @@ void TestWatermarkTab::storedFormRoundTrip()
     // Collecting stores the current settings without a constraint pass of
     // its own while the main window collects.
     const int passes = owner->passes;
-    const OptionHash saved = collected(tab);
+    const OptionHash saved = collectedSettings(tab);
     QCOMPARE(owner->passes, passes);
     QCOMPARE(saved.value("CustomWatermarkSet"), names.last());
     const QString path = dir.filePath("roundtrip.cfg");
