@@ -5,25 +5,15 @@
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
-
-#include <cups/ppd.h>
+#include "system/MakerPpdModel.h"
 
 #include <memory>
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
 inline const char *const kLargePpd = VM_BENCH_DATA "/large.ppd";
 
 inline std::unique_ptr<tOptionModel> buildLargeModel()
 {
-    ppd_file_t *ppd = ppdOpenFile(kLargePpd);
-    if (!ppd)
-        return nullptr;
-    auto model = std::make_unique<tOptionModel>();
-    buildOptionModel(ppd, model.get());
-    ppdClose(ppd);
-    return model;
+    return buildModelFromPpdFile(QString::fromLatin1(kLargePpd));
 }
 
 // The option whose choices carry the most conflicts, single and grouped: the
@@ -43,5 +33,3 @@ inline tOption *mostConstrainedOption(const tOptionModel &model)
     }
     return found;
 }
-
-#pragma GCC diagnostic pop

@@ -3,12 +3,10 @@
 // Builds option models from the steps-*.ppd fixtures, optionally with extra
 // PPD lines appended, and reads their conflicts back as "Option=Choice" text.
 
-#include "model/OptionModelBuilder.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
-
-#include <cups/ppd.h>
+#include "system/MakerPpdModel.h"
 
 #include <QFile>
 #include <QStringList>
@@ -23,21 +21,10 @@ inline QString fixturePath(const QString &name)
     return QStringLiteral(VM_TEST_DATA "/") + name;
 }
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-
 inline std::unique_ptr<tOptionModel> buildFromFile(const QString &path)
 {
-    ppd_file_t *ppd = ppdOpenFile(QFile::encodeName(path).constData());
-    if (!ppd)
-        return nullptr;
-    auto model = std::make_unique<tOptionModel>();
-    buildOptionModel(ppd, model.get());
-    ppdClose(ppd);
-    return model;
+    return buildModelFromPpdFile(path);
 }
-
-#pragma GCC diagnostic pop
 
 // The fixture, with `extraLines` appended, built into a fresh model.
 inline std::unique_ptr<tOptionModel> build(const QString &fixture, const QString &extraLines = QString())

@@ -1,8 +1,11 @@
 // Building a model from fixture PPDs: defaults, filter flags, the PPD's own
 // constraints with their exceptions, what libcups hands over, bad input.
 #include "ModelFixture.h"
+#include "model/OptionModelBuilder.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
+
+#include <cups/ppd.h>
 
 #include <QtTest>
 
