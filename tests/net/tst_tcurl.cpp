@@ -3,8 +3,9 @@
 // reports and their tags, the certificate waiver kept to the login, and the
 // Sentrel tab turning answers into policy options.
 
+#include "ClosedPort.h"
 #include "MessageRecorder.h"
-#include "ModelFixture.h"
+#include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -98,45 +99,6 @@ private:
         socket->disconnectFromHost();
     }
 };
-
-// Stands in for the main window.
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int passes = 0;
-    int colourChanges = 0;
-public slots:
-    void setConstraints() { ++passes; }
-    void toggleColorMode() { ++colourChanges; }
-};
-
-template<class W>
-W *named(QWidget *parent, const QString &name)
-{
-    const QList<W *> all = parent->findChildren<W *>();
-    for (W *widget : all) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-QString current(const QString &keyword)
-{
-    const tChoice *choice = AppState::optionModel->option(keyword)->currentChoice();
-    return choice ? choice->keyword() : QString();
-}
-
-// A port on which nothing listens.
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
 
 } // namespace
 
@@ -296,13 +258,11 @@ void TestTcurl::tabTurnsAnswersIntoPolicies()
 {
     QTemporaryDir settingsDir;
     AppState::settingsFile = settingsDir.filePath(QStringLiteral("printer.cfg"));
-    std::unique_ptr<tOptionModel> model =
-        buildModelFromFixture(QStringLiteral(VM_TEST_DATA "/snttab-basic.ppd"));
-    QVERIFY(model);
-    AppState::optionModel = model.get();
+    std::unique_ptr<tOptionModel> model;
+    QVERIFY(useFixtureModel(model, "snttab-basic.ppd"));
 
     MessageRecorder boxes;
-    Owner owner;
+    OwnerStub owner;
     auto *tab = new SNTTab(&owner);
     tab->reload();
     auto *toggle = named<TolButtonGroup>(tab, QStringLiteral("butGroupSNT"));
@@ -329,7 +289,7 @@ void TestTcurl::tabTurnsAnswersIntoPolicies()
     verify->click();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes.size(), 1, 20000);
     QCOMPARE(options(), QStringList({"On", "Off", "On"}));
-    QCOMPARE(owner.colourChanges, 1);
+    QCOMPARE(owner.colourCouplings, 1);
     QVERIFY(boxes.boxes[0].second.startsWith(QLatin1String("Server and user credentials")));
     tab->markCustomConstraints();
     QVERIFY(!tab->isConstraintMarked());
@@ -358,8 +318,7 @@ void TestTcurl::tabTurnsAnswersIntoPolicies()
     tab->markCustomConstraints();
     QVERIFY(tab->isConstraintMarked());
 
-    AppState::optionModel = nullptr;
-    AppState::settingsFile.clear();
+    forgetPrinter();
 }
 
 QTEST_MAIN(TestTcurl)

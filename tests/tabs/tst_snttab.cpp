@@ -4,6 +4,7 @@
 // fed in through the tab's login client; the exchange itself is tested with
 // the client.
 
+#include "ClosedPort.h"
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
@@ -25,7 +26,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -45,15 +45,6 @@ QStringList policyOptions()
 {
     return {current(QStringLiteral("SNTColorMode")), current(QStringLiteral("SNTTonerlite")),
             current(QStringLiteral("SNTDuplex"))};
-}
-
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
 }
 
 } // namespace
