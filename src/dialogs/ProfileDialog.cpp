@@ -4,6 +4,7 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "system/AppState.h"
 #include "system/ProfileFiles.h"
+#include "widgets/SeparatorLine.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -46,10 +47,8 @@ ProfileDialog::ProfileDialog(QWidget *parent, TabOptionCollector *collector)
     editButton = new QPushButton(tr("Edit..."), this);
     deleteButton = new QPushButton(tr("Delete"), this);
 
-    separator = new QFrame(this);
+    separator = separatorLine(this, QFrame::HLine);
     separator->setGeometry(QRect());
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Plain);
 
     createDetailTree();
 

@@ -7,6 +7,7 @@
 #include "system/PerUserFiles.h"
 #include "system/SharedRoutines.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -27,14 +28,6 @@ const char *const stapleLocations[] = {"Center", "Rear", "Front", "BookletStitch
 tOption *modelOption(const char *keyword)
 {
     return AppState::optionModel ? AppState::optionModel->option(QLatin1String(keyword)) : nullptr;
-}
-
-QFrame *plainLine(QWidget *parent, QFrame::Shape shape)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameShape(shape);
-    frame->setFrameShadow(QFrame::Plain);
-    return frame;
 }
 
 } // namespace
@@ -211,7 +204,7 @@ void FinishingTab::buildLayout()
     leftGrid = new QGridLayout;
     QGridLayout *left = leftGrid;
     left->addWidget(sepGroup, 0, 0, 1, 3, Qt::AlignLeft);
-    left->addWidget(plainLine(this, QFrame::HLine), 1, 0, 1, 4);
+    left->addWidget(separatorLine(this, QFrame::HLine), 1, 0, 1, 4);
     left->addWidget(triFoldLabel, 2, 0, 1, 2, Qt::AlignLeft);
     left->addWidget(triFoldButton, 3, 0, 2, 1, Qt::AlignLeft);
     left->addWidget(triPrintSideLabel, 3, 1, Qt::AlignLeft);
@@ -227,14 +220,14 @@ void FinishingTab::buildLayout()
     left->addWidget(zSheetsCombo, 8, 1, Qt::AlignLeft);
     left->addWidget(zFoldLabel, 5, 0, Qt::AlignLeft);
     left->addWidget(zFoldButton, 6, 0, 2, 1, Qt::AlignLeft);
-    left->addWidget(plainLine(this, QFrame::HLine), 10, 0, 1, 4);
+    left->addWidget(separatorLine(this, QFrame::HLine), 10, 0, 1, 4);
     left->addWidget(biFoldLabel, 11, 0, 1, 2, Qt::AlignLeft);
     left->addWidget(biFoldButton, 12, 0, 2, 1, Qt::AlignLeft);
     left->addWidget(biPrintSideLabel, 12, 1, Qt::AlignLeft);
     left->addWidget(biPrintSideCombo, 13, 1, Qt::AlignLeft);
     left->addWidget(biSheetsLabel, 14, 1, Qt::AlignLeft);
     left->addWidget(biSheetsCombo, 15, 1, Qt::AlignLeft);
-    engrFoldLine = plainLine(this, QFrame::HLine);
+    engrFoldLine = separatorLine(this, QFrame::HLine);
     left->addWidget(engrFoldLine, 17, 0, 1, 4);
     left->addWidget(engrFoldLabel, 18, 0, 1, 2, Qt::AlignLeft);
     left->addWidget(engrFoldButton, 19, 0, 2, 1, Qt::AlignLeft);
@@ -251,18 +244,18 @@ void FinishingTab::buildLayout()
     right->addWidget(stapleLocationCombo, 2, 1, centred);
     right->addWidget(stapleCountLabel, 3, 1, labelAlign);
     right->addWidget(stapleCountCombo, 4, 1, listAlign);
-    right->addWidget(plainLine(this, QFrame::HLine), 5, 0, 1, 4);
+    right->addWidget(separatorLine(this, QFrame::HLine), 5, 0, 1, 4);
     right->addWidget(punchHeading, 6, 0, 1, 2, Qt::AlignLeft);
     right->addWidget(punchLabel, 7, 1, 1, 2, labelAlign);
     right->addWidget(punchButton, 7, 0, 2, 1, Qt::AlignLeft);
     right->addWidget(punchCombo, 8, 1, centred);
-    right->addWidget(plainLine(this, QFrame::HLine), 9, 0, 1, 4);
+    right->addWidget(separatorLine(this, QFrame::HLine), 9, 0, 1, 4);
     right->addWidget(rotateGroup, 10, 0, 1, 2);
     right->setColumnStretch(3, 1);
     right->setRowStretch(16, 1);
 
     layout->addLayout(left);
-    layout->addWidget(plainLine(this, QFrame::VLine), 1);
+    layout->addWidget(separatorLine(this, QFrame::VLine), 1);
     layout->addLayout(right);
 }
 

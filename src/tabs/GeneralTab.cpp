@@ -5,6 +5,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QFrame>
@@ -23,15 +24,6 @@ const char *const pageSizeCompanions[] = {"PageRegion", "ImageableArea", "PaperD
 
 const char *const groupStyle = "TolButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } "
                                "QPushButton { border: none; outline: } ";
-
-QFrame *line(QWidget *parent, QFrame::Shape shape)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameShape(shape);
-    frame->setFrameShadow(QFrame::Plain);
-    frame->setFocusPolicy(Qt::NoFocus);
-    return frame;
-}
 
 } // namespace
 
@@ -151,9 +143,9 @@ void GeneralTab::buildLayout()
 
     auto *right = new QGridLayout;
     right->addWidget(collateGroup, 0, 0, 1, 2, Qt::AlignLeft);
-    right->addWidget(line(this, QFrame::HLine), 1, 0, 1, 4);
+    right->addWidget(separatorLine(this, QFrame::HLine), 1, 0, 1, 4);
     right->addWidget(duplexGroup, 2, 0, 1, 3, Qt::AlignLeft);
-    right->addWidget(line(this, QFrame::HLine), 3, 0, 1, 4);
+    right->addWidget(separatorLine(this, QFrame::HLine), 3, 0, 1, 4);
     right->addWidget(colorGroup, 4, 0, 1, 2, Qt::AlignLeft);
     right->setColumnStretch(2, 1);
     right->setRowStretch(9, 1);
@@ -163,7 +155,7 @@ void GeneralTab::buildLayout()
     colorGroup->setStyleSheet(style);
 
     layout->addLayout(left);
-    layout->addWidget(line(this, QFrame::VLine), 1);
+    layout->addWidget(separatorLine(this, QFrame::VLine), 1);
     layout->addLayout(right);
 }
 

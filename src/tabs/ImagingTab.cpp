@@ -8,6 +8,7 @@
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
@@ -32,14 +33,6 @@ tOption *modelOption(const QString &keyword)
 bool namesTonerSaving(const QString &keyword)
 {
     return keyword == QLatin1String("On") || keyword.contains(QLatin1String("Level"));
-}
-
-QFrame *sunkenLine(QWidget *parent, QFrame::Shape shape)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameShape(shape);
-    frame->setFrameShadow(QFrame::Sunken);
-    return frame;
 }
 
 } // namespace
@@ -193,7 +186,7 @@ void ImagingTab::buildLayout()
     left->addWidget(screenCombo, 7, 1, 1, 2, Qt::AlignLeft);
     left->addWidget(resolutionLabel, 8, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
     left->addWidget(resolutionCombo, 9, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(sunkenLine(this, QFrame::HLine), 10, 0, 1, 6);
+    left->addWidget(separatorLine(this, QFrame::HLine, QFrame::Sunken), 10, 0, 1, 6);
     auto *tonerlite = new QGridLayout;
     tonerlite->addWidget(tonerliteGroup, 0, 0, 1, 2, Qt::AlignLeft);
     tonerlite->addWidget(tonerliteCombo, 0, 2, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
@@ -203,14 +196,14 @@ void ImagingTab::buildLayout()
 
     auto *right = new QGridLayout;
     right->addWidget(colorButtons, 0, 1, 1, 2, Qt::AlignLeft);
-    right->addWidget(sunkenLine(this, QFrame::HLine), 1, 0, 1, 4);
+    right->addWidget(separatorLine(this, QFrame::HLine, QFrame::Sunken), 1, 0, 1, 4);
     right->addWidget(adjustmentLabel, 2, 1, 1, 2, Qt::AlignLeft);
     right->addWidget(adjustmentButton, 3, 1, Qt::AlignLeft);
     right->addWidget(crepLabel, 4, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(crepCombo, 5, 1, Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(rcmLabel, 6, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(rcmCombo, 7, 1, Qt::AlignLeft | Qt::AlignTop);
-    right->addWidget(sunkenLine(this, QFrame::HLine), 8, 0, 1, 4);
+    right->addWidget(separatorLine(this, QFrame::HLine, QFrame::Sunken), 8, 0, 1, 4);
     right->addWidget(smoothingCheck, 10, 1, Qt::AlignLeft);
     right->addWidget(greyCheck, 11, 1, 1, 2, Qt::AlignLeft);
     right->addWidget(moireCheck, 12, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
@@ -219,7 +212,7 @@ void ImagingTab::buildLayout()
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);
-    layout->addWidget(sunkenLine(this, QFrame::VLine), 1);
+    layout->addWidget(separatorLine(this, QFrame::VLine, QFrame::Sunken), 1);
     layout->addLayout(right);
 }
 

@@ -2,6 +2,7 @@
 
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
+#include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
 #include <QDialog>
@@ -31,14 +32,6 @@ const char *const emailCharsPattern = "[A-Za-z0-9.!#$%&'*+\\-\\/=?^_`{|}~@]{128}
 const char *const descriptionPattern = ".{,31}";
 
 const char *const pageStyle = "QLineEdit:disabled{background-color: rgba(204, 204, 204, 100) }";
-
-QFrame *line(QFrame::Shape shape)
-{
-    auto *frame = new QFrame;
-    frame->setFrameShape(shape);
-    frame->setFrameShadow(QFrame::Plain);
-    return frame;
-}
 
 // The translators write "\n" where a long label may break.
 QString richLabel(const QString &text, const QString &suffix)
@@ -331,14 +324,14 @@ void JobTab::layoutPage()
     leftGrid->addWidget(accessCodeEdit, 3, 1, 1, 2, left);
     leftGrid->addWidget(boxPasswordLabel, 4, 1, 1, 2, left);
     leftGrid->addWidget(boxPasswordEdit, 5, 1, 1, 2, left);
-    leftGrid->addWidget(line(QFrame::HLine), 8, 0, 1, 6);
+    leftGrid->addWidget(separatorLine(nullptr, QFrame::HLine), 8, 0, 1, 6);
     leftGrid->addWidget(accountingHeading, 9, 0, 1, 4, left);
     leftGrid->addWidget(accountingButton, 10, 0, 2, 1, left);
     leftGrid->addWidget(accountingModeCombo, 10, 1, 1, 1, left);
     leftGrid->addWidget(accountIdEdit, 11, 1, 1, 1, left);
     leftGrid->addWidget(accountIdCombo, 11, 1, 1, 1, left);
     leftGrid->addWidget(accountListButton, 12, 1, 1, 1, left);
-    leftGrid->addWidget(line(QFrame::HLine), 14, 0, 1, 6);
+    leftGrid->addWidget(separatorLine(nullptr, QFrame::HLine), 14, 0, 1, 6);
     leftGrid->addWidget(userLoginHeading, 15, 0, 1, 2, left | Qt::AlignVCenter);
     leftGrid->addWidget(userLoginButton, 16, 0, 2, 1, left);
     leftGrid->addWidget(loginNameLabel, 16, 1, 1, 1, left);
@@ -355,7 +348,7 @@ void JobTab::layoutPage()
     rightGrid->addWidget(jobNameEdit, 2, 1, 1, 1, left);
     rightGrid->addWidget(overwriteLabel, 3, 1, 1, 5, left);
     rightGrid->addWidget(overwriteCombo, 4, 1, 2, 1, left);
-    rightGrid->addWidget(line(QFrame::HLine), 6, 0, 1, 7);
+    rightGrid->addWidget(separatorLine(nullptr, QFrame::HLine), 6, 0, 1, 7);
     rightGrid->addWidget(emailLabel, 7, 0, 2, 5, left);
     rightGrid->addWidget(emailButton, 9, 0, 2, 1, left);
     rightGrid->addWidget(emailEdit, 9, 1, 1, 1, left);
@@ -369,7 +362,7 @@ void JobTab::layoutPage()
     // columns in the window's fixed width.
     page->setContentsMargins(0, 0, 0, 0);
     page->addLayout(leftGrid);
-    page->addWidget(line(QFrame::VLine), 1);
+    page->addWidget(separatorLine(nullptr, QFrame::VLine), 1);
     page->addLayout(rightGrid);
 }
 

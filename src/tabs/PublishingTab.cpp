@@ -4,6 +4,7 @@
 #include "system/AppState.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
+#include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
 #include <QCheckBox>
@@ -40,14 +41,6 @@ bool isInserterTray(const QString &text)
             return true;
     }
     return false;
-}
-
-QFrame *sunkenLine(QWidget *parent, QFrame::Shape shape)
-{
-    auto *line = new QFrame(parent);
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
 }
 
 } // namespace
@@ -263,7 +256,7 @@ void PublishingTab::buildLayout()
     leftGrid->addWidget(cmbBxCvrM, 12, 1, 1, 3, left);
     leftGrid->addWidget(lblBackCvrM, 13, 1, 1, 3, left);
     leftGrid->addWidget(cmbBxBackCvrM, 14, 1, 1, 3, left);
-    leftGrid->addWidget(sunkenLine(this, QFrame::HLine), 15, 0, 1, 4);
+    leftGrid->addWidget(separatorLine(this, QFrame::HLine, QFrame::Sunken), 15, 0, 1, 4);
     leftGrid->addWidget(lblTint, 16, 0, 1, 3, left);
     leftGrid->addWidget(chkButTint, 17, 0, 2, 1, left);
     leftGrid->addWidget(chkBxTintPrintOnto, 17, 1, 1, 1, left);
@@ -286,7 +279,7 @@ void PublishingTab::buildLayout()
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(leftGrid);
-    layout->addWidget(sunkenLine(this, QFrame::VLine), 1);
+    layout->addWidget(separatorLine(this, QFrame::VLine, QFrame::Sunken), 1);
     layout->addLayout(rightGrid);
 }
 

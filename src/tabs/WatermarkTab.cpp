@@ -5,6 +5,7 @@
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
 #include <QCheckBox>
@@ -217,9 +218,7 @@ void WatermarkTab::buildLayout()
     buttons->addWidget(butDeleteCustomWatermark);
     buttons->addWidget(butSaveCustomWatermark);
 
-    auto *line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
+    QFrame *line = separatorLine(this, QFrame::HLine);
 
     const Qt::Alignment leftBottom = Qt::AlignLeft | Qt::AlignBottom;
     const Qt::Alignment leftTop = Qt::AlignLeft | Qt::AlignTop;
