@@ -63,11 +63,6 @@ const char *const balanceKeys[] = {"CaCR", "CaMG", "CaYB"};
 const double clearedValue = 999;
 const int sliderWidth = 250;
 
-tOption *modelOption(const QString &keyword)
-{
-    return AppState::optionModel ? AppState::optionModel->option(keyword) : nullptr;
-}
-
 void setModelChoice(const QString &keyword, const QString &choice)
 {
     if (AppState::optionModel)
@@ -363,7 +358,7 @@ void adjustmentDialog::checkAdjustmentSettings()
     const bool custom = customCheck->isChecked();
     for (QWidget *widget : std::initializer_list<QWidget *>{hslRadio, hueGroup, balanceRadio, levelsGroup})
         widget->setEnabled(custom);
-    const tOption *colorSpace = modelOption(QStringLiteral("CaColorSpace"));
+    const tOption *colorSpace = AppState::currentOption(QStringLiteral("CaColorSpace"));
     if (!colorSpace)
         return;
     const tChoice *current = colorSpace->currentChoice();
@@ -384,7 +379,7 @@ void adjustmentDialog::syncFromModel()
     // the row to restore is the stored one.
     const int wantedHue = hueIndex;
 
-    if (const tOption *custom = modelOption(QStringLiteral("Cadj"))) {
+    if (const tOption *custom = AppState::currentOption(QStringLiteral("Cadj"))) {
         const tChoice *current = custom->currentChoice();
         customCheck->setChecked(current && current->keyword() == QLatin1String("True"));
         const bool on = customCheck->isChecked();
@@ -393,7 +388,7 @@ void adjustmentDialog::syncFromModel()
         balanceRadio->setEnabled(on);
     }
 
-    if (const tOption *colorSpace = modelOption(QStringLiteral("CaColorSpace"))) {
+    if (const tOption *colorSpace = AppState::currentOption(QStringLiteral("CaColorSpace"))) {
         const QList<tChoice *> choices = colorSpace->choices();
         // With fewer choices the radios keep their own texts.
         if (choices.size() >= 3) {
@@ -416,7 +411,7 @@ void adjustmentDialog::syncFromModel()
     hueIndex = wantedHue;
 
     for (const auto &pair : qAsConst(values)) {
-        const tOption *option = modelOption(pair.first);
+        const tOption *option = AppState::currentOption(pair.first);
         if (!option)
             continue;
         if (pair.first.contains(QLatin1String("CaH"))) {

@@ -150,8 +150,7 @@ void monoDialog::toggleAdjustment(bool enabled)
 
 void monoDialog::syncFromModel()
 {
-    const tOption *option =
-        AppState::optionModel ? AppState::optionModel->option(QStringLiteral("Madj")) : nullptr;
+    const tOption *option = AppState::currentOption(QStringLiteral("Madj"));
     if (option) {
         const tChoice *current = option->currentChoice();
         customCheck->setChecked(current && current->keyword() == QLatin1String("True"));

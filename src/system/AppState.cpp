@@ -1,5 +1,7 @@
 #include "system/AppState.h"
 
+#include "model/tOptionModel.h"
+
 namespace AppState {
 
 tOptionModel *optionModel = nullptr;
@@ -7,5 +9,10 @@ QString perUserDirectory;
 QString settingsFile;
 QSet<QString> knownPrinters;
 bool constraintsSatisfied = true;
+
+tOption *currentOption(const QString &keyword)
+{
+    return optionModel ? optionModel->option(keyword) : nullptr;
+}
 
 } // namespace AppState

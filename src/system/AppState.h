@@ -3,6 +3,7 @@
 #include <QSet>
 #include <QString>
 
+class tOption;
 class tOptionModel;
 
 // Process-wide state shared by the main window, the tabs, the per-user files
@@ -11,6 +12,10 @@ namespace AppState {
 
 // Option model of the selected printer; null while no printer is selected.
 extern tOptionModel *optionModel;
+
+// The selected printer's option `keyword`; null without a printer or when
+// its PPD has no such option.
+tOption *currentOption(const QString &keyword);
 
 // "/usr/share/tolvane/<user>/", set once by the main window.
 extern QString perUserDirectory;

@@ -25,11 +25,6 @@ const QString noDefault = QStringLiteral("no_default");
 // Saved staple locations that mean the stapler is in use.
 const char *const stapleLocations[] = {"Center", "Rear", "Front", "BookletStitch", "Internal"};
 
-tOption *modelOption(const char *keyword)
-{
-    return AppState::optionModel ? AppState::optionModel->option(QLatin1String(keyword)) : nullptr;
-}
-
 } // namespace
 
 FinishingTab::FinishingTab(QWidget *parent)
@@ -279,7 +274,7 @@ bool FinishingTab::hasOptions()
 
 void FinishingTab::reload()
 {
-    linkStapleCount(modelOption("Scnt") != nullptr);
+    linkStapleCount(AppState::currentOption("Scnt") != nullptr);
     setOptionSignalsBlocked(true);
     initFolds();
     initStaple();
@@ -306,7 +301,7 @@ void FinishingTab::reload()
 void FinishingTab::initStaple()
 {
     bool on = false;
-    if (modelOption("Stpl")) {
+    if (AppState::currentOption("Stpl")) {
         const QString saved = readCfgValue(QStringLiteral("Stpl"));
         for (const char *location : stapleLocations)
             on = on || saved.contains(QLatin1String(location));
@@ -316,20 +311,20 @@ void FinishingTab::initStaple()
 
 void FinishingTab::initPunch()
 {
-    const bool hasPunch = modelOption("Pnch") != nullptr;
+    const bool hasPunch = AppState::currentOption("Pnch") != nullptr;
     punchHeading->setEnabled(hasPunch);
     punchButton->setChecked(hasPunch && readCfgValue(QStringLiteral("Pnch")).contains(QLatin1String("Hole")));
 }
 
 void FinishingTab::initRotate()
 {
-    if (!modelOption("Rotate"))
+    if (!AppState::currentOption("Rotate"))
         rotateGroup->setButton(0);
 }
 
 void FinishingTab::initSeparation()
 {
-    const tOption *sep = modelOption("Sep");
+    const tOption *sep = AppState::currentOption("Sep");
     if (!sep) {
         sepGroup->updateButtonIcons(tr("Off"));
         return;
@@ -365,7 +360,7 @@ void FinishingTab::toggleStaple(bool toggled)
         return;
     }
     // Without the option the list has nothing to offer and stays disabled.
-    const tOption *count = modelOption("Scnt");
+    const tOption *count = AppState::currentOption("Scnt");
     const bool choosable = count && count->choiceCount() > 2;
     stapleCountCombo->setEnabled(choosable);
     stapleCountLabel->setEnabled(choosable);
@@ -395,7 +390,7 @@ QHash<QString, QString> FinishingTab::collectOptionValues()
             optionValues.insert(it.key(), value);
     }
 
-    if (modelOption("FldA"))
+    if (AppState::currentOption("FldA"))
         optionValues.insert(QStringLiteral("FldA"), collectedFold());
 
     // An unused finisher is saved as "None", whatever its lists show.

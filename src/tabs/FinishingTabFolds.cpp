@@ -28,7 +28,7 @@ const char *const foldToggleKeywords[] = {"cBiFld", "cTriFld", "cTriFldZ", "cEng
 
 bool modelHas(const char *keyword)
 {
-    return AppState::optionModel && AppState::optionModel->option(QLatin1String(keyword));
+    return AppState::currentOption(QLatin1String(keyword)) != nullptr;
 }
 
 void setModelChoice(const QString &keyword, const QString &choice)

@@ -210,8 +210,7 @@ void GeneralTab::fixColorToMonochrome()
 
 void GeneralTab::checkColorModel()
 {
-    const tOption *option =
-        AppState::optionModel ? AppState::optionModel->option(QStringLiteral("ColorModel")) : nullptr;
+    const tOption *option = AppState::currentOption(QStringLiteral("ColorModel"));
     if (!option) {
         colorGroup->updateButtonIcons(tr("Black & white"));
         colorGroup->setLabelColour(true);
@@ -222,7 +221,7 @@ void GeneralTab::checkColorModel()
 
 void GeneralTab::checkDuplex()
 {
-    if (AppState::optionModel && AppState::optionModel->option(QStringLiteral("Duplex")))
+    if (AppState::currentOption(QStringLiteral("Duplex")))
         return;
     duplexGroup->updateButtonIcons(tr("Off"));
     duplexGroup->setLabelColour(true);
@@ -246,7 +245,7 @@ QHash<QString, QString> GeneralTab::collectOptionValues()
 {
     optionValues.clear();
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = AppState::optionModel ? AppState::optionModel->option(it.key()) : nullptr;
+        tOption *option = AppState::currentOption(it.key());
         const QString value = widgetValue(it.value(), option);
         if (value.isEmpty())
             continue;

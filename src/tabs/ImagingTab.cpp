@@ -25,11 +25,6 @@ const int comboWidth = 175;
 const QString tonerliteKeyword = QStringLiteral("Tnlt");
 const QString colorKeyword = QStringLiteral("ColorModel");
 
-tOption *modelOption(const QString &keyword)
-{
-    return AppState::optionModel ? AppState::optionModel->option(keyword) : nullptr;
-}
-
 bool namesTonerSaving(const QString &keyword)
 {
     return keyword == QLatin1String("On") || keyword.contains(QLatin1String("Level"));
@@ -257,14 +252,14 @@ void ImagingTab::reload()
 
 void ImagingTab::updateAdjustmentButton()
 {
-    const bool adjustable = modelOption(QStringLiteral("Cadj")) || modelOption(QStringLiteral("Madj"));
+    const bool adjustable = AppState::currentOption(QStringLiteral("Cadj")) || AppState::currentOption(QStringLiteral("Madj"));
     adjustmentLabel->setEnabled(adjustable);
     adjustmentButton->setEnabled(adjustable);
 }
 
 tOption *ImagingTab::tonerliteOption() const
 {
-    return modelOption(tonerliteKeyword);
+    return AppState::currentOption(tonerliteKeyword);
 }
 
 void ImagingTab::initTonerlite()
@@ -319,7 +314,7 @@ void ImagingTab::initTonerlite()
 
 void ImagingTab::updateResolutionCombo()
 {
-    if (modelOption(QStringLiteral("Resolution")))
+    if (AppState::currentOption(QStringLiteral("Resolution")))
         return;
     resolutionCombo->clear();
     resolutionCombo->addItem(tr("600 dpi"));
@@ -334,7 +329,7 @@ void ImagingTab::fixColorToMonochrome()
 
 void ImagingTab::checkColorModel()
 {
-    const tOption *option = modelOption(colorKeyword);
+    const tOption *option = AppState::currentOption(colorKeyword);
     if (!option) {
         colorButtons->updateButtonIcons(tr("Black & white"));
         colorButtons->setLabelColour(true);

@@ -159,8 +159,7 @@ void JobTab::saveTempAccountIDs()
 void JobTab::loadCustomAccountIDs()
 {
     const QString savedMode = readCfgValue(QStringLiteral("TvManagment"));
-    const tOption *accounting =
-        AppState::optionModel ? AppState::optionModel->option(QStringLiteral("TvManagment")) : nullptr;
+    const tOption *accounting = AppState::currentOption(QStringLiteral("TvManagment"));
     if (!accounting) {
         // Another printer's IDs must not be saved under this one.
         committedAccountIds.clear();

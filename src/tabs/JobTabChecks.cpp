@@ -19,7 +19,7 @@ namespace {
 
 bool modelHas(const char *keyword)
 {
-    return AppState::optionModel && AppState::optionModel->option(QLatin1String(keyword));
+    return AppState::currentOption(QLatin1String(keyword)) != nullptr;
 }
 
 // A whole address: local part with single dots, "@", a domain of labels

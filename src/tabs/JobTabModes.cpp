@@ -22,11 +22,6 @@ namespace {
 
 const Qt::MatchFlags exactly = Qt::MatchExactly | Qt::MatchCaseSensitive;
 
-tOption *modelOption(const char *keyword)
-{
-    return AppState::optionModel ? AppState::optionModel->option(QLatin1String(keyword)) : nullptr;
-}
-
 // Takes the entry out of the combo, first moving off it when it is current.
 void removeEntry(QComboBox *combo, const QString &text)
 {
@@ -47,7 +42,7 @@ void appendEntry(QComboBox *combo, const QString &text)
 
 QString JobTab::jobStorageText() const
 {
-    const tOption *collate = modelOption("TCCollate1");
+    const tOption *collate = AppState::currentOption("TCCollate1");
     const tChoice *choice = collate ? collate->findChoice(QStringLiteral("JobStorage")) : nullptr;
     return choice ? choice->text() : QString();
 }
@@ -66,23 +61,23 @@ void JobTab::updateStorageChoices()
     const QString privatePrint = tr("Private print");
     const QString customBox = tr("Custom box");
 
-    if (!modelOption("TCCollate1")) {
+    if (!AppState::currentOption("TCCollate1")) {
         removeEntry(storageCombo, privatePrint);
         removeEntry(storageCombo, customBox);
         return;
     }
-    const tOption *option18 = modelOption("Option18");
+    const tOption *option18 = AppState::currentOption("Option18");
     const tChoice *output = option18 ? option18->currentChoice() : nullptr;
     if (!output)
         return;
 
-    if (modelOption("ePrivatePrint") || modelOption("cPrivatePrint")) {
+    if (AppState::currentOption("ePrivatePrint") || AppState::currentOption("cPrivatePrint")) {
         if (output->keyword() == QLatin1String("None"))
             removeEntry(storageCombo, privatePrint);
         else
             appendEntry(storageCombo, privatePrint);
     }
-    if (modelOption("cCustomBox")) {
+    if (AppState::currentOption("cCustomBox")) {
         if (output->keyword() == QLatin1String("SSDrive") || output->keyword() == QLatin1String("HardDisk"))
             appendEntry(storageCombo, customBox);
         else
@@ -119,7 +114,7 @@ void JobTab::toggleJobSettingsCheckBox(bool toggled)
 void JobTab::loadStorageSettings(const QString &text)
 {
     bool on = false;
-    if (const tOption *collate = modelOption("TCCollate1")) {
+    if (const tOption *collate = AppState::currentOption("TCCollate1")) {
         storageButton->setEnabled(true);
         const QString savedSwitch = readCfgValue(QStringLiteral("cJobStore"));
         const QString byDefault = collate->defaultChoice() ? collate->defaultChoice()->keyword() : QString();
@@ -158,18 +153,18 @@ void JobTab::loadStorageSettings(const QString &text)
 
 void JobTab::enableFeatureGroups()
 {
-    const bool email = modelOption("cEmail") != nullptr;
+    const bool email = AppState::currentOption("cEmail") != nullptr;
     for (QWidget *widget : {static_cast<QWidget *>(emailButton), static_cast<QWidget *>(emailEdit),
                             static_cast<QWidget *>(emailLabel)})
         widget->setEnabled(email);
 
-    const bool jobName = modelOption("cJobName") != nullptr;
+    const bool jobName = AppState::currentOption("cJobName") != nullptr;
     for (QWidget *widget : {static_cast<QWidget *>(jobNameCombo), static_cast<QWidget *>(jobNameHeading),
                             static_cast<QWidget *>(jobNameIcon), static_cast<QWidget *>(overwriteCombo),
                             static_cast<QWidget *>(overwriteLabel)})
         widget->setEnabled(jobName);
 
-    if (modelOption("TvManagment")) {
+    if (AppState::currentOption("TvManagment")) {
         accountingButton->setEnabled(true);
     } else {
         accountingButton->setChecked(false);

@@ -23,11 +23,6 @@ const QString trueText = QStringLiteral("True");
 const QString falseText = QStringLiteral("False");
 const QString offText = QStringLiteral("off");
 
-tOption *modelOption(const char *keyword)
-{
-    return AppState::optionModel ? AppState::optionModel->option(QLatin1String(keyword)) : nullptr;
-}
-
 QString saved(const char *key)
 {
     return readCfgValue(QLatin1String(key));
@@ -74,7 +69,7 @@ QHash<QString, QString> JobTab::collectOptionValues()
         // These modes are no PPD choices; extraSettings() writes them.
         if (it.value() == storageCombo && storageModeShown)
             continue;
-        tOption *option = AppState::optionModel ? AppState::optionModel->option(it.key()) : nullptr;
+        tOption *option = AppState::currentOption(it.key());
         if (!option)
             continue;
         const QString value = widgetValue(it.value(), option);
@@ -152,7 +147,7 @@ OptionHash JobTab::extraSettings()
         }
     }
 
-    if (modelOption("TvManagment")) {
+    if (AppState::currentOption("TvManagment")) {
         if (!accountingButton->isEnabled() || !accountingButton->isChecked()) {
             extra.insert(QStringLiteral("TvManagment"), QStringLiteral("Default"));
         } else {
@@ -232,7 +227,7 @@ void JobTab::applySavedEmail()
         emailEdit->setText(address);
     };
 
-    tOption *email = modelOption("cEmail");
+    tOption *email = AppState::currentOption("cEmail");
     if (!email) {
         emailOff();
     } else {
@@ -257,7 +252,7 @@ void JobTab::applySavedJobName()
 {
     const QString savedName = saved("CustomJobName");
     const QString savedDate = saved("JobDate");
-    const tOption *jobName = modelOption("JobName");
+    const tOption *jobName = AppState::currentOption("JobName");
 
     if (!savedName.isEmpty()) {
         selectText(jobNameCombo, tr("Custom"));
@@ -279,7 +274,7 @@ void JobTab::applySavedJobName()
     if (!savedDate.isEmpty()) {
         replace = savedDate == QLatin1String("false");
     } else {
-        const tOption *jobDate = modelOption("JobDate");
+        const tOption *jobDate = AppState::currentOption("JobDate");
         replace = jobDate && jobDate->defaultValueString() == QLatin1String("false");
     }
     selectText(overwriteCombo, replace ? tr("Replace existing file") : tr("Use job name + date and time"));
@@ -289,7 +284,7 @@ void JobTab::applySavedStorage()
 {
     updateStorageChoices();
 
-    if (const tOption *collate = modelOption("TCCollate1")) {
+    if (const tOption *collate = AppState::currentOption("TCCollate1")) {
         const QString byDefault = collate->defaultValueString();
         const int index = storageCombo->findText(byDefault, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0 && saved("TCCollate1").isEmpty()) {
@@ -336,7 +331,7 @@ void JobTab::loadUserLoginSettings()
 {
     QWidget *const parts[] = {userLoginHeading, loginNameLabel, loginNameEdit, loginPasswordLabel,
                               loginPasswordEdit};
-    if (!modelOption("cUserLogin")) {
+    if (!AppState::currentOption("cUserLogin")) {
         userLoginButton->setEnabled(false);
         userLoginButton->setChecked(false);
         for (QWidget *part : parts)

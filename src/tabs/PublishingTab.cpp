@@ -375,7 +375,7 @@ void PublishingTab::updateBackCoverSourceWidgets()
 {
     chkButCvr->removeDependent(lblBackCvrM);
     chkButCvr->removeDependent(cmbBxBackCvrM);
-    const bool present = AppState::optionModel && AppState::optionModel->option(QStringLiteral("BackCvrM"));
+    const bool present = AppState::currentOption(QStringLiteral("BackCvrM"));
     if (present) {
         chkButCvr->addDependent(lblBackCvrM, noDefault);
         chkButCvr->addDependent(cmbBxBackCvrM, noDefault);

@@ -25,11 +25,6 @@ const QString notInHash = QStringLiteral("NOT_IN_HASH");
 const char *const pageStyle = "ComboBoxEx{ margin-bottom: 8px }TolButtonGroup{ margin-bottom: 8px }"
                               "QCheckBox{ margin-bottom: 8px }TolCheckBoxButton{ margin-bottom: 8px }";
 
-tOption *currentOption(const QString &keyword)
-{
-    return AppState::optionModel ? AppState::optionModel->option(keyword) : nullptr;
-}
-
 // A slider position as the choice text (or keyword) it stands for.
 QString sliderText(const QString &keyword, int value)
 {
@@ -163,7 +158,7 @@ void Tab::refreshOptionLabels()
         return;
 
     for (auto it = labelWidgets.cbegin(); it != labelWidgets.cend(); ++it) {
-        tOption *option = currentOption(it.key());
+        tOption *option = AppState::currentOption(it.key());
         if (QWidget *companion = companionWidgets.value(it.key()))
             companion->setEnabled(option != nullptr);
 
@@ -194,7 +189,7 @@ tChoice *Tab::savedOrDefaultChoice(const QString &keyword, tOption *option)
 void Tab::loadOptionValues()
 {
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = currentOption(it.key());
+        tOption *option = AppState::currentOption(it.key());
         QWidget *widget = it.value();
         if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
             setupComboBox(combo, option);
@@ -284,7 +279,7 @@ void Tab::applyWidgetToOption(int value, QWidget *widget)
     const QString keyword = keywordOf(widget);
     if (keyword.isEmpty())
         return;
-    tOption *option = currentOption(keyword);
+    tOption *option = AppState::currentOption(keyword);
     if (!option)
         return;
 
@@ -354,7 +349,7 @@ void Tab::CheckBoxMarkConstraintsWithSender(TolCheckBoxButton *check_button)
             continue;
         if (check_button->isChecked()) {
             applyWidgetToOption(combo->currentIndex(), combo);
-        } else if (tOption *option = currentOption(keywordOf(combo))) {
+        } else if (tOption *option = AppState::currentOption(keywordOf(combo))) {
             if (tChoice *choice = option->findChoiceByText(check_button->valueFor(combo)))
                 option->setCurrentChoice(choice);
         }
@@ -393,7 +388,7 @@ QHash<QString, QString> Tab::collectOptionValues()
 {
     optionValues.clear();
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = currentOption(it.key());
+        tOption *option = AppState::currentOption(it.key());
         if (!option)
             continue;
         const QString value = widgetValue(it.value(), option);
@@ -412,7 +407,7 @@ QHash<QString, QString> Tab::collectOptionValues()
             const QString value = button->valueFor(dependent);
             if (keyword == notInHash || value == noDefault)
                 continue;
-            const QString choice = choiceKeywordForText(currentOption(keyword), value);
+            const QString choice = choiceKeywordForText(AppState::currentOption(keyword), value);
             if (!choice.isEmpty())
                 optionValues.insert(keyword, choice);
         }

@@ -49,14 +49,9 @@ const struct {
     {"#", "\\#"},   {"$", "\\$"},   {"@", "\\@"},
 };
 
-tOption *currentOption(const char *keyword)
-{
-    return AppState::optionModel ? AppState::optionModel->option(QLatin1String(keyword)) : nullptr;
-}
-
 bool hasOption(const char *keyword)
 {
-    return currentOption(keyword) != nullptr;
+    return AppState::currentOption(keyword) != nullptr;
 }
 
 QString quotedCustomText(QString text)
@@ -269,8 +264,8 @@ void WatermarkTab::retranslateUi()
 
 void WatermarkTab::addTabConstraints()
 {
-    tOption *colorModel = currentOption("ColorModel");
-    tOption *colour = currentOption("Wclr");
+    tOption *colorModel = AppState::currentOption("ColorModel");
+    tOption *colour = AppState::currentOption("Wclr");
     if (!colorModel || !colour || !colorModel->isValid() || !colour->isValid())
         return;
     for (const auto &row : tabConstraints) {
@@ -336,7 +331,7 @@ void WatermarkTab::addBlackColourItem()
 {
     if (!hasOption("Wren"))
         return;
-    const tOption *colour = currentOption("Wclr");
+    const tOption *colour = AppState::currentOption("Wclr");
     if (!colour || colour->choiceCount() == 1)
         cmbBxClr->addItem(tr("Black"));
 }
@@ -425,7 +420,7 @@ void WatermarkTab::handleWatermarkSelection(const QString &selection)
             cmbBxWtyp->setCurrentIndex(0);
         if (hasOption("Wflg"))
             chkBxWFlg->setChecked(false);
-        const tOption *colour = currentOption("Wclr");
+        const tOption *colour = AppState::currentOption("Wclr");
         cmbBxClr->setCurrentIndex(colour && colour->choiceCount() > 1 ? defaultColourPosition : 0);
     }
     handleCustomWatermarkTextEdit();
@@ -441,7 +436,7 @@ QHash<QString, QString> WatermarkTab::collectOptionValues()
 {
     optionValues.clear();
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = AppState::optionModel ? AppState::optionModel->option(it.key()) : nullptr;
+        tOption *option = AppState::currentOption(it.key());
         if (!option)
             continue;
         if (option->keyword() == QLatin1String("TCSuperWatermark") && chkButSuperWatermark->isEnabled()

@@ -213,7 +213,7 @@ void WatermarkTab::rebuildTextCombo()
         }
     }
 
-    const tOption *text = AppState::optionModel ? AppState::optionModel->option(QStringLiteral("Wtxt")) : nullptr;
+    const tOption *text = AppState::currentOption(QStringLiteral("Wtxt"));
     if (!text)
         return;
     const QString ppdDefault = text->defaultValueString();
@@ -239,7 +239,7 @@ void WatermarkTab::loadCustomWatermarks()
     if (stored.isEmpty()) {
         // Nothing saved yet: a custom default text of the PPD becomes a
         // record with the PPD's default settings.
-        const tOption *text = AppState::optionModel ? AppState::optionModel->option(QStringLiteral("Wtxt")) : nullptr;
+        const tOption *text = AppState::currentOption(QStringLiteral("Wtxt"));
         if (!text)
             return;
         const QString name = customDefaultName(text->defaultValueString());
