@@ -63,12 +63,6 @@ const char *const balanceKeys[] = {"CaCR", "CaMG", "CaYB"};
 const double clearedValue = 999;
 const int sliderWidth = 250;
 
-void setModelChoice(const QString &keyword, const QString &choice)
-{
-    if (AppState::optionModel)
-        AppState::optionModel->setCurrentChoice(keyword, choice);
-}
-
 // A number as a slider position in the given unit. Rounded, not truncated:
 // 0.29 * 100 is a hair under 29 in binary, and a saved 0.29 must come back
 // as 29, not drift down a step at every reload.
@@ -437,9 +431,9 @@ void adjustmentDialog::reload()
         values.append(qMakePair(key, readCfgValue(QStringLiteral("f") + key).toDouble()));
     }
     const QString custom = readCfgValue(QStringLiteral("Cadj"));
-    setModelChoice(QStringLiteral("Cadj"), custom.isEmpty() ? QStringLiteral("False") : custom);
+    AppState::setCurrentChoice(QStringLiteral("Cadj"), custom.isEmpty() ? QStringLiteral("False") : custom);
     const QString space = readCfgValue(QStringLiteral("CaColorSpace"));
-    setModelChoice(QStringLiteral("CaColorSpace"), space.isEmpty() ? QStringLiteral("-1") : space);
+    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), space.isEmpty() ? QStringLiteral("-1") : space);
     hueIndex = qMax(0, readCfgValue(QStringLiteral("HueIndex")).toInt());
     syncFromModel();
 }
@@ -453,9 +447,9 @@ QString adjustmentDialog::colorSpaceValue() const
 
 void adjustmentDialog::saveSettings()
 {
-    setModelChoice(QStringLiteral("Cadj"),
+    AppState::setCurrentChoice(QStringLiteral("Cadj"),
                    customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
-    setModelChoice(QStringLiteral("CaColorSpace"), colorSpaceValue());
+    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), colorSpaceValue());
     values.clear();
     for (const ValueRow &row : valueRows) {
         const QString key = QLatin1String(row.key);
@@ -466,8 +460,8 @@ void adjustmentDialog::saveSettings()
 
 void adjustmentDialog::resetStates()
 {
-    setModelChoice(QStringLiteral("Cadj"), QStringLiteral("False"));
-    setModelChoice(QStringLiteral("CaColorSpace"), QStringLiteral("-1"));
+    AppState::setCurrentChoice(QStringLiteral("Cadj"), QStringLiteral("False"));
+    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), QStringLiteral("-1"));
     values.clear();
     for (const ValueRow &row : valueRows)
         values.append(qMakePair(QString::fromLatin1(row.key), 0.0));

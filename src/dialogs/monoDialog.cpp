@@ -24,12 +24,6 @@ const QString brightnessKey = QStringLiteral("Malt");
 const QString contrastKey = QStringLiteral("Mact");
 const int sliderWidth = 250;
 
-void setModelChoice(const QString &keyword, const QString &choice)
-{
-    if (AppState::optionModel)
-        AppState::optionModel->setCurrentChoice(keyword, choice);
-}
-
 // A saved number (units of the printer) as a slider position. Rounded, not
 // truncated: 2.3 * 10 is a hair under 23 in binary, and every save and
 // reload would otherwise lose a step.
@@ -179,7 +173,7 @@ int monoDialog::exec()
 void monoDialog::saveSettings()
 {
     storedValues.clear();
-    setModelChoice(QStringLiteral("Madj"),
+    AppState::setCurrentChoice(QStringLiteral("Madj"),
                    customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
     storedValues.append(qMakePair(brightnessKey, brightnessEdit->text().toInt()));
     storedValues.append(qMakePair(contrastKey, contrastEdit->text().toInt()));
@@ -187,7 +181,7 @@ void monoDialog::saveSettings()
 
 void monoDialog::resetStates()
 {
-    setModelChoice(QStringLiteral("Madj"), QStringLiteral("False"));
+    AppState::setCurrentChoice(QStringLiteral("Madj"), QStringLiteral("False"));
     storedValues.clear();
     syncFromModel();
 }
@@ -195,7 +189,7 @@ void monoDialog::resetStates()
 void monoDialog::reload()
 {
     const QString custom = readCfgValue(QStringLiteral("Madj"));
-    setModelChoice(QStringLiteral("Madj"), custom.isEmpty() ? QStringLiteral("False") : custom);
+    AppState::setCurrentChoice(QStringLiteral("Madj"), custom.isEmpty() ? QStringLiteral("False") : custom);
     // Only the last pair of each key counts, so older pairs need not be kept.
     storedValues.clear();
     storedValues.append(qMakePair(brightnessKey, savedToSlider(readCfgValue(QStringLiteral("fMalt")))));

@@ -15,4 +15,10 @@ tOption *currentOption(const QString &keyword)
     return optionModel ? optionModel->option(keyword) : nullptr;
 }
 
+void setCurrentChoice(const QString &keyword, const QString &choiceKeyword)
+{
+    if (optionModel)
+        optionModel->setCurrentChoice(keyword, choiceKeyword);
+}
+
 } // namespace AppState

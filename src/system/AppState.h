@@ -17,6 +17,10 @@ extern tOptionModel *optionModel;
 // its PPD has no such option.
 tOption *currentOption(const QString &keyword);
 
+// The selected printer's option `keyword` takes that choice; nothing happens
+// without a printer.
+void setCurrentChoice(const QString &keyword, const QString &choiceKeyword);
+
 // "/usr/share/tolvane/<user>/", set once by the main window.
 extern QString perUserDirectory;
 

@@ -31,12 +31,6 @@ bool modelHas(const char *keyword)
     return AppState::currentOption(QLatin1String(keyword)) != nullptr;
 }
 
-void setModelChoice(const QString &keyword, const QString &choice)
-{
-    if (AppState::optionModel)
-        AppState::optionModel->setCurrentChoice(keyword, choice);
-}
-
 } // namespace
 
 QList<FinishingTab::Fold> FinishingTab::folds() const
@@ -62,13 +56,13 @@ void FinishingTab::markFold()
     }
 
     if (checkedCount == 1) {
-        setModelChoice(foldKeyword, QLatin1String(checked->foldChoice));
-        setModelChoice(QLatin1String(checked->toggle), QStringLiteral("True"));
+        AppState::setCurrentChoice(foldKeyword, QLatin1String(checked->foldChoice));
+        AppState::setCurrentChoice(QLatin1String(checked->toggle), QStringLiteral("True"));
     } else if (checkedCount == 0) {
         for (const char *keyword : foldListKeywords)
-            setModelChoice(QLatin1String(keyword), QStringLiteral("None"));
+            AppState::setCurrentChoice(QLatin1String(keyword), QStringLiteral("None"));
         for (const char *keyword : foldToggleKeywords)
-            setModelChoice(QLatin1String(keyword), QStringLiteral("False"));
+            AppState::setCurrentChoice(QLatin1String(keyword), QStringLiteral("False"));
     }
     // Two or more on is a conflict the constraint pass shows; the model keeps
     // the last single fold.

@@ -45,12 +45,6 @@ QString doubleBackslashes(QString text)
     return text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
 }
 
-void setModelChoice(const QString &keyword, const QString &choice)
-{
-    if (AppState::optionModel)
-        AppState::optionModel->setCurrentChoice(keyword, choice);
-}
-
 } // namespace
 
 SNTTab::SNTTab(QWidget *parent)
@@ -235,7 +229,7 @@ void SNTTab::toggleSNT()
 {
     const bool isOn = switchOn();
     setTwelveWidgetsEnabled(isOn);
-    setModelChoice(toggleKeyword, isOn ? on : off);
+    AppState::setCurrentChoice(toggleKeyword, isOn ? on : off);
     // A click always brings the conflict settings back to their defaults.
     chkBxSNTConflict->setChecked(true);
     rdButSNTContinue->setChecked(true);
@@ -250,7 +244,7 @@ void SNTTab::applySwitchState()
     } else {
         // The stored policies stay for the next time the tab is switched on.
         for (const char *keyword : policyKeywords)
-            setModelChoice(QString::fromLatin1(keyword), off);
+            AppState::setCurrentChoice(QString::fromLatin1(keyword), off);
     }
     toggleNotifications();
 }
@@ -302,7 +296,7 @@ void SNTTab::loadSettings()
 
     const bool isOn = switchOn();
     setTwelveWidgetsEnabled(isOn);
-    setModelChoice(toggleKeyword, isOn ? on : off);
+    AppState::setCurrentChoice(toggleKeyword, isOn ? on : off);
     applySwitchState();
 }
 
