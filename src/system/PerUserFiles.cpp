@@ -152,6 +152,25 @@ bool makePerUserDirectory()
     return QFileInfo(QFile::decodeName(path)).isDir();
 }
 
+bool readPerUserFile(const QString &path, QByteArray *data)
+{
+    return readFileBytes(path, data, false);
+}
+
+bool writePerUserFile(const QString &path, const QByteArray &content)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return commitSaveFile(file);
+}
+
 bool cfgFileExists(const QString &printerName)
 {
     return QFileInfo::exists(perUserDirectoryPath() + printerName + QStringLiteral(".cfg"));

@@ -35,6 +35,15 @@ QString escapeCfgValue(const QString &key, const QString &value);
 // Every pair of backslashes becomes one, left to right without overlap.
 QString unescapeBackslashes(const QString &value);
 
+// The whole content of a per-user file; false when it cannot be read. Every
+// reader of the per-user folder goes through here.
+bool readPerUserFile(const QString &path, QByteArray *data);
+
+// Replaces the file at path with content; false (the old file untouched)
+// when it cannot be written. Every writer of the per-user folder goes
+// through here, so that a rule about writing is made once.
+bool writePerUserFile(const QString &path, const QByteArray &content);
+
 // One line per entry of the hash (a repeated key gives one line per value).
 // With printerFile set, a key with a non-empty PPD default in the current
 // model gets the suffix ";" + that default.
