@@ -25,11 +25,14 @@ const QString noDefault = QStringLiteral("no_default");
 // Validators filter while typing, so these admit incomplete input: the name
 // pattern keeps out double quotes and a leading blank, the password pattern
 // double quotes, the e-mail pattern anything outside an address's characters.
+// The names and the account-ID description also keep out control
+// characters: the job name and the description are saved as lines of a
+// settings file, where a pasted line break would start a line of its own.
 const char *const digitsPattern = "[0-9]*";
-const char *const namePattern = "^[^\" ][^\"]{255}$";
+const char *const namePattern = "^[^\" \\x0000-\\x001f\\x007f][^\"\\x0000-\\x001f\\x007f]{255}$";
 const char *const passwordPattern = "^[^\"]+$";
 const char *const emailCharsPattern = "[A-Za-z0-9.!#$%&'*+\\-\\/=?^_`{|}~@]{128}";
-const char *const descriptionPattern = ".{,31}";
+const char *const descriptionPattern = "[^\\x0000-\\x001f\\x007f]{,31}";
 
 const char *const pageStyle = "QLineEdit:disabled{background-color: rgba(204, 204, 204, 100) }";
 

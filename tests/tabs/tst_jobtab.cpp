@@ -16,7 +16,9 @@
 #include "widgets/ComboBoxEx.h"
 #include "widgets/TolCheckBoxButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -57,6 +59,8 @@ private slots:
     void otherChecks();
     void accountList();
     void accountingFromSavedValues();
+    void pastedControlCharacters_data();
+    void pastedControlCharacters();
     void screenshot();
 
 private:
@@ -541,6 +545,71 @@ void TestJobTab::accountingFromSavedValues()
     QCOMPARE(get<ComboBoxEx>("cmbBxTvManagment")->currentIndex(), 1);
     // Older files hold a four-digit code in clear.
     QCOMPARE(get<QLineEdit>("lnEditJobStorage")->text(), QString("2468"));
+}
+
+// The job name and the account-ID description are saved as lines of the
+// settings file: a pasted control character would split or garble one.
+void TestJobTab::pastedControlCharacters_data()
+{
+    QTest::addColumn<bool>("description");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<bool>("taken");
+    const struct {
+        const char *what;
+        QString text;
+    } pastes[] = {
+        {"line feed", QStringLiteral("evil\nUserLogin=True")},
+        {"carriage return", QStringLiteral("evil\rUserLogin=True")},
+        {"tab", QStringLiteral("a\tb")},
+        {"U+0001", QStringLiteral("a") + QChar(0x01) + QStringLiteral("b")},
+        {"U+007F", QStringLiteral("a") + QChar(0x7f) + QStringLiteral("b")},
+    };
+    for (bool description : {false, true}) {
+        const char *field = description ? "account-ID description" : "job name";
+        for (const auto &paste : pastes)
+            QTest::addRow("%s, %s", field, paste.what) << description << paste.text << false;
+        // The fields' own rules stay: no double quote in a name.
+        QTest::addRow("%s, double quote", field) << description << QStringLiteral("a\"b") << description;
+    }
+}
+
+void TestJobTab::pastedControlCharacters()
+{
+    QFETCH(bool, description);
+    QFETCH(QString, pasted);
+    QFETCH(bool, taken);
+    MessageRecorder boxes;
+    select("jobtab-full.ppd");
+    owner->show();
+    QVERIFY(QTest::qWaitForWindowActive(owner));
+
+    QLineEdit *field = nullptr;
+    if (description) {
+        get<TolCheckBoxButton>("chkButTvManagment")->checkBox()->click();
+        get<QPushButton>("butAccountID")->click();
+        get<QPushButton>("butNewCustomAccountID")->click();
+        auto *listDialog = qobject_cast<QDialog *>(get<QTableWidget>("tblCustomAccountID")->window());
+        QVERIFY(listDialog);
+        auto *editDialog = listDialog->findChild<QDialog *>();
+        QVERIFY(editDialog && editDialog->isVisible());
+        field = editDialog->findChildren<QLineEdit *>().value(1);
+    } else {
+        get<ComboBoxEx>("cmbBxJobName")->setCurrentIndex(1);
+        field = get<QLineEdit>("lnEditJobName");
+    }
+    QVERIFY(field && field->isEnabled());
+    field->setFocus();
+    type(field, QStringLiteral("Report"));
+
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    const QString expected = QStringLiteral("Report") + (taken ? pasted : QString());
+    QCOMPARE(field->text(), expected);
+
+    // An ordinary paste still goes in.
+    QApplication::clipboard()->setText(QStringLiteral(" 2"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), expected + QStringLiteral(" 2"));
 }
 
 void TestJobTab::screenshot()
