@@ -6,9 +6,57 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTextEdit>
+
+#include <algorithm>
+
+namespace {
+
+// Control characters have no place in a profile's name or description. The
+// description may hold line breaks, which the profile file keeps as
+// backslash and "n"; any other control character could split or garble its
+// line.
+enum class LineFeed { Refused, Allowed };
+
+bool hasControl(const QString &text, LineFeed lineFeed = LineFeed::Refused)
+{
+    return std::any_of(text.cbegin(), text.cend(), [lineFeed](QChar c) {
+        if (c == QLatin1Char('\n'))
+            return lineFeed == LineFeed::Refused;
+        return c.unicode() < 0x20 || c.unicode() == 0x7f;
+    });
+}
+
+// A description field that refuses a paste or drop carrying a control
+// character other than a line feed; typed keys cannot produce one.
+class DescriptionEdit : public QTextEdit
+{
+public:
+    explicit DescriptionEdit(QWidget *parent)
+        : QTextEdit(parent)
+    {
+        // Rich text would be dropped on saving anyway; plain text is what
+        // can be checked.
+        setAcceptRichText(false);
+    }
+
+protected:
+    bool canInsertFromMimeData(const QMimeData *source) const override
+    {
+        return QTextEdit::canInsertFromMimeData(source) && !hasControl(source->text(), LineFeed::Allowed);
+    }
+
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (!hasControl(source->text(), LineFeed::Allowed))
+            QTextEdit::insertFromMimeData(source);
+    }
+};
+
+} // namespace
 
 ProfileFormDialog::ProfileFormDialog(QWidget *parent, const QString &nameText,
                                      const QString &descriptionText)
@@ -20,7 +68,7 @@ ProfileFormDialog::ProfileFormDialog(QWidget *parent, const QString &nameText,
     nameLabel = new QLabel(nameText, this);
     nameEdit = new QLineEdit(this);
     descriptionLabel = new QLabel(descriptionText, this);
-    descriptionEdit = new QTextEdit(this);
+    descriptionEdit = new DescriptionEdit(this);
     descriptionEdit->setMaximumSize(400, 50);
     descriptionEdit->setTabChangesFocus(true);
 
@@ -34,11 +82,10 @@ ProfileFormDialog::ProfileFormDialog(QWidget *parent, const QString &nameText,
     layout->addWidget(buttonBox, 10, 1, 1, 1);
     setMinimumSize(350, 200);
 
-    // Only caps the typed length; the byte limit is one of the rules.
+    // Caps the typed length (the byte limit is one of the rules) and keeps
+    // out control characters, pasted ones included.
     nameEdit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral(".{0,251}"),
-                           QRegularExpression::DotMatchesEverythingOption),
-        this));
+        QRegularExpression(QStringLiteral("[^\\x{0}-\\x{1f}\\x{7f}]{0,251}")), this));
     setOkEnabled(false);
 }
 
@@ -49,8 +96,11 @@ void ProfileFormDialog::reloadQueueNames()
 
 bool ProfileFormDialog::checkFields()
 {
-    const bool valid =
-        isAcceptableProfile(nameEdit->text(), descriptionEdit->toPlainText(), queueNames);
+    // The fields can still be given a control character in code, as the
+    // edit dialog does with a stored name and description.
+    const QString description = descriptionEdit->toPlainText();
+    const bool valid = isAcceptableProfile(nameEdit->text(), description, queueNames)
+        && !hasControl(nameEdit->text()) && !hasControl(description, LineFeed::Allowed);
     setOkEnabled(valid);
     return valid;
 }

@@ -13,6 +13,8 @@
 #include "tabs/Tab.h"
 #include "tabs/TabOptionCollector.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -266,6 +268,94 @@ private slots:
         edit.findChild<QLineEdit *>()->setText(name);
         edit.findChild<QTextEdit *>()->setPlainText(description);
         QCOMPARE(okButton(edit)->isEnabled(), accepted);
+    }
+
+    // Names and descriptions end up as lines of a profile file: a pasted
+    // control character is refused, except a line break in the description,
+    // which the file keeps as backslash and "n".
+    void pastedControlCharacters_data()
+    {
+        QTest::addColumn<bool>("editDialog");
+        QTest::addColumn<bool>("intoDescription");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("taken");
+
+        const struct {
+            const char *what;
+            QString text;
+        } pastes[] = {
+            {"line feed", QStringLiteral("x\nUserLogin=True")},
+            {"carriage return", QStringLiteral("x\rUserLogin=True")},
+            {"tab", QStringLiteral("x\ty")},
+            {"U+0001", QStringLiteral("x") + QChar(0x01) + QStringLiteral("y")},
+            {"U+007F", QStringLiteral("x") + QChar(0x7f) + QStringLiteral("y")},
+        };
+        for (bool editDialog : {false, true}) {
+            for (bool intoDescription : {false, true}) {
+                for (const auto &paste : pastes) {
+                    const bool lineBreak = paste.text.contains(QLatin1Char('\n'));
+                    QTest::addRow("%s, %s, %s", editDialog ? "edit" : "save",
+                                  intoDescription ? "description" : "name", paste.what)
+                        << editDialog << intoDescription << paste.text << (intoDescription && lineBreak);
+                }
+            }
+        }
+    }
+
+    void pastedControlCharacters()
+    {
+        QFETCH(bool, editDialog);
+        QFETCH(bool, intoDescription);
+        QFETCH(QString, pasted);
+        QFETCH(bool, taken);
+
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ProfileSaveDialog save(&window, nullptr);
+        ProfileEditDialog edit(&window);
+        QDialog *dialog = &save;
+        if (editDialog) {
+            edit.setFields(QStringLiteral("old"), QString());
+            dialog = &edit;
+        }
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto *name = dialog->findChild<QLineEdit *>();
+        auto *description = dialog->findChild<QTextEdit *>();
+        name->setText(QStringLiteral("Notes"));
+        description->setPlainText(QStringLiteral("Notes"));
+        description->moveCursor(QTextCursor::End);
+
+        QApplication::clipboard()->setText(pasted);
+        QWidget *field = intoDescription ? static_cast<QWidget *>(description) : name;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+
+        const QString expected = QStringLiteral("Notes") + (taken ? pasted : QString());
+        QCOMPARE(intoDescription ? description->toPlainText() : name->text(), expected);
+        QVERIFY(okButton(*dialog)->isEnabled());
+
+        // An ordinary paste still goes in.
+        QApplication::clipboard()->setText(QStringLiteral(" 2"));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(intoDescription ? description->toPlainText() : name->text(),
+                 expected + QStringLiteral(" 2"));
+    }
+
+    // A name or description given in code, as a stored one is, cannot be
+    // saved with a control character in it either.
+    void controlCharactersGivenInCode()
+    {
+        QWidget window;
+        ProfileEditDialog edit(&window);
+        edit.setFields(QStringLiteral("a\tb"), QStringLiteral("one\\ntwo"));
+        edit.show();
+        QVERIFY(!okButton(edit)->isEnabled());
+        edit.findChild<QLineEdit *>()->setText(QStringLiteral("ab"));
+        QVERIFY(okButton(edit)->isEnabled());
+        edit.findChild<QTextEdit *>()->setPlainText(QStringLiteral("one\ttwo"));
+        QVERIFY(!okButton(edit)->isEnabled());
     }
 
     // 25 files holding "[Profile]" anywhere, printers' files included, keep
