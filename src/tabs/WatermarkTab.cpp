@@ -105,8 +105,11 @@ void WatermarkTab::buildUi()
     lblCustomWatermark = new QLabel(tr("Custom watermark:"), this);
     lnEditCustomWatermark = new QLineEdit(this);
     lnEditCustomWatermark->setMaxLength(32);
-    lnEditCustomWatermark->setValidator(
-        new QRegExpValidator(QRegExp(QStringLiteral("\\S[^#]*"), Qt::CaseSensitive), lnEditCustomWatermark));
+    // No control characters either: the name is saved as part of a line of
+    // the settings file and sent to the printer as the watermark text.
+    lnEditCustomWatermark->setValidator(new QRegExpValidator(
+        QRegExp(QStringLiteral("[^\\s\\x0000-\\x001f\\x007f][^#\\x0000-\\x001f\\x007f]*"), Qt::CaseSensitive),
+        lnEditCustomWatermark));
     chkBxWFlg = new QCheckBox(tr("Repeat watermark"), this);
     chkButWatermark = new TolCheckBoxButton(this, QString(), QIcon(QStringLiteral(":/icons/watermark")));
     lblWatermark = new QLabel(tr("Watermark/Stamp"), this);

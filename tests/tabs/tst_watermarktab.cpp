@@ -14,7 +14,9 @@
 #include "widgets/ComboBoxEx.h"
 #include "widgets/TolCheckBoxButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -50,6 +52,8 @@ private slots:
     void buttonsFollowName();
     void newSaveDelete();
     void builtinTextRecord();
+    void pastedControlCharacters_data();
+    void pastedControlCharacters();
     void turningOffResets();
     void grayBlocksColours();
     void superWatermarkValue();
@@ -292,6 +296,45 @@ void TestWatermarkTab::builtinTextRecord()
     QCOMPARE(combo("cmbBxWsze")->currentIndex(), 8);
     QCOMPARE(combo("cmbBxClr")->currentIndex(), 3);
     QVERIFY(!named<QCheckBox>(tab, "chkBxWFlg")->isChecked());
+}
+
+// The name is saved in a line of the settings file and printed: a pasted
+// control character is refused.
+void TestWatermarkTab::pastedControlCharacters_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("line feed") << QStringLiteral("x\nCustomWatermarkSet=y");
+    QTest::newRow("carriage return") << QStringLiteral("x\ry");
+    QTest::newRow("tab") << QStringLiteral("x\ty");
+    QTest::newRow("U+0001") << QStringLiteral("x") + QChar(0x01) + QStringLiteral("y");
+    QTest::newRow("U+007F") << QStringLiteral("x") + QChar(0x7f) + QStringLiteral("y");
+    // The field's own rule stays.
+    QTest::newRow("number sign") << QStringLiteral("x#y");
+}
+
+void TestWatermarkTab::pastedControlCharacters()
+{
+    QFETCH(QString, pasted);
+    writeSettings({"Wren=True;False"});
+    select("watermarktab-full.ppd");
+    owner->show();
+    QVERIFY(QTest::qWaitForWindowActive(owner));
+    QVERIFY(name->isEnabled());
+    name->setFocus();
+    // Nor may a name begin with a blank.
+    QApplication::clipboard()->setText(" Mine");
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(name->text().isEmpty());
+    QTest::keyClicks(name, "Mine");
+
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(name->text(), QString("Mine"));
+
+    // An ordinary paste still goes in.
+    QApplication::clipboard()->setText(" 2");
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(name->text(), QString("Mine 2"));
 }
 
 void TestWatermarkTab::turningOffResets()
