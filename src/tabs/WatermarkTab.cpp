@@ -437,6 +437,9 @@ void WatermarkTab::toggleSuperWatermark(bool checked)
 
 QHash<QString, QString> WatermarkTab::collectOptionValues()
 {
+    // The settings are stored (and the stored name selected) before they are
+    // read, so the text sent to the printer is the one saved and shown.
+    storeShownWatermark();
     optionValues.clear();
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
         tOption *option = AppState::currentOption(it.key());

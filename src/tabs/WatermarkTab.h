@@ -38,9 +38,10 @@ public:
     bool hasOptions() override;
     void reload() override;
     void retranslateUi() override;
+    // Both first store the current settings under the typed name (or the
+    // selected text) while the watermark is on, as Save does.
     QHash<QString, QString> collectOptionValues() override;
-    // The custom watermarks, after storing the current settings under the
-    // selected (or typed) name while the watermark is on.
+    // The custom watermarks and the selected one's name.
     OptionHash extraSettings() override;
 
     // Exact compare with the seven built-in watermark texts.
@@ -73,6 +74,11 @@ private:
     void rebuildTextCombo();
     void loadCustomWatermarks();
     Record recordFromWidgets() const;
+    bool isCustomItemSelected() const;
+    // While the watermark is on, keeps the current settings as a record
+    // under the typed name, or the selected text when none is typed, and
+    // selects that record.
+    void storeShownWatermark();
     void selectTextItem(const QString &text);
 
     QHash<QString, Record> customWatermarks;

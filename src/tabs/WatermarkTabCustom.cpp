@@ -147,17 +147,30 @@ void WatermarkTab::createNewCustomWatermark()
 }
 
 // Save: with a name typed, the selected watermark is stored under that name
-// (a rename for a custom one); with none, the selection keeps its name.
+// (a rename for a custom one); with none, the selection keeps its name. A
+// printer's own text is never renamed: its record stays as it was.
 void WatermarkTab::editCustomWatermark()
 {
     const QString typed = lnEditCustomWatermark->text();
-    const QString name = typed.isEmpty() ? cmbBxWtxt->currentText() : typed;
+    const QString selected = cmbBxWtxt->currentText();
+    const QString name = typed.isEmpty() ? selected : typed;
     const Record record = recordFromWidgets();
-    customWatermarks.remove(cmbBxWtxt->currentText());
+    if (isCustomItemSelected())
+        customWatermarks.remove(selected);
     customWatermarks.insert(name, record);
     rebuildTextCombo();
     handleCustomWatermarkTextEdit();
     selectTextItem(name);
+}
+
+bool WatermarkTab::isCustomItemSelected() const
+{
+    // The custom names follow the separator, the one item without a text.
+    for (int p = 1; p < cmbBxWtxt->count(); ++p) {
+        if (cmbBxWtxt->itemText(p).isEmpty())
+            return cmbBxWtxt->currentIndex() > p;
+    }
+    return false;
 }
 
 void WatermarkTab::deleteCustomWatermark()
@@ -279,24 +292,28 @@ void WatermarkTab::loadCustomWatermarks()
     handleCustomWatermarkTextEdit();
 }
 
+void WatermarkTab::storeShownWatermark()
+{
+    if (!chkButWatermark->isChecked() || !AppState::currentOption(QStringLiteral("Wtxt")))
+        return;
+    // Storing the current settings rebuilds the list, which moves the
+    // selection for a moment. Those passing states must not reach the model
+    // or the main window while it collects, so the widgets are quiet and the
+    // model takes the settled state afterwards.
+    setOptionSignalsBlocked(true);
+    editCustomWatermark();
+    handleWatermarkSelection(cmbBxWtxt->currentText());
+    applyAllWidgets();
+    setOptionSignalsBlocked(false);
+}
+
 OptionHash WatermarkTab::extraSettings()
 {
     OptionHash settings;
     if (!AppState::optionModel || !AppState::optionModel->option(QStringLiteral("Wtxt")))
         return settings;
 
-    if (chkButWatermark->isChecked()) {
-        // Storing the current settings rebuilds the list, which moves the
-        // selection for a moment. Those passing states must not reach the
-        // model or the main window while it collects, so the widgets are
-        // quiet and the model takes the settled state afterwards.
-        setOptionSignalsBlocked(true);
-        editCustomWatermark();
-        handleWatermarkSelection(cmbBxWtxt->currentText());
-        applyAllWidgets();
-        setOptionSignalsBlocked(false);
-    }
-
+    storeShownWatermark();
     for (auto it = customWatermarks.cbegin(); it != customWatermarks.cend(); ++it)
         settings.insert(QStringLiteral("CustomWatermarkStore"), storedRecord(it.key(), it.value()));
     const QString shown = cmbBxWtxt->currentText();

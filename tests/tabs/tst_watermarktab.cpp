@@ -52,6 +52,7 @@ private slots:
     void buttonsFollowName();
     void newSaveDelete();
     void builtinTextRecord();
+    void saveUnderNewNameKeepsBuiltinRecord();
     void pastedControlCharacters_data();
     void pastedControlCharacters();
     void turningOffResets();
@@ -296,6 +297,21 @@ void TestWatermarkTab::builtinTextRecord()
     QCOMPARE(combo("cmbBxWsze")->currentIndex(), 8);
     QCOMPARE(combo("cmbBxClr")->currentIndex(), 3);
     QVERIFY(!named<QCheckBox>(tab, "chkBxWFlg")->isChecked());
+}
+
+void TestWatermarkTab::saveUnderNewNameKeepsBuiltinRecord()
+{
+    writeSettings({"Wren=True;False", "CustomWatermarkStore=DRAFT=2 11 1 4 1 0 1"});
+    select("watermarktab-full.ppd");
+    text->setCurrentText("DRAFT");
+    name->setText("Secret");
+    combo("cmbBxWsze")->setCurrentIndex(5);
+    button("butSaveCustomWatermark")->click();
+    QCOMPARE(text->currentText(), QString("Secret"));
+
+    QStringList stored = collectedSettings(tab).values("CustomWatermarkStore");
+    stored.sort();
+    QCOMPARE(stored, QStringList({"DRAFT=2 11 1 4 1 0 1", "Secret=2 5 1 4 1 0 1"}));
 }
 
 // The name is saved in a line of the settings file and printed: a pasted
