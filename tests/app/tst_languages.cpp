@@ -97,6 +97,17 @@ bool pick(QWidget *window, const char *combo, int index)
     return list->currentIndex() == index;
 }
 
+// The list a tab edits an option with, whatever its accessible name.
+ComboBoxEx *listOf(QWidget *window, const char *keyword)
+{
+    const QList<Tab *> tabs = window->findChildren<Tab *>();
+    for (Tab *tab : tabs) {
+        if (auto *list = qobject_cast<ComboBoxEx *>(tab->optionWidgetMap().value(QLatin1String(keyword))))
+            return list;
+    }
+    return nullptr;
+}
+
 // The texts the user sees in a list, for the failure message.
 QString itemsOf(QWidget *window, const char *combo)
 {
@@ -244,6 +255,21 @@ private:
         }
         table->setCurrentCell(rows.first()->row(), 0);
         outcome->cfgAfterSelect = sortedLines(session.cfgPath(queue));
+
+        // Lists holding the PPD's texts: with storage off the job list stands
+        // on "Proof and hold", and the watermark texts offer no "Custom".
+        ComboBoxEx *storage = listOf(&dialog, "TCCollate1");
+        const QString proofAndHold = AppState::optionModel->option("TCCollate1")->findChoice("ProofAndHold")->text();
+        if (!storage || storage->currentText() != proofAndHold) {
+            *problem = QStringLiteral("job storage list not on ") + proofAndHold;
+            return;
+        }
+        const tChoice *custom = AppState::optionModel->option("Wtxt")->findChoice("Custom");
+        ComboBoxEx *texts = listOf(&dialog, "Wtxt");
+        if (!texts || (custom && items(texts).contains(custom->text()))) {
+            *problem = QStringLiteral("watermark texts offer their custom entry");
+            return;
+        }
 
         // The finisher's lists no longer offer "Off": their first entry is a
         // real choice.
