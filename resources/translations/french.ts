@@ -553,7 +553,7 @@ Par exemple: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation>Paramètres d&apos;usine</translation>
+        <translation>Paramètres du fabricant</translation>
     </message>
     <message>
         <source>Save Profiles</source>

@@ -553,7 +553,7 @@ Beispiel: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation>Werkseinstellungen</translation>
+        <translation>Werkseinstellung</translation>
     </message>
     <message>
         <source>Save Profiles</source>

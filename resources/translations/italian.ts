@@ -553,7 +553,7 @@ Ad esempio: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation>Impostazioni di fabbrica</translation>
+        <translation>Impostazioni fabbrica</translation>
     </message>
     <message>
         <source>Save Profiles</source>

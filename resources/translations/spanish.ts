@@ -553,7 +553,7 @@ Por ejemplo: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation>Valores de fábrica</translation>
+        <translation>Valor predeterminado de fábrica</translation>
     </message>
     <message>
         <source>Save Profiles</source>

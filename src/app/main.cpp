@@ -1,3 +1,4 @@
+#include "app/AppTranslators.h"
 #include "app/TelemetryOption.h"
 #include "app/TolDialog.h"
 
@@ -6,35 +7,6 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QStyleFactory>
-#include <QTranslator>
-
-namespace {
-
-struct Catalogue {
-    const char *language;
-    const char *resource;
-};
-
-const Catalogue catalogues[] = {
-    {"en", ":/strings/english"},
-    {"fr", ":/strings/french"},
-    {"de", ":/strings/german"},
-    {"it", ":/strings/italian"},
-    {"pt", ":/strings/portuguese"},
-    {"es", ":/strings/spanish"},
-};
-
-QString catalogueFor(const QString &localeName)
-{
-    const QString language = localeName.section(QLatin1Char('_'), 0, 0);
-    for (const Catalogue &c : catalogues) {
-        if (language == QLatin1String(c.language))
-            return QString::fromLatin1(c.resource);
-    }
-    return QStringLiteral(":/strings/english");
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -44,9 +16,8 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/appicon"))));
 
-    QTranslator translator;
-    (void)translator.load(catalogueFor(QLocale::system().name()));
-    QCoreApplication::installTranslator(&translator);
+    AppTranslators translators;
+    translators.install(QLocale::system().name());
 
     int result;
     {

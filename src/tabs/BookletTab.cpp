@@ -1,10 +1,22 @@
 #include "tabs/BookletTab.h"
 
+#include "widgets/ChoiceKey.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+
+namespace {
+
+// Each button with the choice keyword it stands for in a PPD.
+const ChoiceButton bindingButtons[] = {
+    {QT_TRANSLATE_NOOP("BookletTab", "Off"), ":/icons/booklet-off", "None"},
+    {QT_TRANSLATE_NOOP("BookletTab", "Left edge binding"), ":/icons/booklet-left", "Left"},
+    {QT_TRANSLATE_NOOP("BookletTab", "Right edge binding"), ":/icons/booklet-right", "Right"},
+};
+
+} // namespace
 
 BookletTab::BookletTab(QWidget *parent)
     : Tab(parent)
@@ -32,9 +44,8 @@ void BookletTab::buildUi()
     tabName = tr("Layout");
 
     bindingGroup = new TolButtonGroup(this, tr("Booklet") + QStringLiteral(":"));
-    bindingGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"));
-    bindingGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"));
-    bindingGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"));
+    for (const ChoiceButton &row : bindingButtons)
+        addChoiceButton(bindingGroup, row);
     foldCheckBox = new QCheckBox(tr("Booklet fold"), this);
 
     bindingGroup->setAccessibleName(QStringLiteral("butGroupTCBooklet"));

@@ -6,6 +6,7 @@
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
 #include "system/SharedRoutines.h"
+#include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
@@ -21,6 +22,20 @@ namespace {
 
 const int listWidth = 200;
 const QString noDefault = QStringLiteral("no_default");
+
+// Each button with the choice keyword it stands for in a PPD.
+const ChoiceButton separationButtons[] = {
+    {QT_TRANSLATE_NOOP("FinishingTab", "Off"), ":/icons/separation-off", "None"},
+    {QT_TRANSLATE_NOOP("FinishingTab", "Offset jobs"), ":/icons/separation-offset", "Jog"},
+    {QT_TRANSLATE_NOOP("FinishingTab", "Rotate copies"), ":/icons/separation-rotate", "Rot"},
+};
+const ChoiceButton rotateButtons[] = {
+    {QT_TRANSLATE_NOOP("FinishingTab", "Off"), ":/icons/Rotate-180-off", "False"},
+    {QT_TRANSLATE_NOOP("FinishingTab", "On"), ":/icons/Rotate-180-on", "True"},
+};
+
+// What a finisher's lists stand for while its button is off.
+const ChoiceKey offChoice{{QStringLiteral("None")}, QStringLiteral("Off")};
 
 // Saved staple locations that mean the stapler is in use.
 const char *const stapleLocations[] = {"Center", "Rear", "Front", "BookletStitch", "Internal"};
@@ -67,9 +82,8 @@ void FinishingTab::buildUi()
     };
 
     sepGroup = new TolButtonGroup(this, tr("Separation") + colonBlank);
-    sepGroup->addButton(off, QStringLiteral(":/icons/separation-off"));
-    sepGroup->addButton(tr("Offset jobs"), QStringLiteral(":/icons/separation-offset"));
-    sepGroup->addButton(tr("Rotate copies"), QStringLiteral(":/icons/separation-rotate"));
+    for (const ChoiceButton &row : separationButtons)
+        addChoiceButton(sepGroup, row);
     sepGroup->setAccessibleName(QStringLiteral("butGroupSep"));
 
     triFoldLabel = label(tr("Tri-Fold") + colon, "lblTriFld");
@@ -111,28 +125,28 @@ void FinishingTab::buildUi()
     stapleLocationCombo = list("cmbBxStpl", false);
 
     rotateGroup = new TolButtonGroup(this, rotate180Label() + colonBlank);
-    rotateGroup->addButton(off, QStringLiteral(":/icons/Rotate-180-off"));
-    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"));
+    for (const ChoiceButton &row : rotateButtons)
+        addChoiceButton(rotateGroup, row);
     rotateGroup->setAccessibleName(QStringLiteral("butGroupRot"));
 
     // While a button is off, its lists stand for the choice shown as "Off";
     // labels have no value of their own.
     triFoldButton->addDependent(triPrintSideLabel, noDefault);
-    triFoldButton->addDependent(triPrintSideCombo, off);
+    triFoldButton->addDependent(triPrintSideCombo, off, offChoice);
     triFoldButton->addDependent(triDirectionLabel, noDefault);
-    triFoldButton->addDependent(triDirectionCombo, off);
+    triFoldButton->addDependent(triDirectionCombo, off, offChoice);
     triFoldButton->addDependent(triSheetsLabel, noDefault);
-    triFoldButton->addDependent(triSheetsCombo, off);
+    triFoldButton->addDependent(triSheetsCombo, off, offChoice);
     zFoldButton->addDependent(zDirectionLabel, noDefault);
-    zFoldButton->addDependent(zDirectionCombo, off);
+    zFoldButton->addDependent(zDirectionCombo, off, offChoice);
     zFoldButton->addDependent(zSheetsLabel, noDefault);
-    zFoldButton->addDependent(zSheetsCombo, off);
+    zFoldButton->addDependent(zSheetsCombo, off, offChoice);
     biFoldButton->addDependent(biPrintSideLabel, noDefault);
-    biFoldButton->addDependent(biPrintSideCombo, off);
+    biFoldButton->addDependent(biPrintSideCombo, off, offChoice);
     biFoldButton->addDependent(biSheetsLabel, noDefault);
-    biFoldButton->addDependent(biSheetsCombo, off);
+    biFoldButton->addDependent(biSheetsCombo, off, offChoice);
     punchButton->addDependent(punchLabel, noDefault);
-    punchButton->addDependent(punchCombo, off);
+    punchButton->addDependent(punchCombo, off, offChoice);
     linkStapleCount(true);
 
     addOptionWidget(QStringLiteral("Sep"), sepGroup);
@@ -346,10 +360,10 @@ void FinishingTab::linkStapleCount(bool linked)
     const QString off = tr("Off");
     if (linked) {
         stapleButton->addDependent(stapleCountLabel, noDefault);
-        stapleButton->addDependent(stapleCountCombo, off);
+        stapleButton->addDependent(stapleCountCombo, off, offChoice);
     }
     stapleButton->addDependent(stapleLocationLabel, noDefault);
-    stapleButton->addDependent(stapleLocationCombo, off);
+    stapleButton->addDependent(stapleLocationCombo, off, offChoice);
 }
 
 void FinishingTab::toggleStaple(bool toggled)

@@ -4,6 +4,7 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
@@ -21,6 +22,21 @@ const int colorGroupWidth = 200;
 
 // Keywords that must name the same paper as PageSize.
 const char *const pageSizeCompanions[] = {"PageRegion", "ImageableArea", "PaperDimension", "MediaSize"};
+
+// Each button with the choice keywords it stands for in a PPD.
+const ChoiceButton collateButtons[] = {
+    {QT_TRANSLATE_NOOP("GeneralTab", "Off"), ":/icons/collate-off", "False"},
+    {QT_TRANSLATE_NOOP("GeneralTab", "On"), ":/icons/collate-on", "True"},
+};
+const ChoiceButton duplexButtons[] = {
+    {QT_TRANSLATE_NOOP("GeneralTab", "Off"), ":/icons/duplex-off", "None"},
+    {QT_TRANSLATE_NOOP("GeneralTab", "Long edge"), ":/icons/duplex-long", "DuplexNoTumble"},
+    {QT_TRANSLATE_NOOP("GeneralTab", "Short edge"), ":/icons/duplex-short", "DuplexTumble"},
+};
+const ChoiceButton colorButtons[] = {
+    {QT_TRANSLATE_NOOP("GeneralTab", "Full color"), ":/icons/color", "CMYK RGB"},
+    {QT_TRANSLATE_NOOP("GeneralTab", "Black & white"), ":/icons/monochrome", "Gray"},
+};
 
 const char *const groupStyle = "TolButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } "
                                "QPushButton { border: none; outline: } ";
@@ -81,18 +97,17 @@ void GeneralTab::buildUi()
         combo->setFixedWidth(comboWidth);
 
     collateGroup = new TolButtonGroup(this, tr("Collate") + colonBlank);
-    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"));
-    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"));
+    for (const ChoiceButton &row : collateButtons)
+        addChoiceButton(collateGroup, row);
 
     duplexGroup = new TolButtonGroup(this, tr("Duplex") + colonBlank);
-    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"));
-    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"));
-    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"));
+    for (const ChoiceButton &row : duplexButtons)
+        addChoiceButton(duplexGroup, row);
 
     colorGroup = new TolButtonGroup(this, tr("Color") + colonBlank);
     colorGroup->setFixedWidth(colorGroupWidth);
-    colorGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
-    colorGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
+    for (const ChoiceButton &row : colorButtons)
+        addChoiceButton(colorGroup, row);
     colorGroup->setLabelColour(true);
 
     pageSizeCombo->setAccessibleName(QStringLiteral("cmbBxPageSize"));

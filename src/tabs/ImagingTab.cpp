@@ -7,6 +7,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
+#include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
@@ -24,6 +25,12 @@ namespace {
 const int comboWidth = 175;
 const QString tonerliteKeyword = QStringLiteral("Tnlt");
 const QString colorKeyword = QStringLiteral("ColorModel");
+
+// Each colour button with the choice keywords it stands for in a PPD.
+const ChoiceButton colorChoices[] = {
+    {QT_TRANSLATE_NOOP("ImagingTab", "Full color"), ":/icons/color", "CMYK RGB"},
+    {QT_TRANSLATE_NOOP("ImagingTab", "Black & white"), ":/icons/monochrome", "Gray"},
+};
 
 bool namesTonerSaving(const QString &keyword)
 {
@@ -86,8 +93,8 @@ void ImagingTab::buildUi()
     tonerliteCombo = new ComboBoxEx(this);
 
     colorButtons = new TolButtonGroup(this, tr("Color") + QStringLiteral(": "));
-    colorButtons->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
-    colorButtons->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
+    for (const ChoiceButton &row : colorChoices)
+        addChoiceButton(colorButtons, row);
 
     adjustmentLabel = new QLabel(tr("Adjustment") + colon, this);
     adjustmentIcon = new QLabel(this);

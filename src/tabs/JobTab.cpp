@@ -141,7 +141,7 @@ void JobTab::buildUi()
     addCheckButton(storageButton);
     addCheckButton(accountingButton);
 
-    storageButton->addDependent(storageCombo, tr("None"));
+    storageButton->addDependent(storageCombo, tr("None"), {{QStringLiteral("None")}, QStringLiteral("None")});
     for (QWidget *input : {static_cast<QWidget *>(accessCodeLabel), static_cast<QWidget *>(accessCodeEdit),
                            static_cast<QWidget *>(boxNumberLabel), static_cast<QWidget *>(boxNumberEdit),
                            static_cast<QWidget *>(boxPasswordLabel), static_cast<QWidget *>(boxPasswordEdit)})

@@ -22,6 +22,10 @@ namespace {
 
 const Qt::MatchFlags exactly = Qt::MatchExactly | Qt::MatchCaseSensitive;
 
+// The storage list holds the PPD's texts of "TCCollate1".
+const QString storageKeyword = QStringLiteral("TCCollate1");
+const ChoiceKey proofAndHoldChoice{{QStringLiteral("ProofAndHold")}, QStringLiteral("Proof and hold")};
+
 // Takes the entry out of the combo, first moving off it when it is current.
 void removeEntry(QComboBox *combo, const QString &text)
 {
@@ -104,7 +108,7 @@ void JobTab::toggleJobSettingsCheckBox(bool toggled)
     if (toggled)
         return;
     const QSignalBlocker blocker(storageCombo);
-    const int proofAndHold = storageCombo->findText(tr("Proof and hold"), exactly);
+    const int proofAndHold = storageCombo->findText(choiceText(storageKeyword, proofAndHoldChoice, tr("Proof and hold")), exactly);
     storageCombo->setCurrentIndex(proofAndHold >= 0 ? proofAndHold : 0);
     if (AppState::optionModel)
         AppState::optionModel->setCurrentChoice(QStringLiteral("TCCollate1"), QStringLiteral("None"));
@@ -138,7 +142,7 @@ void JobTab::loadStorageSettings(const QString &text)
     storageButton->setChecked(on);
 
     if (!on) {
-        const int proofAndHold = storageCombo->findText(tr("Proof and hold"), exactly);
+        const int proofAndHold = storageCombo->findText(choiceText(storageKeyword, proofAndHoldChoice, tr("Proof and hold")), exactly);
         if (proofAndHold >= 0)
             storageCombo->setCurrentIndex(proofAndHold);
         showStorageInputs(false, false);

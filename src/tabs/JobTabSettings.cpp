@@ -63,7 +63,8 @@ QHash<QString, QString> JobTab::collectOptionValues()
 {
     optionValues.clear();
     const QString mode = storageCombo->currentText();
-    const bool storageModeShown = mode == tr("Job storage") || mode == tr("Private print") || mode == tr("Custom box");
+    const bool storageModeShown = (!mode.isEmpty() && mode == jobStorageText()) || mode == tr("Private print")
+                                  || mode == tr("Custom box");
 
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
         // These modes are no PPD choices; extraSettings() writes them.

@@ -5,12 +5,14 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
+#include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
@@ -107,6 +109,14 @@ void Tab::addCheckButton(TolCheckBoxButton *button)
         checkButtons.append(button);
 }
 
+void Tab::addChoiceButton(TolButtonGroup *group, const ChoiceButton &row)
+{
+    const QString source = QString::fromUtf8(row.text);
+    const ChoiceKey key{QString::fromLatin1(row.keywords).split(QLatin1Char(' '), Qt::SkipEmptyParts), source};
+    group->addButton(QCoreApplication::translate(metaObject()->className(), row.text),
+                     QString::fromLatin1(row.iconPath), key);
+}
+
 QHash<QString, QWidget *> Tab::optionWidgetMap() const
 {
     return optionWidgets;
@@ -200,8 +210,17 @@ void Tab::loadOptionValues()
         else if (auto *button = qobject_cast<TolCheckBoxButton *>(widget))
             loadCheckBoxButton(button, option);
     }
-    for (TolCheckBoxButton *button : qAsConst(checkButtons))
+    for (TolCheckBoxButton *button : qAsConst(checkButtons)) {
+        // The list drops its "unchecked" entry under the PPD's own wording.
+        const QList<QWidget *> dependents = button->dependents();
+        for (QWidget *dependent : dependents) {
+            if (button->valueFor(dependent) == noDefault)
+                continue;
+            const tChoice *choice = dependentChoice(button, dependent, AppState::currentOption(keywordOf(dependent)));
+            button->setValueText(dependent, choice ? choice->text() : button->valueFor(dependent));
+        }
         button->applyToDependents();
+    }
 }
 
 void Tab::setupComboBox(ComboBoxEx *combo, tOption *option)
@@ -258,7 +277,9 @@ void Tab::loadButtonGroup(TolButtonGroup *button_group, tOption *option)
         return;
     }
     button_group->setEnabled(true);
-    button_group->updateButtonIcons(shown->text());
+    const int index = buttonIndexOf(button_group, option, shown);
+    // With no button for the choice the group falls back to its first one.
+    button_group->updateButtonIcons(index >= 0 ? button_group->buttonNames().at(index) : shown->text());
 }
 
 void Tab::loadCheckBoxButton(TolCheckBoxButton *checkbox_button, tOption *option)
@@ -295,7 +316,8 @@ void Tab::applyWidgetToOption(int value, QWidget *widget)
     } else if (kind == QLatin1String("QSlider")) {
         choice = option->findChoiceByText(sliderText(keyword, value));
     } else if (kind == QLatin1String("TolButtonGroup")) {
-        choice = option->findChoiceByText(static_cast<TolButtonGroup *>(widget)->checkedButtonName());
+        auto *group = static_cast<TolButtonGroup *>(widget);
+        choice = buttonChoice(group, group->checkedIndex(), option);
     } else {
         return;
     }
@@ -350,7 +372,7 @@ void Tab::CheckBoxMarkConstraintsWithSender(TolCheckBoxButton *check_button)
         if (check_button->isChecked()) {
             applyWidgetToOption(combo->currentIndex(), combo);
         } else if (tOption *option = AppState::currentOption(keywordOf(combo))) {
-            if (tChoice *choice = option->findChoiceByText(check_button->valueFor(combo)))
+            if (tChoice *choice = dependentChoice(check_button, combo, option))
                 option->setCurrentChoice(choice);
         }
     }
@@ -379,9 +401,55 @@ QString Tab::widgetValue(QWidget *widget, tOption *option)
         return button->isChecked() ? trueKeyword : falseKeyword;
     if (auto *slider = qobject_cast<QSlider *>(widget))
         return sliderText(option->keyword(), slider->value());
-    if (auto *group = qobject_cast<TolButtonGroup *>(widget))
-        return choiceKeywordForText(option, group->checkedButtonName());
+    if (auto *group = qobject_cast<TolButtonGroup *>(widget)) {
+        const tChoice *choice = buttonChoice(group, group->checkedIndex(), option);
+        return choice ? choice->keyword() : QString();
+    }
     return QString();
+}
+
+tChoice *Tab::matchChoice(tOption *option, const ChoiceKey &key, const QString &shownText)
+{
+    if (!option)
+        return nullptr;
+    for (const QString &keyword : key.keywords) {
+        if (tChoice *choice = option->findChoice(keyword))
+            return choice;
+    }
+    if (!key.sourceText.isEmpty()) {
+        if (tChoice *choice = option->findChoiceByText(key.sourceText))
+            return choice;
+    }
+    return option->findChoiceByText(shownText);
+}
+
+tChoice *Tab::buttonChoice(const TolButtonGroup *group, int index, tOption *option)
+{
+    if (index < 0 || index >= group->count())
+        return nullptr;
+    return matchChoice(option, group->buttonKey(index), group->buttonNames().at(index));
+}
+
+int Tab::buttonIndexOf(const TolButtonGroup *group, tOption *option, const tChoice *choice)
+{
+    if (!choice)
+        return -1;
+    for (int i = 0; i < group->count(); ++i) {
+        if (buttonChoice(group, i, option) == choice)
+            return i;
+    }
+    return -1;
+}
+
+tChoice *Tab::dependentChoice(const TolCheckBoxButton *button, QWidget *dependent, tOption *option)
+{
+    return matchChoice(option, button->keyFor(dependent), button->valueFor(dependent));
+}
+
+QString Tab::choiceText(const QString &keyword, const ChoiceKey &key, const QString &shownText)
+{
+    const tChoice *choice = matchChoice(AppState::currentOption(keyword), key, shownText);
+    return choice ? choice->text() : shownText;
 }
 
 QHash<QString, QString> Tab::collectOptionValues()
@@ -404,12 +472,10 @@ QHash<QString, QString> Tab::collectOptionValues()
         const QList<QWidget *> dependents = button->dependents();
         for (QWidget *dependent : dependents) {
             const QString keyword = optionWidgets.key(dependent, notInHash);
-            const QString value = button->valueFor(dependent);
-            if (keyword == notInHash || value == noDefault)
+            if (keyword == notInHash || button->valueFor(dependent) == noDefault)
                 continue;
-            const QString choice = choiceKeywordForText(AppState::currentOption(keyword), value);
-            if (!choice.isEmpty())
-                optionValues.insert(keyword, choice);
+            if (const tChoice *choice = dependentChoice(button, dependent, AppState::currentOption(keyword)))
+                optionValues.insert(keyword, choice->keyword());
         }
     }
     return optionValues;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+struct ChoiceButton;
+struct ChoiceKey;
 class ComboBoxEx;
 class QCheckBox;
 class QComboBox;
@@ -136,6 +138,9 @@ protected:
     void addCompanionWidget(const QString &keyword, QWidget *widget);
     // A check-box button that has dependents, in the order they are handled.
     void addCheckButton(TolCheckBoxButton *button);
+    // Appends a button made from a page's table row; its text is translated
+    // in the page's own context, and its key is the row's keywords and text.
+    void addChoiceButton(TolButtonGroup *group, const ChoiceButton &row);
 
     // Whether the current model has an option for any registered keyword;
     // false without a model. What most pages answer in hasOptions().
@@ -161,6 +166,20 @@ protected:
     // Reading values as choice keywords.
     QString widgetValue(QWidget *widget, tOption *option);
     static QString choiceKeywordForText(tOption *option, const QString &text);
+
+    // What is matched must not depend on the interface language: a choice is
+    // found by the key's keywords, then its untranslated text, and only then
+    // by the translated text the user sees. Null when nothing matches.
+    static tChoice *matchChoice(tOption *option, const ChoiceKey &key, const QString &shownText);
+    // The choice a group's button stands for; null for no button.
+    static tChoice *buttonChoice(const TolButtonGroup *group, int index, tOption *option);
+    // The first button that stands for `choice`; -1 when none does.
+    static int buttonIndexOf(const TolButtonGroup *group, tOption *option, const tChoice *choice);
+    // The choice a check-box button's dependent stands for while unchecked.
+    static tChoice *dependentChoice(const TolCheckBoxButton *button, QWidget *dependent, tOption *option);
+    // The display text of the option's choice that the key names, else
+    // `shownText`: what a list holding the PPD's texts shows for it.
+    static QString choiceText(const QString &keyword, const ChoiceKey &key, const QString &shownText);
 
     virtual void connectComboBox(ComboBoxEx *combo);
     virtual void connectCheckBox(QCheckBox *check_box);

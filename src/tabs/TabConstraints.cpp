@@ -185,13 +185,12 @@ bool Tab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *opt
     // Buttons can only be switched while the group is enabled.
     button_group->setEnabled(true);
 
-    const QStringList names = button_group->buttonNames();
     int blockedCount = 0;
     int firstFree = -1;
     tChoice *firstFreeChoice = nullptr;
     bool currentBlocked = false;
-    for (int i = 0; i < names.size(); ++i) {
-        tChoice *choice = option->findChoiceByText(names[i]);
+    for (int i = 0; i < button_group->count(); ++i) {
+        tChoice *choice = buttonChoice(button_group, i, option);
         if (!choice)
             continue;
         const bool blocked = choice->isBlocked();

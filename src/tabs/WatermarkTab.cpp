@@ -159,7 +159,8 @@ void WatermarkTab::buildUi()
     for (QWidget *dependent : watermarkDependents)
         chkButWatermark->addDependent(dependent, noDefault);
     chkButSuperWatermark->addDependent(lblSuperWatermark, noDefault);
-    chkButSuperWatermark->addDependent(cmbBxSuperWatermark, tr("None"));
+    chkButSuperWatermark->addDependent(cmbBxSuperWatermark, tr("None"),
+                                       {{QStringLiteral("None")}, QStringLiteral("None")});
     // The watermark switch handles its own dependents' values; only the
     // super watermark's list falls back to a choice while it is off.
     addCheckButton(chkButSuperWatermark);
@@ -325,7 +326,10 @@ void WatermarkTab::initSuperWatermark()
 
 void WatermarkTab::removeCustomItem()
 {
-    const int index = cmbBxWtxt->findText(tr("Custom"), exactText);
+    // The list holds the PPD's texts: the entry is that of the choice "Custom".
+    const QString custom = choiceText(QStringLiteral("Wtxt"), {{QStringLiteral("Custom")}, QStringLiteral("Custom")},
+                                      tr("Custom"));
+    const int index = cmbBxWtxt->findText(custom, exactText);
     if (index >= 0)
         cmbBxWtxt->removeItem(index);
 }

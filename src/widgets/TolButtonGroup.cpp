@@ -48,7 +48,7 @@ void TolButtonGroup::setEnabled(bool enabled)
     setLabelColour(enabled);
 }
 
-void TolButtonGroup::addButton(const QString &name, const QString &iconPath)
+void TolButtonGroup::addButton(const QString &name, const QString &iconPath, const ChoiceKey &key)
 {
     auto *button = new QPushButton(this);
     button->setAccessibleName(name);
@@ -59,6 +59,7 @@ void TolButtonGroup::addButton(const QString &name, const QString &iconPath)
 
     buttons.append(button);
     iconPaths.append(iconPath);
+    keys.append(key);
     group->addButton(button);
     layout->addWidget(button, 1, nextColumn++, Qt::AlignLeft);
 }
@@ -74,7 +75,13 @@ void TolButtonGroup::removeAllButtons()
     }
     buttons.clear();
     iconPaths.clear();
+    keys.clear();
     nextColumn = 0;
+}
+
+ChoiceKey TolButtonGroup::buttonKey(int index) const
+{
+    return keys.value(index);
 }
 
 void TolButtonGroup::updateButtonIcons(const QString &name)

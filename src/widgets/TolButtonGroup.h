@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ChoiceKey.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QList>
@@ -13,8 +15,9 @@ class QLabel;
 class QPushButton;
 
 // A titled row of checkable icon buttons standing for one option with a few
-// choices. Each button's accessible name is the display text of its choice;
-// the tab machinery finds choices by that name. The checked button shows its
+// choices. Each button's accessible name is the text the user reads; the tab
+// machinery finds a button's choice by its key first, and by that name only
+// when the key names no choice of the option. The checked button shows its
 // icon path with "-selected" appended, and the title reads "title:name".
 class TolButtonGroup : public QFrame
 {
@@ -27,7 +30,9 @@ public:
     // Hides QWidget::setEnabled: the title is greyed along with the frame.
     virtual void setEnabled(bool enabled);
 
-    void addButton(const QString &name, const QString &iconPath);
+    void addButton(const QString &name, const QString &iconPath, const ChoiceKey &key = ChoiceKey());
+    // The key of the button at that position; empty for any other position.
+    ChoiceKey buttonKey(int index) const;
     // Empties the group so that buttons can be added afresh.
     void removeAllButtons();
 
@@ -72,6 +77,7 @@ private:
     QButtonGroup *group;
     QList<QAbstractButton *> buttons;
     QList<QString> iconPaths;
+    QList<ChoiceKey> keys;
     QLabel *label;
     QString titleText;
     int nextColumn = 0;

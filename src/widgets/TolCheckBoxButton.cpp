@@ -45,10 +45,12 @@ bool TolCheckBoxButton::isChecked() const
     return check->isChecked();
 }
 
-void TolCheckBoxButton::addDependent(QWidget *widget, const QString &value)
+void TolCheckBoxButton::addDependent(QWidget *widget, const QString &value, const ChoiceKey &key)
 {
     dependentWidgets.append(widget);
     dependentValues.append(value);
+    dependentKeys.append(key);
+    dependentValueTexts.append(value);
 }
 
 void TolCheckBoxButton::removeDependent(QWidget *widget)
@@ -58,6 +60,8 @@ void TolCheckBoxButton::removeDependent(QWidget *widget)
         return;
     dependentWidgets.removeAt(index);
     dependentValues.removeAt(index);
+    dependentKeys.removeAt(index);
+    dependentValueTexts.removeAt(index);
 }
 
 QList<QWidget *> TolCheckBoxButton::dependents() const
@@ -71,6 +75,18 @@ QString TolCheckBoxButton::valueFor(QWidget *widget) const
     return index >= 0 ? dependentValues[index] : QString();
 }
 
+ChoiceKey TolCheckBoxButton::keyFor(QWidget *widget) const
+{
+    return dependentKeys.value(dependentWidgets.indexOf(widget));
+}
+
+void TolCheckBoxButton::setValueText(QWidget *widget, const QString &text)
+{
+    const int index = dependentWidgets.indexOf(widget);
+    if (index >= 0)
+        dependentValueTexts[index] = text;
+}
+
 void TolCheckBoxButton::applyToDependents()
 {
     bool anyEmpty = false;
@@ -80,7 +96,7 @@ void TolCheckBoxButton::applyToDependents()
             continue;
         if (combo->count() == 0)
             anyEmpty = true;
-        const int index = combo->findText(dependentValues[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index = combo->findText(dependentValueTexts[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0)
             combo->removeItem(index);
     }

@@ -69,6 +69,8 @@ private slots:
     void colourAndDuplexFallbacks_data();
     void colourAndDuplexFallbacks();
     void colourMarkIsCleared();
+    void otherWordingsMatchByKeyword_data();
+    void otherWordingsMatchByKeyword();
     void bookletTabFollowsModel();
     void bookletTabWithFoldOnly();
 
@@ -288,6 +290,49 @@ void TestGeneralTab::colourMarkIsCleared()
     QVERIFY(colour->titleLabel()->text().contains("<img"));
     general->clearErrorMarks();
     QVERIFY(!colour->titleLabel()->text().contains("<img"));
+}
+
+// PPDs that word the choices otherwise than the buttons: the button stands
+// for its choice keyword, on loading, on a click and when collected.
+void TestGeneralTab::otherWordingsMatchByKeyword_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<int>("shownAfterLoad");
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QString>("chosen");
+
+    QTest::newRow("Color / Black and White") << "queue-tolvane.ppd" << "butGroupColorModelGeneral" << "ColorModel"
+                                             << 0 << "CMYK" << 1 << "Gray";
+    QTest::newRow("Color / Grayscale") << "watermarktab-full.ppd" << "butGroupColorModelGeneral" << "ColorModel"
+                                       << 0 << "CMYK" << 1 << "Gray";
+    QTest::newRow("Short Edge in capitals") << "queue-tolvane.ppd" << "butGroupDuplex" << "Duplex" << 0 << "None"
+                                            << 2 << "DuplexTumble";
+}
+
+void TestGeneralTab::otherWordingsMatchByKeyword()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, group);
+    QFETCH(QString, keyword);
+    QFETCH(int, shownAfterLoad);
+    QFETCH(QString, loaded);
+    QFETCH(int, clicked);
+    QFETCH(QString, chosen);
+
+    select(fixture);
+    auto *buttons = named<TolButtonGroup>(general, group);
+    QVERIFY(buttons);
+    QCOMPARE(buttons->checkedIndex(), shownAfterLoad);
+    QCOMPARE(current(keyword), loaded);
+    QCOMPARE(general->collectOptionValues().value(keyword), loaded);
+
+    buttons->pushButton(clicked)->click();
+    QCOMPARE(buttons->checkedIndex(), clicked);
+    QCOMPARE(current(keyword), chosen);
+    QCOMPARE(general->collectOptionValues().value(keyword), chosen);
 }
 
 void TestGeneralTab::bookletTabFollowsModel()
