@@ -8,6 +8,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <csignal>
+
 namespace {
 
 struct Catalogue {
@@ -38,6 +40,8 @@ QString catalogueFor(const QString &localeName)
 
 int main(int argc, char *argv[])
 {
+    // Under a file-size limit a write then fails and is reported as such.
+    std::signal(SIGXFSZ, SIG_IGN);
     handleTelemetryOption(argc, argv);
 
     QApplication app(argc, argv);
