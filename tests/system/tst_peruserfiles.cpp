@@ -3,6 +3,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
+#include "system/ProfileFiles.h"
 #include "system/SecretCipher.h"
 #include "system/SystemPaths.h"
 
@@ -135,6 +136,7 @@ private slots:
     void linksAreReplacedNotFollowed_data();
     void linksAreReplacedNotFollowed();
     void readOnlyFileIsReplaced();
+    void profileRenameNeverFollowsLinks();
     void onlyRegularFilesAreRead_data();
     void onlyRegularFilesAreRead();
     void lookupsReadTheFileOnce();
@@ -534,6 +536,34 @@ void tst_PerUserFiles::readOnlyFileIsReplaced()
     options.insert(QStringLiteral("PageSize"), QStringLiteral("Letter"));
     QVERIFY(writeCfgFile(path, options, true));
     QCOMPARE(readBytes(path), QByteArray("PageSize=Letter;A4\n"));
+}
+
+void tst_PerUserFiles::profileRenameNeverFollowsLinks()
+{
+    QVERIFY(QDir().mkpath(dir()));
+    const QString target = m_base->path() + QStringLiteral("/elsewhere.txt");
+    const QByteArray precious = "someone else's\n";
+    writeBytes(target, precious);
+    writeBytes(profilePath(QStringLiteral("Old")), "[Profile]\n[M]\nProfileDescription=a\nX=1\n");
+    QVERIFY(QFile::link(target, profilePath(QStringLiteral("New"))));
+    QVERIFY(QFile::link(target, profilePath(QStringLiteral("Linked"))));
+
+    QCOMPARE(rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"),
+                            false),
+             ProfileRewrite::TargetExists);
+    QCOMPARE(rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"),
+                            true),
+             ProfileRewrite::Done);
+    QVERIFY(isRegularFile(profilePath(QStringLiteral("New"))));
+    QCOMPARE(readBytes(profilePath(QStringLiteral("New"))),
+             QByteArray("[Profile]\n[M]\nProfileDescription=b\nX=1\n"));
+    QVERIFY(!QFileInfo::exists(profilePath(QStringLiteral("Old"))));
+    // A linked profile is no profile of this folder: not read, not listed.
+    QCOMPARE(rewriteProfile(QStringLiteral("Linked"), QStringLiteral("Linked"),
+                            QStringLiteral("c"), false),
+             ProfileRewrite::Failed);
+    QCOMPARE(listProfileNames(), QStringList({"New"}));
+    QCOMPARE(readBytes(target), precious);
 }
 
 void tst_PerUserFiles::onlyRegularFilesAreRead_data()
