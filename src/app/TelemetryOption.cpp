@@ -1,10 +1,8 @@
 #include "app/TelemetryOption.h"
 
+#include "system/PerUserFiles.h"
+#include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,14 +10,14 @@
 
 namespace {
 
-// The answer as the "Settings" line, or null for a value that is not one.
-QString telemetryLine(const char *value)
+// The answer as the "Settings" line, or empty for a value that is not one.
+QByteArray telemetryLine(const char *value)
 {
     if (!std::strcmp(value, "True") || !std::strcmp(value, "true"))
-        return QStringLiteral("Telemetry=True\n");
+        return QByteArrayLiteral("Telemetry=True\n");
     if (!std::strcmp(value, "False") || !std::strcmp(value, "false"))
-        return QStringLiteral("Telemetry=False\n");
-    return QString();
+        return QByteArrayLiteral("Telemetry=False\n");
+    return QByteArray();
 }
 
 } // namespace
@@ -38,26 +36,21 @@ void handleTelemetryOption(int argc, char *argv[])
 
     const QString directory = SystemPaths::perUserDirectory();
     const QString settingsPath = SystemPaths::settingsFilePath();
-    if (!QDir(directory).exists())
-        QDir().mkdir(directory);
-
-    const QString line = telemetryLine(argv[option + 1]);
-    if (line.isNull())
-        std::exit(0);
-
-    QFile settings(settingsPath);
-    if (!settings.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        std::fprintf(stderr, "vellumark: cannot write %s: %s\n", qPrintable(settingsPath),
-                     qPrintable(settings.errorString()));
+    // One level only: the folder's parent belongs to the driver package.
+    const PerUserFolder::State state = PerUserFolder::create(directory);
+    if (!PerUserFolder::isUsable(state)) {
+        std::fprintf(stderr, "vellumark: %s\n",
+                     qPrintable(PerUserFolder::problemText(state, directory)));
         std::exit(1);
     }
-    QTextStream out(&settings);
-    out << line;
-    out.flush();
-    if (out.status() != QTextStream::Ok || !settings.flush()) {
+
+    const QByteArray line = telemetryLine(argv[option + 1]);
+    if (line.isEmpty())
+        std::exit(0);
+
+    if (!writePerUserFile(settingsPath, line)) {
         std::fprintf(stderr, "vellumark: cannot write %s\n", qPrintable(settingsPath));
         std::exit(1);
     }
-    settings.close();
     std::exit(0);
 }

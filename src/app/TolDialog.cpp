@@ -6,6 +6,7 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
+#include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
 #include "tabs/BookletTab.h"
 #include "tabs/FinishingTab.h"
@@ -43,7 +44,15 @@ TolDialog::TolDialog(QWidget *parent)
         std::exit(0);
     }
 
-    if (!QFile::exists(AppState::perUserDirectory + QStringLiteral("Settings"))) {
+    // Nothing of the folder is read or written unless it is the user's own.
+    const PerUserFolder::State folder = PerUserFolder::inspect(AppState::perUserDirectory);
+    if (!PerUserFolder::isUsable(folder)) {
+        MessageBoxes::show(QMessageBox::Critical, tr("Error"),
+                           PerUserFolder::problemText(folder, AppState::perUserDirectory));
+        std::exit(1);
+    }
+
+    if (!TelemetryDialog::isAnswered()) {
         TelemetryDialog telemetry;
         telemetry.exec();
     }

@@ -8,8 +8,12 @@
 #include <QPixmap>
 #include <QStyleFactory>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // Under a file-size limit a write then fails and is reported as such.
+    std::signal(SIGXFSZ, SIG_IGN);
     handleTelemetryOption(argc, argv);
 
     QApplication app(argc, argv);

@@ -8,10 +8,10 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/MakerPpdModel.h"
+#include "system/PerUserFiles.h"
 #include "system/ProfileFiles.h"
 #include "system/SharedRoutines.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <QTreeWidget>
@@ -168,10 +168,10 @@ ProfileDialog::DisplayTable ProfileDialog::parseProfileFile(const QString &path)
 
     DisplayTable table;
     ppdFound = false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readPerUserFile(path, &bytes))
         return table;
-    QTextStream in(&file);
+    QTextStream in(bytes, QIODevice::ReadOnly);
     in.setCodec("UTF-8");
     std::unique_ptr<tOptionModel> model;
 

@@ -1,9 +1,10 @@
 #include "dialogs/TelemetryDialog.h"
 
+#include "system/PerUserFiles.h"
+#include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
@@ -32,11 +33,11 @@ const PolicyResource kPolicyResources[] = {
 const char kDefaultPolicy[] = ":/strings/policy";
 
 // One level only: the per-user folder's parent belongs to the driver package.
+// A folder that is there already is left as it is, trusted or not; the
+// reader and the writer refuse an untrusted one.
 void ensurePerUserDirectory()
 {
-    const QString dir = SystemPaths::perUserDirectory();
-    if (!QDir(dir).exists())
-        QDir().mkdir(dir);
+    PerUserFolder::create(SystemPaths::perUserDirectory());
 }
 
 } // namespace
@@ -110,14 +111,19 @@ QString TelemetryDialog::policyText()
 bool TelemetryDialog::readTelemetryConsent()
 {
     ensurePerUserDirectory();
-    QFile file(SystemPaths::settingsFilePath());
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readPerUserFile(SystemPaths::settingsFilePath(), &bytes))
         return true;
-    QByteArray bytes = file.readAll();
     const int nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);
     return bytes.contains("Telemetry=True");
+}
+
+bool TelemetryDialog::isAnswered()
+{
+    QByteArray bytes;
+    return readPerUserFile(SystemPaths::settingsFilePath(), &bytes);
 }
 
 int TelemetryDialog::exec()
@@ -134,12 +140,10 @@ void TelemetryDialog::accept()
     const QByteArray line =
         yesButton->isChecked() ? QByteArrayLiteral("Telemetry=True\n") : QByteArrayLiteral("Telemetry=False\n");
 
-    // Truncate so that an earlier, longer answer leaves nothing behind: the
-    // file always holds exactly the one line.
+    // The file always holds exactly the one line. A failed write leaves the
+    // old file, or none: the question is then asked again at the next start.
     ensurePerUserDirectory();
-    QFile file(SystemPaths::settingsFilePath());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(line);
+    writePerUserFile(SystemPaths::settingsFilePath(), line);
 
     QDialog::accept();
 }

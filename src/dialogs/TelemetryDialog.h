@@ -23,6 +23,8 @@ public:
     static QString policyResourceFor(const QString &localeName);
     // The stored answer; yes when "Settings" cannot be read (first run).
     static bool readTelemetryConsent();
+    // Whether the question was answered: "Settings" can be read.
+    static bool isAnswered();
 
 public slots:
     // Preselects the stored answer, then runs the dialog modally.

@@ -2,17 +2,20 @@
 
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,19 +37,131 @@ QString currentModelName()
     return AppState::optionModel ? AppState::optionModel->modelName() : QString();
 }
 
-// The bytes of a settings file; false when it cannot be read (missing, a
-// directory, no path). Readers skip a byte-order mark; the refresh keeps it.
-bool readFileBytes(const QString &path, QByteArray *data, bool skipByteOrderMark)
+// No real settings file comes near this; a bigger one is taken as unreadable
+// rather than read into memory.
+constexpr qint64 maximumFileSize = 1 << 20;
+
+// Tells whether the file at a path is still the one that was read.
+struct FileIdentity
 {
-    if (path.isEmpty())
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    timespec changed{};
+
+    static FileIdentity of(const struct stat &info)
+    {
+        return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    }
+    bool operator==(const FileIdentity &o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size
+            && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec
+            && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+// The folder and the file name of a per-user file's path; false when the
+// path names no file.
+bool splitPath(const QString &path, QString *folder, QByteArray *name)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    *folder = slash < 0 ? QStringLiteral(".") : path.left(slash + 1);
+    *name = QFile::encodeName(path.mid(slash + 1));
+    return !name->isEmpty() && *name != "." && *name != "..";
+}
+
+class FolderHandle
+{
+public:
+    explicit FolderHandle(const QString &folder)
+        : fd(PerUserFolder::openTrusted(folder))
+    {
+    }
+    ~FolderHandle()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+    FolderHandle(const FolderHandle &) = delete;
+    FolderHandle &operator=(const FolderHandle &) = delete;
+    const int fd;
+};
+
+// Only a regular file of at most maximumFileSize bytes in a trusted folder
+// is read. It is opened without following a link and without blocking (a
+// FIFO would wait for a writer for ever), then checked through its
+// descriptor.
+bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identity)
+{
+    QString folderPath;
+    QByteArray name;
+    if (path.isEmpty() || !splitPath(path, &folderPath, &name))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FolderHandle folder(folderPath);
+    if (folder.fd < 0)
         return false;
-    *data = file.readAll();
-    if (skipByteOrderMark && data->startsWith("\xEF\xBB\xBF"))
-        data->remove(0, 3);
-    return file.error() == QFileDevice::NoError;
+    const int fd = openat(folder.fd, name.constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumFileSize;
+    QByteArray bytes;
+    if (ok) {
+        bytes.resize(int(info.st_size) + 1);
+        qint64 total = 0;
+        for (;;) {
+            const ssize_t got = read(fd, bytes.data() + total, size_t(bytes.size() - total));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) {
+                ok = got == 0;
+                break;
+            }
+            total += got;
+            // Grew while being read: past the limit, or read on.
+            if (total == bytes.size()) {
+                if (total > maximumFileSize) {
+                    ok = false;
+                    break;
+                }
+                bytes.resize(int(maximumFileSize) + 1);
+            }
+        }
+        bytes.resize(int(total));
+    }
+    close(fd);
+    if (!ok)
+        return false;
+    *data = bytes;
+    if (identity)
+        *identity = FileIdentity::of(info);
+    return true;
+}
+
+// The current settings file as read at the last lookup, by key. The reload
+// of every tab looks up well over a hundred keys; the file is read once and
+// read again only when the path or the file at it changes.
+struct SettingsCache
+{
+    QString path;
+    FileIdentity identity;
+    // The stored text of every line, by key, in file order.
+    QHash<QByteArray, QList<QByteArray>> values;
+};
+
+SettingsCache &settingsCache()
+{
+    static SettingsCache cache;
+    return cache;
+}
+
+void forgetCachedFile(const QString &path)
+{
+    if (settingsCache().path == path)
+        settingsCache() = SettingsCache();
 }
 
 // One line of a settings file: [begin, end) is its text without the line
@@ -68,47 +183,50 @@ LineSpan lineAt(const QByteArray &data, int begin)
     return {begin, end, next};
 }
 
-// True when the line's key (the text before its first "=", or the whole
-// line) is exactly key; *valueBegin then points past the "=" (or at the end).
-bool lineHasKey(const QByteArray &data, const LineSpan &line, const QByteArray &key,
-                int *valueBegin)
+bool writeAll(int fd, const QByteArray &content)
 {
-    const char *text = data.constData() + line.begin;
-    const int length = line.end - line.begin;
-    const void *equals = memchr(text, '=', size_t(length));
-    const int keyLength = equals ? int(static_cast<const char *>(equals) - text) : length;
-    if (keyLength != key.size() || memcmp(text, key.constData(), size_t(keyLength)) != 0)
-        return false;
-    *valueBegin = equals ? line.begin + keyLength + 1 : line.end;
+    qint64 done = 0;
+    while (done < content.size()) {
+        const ssize_t written =
+            write(fd, content.constData() + done, size_t(content.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
     return true;
 }
 
-QString lineValue(const QByteArray &data, const LineSpan &line, int valueBegin)
+bool hasLineBreak(const QString &text)
 {
-    return QString::fromUtf8(data.constData() + valueBegin, line.end - valueBegin);
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
-// QSaveFile::commit() can miss a failure of the final flush of its buffer,
-// which would put a truncated file in place of the old one; flush first.
-bool commitSaveFile(QSaveFile &file)
+// A line break in any part of a line would let a value add lines of its own.
+bool splitsALine(const OptionHash &options, bool printerFile, const QString *description)
 {
-    if (!file.flush()) {
-        file.cancelWriting();
-        return false;
+    if (!printerFile
+        && (hasLineBreak(currentModelName()) || (description && hasLineBreak(*description))))
+        return true;
+    const QHash<QString, QString> defaults = printerFile ? currentDefaults()
+                                                         : QHash<QString, QString>();
+    for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
+        if (hasLineBreak(it.key()) || hasLineBreak(it.value())
+            || hasLineBreak(defaults.value(it.key())))
+            return true;
     }
-    return file.commit();
+    return false;
 }
 
 bool writeSettingsFile(const QString &path, const OptionHash &options, bool printerFile,
                        const QString *description)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || splitsALine(options, printerFile, description))
         return false;
     makePerUserDirectory();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QTextStream out(&file);
+    QByteArray content;
+    QTextStream out(&content, QIODevice::WriteOnly);
     out.setCodec("UTF-8");
     if (!printerFile) {
         out << profileMarker << '\n';
@@ -118,11 +236,49 @@ bool writeSettingsFile(const QString &path, const OptionHash &options, bool prin
     }
     writeCfgOptionLines(out, options, printerFile);
     out.flush();
-    if (out.status() != QTextStream::Ok) {
-        file.cancelWriting();
+    if (out.status() != QTextStream::Ok)
         return false;
+    return writePerUserFile(path, content);
+}
+
+// The current settings file's lines by key, read when it is not cached or
+// has changed since; null when there is nothing saved to read.
+const QHash<QByteArray, QList<QByteArray>> *currentSettingsValues()
+{
+    SettingsCache &cache = settingsCache();
+    const QString &path = AppState::settingsFile;
+    struct stat info {};
+    // A lookup costs one lstat; anything but a regular file of a sane size
+    // is nothing saved and is not even opened.
+    if (path.isEmpty() || lstat(QFile::encodeName(path).constData(), &info) != 0
+        || !S_ISREG(info.st_mode) || info.st_size > maximumFileSize) {
+        cache = SettingsCache();
+        return nullptr;
     }
-    return commitSaveFile(file);
+    if (cache.path == path && cache.identity == FileIdentity::of(info))
+        return &cache.values;
+
+    cache = SettingsCache();
+    QByteArray data;
+    FileIdentity identity;
+    if (!readRegularFile(path, &data, &identity))
+        return nullptr;
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+    for (int pos = 0; pos < data.size();) {
+        const LineSpan line = lineAt(data, pos);
+        const char *text = data.constData() + line.begin;
+        const int length = line.end - line.begin;
+        const void *equals = memchr(text, '=', size_t(length));
+        const int keyLength = equals ? int(static_cast<const char *>(equals) - text) : length;
+        const int valueBegin = equals ? keyLength + 1 : length;
+        cache.values[QByteArray(text, keyLength)].append(
+            QByteArray(text + valueBegin, length - valueBegin));
+        pos = line.next;
+    }
+    cache.path = path;
+    cache.identity = identity;
+    return &cache.values;
 }
 
 } // namespace
@@ -154,26 +310,52 @@ bool makePerUserDirectory()
 
 bool readPerUserFile(const QString &path, QByteArray *data)
 {
-    return readFileBytes(path, data, false);
+    return readRegularFile(path, data, nullptr);
 }
 
 bool writePerUserFile(const QString &path, const QByteArray &content)
 {
-    if (path.isEmpty())
+    QString folderPath;
+    QByteArray name;
+    if (path.isEmpty() || !splitPath(path, &folderPath, &name))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const FolderHandle folder(folderPath);
+    if (folder.fd < 0)
         return false;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
+    forgetCachedFile(path);
+
+    // A hidden temporary name beside the file: the profile list and count
+    // never see it. Created anew, never through a link; the rename then
+    // replaces whatever is at the path (a link too) and never follows it.
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = '.' + name + '.'
+            + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = openat(folder.fd, temporary.constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, content);
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    ok = ok && renameat(folder.fd, temporary.constData(), folder.fd, name.constData()) == 0;
+    if (!ok) {
+        unlinkat(folder.fd, temporary.constData(), 0);
         return false;
     }
-    return commitSaveFile(file);
+    fsync(folder.fd);
+    return true;
 }
 
 bool cfgFileExists(const QString &printerName)
 {
-    return QFileInfo::exists(perUserDirectoryPath() + printerName + QStringLiteral(".cfg"));
+    struct stat info {};
+    const QString path = perUserDirectoryPath() + printerName + QStringLiteral(".cfg");
+    return lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
 QString escapeCfgValue(const QString &key, const QString &value)
@@ -226,35 +408,25 @@ bool writeProfileFile(const QString &path, const OptionHash &options, bool print
 
 QString readCfgValue(const QString &key)
 {
-    QByteArray data;
-    if (!readFileBytes(AppState::settingsFile, &data, true))
+    const auto *values = currentSettingsValues();
+    if (!values)
         return QString();
-    const QByteArray wanted = key.toUtf8();
-    for (int pos = 0; pos < data.size();) {
-        const LineSpan line = lineAt(data, pos);
-        int valueBegin = 0;
-        if (lineHasKey(data, line, wanted, &valueBegin))
-            return parseCfgValue(key, lineValue(data, line, valueBegin));
-        pos = line.next;
-    }
-    return QString();
+    const auto found = values->constFind(key.toUtf8());
+    if (found == values->constEnd())
+        return QString();
+    return parseCfgValue(key, QString::fromUtf8(found->first()));
 }
 
 QStringList readCfgValues(const QString &key)
 {
-    QStringList values;
-    QByteArray data;
-    if (!readFileBytes(AppState::settingsFile, &data, true))
-        return values;
-    const QByteArray wanted = key.toUtf8();
-    for (int pos = 0; pos < data.size();) {
-        const LineSpan line = lineAt(data, pos);
-        int valueBegin = 0;
-        if (lineHasKey(data, line, wanted, &valueBegin))
-            values << lineValue(data, line, valueBegin);
-        pos = line.next;
-    }
-    return values;
+    QStringList result;
+    const auto *values = currentSettingsValues();
+    if (!values)
+        return result;
+    const QList<QByteArray> stored = values->value(key.toUtf8());
+    for (const QByteArray &value : stored)
+        result << QString::fromUtf8(value);
+    return result;
 }
 
 QString parseCfgValue(const QString &key, const QString &storedText)
@@ -278,9 +450,11 @@ QString parseCfgValue(const QString &key, const QString &storedText)
 
 bool refreshProfileDefaults(const QString &path)
 {
+    // A file that cannot be read (gone, no regular file) has nothing saved
+    // to refresh: that is no failure.
     QByteArray data;
-    if (!readFileBytes(path, &data, false))
-        return false;
+    if (!readPerUserFile(path, &data))
+        return true;
     const QHash<QString, QString> defaults = currentDefaults();
     QByteArray refreshed;
     bool changed = false;
@@ -311,13 +485,5 @@ bool refreshProfileDefaults(const QString &path)
     if (!changed)
         return true;
     refreshed.append(data.constData() + copiedUpTo, data.size() - copiedUpTo);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(refreshed) != refreshed.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return commitSaveFile(file);
+    return writePerUserFile(path, refreshed);
 }

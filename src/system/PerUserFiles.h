@@ -24,7 +24,7 @@ QString perUserDirectoryPath();
 // (less the umask). True when the directory exists afterwards.
 bool makePerUserDirectory();
 
-// True when anything (a file, a directory, ...) exists at
+// True when anything (a file, a directory, a link, ...) exists at
 // per-user directory + printerName + ".cfg".
 bool cfgFileExists(const QString &printerName);
 
@@ -36,12 +36,18 @@ QString escapeCfgValue(const QString &key, const QString &value);
 QString unescapeBackslashes(const QString &value);
 
 // The whole content of a per-user file; false when it cannot be read. Every
-// reader of the per-user folder goes through here.
+// reader of the per-user folder goes through here. Only a regular file of at
+// most 1 MiB in a trusted folder (PerUserFolder) is read, never through a
+// link; anything else counts as nothing saved.
 bool readPerUserFile(const QString &path, QByteArray *data);
 
 // Replaces the file at path with content; false (the old file untouched)
 // when it cannot be written. Every writer of the per-user folder goes
-// through here, so that a rule about writing is made once.
+// through here, so that a rule about writing is made once: only in a trusted
+// folder (PerUserFolder), through a new temporary file beside it that is
+// synced and renamed over the path, so that a link at the path is replaced
+// and never followed, and a read-only file can be replaced. The folder is
+// not created here.
 bool writePerUserFile(const QString &path, const QByteArray &content);
 
 // One line per entry of the hash (a repeated key gives one line per value).
@@ -52,8 +58,9 @@ void writeCfgOptionLines(QTextStream &out, const OptionHash &options, bool print
 // Replace the file at path atomically: the new content goes to a temporary
 // file beside it that is renamed over the old one only when fully written.
 // On any failure the old file is left as it was and the result is false, so
-// the caller can tell the user. With printerFile clear the file begins with
-// the profile header lines "[Profile]" and "[<model name>]".
+// the caller can tell the user; so is a key, value or header that holds a
+// line break, which would add lines of its own. With printerFile clear the
+// file begins with the profile header lines "[Profile]" and "[<model name>]".
 bool writeCfgFile(const QString &path, const OptionHash &options, bool printerFile);
 
 // As writeCfgFile, with the line "ProfileDescription=" + description after
@@ -64,7 +71,8 @@ bool writeProfileFile(const QString &path, const OptionHash &options, bool print
 // The saved value of key in the current settings file (first matching line
 // wins), after the stale-default rule of parseCfgValue; null when nothing is
 // saved, the file cannot be read, or the saved value is empty. The caller
-// then takes the PPD default.
+// then takes the PPD default. The file is read once and kept in memory until
+// the path or the file at it changes.
 QString readCfgValue(const QString &key);
 
 // The stored text (everything after the first "=") of every line of the
@@ -83,6 +91,7 @@ QString parseCfgValue(const QString &key, const QString &storedText);
 // The refresh on Cancel: every line whose saved PPD default differs from the
 // current one becomes key "=" default ";" default; every other line is kept
 // byte for byte. The file is replaced atomically and only when a line
-// changed. False when the file could not be read or replaced (the old file is
-// then untouched); true otherwise, including when nothing was stale.
+// changed. False when the file could not be replaced (the old file is then
+// untouched); true otherwise, including when nothing was stale and when the
+// file cannot be read (gone, or no regular file): there is nothing to refresh.
 bool refreshProfileDefaults(const QString &path);

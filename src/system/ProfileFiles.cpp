@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,11 +34,14 @@ constexpr int maximumDescriptionLength = 1024;
 
 bool readAll(const QString &path, QByteArray *data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *data = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    return readPerUserFile(path, data);
+}
+
+// Anything at the path, a link included, without following it.
+bool entryExists(const QString &path)
+{
+    struct stat info {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
 QByteArray withoutCarriageReturn(const QByteArray &line)
@@ -171,7 +174,7 @@ QString storedDescription(const QString &name)
 bool removeProfile(const QString &name)
 {
     const QString path = profilePath(name);
-    return QFile::remove(path) || !QFileInfo::exists(path);
+    return QFile::remove(path) || !entryExists(path);
 }
 
 ProfileRewrite rewriteProfile(const QString &oldName, const QString &newName,
@@ -180,7 +183,7 @@ ProfileRewrite rewriteProfile(const QString &oldName, const QString &newName,
     const QString oldPath = profilePath(oldName);
     const QString newPath = profilePath(newName);
     const bool renamed = oldPath != newPath;
-    if (renamed && !replaceExisting && QFileInfo(newPath).exists())
+    if (renamed && !replaceExisting && entryExists(newPath))
         return ProfileRewrite::TargetExists;
 
     QByteArray data;
@@ -196,14 +199,8 @@ ProfileRewrite rewriteProfile(const QString &oldName, const QString &newName,
     }
     const QByteArray rewritten = lines.join('\n');
 
-    QSaveFile file(newPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return ProfileRewrite::Failed;
-    if (file.write(rewritten) != rewritten.size() || !file.flush()) {
-        file.cancelWriting();
-        return ProfileRewrite::Failed;
-    }
-    if (!file.commit())
+    if (description.contains(QLatin1Char('\n')) || description.contains(QLatin1Char('\r'))
+        || !writePerUserFile(newPath, rewritten))
         return ProfileRewrite::Failed;
     if (renamed)
         QFile::remove(oldPath);

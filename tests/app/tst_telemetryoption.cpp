@@ -5,16 +5,21 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TelemetryOptionTest : public QObject
 {
     Q_OBJECT
 
 private:
     QString user;
+    QTemporaryDir outside;
     QString userDir() const { return QStringLiteral("/usr/share/tolvane/") + user + '/'; }
     QString settings() const { return userDir() + QStringLiteral("Settings"); }
 
-    int runProgram(const QStringList &arguments, QString *errors = nullptr)
+    // With fileSizeLimit >= 0 the program runs under "ulimit -f" of that many blocks.
+    int runProgram(const QStringList &arguments, QString *errors = nullptr,
+                   int fileSizeLimit = -1)
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -23,7 +28,15 @@ private:
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         process.setProcessEnvironment(env);
-        process.start(QStringLiteral(VM_BINARY), arguments);
+        if (fileSizeLimit < 0) {
+            process.start(QStringLiteral(VM_BINARY), arguments);
+        } else {
+            process.start(QStringLiteral("/bin/sh"),
+                          QStringList{"-c", "ulimit -f " + QString::number(fileSizeLimit)
+                                                + " && exec \"$0\" \"$@\"",
+                                      QStringLiteral(VM_BINARY)}
+                              + arguments);
+        }
         if (!process.waitForFinished(20000)) {
             process.kill();
             process.waitForFinished();
@@ -53,7 +66,12 @@ private slots:
         user = QStringLiteral("vmtel%1x%2").arg(QCoreApplication::applicationPid()).arg(++n);
     }
 
-    void cleanup() { QDir(userDir()).removeRecursively(); }
+    void cleanup()
+    {
+        QFile::remove(userDir().chopped(1)); // a planted link
+        QDir(userDir()).removeRecursively();
+        QDir(outside.path()).removeRecursively();
+    }
 
     void acceptedValuesWriteOneLine_data()
     {
@@ -120,6 +138,83 @@ private slots:
         QString errors;
         QCOMPARE(runProgram({"-t", "false"}, &errors), 1);
         QVERIFY2(errors.contains(QStringLiteral("Settings")), qPrintable(errors));
+    }
+
+    void linkedSettingsIsReplacedNotFollowed()
+    {
+        QDir().mkpath(userDir());
+        QDir().mkpath(outside.path());
+        const QString target = outside.path() + QStringLiteral("/secrets");
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("someone else's\n");
+        file.close();
+        QVERIFY(QFile::link(target, settings()));
+
+        QCOMPARE(runProgram({"-t", "true"}), 0);
+        QCOMPARE(settingsContent(), QByteArray("Telemetry=True\n"));
+        QVERIFY(!QFileInfo(settings()).isSymLink());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("someone else's\n"));
+    }
+
+    void untrustedFolderIsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("writable by others") << "others" << "can be changed by other accounts";
+        QTest::newRow("link to a folder") << "link" << "is a link";
+        QTest::newRow("a file") << "file" << "is not a folder";
+    }
+
+    void untrustedFolderIsRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, complaint);
+        const QString folder = userDir().chopped(1);
+        QString planted = folder;
+        if (kind == "link") {
+            planted = outside.path() + QStringLiteral("/folder");
+            QVERIFY(QFile::link(planted, folder));
+        }
+        if (kind == "file") {
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("x");
+        } else {
+            QVERIFY(QDir().mkpath(planted));
+            const mode_t mode = kind == "others" ? 0777 : 0755;
+            QCOMPARE(chmod(QFile::encodeName(planted).constData(), mode), 0);
+            QFile old(planted + QStringLiteral("/Settings"));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("Telemetry=False\n");
+        }
+
+        QString errors;
+        QCOMPARE(runProgram({"-t", "true"}, &errors), 1);
+        QVERIFY2(errors.contains(folder) && errors.contains(complaint), qPrintable(errors));
+        if (kind != "file") {
+            QFile old(planted + QStringLiteral("/Settings"));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("Telemetry=False\n"));
+            QCOMPARE(QDir(planted).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings"});
+        }
+    }
+
+    void fileSizeLimitFailsLoudly()
+    {
+        QDir().mkpath(userDir());
+        QFile old(settings());
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("Telemetry=False\n");
+        old.close();
+
+        // Not killed by the limit's signal: the write fails and says so.
+        QString errors;
+        QCOMPARE(runProgram({"-t", "true"}, &errors, 0), 1);
+        QVERIFY2(errors.contains(QStringLiteral("Settings")), qPrintable(errors));
+        QCOMPARE(settingsContent(), QByteArray("Telemetry=False\n"));
+        QCOMPARE(QDir(userDir()).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings"});
     }
 };
 

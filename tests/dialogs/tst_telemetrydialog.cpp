@@ -12,7 +12,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -180,6 +184,50 @@ private slots:
         SystemPaths::setUserBase(base.path() + QStringLiteral("/absent/"));
         QCOMPARE(runDialog(KeepPreset), int(QDialog::Accepted));
         QVERIFY(!QFile::exists(SystemPaths::settingsFilePath()));
+    }
+
+    void failedWriteLeavesTheQuestionOpen()
+    {
+        // A file-size limit makes every write fail, as a full disk would.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved;
+        lowered.rlim_cur = 4;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+        const int result = runDialog(ChooseNo);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(result, int(QDialog::Accepted));
+        // No empty "Settings" that would count as an answer.
+        QVERIFY(!QFileInfo::exists(SystemPaths::settingsFilePath()));
+        QCOMPARE(QDir(SystemPaths::perUserDirectory()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    void linkedSettingsIsReplacedNotFollowed()
+    {
+        const QString target = base.path() + QStringLiteral("/elsewhere");
+        writeAll(target, "Telemetry=True\nsomeone else's\n");
+        QVERIFY(QDir().mkpath(SystemPaths::perUserDirectory()));
+        QVERIFY(QFile::link(target, SystemPaths::settingsFilePath()));
+
+        bool presetYes = false;
+        QCOMPARE(runDialog(ChooseNo, &presetYes), int(QDialog::Accepted));
+        QVERIFY(presetYes); // a link is no stored answer
+        QCOMPARE(readAll(target), QByteArray("Telemetry=True\nsomeone else's\n"));
+        QVERIFY(!QFileInfo(SystemPaths::settingsFilePath()).isSymLink());
+        QCOMPARE(readAll(SystemPaths::settingsFilePath()), QByteArray("Telemetry=False\n"));
+        QFile::remove(target);
+    }
+
+    void untrustedFolderIsNotWritten()
+    {
+        QVERIFY(QDir().mkpath(SystemPaths::perUserDirectory()));
+        QCOMPARE(chmod(QFile::encodeName(SystemPaths::perUserDirectory()).constData(), 0777), 0);
+        QCOMPARE(runDialog(ChooseNo), int(QDialog::Accepted));
+        QVERIFY(!QFileInfo::exists(SystemPaths::settingsFilePath()));
     }
 
     void policyResourceFollowsLanguage_data()

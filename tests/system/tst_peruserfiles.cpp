@@ -3,6 +3,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
+#include "system/ProfileFiles.h"
 #include "system/SecretCipher.h"
 #include "system/SystemPaths.h"
 
@@ -11,8 +12,10 @@
 #include <csignal>
 #include <memory>
 
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +64,51 @@ private:
     bool m_active = false;
 };
 
+// Counts the opens of one file by anyone, this process included. Closes are
+// watched too, so that back-to-back opens are not merged into one event.
+class OpenCounter
+{
+public:
+    explicit OpenCounter(const QString &path)
+        : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        m_watching = m_fd >= 0
+            && inotify_add_watch(m_fd, QFile::encodeName(path).constData(),
+                                 IN_OPEN | IN_CLOSE_NOWRITE)
+                >= 0;
+    }
+    ~OpenCounter()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    bool isWatching() const { return m_watching; }
+    int opens()
+    {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t length;
+        while ((length = read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (char *at = buffer; at < buffer + length;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                m_opens += (event->mask & IN_OPEN) != 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return m_opens;
+    }
+
+private:
+    int m_fd;
+    bool m_watching = false;
+    int m_opens = 0;
+};
+
+bool isRegularFile(const QString &path)
+{
+    struct stat info {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 } // namespace
 
 class tst_PerUserFiles : public QObject
@@ -83,6 +131,17 @@ private slots:
     void failedWriteKeepsOldFile();
     void unusableDirectoryReportsFailure();
     void directoryCreation();
+    void writerRefusesLineBreaks_data();
+    void writerRefusesLineBreaks();
+    void linksAreReplacedNotFollowed_data();
+    void linksAreReplacedNotFollowed();
+    void readOnlyFileIsReplaced();
+    void profileRenameNeverFollowsLinks();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void lookupsReadTheFileOnce();
+    void untrustedFolderIsLeftAlone_data();
+    void untrustedFolderIsLeftAlone();
 
 private:
     void useFixtureModel(const QString &name);
@@ -254,7 +313,9 @@ void tst_PerUserFiles::unreadableSettingsFile()
         QVERIFY2(readCfgValue(QStringLiteral("Duplex")).isNull(), qPrintable(path));
         QVERIFY2(readCfgValues(QStringLiteral("Duplex")).isEmpty(), qPrintable(path));
     }
-    QVERIFY(!refreshProfileDefaults(dir() + QStringLiteral("missing.cfg")));
+    // Nothing to refresh is no failure: Cancel shows no box for it.
+    QVERIFY(refreshProfileDefaults(dir() + QStringLiteral("missing.cfg")));
+    QVERIFY(!QFileInfo::exists(dir() + QStringLiteral("missing.cfg")));
 }
 
 void tst_PerUserFiles::staleDefaultRule_data()
@@ -392,6 +453,243 @@ void tst_PerUserFiles::directoryCreation()
     AppState::perUserDirectory.clear();
     QCOMPARE(perUserDirectoryPath(), SystemPaths::perUserDirectory());
     QVERIFY(perUserDirectoryPath().startsWith(m_base->path()));
+}
+
+void tst_PerUserFiles::writerRefusesLineBreaks_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("line feed in a value") << "CustomJobName" << "evil\nUserLogin=True" << "";
+    QTest::newRow("carriage return in a value") << "JobNote" << "a\rb" << "";
+    QTest::newRow("line feed in a key") << "Job\nName" << "x" << "";
+    QTest::newRow("line feed in a PPD choice") << "Duplex" << "None\nPageSize=A3" << "";
+    QTest::newRow("line feed in a description") << "JobNote" << "x" << "one\ntwo";
+}
+
+void tst_PerUserFiles::writerRefusesLineBreaks()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, description);
+    QVERIFY(QDir().mkpath(dir()));
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    const QByteArray old = "PageSize=A5;A4\n";
+    writeBytes(path, old);
+
+    OptionHash options;
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("A4"));
+    options.insert(key, value);
+    if (description.isEmpty())
+        QVERIFY(!writeCfgFile(path, options, true));
+    QVERIFY(!writeProfileFile(path, options, false, description));
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden), QStringList({"Office.cfg"}));
+}
+
+void tst_PerUserFiles::linksAreReplacedNotFollowed_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::newRow("printer file") << "cfg";
+    QTest::newRow("profile") << "profile";
+    QTest::newRow("refresh on Cancel") << "refresh";
+    QTest::newRow("any file of the folder") << "file";
+}
+
+void tst_PerUserFiles::linksAreReplacedNotFollowed()
+{
+    QFETCH(QString, writer);
+    QVERIFY(QDir().mkpath(dir()));
+    const QString target = m_base->path() + QStringLiteral("/elsewhere.txt");
+    const QByteArray precious = "Duplex=DuplexNoTumble;DuplexTumble\nsomeone else's\n";
+    writeBytes(target, precious);
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    QVERIFY(QFile::link(target, path));
+
+    OptionHash options;
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("A5"));
+    if (writer == "cfg") {
+        QVERIFY(writeCfgFile(path, options, true));
+        QCOMPARE(readBytes(path), QByteArray("PageSize=A5;A4\n"));
+    } else if (writer == "profile") {
+        QVERIFY(writeProfileFile(path, options, false, QStringLiteral("d")));
+        QVERIFY(readBytes(path).startsWith("[Profile]\n"));
+    } else if (writer == "refresh") {
+        // A link is nothing saved here: nothing to refresh, nothing followed.
+        QVERIFY(refreshProfileDefaults(path));
+    } else {
+        QVERIFY(writePerUserFile(path, "Telemetry=True\n"));
+        QCOMPARE(readBytes(path), QByteArray("Telemetry=True\n"));
+    }
+    QCOMPARE(readBytes(target), precious);
+    if (writer != "refresh")
+        QVERIFY(isRegularFile(path));
+}
+
+void tst_PerUserFiles::readOnlyFileIsReplaced()
+{
+    QVERIFY(QDir().mkpath(dir()));
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    writeBytes(path, "PageSize=A5;A4\n");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    OptionHash options;
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("Letter"));
+    QVERIFY(writeCfgFile(path, options, true));
+    QCOMPARE(readBytes(path), QByteArray("PageSize=Letter;A4\n"));
+}
+
+void tst_PerUserFiles::profileRenameNeverFollowsLinks()
+{
+    QVERIFY(QDir().mkpath(dir()));
+    const QString target = m_base->path() + QStringLiteral("/elsewhere.txt");
+    const QByteArray precious = "someone else's\n";
+    writeBytes(target, precious);
+    writeBytes(profilePath(QStringLiteral("Old")), "[Profile]\n[M]\nProfileDescription=a\nX=1\n");
+    QVERIFY(QFile::link(target, profilePath(QStringLiteral("New"))));
+    QVERIFY(QFile::link(target, profilePath(QStringLiteral("Linked"))));
+
+    QCOMPARE(rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"),
+                            false),
+             ProfileRewrite::TargetExists);
+    QCOMPARE(rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"),
+                            true),
+             ProfileRewrite::Done);
+    QVERIFY(isRegularFile(profilePath(QStringLiteral("New"))));
+    QCOMPARE(readBytes(profilePath(QStringLiteral("New"))),
+             QByteArray("[Profile]\n[M]\nProfileDescription=b\nX=1\n"));
+    QVERIFY(!QFileInfo::exists(profilePath(QStringLiteral("Old"))));
+    // A linked profile is no profile of this folder: not read, not listed.
+    QCOMPARE(rewriteProfile(QStringLiteral("Linked"), QStringLiteral("Linked"),
+                            QStringLiteral("c"), false),
+             ProfileRewrite::Failed);
+    QCOMPARE(listProfileNames(), QStringList({"New"}));
+    QCOMPARE(readBytes(target), precious);
+}
+
+void tst_PerUserFiles::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("regular file") << "regular" << true;
+    QTest::newRow("exactly 1 MiB") << "1MiB" << true;
+    QTest::newRow("one byte over 1 MiB") << "over" << false;
+    QTest::newRow("100 MB") << "huge" << false;
+    QTest::newRow("FIFO") << "fifo" << false;
+    QTest::newRow("link to a regular file") << "link" << false;
+    QTest::newRow("folder") << "folder" << false;
+}
+
+void tst_PerUserFiles::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, readable);
+    QVERIFY(QDir().mkpath(dir()));
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    const QByteArray line = "PageSize=A5;A4\n";
+    const QByteArray path8 = QFile::encodeName(path);
+    if (kind == "regular") {
+        writeBytes(path, line);
+    } else if (kind == "1MiB" || kind == "over" || kind == "huge") {
+        writeBytes(path, line);
+        const off_t size = kind == "1MiB" ? 1 << 20 : kind == "over" ? (1 << 20) + 1 : 100000000;
+        QCOMPARE(truncate(path8.constData(), size), 0); // sparse: cheap to make
+    } else if (kind == "fifo") {
+        QCOMPARE(mkfifo(path8.constData(), 0644), 0);
+    } else if (kind == "link") {
+        writeBytes(m_base->path() + QStringLiteral("/real.cfg"), line);
+        QVERIFY(QFile::link(m_base->path() + QStringLiteral("/real.cfg"), path));
+    } else {
+        QVERIFY(QDir().mkpath(path));
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray bytes;
+    QCOMPARE(readPerUserFile(path, &bytes), readable);
+    if (readable)
+        QVERIFY(bytes.startsWith(line));
+    AppState::settingsFile = path;
+    for (int i = 0; i < 200; ++i)
+        QCOMPARE(readCfgValue(QStringLiteral("PageSize")),
+                 readable ? QStringLiteral("A5") : QString());
+    QCOMPARE(readCfgValues(QStringLiteral("PageSize")).size(), readable ? 1 : 0);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void tst_PerUserFiles::lookupsReadTheFileOnce()
+{
+    QVERIFY(QDir().mkpath(dir()));
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    QByteArray content;
+    while (content.size() < 1000000)
+        content += "Note" + QByteArray::number(content.size()) + "=some saved text\n";
+    writeBytes(path, content + "PageSize=A5;A4\nFoo=1\nFoo=2\n");
+    AppState::settingsFile = path;
+
+    OpenCounter counter(path);
+    QVERIFY(counter.isWatching());
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 500; ++i) {
+        QCOMPARE(readCfgValue(QStringLiteral("PageSize")), QStringLiteral("A5"));
+        QCOMPARE(readCfgValues(QStringLiteral("Foo")), QStringList({"1", "2"}));
+        QVERIFY(readCfgValue(QStringLiteral("Missing")).isNull());
+    }
+    QCOMPARE(counter.opens(), 1);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+
+    // The model's defaults are applied at each lookup, not when read.
+    useDefaults({{QStringLiteral("PageSize"), QStringLiteral("Letter")}});
+    QCOMPARE(readCfgValue(QStringLiteral("PageSize")), QStringLiteral("Letter"));
+
+    // A changed file is read again, whoever changed it.
+    OptionHash options;
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("A3"));
+    QVERIFY(writeCfgFile(path, options, true));
+    QCOMPARE(readCfgValue(QStringLiteral("PageSize")), QStringLiteral("A3"));
+    writeBytes(path, "PageSize=B5;Letter\n");
+    QCOMPARE(readCfgValue(QStringLiteral("PageSize")), QStringLiteral("B5"));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(readCfgValue(QStringLiteral("PageSize")).isNull());
+}
+
+void tst_PerUserFiles::untrustedFolderIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("own folder") << "own" << true;
+    QTest::newRow("group-writable") << "group" << true;
+    QTest::newRow("writable by others") << "others" << false;
+    QTest::newRow("link to a folder") << "link" << false;
+}
+
+void tst_PerUserFiles::untrustedFolderIsLeftAlone()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, trusted);
+    // The folder's files as another account might have planted them.
+    const QString real = kind == "link" ? m_base->path() + QStringLiteral("/other/") : dir();
+    QVERIFY(QDir().mkpath(real));
+    QVERIFY(QDir().mkpath(m_base->path() + QStringLiteral("/tolvane")));
+    if (kind == "link")
+        QVERIFY(QFile::link(m_base->path() + QStringLiteral("/other"),
+                            m_base->path() + QStringLiteral("/tolvane/user")));
+    const mode_t mode = kind == "group" ? 0775 : kind == "others" ? 0777 : 0755;
+    QCOMPARE(chmod(QFile::encodeName(real).constData(), mode), 0);
+    const QByteArray planted = "PageSize=A5;A4\n";
+    writeBytes(real + QStringLiteral("Office.cfg"), planted);
+
+    AppState::settingsFile = dir() + QStringLiteral("Office.cfg");
+    QCOMPARE(readCfgValue(QStringLiteral("PageSize")),
+             trusted ? QStringLiteral("A5") : QString());
+    OptionHash options;
+    options.insert(QStringLiteral("PageSize"), QStringLiteral("Letter"));
+    QCOMPARE(writeCfgFile(dir() + QStringLiteral("Office.cfg"), options, true), trusted);
+    QCOMPARE(writePerUserFile(dir() + QStringLiteral("Settings"), "Telemetry=True\n"), trusted);
+    if (!trusted) {
+        QCOMPARE(readBytes(real + QStringLiteral("Office.cfg")), planted);
+        QCOMPARE(QDir(real).entryList(QDir::Files | QDir::Hidden), QStringList({"Office.cfg"}));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_PerUserFiles)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// The per-user folder lies in a folder that every account may write to, so
+// another account could create it first, or put a link in its place. It is
+// trusted only when it is a real folder (not a link), owned by the effective
+// user and not writable by others; a group-writable folder is fine, as
+// desktop sessions often run with umask 002 and a private group. Every read
+// and write of the folder checks it here first.
+class PerUserFolder
+{
+    Q_DECLARE_TR_FUNCTIONS(PerUserFolder)
+
+public:
+    enum State {
+        Trusted,
+        Missing,
+        Link,
+        NotAFolder,
+        OtherOwner,
+        WritableByOthers,
+        Unexaminable,
+    };
+
+    // What lstat finds at folder (a trailing "/" is ignored).
+    static State inspect(const QString &folder);
+
+    // Nothing there that another account could have planted: the folder is
+    // the user's own, or not there yet (a writer then creates it).
+    static bool isUsable(State state) { return state == Trusted || state == Missing; }
+
+    // Creates the folder, one level, with mode 0775 less the umask, when
+    // nothing is there; returns what is there afterwards.
+    static State create(const QString &folder);
+
+    // Names the folder and what is wrong with it, for the user.
+    static QString problemText(State state, const QString &folder);
+
+    // The folder opened for reading or writing the files in it: -1 unless it
+    // is trusted. Checked through the descriptor, so that the folder cannot
+    // be swapped between the check and the use. The caller closes it.
+    static int openTrusted(const QString &folder);
+};
