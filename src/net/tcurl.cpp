@@ -224,7 +224,9 @@ void tcurl::drop(QNetworkReply *reply)
     pending.erase(found);
     // Nothing of this reply is reported after this point.
     disconnect(reply, nullptr, this, nullptr);
-    if (reply->isRunning())
+    // A reply that failed ends by itself; aborting it again would report a
+    // second error inside the network layer.
+    if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
         reply->abort();
     reply->deleteLater();
 }
