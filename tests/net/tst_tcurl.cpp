@@ -59,6 +59,7 @@ private slots:
     void certificateWaiverStaysWithTheLogin();
     void certificateTrust_data();
     void certificateTrust();
+    void certificateChangeBetweenLogins();
     void answerBounds_data();
     void answerBounds();
     void cancelEndsWithoutReport();
@@ -285,6 +286,31 @@ void TestTcurl::certificateTrust()
         QCOMPARE(refusal.at(3).toString(), fingerprintOf(pinnedBefore));
     }
     QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(pinnedAfter));
+}
+
+// One client, as the tab keeps it: a certificate accepted for one login is
+// not carried over to the next connection.
+void TestTcurl::certificateChangeBetweenLogins()
+{
+    tcurl client;
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy refusals(&client, &tcurl::certificateRefused);
+    client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
+    QVERIFY(answers.wait(20000));
+
+    server.identity = other;
+    server.clearLog();
+    client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"),
+                tcurl::NewCertificate::TrustFirst);
+    QVERIFY(refusals.wait(20000));
+    QCOMPARE(answers.count(), 1);
+    QVERIFY(server.received.isEmpty());
+
+    server.identity = usual;
+    client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
+    QVERIFY(answers.wait(20000));
+    QCOMPARE(refusals.count(), 1);
+    QCOMPARE(server.requests.size(), 1);
 }
 
 void TestTcurl::answerBounds_data()
