@@ -1,20 +1,42 @@
 #include "net/tcurl.h"
 
+#include "system/CertificatePins.h"
+
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 #include <QSslError>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
 
 const char *const loginPath = "/ws/user_manager/MobileAccess/MobileAccessRestService/loginPost";
 
-// A form value with everything but unreserved characters percent-encoded,
-// so that "&", "=", "+" or "%" in a password cannot cut or alter the field.
+// What the network layer may hold for a reply before the client reads it;
+// the client reads on every notification, so this only bounds bursts.
+const qint64 readBufferSize = 64 * 1024;
+
+// A form value as the server expects it: the bytes that would cut or alter
+// the form ("%", "&", "=", "+") escaped, everything else -- blanks and UTF-8
+// letters included -- sent as it is.
 QByteArray formValue(const QString &value)
 {
-    return QUrl::toPercentEncoding(value);
+    static const char hex[] = "0123456789ABCDEF";
+    const QByteArray bytes = value.toUtf8();
+    QByteArray encoded;
+    encoded.reserve(bytes.size());
+    for (const char byte : bytes) {
+        if (byte == '%' || byte == '&' || byte == '=' || byte == '+') {
+            encoded += '%';
+            encoded += hex[(uchar(byte) >> 4) & 0xF];
+            encoded += hex[uchar(byte) & 0xF];
+        } else {
+            encoded += byte;
+        }
+    }
+    return encoded;
 }
 
 QString replyTag(const QString &baseUrl, const QString &user)
@@ -30,42 +52,134 @@ tcurl::tcurl(QObject *parent)
 {
 }
 
-void tcurl::post(const QString &baseUrl, const QString &user, const QString &password)
+void tcurl::setTimeLimit(int milliseconds)
+{
+    limit = milliseconds;
+}
+
+void tcurl::setExtraCaCertificates(const QList<QSslCertificate> &certificates)
+{
+    extraCaCertificates = certificates;
+}
+
+void tcurl::post(const QString &baseUrl, const QString &user, const QString &password,
+                 NewCertificate newCertificate)
 {
     QNetworkRequest request;
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("text/*"));
     request.setRawHeader("charsets", "utf-8");
     request.setRawHeader("User-Agent", "TVP");
     request.setUrl(QUrl(baseUrl + QLatin1String(loginPath), QUrl::TolerantMode));
+    if (!extraCaCertificates.isEmpty()) {
+        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+        ssl.setCaCertificates(QSslConfiguration::systemCaCertificates() + extraCaCertificates);
+        request.setSslConfiguration(ssl);
+    }
 
     const QByteArray body = "userID=" + formValue(user) + "&userPWD=" + formValue(password);
 
     QNetworkReply *reply = manager->post(request, body);
     reply->setObjectName(replyTag(baseUrl, user));
+    reply->setReadBufferSize(readBufferSize);
 
-    // The whole answer is read once the reply has finished: a body may
-    // arrive in several pieces, and a cut one would parse as no policies.
-    connect(reply, SIGNAL(finished()), this, SLOT(slotReadyRead()));
-    connect(reply, SIGNAL(errorOccurred(QNetworkReply::NetworkError)), this,
-            SLOT(slotError(QNetworkReply::NetworkError)));
-    // The server is the user's own print-management server, commonly with a
-    // self-signed certificate, so certificate errors are waived -- for this
-    // one reply only; every other connection of the process verifies as usual.
-    connect(reply, &QNetworkReply::sslErrors, reply,
-            [reply](const QList<QSslError> &errors) { reply->ignoreSslErrors(errors); });
+    Exchange &exchange = pending[reply];
+    exchange.newCertificate = newCertificate;
+    exchange.timer = new QTimer(reply);
+    exchange.timer->setSingleShot(true);
+    exchange.timer->setTimerType(Qt::PreciseTimer);
+    connect(exchange.timer, &QTimer::timeout, this,
+            [this, reply] { fail(reply, tr("The server did not answer in time.")); });
+    exchange.timer->start(limit);
+
+    connect(reply, &QNetworkReply::readyRead, this, &tcurl::slotReadyRead);
+    connect(reply, &QNetworkReply::errorOccurred, this, &tcurl::slotError);
+    connect(reply, &QNetworkReply::metaDataChanged, this,
+            [this, reply] { checkAnnouncedLength(reply); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { finishAnswer(reply); });
+    // Decided before the handshake ends, so a refused server never sees the
+    // form.
+    connect(reply, &QNetworkReply::sslErrors, this,
+            [this, reply](const QList<QSslError> &errors) { checkCertificate(reply, errors); });
+}
+
+void tcurl::cancel()
+{
+    const QList<QNetworkReply *> replies = pending.keys();
+    for (QNetworkReply *reply : replies)
+        drop(reply);
+}
+
+void tcurl::checkCertificate(QNetworkReply *reply, const QList<QSslError> &errors)
+{
+    auto found = pending.find(reply);
+    if (found == pending.end())
+        return;
+    QSslCertificate leaf = reply->sslConfiguration().peerCertificate();
+    for (int i = 0; leaf.isNull() && i < errors.size(); ++i)
+        leaf = errors.at(i).certificate();
+
+    const QString server = CertificatePins::serverKey(reply->url());
+    const QString fingerprint = CertificatePins::fingerprint(leaf);
+    const QString pinned = CertificatePins::pin(server);
+    if (!fingerprint.isEmpty()) {
+        // Only these errors, of this certificate: a later connection with
+        // another certificate is checked anew.
+        if (fingerprint == pinned) {
+            reply->ignoreSslErrors(errors);
+            return;
+        }
+        if (pinned.isEmpty() && found->newCertificate == NewCertificate::TrustFirst
+            && CertificatePins::setPin(server, fingerprint)) {
+            reply->ignoreSslErrors(errors);
+            return;
+        }
+    }
+    // Not ignored: the handshake fails and slotError reports the refusal.
+    found->server = server;
+    found->fingerprint = fingerprint;
+    found->pinned = pinned;
+}
+
+void tcurl::checkAnnouncedLength(QNetworkReply *reply)
+{
+    if (!pending.contains(reply))
+        return;
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > maxAnswerSize)
+        fail(reply, tr("The server's answer is too large."));
 }
 
 void tcurl::slotReadyRead()
 {
     auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (!reply)
+    auto found = pending.find(reply);
+    if (!reply || found == pending.end())
         return;
-    reply->deleteLater();
-    // A failure was reported by slotError already.
-    if (reply->error() != QNetworkReply::NoError)
-        return;
+    // Read as it arrives, so that the network layer never holds much.
+    const qint64 room = maxAnswerSize - found->body.size();
+    found->body += reply->read(room + 1);
+    if (found->body.size() > maxAnswerSize)
+        fail(reply, tr("The server's answer is too large."));
+}
 
-    QByteArray body = reply->readAll();
+void tcurl::finishAnswer(QNetworkReply *reply)
+{
+    if (!pending.contains(reply))
+        return;
+    if (reply->error() != QNetworkReply::NoError) {
+        // errorOccurred came first and reported it; this only tidies up.
+        drop(reply);
+        return;
+    }
+    // What came with the end of the reply.
+    Exchange &exchange = pending[reply];
+    exchange.body += reply->read(maxAnswerSize - exchange.body.size() + 1);
+    if (exchange.body.size() > maxAnswerSize) {
+        fail(reply, tr("The server's answer is too large."));
+        return;
+    }
+    QByteArray body = pending.value(reply).body;
+    drop(reply);
     // An answer without a body is no answer.
     if (body.isEmpty())
         return;
@@ -79,7 +193,40 @@ void tcurl::slotError(QNetworkReply::NetworkError error)
 {
     Q_UNUSED(error);
     auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (!reply)
+    if (!reply || !pending.contains(reply))
         return;
-    emit errorReady(reply->objectName() + reply->errorString());
+    const Exchange exchange = pending.value(reply);
+    const QString tag = reply->objectName();
+    const QString errorText = reply->errorString();
+    drop(reply);
+    if (!exchange.server.isEmpty())
+        emit certificateRefused(tag + tr("The server's certificate is not trusted."),
+                                exchange.server, exchange.fingerprint, exchange.pinned);
+    else
+        emit errorReady(tag + errorText);
+}
+
+void tcurl::fail(QNetworkReply *reply, const QString &reason)
+{
+    if (!pending.contains(reply))
+        return;
+    const QString tag = reply->objectName();
+    drop(reply);
+    emit errorReady(tag + reason);
+}
+
+void tcurl::drop(QNetworkReply *reply)
+{
+    const auto found = pending.find(reply);
+    if (found == pending.end())
+        return;
+    found->timer->stop();
+    pending.erase(found);
+    // Nothing of this reply is reported after this point.
+    disconnect(reply, nullptr, this, nullptr);
+    // A reply that failed ends by itself; aborting it again would report a
+    // second error inside the network layer.
+    if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
+        reply->abort();
+    reply->deleteLater();
 }

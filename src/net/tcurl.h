@@ -1,37 +1,96 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QNetworkReply>
 #include <QObject>
+#include <QSslCertificate>
 #include <QString>
 
 class QNetworkAccessManager;
+class QTimer;
 
 // Sends print-management logins over HTTPS. Each request's answer or failure
 // comes back later as a signal whose text begins with a reply tag,
 // "<" + base URL + " " + user + ">", so that the receiver can tell an answer
-// to the current fields from one to an older request. The client keeps no
-// record of pending requests and shows nothing itself.
+// to the current fields from one to an older request. The client shows
+// nothing itself.
+//
+// A server whose certificate no known authority vouches for gets the login
+// only when the certificate is the one pinned for its host and port
+// (CertificatePins); otherwise the connection ends in the handshake, before
+// anything of the form is sent, and certificateRefused() reports it.
 class tcurl : public QObject
 {
     Q_OBJECT
 
 public:
+    // What a request does with a certificate that fails validation while no
+    // pin is stored for the server.
+    enum class NewCertificate {
+        Refuse,     // report it through certificateRefused()
+        TrustFirst, // pin it and go on (trust on first use)
+    };
+
+    // The answer is one small JSON object; anything larger is refused.
+    static constexpr qint64 maxAnswerSize = 1024 * 1024;
+    static constexpr int defaultTimeLimit = 30000;
+
     explicit tcurl(QObject *parent = nullptr);
 
     // Posts the login to baseUrl ("https://server:port") and returns at once.
     // Nothing is checked: empty values are sent as they are.
-    void post(const QString &baseUrl, const QString &user, const QString &password);
+    void post(const QString &baseUrl, const QString &user, const QString &password,
+              NewCertificate newCertificate = NewCertificate::Refuse);
+
+    // Ends every pending request without a report.
+    void cancel();
+
+    // Milliseconds after which a request that has not finished ends through
+    // errorReady().
+    void setTimeLimit(int milliseconds);
+    int timeLimit() const { return limit; }
+
+    // Authorities trusted beside the system's, for servers with a
+    // certificate of a private authority.
+    void setExtraCaCertificates(const QList<QSslCertificate> &certificates);
 
 signals:
     // Tag + the answer body (up to its first NUL).
     void messageReady(QString message);
-    // Tag + the network layer's error text.
+    // Tag + the network layer's error text, or why the client ended it.
     void errorReady(QString message);
+    // Tag + a short reason: the server's certificate failed validation and
+    // is not pinned for server ("host:port"); `pinned` is the fingerprint
+    // pinned before, empty when there was none. Nothing was sent.
+    void certificateRefused(QString message, QString server, QString fingerprint,
+                            QString pinned);
 
 public slots:
     void slotReadyRead();
     void slotError(QNetworkReply::NetworkError error);
 
 private:
+    struct Exchange
+    {
+        QByteArray body;
+        QTimer *timer = nullptr;
+        NewCertificate newCertificate = NewCertificate::Refuse;
+        // Set when the certificate was refused.
+        QString server;
+        QString fingerprint;
+        QString pinned;
+    };
+
+    void checkCertificate(QNetworkReply *reply, const QList<QSslError> &errors);
+    void checkAnnouncedLength(QNetworkReply *reply);
+    void finishAnswer(QNetworkReply *reply);
+    // Ends the request and forgets it; no report follows.
+    void drop(QNetworkReply *reply);
+    void fail(QNetworkReply *reply, const QString &reason);
+
     QNetworkAccessManager *manager;
+    QHash<QNetworkReply *, Exchange> pending;
+    int limit = defaultTimeLimit;
+    QList<QSslCertificate> extraCaCertificates;
 };

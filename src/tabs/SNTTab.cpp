@@ -195,10 +195,14 @@ void SNTTab::connectSignals()
                 Qt::UniqueConnection);
     connect(loginClient, SIGNAL(errorReady(QString)), this, SLOT(verifyFailure(QString)),
             Qt::UniqueConnection);
+    connect(loginClient, &tcurl::certificateRefused, this, &SNTTab::verifyCertificate,
+            Qt::UniqueConnection);
     if (!dialog)
         return;
     connect(loginClient, SIGNAL(errorReady(QString)), dialog, SLOT(setConstraints()),
             Qt::UniqueConnection);
+    connect(loginClient, SIGNAL(certificateRefused(QString, QString, QString, QString)), dialog,
+            SLOT(setConstraints()), Qt::UniqueConnection);
     connect(butGroupSNT, SIGNAL(buttonClicked(int)), dialog, SLOT(setConstraints()),
             Qt::UniqueConnection);
     for (QLineEdit *edit : {lnEditSNTServer, lnEditSNTPort, lnEditSNTUser, lnEditSNTPassword})

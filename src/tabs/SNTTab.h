@@ -56,6 +56,7 @@ public slots:
 private slots:
     void verifySuccess(QString message);
     void verifyFailure(QString message);
+    void verifyCertificate(QString message, QString server, QString fingerprint, QString pinned);
     void emit_colorchanged();
 
 protected:
@@ -74,6 +75,7 @@ private:
     // Login verification.
     void reverifyStoredCredentials();
     bool isStaleReply(const QString &message) const;
+    bool askToTrust(const QString &server, const QString &fingerprint, const QString &pinned);
     bool parsePolicies(const QString &text);
     void applyPolicies();
     void showVerifyResult(const QString &text);

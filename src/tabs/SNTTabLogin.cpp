@@ -6,6 +6,7 @@
 #include "model/tOptionModel.h"
 #include "net/tcurl.h"
 #include "system/AppState.h"
+#include "system/CertificatePins.h"
 #include "system/PerUserFiles.h"
 #include "system/SecretCipher.h"
 #include "widgets/MessageBoxes.h"
@@ -43,10 +44,14 @@ QString baseUrl(const QString &server, const QString &port)
 
 void SNTTab::verify()
 {
+    // One login at a time: an older one would only be answered as stale or
+    // stack up behind a server that does not answer.
+    loginClient->cancel();
     interactive = true;
     loginOk = false;
     loginClient->post(baseUrl(lnEditSNTServer->text(), lnEditSNTPort->text()),
-                      lnEditSNTUser->text(), lnEditSNTPassword->text());
+                      lnEditSNTUser->text(), lnEditSNTPassword->text(),
+                      tcurl::NewCertificate::Refuse);
 }
 
 void SNTTab::reverifyStoredCredentials()
@@ -61,10 +66,13 @@ void SNTTab::reverifyStoredCredentials()
     if (!storedPassword.isEmpty())
         password = unescapeBackslashes(decryptPassword(storedPassword));
 
+    loginClient->cancel();
     interactive = false;
     if (enabled == QLatin1String("ON")) {
         loginOk = false;
-        loginClient->post(baseUrl(server, port), user, password);
+        // Nobody is asked here: the first certificate seen is trusted, so
+        // that settings saved before pinning keep working.
+        loginClient->post(baseUrl(server, port), user, password, tcurl::NewCertificate::TrustFirst);
     } else {
         for (const PolicyRule &rule : policyRules)
             policies.insert(QString::fromLatin1(rule.keyword), off);
@@ -116,6 +124,50 @@ void SNTTab::verifyFailure(QString message)
     // The policies of the last answer stay in force.
     applyPolicies();
     MessageBoxes::show(QMessageBox::NoIcon, boxTitle, tr("Unable to connect to the server."));
+}
+
+void SNTTab::verifyCertificate(QString message, QString server, QString fingerprint,
+                               QString pinned)
+{
+    if (isStaleReply(message))
+        return;
+    // Nothing was sent. Only the user's own Verify may trust a new or changed
+    // certificate; the silent login ends as a connection failure, shown by
+    // the tab's mark alone.
+    if (interactive && askToTrust(server, fingerprint, pinned)) {
+        if (CertificatePins::setPin(server, fingerprint)) {
+            verify();
+            return;
+        }
+    }
+    replyReceived = false;
+    applyPolicies();
+}
+
+bool SNTTab::askToTrust(const QString &server, const QString &fingerprint, const QString &pinned)
+{
+    if (fingerprint.isEmpty())
+        return false;
+    if (pinned.isEmpty()) {
+        const QString text =
+            tr("The server %1 presents a certificate that no trusted authority vouches for.")
+                .arg(server)
+            + QStringLiteral("\n\n") + tr("SHA-256 fingerprint:") + QLatin1Char('\n') + fingerprint
+            + QStringLiteral("\n\n") + tr("Do you trust this server?");
+        return MessageBoxes::ask(QMessageBox::Question, boxTitle, text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+               == QMessageBox::Yes;
+    }
+    const QString text =
+        tr("The certificate of the server %1 has changed since you trusted it. Someone may be "
+           "intercepting the connection.")
+            .arg(server)
+        + QStringLiteral("\n\n") + tr("New SHA-256 fingerprint:") + QLatin1Char('\n') + fingerprint
+        + QStringLiteral("\n\n") + tr("Previously trusted fingerprint:") + QLatin1Char('\n')
+        + pinned + QStringLiteral("\n\n") + tr("Do you trust this server?");
+    return MessageBoxes::ask(QMessageBox::Warning, boxTitle, text,
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 bool SNTTab::parsePolicies(const QString &text)

@@ -18,6 +18,11 @@ using Handler = std::function<QMessageBox::StandardButton(
 QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &title, const QString &text,
                                  QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
+// As show, with the button that Enter presses.
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton);
+
 inline QMessageBox::StandardButton information(const QString &title, const QString &text)
 {
     return show(QMessageBox::Information, title, text);

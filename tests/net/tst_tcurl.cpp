@@ -1,16 +1,18 @@
-// The HTTPS login client against a local server with a self-signed
-// certificate made at test time: the request as the server receives it, the
-// reports and their tags, the certificate waiver kept to the login, and the
-// Sentrel tab turning answers into policy options.
+// The HTTPS login client against a local server with certificates made at
+// test time: the request as the server receives it, the reports and their
+// tags, which certificates get the login, the bounds on the answer's size
+// and time, and the Sentrel tab turning answers into policy options.
 
 #include "ClosedPort.h"
 #include "MessageRecorder.h"
 #include "TabTestHelpers.h"
+#include "TlsLoginServer.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "net/tcurl.h"
+#include "system/CertificatePins.h"
 #include "system/AppState.h"
 #include "tabs/SNTTab.h"
 #include "widgets/TolButtonGroup.h"
@@ -27,6 +29,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QUrlQuery>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <memory>
@@ -35,72 +38,12 @@ namespace {
 
 const char *const loginPath = "/ws/user_manager/MobileAccess/MobileAccessRestService/loginPost";
 
-struct ReceivedRequest
-{
-    QByteArray method;
-    QByteArray path;
-    QHash<QByteArray, QByteArray> headers; // names in lower case
-    QByteArray body;
-};
-
-// A one-answer-per-connection HTTPS server. Every request gets `status` and
-// `body`; what arrived is kept in `requests`.
-class LoginServer : public QTcpServer
-{
-public:
-    QSslCertificate certificate;
-    QSslKey key;
-    QByteArray status = "200 OK";
-    QByteArray body;
-    QList<ReceivedRequest> requests;
-
-protected:
-    void incomingConnection(qintptr descriptor) override
-    {
-        auto *socket = new QSslSocket(this);
-        socket->setSocketDescriptor(descriptor);
-        socket->setLocalCertificate(certificate);
-        socket->setPrivateKey(key);
-        auto received = std::make_shared<QByteArray>();
-        connect(socket, &QSslSocket::readyRead, this, [this, socket, received] {
-            received->append(socket->readAll());
-            answerWhenComplete(socket, *received);
-        });
-        connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
-        socket->startServerEncryption();
-    }
-
-private:
-    void answerWhenComplete(QSslSocket *socket, const QByteArray &received)
-    {
-        const int end = received.indexOf("\r\n\r\n");
-        if (end < 0 || socket->property("answered").toBool())
-            return;
-        ReceivedRequest request;
-        const QList<QByteArray> lines = received.left(end).split('\n');
-        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-        request.method = first.value(0);
-        request.path = first.value(1);
-        for (int i = 1; i < lines.size(); ++i) {
-            const int colon = lines[i].indexOf(':');
-            if (colon > 0)
-                request.headers.insert(lines[i].left(colon).trimmed().toLower(),
-                                       lines[i].mid(colon + 1).trimmed());
-        }
-        const int length = request.headers.value("content-length").toInt();
-        if (received.size() < end + 4 + length)
-            return;
-        request.body = received.mid(end + 4, length);
-        requests.append(request);
-
-        socket->setProperty("answered", true);
-        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\nContent-Length: "
-                      + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        socket->disconnectFromHost();
-    }
-};
+using LoginServer = TlsLoginServer;
 
 } // namespace
+
+Q_DECLARE_METATYPE(tcurl::NewCertificate)
+Q_DECLARE_METATYPE(TlsLoginServer::Answer)
 
 class TestTcurl : public QObject
 {
@@ -114,57 +57,77 @@ private slots:
     void failuresAreErrorReports_data();
     void failuresAreErrorReports();
     void certificateWaiverStaysWithTheLogin();
+    void certificateTrust_data();
+    void certificateTrust();
+    void certificateChangeBetweenLogins();
+    void answerBounds_data();
+    void answerBounds();
+    void cancelEndsWithoutReport();
     void tabTurnsAnswersIntoPolicies();
+    void init();
 
 private:
     QString baseUrl() const { return QStringLiteral("https://127.0.0.1:%1").arg(server.serverPort()); }
+    QString serverKey() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
+    bool pinServer(const TestIdentity &identity)
+    {
+        return CertificatePins::setPin(serverKey(), CertificatePins::fingerprint(identity.certificate));
+    }
 
     QTemporaryDir dir;
     LoginServer server;
+    // The server's usual certificate, another self-signed one, an authority
+    // and a certificate it signed.
+    TestIdentity usual;
+    TestIdentity other;
+    TestIdentity authority;
+    TestIdentity vouched;
 };
 
 void TestTcurl::initTestCase()
 {
     QVERIFY(QSslSocket::supportsSsl());
     QVERIFY(dir.isValid());
-    const QString certPath = dir.filePath(QStringLiteral("cert.pem"));
-    const QString keyPath = dir.filePath(QStringLiteral("key.pem"));
-    QProcess openssl;
-    openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                   QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-subj"),
-                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-days"), QStringLiteral("1"),
-                   QStringLiteral("-keyout"), keyPath, QStringLiteral("-out"), certPath});
-    QVERIFY(openssl.waitForFinished(60000));
-    QCOMPARE(openssl.exitCode(), 0);
-
-    QFile certFile(certPath);
-    QFile keyFile(keyPath);
-    QVERIFY(certFile.open(QIODevice::ReadOnly) && keyFile.open(QIODevice::ReadOnly));
-    server.certificate = QSslCertificate(&certFile, QSsl::Pem);
-    server.key = QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem);
-    QVERIFY(!server.certificate.isNull() && !server.key.isNull());
+    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("usual"), &usual));
+    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("other"), &other));
+    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("authority"), &authority, true));
+    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
+    AppState::perUserDirectory = dir.filePath(QStringLiteral("user")) + QLatin1Char('/');
     QVERIFY(server.listen(QHostAddress::LocalHost));
+}
+
+// Every case starts from the usual certificate, pinned, answering at once.
+void TestTcurl::init()
+{
+    server.identity = usual;
+    server.answer = LoginServer::Answer::Whole;
+    server.status = "200 OK";
+    server.body = R"({"Policies":{}})";
+    server.clearLog();
+    QFile::remove(CertificatePins::filePath());
+    QVERIFY(pinServer(usual));
 }
 
 void TestTcurl::requestAsReceived_data()
 {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
-    QTest::newRow("plain") << "alice" << "secret";
+    QTest::addColumn<QByteArray>("wire");
+    QTest::newRow("plain") << "alice" << "secret" << QByteArray("userID=alice&userPWD=secret");
+    // Only what would cut or alter the form is escaped; a blank stays a blank.
     QTest::newRow("blank in the user, form delimiters in the password")
-        << "jo ann" << "a&userPWD=x+y%20z\\w";
-    QTest::newRow("non-ASCII letters") << QStringLiteral("zoë") << QStringLiteral("pässwört");
-    QTest::newRow("empty fields are still sent") << "" << "";
+        << "jo ann" << "a&userPWD=x+y%20z\\w"
+        << QByteArray("userID=jo ann&userPWD=a%26userPWD%3Dx%2By%2520z\\w");
+    QTest::newRow("non-ASCII letters") << QStringLiteral("zoë") << QStringLiteral("pässwört")
+                                       << QStringLiteral("userID=zoë&userPWD=pässwört").toUtf8();
+    QTest::newRow("empty fields are still sent") << "" << "" << QByteArray("userID=&userPWD=");
 }
 
 void TestTcurl::requestAsReceived()
 {
     QFETCH(QString, user);
     QFETCH(QString, password);
-    server.requests.clear();
-    server.status = "200 OK";
-    server.body = R"({"Policies":{}})";
+    QFETCH(QByteArray, wire);
 
     tcurl client;
     QSignalSpy answers(&client, &tcurl::messageReady);
@@ -172,8 +135,8 @@ void TestTcurl::requestAsReceived()
     client.post(baseUrl(), user, password);
     QVERIFY(answers.wait(20000));
     QCOMPARE(errors.count(), 0);
-    // The self-signed certificate did not stop the exchange, and the report
-    // carries the request's tag.
+    // The pinned self-signed certificate did not stop the exchange, and the
+    // report carries the request's tag.
     QCOMPARE(answers.at(0).at(0).toString(),
              QLatin1Char('<') + baseUrl() + QLatin1Char(' ') + user + QLatin1Char('>') + server.body);
 
@@ -186,6 +149,7 @@ void TestTcurl::requestAsReceived()
     QCOMPARE(request.headers.value("user-agent"), QByteArray("TVP"));
     QVERIFY(!request.headers.contains("authorization"));
     QVERIFY(!request.headers.contains("cookie"));
+    QCOMPARE(request.body, wire);
 
     // Two fields, in order, each value coming back exactly as given.
     const QList<QByteArray> fields = request.body.split('&');
@@ -252,6 +216,183 @@ void TestTcurl::certificateWaiverStaysWithTheLogin()
     QVERIFY(finished.wait(20000));
     QCOMPARE(reply->error(), QNetworkReply::SslHandshakeFailedError);
     delete reply;
+}
+
+void TestTcurl::certificateTrust_data()
+{
+    QTest::addColumn<QString>("presented");
+    QTest::addColumn<QString>("pinnedBefore");
+    QTest::addColumn<tcurl::NewCertificate>("newCertificate");
+    QTest::addColumn<bool>("trustAuthority");
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QString>("pinnedAfter");
+
+    const auto refuse = tcurl::NewCertificate::Refuse;
+    const auto trustFirst = tcurl::NewCertificate::TrustFirst;
+    QTest::newRow("pinned certificate") << "usual" << "usual" << refuse << false << true << "usual";
+    QTest::newRow("changed certificate") << "other" << "usual" << refuse << false << false << "usual";
+    QTest::newRow("changed certificate, first use trusted")
+        << "other" << "usual" << trustFirst << false << false << "usual";
+    QTest::newRow("no pin") << "usual" << "" << refuse << false << false << "";
+    QTest::newRow("no pin, first use trusted") << "usual" << "" << trustFirst << false << true << "usual";
+    QTest::newRow("vouched for by a trusted authority")
+        << "vouched" << "" << trustFirst << true << true << "";
+    QTest::newRow("authority unknown to the client") << "vouched" << "" << refuse << false << false << "";
+}
+
+void TestTcurl::certificateTrust()
+{
+    QFETCH(QString, presented);
+    QFETCH(QString, pinnedBefore);
+    QFETCH(tcurl::NewCertificate, newCertificate);
+    QFETCH(bool, trustAuthority);
+    QFETCH(bool, answered);
+    QFETCH(QString, pinnedAfter);
+
+    const QHash<QString, TestIdentity *> identities{
+        {QStringLiteral("usual"), &usual}, {QStringLiteral("other"), &other}, {QStringLiteral("vouched"), &vouched}};
+    const auto fingerprintOf = [&](const QString &name) {
+        return name.isEmpty() ? QString() : CertificatePins::fingerprint(identities.value(name)->certificate);
+    };
+    QFile::remove(CertificatePins::filePath());
+    if (!pinnedBefore.isEmpty())
+        QVERIFY(pinServer(*identities.value(pinnedBefore)));
+    server.identity = *identities.value(presented);
+
+    tcurl client;
+    if (trustAuthority)
+        client.setExtraCaCertificates({authority.certificate});
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy errors(&client, &tcurl::errorReady);
+    QSignalSpy refusals(&client, &tcurl::certificateRefused);
+    client.post(baseUrl(), QStringLiteral("erin"), QStringLiteral("topsecret"), newCertificate);
+    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + refusals.count() > 0, 20000);
+    QTest::qWait(100);
+
+    if (answered) {
+        QCOMPARE(answers.count(), 1);
+        QCOMPARE(errors.count() + refusals.count(), 0);
+        QCOMPARE(server.requests.size(), 1);
+    } else {
+        // Ended in the handshake: not one byte of the login reached the server.
+        QCOMPARE(refusals.count(), 1);
+        QCOMPARE(answers.count() + errors.count(), 0);
+        QCOMPARE(server.handshakes, 0);
+        QVERIFY(server.received.isEmpty());
+        const QList<QVariant> refusal = refusals.first();
+        QVERIFY(refusal.at(0).toString().startsWith(QLatin1Char('<') + baseUrl() + QLatin1String(" erin>")));
+        QCOMPARE(refusal.at(1).toString(), serverKey());
+        QCOMPARE(refusal.at(2).toString(), fingerprintOf(presented));
+        QCOMPARE(refusal.at(3).toString(), fingerprintOf(pinnedBefore));
+    }
+    QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(pinnedAfter));
+}
+
+// One client, as the tab keeps it: a certificate accepted for one login is
+// not carried over to the next connection.
+void TestTcurl::certificateChangeBetweenLogins()
+{
+    tcurl client;
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy refusals(&client, &tcurl::certificateRefused);
+    client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
+    QVERIFY(answers.wait(20000));
+
+    server.identity = other;
+    server.clearLog();
+    client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"),
+                tcurl::NewCertificate::TrustFirst);
+    QVERIFY(refusals.wait(20000));
+    QCOMPARE(answers.count(), 1);
+    QVERIFY(server.received.isEmpty());
+
+    server.identity = usual;
+    client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
+    QVERIFY(answers.wait(20000));
+    QCOMPARE(refusals.count(), 1);
+    QCOMPARE(server.requests.size(), 1);
+}
+
+void TestTcurl::answerBounds_data()
+{
+    QTest::addColumn<LoginServer::Answer>("answer");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<int>("minimumMs");
+
+    const qint64 mebibyte = 1024 * 1024;
+    QTest::newRow("answer in one-byte pieces") << LoginServer::Answer::BytePieces << qint64(0) << true << 0;
+    QTest::newRow("chunked answer of exactly 1 MiB") << LoginServer::Answer::Chunked << mebibyte << true << 0;
+    QTest::newRow("5 MiB announced") << LoginServer::Answer::AnnouncedOnly << 5 * mebibyte << false << 0;
+    QTest::newRow("5 MiB chunked") << LoginServer::Answer::Chunked << 5 * mebibyte << false << 0;
+    QTest::newRow("endless chunked") << LoginServer::Answer::Endless << qint64(0) << false << 0;
+    QTest::newRow("never answers") << LoginServer::Answer::Never << qint64(0) << false << 1500;
+}
+
+void TestTcurl::answerBounds()
+{
+    QFETCH(LoginServer::Answer, answer);
+    QFETCH(qint64, size);
+    QFETCH(bool, answered);
+    QFETCH(int, minimumMs);
+
+    server.answer = answer;
+    server.chunkedSize = size;
+    server.announcedLength = size;
+    server.body = R"({"Policies":{"JE.FullColorPrint":"ON"}})";
+
+    tcurl client;
+    client.setTimeLimit(1500);
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy errors(&client, &tcurl::errorReady);
+    const qint64 residentBefore = residentKiB();
+    QElapsedTimer clock;
+    clock.start();
+    client.post(baseUrl(), QStringLiteral("fay"), QStringLiteral("pw"));
+    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() > 0, 20000);
+    const qint64 elapsed = clock.elapsed();
+    QTest::qWait(100);
+    QVERIFY2(residentKiB() - residentBefore < 32 * 1024,
+             qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB() - residentBefore)));
+
+    if (answered) {
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(answers.count(), 1);
+        const QString report = answers.first().at(0).toString();
+        if (size == 0)
+            QCOMPARE(report, QLatin1Char('<') + baseUrl() + QLatin1String(" fay>") + server.body);
+        else
+            QCOMPARE(report.size(), baseUrl().size() + 6 + int(size));
+    } else {
+        QCOMPARE(answers.count(), 0);
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(errors.first().at(0).toString().startsWith(QLatin1Char('<') + baseUrl() + QLatin1String(" fay>")));
+        // Ended by the time limit only where nothing else could end it.
+        QVERIFY2(minimumMs > 0 ? elapsed >= minimumMs : elapsed < client.timeLimit(),
+                 qPrintable(QString::number(elapsed)));
+        // The client let go of the connection: the server stops sending.
+        const qint64 sent = server.bodyBytesSent;
+        QTest::qWait(300);
+        QVERIFY(server.bodyBytesSent - sent < 1024 * 1024);
+    }
+}
+
+void TestTcurl::cancelEndsWithoutReport()
+{
+    server.answer = LoginServer::Answer::Never;
+    tcurl client;
+    client.setTimeLimit(800);
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy errors(&client, &tcurl::errorReady);
+    client.post(baseUrl(), QStringLiteral("gus"), QStringLiteral("pw"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 20000);
+    client.cancel();
+    client.post(baseUrl(), QStringLiteral("gus"), QStringLiteral("pw2"));
+    QVERIFY(errors.wait(20000));
+    QTest::qWait(1500);
+    // Only the second request timed out; the first ended without a word.
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(answers.count(), 0);
 }
 
 void TestTcurl::tabTurnsAnswersIntoPolicies()

@@ -1,0 +1,268 @@
+#pragma once
+
+// A print-management server for tests: HTTPS on 127.0.0.1 with certificates
+// made at test time by the openssl tool, answering each login in one of a
+// few ways and keeping a log of every byte it received.
+
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QPointer>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QStringList>
+#include <QTcpServer>
+#include <QTimer>
+
+#include <memory>
+
+struct TestIdentity
+{
+    QSslCertificate certificate;
+    QSslKey key;
+};
+
+inline bool runOpenssl(const QStringList &arguments)
+{
+    QProcess openssl;
+    openssl.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    openssl.start(QStringLiteral("openssl"), arguments);
+    return openssl.waitForFinished(60000) && openssl.exitStatus() == QProcess::NormalExit
+           && openssl.exitCode() == 0;
+}
+
+inline bool loadIdentity(const QString &certPath, const QString &keyPath, TestIdentity *identity)
+{
+    QFile certFile(certPath);
+    QFile keyFile(keyPath);
+    if (!certFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
+        return false;
+    identity->certificate = QSslCertificate(&certFile, QSsl::Pem);
+    identity->key = QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem);
+    return !identity->certificate.isNull() && !identity->key.isNull();
+}
+
+// A self-signed certificate for 127.0.0.1; with isCa set, one fit to sign
+// others.
+inline bool makeSelfSigned(const QString &dir, const QString &name, TestIdentity *identity,
+                           bool isCa = false)
+{
+    const QString cert = dir + QLatin1Char('/') + name + QStringLiteral(".pem");
+    const QString key = dir + QLatin1Char('/') + name + QStringLiteral(".key");
+    const QString subject = isCa ? QStringLiteral("/CN=Test authority ") + name
+                                 : QStringLiteral("/CN=127.0.0.1");
+    QStringList arguments{QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                          QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
+                          QStringLiteral("-subj"), subject,
+                          QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-keyout"),
+                          key, QStringLiteral("-out"), cert};
+    if (isCa)
+        arguments << QStringLiteral("-addext")
+                  << QStringLiteral("basicConstraints=critical,CA:TRUE")
+                  << QStringLiteral("-addext")
+                  << QStringLiteral("keyUsage=critical,keyCertSign,cRLSign");
+    return runOpenssl(arguments) && loadIdentity(cert, key, identity);
+}
+
+// A certificate for 127.0.0.1 signed by the authority made as `caName`.
+inline bool makeSignedBy(const QString &dir, const QString &caName, const QString &name,
+                         TestIdentity *identity)
+{
+    const QString base = dir + QLatin1Char('/') + name;
+    const QString ca = dir + QLatin1Char('/') + caName;
+    QFile extensions(base + QStringLiteral(".ext"));
+    if (!extensions.open(QIODevice::WriteOnly))
+        return false;
+    extensions.write("subjectAltName=IP:127.0.0.1\nbasicConstraints=CA:FALSE\n"
+                     "keyUsage=digitalSignature,keyEncipherment\nextendedKeyUsage=serverAuth\n");
+    extensions.close();
+    return runOpenssl({QStringLiteral("req"), QStringLiteral("-new"), QStringLiteral("-newkey"),
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-subj"),
+                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"),
+                       base + QStringLiteral(".key"), QStringLiteral("-out"),
+                       base + QStringLiteral(".csr")})
+           && runOpenssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
+                          base + QStringLiteral(".csr"), QStringLiteral("-CA"),
+                          ca + QStringLiteral(".pem"), QStringLiteral("-CAkey"),
+                          ca + QStringLiteral(".key"), QStringLiteral("-CAcreateserial"),
+                          QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
+                          base + QStringLiteral(".ext"), QStringLiteral("-out"),
+                          base + QStringLiteral(".pem")})
+           && loadIdentity(base + QStringLiteral(".pem"), base + QStringLiteral(".key"), identity);
+}
+
+struct ReceivedRequest
+{
+    QByteArray method;
+    QByteArray path;
+    QHash<QByteArray, QByteArray> headers; // names in lower case
+    QByteArray body;
+};
+
+class TlsLoginServer : public QTcpServer
+{
+public:
+    enum class Answer {
+        Whole,         // status and body at once, with Content-Length
+        BytePieces,    // the same, one byte at a time
+        Chunked,       // `chunkedSize` bytes of body in chunks, no length
+        Endless,       // chunks until the client goes away (bounded)
+        Never,         // reads the request and says nothing
+        AnnouncedOnly, // announces `announcedLength`, then sends nothing more
+    };
+
+    TestIdentity identity;
+    Answer answer = Answer::Whole;
+    QByteArray status = "200 OK";
+    QByteArray body;
+    qint64 chunkedSize = 0;
+    qint64 announcedLength = 0;
+
+    // Every request parsed whole, and every byte that came through TLS.
+    QList<ReceivedRequest> requests;
+    QByteArray received;
+    int handshakes = 0;
+    qint64 bodyBytesSent = 0;
+
+    void clearLog()
+    {
+        requests.clear();
+        received.clear();
+        handshakes = 0;
+        bodyBytesSent = 0;
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        socket->setLocalCertificate(identity.certificate);
+        socket->setPrivateKey(identity.key);
+        auto buffer = std::make_shared<QByteArray>();
+        connect(socket, &QSslSocket::encrypted, this, [this] { ++handshakes; });
+        connect(socket, &QSslSocket::readyRead, this, [this, socket, buffer] {
+            const QByteArray bytes = socket->readAll();
+            received += bytes;
+            buffer->append(bytes);
+            answerWhenComplete(socket, *buffer);
+        });
+        connect(socket, &QSslSocket::encryptedBytesWritten, this, [this, socket] { pump(socket); });
+        connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
+        socket->startServerEncryption();
+    }
+
+private:
+    // The most a chunked answer sends, so that a client that never stops
+    // reading cannot keep the test busy.
+    static constexpr qint64 endlessCap = 128LL * 1024 * 1024;
+
+    void answerWhenComplete(QSslSocket *socket, const QByteArray &buffer)
+    {
+        const int end = buffer.indexOf("\r\n\r\n");
+        if (end < 0 || socket->property("answered").toBool())
+            return;
+        ReceivedRequest request;
+        const QList<QByteArray> lines = buffer.left(end).split('\n');
+        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+        request.method = first.value(0);
+        request.path = first.value(1);
+        for (int i = 1; i < lines.size(); ++i) {
+            const int colon = lines[i].indexOf(':');
+            if (colon > 0)
+                request.headers.insert(lines[i].left(colon).trimmed().toLower(),
+                                       lines[i].mid(colon + 1).trimmed());
+        }
+        const int length = request.headers.value("content-length").toInt();
+        if (buffer.size() < end + 4 + length)
+            return;
+        request.body = buffer.mid(end + 4, length);
+        requests.append(request);
+        socket->setProperty("answered", true);
+
+        const QByteArray head = "HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\n";
+        switch (answer) {
+        case Answer::Whole:
+            socket->write(head + "Content-Length: " + QByteArray::number(body.size())
+                          + "\r\nConnection: close\r\n\r\n" + body);
+            socket->disconnectFromHost();
+            break;
+        case Answer::BytePieces:
+            writeBytewise(socket, head + "Content-Length: " + QByteArray::number(body.size())
+                                      + "\r\nConnection: close\r\n\r\n" + body);
+            break;
+        case Answer::Chunked:
+        case Answer::Endless:
+            socket->setProperty("chunking", true);
+            socket->write(head + "Transfer-Encoding: chunked\r\nConnection: close\r\n\r\n");
+            pump(socket);
+            break;
+        case Answer::Never:
+            break;
+        case Answer::AnnouncedOnly:
+            socket->write(head + "Content-Length: " + QByteArray::number(announcedLength)
+                          + "\r\nConnection: close\r\n\r\n");
+            break;
+        }
+    }
+
+    void writeBytewise(QSslSocket *socket, const QByteArray &bytes)
+    {
+        QPointer<QSslSocket> guarded(socket);
+        auto rest = std::make_shared<QByteArray>(bytes);
+        auto *timer = new QTimer(socket);
+        timer->setInterval(1);
+        connect(timer, &QTimer::timeout, socket, [guarded, rest, timer] {
+            if (!guarded)
+                return;
+            if (rest->isEmpty()) {
+                timer->stop();
+                guarded->disconnectFromHost();
+                return;
+            }
+            guarded->write(rest->left(1));
+            guarded->flush();
+            rest->remove(0, 1);
+        });
+        timer->start();
+    }
+
+    // Keeps a little in flight: the server's own memory stays small however
+    // much it sends.
+    void pump(QSslSocket *socket)
+    {
+        if (!socket->property("chunking").toBool() || socket->state() != QAbstractSocket::ConnectedState)
+            return;
+        const qint64 size = answer == Answer::Endless ? endlessCap : chunkedSize;
+        static const QByteArray chunk(64 * 1024, 'x');
+        while (socket->encryptedBytesToWrite() + socket->bytesToWrite() < 256 * 1024) {
+            const qint64 left = size - bodyBytesSent;
+            if (left <= 0) {
+                socket->setProperty("chunking", false);
+                socket->write("0\r\n\r\n");
+                socket->disconnectFromHost();
+                return;
+            }
+            const QByteArray piece = chunk.left(int(qMin<qint64>(left, chunk.size())));
+            socket->write(QByteArray::number(piece.size(), 16) + "\r\n" + piece + "\r\n");
+            bodyBytesSent += piece.size();
+        }
+    }
+};
+
+// The resident memory of this process in KiB, from /proc.
+inline qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
