@@ -471,10 +471,6 @@ For example: jane.doe@example.com</translation>
         <source>New Account ID</source>
         <translation>New Account ID</translation>
     </message>
-    <message>
-        <source>Job storage</source>
-        <translation>Job storage</translation>
-    </message>
 </context>
 <context>
     <name>LicenseDialog</name>
@@ -500,6 +496,33 @@ For example: jane.doe@example.com</translation>
     <message>
         <source>Could not authorize.</source>
         <translation>Could not authorize.</translation>
+    </message>
+</context>
+<context>
+    <name>PerUserFolder</name>
+    <message>
+        <source>The settings folder %1 is a link to another place.</source>
+        <translation>The settings folder %1 is a link to another place.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 is not a folder.</source>
+        <translation>The settings folder %1 is not a folder.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 belongs to another account.</source>
+        <translation>The settings folder %1 belongs to another account.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 can be changed by other accounts.</source>
+        <translation>The settings folder %1 can be changed by other accounts.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be examined.</source>
+        <translation>The settings folder %1 cannot be examined.</translation>
+    </message>
+    <message>
+        <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
+        <translation>Nothing was read or written there. Have it removed or put right, then start the program again.</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1081,30 @@ For example: jane.doe@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>You do not have permission to print.</translation>
     </message>
+    <message>
+        <source>The server %1 presents a certificate that no trusted authority vouches for.</source>
+        <translation>The server %1 presents a certificate that no trusted authority vouches for.</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:</source>
+        <translation>SHA-256 fingerprint:</translation>
+    </message>
+    <message>
+        <source>Do you trust this server?</source>
+        <translation>Do you trust this server?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 has changed since you trusted it. Someone may be intercepting the connection.</source>
+        <translation>The certificate of the server %1 has changed since you trusted it. Someone may be intercepting the connection.</translation>
+    </message>
+    <message>
+        <source>New SHA-256 fingerprint:</source>
+        <translation>New SHA-256 fingerprint:</translation>
+    </message>
+    <message>
+        <source>Previously trusted fingerprint:</source>
+        <translation>Previously trusted fingerprint:</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
@@ -1306,6 +1353,21 @@ Reloading list now.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contrast</translation>
+    </message>
+</context>
+<context>
+    <name>tcurl</name>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>The server did not answer in time.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is too large.</source>
+        <translation>The server&apos;s answer is too large.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted.</source>
+        <translation>The server&apos;s certificate is not trusted.</translation>
     </message>
 </context>
 </TS>

@@ -471,10 +471,6 @@ Par exemple: jane.doe@example.com</translation>
         <source>New Account ID</source>
         <translation>Nouvel ID de compte</translation>
     </message>
-    <message>
-        <source>Job storage</source>
-        <translation>Stockage des travaux</translation>
-    </message>
 </context>
 <context>
     <name>LicenseDialog</name>
@@ -500,6 +496,33 @@ Par exemple: jane.doe@example.com</translation>
     <message>
         <source>Could not authorize.</source>
         <translation>Autorisation impossible.</translation>
+    </message>
+</context>
+<context>
+    <name>PerUserFolder</name>
+    <message>
+        <source>The settings folder %1 is a link to another place.</source>
+        <translation>Le dossier de paramètres %1 est un lien vers un autre emplacement.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 is not a folder.</source>
+        <translation>Le dossier de paramètres %1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 belongs to another account.</source>
+        <translation>Le dossier de paramètres %1 appartient à un autre compte.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 can be changed by other accounts.</source>
+        <translation>Le dossier de paramètres %1 peut être modifié par d&apos;autres comptes.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be examined.</source>
+        <translation>Le dossier de paramètres %1 ne peut pas être examiné.</translation>
+    </message>
+    <message>
+        <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
+        <translation>Rien n&apos;y a été lu ni écrit. Faites-le supprimer ou corriger, puis relancez le programme.</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1081,30 @@ Par exemple: jane.doe@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Vous n&apos;êtes pas autorisé à imprimer.</translation>
     </message>
+    <message>
+        <source>The server %1 presents a certificate that no trusted authority vouches for.</source>
+        <translation>Le serveur %1 présente un certificat qu&apos;aucune autorité de confiance ne garantit.</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:</source>
+        <translation>Empreinte SHA-256:</translation>
+    </message>
+    <message>
+        <source>Do you trust this server?</source>
+        <translation>Faites-vous confiance à ce serveur?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 has changed since you trusted it. Someone may be intercepting the connection.</source>
+        <translation>Le certificat du serveur %1 a changé depuis que vous lui avez fait confiance. Quelqu&apos;un intercepte peut-être la connexion.</translation>
+    </message>
+    <message>
+        <source>New SHA-256 fingerprint:</source>
+        <translation>Nouvelle empreinte SHA-256:</translation>
+    </message>
+    <message>
+        <source>Previously trusted fingerprint:</source>
+        <translation>Empreinte approuvée précédemment:</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
@@ -1306,6 +1353,21 @@ Rechargement de la liste.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>tcurl</name>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>Le serveur n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is too large.</source>
+        <translation>La réponse du serveur est trop volumineuse.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted.</source>
+        <translation>Le certificat du serveur n&apos;est pas approuvé.</translation>
     </message>
 </context>
 </TS>

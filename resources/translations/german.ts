@@ -471,10 +471,6 @@ Beispiel: jane.doe@example.com</translation>
         <source>New Account ID</source>
         <translation>Neue Konto-ID</translation>
     </message>
-    <message>
-        <source>Job storage</source>
-        <translation>Auftragsspeicherung</translation>
-    </message>
 </context>
 <context>
     <name>LicenseDialog</name>
@@ -500,6 +496,33 @@ Beispiel: jane.doe@example.com</translation>
     <message>
         <source>Could not authorize.</source>
         <translation>Autorisierung fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>PerUserFolder</name>
+    <message>
+        <source>The settings folder %1 is a link to another place.</source>
+        <translation>Der Einstellungsordner %1 ist ein Verweis auf einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 is not a folder.</source>
+        <translation>Der Einstellungsordner %1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 belongs to another account.</source>
+        <translation>Der Einstellungsordner %1 gehört einem anderen Benutzerkonto.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 can be changed by other accounts.</source>
+        <translation>Der Einstellungsordner %1 kann von anderen Benutzerkonten geändert werden.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be examined.</source>
+        <translation>Der Einstellungsordner %1 kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
+        <translation>Dort wurde nichts gelesen oder geschrieben. Lassen Sie ihn entfernen oder berichtigen und starten Sie das Programm dann erneut.</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1081,30 @@ Beispiel: jane.doe@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Sie sind nicht zum Drucken berechtigt.</translation>
     </message>
+    <message>
+        <source>The server %1 presents a certificate that no trusted authority vouches for.</source>
+        <translation>Der Server %1 legt ein Zertifikat vor, für das keine vertrauenswürdige Zertifizierungsstelle bürgt.</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:</source>
+        <translation>SHA-256-Fingerabdruck:</translation>
+    </message>
+    <message>
+        <source>Do you trust this server?</source>
+        <translation>Vertrauen Sie diesem Server?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 has changed since you trusted it. Someone may be intercepting the connection.</source>
+        <translation>Das Zertifikat des Servers %1 hat sich geändert, seit Sie ihm vertraut haben. Möglicherweise fängt jemand die Verbindung ab.</translation>
+    </message>
+    <message>
+        <source>New SHA-256 fingerprint:</source>
+        <translation>Neuer SHA-256-Fingerabdruck:</translation>
+    </message>
+    <message>
+        <source>Previously trusted fingerprint:</source>
+        <translation>Bisher vertrauenswürdiger Fingerabdruck:</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
@@ -1306,6 +1353,21 @@ Die Liste wird neu geladen.</translation>
     <message>
         <source>Contrast</source>
         <translation>Kontrast</translation>
+    </message>
+</context>
+<context>
+    <name>tcurl</name>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>Der Server hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is too large.</source>
+        <translation>Die Antwort des Servers ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted.</source>
+        <translation>Das Zertifikat des Servers ist nicht vertrauenswürdig.</translation>
     </message>
 </context>
 </TS>

@@ -471,10 +471,6 @@ Ad esempio: jane.doe@example.com</translation>
         <source>New Account ID</source>
         <translation>Nuovo ID account</translation>
     </message>
-    <message>
-        <source>Job storage</source>
-        <translation>Archiviazione lavori</translation>
-    </message>
 </context>
 <context>
     <name>LicenseDialog</name>
@@ -500,6 +496,33 @@ Ad esempio: jane.doe@example.com</translation>
     <message>
         <source>Could not authorize.</source>
         <translation>Impossibile autorizzare.</translation>
+    </message>
+</context>
+<context>
+    <name>PerUserFolder</name>
+    <message>
+        <source>The settings folder %1 is a link to another place.</source>
+        <translation>La cartella delle impostazioni %1 è un collegamento a un&apos;altra posizione.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 is not a folder.</source>
+        <translation>La cartella delle impostazioni %1 non è una cartella.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 belongs to another account.</source>
+        <translation>La cartella delle impostazioni %1 appartiene a un altro account.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 can be changed by other accounts.</source>
+        <translation>La cartella delle impostazioni %1 può essere modificata da altri account.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be examined.</source>
+        <translation>La cartella delle impostazioni %1 non può essere esaminata.</translation>
+    </message>
+    <message>
+        <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
+        <translation>Lì non è stato letto né scritto nulla. Falla rimuovere o correggere, poi riavvia il programma.</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1081,30 @@ Ad esempio: jane.doe@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Non hai l&apos;autorizzazione per stampare.</translation>
     </message>
+    <message>
+        <source>The server %1 presents a certificate that no trusted authority vouches for.</source>
+        <translation>Il server %1 presenta un certificato non garantito da alcuna autorità attendibile.</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:</source>
+        <translation>Impronta SHA-256:</translation>
+    </message>
+    <message>
+        <source>Do you trust this server?</source>
+        <translation>Consideri attendibile questo server?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 has changed since you trusted it. Someone may be intercepting the connection.</source>
+        <translation>Il certificato del server %1 è cambiato da quando lo hai considerato attendibile. Qualcuno potrebbe intercettare la connessione.</translation>
+    </message>
+    <message>
+        <source>New SHA-256 fingerprint:</source>
+        <translation>Nuova impronta SHA-256:</translation>
+    </message>
+    <message>
+        <source>Previously trusted fingerprint:</source>
+        <translation>Impronta considerata attendibile in precedenza:</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
@@ -1306,6 +1353,21 @@ Ricaricamento dell&apos;elenco in corso.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contrasto</translation>
+    </message>
+</context>
+<context>
+    <name>tcurl</name>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>Il server non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is too large.</source>
+        <translation>La risposta del server è troppo grande.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted.</source>
+        <translation>Il certificato del server non è attendibile.</translation>
     </message>
 </context>
 </TS>

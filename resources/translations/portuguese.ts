@@ -471,10 +471,6 @@ Por exemplo: jane.doe@example.com</translation>
         <source>New Account ID</source>
         <translation>Novo ID de conta</translation>
     </message>
-    <message>
-        <source>Job storage</source>
-        <translation>Armazenamento de trabalhos</translation>
-    </message>
 </context>
 <context>
     <name>LicenseDialog</name>
@@ -500,6 +496,33 @@ Por exemplo: jane.doe@example.com</translation>
     <message>
         <source>Could not authorize.</source>
         <translation>Não foi possível autorizar.</translation>
+    </message>
+</context>
+<context>
+    <name>PerUserFolder</name>
+    <message>
+        <source>The settings folder %1 is a link to another place.</source>
+        <translation>A pasta de configurações %1 é um link para outro local.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 is not a folder.</source>
+        <translation>A pasta de configurações %1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 belongs to another account.</source>
+        <translation>A pasta de configurações %1 pertence a outra conta.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 can be changed by other accounts.</source>
+        <translation>A pasta de configurações %1 pode ser alterada por outras contas.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be examined.</source>
+        <translation>A pasta de configurações %1 não pode ser examinada.</translation>
+    </message>
+    <message>
+        <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
+        <translation>Nada foi lido ou gravado nela. Providencie a remoção ou a correção dela e inicie o programa novamente.</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1081,30 @@ Por exemplo: jane.doe@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Você não tem permissão para imprimir.</translation>
     </message>
+    <message>
+        <source>The server %1 presents a certificate that no trusted authority vouches for.</source>
+        <translation>O servidor %1 apresenta um certificado que nenhuma autoridade confiável garante.</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:</source>
+        <translation>Impressão digital SHA-256:</translation>
+    </message>
+    <message>
+        <source>Do you trust this server?</source>
+        <translation>Você confia neste servidor?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 has changed since you trusted it. Someone may be intercepting the connection.</source>
+        <translation>O certificado do servidor %1 mudou desde que você confiou nele. Alguém pode estar interceptando a conexão.</translation>
+    </message>
+    <message>
+        <source>New SHA-256 fingerprint:</source>
+        <translation>Nova impressão digital SHA-256:</translation>
+    </message>
+    <message>
+        <source>Previously trusted fingerprint:</source>
+        <translation>Impressão digital confiável anterior:</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
@@ -1306,6 +1353,21 @@ Recarregando a lista.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>tcurl</name>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>O servidor não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is too large.</source>
+        <translation>A resposta do servidor é grande demais.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted.</source>
+        <translation>O certificado do servidor não é confiável.</translation>
     </message>
 </context>
 </TS>

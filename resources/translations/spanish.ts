@@ -471,10 +471,6 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>New Account ID</source>
         <translation>Nuevo ID de cuenta</translation>
     </message>
-    <message>
-        <source>Job storage</source>
-        <translation>Almacenamiento de trabajos</translation>
-    </message>
 </context>
 <context>
     <name>LicenseDialog</name>
@@ -500,6 +496,33 @@ Por ejemplo: jane.doe@example.com</translation>
     <message>
         <source>Could not authorize.</source>
         <translation>No se pudo autorizar.</translation>
+    </message>
+</context>
+<context>
+    <name>PerUserFolder</name>
+    <message>
+        <source>The settings folder %1 is a link to another place.</source>
+        <translation>La carpeta de configuración %1 es un enlace a otra ubicación.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 is not a folder.</source>
+        <translation>La carpeta de configuración %1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 belongs to another account.</source>
+        <translation>La carpeta de configuración %1 pertenece a otra cuenta.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 can be changed by other accounts.</source>
+        <translation>La carpeta de configuración %1 puede ser modificada por otras cuentas.</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be examined.</source>
+        <translation>No se puede examinar la carpeta de configuración %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
+        <translation>No se leyó ni se escribió nada allí. Haga que la eliminen o la corrijan y vuelva a iniciar el programa.</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1081,30 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>No tiene permiso para imprimir.</translation>
     </message>
+    <message>
+        <source>The server %1 presents a certificate that no trusted authority vouches for.</source>
+        <translation>El servidor %1 presenta un certificado que ninguna autoridad de confianza avala.</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:</source>
+        <translation>Huella digital SHA-256:</translation>
+    </message>
+    <message>
+        <source>Do you trust this server?</source>
+        <translation>¿Confía en este servidor?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 has changed since you trusted it. Someone may be intercepting the connection.</source>
+        <translation>El certificado del servidor %1 ha cambiado desde que confió en él. Es posible que alguien esté interceptando la conexión.</translation>
+    </message>
+    <message>
+        <source>New SHA-256 fingerprint:</source>
+        <translation>Nueva huella digital SHA-256:</translation>
+    </message>
+    <message>
+        <source>Previously trusted fingerprint:</source>
+        <translation>Huella digital de confianza anterior:</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>
@@ -1306,6 +1353,21 @@ Recargando la lista.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>tcurl</name>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>El servidor no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is too large.</source>
+        <translation>La respuesta del servidor es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted.</source>
+        <translation>El certificado del servidor no es de confianza.</translation>
     </message>
 </context>
 </TS>
