@@ -19,7 +19,8 @@ class QTimer;
 // Only the applications' own files count: regular files in the application's
 // own folder whose names begin with the application's file name.
 //
-// One run: construct, findFiles(), apply(pageSize), destroy.
+// The window starts one with updateInBackground(). One run by hand:
+// construct, findFiles(), apply(pageSize), destroy.
 class AppPrintSettingsUpdater : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,17 @@ public:
     // HOME is unset or empty, as bytes. Ends the process with exit status 1
     // when neither gives one.
     static QByteArray homeDirectory();
+
+    // A search and the edits for pageSize, run while the event loop goes on.
+    // Runs follow one another in the order asked; a run asked while one is
+    // under way starts after it (only the last one asked meanwhile, which
+    // leaves the files as all of them would). Whatever is under way when the
+    // application quits is finished first. The home directory is taken now:
+    // without one the process ends at once with exit status 1.
+    static void updateInBackground(const QString &pageSize);
+    // Finishes every run under way or waiting, waiting for it.
+    static void finishPendingUpdates();
+    static bool updatesPending();
 
     // Lists the whole home directory with `find` and records every path
     // that matchedName() recognises and that is a regular file. Nothing is
@@ -99,4 +111,5 @@ private:
     QByteArray pending;
     bool searching = false;
 
+    friend class AppPrintSettingsRuns;
 };
