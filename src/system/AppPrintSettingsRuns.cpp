@@ -1,10 +1,14 @@
 #include "system/AppPrintSettingsUpdater.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 // The window's updates, one after another, finished before the application
 // quits: a run started later must not edit while an earlier one still
 // searches, or the earlier one would find its files replaced and skip them.
+// The search's output is taken on the window's thread as it comes; the edits
+// wait for the disk (a rewrite is flushed before it replaces the file), so
+// they run on a thread of their own.
 class AppPrintSettingsRuns : public QObject
 {
 public:
@@ -19,9 +23,11 @@ public:
 private:
     explicit AppPrintSettingsRuns(QObject *parent) : QObject(parent) {}
     void startRun(const QByteArray &home, const QString &pageSize);
-    void runEnded();
+    void searchEnded();
+    void editsEnded();
 
     AppPrintSettingsUpdater *running = nullptr;
+    QThread *editing = nullptr;
     QString runningPageSize;
     bool waiting = false;
     QByteArray waitingHome;
@@ -73,16 +79,30 @@ void AppPrintSettingsRuns::startRun(const QByteArray &home, const QString &pageS
 {
     running = new AppPrintSettingsUpdater(home, this);
     runningPageSize = pageSize;
-    connect(running, &AppPrintSettingsUpdater::searchDone, this, [this] { runEnded(); });
+    connect(running, &AppPrintSettingsUpdater::searchDone, this, [this] { searchEnded(); });
     running->startSearch();
 }
 
-void AppPrintSettingsRuns::runEnded()
+void AppPrintSettingsRuns::searchEnded()
 {
-    AppPrintSettingsUpdater *done = running;
+    AppPrintSettingsUpdater *updater = running;
+    const QString pageSize = runningPageSize;
+    editing = QThread::create([updater, pageSize] { updater->apply(pageSize); });
+    QThread *thread = editing;
+    connect(editing, &QThread::finished, this, [this, thread] {
+        // finishAll() may have seen this thread end first.
+        if (editing == thread)
+            editsEnded();
+    });
+    editing->start();
+}
+
+void AppPrintSettingsRuns::editsEnded()
+{
+    editing->deleteLater();
+    editing = nullptr;
+    running->deleteLater();
     running = nullptr;
-    done->apply(runningPageSize);
-    done->deleteLater();
     if (waiting) {
         waiting = false;
         startRun(waitingHome, waitingPageSize);
@@ -91,8 +111,14 @@ void AppPrintSettingsRuns::runEnded()
 
 void AppPrintSettingsRuns::finishAll()
 {
-    while (running)
-        running->finishSearch();
+    while (running) {
+        if (editing) {
+            editing->wait();
+            editsEnded();
+        } else {
+            running->finishSearch();
+        }
+    }
 }
 
 void AppPrintSettingsUpdater::updateInBackground(const QString &pageSize)
