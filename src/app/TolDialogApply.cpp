@@ -134,7 +134,6 @@ void TolDialog::commitInstallableOptions()
 
 void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize)
 {
-    AppPrintSettingsUpdater updater;
-    updater.findFiles();
-    updater.apply(pageSize);
+    // The search lists the whole home folder: the window goes on meanwhile.
+    AppPrintSettingsUpdater::updateInBackground(pageSize);
 }

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -14,16 +14,24 @@
 
 namespace {
 
-// The names that give the other applications' files away, searched in this
-// order; the first one a path contains wins.
+// The applications' own files: a regular file in the folder named here
+// whose name begins with the file name (backups such as "~" or ".bak" copies
+// count too). Tried in this order; the first that fits gives the known name.
+struct KnownFile
+{
+    const char *folder;
+    const char *fileName;
+    const char *knownName;
+};
+
 const char gEditPageSetup[] = "gedit-page-setup";
 const char officeRegistry[] = "/user/registrymodifications.xcu";
-const char *const knownNameTable[] = {
-    "gedit-print-settings",
-    gEditPageSetup,
-    "evince/print-settings",
-    "eog-print-settings.ini",
-    officeRegistry,
+const KnownFile knownFiles[] = {
+    {"gedit", "gedit-print-settings", "gedit-print-settings"},
+    {"gedit", "gedit-page-setup", gEditPageSetup},
+    {"evince", "print-settings", "evince/print-settings"},
+    {"eog", "eog-print-settings.ini", "eog-print-settings.ini"},
+    {"user", "registrymodifications.xcu", officeRegistry},
 };
 
 // gedit's page setup for a paper size. Lengths are millimetres, kept as the
@@ -110,11 +118,30 @@ void takeRecords(QByteArray &pending, Sink sink)
 
 } // namespace
 
-AppPrintSettingsUpdater::AppPrintSettingsUpdater()
-    : pageSetups(buildPageSetupTable()), home(homeDirectory())
+AppPrintSettingsUpdater::AppPrintSettingsUpdater(QObject *parent)
+    : AppPrintSettingsUpdater(homeDirectory(), parent)
 {
-    for (const char *name : knownNameTable)
-        knownNames.append(QString::fromLatin1(name));
+}
+
+AppPrintSettingsUpdater::AppPrintSettingsUpdater(const QByteArray &homeFolder, QObject *parent)
+    : QObject(parent), pageSetups(buildPageSetupTable()), home(homeFolder),
+      silence(new QTimer(this))
+{
+    silence->setSingleShot(true);
+    connect(silence, &QTimer::timeout, this, [this] {
+        // Silent for the whole limit: give up on the rest of the listing.
+        if (find)
+            find->kill();
+    });
+}
+
+AppPrintSettingsUpdater::~AppPrintSettingsUpdater()
+{
+    if (find) {
+        find->disconnect(this);
+        find->kill();
+        find->waitForFinished(-1);
+    }
 }
 
 AppPrintSettingsUpdater::PageSetupTable AppPrintSettingsUpdater::buildPageSetupTable()
@@ -125,59 +152,118 @@ AppPrintSettingsUpdater::PageSetupTable AppPrintSettingsUpdater::buildPageSetupT
     return table;
 }
 
-QString AppPrintSettingsUpdater::homeDirectory()
+QByteArray AppPrintSettingsUpdater::homeDirectory()
 {
     const QByteArray fromEnvironment = qgetenv("HOME");
     if (!fromEnvironment.isEmpty())
-        return QFile::decodeName(fromEnvironment);
+        return fromEnvironment;
     const passwd *entry = getpwuid(getuid());
     if (entry && entry->pw_dir && *entry->pw_dir)
-        return QFile::decodeName(entry->pw_dir);
+        return QByteArray(entry->pw_dir);
     std::exit(1);
 }
 
 void AppPrintSettingsUpdater::findFiles()
 {
+    startSearch();
+    finishSearch();
+}
+
+void AppPrintSettingsUpdater::startSearch()
+{
+    if (searching)
+        return;
     found.clear();
-    const int limitMs = CommandRunner::timeoutMs();
-    QProcess find;
-    find.setStandardErrorFile(QProcess::nullDevice());
+    pending.clear();
+    searching = true;
+    find = new QProcess(this);
+    find->setStandardErrorFile(QProcess::nullDevice());
+    connect(find, &QProcess::readyReadStandardOutput, this, &AppPrintSettingsUpdater::takeOutput);
+    connect(find, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &AppPrintSettingsUpdater::endSearch);
+    connect(find, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            endSearch();
+    });
+    silence->start(CommandRunner::timeoutMs());
     // An absolute starting point cannot be taken for one of find's options,
     // and NUL-ended records keep a name with a line feed in one piece.
-    find.start(QStringLiteral("find"),
-               {QDir(home).absolutePath(), QStringLiteral("-print0")}, QIODevice::ReadOnly);
-    if (!find.waitForStarted(limitMs))
-        return;
+    find->start(QStringLiteral("find"),
+                {QDir(QFile::decodeName(home)).absolutePath(), QStringLiteral("-print0")},
+                QIODevice::ReadOnly);
+}
 
-    QByteArray pending;
-    const auto record = [this](const QByteArray &pathBytes) {
-        const QString path = QFile::decodeName(pathBytes);
-        const QString name = matchedName(path);
-        if (!name.isEmpty())
-            found.insert(path, name);
-    };
-    for (;;) {
-        pending += find.readAllStandardOutput();
-        takeRecords(pending, record);
-        if (find.state() == QProcess::NotRunning)
+void AppPrintSettingsUpdater::finishSearch()
+{
+    const int limitMs = CommandRunner::timeoutMs();
+    while (searching) {
+        if (find->state() == QProcess::NotRunning) {
+            endSearch();
             break;
-        if (!find.waitForReadyRead(limitMs) && find.state() != QProcess::NotRunning) {
-            // Silent for the whole limit: give up on the rest of the listing.
-            find.kill();
-            find.waitForFinished(-1);
-            break;
+        }
+        if (!find->waitForReadyRead(limitMs) && searching
+            && find->state() != QProcess::NotRunning) {
+            find->kill();
+            find->waitForFinished(-1);
         }
     }
 }
 
-QString AppPrintSettingsUpdater::matchedName(const QString &path) const
+void AppPrintSettingsUpdater::takeOutput()
 {
-    if (path.contains(QLatin1String(".tmp")))
+    if (!find)
+        return;
+    silence->start();
+    pending += find->readAllStandardOutput();
+    takeRecords(pending, [this](const QByteArray &path) { record(path); });
+}
+
+void AppPrintSettingsUpdater::endSearch()
+{
+    if (!searching)
+        return;
+    takeOutput();
+    // What is left is a record cut off by a kill: no path.
+    pending.clear();
+    silence->stop();
+    searching = false;
+    find->disconnect(this);
+    find->deleteLater();
+    find = nullptr;
+    emit searchDone();
+}
+
+void AppPrintSettingsUpdater::record(const QByteArray &path)
+{
+    const QString name = matchedName(path);
+    if (name.isEmpty())
+        return;
+    // Folders, links and the like named as the file are not the file.
+    const FoundFile file = FoundFile::inspect(path);
+    if (file.isValid())
+        found.insert(path, Found{name, file});
+}
+
+QMap<QByteArray, QString> AppPrintSettingsUpdater::foundFiles() const
+{
+    QMap<QByteArray, QString> names;
+    for (auto it = found.cbegin(); it != found.cend(); ++it)
+        names.insert(it.key(), it.value().knownName);
+    return names;
+}
+
+QString AppPrintSettingsUpdater::matchedName(const QByteArray &path) const
+{
+    if (path.contains(".tmp"))
         return QString();
-    for (const QString &name : knownNames) {
-        const int at = path.lastIndexOf(name);
-        if (at >= 0 && path.indexOf(QLatin1Char('/'), at + name.size()) < 0)
-            return name;
+    const int slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QString();
+    const QByteArray name = path.mid(slash + 1);
+    const QByteArray folder = path.left(slash).mid(path.lastIndexOf('/', slash - 1) + 1);
+    for (const KnownFile &known : knownFiles) {
+        if (folder == known.folder && name.startsWith(known.fileName))
+            return QString::fromLatin1(known.knownName);
     }
     return QString();
 }
@@ -185,29 +271,26 @@ QString AppPrintSettingsUpdater::matchedName(const QString &path) const
 void AppPrintSettingsUpdater::apply(const QString &pageSize)
 {
     for (auto it = found.cbegin(); it != found.cend(); ++it) {
-        if (it.value() == QLatin1String(gEditPageSetup))
-            writePageSetup(it.key(), pageSize);
-        else if (it.value() == QLatin1String(officeRegistry))
-            setCollateOff(it.key());
+        const Found &entry = it.value();
+        if (entry.knownName == QLatin1String(gEditPageSetup))
+            writePageSetup(entry.file, pageSize);
+        else if (entry.knownName == QLatin1String(officeRegistry))
+            setCollateOff(entry.file);
         else
-            removeFile(it.key());
+            removeFile(entry.file);
     }
 }
 
-void AppPrintSettingsUpdater::removeFile(const QString &path)
+bool AppPrintSettingsUpdater::removeFile(const FoundFile &file)
 {
-    CommandRunner::run(QStringLiteral("rm"), {QStringLiteral("-f"), QStringLiteral("--"), path});
+    return file.remove();
 }
 
-bool AppPrintSettingsUpdater::setCollateOff(const QString &path)
+bool AppPrintSettingsUpdater::setCollateOff(const FoundFile &file)
 {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
+    QByteArray data;
+    if (!file.read(&data))
         return false;
-    const QByteArray data = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return false;
-    in.close();
 
     // Bytes, not text: the rest of the file must come back exactly as it was,
     // whatever its encoding and whether or not it ends with a line feed.
@@ -226,27 +309,18 @@ bool AppPrintSettingsUpdater::setCollateOff(const QString &path)
         edited += line;
         begin = next;
     }
-    return !changed || writeTextFile(path, edited);
+    return !changed || writeTextFile(file, edited);
 }
 
-bool AppPrintSettingsUpdater::writePageSetup(const QString &path, const QString &pageSize)
+bool AppPrintSettingsUpdater::writePageSetup(const FoundFile &file, const QString &pageSize)
 {
     const auto row = pageSetups.constFind(pageSize);
     if (row == pageSetups.cend())
         return false;
-    return writeTextFile(path, row.value());
+    return writeTextFile(file, row.value());
 }
 
-bool AppPrintSettingsUpdater::writeTextFile(const QString &path, const QByteArray &text)
+bool AppPrintSettingsUpdater::writeTextFile(const FoundFile &file, const QByteArray &text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() can miss a failure of the last flush of its buffer and would
-    // then put a truncated file in place of the old one.
-    if (file.write(text) != text.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return file.replace(text);
 }

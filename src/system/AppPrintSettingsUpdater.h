@@ -1,70 +1,115 @@
 #pragma once
 
+#include "system/FoundFile.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QMap>
+#include <QObject>
 #include <QString>
-#include <QStringList>
+
+class QProcess;
+class QTimer;
 
 // Other desktop applications keep print settings of their own that would
 // override the user's new CUPS defaults. After the defaults are written this
 // searches the home directory and brings those files into line: gedit's page
 // setup is rewritten for the chosen paper, the saved print settings of gedit,
 // evince and eog are deleted, and LibreOffice's "Collate" is switched off.
+// Only the applications' own files count: regular files in the application's
+// own folder whose names begin with the application's file name.
 //
-// Use it for one run: construct, findFiles(), apply(pageSize), destroy.
-class AppPrintSettingsUpdater
+// The window starts one with updateInBackground(). One run by hand:
+// construct, findFiles(), apply(pageSize), destroy.
+class AppPrintSettingsUpdater : public QObject
 {
+    Q_OBJECT
+
 public:
     // Ends the process with exit status 1 when there is no home directory.
-    AppPrintSettingsUpdater();
+    explicit AppPrintSettingsUpdater(QObject *parent = nullptr);
+    ~AppPrintSettingsUpdater() override;
 
     // HOME, or the password database's home directory of the real user when
-    // HOME is unset or empty. Ends the process with exit status 1 when
-    // neither gives one.
-    static QString homeDirectory();
+    // HOME is unset or empty, as bytes. Ends the process with exit status 1
+    // when neither gives one.
+    static QByteArray homeDirectory();
+
+    // A search and the edits for pageSize, run while the event loop goes on.
+    // Runs follow one another in the order asked; a run asked while one is
+    // under way starts after it (only the last one asked meanwhile, which
+    // leaves the files as all of them would). Whatever is under way when the
+    // application quits is finished first. The home directory is taken now:
+    // without one the process ends at once with exit status 1.
+    static void updateInBackground(const QString &pageSize);
+    // Finishes every run under way or waiting, waiting for it.
+    static void finishPendingUpdates();
+    static bool updatesPending();
 
     // Lists the whole home directory with `find` and records every path
-    // that matchedName() recognises. Nothing is cached between runs.
+    // that matchedName() recognises and that is a regular file. Nothing is
+    // cached between runs. Waits for the end.
     void findFiles();
+    // The same without waiting: searchDone() tells the end.
+    void startSearch();
+    // Waits until a search under way has ended.
+    void finishSearch();
 
     // The recorded paths, each with the known name it matched.
-    QMap<QString, QString> foundFiles() const { return found; }
+    QMap<QByteArray, QString> foundFiles() const;
 
     // Edits or deletes every recorded file for the given "PageSize" choice.
     void apply(const QString &pageSize);
 
-    // The first known name that occurs in path, or an empty text. A path
-    // that contains ".tmp" matches nothing. The name has to end within the
-    // path's last component: a copy with a suffix matches, but the contents
-    // of a directory that merely bears a known name are never touched.
-    QString matchedName(const QString &path) const;
+    // The known name that path is a file of, or an empty text: its folder
+    // must be the application's own and its name begin with the file name
+    // ("gedit/gedit-print-settings~" counts). A path that contains ".tmp"
+    // matches nothing.
+    QString matchedName(const QByteArray &path) const;
 
-    // Deletes path with `rm -f`. The outcome is not examined.
-    void removeFile(const QString &path);
+    // Deletes the file. False when it is not the file found any more.
+    bool removeFile(const FoundFile &file);
 
     // Replaces "true" by "false" in every line holding name="Collate"; every
     // other byte of the file stays as it was. The file is replaced
     // atomically and only when a line changed. False when it could not be
     // read or replaced (it is then untouched).
-    bool setCollateOff(const QString &path);
+    bool setCollateOff(const FoundFile &file);
 
-    // Replaces path with the page setup of the pageSize row. A paper size
+    // Replaces the file with the page setup of the pageSize row. A paper size
     // without a row leaves the file as it is (result false).
-    bool writePageSetup(const QString &path, const QString &pageSize);
+    bool writePageSetup(const FoundFile &file, const QString &pageSize);
 
-    // Replaces path with text atomically: on any failure the old content
+    // Replaces the file with text atomically: on any failure the old content
     // stays and the result is false.
-    bool writeTextFile(const QString &path, const QByteArray &text);
+    bool writeTextFile(const FoundFile &file, const QByteArray &text);
 
     // "PageSize" choice keyword -> gedit's page-setup text for that paper.
     using PageSetupTable = QHash<QString, QByteArray>;
 
+signals:
+    void searchDone();
+
 private:
+    explicit AppPrintSettingsUpdater(const QByteArray &homeFolder, QObject *parent);
     static PageSetupTable buildPageSetupTable();
+    void takeOutput();
+    void endSearch();
+    void record(const QByteArray &path);
+
+    struct Found
+    {
+        QString knownName;
+        FoundFile file;
+    };
 
     PageSetupTable pageSetups;
-    QString home;
-    QStringList knownNames;
-    QMap<QString, QString> found;
+    QByteArray home;
+    QMap<QByteArray, Found> found;
+    QProcess *find = nullptr;
+    QTimer *silence = nullptr;
+    QByteArray pending;
+    bool searching = false;
+
+    friend class AppPrintSettingsRuns;
 };

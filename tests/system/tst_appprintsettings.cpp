@@ -2,8 +2,140 @@
 
 #include <QtTest>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+// Fixtures by their bytes: names that are not UTF-8 must reach the file
+// system exactly as written here.
+void makeFolders(const QByteArray &path)
+{
+    for (int slash = path.indexOf('/', 1); slash > 0; slash = path.indexOf('/', slash + 1))
+        ::mkdir(path.left(slash).constData(), 0755);
+    ::mkdir(path.constData(), 0755);
+}
+
+void putBytes(const QByteArray &path, const QByteArray &content)
+{
+    makeFolders(path.left(path.lastIndexOf('/')));
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || ::write(fd, content.constData(), size_t(content.size())) != content.size())
+        qFatal("cannot write the fixture %s", path.constData());
+    ::close(fd);
+}
+
+void putLink(const QByteArray &path, const QByteArray &target)
+{
+    makeFolders(path.left(path.lastIndexOf('/')));
+    if (::symlink(target.constData(), path.constData()) != 0)
+        qFatal("cannot link the fixture %s", path.constData());
+}
+
+QByteArray bytesOf(const QByteArray &path)
+{
+    QByteArray data;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW);
+    char buffer[4096];
+    for (ssize_t got; fd >= 0 && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        data.append(buffer, int(got));
+    if (fd >= 0)
+        ::close(fd);
+    return data;
+}
+
+// Every entry below root, links not followed: relative path -> what it is
+// ("file:" and the content, "link:" and the target, "folder", "other").
+using Tree = QMap<QByteArray, QByteArray>;
+
+void walk(const QByteArray &root, const QByteArray &relative, Tree &tree)
+{
+    DIR *folder = ::opendir((root + relative).constData());
+    if (!folder)
+        return;
+    while (const dirent *entry = ::readdir(folder)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        const QByteArray path = relative + '/' + name;
+        struct stat status;
+        if (::lstat((root + path).constData(), &status) != 0)
+            continue;
+        if (S_ISLNK(status.st_mode)) {
+            char target[4096];
+            const ssize_t size = ::readlink((root + path).constData(), target, sizeof target);
+            tree.insert(path, "link:" + QByteArray(target, int(qMax<ssize_t>(size, 0))));
+        } else if (S_ISDIR(status.st_mode)) {
+            tree.insert(path, "folder");
+            walk(root, path, tree);
+        } else if (S_ISREG(status.st_mode)) {
+            tree.insert(path, "file:" + bytesOf(root + path));
+        } else {
+            tree.insert(path, "other");
+        }
+    }
+    ::closedir(folder);
+}
+
+// QTemporaryDir cannot remove names that are not UTF-8.
+void removeTree(const QByteArray &path)
+{
+    struct stat status;
+    if (::lstat(path.constData(), &status) != 0)
+        return;
+    if (S_ISDIR(status.st_mode)) {
+        if (DIR *folder = ::opendir(path.constData())) {
+            while (const dirent *entry = ::readdir(folder)) {
+                const QByteArray name(entry->d_name);
+                if (name != "." && name != "..")
+                    removeTree(path + '/' + name);
+            }
+            ::closedir(folder);
+        }
+        ::rmdir(path.constData());
+    } else {
+        ::unlink(path.constData());
+    }
+}
+
+Tree treeOf(const QByteArray &root)
+{
+    Tree tree;
+    walk(root, QByteArray(), tree);
+    return tree;
+}
+
+// The entries that differ, for the failure message.
+QByteArray differences(const Tree &actual, const Tree &expected)
+{
+    QByteArray text;
+    QSet<QByteArray> keys;
+    for (const QByteArray &key : actual.keys() + expected.keys())
+        keys.insert(key);
+    for (const QByteArray &key : keys) {
+        if (actual.value(key, "<none>") != expected.value(key, "<none>"))
+            text += "\n  " + key.toPercentEncoding("/~ ") + ": " + actual.value(key, "<none>").left(40)
+                + " instead of " + expected.value(key, "<none>").left(40);
+    }
+    return text;
+}
+
+const QByteArray oldPageSetup("[Page Setup]\nPPDName=Folio\nWidth=210\n");
+const QByteArray a4PageSetup("[Page Setup]\nPPDName=A4\nDisplayName=A4\nWidth=210\n"
+                             "Height=297\nMarginTop=3.5277777777777777\n"
+                             "MarginBottom=3.5277777777777777\n"
+                             "MarginLeft=4.2333333333333325\n"
+                             "MarginRight=4.2333333333333325\n"
+                             "Orientation=portrait\n");
+const QByteArray collateOn("<item oor:path=\"/A/Print\"><prop oor:name=\"Collate\">"
+                           "<value>true</value></prop></item>\n");
+const QByteArray collateOff("<item oor:path=\"/A/Print\"><prop oor:name=\"Collate\">"
+                            "<value>false</value></prop></item>\n");
+
+} // namespace
 
 // Every case runs in a home folder of its own, made from scratch.
 class tst_AppPrintSettings : public QObject
@@ -18,6 +150,9 @@ private slots:
     void savedSettingsDeleted();
     void collateSwitchedOff();
     void emptyHome();
+    void onlyTheApplicationsOwnFiles();
+    void changedKindLeftAlone_data();
+    void changedKindLeftAlone();
     void noHomeEndsTheProgram();
 
 private:
@@ -116,8 +251,8 @@ void tst_AppPrintSettings::savedSettingsDeleted()
         QStringLiteral(".config/eog/eog-print-settings.ini"),
         // Blanks, quotes, a semicolon and a command substitution must reach
         // rm as one plain argument.
-        QStringLiteral("my \"old\" 'stuff'; $(touch pwned) `touch pwned`/gedit-print-settings"),
-        QStringLiteral("line\nbreak/eog-print-settings.ini"),
+        QStringLiteral("my \"old\" 'stuff'; $(touch pwned) `touch pwned`/gedit/gedit-print-settings"),
+        QStringLiteral("line\nbreak/eog/eog-print-settings.ini"),
     };
     const QStringList kept = {
         QStringLiteral(".config/gedit/gedit-print-settings.tmp"),
@@ -175,6 +310,124 @@ void tst_AppPrintSettings::emptyHome()
     QVERIFY(updater.foundFiles().isEmpty());
     updater.apply(QStringLiteral("A4"));
     QVERIFY(QDir(home->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void tst_AppPrintSettings::onlyTheApplicationsOwnFiles()
+{
+    // The home folder and, beside it, a folder the program must not reach.
+    QTemporaryDir topDir;
+    const QByteArray top = QFile::encodeName(topDir.path());
+    qputenv("HOME", top + "/home");
+    const QByteArray any("[Print Settings]\nn-copies=2\n");
+
+    enum Fate { Kept, Removed, PageSetup, Collate };
+    const QList<QPair<QByteArray, Fate>> files = {
+        // The applications' own files and their backups, wherever the
+        // folder is and whatever bytes the names are made of.
+        {"/home/.config/gedit/gedit-print-settings", Removed},
+        {"/home/.config/gedit/gedit-print-settings~", Removed},
+        {"/home/.config/gedit/gedit-print-settings.bak", Removed},
+        {"/home/.config/gedit/gedit-print-settings-caf\xe9", Removed},
+        {"/home/old \xff\xfe home/.config/gedit/gedit-print-settings", Removed},
+        {"/home/.config/evince/print-settings", Removed},
+        {"/home/.config/eog/eog-print-settings.ini", Removed},
+        {"/home/.config/gedit/gedit-page-setup", PageSetup},
+        {"/home/Sauvegarde \xe9t\xe9/gedit/gedit-page-setup~", PageSetup},
+        {"/home/.config/libreoffice/4/user/registrymodifications.xcu", Collate},
+        // Documents that merely mention a name, and copies in other folders.
+        {"/home/Documents/notes-about-gedit-print-settings.txt", Kept},
+        {"/home/Documents/my-eog-print-settings.ini-guide.pdf", Kept},
+        {"/home/gedit-page-setup-README.txt", Kept},
+        {"/home/Documents/gedit-print-settings", Kept},
+        {"/home/Documents/evince-print-settings", Kept},
+        {"/home/Documents/r\xe9sum\xe9 gedit-page-setup", Kept},
+        {"/home/Documents/user-registrymodifications.xcu", Kept},
+        {"/home/.config/gedit/old-gedit-print-settings", Kept},
+        {"/home/.config/gedit/gedit-print-settings.tmp", Kept},
+        // Folders named like an own file, and what they hold.
+        {"/home/.config/evince/print-settings.d/print-settings", Kept},
+        {"/home/.config/gedit/gedit-page-setup.d/gedit-page-setup", Kept},
+        // Outside, reached only through links.
+        {"/outside/gedit/gedit-print-settings", Kept},
+        {"/outside/gedit/gedit-page-setup", Kept},
+        {"/outside/victim", Kept},
+    };
+    for (const auto &file : files) {
+        putBytes(top + file.first, file.second == Collate ? collateOn
+                                   : file.first.contains("page-setup") ? oldPageSetup
+                                                                       : any);
+    }
+    // Links named like backups, to a file outside the home folder, and
+    // links to folders that hold such files.
+    putLink(top + "/home/.config/gedit/gedit-page-setup.bak", top + "/outside/victim");
+    putLink(top + "/home/.config/gedit/gedit-print-settings.old", top + "/outside/victim");
+    putLink(top + "/home/.config/libreoffice/4/user/registrymodifications.xcu~",
+            top + "/outside/victim");
+    putLink(top + "/home/Linked", top + "/outside");
+    putLink(top + "/home/.config/more/gedit", top + "/outside/gedit");
+
+    Tree expected = treeOf(top);
+    for (const auto &file : files) {
+        if (file.second == Removed)
+            expected.remove(file.first);
+        else if (file.second == PageSetup)
+            expected.insert(file.first, "file:" + a4PageSetup);
+        else if (file.second == Collate)
+            expected.insert(file.first, "file:" + collateOff);
+    }
+
+    runUpdater(QStringLiteral("A4"));
+
+    const Tree actual = treeOf(top);
+    removeTree(top + "/home");
+    QVERIFY2(actual == expected, differences(actual, expected).constData());
+}
+
+void tst_AppPrintSettings::changedKindLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("becomes");
+
+    const QList<QByteArray> files = {"/.config/gedit/gedit-print-settings",
+                                     "/.config/gedit/gedit-page-setup",
+                                     "/.config/libreoffice/4/user/registrymodifications.xcu"};
+    for (const QByteArray &file : files) {
+        for (const char *kind : {"link", "folder", "pipe"})
+            QTest::newRow(file.mid(file.lastIndexOf('/') + 1) + " becomes a " + kind)
+                << file << QByteArray(kind);
+    }
+}
+
+void tst_AppPrintSettings::changedKindLeftAlone()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, becomes);
+    const QByteArray root = QFile::encodeName(home->path());
+    const QByteArray path = root + file;
+    putBytes(path, file.contains("registry") ? collateOn : oldPageSetup);
+    QTemporaryDir outsideDir;
+    const QByteArray victim = QFile::encodeName(outsideDir.path()) + "/victim";
+    putBytes(victim, collateOn);
+
+    AppPrintSettingsUpdater updater;
+    updater.findFiles();
+    QCOMPARE(updater.foundFiles().size(), 1);
+
+    // Between the search and the edit the name comes to mean something else.
+    QVERIFY(::unlink(path.constData()) == 0);
+    if (becomes == "link")
+        QVERIFY(::symlink(victim.constData(), path.constData()) == 0);
+    else if (becomes == "folder")
+        QVERIFY(::mkdir(path.constData(), 0755) == 0);
+    else
+        QVERIFY(::mkfifo(path.constData(), 0644) == 0);
+    const Tree before = treeOf(root);
+
+    updater.apply(QStringLiteral("A4"));
+
+    const Tree after = treeOf(root);
+    QVERIFY2(after == before, differences(after, before).constData());
+    QCOMPARE(bytesOf(victim), collateOn);
 }
 
 void tst_AppPrintSettings::noHomeEndsTheProgram()

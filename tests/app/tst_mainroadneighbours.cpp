@@ -1,0 +1,208 @@
+// Other applications' print settings after Apply and OK through the main
+// window against a private cupsd: the search of the home folder runs while
+// the window goes on, and its edits are made afterwards, also when OK ends
+// the program right away.
+#include "MainRoadFixture.h"
+#include "SandboxCups.h"
+
+#include "system/AppPrintSettingsUpdater.h"
+#include "system/CommandRunner.h"
+
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString applied = QStringLiteral("Settings applied.");
+const QByteArray anySettings("[Print Settings]\nn-copies=2\n");
+const QByteArray oldPageSetup("[Page Setup]\nPPDName=Folio\nWidth=210\n");
+
+QByteArray pageSetupOf(const char *key, const char *displayName)
+{
+    return QByteArray("[Page Setup]\nPPDName=") + key + "\nDisplayName=" + displayName + '\n';
+}
+
+} // namespace
+
+class MainRoadNeighboursTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        qputenv("USER", "mainroadneighbours");
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        originalPath = qgetenv("PATH");
+        realFind = QStandardPaths::findExecutable(QStringLiteral("find"));
+        QVERIFY(!realFind.isEmpty());
+        QVERIFY2(cups.start({{"queue-tolvane.ppd", "Q1"}}), qPrintable(cups.errorText()));
+    }
+
+    void init()
+    {
+        session.reset(new RoadSession);
+        gate = session->work.path() + "/go";
+    }
+
+    void cleanup()
+    {
+        release();
+        AppPrintSettingsUpdater::finishPendingUpdates();
+        qputenv("PATH", originalPath);
+        CommandRunner::setTimeoutMs(30000);
+        session.reset();
+        QCOMPARE(AppState::optionModel, nullptr);
+    }
+
+    void applyKeepsTheWindowGoing()
+    {
+        RoadWindow window;
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QVERIFY(window.select("Q1"));
+        AppPrintSettingsUpdater::finishPendingUpdates();
+        putHomeFiles();
+        holdFind();
+        // Were the search waited for, Apply would return only once find had
+        // been given up for silence.
+        CommandRunner::setTimeoutMs(5000);
+
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+        QElapsedTimer clock;
+        clock.start();
+        window.button(QDialogButtonBox::Apply)->click();
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(session->boxes.count(applied), 1);
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=Letter"}));
+
+        // The search waits for its word: the event loop goes on meanwhile.
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(10);
+        QTest::qWait(300);
+        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+        QVERIFY(AppPrintSettingsUpdater::updatesPending());
+        QCOMPARE(homeFile(".config/gedit/gedit-print-settings"), anySettings);
+        QCOMPARE(homeFile(".config/gedit/gedit-page-setup"), oldPageSetup);
+
+        release();
+        QTRY_VERIFY_WITH_TIMEOUT(!AppPrintSettingsUpdater::updatesPending(), 20000);
+        QVERIFY(!homeFileExists(".config/gedit/gedit-print-settings"));
+        QVERIFY(homeFile(".config/gedit/gedit-page-setup")
+                    .startsWith(pageSetupOf("Letter", "US Letter")));
+        QCOMPARE(homeFile("Documents/gedit-print-settings"), anySettings);
+    }
+
+    void secondApplyEditsLast()
+    {
+        RoadWindow window;
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QVERIFY(window.select("Q1"));
+        AppPrintSettingsUpdater::finishPendingUpdates();
+        putHomeFiles();
+        holdFind();
+
+        QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
+        window.button(QDialogButtonBox::Apply)->click();
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+        window.button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(session->boxes.count(applied), 2);
+
+        release();
+        QTRY_VERIFY_WITH_TIMEOUT(!AppPrintSettingsUpdater::updatesPending(), 20000);
+        QVERIFY(homeFile(".config/gedit/gedit-page-setup")
+                    .startsWith(pageSetupOf("Letter", "US Letter")));
+        QVERIFY(!homeFileExists(".config/gedit/gedit-print-settings"));
+    }
+
+    // Runs the application's event loop to its end, which the test program
+    // can do once only: keep it last.
+    void okFinishesBeforeTheProgramEnds()
+    {
+        RoadWindow window;
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QVERIFY(window.select("Q1"));
+        AppPrintSettingsUpdater::finishPendingUpdates();
+        putHomeFiles();
+        holdFind("sleep 1\n");
+
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+        window.button(QDialogButtonBox::Ok)->click();
+        QVERIFY(!window.dialog.isVisible());
+        QCOMPARE(session->boxes.count(applied), 1);
+        QVERIFY(AppPrintSettingsUpdater::updatesPending());
+
+        // As the program's main does: its event loop ends with the window.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        qApp->exec();
+
+        QVERIFY(!AppPrintSettingsUpdater::updatesPending());
+        QVERIFY(!homeFileExists(".config/gedit/gedit-print-settings"));
+        QVERIFY(homeFile(".config/gedit/gedit-page-setup")
+                    .startsWith(pageSetupOf("Letter", "US Letter")));
+    }
+
+private:
+    void putHomeFiles()
+    {
+        putHomeFile(".config/gedit/gedit-print-settings", anySettings);
+        putHomeFile(".config/gedit/gedit-page-setup", oldPageSetup);
+        putHomeFile("Documents/gedit-print-settings", anySettings);
+    }
+
+    void putHomeFile(const QString &relative, const QByteArray &content)
+    {
+        const QString path = session->home.filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write the fixture %s", qPrintable(path));
+    }
+
+    QByteArray homeFile(const QString &relative) const
+    {
+        return RoadSession::readFile(session->home.filePath(relative));
+    }
+
+    bool homeFileExists(const QString &relative) const
+    {
+        return QFileInfo::exists(session->home.filePath(relative));
+    }
+
+    // A find that lists only once the test gives the word (or after what
+    // the given commands take).
+    void holdFind(const QByteArray &wait = QByteArray())
+    {
+        const QString bin = session->work.path() + "/bin";
+        QVERIFY(QDir().mkpath(bin));
+        QFile standIn(bin + "/find");
+        QVERIFY(standIn.open(QIODevice::WriteOnly));
+        standIn.write("#!/bin/sh\n");
+        standIn.write(wait.isEmpty()
+                          ? "while [ ! -e '" + QFile::encodeName(gate) + "' ]; do sleep 0.02; done\n"
+                          : wait);
+        standIn.write("exec '" + QFile::encodeName(realFind) + "' \"$@\"\n");
+        standIn.close();
+        standIn.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", bin.toLocal8Bit() + ":" + originalPath);
+    }
+
+    void release() { QVERIFY(QFile(gate).open(QIODevice::WriteOnly)); }
+
+    SandboxCups cups;
+    std::unique_ptr<RoadSession> session;
+    QByteArray originalPath;
+    QString realFind;
+    QString gate;
+};
+
+QTEST_MAIN(MainRoadNeighboursTest)
+#include "tst_mainroadneighbours.moc"
