@@ -27,8 +27,8 @@ void showWriteError()
 
 void showAppliedMessage()
 {
-    MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Success"),
-                       TolDialog::tr("Settings applied."));
+    MessageBoxes::showAtLeast(QMessageBox::NoIcon, TolDialog::tr("Success"),
+                              TolDialog::tr("Settings applied."), QSize(100, 100));
 }
 
 void TolDialog::slotButtonApply()
@@ -85,13 +85,19 @@ bool TolDialog::writeTolpoptions()
         return false;
     }
 
-    bool ppdRead = false;
-    const QStringList keywords = topLevelOptionKeywords(printer, &ppdRead);
-    if (!ppdRead) {
-        showWriteError();
-        tabWidget->setCurrentIndex(0);
-        checkPrintersChanged();
-        return false;
+    // The selection read the PPD already; only a model from elsewhere needs
+    // a fetch.
+    bool known = false;
+    QStringList keywords = printerTab->lpoptionsKeywords(&known);
+    if (!known) {
+        bool ppdRead = false;
+        keywords = topLevelOptionKeywords(printer, &ppdRead);
+        if (!ppdRead) {
+            showWriteError();
+            tabWidget->setCurrentIndex(0);
+            checkPrintersChanged();
+            return false;
+        }
     }
 
     QList<QPair<QString, QString>> options;

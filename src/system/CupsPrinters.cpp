@@ -2,8 +2,10 @@
 
 #include "model/OptionModelBuilder.h"
 #include "model/tOptionModel.h"
+#include "system/CommandRunner.h"
 #include "system/FetchedPpd.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cups/cups.h>
@@ -55,23 +57,121 @@ bool hasMakerDeviceId(ppd_file_t *ppd)
     return attr && attr->value && std::strstr(attr->value, makerDeviceIdMark);
 }
 
-bool isMakerQueue(const QString &name)
+// What the listing learnt of a queue's PPD, and the time to ask CUPS with.
+struct ListingCheck
 {
-    FetchedPpd fetched(name);
-    ppd_file_t *ppd = fetched.ppd();
-    return ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
+    time_t modtime = 0;
+    bool makerQueue = false;
+};
+
+// Kept for the whole run: a refill only asks CUPS whether each PPD changed.
+QHash<QString, ListingCheck> &listingChecks()
+{
+    static QHash<QString, ListingCheck> checks;
+    return checks;
 }
 
-QString deviceUriOf(const QString &name)
+bool isMakerQueue(const QString &name)
 {
-    const QByteArray utf8 = name.toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, utf8.constData(), nullptr);
-    if (!dest)
-        return QString();
-    const char *uri = cupsGetOption("device-uri", dest->num_options, dest->options);
-    const QString result = uri ? QString::fromUtf8(uri) : QString();
-    cupsFreeDests(1, dest);
-    return result;
+    QHash<QString, ListingCheck> &checks = listingChecks();
+    const auto known = checks.constFind(name);
+    const bool wasKnown = known != checks.constEnd();
+    const ListingCheck previous = wasKnown ? known.value() : ListingCheck();
+    time_t modtime = previous.modtime;
+    FetchedPpd fetched(name, &modtime);
+    if (fetched.notModified() && wasKnown)
+        return previous.makerQueue;
+    if (fetched.notModified() || fetched.path().isEmpty()) {
+        // No PPD, or no answer: ask afresh next time.
+        checks.remove(name);
+        return false;
+    }
+    ppd_file_t *ppd = fetched.ppd();
+    ListingCheck check;
+    check.modtime = modtime;
+    check.makerQueue =
+        ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
+    checks.insert(name, check);
+    return check.makerQueue;
+}
+
+QStringList lpoptionsKeywordsOf(const FetchedPpd &fetched)
+{
+    QStringList keywords;
+    ppd_file_t *ppd = fetched.ppd();
+    if (!ppd)
+        return keywords;
+    const QSet<QString> inSubgroups = fetched.subgroupKeywords();
+    for (int g = 0; g < ppd->num_groups; ++g) {
+        const ppd_group_t &group = ppd->groups[g];
+        for (int o = 0; o < group.num_options; ++o) {
+            const QString keyword = QString::fromUtf8(group.options[o].keyword);
+            if (!inSubgroups.contains(keyword))
+                keywords.append(keyword);
+        }
+    }
+    return keywords;
+}
+
+// lpstat's entries: a line that starts with a blank continues the entry
+// above it.
+QList<QByteArray> lpstatEntries(const QByteArray &output)
+{
+    QList<QByteArray> entries;
+    const QList<QByteArray> lines = output.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray &line = lines.at(i);
+        if (i == lines.size() - 1 && line.isEmpty())
+            break;
+        const QByteArray withEnd = line + '\n';
+        if (!entries.isEmpty() && (line.startsWith(' ') || line.startsWith('\t')))
+            entries.last() += withEnd;
+        else
+            entries.append(withEnd);
+    }
+    return entries;
+}
+
+// The queue an entry of lpstat is about: the one whose name stands as a word
+// on the entry's first line. Where several do (a queue named like a word of
+// lpstat's sentence), a name that stands on every entry's line is that word.
+QHash<QByteArray, QByteArray> lpstatEntriesByName(const QByteArray &output,
+                                                  const QSet<QByteArray> &names)
+{
+    const QList<QByteArray> entries = lpstatEntries(output);
+    QList<QList<QByteArray>> candidates;
+    for (const QByteArray &entry : entries) {
+        QList<QByteArray> found;
+        const QByteArray firstLine = entry.left(entry.indexOf('\n'));
+        for (const QByteArray &word : firstLine.split(' ')) {
+            if (names.contains(word) && !found.contains(word))
+                found.append(word);
+        }
+        candidates.append(found);
+    }
+    QSet<QByteArray> onEveryLine;
+    if (entries.size() > 1) {
+        onEveryLine = QSet<QByteArray>(candidates.first().cbegin(), candidates.first().cend());
+        for (const QList<QByteArray> &found : qAsConst(candidates))
+            onEveryLine.intersect(QSet<QByteArray>(found.cbegin(), found.cend()));
+    }
+
+    QHash<QByteArray, QByteArray> byName;
+    for (int i = 0; i < entries.size(); ++i) {
+        const QList<QByteArray> &found = candidates.at(i);
+        if (found.isEmpty())
+            continue;
+        QByteArray name = found.first();
+        for (const QByteArray &word : found) {
+            if (!onEveryLine.contains(word)) {
+                name = word;
+                break;
+            }
+        }
+        if (!byName.contains(name))
+            byName.insert(name, entries.at(i));
+    }
+    return byName;
 }
 
 } // namespace
@@ -91,29 +191,57 @@ MakerPrinterListing listMakerPrinters()
 {
     MakerPrinterListing listing;
     QStringList names;
+    // The destination list carries each queue's device already; an instance
+    // has its queue's.
+    QHash<QString, QString> deviceUri;
     {
         cups_dest_t *dests = nullptr;
         const int count = cupsGetDests(&dests);
-        for (int i = 0; i < count; ++i)
-            names.append(QString::fromUtf8(dests[i].name));
+        for (int i = 0; i < count; ++i) {
+            const QString name = QString::fromUtf8(dests[i].name);
+            names.append(name);
+            const char *uri = cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
+            if (uri && (!dests[i].instance || !deviceUri.contains(name)))
+                deviceUri.insert(name, QString::fromUtf8(uri));
+        }
         cupsFreeDests(count, dests);
     }
 
-    // Instances of one queue share its PPD: fetch it once.
+    // Instances of one queue share its PPD: ask about it once.
     QHash<QString, bool> makerQueue;
-    QHash<QString, QString> deviceUri;
-    for (const QString &name : names) {
+    for (const QString &name : qAsConst(names)) {
         listing.knownPrinters.insert(name);
         auto known = makerQueue.constFind(name);
         if (known == makerQueue.constEnd())
             known = makerQueue.insert(name, isMakerQueue(name));
-        if (!known.value())
-            continue;
-        if (!deviceUri.contains(name))
-            deviceUri.insert(name, deviceUriOf(name));
-        listing.printers.append(MakerPrinter{name, deviceUri.value(name)});
+        if (known.value())
+            listing.printers.append(MakerPrinter{name, deviceUri.value(name)});
     }
     return listing;
+}
+
+QStringList printerStatuses(const QStringList &names)
+{
+    QStringList statuses;
+    if (names.isEmpty())
+        return statuses;
+    const CommandResult result =
+        CommandRunner::runToEnd(QStringLiteral("lpstat"), {QStringLiteral("-p")});
+    if (!result.started) {
+        const QString failed = QCoreApplication::translate(
+            "QObject", "Error: Printer does not exist or lpstat failed.");
+        for (int i = 0; i < names.size(); ++i)
+            statuses << failed;
+        return statuses;
+    }
+    QSet<QByteArray> wanted;
+    for (const QString &name : names)
+        wanted.insert(name.toUtf8());
+    const QHash<QByteArray, QByteArray> entries =
+        lpstatEntriesByName(result.standardOutput, wanted);
+    for (const QString &name : names)
+        statuses << lpstatStatusWord(lpstatOutputText(entries.value(name.toUtf8())));
+    return statuses;
 }
 
 bool cupsDestinationExists(const QString &queueName)
@@ -128,6 +256,14 @@ bool cupsDestinationExists(const QString &queueName)
 
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName)
 {
+    return buildPrinterModel(queueName, nullptr);
+}
+
+std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
+                                                QStringList *topLevelKeywords)
+{
+    if (topLevelKeywords)
+        topLevelKeywords->clear();
     if (queueName.isEmpty() || !cupsDestinationExists(queueName))
         return nullptr;
     FetchedPpd fetched(queueName);
@@ -136,24 +272,17 @@ std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName)
     auto model = std::make_unique<tOptionModel>();
     buildOptionModel(fetched.ppd(), model.get());
     model->setPrinterName(queueName);
+    if (topLevelKeywords)
+        *topLevelKeywords = lpoptionsKeywordsOf(fetched);
     return model;
 }
 
 QStringList topLevelOptionKeywords(const QString &queueName, bool *ok)
 {
-    QStringList keywords;
     FetchedPpd fetched(queueName);
-    ppd_file_t *ppd = fetched.ppd();
     if (ok)
-        *ok = ppd != nullptr;
-    if (!ppd)
-        return keywords;
-    for (int g = 0; g < ppd->num_groups; ++g) {
-        const ppd_group_t &group = ppd->groups[g];
-        for (int o = 0; o < group.num_options; ++o)
-            keywords.append(QString::fromUtf8(group.options[o].keyword));
-    }
-    return keywords;
+        *ok = fetched.ppd() != nullptr;
+    return lpoptionsKeywordsOf(fetched);
 }
 
 #pragma GCC diagnostic pop

@@ -33,8 +33,14 @@ struct MakerPrinterListing
 };
 
 // Walks every CUPS destination and keeps those whose PPD says it is one of
-// the maker's queues (manufacturer, filter and device ID).
+// the maker's queues (manufacturer, filter and device ID). A queue's PPD is
+// read once per run and again only when CUPS says it changed.
 MakerPrinterListing listMakerPrinters();
+
+// The status words of the queues, in their order, from one `lpstat -p` run
+// whose entries are matched to the queues by name: the same words that
+// printerStatus gives for each queue alone.
+QStringList printerStatuses(const QStringList &names);
 
 // True when the queue is a CUPS destination at this moment.
 bool cupsDestinationExists(const QString &queueName);
@@ -42,8 +48,13 @@ bool cupsDestinationExists(const QString &queueName);
 // A new option model for the queue, with its printer name set; null when the
 // queue is gone or its PPD cannot be fetched or opened.
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName);
+// The same, from one fetch of the PPD that also gives its top-level option
+// keywords (as topLevelOptionKeywords), so that no later write fetches it.
+std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
+                                                QStringList *topLevelKeywords);
 
-// The option keywords of the PPD's top-level groups (subgroups not visited),
-// in PPD order: the options that may be handed to lpoptions. `ok` is set to
-// false when the queue's PPD cannot be fetched or opened.
+// The option keywords of the PPD's top-level groups, in PPD order, without
+// those declared inside a subgroup: the options that may be handed to
+// lpoptions. `ok` is set to false when the queue's PPD cannot be fetched or
+// opened.
 QStringList topLevelOptionKeywords(const QString &queueName, bool *ok = nullptr);

@@ -2,7 +2,6 @@
 
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
-#include "system/CommandRunner.h"
 #include "system/CupsPrinters.h"
 #include "system/PerUserFiles.h"
 
@@ -25,6 +24,32 @@ QTableWidgetItem *cell(const QString &text)
 {
     return new QTableWidgetItem(text);
 }
+
+// The printer table. An item view that gains the focus without a current
+// cell makes its first row current, which would select a printer when the
+// window is merely activated: only the user selects one.
+class PrinterTable : public QTableWidget
+{
+public:
+    PrinterTable(int rows, int columns)
+        : QTableWidget(rows, columns)
+    {
+    }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        if (currentIndex().isValid()) {
+            QTableWidget::focusInEvent(event);
+            return;
+        }
+        QItemSelectionModel *selection = selectionModel();
+        const bool blocked = selection->blockSignals(true);
+        QTableWidget::focusInEvent(event);
+        selection->clearCurrentIndex();
+        selection->blockSignals(blocked);
+    }
+};
 
 } // namespace
 
@@ -75,7 +100,7 @@ void PrinterTab::createWidgets()
     auto *layout = new QVBoxLayout;
     setLayout(layout);
 
-    printerTable = new QTableWidget(0, ColumnCount);
+    printerTable = new PrinterTable(0, ColumnCount);
     printerTable->setAccessibleName(QStringLiteral("tblPrinters"));
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -140,12 +165,16 @@ void PrinterTab::listPrinters()
 {
     const MakerPrinterListing listing = listMakerPrinters();
     AppState::knownPrinters = listing.knownPrinters;
+    QStringList names;
+    for (const MakerPrinter &printer : listing.printers)
+        names << printer.name;
+    const QStringList statuses = printerStatuses(names);
     printerTable->setRowCount(listing.printers.size());
     for (int row = 0; row < listing.printers.size(); ++row) {
         const MakerPrinter &printer = listing.printers.at(row);
         printerTable->setItem(row, NameColumn, cell(printer.name));
         printerTable->setItem(row, DestinationColumn, cell(printer.deviceUri));
-        printerTable->setItem(row, StatusColumn, cell(printerStatus(printer.name)));
+        printerTable->setItem(row, StatusColumn, cell(statuses.at(row)));
     }
 }
 
@@ -201,7 +230,7 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
         replacedModels.push_back(std::move(selectedModel));
 
     const QTableWidgetItem *item = printerTable->item(row, NameColumn);
-    selectedModel = buildPrinterModel(item ? item->text() : QString());
+    selectedModel = buildPrinterModel(item ? item->text() : QString(), &selectedKeywords);
     AppState::optionModel = selectedModel.get();
     if (selectedModel) {
         AppState::settingsFile = perUserDirectoryPath() + selectedModel->printerName()
@@ -210,6 +239,14 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
         AppState::settingsFile.clear();
         rootWarningLabel->hide();
     }
+}
+
+QStringList PrinterTab::lpoptionsKeywords(bool *known) const
+{
+    const bool current = selectedModel && AppState::optionModel == selectedModel.get();
+    if (known)
+        *known = current;
+    return current ? selectedKeywords : QStringList();
 }
 
 void PrinterTab::releaseReplacedModels()
@@ -229,11 +266,17 @@ void PrinterTab::retranslateUi()
 {
     setHeaders();
     tabName = tr("Printer");
+    QStringList names;
+    QList<int> rows;
     for (int row = 0; row < printerTable->rowCount(); ++row) {
-        const QTableWidgetItem *name = printerTable->item(row, NameColumn);
-        if (name)
-            printerTable->setItem(row, StatusColumn, cell(printerStatus(name->text())));
+        if (const QTableWidgetItem *name = printerTable->item(row, NameColumn)) {
+            names << name->text();
+            rows << row;
+        }
     }
+    const QStringList statuses = printerStatuses(names);
+    for (int i = 0; i < rows.size(); ++i)
+        printerTable->setItem(rows.at(i), StatusColumn, cell(statuses.at(i)));
     rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
     installedOptionsLabel->setText(tr("Installed options"));
     installedOptionsLabel->update();

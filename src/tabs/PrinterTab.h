@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 // Complete, so that the main window can connect to table() directly.
 #include <QTableWidget>
 
@@ -71,6 +72,11 @@ public:
     // that choosing the same row again is a printer change.
     void clearCurrentPrinter();
 
+    // The option keywords that may reach lpoptions, read from the PPD when the
+    // current model was built (no fetch); `known` is false when the current
+    // model is none of this tab's.
+    QStringList lpoptionsKeywords(bool *known) const;
+
     // Frees the models that earlier selections replaced; never the current
     // one. Call once every tab has reloaded from the new model, outside any
     // constraint pass.
@@ -105,5 +111,6 @@ private:
     bool installedOptionsChanged = false;
 
     std::unique_ptr<tOptionModel> selectedModel;
+    QStringList selectedKeywords;
     std::vector<std::unique_ptr<tOptionModel>> replacedModels;
 };

@@ -18,6 +18,11 @@ using Handler = std::function<QMessageBox::StandardButton(
 QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &title, const QString &text,
                                  QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
+// As show(), for an OK box that must be shown at least `minimum` in size
+// (QMessageBox fits itself to its text when shown).
+QMessageBox::StandardButton showAtLeast(QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, const QSize &minimum);
+
 inline QMessageBox::StandardButton information(const QString &title, const QString &text)
 {
     return show(QMessageBox::Information, title, text);
