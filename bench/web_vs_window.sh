@@ -110,6 +110,7 @@ figures=$("$bench" "$userbase" select "$rounds" Showcase Large)
 sel_showcase=$(awk '$1 == "select:Showcase" {print $2}' <<<"$figures")
 sel_large=$(awk '$1 == "select:Large" {print $2}' <<<"$figures")
 apply_showcase=$(awk '$1 == "apply:Showcase" {print $2}' <<<"$figures")
+parts=$("$bench" "$userbase" parts "$rounds" Showcase)
 web_showcase=$(web_ms Showcase)
 web_large=$(web_ms Large)
 
@@ -123,3 +124,5 @@ printf '%-38s %9s %9s %7s  %s\n' "select large PPD vs its web page" "$sel_large"
     "$(ratio "$sel_large" "$web_large")" "<= 1.0"
 printf '%-38s %9s %9s %7s  %s\n' "Apply showcase vs its selection" "$apply_showcase" "$sel_showcase" \
     "$(ratio "$apply_showcase" "$sel_showcase")" "<= 1.5"
+echo "Parts of a selection and a refill, each alone (ms):"
+sed 's/^part:/  /' <<<"$parts"

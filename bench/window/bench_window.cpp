@@ -9,6 +9,7 @@
 // Prints one "name milliseconds" line per figure.
 #include "app/TolDialog.h"
 #include "model/tOptionModel.h"
+#include "system/CupsPrinters.h"
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
 #include "tabs/PrinterTab.h"
@@ -24,6 +25,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 
 namespace {
@@ -115,6 +117,30 @@ int selections(int rounds, const QStringList &queues)
     return 0;
 }
 
+// What one selection is made of, each part timed alone.
+int parts(int rounds, const QStringList &queues)
+{
+    auto time = [rounds](const char *name, const std::function<void()> &part) {
+        QList<double> values;
+        for (int round = 0; round < rounds; ++round) {
+            QElapsedTimer clock;
+            clock.start();
+            part();
+            values << msSince(clock);
+        }
+        std::printf("part:%s %.1f\n", name, median(values));
+    };
+    const QString queue = queues.first();
+    time("destinations", [] { cupsPrinterSet(); });
+    time("model", [&] { buildPrinterModel(queue); });
+    time("listing", [] { listMakerPrinters(); });
+    QStringList names;
+    for (const MakerPrinter &printer : listMakerPrinters().printers)
+        names << printer.name;
+    time("statuses", [&] { printerStatuses(names); });
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -140,6 +166,8 @@ int main(int argc, char **argv)
 
     if (args.at(1) == QLatin1String("startup"))
         return startup(sinceMain);
+    if (args.at(1) == QLatin1String("parts") && args.size() >= 4)
+        return parts(qMax(1, args.at(2).toInt()), args.mid(3));
     if (args.at(1) == QLatin1String("select") && args.size() >= 4)
         return selections(qMax(1, args.at(2).toInt()), args.mid(3));
     return 2;

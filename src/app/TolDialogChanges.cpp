@@ -166,6 +166,7 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
         return;
     }
 
+    printerTab->startStatusRefresh();
     for (Tab *tab : qAsConst(tabList))
         tab->retranslateUi();
     setWindowTitle(tr("Tolvane Vellumark") + QStringLiteral(" - ")
@@ -185,6 +186,7 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
         writeTolpoptions();
 
     setConstraints();
+    printerTab->finishStatusRefresh();
     if (AppState::optionModel)
         setWriteButtonsEnabled(true);
 }

@@ -11,7 +11,10 @@
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
+#include <algorithm>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 // libcups marks its whole PPD interface deprecated; this is one of the few
 // files that read PPDs.
@@ -71,28 +74,89 @@ QHash<QString, ListingCheck> &listingChecks()
     return checks;
 }
 
-bool isMakerQueue(const QString &name)
+// Asks CUPS whether the queue's PPD changed since `previous` and reads it
+// when it did. Touches nothing shared: runs on any thread (libcups keeps
+// one connection per thread).
+ListingCheck checkQueue(const QString &name, const ListingCheck &previous, bool *valid)
 {
-    QHash<QString, ListingCheck> &checks = listingChecks();
-    const auto known = checks.constFind(name);
-    const bool wasKnown = known != checks.constEnd();
-    const ListingCheck previous = wasKnown ? known.value() : ListingCheck();
     time_t modtime = previous.modtime;
     FetchedPpd fetched(name, &modtime);
-    if (fetched.notModified() && wasKnown)
-        return previous.makerQueue;
+    if (fetched.notModified() && previous.modtime != 0) {
+        *valid = true;
+        return previous;
+    }
     if (fetched.notModified() || fetched.path().isEmpty()) {
         // No PPD, or no answer: ask afresh next time.
-        checks.remove(name);
-        return false;
+        *valid = false;
+        return ListingCheck();
     }
     ppd_file_t *ppd = fetched.ppd();
     ListingCheck check;
     check.modtime = modtime;
     check.makerQueue =
         ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
-    checks.insert(name, check);
-    return check.makerQueue;
+    *valid = true;
+    return check;
+}
+
+// The questions of one listing about the queues' PPDs, and their answers.
+struct QueueChecks
+{
+    QStringList names; // distinct
+    std::vector<ListingCheck> previous;
+    std::vector<ListingCheck> results;
+    std::vector<char> valid;
+};
+
+QueueChecks prepareChecks(const QStringList &names)
+{
+    QueueChecks batch;
+    for (const QString &name : names) {
+        if (!batch.names.contains(name))
+            batch.names.append(name);
+    }
+    const QHash<QString, ListingCheck> &checks = listingChecks();
+    for (const QString &name : qAsConst(batch.names))
+        batch.previous.push_back(checks.value(name));
+    batch.results.resize(batch.names.size());
+    batch.valid.assign(batch.names.size(), 0);
+    return batch;
+}
+
+// Each question is a round trip to CUPS (and a parse when the PPD changed),
+// so they are spread over a few threads; the answers do not depend on the
+// order. Touches nothing but the batch.
+void runChecks(QueueChecks *batch)
+{
+    const int count = batch->names.size();
+    auto work = [batch, count](int first, int step) {
+        for (int i = first; i < count; i += step) {
+            bool ok = false;
+            batch->results[i] = checkQueue(batch->names.at(i), batch->previous[i], &ok);
+            batch->valid[i] = ok;
+        }
+    };
+    const int threads = std::max(1, std::min(count, 4));
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t)
+        workers.emplace_back(work, t, threads);
+    work(0, threads);
+    for (std::thread &worker : workers)
+        worker.join();
+}
+
+// Keeps the answers for the next listing; whether each queue is the maker's.
+void mergeChecks(const QueueChecks &batch, QHash<QString, bool> *makerQueue)
+{
+    QHash<QString, ListingCheck> &checks = listingChecks();
+    for (int i = 0; i < batch.names.size(); ++i) {
+        const QString &name = batch.names.at(i);
+        if (batch.valid[i])
+            checks.insert(name, batch.results[i]);
+        else
+            checks.remove(name);
+        makerQueue->insert(name, batch.valid[i] && batch.results[i].makerQueue);
+    }
 }
 
 QStringList lpoptionsKeywordsOf(const FetchedPpd &fetched)
@@ -178,18 +242,33 @@ QHash<QByteArray, QByteArray> lpstatEntriesByName(const QByteArray &output,
 
 QSet<QString> cupsPrinterSet()
 {
+    // Every constraint pass asks this: the queue names alone, not the whole
+    // destination list with its options (the same names; an instance has
+    // its queue's name).
     QSet<QString> names;
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests(&dests);
-    for (int i = 0; i < count; ++i)
-        names.insert(QString::fromUtf8(dests[i].name));
-    cupsFreeDests(count, dests);
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
+         attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME)) {
+        if (const char *name = ippGetString(attr, 0, nullptr))
+            names.insert(QString::fromUtf8(name));
+    }
+    ippDelete(response);
     return names;
 }
 
 MakerPrinterListing listMakerPrinters()
 {
     MakerPrinterListing listing;
+    // Compared with cupsPrinterSet() later: made by it, so that only a real
+    // change differs.
+    listing.knownPrinters = cupsPrinterSet();
+    // The queues' PPDs are asked about while the destination list comes.
+    QueueChecks early = prepareChecks(listing.knownPrinters.values());
+    std::thread earlyRun(runChecks, &early);
+
     QStringList names;
     // The destination list carries each queue's device already; an instance
     // has its queue's.
@@ -206,15 +285,24 @@ MakerPrinterListing listMakerPrinters()
         }
         cupsFreeDests(count, dests);
     }
+    earlyRun.join();
 
-    // Instances of one queue share its PPD: ask about it once.
     QHash<QString, bool> makerQueue;
+    mergeChecks(early, &makerQueue);
+    // A queue added in between.
+    QStringList late;
     for (const QString &name : qAsConst(names)) {
-        listing.knownPrinters.insert(name);
-        auto known = makerQueue.constFind(name);
-        if (known == makerQueue.constEnd())
-            known = makerQueue.insert(name, isMakerQueue(name));
-        if (known.value())
+        if (!makerQueue.contains(name))
+            late.append(name);
+    }
+    if (!late.isEmpty()) {
+        QueueChecks batch = prepareChecks(late);
+        runChecks(&batch);
+        mergeChecks(batch, &makerQueue);
+    }
+
+    for (const QString &name : qAsConst(names)) {
+        if (makerQueue.value(name))
             listing.printers.append(MakerPrinter{name, deviceUri.value(name)});
     }
     return listing;
@@ -222,11 +310,22 @@ MakerPrinterListing listMakerPrinters()
 
 QStringList printerStatuses(const QStringList &names)
 {
-    QStringList statuses;
     if (names.isEmpty())
-        return statuses;
-    const CommandResult result =
-        CommandRunner::runToEnd(QStringLiteral("lpstat"), {QStringLiteral("-p")});
+        return QStringList();
+    return PrinterStatusRun().statuses(names);
+}
+
+PrinterStatusRun::PrinterStatusRun()
+    : command(new BackgroundCommand(QStringLiteral("lpstat"), {QStringLiteral("-p")}))
+{
+}
+
+PrinterStatusRun::~PrinterStatusRun() = default;
+
+QStringList PrinterStatusRun::statuses(const QStringList &names)
+{
+    QStringList statuses;
+    const CommandResult result = command->waitToEnd();
     if (!result.started) {
         const QString failed = QCoreApplication::translate(
             "QObject", "Error: Printer does not exist or lpstat failed.");

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class BackgroundCommand;
 class tOptionModel;
 
 // What the program asks of libcups about the local CUPS destinations. Queue
@@ -41,6 +42,23 @@ MakerPrinterListing listMakerPrinters();
 // whose entries are matched to the queues by name: the same words that
 // printerStatus gives for each queue alone.
 QStringList printerStatuses(const QStringList &names);
+
+// The same in two steps: lpstat starts with this and runs while the caller
+// goes on.
+class PrinterStatusRun
+{
+public:
+    PrinterStatusRun();
+    ~PrinterStatusRun();
+    // Waits for lpstat; once only.
+    QStringList statuses(const QStringList &names);
+
+private:
+    PrinterStatusRun(const PrinterStatusRun &) = delete;
+    PrinterStatusRun &operator=(const PrinterStatusRun &) = delete;
+
+    std::unique_ptr<BackgroundCommand> command;
+};
 
 // True when the queue is a CUPS destination at this moment.
 bool cupsDestinationExists(const QString &queueName);

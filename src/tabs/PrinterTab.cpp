@@ -163,12 +163,14 @@ void PrinterTab::setHeaders()
 
 void PrinterTab::listPrinters()
 {
+    // lpstat reports every queue: it runs while CUPS is asked about them.
+    PrinterStatusRun statusRun;
     const MakerPrinterListing listing = listMakerPrinters();
     AppState::knownPrinters = listing.knownPrinters;
     QStringList names;
     for (const MakerPrinter &printer : listing.printers)
         names << printer.name;
-    const QStringList statuses = printerStatuses(names);
+    const QStringList statuses = statusRun.statuses(names);
     printerTable->setRowCount(listing.printers.size());
     for (int row = 0; row < listing.printers.size(); ++row) {
         const MakerPrinter &printer = listing.printers.at(row);
@@ -189,6 +191,7 @@ void PrinterTab::fillPrinterTable()
         widths[column] = printerTable->columnWidth(column);
     setOptionSignalsBlocked(true);
 
+    statusRefresh.reset();
     AppState::knownPrinters.clear();
     printerTable->clear();
     printerTable->setRowCount(0);
@@ -262,10 +265,21 @@ void PrinterTab::clearCurrentPrinter()
     printerTable->blockSignals(blocked);
 }
 
-void PrinterTab::retranslateUi()
+void PrinterTab::startStatusRefresh()
 {
-    setHeaders();
-    tabName = tr("Printer");
+    statusRefresh.reset(new PrinterStatusRun);
+}
+
+void PrinterTab::finishStatusRefresh()
+{
+    if (!statusRefresh)
+        return;
+    const std::unique_ptr<PrinterStatusRun> run = std::move(statusRefresh);
+    showStatuses(*run);
+}
+
+void PrinterTab::showStatuses(PrinterStatusRun &run)
+{
     QStringList names;
     QList<int> rows;
     for (int row = 0; row < printerTable->rowCount(); ++row) {
@@ -274,10 +288,20 @@ void PrinterTab::retranslateUi()
             rows << row;
         }
     }
-    const QStringList statuses = printerStatuses(names);
+    const QStringList statuses = run.statuses(names);
     for (int i = 0; i < rows.size(); ++i)
         printerTable->setItem(rows.at(i), StatusColumn, cell(statuses.at(i)));
+}
+
+void PrinterTab::retranslateUi()
+{
+    setHeaders();
+    tabName = tr("Printer");
     rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
     installedOptionsLabel->setText(tr("Installed options"));
     installedOptionsLabel->update();
+    if (statusRefresh)
+        return;
+    PrinterStatusRun run;
+    showStatuses(run);
 }

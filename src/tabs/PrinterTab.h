@@ -16,6 +16,7 @@ class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QWidget;
+class PrinterStatusRun;
 class tOptionModel;
 
 // The first tab, "Printer": the table of the maker's CUPS queues with their
@@ -72,6 +73,13 @@ public:
     // that choosing the same row again is a printer change.
     void clearCurrentPrinter();
 
+    // A printer change reads every row's status again: this starts lpstat,
+    // retranslateUi then leaves the Status cells alone, and
+    // finishStatusRefresh() fills them, so that lpstat runs while the tabs
+    // reload. A refill in between makes the refresh void.
+    void startStatusRefresh();
+    void finishStatusRefresh();
+
     // The option keywords that may reach lpoptions, read from the PPD when the
     // current model was built (no fetch); `known` is false when the current
     // model is none of this tab's.
@@ -96,6 +104,7 @@ private:
     void createWidgets();
     void listPrinters();
     void setHeaders();
+    void showStatuses(PrinterStatusRun &run);
     void buildOptionWidgets();
     void removeOptionWidgets();
     void enableInstalledOptionsLabel();
@@ -112,5 +121,6 @@ private:
 
     std::unique_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;
+    std::unique_ptr<PrinterStatusRun> statusRefresh;
     std::vector<std::unique_ptr<tOptionModel>> replacedModels;
 };
