@@ -9,6 +9,7 @@
 // Prints one "name milliseconds" line per figure.
 #include "app/TolDialog.h"
 #include "model/tOptionModel.h"
+#include "system/CommandRunner.h"
 #include "system/CupsPrinters.h"
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
@@ -138,6 +139,7 @@ int parts(int rounds, const QStringList &queues)
     for (const MakerPrinter &printer : listMakerPrinters().printers)
         names << printer.name;
     time("statuses", [&] { printerStatuses(names); });
+    time("lpoptions", [&] { runLpoptions(queue, {{QStringLiteral("PageSize"), QStringLiteral("A4")}}); });
     return 0;
 }
 

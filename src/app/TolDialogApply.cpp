@@ -34,12 +34,17 @@ void showAppliedMessage()
 void TolDialog::slotButtonApply()
 {
     applyOk = true;
-    printerTab->fillPrinterTable();
+    // The refill asks CUPS about every queue; the write below needs none of
+    // it, so it goes on meanwhile, and the table is refilled before anything
+    // is shown or compared with it.
+    printerTab->startRefill();
     if (!AppState::optionModel) {
+        printerTab->finishRefill();
         MessageBoxes::show(QMessageBox::NoIcon, QString(), tr("Select a printer."));
         return;
     }
     if (printerTab->optionsChanged()) {
+        printerTab->finishRefill();
         writeInstallableOptionsAsRoot();
         return;
     }
@@ -68,6 +73,7 @@ bool TolDialog::writeTolpoptions()
 {
     const QString printer = AppState::optionModel->printerName();
     if (!cupsPrinterSet().contains(printer)) {
+        printerTab->finishRefill();
         showWriteError();
         tabWidget->setCurrentIndex(0);
         // Apply refills the table before it writes, so the printer check may
@@ -80,6 +86,7 @@ bool TolDialog::writeTolpoptions()
     const OptionHash values = optionCollector->collectTabOptions();
     if (!writeCfgFile(AppState::perUserDirectory + printer + QStringLiteral(".cfg"), values,
                       true)) {
+        printerTab->finishRefill();
         MessageBoxes::show(QMessageBox::NoIcon, tr("Error"),
                            tr("The settings could not be saved."));
         return false;
@@ -93,6 +100,7 @@ bool TolDialog::writeTolpoptions()
         bool ppdRead = false;
         keywords = topLevelOptionKeywords(printer, &ppdRead);
         if (!ppdRead) {
+            printerTab->finishRefill();
             showWriteError();
             tabWidget->setCurrentIndex(0);
             checkPrintersChanged();
@@ -106,7 +114,9 @@ bool TolDialog::writeTolpoptions()
         if (!value.isEmpty())
             options.append(qMakePair(keyword, value));
     }
-    if (!runLpoptions(printer, options).succeeded()) {
+    const bool written = runLpoptions(printer, options).succeeded();
+    printerTab->finishRefill();
+    if (!written) {
         showWriteError();
         tabWidget->setCurrentIndex(0);
         checkPrintersChanged();

@@ -13,6 +13,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <future>
+
+// A refill under way: CUPS is asked on another thread, lpstat runs beside.
+struct PendingRefill
+{
+    PrinterStatusRun statusRun;
+    std::future<MakerPrinterListing> listing =
+        std::async(std::launch::async, listMakerPrinters);
+};
+
 namespace {
 
 enum Column { NameColumn = 0, DestinationColumn = 1, StatusColumn = 2, ColumnCount = 3 };
@@ -163,9 +173,12 @@ void PrinterTab::setHeaders()
 
 void PrinterTab::listPrinters()
 {
-    // lpstat reports every queue: it runs while CUPS is asked about them.
-    PrinterStatusRun statusRun;
-    const MakerPrinterListing listing = listMakerPrinters();
+    PendingRefill pending;
+    showListing(pending.listing.get(), pending.statusRun);
+}
+
+void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun)
+{
     AppState::knownPrinters = listing.knownPrinters;
     QStringList names;
     for (const MakerPrinter &printer : listing.printers)
@@ -182,6 +195,23 @@ void PrinterTab::listPrinters()
 
 void PrinterTab::fillPrinterTable()
 {
+    startRefill();
+    finishRefill();
+}
+
+void PrinterTab::startRefill()
+{
+    finishRefill();
+    pendingRefill.reset(new PendingRefill);
+}
+
+void PrinterTab::finishRefill()
+{
+    if (!pendingRefill)
+        return;
+    const std::unique_ptr<PendingRefill> pending = std::move(pendingRefill);
+    const MakerPrinterListing listing = pending->listing.get();
+
     // Refilling must not look like a printer change to anyone.
     const bool tableBlocked = printerTable->blockSignals(true);
     const QTableWidgetItem *current = printerTable->item(printerTable->currentRow(), NameColumn);
@@ -198,7 +228,7 @@ void PrinterTab::fillPrinterTable()
     setHeaders();
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    listPrinters();
+    showListing(listing, pending->statusRun);
     if (printerTable->rowCount() > 0) {
         printerTable->resizeColumnsToContents();
         printerTable->resizeRowsToContents();

@@ -17,6 +17,8 @@ class QGridLayout;
 class QLabel;
 class QWidget;
 class PrinterStatusRun;
+struct MakerPrinterListing;
+struct PendingRefill;
 class tOptionModel;
 
 // The first tab, "Printer": the table of the maker's CUPS queues with their
@@ -60,6 +62,12 @@ public:
     // Starts no printer change; the selected printer keeps its selection
     // when it is still listed.
     void fillPrinterTable();
+    // The same in two steps, so that the caller can go on while CUPS is
+    // asked: the table changes only at finishRefill(). Anything that reads
+    // the table or the known-printers set must finish a started refill
+    // first; finishing none does nothing.
+    void startRefill();
+    void finishRefill();
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
@@ -105,6 +113,7 @@ private:
     void listPrinters();
     void setHeaders();
     void showStatuses(PrinterStatusRun &run);
+    void showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun);
     void buildOptionWidgets();
     void removeOptionWidgets();
     void enableInstalledOptionsLabel();
@@ -122,5 +131,6 @@ private:
     std::unique_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;
     std::unique_ptr<PrinterStatusRun> statusRefresh;
+    std::unique_ptr<PendingRefill> pendingRefill;
     std::vector<std::unique_ptr<tOptionModel>> replacedModels;
 };
