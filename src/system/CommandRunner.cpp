@@ -101,8 +101,8 @@ BackgroundCommand::BackgroundCommand(const QString &program, const QStringList &
 {
     process->setProgram(program);
     process->setArguments(arguments);
+    // Not waited for here: the caller goes on at once.
     process->start(QIODevice::ReadOnly);
-    started = process->waitForStarted(-1);
 }
 
 BackgroundCommand::~BackgroundCommand()
@@ -118,6 +118,9 @@ CommandResult BackgroundCommand::waitToEnd()
     if (waited)
         return result;
     waited = true;
+    if (process->state() == QProcess::Starting)
+        process->waitForStarted(-1);
+    started = process->error() != QProcess::FailedToStart;
     if (!started) {
         process->kill();
         process->waitForFinished(-1);
