@@ -259,39 +259,54 @@ QSet<QString> cupsPrinterSet()
     return names;
 }
 
-MakerPrinterListing listMakerPrinters()
+struct MakerPrinterListingRun::State
 {
     MakerPrinterListing listing;
+    QueueChecks early;
+    std::thread earlyRun;
+    QStringList names;
+    QHash<QString, QString> deviceUri;
+};
+
+MakerPrinterListingRun::MakerPrinterListingRun()
+    : d(new State)
+{
     // Compared with cupsPrinterSet() later: made by it, so that only a real
     // change differs.
-    listing.knownPrinters = cupsPrinterSet();
+    d->listing.knownPrinters = cupsPrinterSet();
     // The queues' PPDs are asked about while the destination list comes.
-    QueueChecks early = prepareChecks(listing.knownPrinters.values());
-    std::thread earlyRun(runChecks, &early);
+    d->early = prepareChecks(d->listing.knownPrinters.values());
+    d->earlyRun = std::thread(runChecks, &d->early);
 
-    QStringList names;
     // The destination list carries each queue's device already; an instance
     // has its queue's.
-    QHash<QString, QString> deviceUri;
-    {
-        cups_dest_t *dests = nullptr;
-        const int count = cupsGetDests(&dests);
-        for (int i = 0; i < count; ++i) {
-            const QString name = QString::fromUtf8(dests[i].name);
-            names.append(name);
-            const char *uri = cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
-            if (uri && (!dests[i].instance || !deviceUri.contains(name)))
-                deviceUri.insert(name, QString::fromUtf8(uri));
-        }
-        cupsFreeDests(count, dests);
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests(&dests);
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString::fromUtf8(dests[i].name);
+        d->names.append(name);
+        const char *uri = cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
+        if (uri && (!dests[i].instance || !d->deviceUri.contains(name)))
+            d->deviceUri.insert(name, QString::fromUtf8(uri));
     }
-    earlyRun.join();
+    cupsFreeDests(count, dests);
+}
 
+MakerPrinterListingRun::~MakerPrinterListingRun()
+{
+    if (d->earlyRun.joinable())
+        d->earlyRun.join();
+}
+
+MakerPrinterListing MakerPrinterListingRun::finish()
+{
+    if (d->earlyRun.joinable())
+        d->earlyRun.join();
     QHash<QString, bool> makerQueue;
-    mergeChecks(early, &makerQueue);
+    mergeChecks(d->early, &makerQueue);
     // A queue added in between.
     QStringList late;
-    for (const QString &name : qAsConst(names)) {
+    for (const QString &name : qAsConst(d->names)) {
         if (!makerQueue.contains(name))
             late.append(name);
     }
@@ -301,11 +316,17 @@ MakerPrinterListing listMakerPrinters()
         mergeChecks(batch, &makerQueue);
     }
 
-    for (const QString &name : qAsConst(names)) {
+    MakerPrinterListing listing = d->listing;
+    for (const QString &name : qAsConst(d->names)) {
         if (makerQueue.value(name))
-            listing.printers.append(MakerPrinter{name, deviceUri.value(name)});
+            listing.printers.append(MakerPrinter{name, d->deviceUri.value(name)});
     }
     return listing;
+}
+
+MakerPrinterListing listMakerPrinters()
+{
+    return MakerPrinterListingRun().finish();
 }
 
 QStringList printerStatuses(const QStringList &names)

@@ -38,6 +38,24 @@ struct MakerPrinterListing
 // read once per run and again only when CUPS says it changed.
 MakerPrinterListing listMakerPrinters();
 
+// The same in two steps: the constructor reads the destination list and
+// starts asking CUPS about the PPDs on other threads; finish() waits for the
+// answers. Once only.
+class MakerPrinterListingRun
+{
+public:
+    MakerPrinterListingRun();
+    ~MakerPrinterListingRun();
+    MakerPrinterListing finish();
+
+private:
+    MakerPrinterListingRun(const MakerPrinterListingRun &) = delete;
+    MakerPrinterListingRun &operator=(const MakerPrinterListingRun &) = delete;
+
+    struct State;
+    std::unique_ptr<State> d;
+};
+
 // The status words of the queues, in their order, from one `lpstat -p` run
 // whose entries are matched to the queues by name: the same words that
 // printerStatus gives for each queue alone.

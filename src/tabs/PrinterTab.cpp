@@ -13,14 +13,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <future>
-
-// A refill under way: CUPS is asked on another thread, lpstat runs beside.
+// A refill under way: the destination list is read (lpoptions, run by
+// Apply meanwhile, rewrites the user's part of it); CUPS answers about the
+// PPDs on other threads and lpstat runs beside.
 struct PendingRefill
 {
     PrinterStatusRun statusRun;
-    std::future<MakerPrinterListing> listing =
-        std::async(std::launch::async, listMakerPrinters);
+    MakerPrinterListingRun listing;
 };
 
 namespace {
@@ -174,7 +173,7 @@ void PrinterTab::setHeaders()
 void PrinterTab::listPrinters()
 {
     PendingRefill pending;
-    showListing(pending.listing.get(), pending.statusRun);
+    showListing(pending.listing.finish(), pending.statusRun);
 }
 
 void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun)
@@ -210,7 +209,7 @@ void PrinterTab::finishRefill()
     if (!pendingRefill)
         return;
     const std::unique_ptr<PendingRefill> pending = std::move(pendingRefill);
-    const MakerPrinterListing listing = pending->listing.get();
+    const MakerPrinterListing listing = pending->listing.finish();
 
     // Refilling must not look like a printer change to anyone.
     const bool tableBlocked = printerTable->blockSignals(true);
