@@ -115,6 +115,15 @@ int selections(int rounds, const QStringList &queues)
         applyTimes << msSince(clock);
     }
     std::printf("apply:%s %.1f\n", qPrintable(applied), median(applyTimes));
+
+    QList<double> refillTimes;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer clock;
+        clock.start();
+        printerTab->fillPrinterTable();
+        refillTimes << msSince(clock);
+    }
+    std::printf("refill %.1f\n", median(refillTimes));
     return 0;
 }
 
