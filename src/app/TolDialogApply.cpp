@@ -36,7 +36,7 @@ void TolDialog::slotButtonApply()
     applyOk = true;
     // The refill asks CUPS about every queue; the write below needs none of
     // it, so it goes on meanwhile, and the table is refilled before anything
-    // is shown or compared with it.
+    // is shown or compared with it, from the destinations after lpoptions.
     printerTab->startRefill();
     if (!AppState::optionModel) {
         printerTab->finishRefill();

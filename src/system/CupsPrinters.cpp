@@ -266,9 +266,10 @@ struct MakerPrinterListingRun::State
     std::thread earlyRun;
     QStringList names;
     QHash<QString, QString> deviceUri;
+    bool destinationsRead = false;
 };
 
-MakerPrinterListingRun::MakerPrinterListingRun()
+MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
     : d(new State)
 {
     // Compared with cupsPrinterSet() later: made by it, so that only a real
@@ -277,7 +278,13 @@ MakerPrinterListingRun::MakerPrinterListingRun()
     // The queues' PPDs are asked about while the destination list comes.
     d->early = prepareChecks(d->listing.knownPrinters.values());
     d->earlyRun = std::thread(runChecks, &d->early);
+    if (when == DestinationList::Now)
+        readDestinations();
+}
 
+void MakerPrinterListingRun::readDestinations()
+{
+    d->destinationsRead = true;
     // The destination list carries each queue's device already; an instance
     // has its queue's.
     cups_dest_t *dests = nullptr;
@@ -300,6 +307,8 @@ MakerPrinterListingRun::~MakerPrinterListingRun()
 
 MakerPrinterListing MakerPrinterListingRun::finish()
 {
+    if (!d->destinationsRead)
+        readDestinations();
     if (d->earlyRun.joinable())
         d->earlyRun.join();
     QHash<QString, bool> makerQueue;

@@ -38,19 +38,23 @@ struct MakerPrinterListing
 // read once per run and again only when CUPS says it changed.
 MakerPrinterListing listMakerPrinters();
 
-// The same in two steps: the constructor reads the destination list and
-// starts asking CUPS about the PPDs on other threads; finish() waits for the
-// answers. Once only.
+// The same in two steps: the constructor starts asking CUPS about the PPDs
+// on other threads; finish() waits for the answers. The destination list
+// (which holds the user's lpoptions instances) is read by the constructor,
+// or by finish() when an lpoptions run may rewrite it in between. Once only.
 class MakerPrinterListingRun
 {
 public:
-    MakerPrinterListingRun();
+    enum class DestinationList { Now, AtFinish };
+    explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now);
     ~MakerPrinterListingRun();
     MakerPrinterListing finish();
 
 private:
     MakerPrinterListingRun(const MakerPrinterListingRun &) = delete;
     MakerPrinterListingRun &operator=(const MakerPrinterListingRun &) = delete;
+
+    void readDestinations();
 
     struct State;
     std::unique_ptr<State> d;

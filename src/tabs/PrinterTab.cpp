@@ -13,11 +13,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-// A refill under way: the destination list is read (lpoptions, run by
-// Apply meanwhile, rewrites the user's part of it); CUPS answers about the
-// PPDs on other threads and lpstat runs beside.
+// A refill under way: CUPS answers about the PPDs on other threads and
+// lpstat runs beside.
 struct PendingRefill
 {
+    explicit PendingRefill(MakerPrinterListingRun::DestinationList when)
+        : listing(when)
+    {
+    }
+
     PrinterStatusRun statusRun;
     MakerPrinterListingRun listing;
 };
@@ -172,7 +176,7 @@ void PrinterTab::setHeaders()
 
 void PrinterTab::listPrinters()
 {
-    PendingRefill pending;
+    PendingRefill pending(MakerPrinterListingRun::DestinationList::Now);
     showListing(pending.listing.finish(), pending.statusRun);
 }
 
@@ -194,14 +198,17 @@ void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRu
 
 void PrinterTab::fillPrinterTable()
 {
-    startRefill();
+    finishRefill();
+    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::Now));
     finishRefill();
 }
 
 void PrinterTab::startRefill()
 {
     finishRefill();
-    pendingRefill.reset(new PendingRefill);
+    // lpoptions may run before the refill ends: the destination list, which
+    // it rewrites, is read at the end.
+    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::AtFinish));
 }
 
 void PrinterTab::finishRefill()

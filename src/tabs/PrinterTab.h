@@ -62,10 +62,10 @@ public:
     // Starts no printer change; the selected printer keeps its selection
     // when it is still listed.
     void fillPrinterTable();
-    // The same in two steps, so that the caller can go on while CUPS is
-    // asked: the table changes only at finishRefill(). Anything that reads
-    // the table or the known-printers set must finish a started refill
-    // first; finishing none does nothing.
+    // The same in two steps, so that the caller can go on (and run
+    // lpoptions) while CUPS is asked: the table changes only at
+    // finishRefill(). Anything that reads the table or the known-printers
+    // set must finish a started refill first; finishing none does nothing.
     void startRefill();
     void finishRefill();
 
