@@ -44,3 +44,12 @@ if [ "$(id -u)" -eq 0 ]; then
 else
     run_suite "$ROOT_DIR" "$ROOT_DIR/build"
 fi
+
+# The window against the web interface's options page, briefly (the full
+# run, with 50 queues: bench/web_vs_window.sh).
+if [ "$(id -u)" -eq 0 ]; then bench_src=$work/src bench_build=$work/build
+else bench_src=$ROOT_DIR bench_build=$ROOT_DIR/build; fi
+if [ -x "$bench_build/bench/vellumark_windowbench" ]; then
+    echo "== Window against the web interface (short run)"
+    bash "$bench_src/bench/web_vs_window.sh" --brief "$bench_build"
+fi

@@ -27,19 +27,24 @@ void showWriteError()
 
 void showAppliedMessage()
 {
-    MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Success"),
-                       TolDialog::tr("Settings applied."));
+    MessageBoxes::showAtLeast(QMessageBox::NoIcon, TolDialog::tr("Success"),
+                              TolDialog::tr("Settings applied."), QSize(100, 100));
 }
 
 void TolDialog::slotButtonApply()
 {
     applyOk = true;
-    printerTab->fillPrinterTable();
+    // The refill asks CUPS about every queue; the write below needs none of
+    // it, so it goes on meanwhile, and the table is refilled before anything
+    // is shown or compared with it, from the destinations after lpoptions.
+    printerTab->startRefill();
     if (!AppState::optionModel) {
+        printerTab->finishRefill();
         MessageBoxes::show(QMessageBox::NoIcon, QString(), tr("Select a printer."));
         return;
     }
     if (printerTab->optionsChanged()) {
+        printerTab->finishRefill();
         writeInstallableOptionsAsRoot();
         return;
     }
@@ -68,6 +73,7 @@ bool TolDialog::writeTolpoptions()
 {
     const QString printer = AppState::optionModel->printerName();
     if (!cupsPrinterSet().contains(printer)) {
+        printerTab->finishRefill();
         showWriteError();
         tabWidget->setCurrentIndex(0);
         // Apply refills the table before it writes, so the printer check may
@@ -80,18 +86,26 @@ bool TolDialog::writeTolpoptions()
     const OptionHash values = optionCollector->collectTabOptions();
     if (!writeCfgFile(AppState::perUserDirectory + printer + QStringLiteral(".cfg"), values,
                       true)) {
+        printerTab->finishRefill();
         MessageBoxes::show(QMessageBox::NoIcon, tr("Error"),
                            tr("The settings could not be saved."));
         return false;
     }
 
-    bool ppdRead = false;
-    const QStringList keywords = topLevelOptionKeywords(printer, &ppdRead);
-    if (!ppdRead) {
-        showWriteError();
-        tabWidget->setCurrentIndex(0);
-        checkPrintersChanged();
-        return false;
+    // The selection read the PPD already; only a model from elsewhere needs
+    // a fetch.
+    bool known = false;
+    QStringList keywords = printerTab->lpoptionsKeywords(&known);
+    if (!known) {
+        bool ppdRead = false;
+        keywords = topLevelOptionKeywords(printer, &ppdRead);
+        if (!ppdRead) {
+            printerTab->finishRefill();
+            showWriteError();
+            tabWidget->setCurrentIndex(0);
+            checkPrintersChanged();
+            return false;
+        }
     }
 
     QList<QPair<QString, QString>> options;
@@ -100,7 +114,9 @@ bool TolDialog::writeTolpoptions()
         if (!value.isEmpty())
             options.append(qMakePair(keyword, value));
     }
-    if (!runLpoptions(printer, options).succeeded()) {
+    const bool written = runLpoptions(printer, options).succeeded();
+    printerTab->finishRefill();
+    if (!written) {
         showWriteError();
         tabWidget->setCurrentIndex(0);
         checkPrintersChanged();

@@ -23,6 +23,13 @@ namespace {
 // which keep moving each other's widgets cannot loop forever.
 const int lastChainedPass = 10;
 
+void showPrintersChanged()
+{
+    MessageBoxes::show(
+        QMessageBox::NoIcon, TolDialog::tr("Error"),
+        TolDialog::tr("It looks like your installed printers have changed.\nReloading list now."));
+}
+
 } // namespace
 
 void TolDialog::enableTab(Tab *tab)
@@ -122,9 +129,7 @@ bool TolDialog::checkPrintersChanged()
     printerTab->fillPrinterTable();
     if (gone) {
         unselectPrinters();
-        MessageBoxes::show(
-            QMessageBox::NoIcon, tr("Error"),
-            tr("It looks like your installed printers have changed.\nReloading list now."));
+        showPrintersChanged();
     }
     return true;
 }
@@ -149,12 +154,19 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
     if (!AppState::optionModel) {
         printerTab->clearErrorMarks();
         setWindowTitle(tr("Tolvane Vellumark"));
-        checkPrintersChanged();
+        // A listed queue whose PPD cannot be read any more: the list is out
+        // of date even though the destinations are the same.
+        if (!checkPrintersChanged() && row >= 0) {
+            printerTab->fillPrinterTable();
+            unselectPrinters();
+            showPrintersChanged();
+        }
         buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
         buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
         return;
     }
 
+    printerTab->startStatusRefresh();
     for (Tab *tab : qAsConst(tabList))
         tab->retranslateUi();
     setWindowTitle(tr("Tolvane Vellumark") + QStringLiteral(" - ")
@@ -174,6 +186,7 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
         writeTolpoptions();
 
     setConstraints();
+    printerTab->finishStatusRefresh();
     if (AppState::optionModel)
         setWriteButtonsEnabled(true);
 }

@@ -96,6 +96,47 @@ CommandResult CommandRunner::runFor(const QString &program, const QStringList &a
     return result;
 }
 
+BackgroundCommand::BackgroundCommand(const QString &program, const QStringList &arguments)
+    : process(new QProcess)
+{
+    process->setProgram(program);
+    process->setArguments(arguments);
+    // Not waited for here: the caller goes on at once.
+    process->start(QIODevice::ReadOnly);
+}
+
+BackgroundCommand::~BackgroundCommand()
+{
+    if (!waited)
+        waitToEnd();
+    delete process;
+}
+
+CommandResult BackgroundCommand::waitToEnd()
+{
+    CommandResult result;
+    if (waited)
+        return result;
+    waited = true;
+    if (process->state() == QProcess::Starting)
+        process->waitForStarted(-1);
+    started = process->error() != QProcess::FailedToStart;
+    if (!started) {
+        process->kill();
+        process->waitForFinished(-1);
+        return result;
+    }
+    result.started = true;
+    // The event loop may have seen the end already.
+    result.finishedInTime =
+        process->waitForFinished(-1) || process->state() == QProcess::NotRunning;
+    result.exitStatus = process->exitStatus();
+    result.exitCode = process->exitCode();
+    result.standardOutput = process->readAllStandardOutput();
+    result.standardError = process->readAllStandardError();
+    return result;
+}
+
 QString lpstatOutputText(const QByteArray &output)
 {
     QByteArray text = output.left(output.indexOf('\0') < 0 ? output.size() : output.indexOf('\0'));

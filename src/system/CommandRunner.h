@@ -46,6 +46,28 @@ private:
                                 int waitMs);
 };
 
+// A child process started now and waited for later, so that the caller can
+// do other work while it runs. Program and arguments are kept apart, as for
+// CommandRunner. A run never waited for is waited for when this goes.
+class BackgroundCommand
+{
+public:
+    BackgroundCommand(const QString &program, const QStringList &arguments);
+    ~BackgroundCommand();
+
+    // Waits for the end however long it takes; the outcome as
+    // CommandRunner::runToEnd would give it. Once only.
+    CommandResult waitToEnd();
+
+private:
+    BackgroundCommand(const BackgroundCommand &) = delete;
+    BackgroundCommand &operator=(const BackgroundCommand &) = delete;
+
+    QProcess *process;
+    bool started = false;
+    bool waited = false;
+};
+
 // `lpstat -p NAME`, its output reduced to "Idle", "Paused" or "Printing"
 // (translated) or shown as it is. Waits without a time limit.
 QString printerStatus(const QString &name);

@@ -2,14 +2,19 @@
 
 #include "model/OptionModelBuilder.h"
 #include "model/tOptionModel.h"
+#include "system/CommandRunner.h"
 #include "system/FetchedPpd.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
+#include <algorithm>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 // libcups marks its whole PPD interface deprecated; this is one of the few
 // files that read PPDs.
@@ -55,65 +60,317 @@ bool hasMakerDeviceId(ppd_file_t *ppd)
     return attr && attr->value && std::strstr(attr->value, makerDeviceIdMark);
 }
 
-bool isMakerQueue(const QString &name)
+// What the listing learnt of a queue's PPD, and the time to ask CUPS with.
+struct ListingCheck
 {
-    FetchedPpd fetched(name);
-    ppd_file_t *ppd = fetched.ppd();
-    return ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
+    time_t modtime = 0;
+    bool makerQueue = false;
+};
+
+// Kept for the whole run: a refill only asks CUPS whether each PPD changed.
+QHash<QString, ListingCheck> &listingChecks()
+{
+    static QHash<QString, ListingCheck> checks;
+    return checks;
 }
 
-QString deviceUriOf(const QString &name)
+// Asks CUPS whether the queue's PPD changed since `previous` and reads it
+// when it did. Touches nothing shared: runs on any thread (libcups keeps
+// one connection per thread).
+ListingCheck checkQueue(const QString &name, const ListingCheck &previous, bool *valid)
 {
-    const QByteArray utf8 = name.toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, utf8.constData(), nullptr);
-    if (!dest)
-        return QString();
-    const char *uri = cupsGetOption("device-uri", dest->num_options, dest->options);
-    const QString result = uri ? QString::fromUtf8(uri) : QString();
-    cupsFreeDests(1, dest);
-    return result;
+    time_t modtime = previous.modtime;
+    FetchedPpd fetched(name, &modtime);
+    if (fetched.notModified() && previous.modtime != 0) {
+        *valid = true;
+        return previous;
+    }
+    if (fetched.notModified() || fetched.path().isEmpty()) {
+        // No PPD, or no answer: ask afresh next time.
+        *valid = false;
+        return ListingCheck();
+    }
+    ppd_file_t *ppd = fetched.ppd();
+    ListingCheck check;
+    check.modtime = modtime;
+    check.makerQueue =
+        ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
+    *valid = true;
+    return check;
+}
+
+// The questions of one listing about the queues' PPDs, and their answers.
+struct QueueChecks
+{
+    QStringList names; // distinct
+    std::vector<ListingCheck> previous;
+    std::vector<ListingCheck> results;
+    std::vector<char> valid;
+};
+
+QueueChecks prepareChecks(const QStringList &names)
+{
+    QueueChecks batch;
+    for (const QString &name : names) {
+        if (!batch.names.contains(name))
+            batch.names.append(name);
+    }
+    const QHash<QString, ListingCheck> &checks = listingChecks();
+    for (const QString &name : qAsConst(batch.names))
+        batch.previous.push_back(checks.value(name));
+    batch.results.resize(batch.names.size());
+    batch.valid.assign(batch.names.size(), 0);
+    return batch;
+}
+
+// Each question is a round trip to CUPS (and a parse when the PPD changed),
+// so they are spread over a few threads; the answers do not depend on the
+// order. Touches nothing but the batch.
+void runChecks(QueueChecks *batch)
+{
+    const int count = batch->names.size();
+    auto work = [batch, count](int first, int step) {
+        for (int i = first; i < count; i += step) {
+            bool ok = false;
+            batch->results[i] = checkQueue(batch->names.at(i), batch->previous[i], &ok);
+            batch->valid[i] = ok;
+        }
+    };
+    const int threads = std::max(1, std::min(count, 4));
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t)
+        workers.emplace_back(work, t, threads);
+    work(0, threads);
+    for (std::thread &worker : workers)
+        worker.join();
+}
+
+// Keeps the answers for the next listing; whether each queue is the maker's.
+void mergeChecks(const QueueChecks &batch, QHash<QString, bool> *makerQueue)
+{
+    QHash<QString, ListingCheck> &checks = listingChecks();
+    for (int i = 0; i < batch.names.size(); ++i) {
+        const QString &name = batch.names.at(i);
+        if (batch.valid[i])
+            checks.insert(name, batch.results[i]);
+        else
+            checks.remove(name);
+        makerQueue->insert(name, batch.valid[i] && batch.results[i].makerQueue);
+    }
+}
+
+QStringList lpoptionsKeywordsOf(const FetchedPpd &fetched)
+{
+    QStringList keywords;
+    ppd_file_t *ppd = fetched.ppd();
+    if (!ppd)
+        return keywords;
+    const QSet<QString> inSubgroups = fetched.subgroupKeywords();
+    for (int g = 0; g < ppd->num_groups; ++g) {
+        const ppd_group_t &group = ppd->groups[g];
+        for (int o = 0; o < group.num_options; ++o) {
+            const QString keyword = QString::fromUtf8(group.options[o].keyword);
+            if (!inSubgroups.contains(keyword))
+                keywords.append(keyword);
+        }
+    }
+    return keywords;
+}
+
+// lpstat's entries: a line that starts with a blank continues the entry
+// above it.
+QList<QByteArray> lpstatEntries(const QByteArray &output)
+{
+    QList<QByteArray> entries;
+    const QList<QByteArray> lines = output.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray &line = lines.at(i);
+        if (i == lines.size() - 1 && line.isEmpty())
+            break;
+        const QByteArray withEnd = line + '\n';
+        if (!entries.isEmpty() && (line.startsWith(' ') || line.startsWith('\t')))
+            entries.last() += withEnd;
+        else
+            entries.append(withEnd);
+    }
+    return entries;
+}
+
+// The queue an entry of lpstat is about: the one whose name stands as a word
+// on the entry's first line. Where several do (a queue named like a word of
+// lpstat's sentence), a name that stands on every entry's line is that word.
+QHash<QByteArray, QByteArray> lpstatEntriesByName(const QByteArray &output,
+                                                  const QSet<QByteArray> &names)
+{
+    const QList<QByteArray> entries = lpstatEntries(output);
+    QList<QList<QByteArray>> candidates;
+    for (const QByteArray &entry : entries) {
+        QList<QByteArray> found;
+        const QByteArray firstLine = entry.left(entry.indexOf('\n'));
+        for (const QByteArray &word : firstLine.split(' ')) {
+            if (names.contains(word) && !found.contains(word))
+                found.append(word);
+        }
+        candidates.append(found);
+    }
+    QSet<QByteArray> onEveryLine;
+    if (entries.size() > 1) {
+        onEveryLine = QSet<QByteArray>(candidates.first().cbegin(), candidates.first().cend());
+        for (const QList<QByteArray> &found : qAsConst(candidates))
+            onEveryLine.intersect(QSet<QByteArray>(found.cbegin(), found.cend()));
+    }
+
+    QHash<QByteArray, QByteArray> byName;
+    for (int i = 0; i < entries.size(); ++i) {
+        const QList<QByteArray> &found = candidates.at(i);
+        if (found.isEmpty())
+            continue;
+        QByteArray name = found.first();
+        for (const QByteArray &word : found) {
+            if (!onEveryLine.contains(word)) {
+                name = word;
+                break;
+            }
+        }
+        if (!byName.contains(name))
+            byName.insert(name, entries.at(i));
+    }
+    return byName;
 }
 
 } // namespace
 
 QSet<QString> cupsPrinterSet()
 {
+    // Every constraint pass asks this: the queue names alone, not the whole
+    // destination list with its options (the same names; an instance has
+    // its queue's name).
     QSet<QString> names;
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
+         attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME)) {
+        if (const char *name = ippGetString(attr, 0, nullptr))
+            names.insert(QString::fromUtf8(name));
+    }
+    ippDelete(response);
+    return names;
+}
+
+struct MakerPrinterListingRun::State
+{
+    MakerPrinterListing listing;
+    QueueChecks early;
+    std::thread earlyRun;
+    QStringList names;
+    QHash<QString, QString> deviceUri;
+    bool destinationsRead = false;
+};
+
+MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
+    : d(new State)
+{
+    // Compared with cupsPrinterSet() later: made by it, so that only a real
+    // change differs.
+    d->listing.knownPrinters = cupsPrinterSet();
+    // The queues' PPDs are asked about while the destination list comes.
+    d->early = prepareChecks(d->listing.knownPrinters.values());
+    d->earlyRun = std::thread(runChecks, &d->early);
+    if (when == DestinationList::Now)
+        readDestinations();
+}
+
+void MakerPrinterListingRun::readDestinations()
+{
+    d->destinationsRead = true;
+    // The destination list carries each queue's device already; an instance
+    // has its queue's.
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests(&dests);
-    for (int i = 0; i < count; ++i)
-        names.insert(QString::fromUtf8(dests[i].name));
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString::fromUtf8(dests[i].name);
+        d->names.append(name);
+        const char *uri = cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
+        if (uri && (!dests[i].instance || !d->deviceUri.contains(name)))
+            d->deviceUri.insert(name, QString::fromUtf8(uri));
+    }
     cupsFreeDests(count, dests);
-    return names;
+}
+
+MakerPrinterListingRun::~MakerPrinterListingRun()
+{
+    if (d->earlyRun.joinable())
+        d->earlyRun.join();
+}
+
+MakerPrinterListing MakerPrinterListingRun::finish()
+{
+    if (!d->destinationsRead)
+        readDestinations();
+    if (d->earlyRun.joinable())
+        d->earlyRun.join();
+    QHash<QString, bool> makerQueue;
+    mergeChecks(d->early, &makerQueue);
+    // A queue added in between.
+    QStringList late;
+    for (const QString &name : qAsConst(d->names)) {
+        if (!makerQueue.contains(name))
+            late.append(name);
+    }
+    if (!late.isEmpty()) {
+        QueueChecks batch = prepareChecks(late);
+        runChecks(&batch);
+        mergeChecks(batch, &makerQueue);
+    }
+
+    MakerPrinterListing listing = d->listing;
+    for (const QString &name : qAsConst(d->names)) {
+        if (makerQueue.value(name))
+            listing.printers.append(MakerPrinter{name, d->deviceUri.value(name)});
+    }
+    return listing;
 }
 
 MakerPrinterListing listMakerPrinters()
 {
-    MakerPrinterListing listing;
-    QStringList names;
-    {
-        cups_dest_t *dests = nullptr;
-        const int count = cupsGetDests(&dests);
-        for (int i = 0; i < count; ++i)
-            names.append(QString::fromUtf8(dests[i].name));
-        cupsFreeDests(count, dests);
-    }
+    return MakerPrinterListingRun().finish();
+}
 
-    // Instances of one queue share its PPD: fetch it once.
-    QHash<QString, bool> makerQueue;
-    QHash<QString, QString> deviceUri;
-    for (const QString &name : names) {
-        listing.knownPrinters.insert(name);
-        auto known = makerQueue.constFind(name);
-        if (known == makerQueue.constEnd())
-            known = makerQueue.insert(name, isMakerQueue(name));
-        if (!known.value())
-            continue;
-        if (!deviceUri.contains(name))
-            deviceUri.insert(name, deviceUriOf(name));
-        listing.printers.append(MakerPrinter{name, deviceUri.value(name)});
+QStringList printerStatuses(const QStringList &names)
+{
+    if (names.isEmpty())
+        return QStringList();
+    return PrinterStatusRun().statuses(names);
+}
+
+PrinterStatusRun::PrinterStatusRun()
+    : command(new BackgroundCommand(QStringLiteral("lpstat"), {QStringLiteral("-p")}))
+{
+}
+
+PrinterStatusRun::~PrinterStatusRun() = default;
+
+QStringList PrinterStatusRun::statuses(const QStringList &names)
+{
+    QStringList statuses;
+    const CommandResult result = command->waitToEnd();
+    if (!result.started) {
+        const QString failed = QCoreApplication::translate(
+            "QObject", "Error: Printer does not exist or lpstat failed.");
+        for (int i = 0; i < names.size(); ++i)
+            statuses << failed;
+        return statuses;
     }
-    return listing;
+    QSet<QByteArray> wanted;
+    for (const QString &name : names)
+        wanted.insert(name.toUtf8());
+    const QHash<QByteArray, QByteArray> entries =
+        lpstatEntriesByName(result.standardOutput, wanted);
+    for (const QString &name : names)
+        statuses << lpstatStatusWord(lpstatOutputText(entries.value(name.toUtf8())));
+    return statuses;
 }
 
 bool cupsDestinationExists(const QString &queueName)
@@ -128,6 +385,14 @@ bool cupsDestinationExists(const QString &queueName)
 
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName)
 {
+    return buildPrinterModel(queueName, nullptr);
+}
+
+std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
+                                                QStringList *topLevelKeywords)
+{
+    if (topLevelKeywords)
+        topLevelKeywords->clear();
     if (queueName.isEmpty() || !cupsDestinationExists(queueName))
         return nullptr;
     FetchedPpd fetched(queueName);
@@ -136,24 +401,17 @@ std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName)
     auto model = std::make_unique<tOptionModel>();
     buildOptionModel(fetched.ppd(), model.get());
     model->setPrinterName(queueName);
+    if (topLevelKeywords)
+        *topLevelKeywords = lpoptionsKeywordsOf(fetched);
     return model;
 }
 
 QStringList topLevelOptionKeywords(const QString &queueName, bool *ok)
 {
-    QStringList keywords;
     FetchedPpd fetched(queueName);
-    ppd_file_t *ppd = fetched.ppd();
     if (ok)
-        *ok = ppd != nullptr;
-    if (!ppd)
-        return keywords;
-    for (int g = 0; g < ppd->num_groups; ++g) {
-        const ppd_group_t &group = ppd->groups[g];
-        for (int o = 0; o < group.num_options; ++o)
-            keywords.append(QString::fromUtf8(group.options[o].keyword));
-    }
-    return keywords;
+        *ok = fetched.ppd() != nullptr;
+    return lpoptionsKeywordsOf(fetched);
 }
 
 #pragma GCC diagnostic pop

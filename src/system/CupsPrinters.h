@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class BackgroundCommand;
 class tOptionModel;
 
 // What the program asks of libcups about the local CUPS destinations. Queue
@@ -33,8 +34,53 @@ struct MakerPrinterListing
 };
 
 // Walks every CUPS destination and keeps those whose PPD says it is one of
-// the maker's queues (manufacturer, filter and device ID).
+// the maker's queues (manufacturer, filter and device ID). A queue's PPD is
+// read once per run and again only when CUPS says it changed.
 MakerPrinterListing listMakerPrinters();
+
+// The same in two steps: the constructor starts asking CUPS about the PPDs
+// on other threads; finish() waits for the answers. The destination list
+// (which holds the user's lpoptions instances) is read by the constructor,
+// or by finish() when an lpoptions run may rewrite it in between. Once only.
+class MakerPrinterListingRun
+{
+public:
+    enum class DestinationList { Now, AtFinish };
+    explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now);
+    ~MakerPrinterListingRun();
+    MakerPrinterListing finish();
+
+private:
+    MakerPrinterListingRun(const MakerPrinterListingRun &) = delete;
+    MakerPrinterListingRun &operator=(const MakerPrinterListingRun &) = delete;
+
+    void readDestinations();
+
+    struct State;
+    std::unique_ptr<State> d;
+};
+
+// The status words of the queues, in their order, from one `lpstat -p` run
+// whose entries are matched to the queues by name: the same words that
+// printerStatus gives for each queue alone.
+QStringList printerStatuses(const QStringList &names);
+
+// The same in two steps: lpstat starts with this and runs while the caller
+// goes on.
+class PrinterStatusRun
+{
+public:
+    PrinterStatusRun();
+    ~PrinterStatusRun();
+    // Waits for lpstat; once only.
+    QStringList statuses(const QStringList &names);
+
+private:
+    PrinterStatusRun(const PrinterStatusRun &) = delete;
+    PrinterStatusRun &operator=(const PrinterStatusRun &) = delete;
+
+    std::unique_ptr<BackgroundCommand> command;
+};
 
 // True when the queue is a CUPS destination at this moment.
 bool cupsDestinationExists(const QString &queueName);
@@ -42,8 +88,13 @@ bool cupsDestinationExists(const QString &queueName);
 // A new option model for the queue, with its printer name set; null when the
 // queue is gone or its PPD cannot be fetched or opened.
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName);
+// The same, from one fetch of the PPD that also gives its top-level option
+// keywords (as topLevelOptionKeywords), so that no later write fetches it.
+std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
+                                                QStringList *topLevelKeywords);
 
-// The option keywords of the PPD's top-level groups (subgroups not visited),
-// in PPD order: the options that may be handed to lpoptions. `ok` is set to
-// false when the queue's PPD cannot be fetched or opened.
+// The option keywords of the PPD's top-level groups, in PPD order, without
+// those declared inside a subgroup: the options that may be handed to
+// lpoptions. `ok` is set to false when the queue's PPD cannot be fetched or
+// opened.
 QStringList topLevelOptionKeywords(const QString &queueName, bool *ok = nullptr);

@@ -24,12 +24,59 @@ FetchedPpd::FetchedPpd(const QString &queueName)
     }
 }
 
+FetchedPpd::FetchedPpd(const QString &queueName, time_t *modtime)
+{
+    const QByteArray name = queueName.toUtf8();
+    char buffer[1024] = "";
+    const http_status_t status =
+        cupsGetPPD3(CUPS_HTTP_DEFAULT, name.constData(), modtime, buffer, sizeof buffer);
+    // Over HTTP a temporary file is made even when nothing changed.
+    if (buffer[0]) {
+        m_pathBytes = QByteArray(buffer);
+        m_path = QFile::decodeName(m_pathBytes);
+    }
+    if (status == HTTP_STATUS_NOT_MODIFIED)
+        m_notModified = true;
+    else if (status == HTTP_STATUS_OK && !m_pathBytes.isEmpty())
+        m_ppd = ppdOpenFile(m_pathBytes.constData());
+}
+
 FetchedPpd::~FetchedPpd()
 {
     if (m_ppd)
         ppdClose(m_ppd);
     if (!m_pathBytes.isEmpty())
         unlink(m_pathBytes.constData());
+}
+
+QSet<QString> FetchedPpd::subgroupKeywords() const
+{
+    QSet<QString> keywords;
+    if (!m_ppd)
+        return keywords;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return keywords;
+    int depth = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith("*OpenSubGroup:")) {
+            ++depth;
+        } else if (line.startsWith("*CloseSubGroup")) {
+            depth = qMax(0, depth - 1);
+        } else if (depth > 0 && (line.startsWith("*OpenUI") || line.startsWith("*JCLOpenUI"))) {
+            // "*OpenUI *Duplex/Two-Sided: PickOne"
+            QByteArray keyword = line.mid(line.indexOf(' ') + 1).trimmed();
+            if (keyword.startsWith('*'))
+                keyword.remove(0, 1);
+            int end = 0;
+            while (end < keyword.size() && keyword.at(end) != '/' && keyword.at(end) != ':'
+                   && keyword.at(end) != ' ' && keyword.at(end) != '\t')
+                ++end;
+            keywords.insert(QString::fromUtf8(keyword.left(end)));
+        }
+    }
+    return keywords;
 }
 
 #pragma GCC diagnostic pop

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
+
+#include <ctime>
 
 struct ppd_file_s;
 typedef struct ppd_file_s ppd_file_t;
@@ -13,12 +16,24 @@ class FetchedPpd
 {
 public:
     explicit FetchedPpd(const QString &queueName);
+    // Fetches and opens the PPD only when CUPS says it changed since
+    // `*modtime` (0: fetch in any case); `*modtime` then becomes the time to
+    // ask with next.
+    FetchedPpd(const QString &queueName, time_t *modtime);
     ~FetchedPpd();
 
-    // Null when CUPS has no PPD for the queue or the file cannot be opened.
+    // Null when CUPS has no PPD for the queue, the file cannot be opened, or
+    // it did not change.
     ppd_file_t *ppd() const { return m_ppd; }
+    // CUPS answered that the PPD did not change since the time asked with.
+    bool notModified() const { return m_notModified; }
     // The temporary copy; empty when nothing was fetched.
     QString path() const { return m_path; }
+
+    // The keywords of the options declared inside a *OpenSubGroup /
+    // *CloseSubGroup pair of the fetched file, at any depth. libcups files
+    // them under the parent group, so only the file itself tells them apart.
+    QSet<QString> subgroupKeywords() const;
 
 private:
     FetchedPpd(const FetchedPpd &) = delete;
@@ -27,4 +42,5 @@ private:
     QByteArray m_pathBytes;
     QString m_path;
     ppd_file_t *m_ppd = nullptr;
+    bool m_notModified = false;
 };

@@ -2,7 +2,6 @@
 
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
-#include "system/CommandRunner.h"
 #include "system/CupsPrinters.h"
 #include "system/PerUserFiles.h"
 
@@ -13,6 +12,19 @@
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+// A refill under way: CUPS answers about the PPDs on other threads and
+// lpstat runs beside.
+struct PendingRefill
+{
+    explicit PendingRefill(MakerPrinterListingRun::DestinationList when)
+        : listing(when)
+    {
+    }
+
+    PrinterStatusRun statusRun;
+    MakerPrinterListingRun listing;
+};
 
 namespace {
 
@@ -25,6 +37,32 @@ QTableWidgetItem *cell(const QString &text)
 {
     return new QTableWidgetItem(text);
 }
+
+// The printer table. An item view that gains the focus without a current
+// cell makes its first row current, which would select a printer when the
+// window is merely activated: only the user selects one.
+class PrinterTable : public QTableWidget
+{
+public:
+    PrinterTable(int rows, int columns)
+        : QTableWidget(rows, columns)
+    {
+    }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        if (currentIndex().isValid()) {
+            QTableWidget::focusInEvent(event);
+            return;
+        }
+        QItemSelectionModel *selection = selectionModel();
+        const bool blocked = selection->blockSignals(true);
+        QTableWidget::focusInEvent(event);
+        selection->clearCurrentIndex();
+        selection->blockSignals(blocked);
+    }
+};
 
 } // namespace
 
@@ -75,7 +113,7 @@ void PrinterTab::createWidgets()
     auto *layout = new QVBoxLayout;
     setLayout(layout);
 
-    printerTable = new QTableWidget(0, ColumnCount);
+    printerTable = new PrinterTable(0, ColumnCount);
     printerTable->setAccessibleName(QStringLiteral("tblPrinters"));
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -138,19 +176,48 @@ void PrinterTab::setHeaders()
 
 void PrinterTab::listPrinters()
 {
-    const MakerPrinterListing listing = listMakerPrinters();
+    PendingRefill pending(MakerPrinterListingRun::DestinationList::Now);
+    showListing(pending.listing.finish(), pending.statusRun);
+}
+
+void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun)
+{
     AppState::knownPrinters = listing.knownPrinters;
+    QStringList names;
+    for (const MakerPrinter &printer : listing.printers)
+        names << printer.name;
+    const QStringList statuses = statusRun.statuses(names);
     printerTable->setRowCount(listing.printers.size());
     for (int row = 0; row < listing.printers.size(); ++row) {
         const MakerPrinter &printer = listing.printers.at(row);
         printerTable->setItem(row, NameColumn, cell(printer.name));
         printerTable->setItem(row, DestinationColumn, cell(printer.deviceUri));
-        printerTable->setItem(row, StatusColumn, cell(printerStatus(printer.name)));
+        printerTable->setItem(row, StatusColumn, cell(statuses.at(row)));
     }
 }
 
 void PrinterTab::fillPrinterTable()
 {
+    finishRefill();
+    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::Now));
+    finishRefill();
+}
+
+void PrinterTab::startRefill()
+{
+    finishRefill();
+    // lpoptions may run before the refill ends: the destination list, which
+    // it rewrites, is read at the end.
+    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::AtFinish));
+}
+
+void PrinterTab::finishRefill()
+{
+    if (!pendingRefill)
+        return;
+    const std::unique_ptr<PendingRefill> pending = std::move(pendingRefill);
+    const MakerPrinterListing listing = pending->listing.finish();
+
     // Refilling must not look like a printer change to anyone.
     const bool tableBlocked = printerTable->blockSignals(true);
     const QTableWidgetItem *current = printerTable->item(printerTable->currentRow(), NameColumn);
@@ -160,13 +227,14 @@ void PrinterTab::fillPrinterTable()
         widths[column] = printerTable->columnWidth(column);
     setOptionSignalsBlocked(true);
 
+    statusRefresh.reset();
     AppState::knownPrinters.clear();
     printerTable->clear();
     printerTable->setRowCount(0);
     setHeaders();
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    listPrinters();
+    showListing(listing, pending->statusRun);
     if (printerTable->rowCount() > 0) {
         printerTable->resizeColumnsToContents();
         printerTable->resizeRowsToContents();
@@ -201,7 +269,7 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
         replacedModels.push_back(std::move(selectedModel));
 
     const QTableWidgetItem *item = printerTable->item(row, NameColumn);
-    selectedModel = buildPrinterModel(item ? item->text() : QString());
+    selectedModel = buildPrinterModel(item ? item->text() : QString(), &selectedKeywords);
     AppState::optionModel = selectedModel.get();
     if (selectedModel) {
         AppState::settingsFile = perUserDirectoryPath() + selectedModel->printerName()
@@ -210,6 +278,14 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
         AppState::settingsFile.clear();
         rootWarningLabel->hide();
     }
+}
+
+QStringList PrinterTab::lpoptionsKeywords(bool *known) const
+{
+    const bool current = selectedModel && AppState::optionModel == selectedModel.get();
+    if (known)
+        *known = current;
+    return current ? selectedKeywords : QStringList();
 }
 
 void PrinterTab::releaseReplacedModels()
@@ -225,16 +301,43 @@ void PrinterTab::clearCurrentPrinter()
     printerTable->blockSignals(blocked);
 }
 
+void PrinterTab::startStatusRefresh()
+{
+    statusRefresh.reset(new PrinterStatusRun);
+}
+
+void PrinterTab::finishStatusRefresh()
+{
+    if (!statusRefresh)
+        return;
+    const std::unique_ptr<PrinterStatusRun> run = std::move(statusRefresh);
+    showStatuses(*run);
+}
+
+void PrinterTab::showStatuses(PrinterStatusRun &run)
+{
+    QStringList names;
+    QList<int> rows;
+    for (int row = 0; row < printerTable->rowCount(); ++row) {
+        if (const QTableWidgetItem *name = printerTable->item(row, NameColumn)) {
+            names << name->text();
+            rows << row;
+        }
+    }
+    const QStringList statuses = run.statuses(names);
+    for (int i = 0; i < rows.size(); ++i)
+        printerTable->setItem(rows.at(i), StatusColumn, cell(statuses.at(i)));
+}
+
 void PrinterTab::retranslateUi()
 {
     setHeaders();
     tabName = tr("Printer");
-    for (int row = 0; row < printerTable->rowCount(); ++row) {
-        const QTableWidgetItem *name = printerTable->item(row, NameColumn);
-        if (name)
-            printerTable->setItem(row, StatusColumn, cell(printerStatus(name->text())));
-    }
     rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
     installedOptionsLabel->setText(tr("Installed options"));
     installedOptionsLabel->update();
+    if (statusRefresh)
+        return;
+    PrinterStatusRun run;
+    showStatuses(run);
 }

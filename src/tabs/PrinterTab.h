@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 // Complete, so that the main window can connect to table() directly.
 #include <QTableWidget>
 
@@ -15,6 +16,9 @@ class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QWidget;
+class PrinterStatusRun;
+struct MakerPrinterListing;
+struct PendingRefill;
 class tOptionModel;
 
 // The first tab, "Printer": the table of the maker's CUPS queues with their
@@ -58,6 +62,12 @@ public:
     // Starts no printer change; the selected printer keeps its selection
     // when it is still listed.
     void fillPrinterTable();
+    // The same in two steps, so that the caller can go on (and run
+    // lpoptions) while CUPS is asked: the table changes only at
+    // finishRefill(). Anything that reads the table or the known-printers
+    // set must finish a started refill first; finishing none does nothing.
+    void startRefill();
+    void finishRefill();
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
@@ -70,6 +80,18 @@ public:
     // Clears the table's selection and current cell without signalling, so
     // that choosing the same row again is a printer change.
     void clearCurrentPrinter();
+
+    // A printer change reads every row's status again: this starts lpstat,
+    // retranslateUi then leaves the Status cells alone, and
+    // finishStatusRefresh() fills them, so that lpstat runs while the tabs
+    // reload. A refill in between makes the refresh void.
+    void startStatusRefresh();
+    void finishStatusRefresh();
+
+    // The option keywords that may reach lpoptions, read from the PPD when the
+    // current model was built (no fetch); `known` is false when the current
+    // model is none of this tab's.
+    QStringList lpoptionsKeywords(bool *known) const;
 
     // Frees the models that earlier selections replaced; never the current
     // one. Call once every tab has reloaded from the new model, outside any
@@ -90,6 +112,8 @@ private:
     void createWidgets();
     void listPrinters();
     void setHeaders();
+    void showStatuses(PrinterStatusRun &run);
+    void showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun);
     void buildOptionWidgets();
     void removeOptionWidgets();
     void enableInstalledOptionsLabel();
@@ -105,5 +129,8 @@ private:
     bool installedOptionsChanged = false;
 
     std::unique_ptr<tOptionModel> selectedModel;
+    QStringList selectedKeywords;
+    std::unique_ptr<PrinterStatusRun> statusRefresh;
+    std::unique_ptr<PendingRefill> pendingRefill;
     std::vector<std::unique_ptr<tOptionModel>> replacedModels;
 };

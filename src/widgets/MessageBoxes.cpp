@@ -1,5 +1,7 @@
 #include "widgets/MessageBoxes.h"
 
+#include <QEvent>
+
 namespace {
 
 MessageBoxes::Handler &handlerRef()
@@ -8,9 +10,47 @@ MessageBoxes::Handler &handlerRef()
     return handler;
 }
 
+// A box of at least a given size.
+class LeastSizeBox : public QMessageBox
+{
+public:
+    LeastSizeBox(QMessageBox::Icon icon, const QString &title, const QString &text,
+                 const QSize &least)
+        : QMessageBox(icon, title, text, QMessageBox::Ok)
+        , least(least)
+    {
+        setMinimumSize(least);
+    }
+
+protected:
+    // QMessageBox refits itself when shown and at every layout request.
+    bool event(QEvent *event) override
+    {
+        const bool result = QMessageBox::event(event);
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+            setMaximumSize(maximumSize().expandedTo(least));
+            setMinimumSize(least);
+            resize(size().expandedTo(least));
+        }
+        return result;
+    }
+
+private:
+    QSize least;
+};
+
 } // namespace
 
 namespace MessageBoxes {
+
+QMessageBox::StandardButton showAtLeast(QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, const QSize &minimum)
+{
+    if (handlerRef())
+        return handlerRef()(icon, title, text, QMessageBox::Ok);
+    LeastSizeBox box(icon, title, text, minimum);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
 
 QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &title, const QString &text,
                                  QMessageBox::StandardButtons buttons)

@@ -23,6 +23,11 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &title, co
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton);
 
+// As show(), for an OK box that must be shown at least `minimum` in size
+// (QMessageBox fits itself to its text when shown).
+QMessageBox::StandardButton showAtLeast(QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, const QSize &minimum);
+
 inline QMessageBox::StandardButton information(const QString &title, const QString &text)
 {
     return show(QMessageBox::Information, title, text);

@@ -166,6 +166,77 @@ private slots:
         QCOMPARE(lpstatStatusWord(lpstatOutputText(output)), status);
     }
 
+    void oneStatusRunForAllQueues_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::newRow("matched by name, not by order")
+            << QByteArray("printer Q10 is idle.  enabled since x\n"
+                          "printer Q1 disabled since x -\n\tPaused\n"
+                          "printer Other now printing Other-3.  enabled since x\n")
+            << QStringList({"Q1", "Q10", "Other"}) << QStringList({"Paused", "Idle", "Printing"});
+        QTest::newRow("a queue lpstat does not list")
+            << QByteArray("printer Q1 is idle.  enabled since x\n") << QStringList({"Gone", "Q1"})
+            << QStringList({"", "Idle"});
+        QTest::newRow("a queue named like a word of the sentence")
+            << QByteArray("printer printer disabled since x -\n\treason unknown\n"
+                          "printer Q1 is idle.  enabled since x\n")
+            << QStringList({"Q1", "printer"})
+            << QStringList({"Idle", "printer printer disabled since x -\treason unknown"});
+        QTest::newRow("no word: the entry's lines joined")
+            << QByteArray("printer Q1 is\n\tsomething else\nprinter Q2 is idle.\n")
+            << QStringList({"Q1", "Q2"}) << QStringList({"printer Q1 is\tsomething else", "Idle"});
+        QTest::newRow("cut after 1022 characters of its own entry")
+            << QByteArray("printer Q1 " + QByteArray(1011, 'x') + "idle\nprinter Q2 is idle.\n")
+            << QStringList({"Q1", "Q2"})
+            << QStringList({"printer Q1 " + QString(1011, 'x'), "Idle"});
+    }
+
+    void oneStatusRunForAllQueues()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, statuses);
+        const QString printed = stubs.path() + "/printed";
+        QFile file(printed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(output);
+        file.close();
+        writeScript(stubs.path() + "/lpstat", "echo \"$@\" >> '" + QFile::encodeName(printed)
+                                                  + ".runs'\ncat '" + QFile::encodeName(printed) + "'");
+        QFile::remove(printed + ".runs");
+        qputenv("PATH", QFile::encodeName(stubs.path()) + ":" + originalPath);
+
+        QCOMPARE(printerStatuses(names), statuses);
+        QFile runs(printed + ".runs");
+        QVERIFY(runs.open(QIODevice::ReadOnly));
+        QCOMPARE(runs.readAll(), QByteArray("-p\n"));
+    }
+
+    void statusesOfTheSandbox()
+    {
+        QVERIFY(cups.run("cupsdisable", {"Rbor"}));
+        QCOMPARE(printerStatuses({"Q1", "Rbor", hostileName, utf8Name, "NoSuchQueue"}),
+                 QStringList({"Idle", "Paused", "Idle", "Idle", ""}));
+        QVERIFY(cups.run("cupsenable", {"Rbor"}));
+        qputenv("PATH", QFile::encodeName(stubs.path() + "/empty"));
+        const QString failed("Error: Printer does not exist or lpstat failed.");
+        QCOMPARE(printerStatuses({"Q1", "Rbor"}), QStringList({failed, failed}));
+    }
+
+    void listingFollowsAChangedPpd()
+    {
+        QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
+        // CUPS compares with the time of the last fetch, in whole seconds.
+        QTest::qWait(1100);
+        QVERIFY(cups.run("lpadmin", {"-p", "Two", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
+        QVERIFY(!namesOf(listMakerPrinters().printers).contains("Two"));
+        QTest::qWait(1100);
+        QVERIFY(cups.run("lpadmin", {"-p", "Two", "-P", SandboxCups::dataFile("queue-twofilters.ppd")}));
+        QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
+    }
+
     void hostileNameReachesNoShell()
     {
         const MakerPrinterListing listing = listMakerPrinters();
@@ -270,6 +341,21 @@ private slots:
         QVERIFY(ok);
         QCOMPARE(keywords, QStringList({"PageSize", "PageRegion", "Duplex", "MediaType",
                                         "ColorModel"}));
+    }
+
+    void subgroupKeywordsAreLeftOut()
+    {
+        QVERIFY(cups.run("lpadmin", {"-p", "Sub", "-E", "-v", "file:///dev/null", "-P",
+                                     SandboxCups::dataFile("queue-subgroup.ppd")}));
+        bool ok = false;
+        QCOMPARE(topLevelOptionKeywords("Sub", &ok),
+                 QStringList({"PageSize", "PageRegion", "MediaType", "ColorModel"}));
+        QVERIFY(ok);
+        QStringList fromSelection;
+        std::unique_ptr<tOptionModel> model = buildPrinterModel("Sub", &fromSelection);
+        QVERIFY(model && model->option("Duplex") && model->option("BindEdge"));
+        QCOMPARE(fromSelection, topLevelOptionKeywords("Sub"));
+        QVERIFY(cups.run("lpadmin", {"-x", "Sub"}));
     }
 
     void fetchedPpdIsRemoved()

@@ -1,0 +1,243 @@
+// The printer list and selection of the real main window against a private
+// cupsd: nothing happens before the user selects a printer, a refill starts
+// one status run, a queue whose PPD is gone at selection is reported, and
+// what Apply hands to lpoptions.
+#include "MainRoadFixture.h"
+#include "SandboxCups.h"
+
+#include "system/CommandRunner.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString title = QStringLiteral("Tolvane Vellumark");
+const QString printersChanged =
+    QStringLiteral("It looks like your installed printers have changed.\nReloading list now.");
+const QByteArray geditSettings = "[Print Settings]\npaper-size=na_letter\n";
+
+} // namespace
+
+class PrinterSelectionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        qputenv("USER", "printerselection");
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        QVERIFY(bin.isValid());
+        originalPath = qgetenv("PATH");
+        // Every lpstat and lpoptions run is logged, then the real one runs.
+        for (const QString &program : {QStringLiteral("lpstat"), QStringLiteral("lpoptions")}) {
+            const QString real = QStandardPaths::findExecutable(program);
+            QVERIFY2(!real.isEmpty(), qPrintable(program));
+            QFile wrapper(bin.path() + "/" + program);
+            QVERIFY(wrapper.open(QIODevice::WriteOnly));
+            wrapper.write("#!/bin/sh\necho " + program.toUtf8() + " \"$@\" >> '"
+                          + QFile::encodeName(runLog()) + "'\nexec '" + QFile::encodeName(real)
+                          + "' \"$@\"\n");
+            wrapper.close();
+            QVERIFY(wrapper.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        qputenv("PATH", QFile::encodeName(bin.path()) + ":" + originalPath);
+        QVERIFY2(cups.start({{"queue-tolvane.ppd", "Q1"},
+                             {"queue-tolvane.ppd", "Q2"},
+                             {"queue-foreign.ppd", "Foreign"},
+                             {"queue-rbor.ppd", "Rbor"},
+                             {"queue-subgroup.ppd", "Sub"}}),
+                 qPrintable(cups.errorText()));
+    }
+
+    void cleanupTestCase() { qputenv("PATH", originalPath); }
+
+    void init()
+    {
+        session.reset(new RoadSession);
+        QFile::remove(runLog());
+    }
+
+    void cleanup()
+    {
+        session.reset();
+        QCOMPARE(AppState::optionModel, nullptr);
+    }
+
+    void startSelectsNothing()
+    {
+        const QString gedit = session->home.path() + "/.config/gedit/gedit-print-settings";
+        QVERIFY(QDir().mkpath(QFileInfo(gedit).path()));
+        QFile file(gedit);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(geditSettings);
+        file.close();
+
+        TolDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::qWait(1500);
+
+        auto *printerTab = dialog.findChild<PrinterTab *>();
+        QVERIFY(printerTab->table()->rowCount() >= 3);
+        QCOMPARE(printerTab->table()->currentRow(), -1);
+        QVERIFY(printerTab->table()->selectedItems().isEmpty());
+        QCOMPARE(AppState::optionModel, nullptr);
+        QCOMPARE(dialog.windowTitle(), title);
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        QVERIFY(!buttons->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(!buttons->button(QDialogButtonBox::Apply)->isEnabled());
+        for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
+            if (b->text() == "Save As..." || b->text() == "Profiles...")
+                QVERIFY2(!b->isEnabled(), qPrintable(b->text()));
+        }
+        QCOMPARE(QDir(session->userDir()).entryList({"*.cfg"}), QStringList());
+        QCOMPARE(runs("lpoptions"), 0);
+        QVERIFY(!QFile::exists(session->lpoptionsPath()));
+        QCOMPARE(RoadSession::readFile(gedit), geditSettings);
+        QVERIFY(session->boxes.boxes.isEmpty());
+    }
+
+    void oneStatusRunPerFill()
+    {
+        QVERIFY(cups.run("cupsdisable", {"Q2"}));
+        RoadWindow window;
+        QCOMPARE(runs("lpstat"), 1);
+        QCOMPARE(window.column(0), QStringList({"Q1", "Q2", "Rbor", "Sub"}));
+        QCOMPARE(window.column(1), QStringList({"file:///dev/null", "file:///dev/null", "file:///dev/null", "file:///dev/null"}));
+        QCOMPARE(window.column(2), QStringList({"Idle", "Paused", "Idle", "Idle"}));
+
+        QVERIFY(cups.run("cupsenable", {"Q2"}));
+        window.printerTab->fillPrinterTable();
+        QCOMPARE(runs("lpstat"), 2);
+        QCOMPARE(window.column(2), QStringList({"Idle", "Idle", "Idle", "Idle"}));
+
+        // A selection reads every row's status again, in one run as well.
+        QVERIFY(cups.run("cupsdisable", {"Rbor"}));
+        QVERIFY(window.select("Q1"));
+        QCOMPARE(runs("lpstat"), 3);
+        QCOMPARE(window.column(2), QStringList({"Idle", "Idle", "Paused", "Idle"}));
+        QVERIFY(cups.run("cupsenable", {"Rbor"}));
+    }
+
+    void unfetchablePpdIsReported()
+    {
+        addQueue("Broken", "queue-tolvane.ppd");
+        RoadWindow window;
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.rowOf("Broken") >= 0);
+
+        // Replaced by the administrator, under the same name, by a queue
+        // without a PPD (lpadmin itself refuses a PPD that libcups cannot read).
+        QVERIFY(cups.run("lpadmin", {"-x", "Broken"}));
+        QVERIFY2(cups.run("lpadmin", {"-p", "Broken", "-E", "-v", "file:///dev/null"}),
+                 qPrintable(cups.errorText()));
+        const int boxesBefore = session->boxes.boxes.size();
+
+        QVERIFY(!window.select("Broken"));
+        QCOMPARE(session->boxes.boxes.size(), boxesBefore + 1);
+        QCOMPARE(session->boxes.boxes.last(), qMakePair(QString("Error"), printersChanged));
+        QCOMPARE(AppState::optionModel, nullptr);
+        QCOMPARE(window.table()->currentRow(), -1);
+        QVERIFY(window.table()->selectedItems().isEmpty());
+        QCOMPARE(window.rowOf("Broken"), -1);
+        QCOMPARE(window.dialog.windowTitle(), title);
+        QVERIFY(!window.button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(!window.button(QDialogButtonBox::Apply)->isEnabled());
+        QVERIFY(!window.buttonWithText("Save As...")->isEnabled());
+        QVERIFY(!window.tabWidget()->isTabEnabled(1));
+        QVERIFY(!QFile::exists(session->cfgPath("Broken")));
+
+        QVERIFY(cups.run("lpadmin", {"-x", "Broken"}));
+        QVERIFY(window.select("Q2"));
+    }
+
+    void subgroupOptionsNeverReachLpoptions()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Sub"));
+        QVERIFY(AppState::optionModel->option("Duplex"));
+        QVERIFY(window.tab->choose(window.tab->duplex, "DuplexNoTumble"));
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+        QFile::remove(runLog());
+        window.button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(session->boxes.count("Settings applied."), 1);
+
+        const CommandResult shown = CommandRunner::run("lpoptions", {"-p", "Sub"});
+        QVERIFY(shown.succeeded());
+        const QStringList options = QString::fromUtf8(shown.standardOutput).split(' ');
+        QVERIFY2(options.contains("PageSize=Letter"), shown.standardOutput.constData());
+        QVERIFY2(!shown.standardOutput.contains("Duplex="), shown.standardOutput.constData());
+        QVERIFY2(!shown.standardOutput.contains("BindEdge="), shown.standardOutput.constData());
+        // The rest in the PPD's order.
+        QStringList keywords;
+        for (const QString &line : QString::fromUtf8(RoadSession::readFile(runLog())).split('\n')) {
+            if (!line.startsWith("lpoptions -p Sub -o "))
+                continue;
+            for (const QString &word : line.split(' ')) {
+                if (word.contains('='))
+                    keywords << word.section('=', 0, 0);
+            }
+        }
+        QCOMPARE(keywords, QStringList({"PageSize", "PageRegion", "MediaType"}));
+        QVERIFY(session->cfgLinesOf("Sub").contains("Duplex=DuplexNoTumble;None"));
+    }
+
+    void appliedBoxHasItsMinimumSize()
+    {
+        MessageBoxes::setHandler({});
+        QSize minimum;
+        QSize shownSize;
+        QString text;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            minimum = box->minimumSize();
+            shownSize = box->size();
+            text = box->text();
+            box->accept();
+        });
+        closer.start(20);
+        showAppliedMessage();
+        QCOMPARE(text, QString("Settings applied."));
+        QCOMPARE(minimum, QSize(100, 100));
+        QVERIFY(shownSize.width() >= 100 && shownSize.height() >= 100);
+    }
+
+private:
+    QString runLog() const { return bin.path() + "/runs.log"; }
+
+    int runs(const QString &program) const
+    {
+        int n = 0;
+        for (const QString &line : QString::fromUtf8(RoadSession::readFile(runLog())).split('\n'))
+            n += line.startsWith(program + " ");
+        return n;
+    }
+
+    void addQueue(const QString &name, const QString &ppd)
+    {
+        QVERIFY2(cups.run("lpadmin", {"-p", name, "-E", "-v", "file:///dev/null", "-P",
+                                      SandboxCups::dataFile(ppd)}),
+                 qPrintable(cups.errorText()));
+    }
+
+    QTemporaryDir bin;
+    QByteArray originalPath;
+    SandboxCups cups;
+    QScopedPointer<RoadSession> session;
+};
+
+QTEST_MAIN(PrinterSelectionTest)
+#include "tst_printerselection.moc"
