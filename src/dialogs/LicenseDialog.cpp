@@ -2,6 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QTextEdit>
 #include <QTextStream>
 #include <QVBoxLayout>
@@ -18,6 +21,22 @@ LicenseDialog::LicenseDialog(QWidget *parent)
     // The notices are plain text: shown as such, an address in angle
     // brackets or a "<" can't be taken for markup.
     textView->setPlainText(licenseText());
+    // The licence texts are set in lines of up to 78 characters, indented
+    // and centred with blanks: a fixed-pitch font small enough for 80
+    // columns in the view keeps them as written.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(font).fixedPitch()) {
+        // Some platforms name no fixed font of their own.
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
+    font.setPointSize(textView->font().pointSize());
+    const int columnsWidth = width() - 60; // margins, frame and scroll bar
+    while (font.pointSize() > 7
+           && QFontMetrics(font).horizontalAdvance(QString(80, QLatin1Char('M'))) > columnsWidth)
+        font.setPointSize(font.pointSize() - 1);
+    textView->setFont(font);
 
     buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     layout->addWidget(textView);

@@ -72,6 +72,14 @@ int toSlider(double value, int unit, const QSlider *slider)
     return static_cast<int>(std::lround(bounded));
 }
 
+// The fields are too narrow for "-0.25": left at its end, the text would
+// scroll its minus sign out of sight.
+void showFromStart(QLineEdit *edit, const QString &text)
+{
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 } // namespace
 
 adjustmentDialog::adjustmentDialog(QWidget *parent)
@@ -262,9 +270,9 @@ void adjustmentDialog::setLineEditText(int value)
         return;
     blockValueSignals(true);
     if (key == masterKey)
-        edit->setText(QString::number(value));
+        showFromStart(edit, QString::number(value));
     else
-        edit->setText(QString::number(value / static_cast<double>(scale), 'g', 6));
+        showFromStart(edit, QString::number(value / static_cast<double>(scale), 'g', 6));
     blockValueSignals(false);
 }
 
@@ -414,7 +422,7 @@ void adjustmentDialog::syncFromModel()
         }
         QSlider *slider = sliderMap.value(pair.first);
         slider->setValue(toSlider(pair.second, pair.first == masterKey ? 10 : scale, slider));
-        editMap.value(pair.first)->setText(QString::number(pair.second, 'g', 6));
+        showFromStart(editMap.value(pair.first), QString::number(pair.second, 'g', 6));
     }
 
     // A stored row the list no longer has (another PPD) falls back to the first.

@@ -16,23 +16,28 @@
 #include <QSlider>
 #include <QSpacerItem>
 
-#include <cmath>
-
 namespace {
 
 const QString brightnessKey = QStringLiteral("Malt");
 const QString contrastKey = QStringLiteral("Mact");
 const int sliderWidth = 250;
 
-// A saved number (units of the printer) as a slider position. Rounded, not
-// truncated: 2.3 * 10 is a hair under 23 in binary, and every save and
-// reload would otherwise lose a step.
+// A saved number (units of the printer) as a slider position, truncated
+// toward zero. What options() saves, tenths with at most six digits, comes
+// back whole: each such tenth times 10 rounds to the exact integer.
 int savedToSlider(const QString &saved)
 {
     if (saved.isEmpty())
         return 0;
-    // Bounded first: the slider clamps anyway, and lround must stay in range.
-    return static_cast<int>(std::lround(qBound(-1000.0, saved.toDouble() * 10.0, 1000.0)));
+    // Bounded first: the slider clamps anyway, and the cast must stay in range.
+    return static_cast<int>(qBound(-1000.0, saved.toDouble() * 10.0, 1000.0));
+}
+
+// A negative number would otherwise scroll its minus sign out of the narrow field.
+void showFromStart(QLineEdit *edit, const QString &text)
+{
+    edit->setText(text);
+    edit->setCursorPosition(0);
 }
 
 QString printerValue(int slider)
@@ -115,7 +120,7 @@ void monoDialog::setLineEditText(int value)
 {
     blockWidgetSignals(true);
     QLineEdit *edit = sender() == contrastSlider ? contrastEdit : brightnessEdit;
-    edit->setText(QString::number(value));
+    showFromStart(edit, QString::number(value));
     blockWidgetSignals(false);
 }
 
@@ -152,7 +157,7 @@ void monoDialog::syncFromModel()
 
     for (const auto &pair : qAsConst(storedValues)) {
         const bool contrast = pair.first == contrastKey;
-        (contrast ? contrastEdit : brightnessEdit)->setText(QString::number(pair.second));
+        showFromStart(contrast ? contrastEdit : brightnessEdit, QString::number(pair.second));
         (contrast ? contrastSlider : brightnessSlider)->setValue(pair.second);
     }
     if (storedValues.isEmpty()) {

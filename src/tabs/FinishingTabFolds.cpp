@@ -6,6 +6,7 @@
 
 #include "tabs/FinishingTab.h"
 
+#include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
@@ -104,11 +105,13 @@ void FinishingTab::initFolds()
     }
 
     // The saved fold wins over the saved toggles: a saved Z-fold or
-    // engineering fold is shown even without the fold unit.
+    // engineering fold is shown even without the fold unit. A fold this
+    // printer does not offer (a file from another model) checks nothing.
     const QString saved = readCfgValue(foldKeyword);
+    const tOption *foldOption = AppState::currentOption(foldKeyword);
     TolCheckBoxButton *savedButton = nullptr;
     for (const Fold &fold : all) {
-        if (saved == QLatin1String(fold.foldChoice))
+        if (saved == QLatin1String(fold.foldChoice) && foldOption->findChoice(saved))
             savedButton = fold.button;
     }
     for (const Fold &fold : all) {

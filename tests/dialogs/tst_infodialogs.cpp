@@ -7,9 +7,11 @@
 #include "MessageRecorder.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTranslator>
@@ -203,6 +205,40 @@ private slots:
         saveScreenshot(dialog, QStringLiteral("vellumark-legal-notices.png"));
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QVERIFY(!dialog.isVisible());
+    }
+
+    // The licences whose terms ask for their text to go with the program,
+    // in full, after the maker's lines.
+    void licenceTextsInTheNotices_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Qt") << "LGPL-3";
+        QTest::newRow("incorporated by the LGPL") << "GPL-3";
+        QTest::newRow("libcups and OpenSSL") << "Apache-2.0";
+    }
+
+    void licenceTextsInTheNotices()
+    {
+        QFETCH(QString, file);
+        QFile original(QStringLiteral("/usr/share/common-licenses/") + file);
+        if (!original.open(QIODevice::ReadOnly | QIODevice::Text))
+            QSKIP("no system copy of the licence to compare with");
+        const QString licence = QString::fromUtf8(original.readAll()).trimmed();
+
+        LicenseDialog dialog;
+        const QString shown = dialog.findChild<QTextEdit *>()->toPlainText();
+        const int maker = shown.indexOf(QLatin1String("Tolvane Corporation"));
+        QVERIFY(maker >= 0);
+        QVERIFY(shown.indexOf(licence) > maker);
+
+        auto *view = dialog.findChild<QTextEdit *>();
+        dialog.show();
+        // Where the licence begins, as a reader scrolling down sees it.
+        QTextCursor cursor(view->document());
+        cursor.setPosition(qMin(shown.indexOf(licence) + 1200, shown.size()));
+        view->setTextCursor(cursor);
+        view->ensureCursorVisible();
+        saveScreenshot(dialog, QStringLiteral("vellumark-legal-notices-%1.png").arg(file));
     }
 
     void pictures_data()
