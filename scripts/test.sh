@@ -1,10 +1,12 @@
 #!/bin/bash
 # Installs what is missing, builds, and runs every test: the test programs,
-# the model tests once more under valgrind, and a short benchmark run.
+# the model tests once more under valgrind, and a short benchmark run; then
+# the tests once more under sanitizers and a short run of each fuzz target.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "$BUILD_PACKAGES valgrind"
+install_packages "$SANITIZER_PACKAGES"
 prepare_system
 
 # Runs as the ordinary user. SOURCE BUILD
@@ -29,6 +31,43 @@ run_suite() {
     fi
 }
 
+# Runs as the ordinary user: the tests once more, built with clang under
+# AddressSanitizer and UBSan in a tree of their own, then every fuzz target
+# for a short while from its seeds, all at once. SOURCE BUILD
+run_sanitized() {
+    echo "== Tests under AddressSanitizer and UBSan"
+    CC=clang-14 CXX=clang++-14 cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVELLUMARK_BUILD_FUZZ=ON -DVELLUMARK_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$2" -j "$(nproc)"
+    cd "$2"
+    export TMPDIR=$(mktemp -d)
+    export ASAN_OPTIONS=detect_leaks=1
+    export LSAN_OPTIONS="suppressions=$1/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    HOME=$(mktemp -d) ctest -LE root --output-on-failure -j 4
+    echo "== Fuzz targets, 30 s each"
+    local pids=() targets=() t
+    for t in fuzz/fuzz_*; do
+        [ -f "$t" ] && [ -x "$t" ] || continue
+        t=$(basename "$t")
+        targets+=("$t")
+        bash "$1/fuzz/run.sh" "$2" "$t" 30 "$TMPDIR/corpus-$t" >"$TMPDIR/$t.log" 2>&1 &
+        pids+=($!)
+    done
+    local i failed=0
+    for i in "${!pids[@]}"; do
+        t=${targets[$i]}
+        if wait "${pids[$i]}"; then
+            echo "clean: $t, $(sed -n 's/^stat::number_of_executed_units: *//p' "$TMPDIR/$t.log") runs"
+        else
+            tail -n 60 "$TMPDIR/$t.log"
+            echo "fuzz: $t found a fault; the input is in $TMPDIR/corpus-$t/findings"
+            failed=1
+        fi
+    done
+    [ "$failed" -eq 0 ]
+}
+
 if [ "$(id -u)" -eq 0 ]; then
     ensure_test_user
     work=/tmp/vellumark-test
@@ -41,8 +80,13 @@ if [ "$(id -u)" -eq 0 ]; then
         run_suite '$work/src' '$work/build'"
     # The root refusal can only be shown as root.
     (cd "$work/build" && ctest -L root --output-on-failure)
+    runuser -u "$TEST_USER" -- bash -c "
+        set -euo pipefail
+        $(declare -f run_sanitized)
+        run_sanitized '$work/src' '$work/build-sanitized'"
 else
     run_suite "$ROOT_DIR" "$ROOT_DIR/build"
+    run_sanitized "$ROOT_DIR" "$ROOT_DIR/build-sanitized"
 fi
 
 # The window against the web interface's options page, briefly (the full
