@@ -66,7 +66,12 @@ CONF
     done
     lpstat -r >/dev/null 2>&1 || { cat "$dir/log/"* >&2; exit 1; }
     while [ $# -ge 2 ]; do
-        lpadmin -p "$2" -E -v file:///dev/null -P "$1" 2>/dev/null || lpadmin -p "$2" -E -v file:///dev/null -P "$1"
+        # A loaded machine can refuse a connection now and then: try again.
+        for try in 1 2 3 4 5; do
+            lpadmin -p "$2" -E -v file:///dev/null -P "$1" 2>"$dir/log/lpadmin.err" && break
+            [ "$try" -lt 5 ] || { cat "$dir/log/lpadmin.err" >&2; exit 1; }
+            sleep 0.5
+        done
         shift 2
     done
     echo "$CUPS_SERVER"
