@@ -188,7 +188,7 @@ private slots:
                     keywords << word.section('=', 0, 0);
             }
         }
-        QCOMPARE(keywords, QStringList({"PageSize", "PageRegion", "MediaType"}));
+        QCOMPARE(keywords, QStringList({"PageSize", "PageRegion", "MediaType", "ColorModel"}));
         QVERIFY(session->cfgLinesOf("Sub").contains("Duplex=DuplexNoTumble;None"));
     }
 
