@@ -20,6 +20,7 @@
 #include "tabs/WatermarkTab.h"
 #include "tabs/TabOptionCollector.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/TolTabWidget.h"
 
 #include <QDialogButtonBox>
@@ -83,7 +84,9 @@ TolDialog::TolDialog(QWidget *parent)
 
     tabList << printerTab << generalTab << bookletTab << finishingTab << imagingTab
             << publishingTab << jobTab << watermarkTab << sntTab;
-    connect(sntTab, SIGNAL(colorchanged()), this, SLOT(toggleColorMode()), Qt::UniqueConnection);
+    // Made by name, as the tab itself makes the same connection first: being
+    // unique, this one then adds nothing.
+    connectToOwnerSlot(sntTab, &SNTTab::colorchanged, this, "toggleColorMode()", Qt::UniqueConnection);
 
     optionCollector = new TabOptionCollector(&tabList);
 
@@ -98,9 +101,9 @@ TolDialog::TolDialog(QWidget *parent)
 
     profileDialog = new ProfileDialog(this, optionCollector);
     profileSaveDialog = new ProfileSaveDialog(this, optionCollector);
-    connect(profilesButton, SIGNAL(clicked()), profileDialog, SLOT(fillProfileTable()));
-    connect(profilesButton, SIGNAL(clicked()), profileDialog, SLOT(show()));
-    connect(saveAsButton, SIGNAL(clicked()), profileSaveDialog, SLOT(show()));
+    connect(profilesButton, &QPushButton::clicked, profileDialog, &ProfileDialog::fillProfileTable);
+    connect(profilesButton, &QPushButton::clicked, profileDialog, &ProfileDialog::show);
+    connect(saveAsButton, &QPushButton::clicked, profileSaveDialog, &ProfileSaveDialog::show);
 
     tabWidget = new TolTabWidget(this);
     tabWidget->setTabPosition(QTabWidget::West);
@@ -116,10 +119,10 @@ TolDialog::TolDialog(QWidget *parent)
     buttonBox->setFocusPolicy(Qt::NoFocus);
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
     buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
-    connect(buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
-    connect(buttonBox->button(QDialogButtonBox::Apply), SIGNAL(clicked()), this,
-            SLOT(slotButtonApply()));
-    connect(buttonBox, SIGNAL(rejected()), this, SLOT(reject()));
+    connect(buttonBox, &QDialogButtonBox::accepted, this, &TolDialog::accept);
+    connect(buttonBox->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
+            &TolDialog::slotButtonApply);
+    connect(buttonBox, &QDialogButtonBox::rejected, this, &TolDialog::reject);
     for (QAbstractButton *b : buttonBox->buttons()) {
         b->setFocusPolicy(Qt::NoFocus);
         if (auto *push = qobject_cast<QPushButton *>(b)) {
@@ -131,8 +134,8 @@ TolDialog::TolDialog(QWidget *parent)
     helpButton = new QPushButton(QStringLiteral("?"), this);
     helpButton->setFixedWidth(32);
     helpButton->setFocusPolicy(Qt::NoFocus);
-    connect(tabWidget, SIGNAL(currentChanged(int)), this, SLOT(tabSelected()));
-    connect(helpButton, SIGNAL(clicked()), helpDialog, SLOT(exec()));
+    connect(tabWidget, &TolTabWidget::currentChanged, this, &TolDialog::tabSelected);
+    connect(helpButton, &QPushButton::clicked, helpDialog, &HelpDialog::exec);
 
     logoButton = new QPushButton(this);
     logoButton->setIcon(QIcon(QStringLiteral(":/icons/logo")));
@@ -145,7 +148,7 @@ TolDialog::TolDialog(QWidget *parent)
 
     // The right padding keeps a list sized to its items clear of the arrow.
     setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px; padding-right: 4px } "));
-    connect(logoButton, SIGNAL(clicked()), aboutDialog, SLOT(exec()));
+    connect(logoButton, &QPushButton::clicked, aboutDialog, &AboutDialog::exec);
 
     auto *spacer = new QSpacerItem(1, 50, QSizePolicy::Expanding, QSizePolicy::Minimum);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
@@ -159,8 +162,7 @@ TolDialog::TolDialog(QWidget *parent)
 
     // The printer tab's own handler runs first, so the new model exists
     // when the window reloads the tabs.
-    connect(printerTab->table(), SIGNAL(currentCellChanged(int, int, int, int)), this,
-            SLOT(printerChanged(int, int, int, int)));
+    connect(printerTab->table(), &QTableWidget::currentCellChanged, this, &TolDialog::printerChanged);
 
     setWindowTitle(tr("Tolvane Vellumark"));
     styleTabBar();

@@ -33,7 +33,7 @@ PasswordPrompt::PasswordPrompt(TolDialog *owner, const QString &optionsText)
                                        | Qt::ImhNoPredictiveText);
 
     okButton = new QPushButton(QStringLiteral("OK"), this);
-    connect(okButton, SIGNAL(clicked()), this, SLOT(okButtonSlot()));
+    connect(okButton, &QPushButton::clicked, this, &PasswordPrompt::okButtonSlot);
 
     auto *layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

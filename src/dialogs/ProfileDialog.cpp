@@ -4,6 +4,7 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "system/AppState.h"
 #include "system/ProfileFiles.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 
 #include <QDialogButtonBox>
@@ -71,11 +72,11 @@ ProfileDialog::ProfileDialog(QWidget *parent, TabOptionCollector *collector)
             &ProfileDialog::loadDetailsFromCell);
 
     connect(buttonBox, &QDialogButtonBox::accepted, this, &ProfileDialog::loadProfile);
-    connectToMainWindow(buttonBox, SIGNAL(accepted()));
+    connectToMainWindow(buttonBox, &QDialogButtonBox::accepted);
     connect(buttonBox, &QDialogButtonBox::accepted, this, &ProfileDialog::close);
 
     connect(applyButton, &QPushButton::clicked, this, &ProfileDialog::loadProfile);
-    connectToMainWindow(applyButton, SIGNAL(clicked()));
+    connectToMainWindow(applyButton, &QPushButton::clicked);
 
     connect(saveButton, &QPushButton::clicked, saveDialog, &ProfileSaveDialog::exec);
     connect(saveButton, &QPushButton::clicked, this, &ProfileDialog::fillProfileTable);
@@ -89,14 +90,15 @@ ProfileDialog::ProfileDialog(QWidget *parent, TabOptionCollector *collector)
 
 // After a load the main window reloads every tab and reruns the constraint
 // pass. A parent without those slots (a bare widget in tests) is left alone.
-void ProfileDialog::connectToMainWindow(QObject *sender, const char *signal)
+template<typename Sender, typename Signal>
+void ProfileDialog::connectToMainWindow(const Sender *sender, Signal signal)
 {
     QWidget *window = parentWidget();
     if (!window)
         return;
     for (const char *slot : {"profileChanged()", "setConstraints()"}) {
         if (window->metaObject()->indexOfSlot(slot) >= 0)
-            connect(sender, signal, window, QByteArray("1") + slot);
+            connectToOwnerSlot(sender, signal, window, slot);
     }
 }
 

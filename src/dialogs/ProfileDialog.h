@@ -46,7 +46,8 @@ private:
     // Key (a PPD keyword or one of the program's settings) to shown text.
     using DisplayTable = QHash<QString, QString>;
 
-    void connectToMainWindow(QObject *sender, const char *signal);
+    template<typename Sender, typename Signal>
+    void connectToMainWindow(const Sender *sender, Signal signal);
     void addProfileRow(const QString &name);
     void makeRowCurrent(int row);
     // The profile name of a row; empty for row 0 and for no row.

@@ -163,43 +163,44 @@ void adjustmentDialog::buildUi()
 
 void adjustmentDialog::connectSignals()
 {
-    connect(hslRadio, SIGNAL(toggled(bool)), hueGroup, SLOT(show()));
-    connect(hslRadio, SIGNAL(toggled(bool)), levelsGroup, SLOT(hide()));
-    connect(hslRadio, SIGNAL(toggled(bool)), this, SLOT(markCaColorSpace()));
-    connect(hslRadio, SIGNAL(toggled(bool)), this, SLOT(clearColorBalanceSettings()));
-    connect(balanceRadio, SIGNAL(toggled(bool)), hueGroup, SLOT(hide()));
-    connect(balanceRadio, SIGNAL(toggled(bool)), levelsGroup, SLOT(show()));
-    connect(balanceRadio, SIGNAL(toggled(bool)), this, SLOT(markCaColorSpace()));
-    connect(balanceRadio, SIGNAL(toggled(bool)), this, SLOT(clearHSLSettings()));
+    connect(hslRadio, &QRadioButton::toggled, hueGroup, &QGroupBox::show);
+    connect(hslRadio, &QRadioButton::toggled, levelsGroup, &QGroupBox::hide);
+    connect(hslRadio, &QRadioButton::toggled, this, &adjustmentDialog::markCaColorSpace);
+    connect(hslRadio, &QRadioButton::toggled, this, &adjustmentDialog::clearColorBalanceSettings);
+    connect(balanceRadio, &QRadioButton::toggled, hueGroup, &QGroupBox::hide);
+    connect(balanceRadio, &QRadioButton::toggled, levelsGroup, &QGroupBox::show);
+    connect(balanceRadio, &QRadioButton::toggled, this, &adjustmentDialog::markCaColorSpace);
+    connect(balanceRadio, &QRadioButton::toggled, this, &adjustmentDialog::clearHSLSettings);
     for (QWidget *widget : std::initializer_list<QWidget *>{hslRadio, hueGroup, balanceRadio, levelsGroup})
-        connect(customCheck, SIGNAL(toggled(bool)), widget, SLOT(setEnabled(bool)));
-    connect(customCheck, SIGNAL(toggled(bool)), this, SLOT(markCaColorSpace()));
+        connect(customCheck, &QCheckBox::toggled, widget, &QWidget::setEnabled);
+    connect(customCheck, &QCheckBox::toggled, this, &adjustmentDialog::markCaColorSpace);
     // The text form of currentIndexChanged is deprecated; for a list that is
     // not editable this signal fires at the same moments.
-    connect(hueCombo, SIGNAL(currentTextChanged(QString)), this, SLOT(hueSelectedChanged(QString)));
+    connect(hueCombo, &QComboBox::currentTextChanged, this, &adjustmentDialog::hueSelectedChanged);
 
     for (const ValueRow &row : valueRows) {
         const QString key = QLatin1String(row.key);
         QSlider *slider = sliderMap.value(key);
-        connect(slider, SIGNAL(valueChanged(int)), this, SLOT(setLineEditText(int)));
+        connect(slider, &QSlider::valueChanged, this, &adjustmentDialog::setLineEditText);
         if (row.kind == MasterRow)
-            connect(slider, SIGNAL(valueChanged(int)), this, SLOT(clearOtherSliderValues()));
+            connect(slider, &QSlider::valueChanged, this, &adjustmentDialog::clearOtherSliderValues);
         else if (row.kind == HueRow)
-            connect(slider, SIGNAL(valueChanged(int)), this, SLOT(clearMasterSliderValue()));
+            connect(slider, &QSlider::valueChanged, this, &adjustmentDialog::clearMasterSliderValue);
     }
     for (const ValueRow &row : valueRows) {
         QLineEdit *edit = editMap.value(QLatin1String(row.key));
-        connect(edit, SIGNAL(textChanged(QString)), this, SLOT(setSliderValue()));
+        connect(edit, &QLineEdit::textChanged, this, &adjustmentDialog::setSliderValue);
         if (row.kind == MasterRow)
-            connect(edit, SIGNAL(textChanged(QString)), this, SLOT(clearOtherSliderValues()));
+            connect(edit, &QLineEdit::textChanged, this, &adjustmentDialog::clearOtherSliderValues);
         else if (row.kind == HueRow)
-            connect(edit, SIGNAL(textChanged(QString)), this, SLOT(clearMasterSliderValue()));
+            connect(edit, &QLineEdit::textChanged, this, &adjustmentDialog::clearMasterSliderValue);
     }
 
     QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
-    connect(ok, SIGNAL(clicked()), this, SLOT(saveSettings()));
-    connect(ok, SIGNAL(clicked()), this, SLOT(close()));
-    connect(buttonBox->button(QDialogButtonBox::Cancel), SIGNAL(clicked()), this, SLOT(close()));
+    connect(ok, &QPushButton::clicked, this, &adjustmentDialog::saveSettings);
+    connect(ok, &QPushButton::clicked, this, &adjustmentDialog::close);
+    connect(buttonBox->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this,
+            &adjustmentDialog::close);
 }
 
 void adjustmentDialog::buildLayout()

@@ -99,15 +99,15 @@ void monoDialog::buildUi()
 
 void monoDialog::connectSignals()
 {
-    connect(customCheck, SIGNAL(toggled(bool)), this, SLOT(toggleAdjustment(bool)));
-    connect(brightnessSlider, SIGNAL(valueChanged(int)), this, SLOT(setLineEditText(int)));
-    connect(contrastSlider, SIGNAL(valueChanged(int)), this, SLOT(setLineEditText(int)));
-    connect(brightnessEdit, SIGNAL(textChanged(QString)), this, SLOT(setSliderValue()));
-    connect(contrastEdit, SIGNAL(textChanged(QString)), this, SLOT(setSliderValue()));
+    connect(customCheck, &QCheckBox::toggled, this, &monoDialog::toggleAdjustment);
+    connect(brightnessSlider, &QSlider::valueChanged, this, &monoDialog::setLineEditText);
+    connect(contrastSlider, &QSlider::valueChanged, this, &monoDialog::setLineEditText);
+    connect(brightnessEdit, &QLineEdit::textChanged, this, &monoDialog::setSliderValue);
+    connect(contrastEdit, &QLineEdit::textChanged, this, &monoDialog::setSliderValue);
     QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
-    connect(ok, SIGNAL(clicked()), this, SLOT(saveSettings()));
-    connect(ok, SIGNAL(clicked()), this, SLOT(close()));
-    connect(buttonBox->button(QDialogButtonBox::Cancel), SIGNAL(clicked()), this, SLOT(close()));
+    connect(ok, &QPushButton::clicked, this, &monoDialog::saveSettings);
+    connect(ok, &QPushButton::clicked, this, &monoDialog::close);
+    connect(buttonBox->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this, &monoDialog::close);
 }
 
 void monoDialog::blockWidgetSignals(bool block)

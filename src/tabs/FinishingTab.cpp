@@ -183,24 +183,28 @@ void FinishingTab::buildUi()
 
 void FinishingTab::connectSignals()
 {
-    connect(punchButton, SIGNAL(toggled(bool)), this, SLOT(togglePunch(bool)), Qt::UniqueConnection);
-    connect(stapleButton, SIGNAL(toggled(bool)), this, SLOT(toggleStaple(bool)), Qt::UniqueConnection);
+    const auto toggled = qOverload<bool>(&TolCheckBoxButton::toggled);
+    connect(punchButton, toggled, this, &FinishingTab::togglePunch, Qt::UniqueConnection);
+    connect(stapleButton, toggled, this, &FinishingTab::toggleStaple, Qt::UniqueConnection);
 
-    // The fold slots must run before the base's handling of the same signal.
+    // The fold slots must run before the base's handling of the same signal;
+    // every fold is marked and checked before it is switched.
+    using ToggleSlot = void (FinishingTab::*)(bool);
     struct FoldWiring {
         TolCheckBoxButton *button;
-        QList<const char *> slotNames;
+        QList<ToggleSlot> toggleSlots;
     };
     const FoldWiring wiring[] = {
-        {triFoldButton, {SLOT(markFold()), SLOT(checkFoldConstraints()), SLOT(toggleTriFold(bool))}},
-        {biFoldButton, {SLOT(markFold()), SLOT(checkFoldConstraints()), SLOT(toggleBiFold(bool))}},
-        {engrFoldButton, {SLOT(markFold()), SLOT(checkFoldConstraints()), SLOT(toggleBiFold(bool))}},
-        {zFoldButton,
-         {SLOT(markFold()), SLOT(checkFoldConstraints()), SLOT(toggleBiFold(bool)), SLOT(toggleZFold(bool))}},
+        {triFoldButton, {&FinishingTab::toggleTriFold}},
+        {biFoldButton, {&FinishingTab::toggleBiFold}},
+        {engrFoldButton, {&FinishingTab::toggleBiFold}},
+        {zFoldButton, {&FinishingTab::toggleBiFold, &FinishingTab::toggleZFold}},
     };
     for (const FoldWiring &row : wiring) {
-        for (const char *slot : row.slotNames)
-            connect(row.button, SIGNAL(toggled(bool)), this, slot, Qt::UniqueConnection);
+        connect(row.button, toggled, this, &FinishingTab::markFold, Qt::UniqueConnection);
+        connect(row.button, toggled, this, &FinishingTab::checkFoldConstraints, Qt::UniqueConnection);
+        for (ToggleSlot slot : row.toggleSlots)
+            connect(row.button, toggled, this, slot, Qt::UniqueConnection);
     }
 
     connectOptionWidgets();

@@ -6,6 +6,7 @@
 #include "system/AppState.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
@@ -57,10 +58,10 @@ GeneralTab::GeneralTab(QWidget *parent)
     QWidget::setTabOrder(collateGroup->pushButton(0), collateGroup->pushButton(1));
 
     if (dialog) {
-        connect(colorGroup, SIGNAL(buttonClicked(int)), dialog, SLOT(toggleColorMode()),
-                Qt::UniqueConnection);
-        connect(mediaTypeCombo, SIGNAL(currentIndexChanged(int)), dialog,
-                SLOT(togglePublishingFronAndBackLabel()), Qt::UniqueConnection);
+        connectToOwnerSlot(colorGroup, qOverload<int>(&TolButtonGroup::buttonClicked), dialog,
+                           "toggleColorMode()", Qt::UniqueConnection);
+        connectToOwnerSlot(mediaTypeCombo, qOverload<int>(&QComboBox::currentIndexChanged), dialog,
+                           "togglePublishingFronAndBackLabel()", Qt::UniqueConnection);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "system/PerUserFiles.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
@@ -162,16 +163,18 @@ void ImagingTab::buildUi()
     }
     addCompanionWidget(QStringLiteral("Cadj"), adjustmentIcon);
 
-    connect(tonerliteGroup, SIGNAL(buttonClicked(int)), this, SLOT(tonerliteButtonToggled()));
-    connect(tonerliteCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(tonerliteComboBoxChanged()));
+    const auto groupClicked = qOverload<int>(&TolButtonGroup::buttonClicked);
+    const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
+    connect(tonerliteGroup, groupClicked, this, &ImagingTab::tonerliteButtonToggled);
+    connect(tonerliteCombo, comboChanged, this, &ImagingTab::tonerliteComboBoxChanged);
     if (dialog) {
-        connect(tonerliteGroup, SIGNAL(buttonClicked(int)), dialog, SLOT(setConstraints()));
-        connect(tonerliteCombo, SIGNAL(currentIndexChanged(int)), dialog, SLOT(setConstraints()));
+        connectToOwnerSlot(tonerliteGroup, groupClicked, dialog, "setConstraints()");
+        connectToOwnerSlot(tonerliteCombo, comboChanged, dialog, "setConstraints()");
     }
-    connect(adjustmentButton, SIGNAL(clicked()), this, SLOT(showAdjustmentDialog()));
+    connect(adjustmentButton, &QPushButton::clicked, this, &ImagingTab::showAdjustmentDialog);
     if (dialog)
-        connect(colorButtons, SIGNAL(buttonClicked(int)), dialog, SLOT(toggleColorMode()));
-    connect(colorButtons, SIGNAL(buttonClicked(int)), this, SLOT(clearDialogSettings()));
+        connectToOwnerSlot(colorButtons, groupClicked, dialog, "toggleColorMode()");
+    connect(colorButtons, groupClicked, this, qOverload<>(&ImagingTab::clearDialogSettings));
 }
 
 void ImagingTab::buildLayout()

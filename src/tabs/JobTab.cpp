@@ -2,6 +2,7 @@
 
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -374,70 +375,69 @@ void JobTab::layoutPage()
 
 void JobTab::connectSignals()
 {
-    QObject *owner = dialog;
-    const char *constraints = SLOT(setConstraints());
-    const auto toOwner = [owner, constraints](QObject *sender, const char *signal, bool unique) {
-        if (owner)
-            connect(sender, signal, owner, constraints, unique ? Qt::UniqueConnection : Qt::AutoConnection);
+    const auto toOwner = [this](const auto *sender, auto signal, bool unique) {
+        if (dialog)
+            connectToOwnerSlot(sender, signal, dialog, "setConstraints()",
+                               unique ? Qt::UniqueConnection : Qt::AutoConnection);
     };
+    const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
+    const auto toggled = qOverload<bool>(&TolCheckBoxButton::toggled);
 
-    toOwner(jobNameCombo, SIGNAL(currentIndexChanged(int)), false);
-    connect(jobNameCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(enableCustomJobNameSettings(int)));
-    connect(jobNameCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(verifyjobName()));
-    toOwner(accountingButton, SIGNAL(toggled(bool)), true);
-    connect(accountListButton, SIGNAL(clicked()), this, SLOT(showCustomAccountIDDialog()));
-    connect(accountListButton, SIGNAL(clicked()), this, SLOT(loadCustomIDTable()));
-    connect(accountListButton, SIGNAL(clicked()), this, SLOT(checkCustomIDButtonStates()));
-    connect(accountTable, SIGNAL(itemSelectionChanged()), this, SLOT(checkCustomIDButtonStates()));
-    connect(accountTable, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(customAccountIDDoubleClicked(int, int)));
-    connect(accountIdField, SIGNAL(textChanged(QString)), this, SLOT(checkCustomIDButtonStates()));
-    connect(descriptionField, SIGNAL(textChanged(QString)), this, SLOT(checkCustomIDButtonStates()));
-    connect(newAccountButton, SIGNAL(clicked()), this, SLOT(showNewCustomAccountIDDialog()));
-    connect(editAccountButton, SIGNAL(clicked()), this, SLOT(editCustomAccountID()));
-    connect(accountEditButtons->button(QDialogButtonBox::Ok), SIGNAL(clicked()), this,
-            SLOT(createNewCustomAccountID()));
-    connect(accountEditButtons->button(QDialogButtonBox::Cancel), SIGNAL(clicked()), accountEditDialog,
-            SLOT(hide()));
-    connect(deleteAccountButton, SIGNAL(clicked()), this, SLOT(deleteCustomAccountID()));
-    toOwner(accountIdEdit, SIGNAL(textEdited(QString)), true);
-    connect(accountIdEdit, SIGNAL(textEdited(QString)), this, SLOT(verifySpecificJobAccountID()));
+    toOwner(jobNameCombo, comboChanged, false);
+    connect(jobNameCombo, comboChanged, this, &JobTab::enableCustomJobNameSettings);
+    connect(jobNameCombo, comboChanged, this, &JobTab::verifyjobName);
+    toOwner(accountingButton, toggled, true);
+    connect(accountListButton, &QPushButton::clicked, this, &JobTab::showCustomAccountIDDialog);
+    connect(accountListButton, &QPushButton::clicked, this, &JobTab::loadCustomIDTable);
+    connect(accountListButton, &QPushButton::clicked, this, &JobTab::checkCustomIDButtonStates);
+    connect(accountTable, &QTableWidget::itemSelectionChanged, this, &JobTab::checkCustomIDButtonStates);
+    connect(accountTable, &QTableWidget::cellDoubleClicked, this, &JobTab::customAccountIDDoubleClicked);
+    connect(accountIdField, &QLineEdit::textChanged, this, &JobTab::checkCustomIDButtonStates);
+    connect(descriptionField, &QLineEdit::textChanged, this, &JobTab::checkCustomIDButtonStates);
+    connect(newAccountButton, &QPushButton::clicked, this, &JobTab::showNewCustomAccountIDDialog);
+    connect(editAccountButton, &QPushButton::clicked, this, &JobTab::editCustomAccountID);
+    connect(accountEditButtons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
+            &JobTab::createNewCustomAccountID);
+    connect(accountEditButtons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, accountEditDialog,
+            &QDialog::hide);
+    connect(deleteAccountButton, &QPushButton::clicked, this, &JobTab::deleteCustomAccountID);
+    toOwner(accountIdEdit, &QLineEdit::textEdited, true);
+    connect(accountIdEdit, &QLineEdit::textEdited, this, &JobTab::verifySpecificJobAccountID);
     QPushButton *listOk = accountListButtons->button(QDialogButtonBox::Ok);
-    connect(listOk, SIGNAL(clicked()), this, SLOT(saveTempAccountIDs()));
-    connect(accountListButtons->button(QDialogButtonBox::Cancel), SIGNAL(clicked()), accountListDialog,
-            SLOT(hide()));
-    toOwner(listOk, SIGNAL(clicked()), true);
-    connect(listOk, SIGNAL(clicked()), this, SLOT(verifySpecificJobAccountID()));
+    connect(listOk, &QPushButton::clicked, this, &JobTab::saveTempAccountIDs);
+    connect(accountListButtons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, accountListDialog,
+            &QDialog::hide);
+    toOwner(listOk, &QPushButton::clicked, true);
+    connect(listOk, &QPushButton::clicked, this, &JobTab::verifySpecificJobAccountID);
     enableCustomJobNameSettings(0);
 
-    connect(accountingModeCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(selectJobAccount()),
+    connect(accountingModeCombo, comboChanged, this, &JobTab::selectJobAccount, Qt::UniqueConnection);
+    toOwner(accountingModeCombo, comboChanged, true);
+    connect(accountingModeCombo, comboChanged, this, &JobTab::verifySpecificJobAccountID,
             Qt::UniqueConnection);
-    toOwner(accountingModeCombo, SIGNAL(currentIndexChanged(int)), true);
-    connect(accountingModeCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(verifySpecificJobAccountID()),
-            Qt::UniqueConnection);
-    connect(accountingButton, SIGNAL(toggled(bool)), this, SLOT(verifySpecificJobAccountID()));
-    toOwner(userLoginButton, SIGNAL(toggled(bool)), false);
-    connect(userLoginButton, SIGNAL(toggled(bool)), this, SLOT(toggleUserLogin()));
+    connect(accountingButton, toggled, this, &JobTab::verifySpecificJobAccountID);
+    toOwner(userLoginButton, toggled, false);
+    connect(userLoginButton, toggled, this, &JobTab::toggleUserLogin);
     for (QLineEdit *field : {loginNameEdit, loginPasswordEdit}) {
-        toOwner(field, SIGNAL(textChanged(QString)), false);
-        connect(field, SIGNAL(textChanged(QString)), this, SLOT(verifyUserLogin()));
+        toOwner(field, &QLineEdit::textChanged, false);
+        connect(field, &QLineEdit::textChanged, this, &JobTab::verifyUserLogin);
     }
     connectOptionWidgets();
 
     // Runs after the base has handed the unchecked state to the model.
-    connect(storageButton, SIGNAL(toggled(bool)), this, SLOT(toggleJobSettingsCheckBox(bool)),
-            Qt::UniqueConnection);
-    toOwner(storageButton, SIGNAL(toggled(bool)), true);
+    connect(storageButton, toggled, this, &JobTab::toggleJobSettingsCheckBox, Qt::UniqueConnection);
+    toOwner(storageButton, toggled, true);
     for (QLineEdit *field : {accessCodeEdit, boxNumberEdit, boxPasswordEdit})
-        toOwner(field, SIGNAL(textEdited(QString)), true);
-    toOwner(jobNameEdit, SIGNAL(textEdited(QString)), true);
-    connect(jobNameEdit, SIGNAL(textEdited(QString)), this, SLOT(verifyjobName()));
-    connect(storageCombo, SIGNAL(currentIndexChanged(QString)), this, SLOT(toggleJobSettingsInput(QString)));
-    toOwner(storageCombo, SIGNAL(currentIndexChanged(QString)), true);
-    toOwner(emailEdit, SIGNAL(textChanged(QString)), true);
-    connect(emailEdit, SIGNAL(textChanged(QString)), this, SLOT(verifyJobEmail()));
-    connect(emailButton, SIGNAL(toggled(bool)), this, SLOT(jobEMailNotificationToggle(bool)));
-    toOwner(emailButton, SIGNAL(toggled(bool)), true);
-    connect(emailButton, SIGNAL(toggled(bool)), this, SLOT(verifyJobEmail()));
+        toOwner(field, &QLineEdit::textEdited, true);
+    toOwner(jobNameEdit, &QLineEdit::textEdited, true);
+    connect(jobNameEdit, &QLineEdit::textEdited, this, &JobTab::verifyjobName);
+    connect(storageCombo, ComboBoxEx::currentIndexTextChanged(), this, &JobTab::toggleJobSettingsInput);
+    toOwner(storageCombo, ComboBoxEx::currentIndexTextChanged(), true);
+    toOwner(emailEdit, &QLineEdit::textChanged, true);
+    connect(emailEdit, &QLineEdit::textChanged, this, &JobTab::verifyJobEmail);
+    connect(emailButton, toggled, this, &JobTab::jobEMailNotificationToggle);
+    toOwner(emailButton, toggled, true);
+    connect(emailButton, toggled, this, &JobTab::verifyJobEmail);
 }
 
 // ---------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/OwnerSlot.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -116,28 +117,23 @@ void PrinterTab::clearOptionWidgets()
 void PrinterTab::connectComboBox(ComboBoxEx *combo)
 {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(markOption(int)),
-            Qt::UniqueConnection);
-    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(checkForChanges(int)),
-            Qt::UniqueConnection);
-    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(enableOptions()),
-            Qt::UniqueConnection);
+    const auto changed = qOverload<int>(&QComboBox::currentIndexChanged);
+    connect(combo, changed, this, qOverload<int>(&PrinterTab::markOption), Qt::UniqueConnection);
+    connect(combo, changed, this, &PrinterTab::checkForChanges, Qt::UniqueConnection);
+    connect(combo, changed, this, &PrinterTab::enableOptions, Qt::UniqueConnection);
     if (dialog)
-        connect(combo, SIGNAL(currentIndexChanged(int)), dialog, SLOT(setConstraints()),
-                Qt::UniqueConnection);
+        connectToOwnerSlot(combo, changed, dialog, "setConstraints()", Qt::UniqueConnection);
 }
 
 void PrinterTab::connectCheckBox(QCheckBox *check_box)
 {
-    connect(check_box, SIGNAL(stateChanged(int)), this, SLOT(markOption(int)),
+    connect(check_box, &QCheckBox::stateChanged, this, qOverload<int>(&PrinterTab::markOption),
             Qt::UniqueConnection);
-    connect(check_box, SIGNAL(stateChanged(int)), this, SLOT(checkForChanges(int)),
-            Qt::UniqueConnection);
-    connect(check_box, SIGNAL(stateChanged(int)), this, SLOT(enableOptions()),
-            Qt::UniqueConnection);
+    connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::checkForChanges, Qt::UniqueConnection);
+    connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::enableOptions, Qt::UniqueConnection);
     if (dialog)
-        connect(check_box, SIGNAL(stateChanged(int)), dialog, SLOT(setConstraints()),
-                Qt::UniqueConnection);
+        connectToOwnerSlot(check_box, &QCheckBox::stateChanged, dialog, "setConstraints()",
+                           Qt::UniqueConnection);
 }
 
 QString PrinterTab::installableValue(QWidget *widget)

@@ -4,6 +4,7 @@
 #include "system/AppState.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -285,30 +286,33 @@ void PublishingTab::buildLayout()
 
 void PublishingTab::connectSignals()
 {
-    connect(chkButCvr, SIGNAL(toggled(bool)), this, SLOT(coverModeToggled(bool)));
+    const auto toggled = qOverload<bool>(&TolCheckBoxButton::toggled);
+    const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
+    connect(chkButCvr, toggled, this, &PublishingTab::coverModeToggled);
     if (dialog)
-        connect(chkButCvr, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()));
-    connect(rdButCvrFront, SIGNAL(toggled(bool)), this, SLOT(coverRadioButtonSelectionChanged()));
+        connectToOwnerSlot(chkButCvr, toggled, dialog, "setConstraints()");
+    connect(rdButCvrFront, &QRadioButton::toggled, this, &PublishingTab::coverRadioButtonSelectionChanged);
     if (dialog)
-        connect(rdButCvrFront, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()), Qt::UniqueConnection);
-    connect(rdButCvrFrontBack, SIGNAL(toggled(bool)), this, SLOT(coverRadioButtonSelectionChanged()));
+        connectToOwnerSlot(rdButCvrFront, &QRadioButton::toggled, dialog, "setConstraints()",
+                           Qt::UniqueConnection);
+    connect(rdButCvrFrontBack, &QRadioButton::toggled, this,
+            &PublishingTab::coverRadioButtonSelectionChanged);
     if (dialog) {
-        connect(rdButCvrFrontBack, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()),
-                Qt::UniqueConnection);
-        connect(cmbBxCvrM, SIGNAL(currentIndexChanged(int)), dialog, SLOT(togglePublishingFronAndBackLabel()));
-        connect(cmbBxBackCvrM, SIGNAL(currentIndexChanged(int)), dialog,
-                SLOT(togglePublishingFronAndBackLabel()));
-        connect(chkButTint, SIGNAL(toggled(bool)), dialog, SLOT(setConstraints()));
+        connectToOwnerSlot(rdButCvrFrontBack, &QRadioButton::toggled, dialog, "setConstraints()",
+                           Qt::UniqueConnection);
+        connectToOwnerSlot(cmbBxCvrM, comboChanged, dialog, "togglePublishingFronAndBackLabel()");
+        connectToOwnerSlot(cmbBxBackCvrM, comboChanged, dialog, "togglePublishingFronAndBackLabel()");
+        connectToOwnerSlot(chkButTint, toggled, dialog, "setConstraints()");
     }
-    connect(chkButTint, SIGNAL(toggled(bool)), this, SLOT(interleaveToggled(bool)));
-    connect(chkButPins, SIGNAL(toggled(bool)), this, SLOT(pageInsertToggled(bool)));
-    connect(lnEditPinsPage, SIGNAL(textEdited(QString)), this, SLOT(checkPageInsertInputText()));
+    connect(chkButTint, toggled, this, &PublishingTab::interleaveToggled);
+    connect(chkButPins, toggled, this, &PublishingTab::pageInsertToggled);
+    connect(lnEditPinsPage, &QLineEdit::textEdited, this, &PublishingTab::checkPageInsertInputText);
     if (dialog)
-        connect(lnEditPinsPage, SIGNAL(textEdited(QString)), dialog, SLOT(setConstraints()));
+        connectToOwnerSlot(lnEditPinsPage, &QLineEdit::textEdited, dialog, "setConstraints()");
     // The first page allowed depends on whether the front cover is printed
     // on both sides.
-    connect(chkBxCvrFrontIn, SIGNAL(stateChanged(int)), this, SLOT(checkPageInsertInputText()));
-    connect(chkBxCvrFrontOut, SIGNAL(stateChanged(int)), this, SLOT(checkPageInsertInputText()));
+    connect(chkBxCvrFrontIn, &QCheckBox::stateChanged, this, &PublishingTab::checkPageInsertInputText);
+    connect(chkBxCvrFrontOut, &QCheckBox::stateChanged, this, &PublishingTab::checkPageInsertInputText);
 }
 
 void PublishingTab::retranslateUi()

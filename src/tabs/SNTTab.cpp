@@ -5,6 +5,7 @@
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
 #include "system/SecretCipher.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
@@ -183,32 +184,28 @@ void SNTTab::buildLayout()
 
 void SNTTab::connectSignals()
 {
-    connect(butGroupSNT, SIGNAL(buttonClicked(int)), this, SLOT(toggleSNT()));
+    const auto groupClicked = qOverload<int>(&TolButtonGroup::buttonClicked);
+    connect(butGroupSNT, groupClicked, this, &SNTTab::toggleSNT);
     connectOptionWidgets();
-    connect(butSNTVerify, SIGNAL(clicked(bool)), this, SLOT(verify()));
-    connect(chkBxSNTConflict, SIGNAL(clicked(bool)), this, SLOT(toggleNotifications()));
+    connect(butSNTVerify, &QPushButton::clicked, this, &SNTTab::verify);
+    connect(chkBxSNTConflict, &QCheckBox::clicked, this, &SNTTab::toggleNotifications);
     // The tab takes each answer before the constraint pass re-marks it.
-    connect(loginClient, SIGNAL(messageReady(QString)), this, SLOT(verifySuccess(QString)),
-            Qt::UniqueConnection);
+    connect(loginClient, &tcurl::messageReady, this, &SNTTab::verifySuccess, Qt::UniqueConnection);
     if (dialog)
-        connect(loginClient, SIGNAL(messageReady(QString)), dialog, SLOT(setConstraints()),
-                Qt::UniqueConnection);
-    connect(loginClient, SIGNAL(errorReady(QString)), this, SLOT(verifyFailure(QString)),
-            Qt::UniqueConnection);
+        connectToOwnerSlot(loginClient, &tcurl::messageReady, dialog, "setConstraints()",
+                           Qt::UniqueConnection);
+    connect(loginClient, &tcurl::errorReady, this, &SNTTab::verifyFailure, Qt::UniqueConnection);
     connect(loginClient, &tcurl::certificateRefused, this, &SNTTab::verifyCertificate,
             Qt::UniqueConnection);
     if (!dialog)
         return;
-    connect(loginClient, SIGNAL(errorReady(QString)), dialog, SLOT(setConstraints()),
-            Qt::UniqueConnection);
-    connect(loginClient, SIGNAL(certificateRefused(QString, QString, QString, QString)), dialog,
-            SLOT(setConstraints()), Qt::UniqueConnection);
-    connect(butGroupSNT, SIGNAL(buttonClicked(int)), dialog, SLOT(setConstraints()),
-            Qt::UniqueConnection);
+    connectToOwnerSlot(loginClient, &tcurl::errorReady, dialog, "setConstraints()", Qt::UniqueConnection);
+    connectToOwnerSlot(loginClient, &tcurl::certificateRefused, dialog, "setConstraints()",
+                       Qt::UniqueConnection);
+    connectToOwnerSlot(butGroupSNT, groupClicked, dialog, "setConstraints()", Qt::UniqueConnection);
     for (QLineEdit *edit : {lnEditSNTServer, lnEditSNTPort, lnEditSNTUser, lnEditSNTPassword})
-        connect(edit, SIGNAL(textEdited(QString)), dialog, SLOT(setConstraints()),
-                Qt::UniqueConnection);
-    connect(this, SIGNAL(colorchanged()), dialog, SLOT(toggleColorMode()), Qt::UniqueConnection);
+        connectToOwnerSlot(edit, &QLineEdit::textEdited, dialog, "setConstraints()", Qt::UniqueConnection);
+    connectToOwnerSlot(this, &SNTTab::colorchanged, dialog, "toggleColorMode()", Qt::UniqueConnection);
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/OwnerSlot.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -484,11 +485,12 @@ QHash<QString, QString> Tab::collectOptionValues()
 // ---------------------------------------------------------------------------
 // Signal wiring
 
-void Tab::connectToPageAndDialog(QObject *sender, const char *signal, const char *pageSlot)
+template<typename Sender, typename Signal, typename PageSlot>
+void Tab::connectToPageAndDialog(const Sender *sender, Signal signal, PageSlot pageSlot)
 {
     connect(sender, signal, this, pageSlot, Qt::UniqueConnection);
     if (dialog)
-        connect(sender, signal, dialog, SLOT(setConstraints()), Qt::UniqueConnection);
+        connectToOwnerSlot(sender, signal, dialog, "setConstraints()", Qt::UniqueConnection);
 }
 
 void Tab::connectOptionWidgets()
@@ -502,32 +504,36 @@ void Tab::connectOptionWidgets()
             connectSlider(slider);
         else if (auto *group = qobject_cast<TolButtonGroup *>(widget))
             connectButtonGroup(group);
-        else if (qobject_cast<TolCheckBoxButton *>(widget))
-            connectToPageAndDialog(widget, SIGNAL(toggled(int)), SLOT(markOption(int)));
-        else if (qobject_cast<QRadioButton *>(widget))
-            connectToPageAndDialog(widget, SIGNAL(toggled(bool)), SLOT(markOption(bool)));
+        else if (auto *checkButton = qobject_cast<TolCheckBoxButton *>(widget))
+            connectToPageAndDialog(checkButton, qOverload<int>(&TolCheckBoxButton::toggled),
+                                   qOverload<int>(&Tab::markOption));
+        else if (auto *radio = qobject_cast<QRadioButton *>(widget))
+            connectToPageAndDialog(radio, &QRadioButton::toggled, qOverload<bool>(&Tab::markOption));
     }
     for (TolCheckBoxButton *button : qAsConst(checkButtons))
-        connectToPageAndDialog(button, SIGNAL(toggled(bool)), SLOT(CheckBoxMarkConstraints()));
+        connectToPageAndDialog(button, qOverload<bool>(&TolCheckBoxButton::toggled),
+                               &Tab::CheckBoxMarkConstraints);
 }
 
 void Tab::connectComboBox(ComboBoxEx *combo)
 {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    connectToPageAndDialog(combo, SIGNAL(currentIndexChanged(int)), SLOT(markOption(int)));
+    connectToPageAndDialog(combo, qOverload<int>(&QComboBox::currentIndexChanged),
+                           qOverload<int>(&Tab::markOption));
 }
 
 void Tab::connectCheckBox(QCheckBox *check_box)
 {
-    connectToPageAndDialog(check_box, SIGNAL(stateChanged(int)), SLOT(markOption(int)));
+    connectToPageAndDialog(check_box, &QCheckBox::stateChanged, qOverload<int>(&Tab::markOption));
 }
 
 void Tab::connectSlider(QSlider *slider)
 {
-    connectToPageAndDialog(slider, SIGNAL(valueChanged(int)), SLOT(markOption(int)));
+    connectToPageAndDialog(slider, &QSlider::valueChanged, qOverload<int>(&Tab::markOption));
 }
 
 void Tab::connectButtonGroup(TolButtonGroup *button_group)
 {
-    connectToPageAndDialog(button_group, SIGNAL(buttonClicked(int)), SLOT(markOption(int)));
+    connectToPageAndDialog(button_group, qOverload<int>(&TolButtonGroup::buttonClicked),
+                           qOverload<int>(&Tab::markOption));
 }

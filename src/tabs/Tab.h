@@ -201,6 +201,7 @@ private:
     // choice, else the default (null when there is neither).
     static tChoice *savedOrDefaultChoice(const QString &keyword, tOption *option);
     // page slot first, then the main window's setConstraints().
-    void connectToPageAndDialog(QObject *sender, const char *signal, const char *pageSlot);
+    template<typename Sender, typename Signal, typename PageSlot>
+    void connectToPageAndDialog(const Sender *sender, Signal signal, PageSlot pageSlot);
     static void markTitle(QWidget *title);
 };

@@ -189,13 +189,15 @@ void WatermarkTab::buildUi()
             addLabelWidget(QLatin1String(binding.keyword), binding.title);
     }
 
-    connect(lnEditCustomWatermark, SIGNAL(textChanged(QString)), this, SLOT(handleCustomWatermarkTextEdit()));
-    connect(butNewCustomWatermark, SIGNAL(clicked()), this, SLOT(createNewCustomWatermark()));
-    connect(butDeleteCustomWatermark, SIGNAL(clicked()), this, SLOT(deleteCustomWatermark()));
-    connect(butSaveCustomWatermark, SIGNAL(clicked()), this, SLOT(editCustomWatermark()));
-    connect(cmbBxWtxt, SIGNAL(currentIndexChanged(QString)), this, SLOT(handleWatermarkSelection(QString)));
-    connect(chkButWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleWatermarkSection(bool)));
-    connect(chkButSuperWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleSuperWatermark(bool)));
+    connect(lnEditCustomWatermark, &QLineEdit::textChanged, this,
+            &WatermarkTab::handleCustomWatermarkTextEdit);
+    connect(butNewCustomWatermark, &QPushButton::clicked, this, &WatermarkTab::createNewCustomWatermark);
+    connect(butDeleteCustomWatermark, &QPushButton::clicked, this, &WatermarkTab::deleteCustomWatermark);
+    connect(butSaveCustomWatermark, &QPushButton::clicked, this, &WatermarkTab::editCustomWatermark);
+    connect(cmbBxWtxt, ComboBoxEx::currentIndexTextChanged(), this, &WatermarkTab::handleWatermarkSelection);
+    const auto toggled = qOverload<bool>(&TolCheckBoxButton::toggled);
+    connect(chkButWatermark, toggled, this, &WatermarkTab::toggleWatermarkSection);
+    connect(chkButSuperWatermark, toggled, this, &WatermarkTab::toggleSuperWatermark);
 }
 
 void WatermarkTab::buildLayout()

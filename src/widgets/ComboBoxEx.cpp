@@ -19,6 +19,14 @@ ComboBoxEx::ComboBoxEx(QWidget *parent)
 {
 }
 
+ComboBoxEx::TextSignal ComboBoxEx::currentIndexTextChanged()
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    return qOverload<const QString &>(&QComboBox::currentIndexChanged);
+    QT_WARNING_POP
+}
+
 void ComboBoxEx::showPopup()
 {
     const QFontMetrics metrics(font());

@@ -11,5 +11,11 @@ class ComboBoxEx : public QComboBox
 public:
     explicit ComboBoxEx(QWidget *parent = nullptr);
 
+    // QComboBox's text form of currentIndexChanged, for connecting; its slots
+    // run after every slot of the int form. currentTextChanged is no
+    // stand-in: it also fires when only the current item's text changes.
+    using TextSignal = void (QComboBox::*)(const QString &);
+    static TextSignal currentIndexTextChanged();
+
     void showPopup() override;
 };

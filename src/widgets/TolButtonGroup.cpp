@@ -34,10 +34,10 @@ TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label, 0, 0, 1, 4, Qt::AlignLeft);
 
-    connect(group, SIGNAL(buttonClicked(QAbstractButton*)), this,
-            SLOT(setButton(QAbstractButton*)), Qt::UniqueConnection);
-    connect(group, SIGNAL(buttonClicked(QAbstractButton*)), this,
-            SLOT(emit_buttonClicked(QAbstractButton*)));
+    const auto clicked = qOverload<QAbstractButton *>(&QButtonGroup::buttonClicked);
+    connect(group, clicked, this, qOverload<QAbstractButton *>(&TolButtonGroup::setButton),
+            Qt::UniqueConnection);
+    connect(group, clicked, this, &TolButtonGroup::emit_buttonClicked);
 }
 
 TolButtonGroup::~TolButtonGroup() = default;

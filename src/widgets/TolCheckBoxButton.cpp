@@ -26,11 +26,11 @@ TolCheckBoxButton::TolCheckBoxButton(QWidget *parent, const QString &name, const
     layout->setContentsMargins(0, 0, 0, 0);
     setMinimumSize(50, 50);
 
-    connect(button, SIGNAL(clicked()), check, SLOT(toggle()));
+    connect(button, &QPushButton::clicked, check, &QCheckBox::toggle);
     // Dependents follow the new state before anyone hears of it.
-    connect(check, SIGNAL(toggled(bool)), this, SLOT(set_enabled(bool)), Qt::UniqueConnection);
-    connect(check, SIGNAL(toggled(bool)), this, SLOT(emit_toggled()), Qt::UniqueConnection);
-    connect(check, SIGNAL(toggled(bool)), this, SLOT(fire_signals()), Qt::UniqueConnection);
+    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::set_enabled, Qt::UniqueConnection);
+    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::emit_toggled, Qt::UniqueConnection);
+    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::fire_signals, Qt::UniqueConnection);
 }
 
 TolCheckBoxButton::~TolCheckBoxButton() = default;
