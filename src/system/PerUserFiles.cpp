@@ -72,21 +72,27 @@ bool splitPath(const QString &path, QString *folder, QByteArray *name)
     return !name->isEmpty() && *name != "." && *name != "..";
 }
 
-class FolderHandle
+// The trusted folder of a per-user file's path, open, and the file's name
+// in it; fd is negative when the path names no file or the folder is not
+// trusted.
+class FolderOfFile
 {
 public:
-    explicit FolderHandle(const QString &folder)
-        : fd(PerUserFolder::openTrusted(folder))
+    explicit FolderOfFile(const QString &path)
     {
+        QString folderPath;
+        if (!path.isEmpty() && splitPath(path, &folderPath, &name))
+            fd = PerUserFolder::openTrusted(folderPath);
     }
-    ~FolderHandle()
+    ~FolderOfFile()
     {
         if (fd >= 0)
             close(fd);
     }
-    FolderHandle(const FolderHandle &) = delete;
-    FolderHandle &operator=(const FolderHandle &) = delete;
-    const int fd;
+    FolderOfFile(const FolderOfFile &) = delete;
+    FolderOfFile &operator=(const FolderOfFile &) = delete;
+    int fd = -1;
+    QByteArray name;
 };
 
 // Only a regular file of at most maximumFileSize bytes in a trusted folder
@@ -95,14 +101,10 @@ public:
 // descriptor.
 bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identity)
 {
-    QString folderPath;
-    QByteArray name;
-    if (path.isEmpty() || !splitPath(path, &folderPath, &name))
-        return false;
-    const FolderHandle folder(folderPath);
+    const FolderOfFile folder(path);
     if (folder.fd < 0)
         return false;
-    const int fd = openat(folder.fd, name.constData(),
+    const int fd = openat(folder.fd, folder.name.constData(),
                           O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -315,11 +317,7 @@ bool readPerUserFile(const QString &path, QByteArray *data)
 
 bool writePerUserFile(const QString &path, const QByteArray &content)
 {
-    QString folderPath;
-    QByteArray name;
-    if (path.isEmpty() || !splitPath(path, &folderPath, &name))
-        return false;
-    const FolderHandle folder(folderPath);
+    const FolderOfFile folder(path);
     if (folder.fd < 0)
         return false;
     forgetCachedFile(path);
@@ -330,7 +328,7 @@ bool writePerUserFile(const QString &path, const QByteArray &content)
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = '.' + name + '.'
+        temporary = '.' + folder.name + '.'
             + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = openat(folder.fd, temporary.constData(),
                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -342,7 +340,7 @@ bool writePerUserFile(const QString &path, const QByteArray &content)
     bool ok = writeAll(fd, content);
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
-    ok = ok && renameat(folder.fd, temporary.constData(), folder.fd, name.constData()) == 0;
+    ok = ok && renameat(folder.fd, temporary.constData(), folder.fd, folder.name.constData()) == 0;
     if (!ok) {
         unlinkat(folder.fd, temporary.constData(), 0);
         return false;
