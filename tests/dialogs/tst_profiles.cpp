@@ -4,6 +4,7 @@
 
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
+#include "PasteHelpers.h"
 
 #include "dialogs/ProfileDialog.h"
 #include "dialogs/ProfileEditDialog.h"
@@ -14,7 +15,6 @@
 #include "tabs/TabOptionCollector.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -280,16 +280,7 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<bool>("taken");
 
-        const struct {
-            const char *what;
-            QString text;
-        } pastes[] = {
-            {"line feed", QStringLiteral("x\nUserLogin=True")},
-            {"carriage return", QStringLiteral("x\rUserLogin=True")},
-            {"tab", QStringLiteral("x\ty")},
-            {"U+0001", QStringLiteral("x") + QChar(0x01) + QStringLiteral("y")},
-            {"U+007F", QStringLiteral("x") + QChar(0x7f) + QStringLiteral("y")},
-        };
+        const QList<ControlCharacterPaste> pastes = controlCharacterPastes(QStringLiteral("UserLogin=True"));
         for (bool editDialog : {false, true}) {
             for (bool intoDescription : {false, true}) {
                 for (const auto &paste : pastes) {
@@ -327,18 +318,16 @@ private slots:
         description->setPlainText(QStringLiteral("Notes"));
         description->moveCursor(QTextCursor::End);
 
-        QApplication::clipboard()->setText(pasted);
         QWidget *field = intoDescription ? static_cast<QWidget *>(description) : name;
         field->setFocus();
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        pasteInto(field, pasted);
 
         const QString expected = QStringLiteral("Notes") + (taken ? pasted : QString());
         QCOMPARE(intoDescription ? description->toPlainText() : name->text(), expected);
         QVERIFY(okButton(*dialog)->isEnabled());
 
         // An ordinary paste still goes in.
-        QApplication::clipboard()->setText(QStringLiteral(" 2"));
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        pasteInto(field, QStringLiteral(" 2"));
         QCOMPARE(intoDescription ? description->toPlainText() : name->text(),
                  expected + QStringLiteral(" 2"));
     }

@@ -4,6 +4,7 @@
 
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
+#include "PasteHelpers.h"
 #include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
@@ -18,7 +19,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -554,16 +554,7 @@ void TestJobTab::pastedControlCharacters_data()
     QTest::addColumn<bool>("description");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<bool>("taken");
-    const struct {
-        const char *what;
-        QString text;
-    } pastes[] = {
-        {"line feed", QStringLiteral("evil\nUserLogin=True")},
-        {"carriage return", QStringLiteral("evil\rUserLogin=True")},
-        {"tab", QStringLiteral("a\tb")},
-        {"U+0001", QStringLiteral("a") + QChar(0x01) + QStringLiteral("b")},
-        {"U+007F", QStringLiteral("a") + QChar(0x7f) + QStringLiteral("b")},
-    };
+    const QList<ControlCharacterPaste> pastes = controlCharacterPastes(QStringLiteral("UserLogin=True"));
     for (bool description : {false, true}) {
         const char *field = description ? "account-ID description" : "job name";
         for (const auto &paste : pastes)
@@ -601,14 +592,12 @@ void TestJobTab::pastedControlCharacters()
     field->setFocus();
     type(field, QStringLiteral("Report"));
 
-    QApplication::clipboard()->setText(pasted);
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    pasteInto(field, pasted);
     const QString expected = QStringLiteral("Report") + (taken ? pasted : QString());
     QCOMPARE(field->text(), expected);
 
     // An ordinary paste still goes in.
-    QApplication::clipboard()->setText(QStringLiteral(" 2"));
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    pasteInto(field, QStringLiteral(" 2"));
     QCOMPARE(field->text(), expected + QStringLiteral(" 2"));
 }
 

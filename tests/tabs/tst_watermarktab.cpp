@@ -3,6 +3,7 @@
 // stored form written and read back, and the values it saves.
 
 #include "ModelFixture.h"
+#include "PasteHelpers.h"
 #include "TabTestHelpers.h"
 
 #include "model/tChoice.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -319,11 +319,8 @@ void TestWatermarkTab::saveUnderNewNameKeepsBuiltinRecord()
 void TestWatermarkTab::pastedControlCharacters_data()
 {
     QTest::addColumn<QString>("pasted");
-    QTest::newRow("line feed") << QStringLiteral("x\nCustomWatermarkSet=y");
-    QTest::newRow("carriage return") << QStringLiteral("x\ry");
-    QTest::newRow("tab") << QStringLiteral("x\ty");
-    QTest::newRow("U+0001") << QStringLiteral("x") + QChar(0x01) + QStringLiteral("y");
-    QTest::newRow("U+007F") << QStringLiteral("x") + QChar(0x7f) + QStringLiteral("y");
+    for (const ControlCharacterPaste &paste : controlCharacterPastes(QStringLiteral("CustomWatermarkSet=y")))
+        QTest::newRow(paste.what) << paste.text;
     // The field's own rule stays.
     QTest::newRow("number sign") << QStringLiteral("x#y");
 }
@@ -338,18 +335,15 @@ void TestWatermarkTab::pastedControlCharacters()
     QVERIFY(name->isEnabled());
     name->setFocus();
     // Nor may a name begin with a blank.
-    QApplication::clipboard()->setText(" Mine");
-    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    pasteInto(name, QStringLiteral(" Mine"));
     QVERIFY(name->text().isEmpty());
     QTest::keyClicks(name, "Mine");
 
-    QApplication::clipboard()->setText(pasted);
-    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    pasteInto(name, pasted);
     QCOMPARE(name->text(), QString("Mine"));
 
     // An ordinary paste still goes in.
-    QApplication::clipboard()->setText(" 2");
-    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    pasteInto(name, QStringLiteral(" 2"));
     QCOMPARE(name->text(), QString("Mine 2"));
 }
 
