@@ -1,8 +1,9 @@
 // As root the program shows one box and ends. The window runs in a child
 // process, because the refusal ends the process that builds it.
+#include "ChildProgram.h"
+
 #include "app/TolDialog.h"
 #include "system/SystemPaths.h"
-#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstdio>
 #include <unistd.h>
 
 static QString baseDir;
@@ -47,12 +47,7 @@ int main(int argc, char *argv[])
     if (argc == 3 && QByteArray(argv[1]) == "--child") {
         QApplication app(argc, argv);
         SystemPaths::setUserBase(QString::fromLocal8Bit(argv[2]));
-        MessageBoxes::setHandler([](QMessageBox::Icon, const QString &title, const QString &text,
-                                    QMessageBox::StandardButtons) {
-            std::printf("%s|%s\n", qPrintable(title), qPrintable(text));
-            std::fflush(stdout);
-            return QMessageBox::Ok;
-        });
+        printMessageBoxes();
         TolDialog window;
         return 3; // the window must not come up for root
     }

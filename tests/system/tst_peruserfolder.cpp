@@ -2,17 +2,15 @@
 // otherwise one box names it and the program ends before anything there is
 // read or written. The window runs in a child process, because the refusal
 // ends the process that builds it.
+#include "ChildProgram.h"
+
 #include "app/TolDialog.h"
 #include "system/SystemPaths.h"
-#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <cstdio>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,16 +43,11 @@ private:
     // "title|text". Exit status 3 means the window came up.
     int runWindow(const QString &base, QStringList *boxes)
     {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("USER"), QString::fromLatin1(userName));
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), base});
-        if (!child.waitForFinished(30000))
-            return -1;
-        *boxes = QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
+        QByteArray output;
+        const int status = runThisProgram({QStringLiteral("--child"), base},
+                                          {{QStringLiteral("USER"), QString::fromLatin1(userName)}}, &output);
+        *boxes = QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts);
+        return status;
     }
 
 private slots:
@@ -126,12 +119,7 @@ int main(int argc, char *argv[])
     if (argc == 3 && QByteArray(argv[1]) == "--child") {
         QApplication app(argc, argv);
         SystemPaths::setUserBase(QString::fromLocal8Bit(argv[2]));
-        MessageBoxes::setHandler([](QMessageBox::Icon, const QString &title, const QString &text,
-                                    QMessageBox::StandardButtons) {
-            std::printf("%s|%s\n", qPrintable(title), qPrintable(QString(text).replace('\n', ' ')));
-            std::fflush(stdout);
-            return QMessageBox::Ok;
-        });
+        printMessageBoxes();
         // A missing folder brings the consent question: answer it away.
         QTimer::singleShot(0, [] {
             if (QWidget *modal = QApplication::activeModalWidget())

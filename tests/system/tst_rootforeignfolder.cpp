@@ -2,17 +2,16 @@
 // window and by the telemetry option alike. Only root can plant a folder
 // owned by someone else, so this test runs as root and runs the program as
 // "nobody" in a child process that gives up root before it starts.
+#include "ChildProgram.h"
+
 #include "app/TolDialog.h"
 #include "system/SystemPaths.h"
-#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include <grp.h>
@@ -63,17 +62,14 @@ class RootForeignFolderTest : public QObject
 private:
     int runChild(const QStringList &arguments, QString *output)
     {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("USER"), QString::fromLatin1(userName));
-        env.insert(QStringLiteral("HOME"), QDir::tempPath());
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), arguments);
-        if (!child.waitForFinished(30000))
-            return -1;
-        *output = QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
-        return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
+        QByteArray standardOutput;
+        QByteArray standardError;
+        const int status = runThisProgram(arguments,
+                                          {{QStringLiteral("USER"), QString::fromLatin1(userName)},
+                                           {QStringLiteral("HOME"), QDir::tempPath()}},
+                                          &standardOutput, &standardError);
+        *output = QString::fromUtf8(standardOutput + standardError);
+        return status;
     }
 
 private slots:
@@ -139,12 +135,7 @@ int main(int argc, char *argv[])
             return 77;
         QApplication app(argc, argv);
         SystemPaths::setUserBase(QString::fromLocal8Bit(argv[2]));
-        MessageBoxes::setHandler([](QMessageBox::Icon, const QString &title, const QString &text,
-                                    QMessageBox::StandardButtons) {
-            std::printf("%s|%s\n", qPrintable(title), qPrintable(QString(text).replace('\n', ' ')));
-            std::fflush(stdout);
-            return QMessageBox::Ok;
-        });
+        printMessageBoxes();
         TolDialog window;
         return 3; // the window must not come up
     }

@@ -1,0 +1,50 @@
+// For tests that run the window in a child process of their own, because a
+// refusal ends the process that builds it.
+#pragma once
+
+#include "widgets/MessageBoxes.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <initializer_list>
+#include <utility>
+
+// In the child: every message box is answered with OK and printed on
+// standard output as one line, "title|text".
+inline void printMessageBoxes()
+{
+    MessageBoxes::setHandler([](QMessageBox::Icon, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons) {
+        std::printf("%s|%s\n", qPrintable(title), qPrintable(QString(text).replace('\n', ' ')));
+        std::fflush(stdout);
+        return QMessageBox::Ok;
+    });
+}
+
+// Runs this test program again with `arguments`, offscreen and with the
+// variables of `variables` set. Its exit code; -1 when it did not end within
+// 30 seconds, -2 when it crashed.
+inline int runThisProgram(const QStringList &arguments,
+                          std::initializer_list<std::pair<QString, QString>> variables,
+                          QByteArray *standardOutput, QByteArray *standardError = nullptr)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const auto &variable : variables)
+        env.insert(variable.first, variable.second);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(30000))
+        return -1;
+    *standardOutput = child.readAllStandardOutput();
+    if (standardError)
+        *standardError = child.readAllStandardError();
+    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
+}
