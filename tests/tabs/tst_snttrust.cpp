@@ -54,6 +54,10 @@ private:
     // Print management stored on for this server; reloads and waits for the
     // silent login to end.
     void loadStoredLogin();
+    // Trusted: logged in, the server's certificate pinned, the policy taken.
+    void verifyLoggedInAndPinned();
+    // Not trusted: nothing sent, the pin as it was, the tab marked unable.
+    void verifyRefusedWithPinKept(const QString &pinnedBefore);
     QString mark() const { return toggle->titleLabel()->toolTip(); }
 
     QTemporaryDir dir;
@@ -129,6 +133,22 @@ void TestSNTTrust::loadStoredLogin()
     QTest::qWait(200);
 }
 
+void TestSNTTrust::verifyLoggedInAndPinned()
+{
+    QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(QStringLiteral("usual")));
+    QCOMPARE(current(QStringLiteral("SNTColorMode")), QStringLiteral("On"));
+    QVERIFY(!owner->marked);
+}
+
+void TestSNTTrust::verifyRefusedWithPinKept(const QString &pinnedBefore)
+{
+    QCOMPARE(server.handshakes, 0);
+    QVERIFY(server.received.isEmpty());
+    QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(pinnedBefore));
+    QVERIFY(owner->marked);
+    QCOMPARE(mark(), unableText);
+}
+
 void TestSNTTrust::verifyAsksAboutCertificate_data()
 {
     QTest::addColumn<QString>("pinnedBefore");
@@ -168,17 +188,11 @@ void TestSNTTrust::verifyAsksAboutCertificate()
         QVERIFY(boxes->boxes[1].second.startsWith(QLatin1String("Server and user credentials")));
         QCOMPARE(server.requests.size(), 1);
         QVERIFY(server.requests.first().body.endsWith("userPWD=pw one"));
-        QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(QStringLiteral("usual")));
-        QCOMPARE(current(QStringLiteral("SNTColorMode")), QStringLiteral("On"));
-        QVERIFY(!owner->marked);
+        verifyLoggedInAndPinned();
     } else {
         // No box beyond the question, nothing sent, the old pin kept.
         QCOMPARE(boxes->boxes.size(), 1);
-        QCOMPARE(server.handshakes, 0);
-        QVERIFY(server.received.isEmpty());
-        QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(pinnedBefore));
-        QVERIFY(owner->marked);
-        QCOMPARE(mark(), unableText);
+        verifyRefusedWithPinKept(pinnedBefore);
     }
 }
 
@@ -199,15 +213,9 @@ void TestSNTTrust::silentLoginNeverAsks()
     if (pinnedBefore.isEmpty()) {
         // Trusted on first use: logged in, and the certificate is pinned.
         QCOMPARE(server.requests.size(), 1);
-        QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(QStringLiteral("usual")));
-        QCOMPARE(current(QStringLiteral("SNTColorMode")), QStringLiteral("On"));
-        QVERIFY(!owner->marked);
+        verifyLoggedInAndPinned();
     } else {
-        QCOMPARE(server.handshakes, 0);
-        QVERIFY(server.received.isEmpty());
-        QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(pinnedBefore));
-        QVERIFY(owner->marked);
-        QCOMPARE(mark(), unableText);
+        verifyRefusedWithPinKept(pinnedBefore);
     }
 }
 
