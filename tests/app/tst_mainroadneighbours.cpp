@@ -65,11 +65,9 @@ private slots:
     void applyKeepsTheWindowGoing()
     {
         RoadWindow window;
-        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
-        QVERIFY(window.select("Q1"));
-        AppPrintSettingsUpdater::finishPendingUpdates();
-        putHomeFiles();
-        holdFind();
+        readyWithFindHeld(window);
+        if (QTest::currentTestFailed())
+            return;
         // Were the search waited for, Apply would return only once find had
         // been given up for silence.
         CommandRunner::setTimeoutMs(5000);
@@ -104,11 +102,9 @@ private slots:
     void secondApplyEditsLast()
     {
         RoadWindow window;
-        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
-        QVERIFY(window.select("Q1"));
-        AppPrintSettingsUpdater::finishPendingUpdates();
-        putHomeFiles();
-        holdFind();
+        readyWithFindHeld(window);
+        if (QTest::currentTestFailed())
+            return;
 
         QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
         window.button(QDialogButtonBox::Apply)->click();
@@ -128,11 +124,9 @@ private slots:
     void okFinishesBeforeTheProgramEnds()
     {
         RoadWindow window;
-        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
-        QVERIFY(window.select("Q1"));
-        AppPrintSettingsUpdater::finishPendingUpdates();
-        putHomeFiles();
-        holdFind("sleep 1\n");
+        readyWithFindHeld(window, "sleep 1\n");
+        if (QTest::currentTestFailed())
+            return;
 
         QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
         window.button(QDialogButtonBox::Ok)->click();
@@ -151,6 +145,17 @@ private slots:
     }
 
 private:
+    // Q1 selected in the window and whatever that set going finished; then
+    // the home files put and find held.
+    void readyWithFindHeld(RoadWindow &window, const QByteArray &wait = QByteArray())
+    {
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QVERIFY(window.select("Q1"));
+        AppPrintSettingsUpdater::finishPendingUpdates();
+        putHomeFiles();
+        holdFind(wait);
+    }
+
     void putHomeFiles()
     {
         putHomeFile(".config/gedit/gedit-print-settings", anySettings);
