@@ -206,13 +206,7 @@ void tst_AppPrintSettings::pageSetup_data()
     QTest::addColumn<QString>("pageSize");
     QTest::addColumn<QByteArray>("expected"); // empty: the old content stays
 
-    QTest::newRow("A4") << "A4"
-                        << QByteArray("[Page Setup]\nPPDName=A4\nDisplayName=A4\nWidth=210\n"
-                                      "Height=297\nMarginTop=3.5277777777777777\n"
-                                      "MarginBottom=3.5277777777777777\n"
-                                      "MarginLeft=4.2333333333333325\n"
-                                      "MarginRight=4.2333333333333325\n"
-                                      "Orientation=portrait\n");
+    QTest::newRow("A4") << "A4" << a4PageSetup;
     QTest::newRow("Statement is gedit's Invoice")
         << "Statement"
         << QByteArray("[Page Setup]\nPPDName=Statement\nDisplayName=Invoice\n"
