@@ -47,6 +47,14 @@ private:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     }
 
+    // The settings file as an earlier run left it.
+    bool putSettings(const QByteArray &content) const
+    {
+        QDir().mkpath(userDir());
+        QFile old(settings());
+        return old.open(QIODevice::WriteOnly) && old.write(content) == content.size();
+    }
+
     QByteArray settingsContent() const
     {
         QFile file(settings());
@@ -89,11 +97,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, expected);
-        QDir().mkpath(userDir());
-        QFile old(settings());
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("Telemetry=False\nsomething longer from before\n\n\n");
-        old.close();
+        QVERIFY(putSettings("Telemetry=False\nsomething longer from before\n\n\n"));
 
         QCOMPARE(runProgram(arguments), 0);
         QCOMPARE(settingsContent(), expected);
@@ -115,11 +119,7 @@ private slots:
     void otherValuesChangeNothing()
     {
         QFETCH(QString, value);
-        QDir().mkpath(userDir());
-        QFile old(settings());
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("Telemetry=False\n");
-        old.close();
+        QVERIFY(putSettings("Telemetry=False\n"));
 
         QCOMPARE(runProgram({"-t", value}), 0);
         QCOMPARE(settingsContent(), QByteArray("Telemetry=False\n"));
@@ -203,11 +203,7 @@ private slots:
 
     void fileSizeLimitFailsLoudly()
     {
-        QDir().mkpath(userDir());
-        QFile old(settings());
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("Telemetry=False\n");
-        old.close();
+        QVERIFY(putSettings("Telemetry=False\n"));
 
         // Not killed by the limit's signal: the write fails and says so.
         QString errors;
