@@ -4,7 +4,9 @@
 // expects its fixed folders, an offscreen application for targets that
 // touch widgets, and the fixture PPDs of the tests.
 
+#include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "system/MakerPpdModel.h"
 #include "system/SystemPaths.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace fuzz {
 
@@ -31,6 +34,16 @@ namespace fuzz {
 inline QString fixture(const char *name)
 {
     return QStringLiteral(VM_FUZZ_DATA "/") + QLatin1String(name);
+}
+
+// The model of a fixture PPD; a fixture that cannot be read fails the run
+// rather than fuzzing with no model.
+inline std::unique_ptr<tOptionModel> fixtureModel(const char *name)
+{
+    std::unique_ptr<tOptionModel> model = buildModelFromPpdFile(fixture(name));
+    if (!model)
+        fail("fixture PPD not read");
+    return model;
 }
 
 // The per-process scratch folder, with "user/" as the per-user folder,

@@ -34,10 +34,7 @@ QByteArray fileContent(const QString &path)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QString cfgPath = fuzz::scratch() + QStringLiteral("user/Fuzz.cfg");
-    static const std::unique_ptr<tOptionModel> model =
-        buildModelFromPpdFile(fuzz::fixture("demo-showcase.ppd"));
-    if (!model)
-        fuzz::fail("fixture PPD not read");
+    static const std::unique_ptr<tOptionModel> model = fuzz::fixtureModel("demo-showcase.ppd");
     AppState::optionModel = model.get();
 
     if (!fuzz::writeFile(cfgPath, data, size))

@@ -33,10 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QString cfgPath = fuzz::scratch() + QStringLiteral("user/Fuzz.cfg");
     static QList<Tab *> *tabs = [] {
         fuzz::startApplication();
-        static const std::unique_ptr<tOptionModel> model =
-            buildModelFromPpdFile(fuzz::fixture("demo-showcase.ppd"));
-        if (!model)
-            fuzz::fail("fixture PPD not read");
+        static const std::unique_ptr<tOptionModel> model = fuzz::fixtureModel("demo-showcase.ppd");
         AppState::optionModel = model.get();
         auto *owner = new Owner;
         return new QList<Tab *>{new PublishingTab(owner), new JobTab(owner), new WatermarkTab(owner),

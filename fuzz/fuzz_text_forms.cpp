@@ -99,10 +99,7 @@ void checkEmail(const QString &text)
 {
     static JobTab *tab = [] {
         fuzz::startApplication();
-        static const std::unique_ptr<tOptionModel> model =
-            buildModelFromPpdFile(fuzz::fixture("jobtab-full.ppd"));
-        if (!model)
-            fuzz::fail("fixture PPD not read");
+        static const std::unique_ptr<tOptionModel> model = fuzz::fixtureModel("jobtab-full.ppd");
         AppState::optionModel = model.get();
         AppState::settingsFile.clear();
         auto *made = new JobTab(new QWidget);
