@@ -333,9 +333,7 @@ private slots:
 private:
     void addQueue(const QString &name, const QString &ppd = "queue-tolvane.ppd")
     {
-        QVERIFY2(cups.run("lpadmin", {"-p", name, "-E", "-v", "file:///dev/null", "-P",
-                                      SandboxCups::dataFile(ppd)}),
-                 qPrintable(cups.errorText()));
+        QVERIFY2(cups.addQueue(ppd, name), qPrintable(cups.errorText()));
     }
 
     SandboxCups cups;

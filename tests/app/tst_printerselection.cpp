@@ -131,7 +131,7 @@ private slots:
 
     void unfetchablePpdIsReported()
     {
-        addQueue("Broken", "queue-tolvane.ppd");
+        QVERIFY2(cups.addQueue("queue-tolvane.ppd", "Broken"), qPrintable(cups.errorText()));
         RoadWindow window;
         QVERIFY(window.select("Q1"));
         QVERIFY(window.rowOf("Broken") >= 0);
@@ -224,13 +224,6 @@ private:
         for (const QString &line : QString::fromUtf8(RoadSession::readFile(runLog())).split('\n'))
             n += line.startsWith(program + " ");
         return n;
-    }
-
-    void addQueue(const QString &name, const QString &ppd)
-    {
-        QVERIFY2(cups.run("lpadmin", {"-p", name, "-E", "-v", "file:///dev/null", "-P",
-                                      SandboxCups::dataFile(ppd)}),
-                 qPrintable(cups.errorText()));
     }
 
     QTemporaryDir bin;

@@ -63,3 +63,9 @@ bool SandboxCups::run(const QString &program, const QStringList &arguments)
     lastError = QString::fromLocal8Bit(process.readAllStandardError());
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
+
+bool SandboxCups::addQueue(const QString &fixture, const QString &name)
+{
+    return run(QStringLiteral("lpadmin"),
+               {"-p", name, "-E", "-v", "file:///dev/null", "-P", dataFile(fixture)});
+}

@@ -23,6 +23,8 @@ public:
 
     // Runs a CUPS administration command against the sandbox.
     bool run(const QString &program, const QStringList &arguments);
+    // Adds an enabled queue made from a fixture PPD, as start() makes them.
+    bool addQueue(const QString &fixture, const QString &name);
 
     static QString dataFile(const QString &name);
 
