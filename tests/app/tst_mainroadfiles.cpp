@@ -3,6 +3,7 @@
 // links, oversized and read-only files, files gone at Cancel, and a
 // file-size limit at Apply.
 #include "MainRoadFixture.h"
+#include "OpenCounter.h"
 #include "SandboxCups.h"
 
 #include "dialogs/ProfileDialog.h"
@@ -17,7 +18,6 @@
 #include <csignal>
 #include <cstdio>
 
-#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,40 +38,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
-
-// Counts the opens of one file by anyone, this process included. Closes are
-// watched too, so that back-to-back opens are not merged into one event.
-class OpenCounter
-{
-public:
-    explicit OpenCounter(const QString &path)
-        : fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
-    {
-        watching = fd >= 0
-            && inotify_add_watch(fd, QFile::encodeName(path).constData(),
-                                 IN_OPEN | IN_CLOSE_NOWRITE)
-                >= 0;
-    }
-    ~OpenCounter() { close(fd); }
-    int opens()
-    {
-        alignas(inotify_event) char buffer[4096];
-        ssize_t length;
-        while ((length = read(fd, buffer, sizeof buffer)) > 0) {
-            for (char *at = buffer; at < buffer + length;) {
-                const auto *event = reinterpret_cast<const inotify_event *>(at);
-                count += (event->mask & IN_OPEN) != 0;
-                at += sizeof(inotify_event) + event->len;
-            }
-        }
-        return count;
-    }
-    bool watching = false;
-
-private:
-    int fd;
-    int count = 0;
-};
 
 // Shows the window and lets the desktop activate it, as a user's would be.
 bool activate(RoadWindow &window)
@@ -132,7 +98,7 @@ private slots:
                 QCOMPARE(truncate(QFile::encodeName(path).constData(), 100000000), 0);
         }
         OpenCounter counter(path);
-        QVERIFY(counter.watching);
+        QVERIFY(counter.isWatching());
 
         RoadWindow window;
         QVERIFY(activate(window));
