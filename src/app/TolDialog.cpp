@@ -161,6 +161,8 @@ TolDialog::TolDialog(QWidget *parent)
     // when the window reloads the tabs.
     connect(printerTab->table(), SIGNAL(currentCellChanged(int, int, int, int)), this,
             SLOT(printerChanged(int, int, int, int)));
+    // printerChanged finishes the status refresh that a selection starts.
+    printerTab->setStatusRefreshOnSelection(true);
 
     setWindowTitle(tr("Tolvane Vellumark"));
     styleTabBar();

@@ -262,6 +262,9 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
 {
     if (row == prev_row)
         return;
+    // lpstat takes longer than the rest of a selection: it starts first.
+    if (statusRefreshOnSelection && row >= 0)
+        statusRefresh.reset(new PrinterStatusRun);
 
     // The replaced model stays alive until releaseReplacedModels().
     AppState::optionModel = nullptr;
@@ -277,6 +280,8 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
     } else {
         AppState::settingsFile.clear();
         rootWarningLabel->hide();
+        // Without a model the printer change reads no status.
+        statusRefresh.reset();
     }
 }
 
@@ -303,7 +308,8 @@ void PrinterTab::clearCurrentPrinter()
 
 void PrinterTab::startStatusRefresh()
 {
-    statusRefresh.reset(new PrinterStatusRun);
+    if (!statusRefresh)
+        statusRefresh.reset(new PrinterStatusRun);
 }
 
 void PrinterTab::finishStatusRefresh()

@@ -81,12 +81,17 @@ public:
     // that choosing the same row again is a printer change.
     void clearCurrentPrinter();
 
-    // A printer change reads every row's status again: this starts lpstat,
-    // retranslateUi then leaves the Status cells alone, and
-    // finishStatusRefresh() fills them, so that lpstat runs while the tabs
-    // reload. A refill in between makes the refresh void.
+    // A printer change reads every row's status again: this starts lpstat
+    // (unless a selection started it already), retranslateUi then leaves the
+    // Status cells alone, and finishStatusRefresh() fills them, so that
+    // lpstat runs while the tabs reload. A refill in between makes the
+    // refresh void.
     void startStatusRefresh();
     void finishStatusRefresh();
+    // For a window whose printer change always follows a selection with
+    // start/finishStatusRefresh: a selection then starts lpstat itself,
+    // before the PPD is fetched, and drops it when no model was built.
+    void setStatusRefreshOnSelection(bool on) { statusRefreshOnSelection = on; }
 
     // The option keywords that may reach lpoptions, read from the PPD when the
     // current model was built (no fetch); `known` is false when the current
@@ -127,6 +132,7 @@ private:
     int nextOptionRow = 0;
     QHash<QString, QString> takenValues;
     bool installedOptionsChanged = false;
+    bool statusRefreshOnSelection = false;
 
     std::unique_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;
