@@ -68,6 +68,9 @@ public:
     // set must finish a started refill first; finishing none does nothing.
     void startRefill();
     void finishRefill();
+    // lpoptions rewrites the user's destination list, which a started
+    // refill reads in the background: to be waited for before it runs.
+    void waitForRefillDestinations();
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
