@@ -163,6 +163,8 @@ TolDialog::TolDialog(QWidget *parent)
     // The printer tab's own handler runs first, so the new model exists
     // when the window reloads the tabs.
     connect(printerTab->table(), &QTableWidget::currentCellChanged, this, &TolDialog::printerChanged);
+    // printerChanged finishes the status refresh that a selection starts.
+    printerTab->setStatusRefreshOnSelection(true);
 
     setWindowTitle(tr("Tolvane Vellumark"));
     styleTabBar();

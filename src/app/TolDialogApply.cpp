@@ -36,7 +36,7 @@ void TolDialog::slotButtonApply()
     applyOk = true;
     // The refill asks CUPS about every queue; the write below needs none of
     // it, so it goes on meanwhile, and the table is refilled before anything
-    // is shown or compared with it, from the destinations after lpoptions.
+    // is shown or compared with it.
     printerTab->startRefill();
     if (!AppState::optionModel) {
         printerTab->finishRefill();
@@ -114,6 +114,7 @@ bool TolDialog::writeTolpoptions()
         if (!value.isEmpty())
             options.append(qMakePair(keyword, value));
     }
+    printerTab->waitForRefillDestinations();
     const bool written = runLpoptions(printer, options).succeeded();
     printerTab->finishRefill();
     if (!written) {

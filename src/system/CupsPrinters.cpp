@@ -264,14 +264,19 @@ struct MakerPrinterListingRun::State
     MakerPrinterListing listing;
     QueueChecks early;
     std::thread earlyRun;
+    // Reads the destination list; only names and deviceUri are its own.
+    std::thread destinationsRun;
     QStringList names;
     QHash<QString, QString> deviceUri;
-    bool destinationsRead = false;
 };
 
 MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
     : d(new State)
 {
+    // libcups takes long to read the list (every destination's attributes):
+    // a background read starts before anything else.
+    if (when == DestinationList::InBackground)
+        d->destinationsRun = std::thread(&MakerPrinterListingRun::readDestinations, this);
     // Compared with cupsPrinterSet() later: made by it, so that only a real
     // change differs.
     d->listing.knownPrinters = cupsPrinterSet();
@@ -282,9 +287,15 @@ MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
         readDestinations();
 }
 
+void MakerPrinterListingRun::waitForDestinations()
+{
+    if (d->destinationsRun.joinable())
+        d->destinationsRun.join();
+}
+
+// Touches only names and deviceUri: runs on any thread.
 void MakerPrinterListingRun::readDestinations()
 {
-    d->destinationsRead = true;
     // The destination list carries each queue's device already; an instance
     // has its queue's.
     cups_dest_t *dests = nullptr;
@@ -301,14 +312,14 @@ void MakerPrinterListingRun::readDestinations()
 
 MakerPrinterListingRun::~MakerPrinterListingRun()
 {
+    waitForDestinations();
     if (d->earlyRun.joinable())
         d->earlyRun.join();
 }
 
 MakerPrinterListing MakerPrinterListingRun::finish()
 {
-    if (!d->destinationsRead)
-        readDestinations();
+    waitForDestinations();
     if (d->earlyRun.joinable())
         d->earlyRun.join();
     QHash<QString, bool> makerQueue;

@@ -41,13 +41,15 @@ MakerPrinterListing listMakerPrinters();
 // The same in two steps: the constructor starts asking CUPS about the PPDs
 // on other threads; finish() waits for the answers. The destination list
 // (which holds the user's lpoptions instances) is read by the constructor,
-// or by finish() when an lpoptions run may rewrite it in between. Once only.
+// or on a thread of its own: an lpoptions run, which rewrites the list, must
+// then not start before waitForDestinations(). Once only.
 class MakerPrinterListingRun
 {
 public:
-    enum class DestinationList { Now, AtFinish };
+    enum class DestinationList { Now, InBackground };
     explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now);
     ~MakerPrinterListingRun();
+    void waitForDestinations();
     MakerPrinterListing finish();
 
 private:

@@ -14,16 +14,21 @@
 #include <QVBoxLayout>
 
 // A refill under way: CUPS answers about the PPDs on other threads and
-// lpstat runs beside.
+// lpstat runs beside. What takes longest starts first: lpstat, or the
+// destination list when it is read in the background.
 struct PendingRefill
 {
     explicit PendingRefill(MakerPrinterListingRun::DestinationList when)
-        : listing(when)
     {
+        if (when == MakerPrinterListingRun::DestinationList::Now)
+            statusRun.reset(new PrinterStatusRun);
+        listing.reset(new MakerPrinterListingRun(when));
+        if (!statusRun)
+            statusRun.reset(new PrinterStatusRun);
     }
 
-    PrinterStatusRun statusRun;
-    MakerPrinterListingRun listing;
+    std::unique_ptr<PrinterStatusRun> statusRun;
+    std::unique_ptr<MakerPrinterListingRun> listing;
 };
 
 namespace {
@@ -177,7 +182,7 @@ void PrinterTab::setHeaders()
 void PrinterTab::listPrinters()
 {
     PendingRefill pending(MakerPrinterListingRun::DestinationList::Now);
-    showListing(pending.listing.finish(), pending.statusRun);
+    showListing(pending.listing->finish(), *pending.statusRun);
 }
 
 void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun)
@@ -206,9 +211,13 @@ void PrinterTab::fillPrinterTable()
 void PrinterTab::startRefill()
 {
     finishRefill();
-    // lpoptions may run before the refill ends: the destination list, which
-    // it rewrites, is read at the end.
-    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::AtFinish));
+    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::InBackground));
+}
+
+void PrinterTab::waitForRefillDestinations()
+{
+    if (pendingRefill)
+        pendingRefill->listing->waitForDestinations();
 }
 
 void PrinterTab::finishRefill()
@@ -216,7 +225,7 @@ void PrinterTab::finishRefill()
     if (!pendingRefill)
         return;
     const std::unique_ptr<PendingRefill> pending = std::move(pendingRefill);
-    const MakerPrinterListing listing = pending->listing.finish();
+    const MakerPrinterListing listing = pending->listing->finish();
 
     // Refilling must not look like a printer change to anyone.
     const bool tableBlocked = printerTable->blockSignals(true);
@@ -234,7 +243,7 @@ void PrinterTab::finishRefill()
     setHeaders();
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    showListing(listing, pending->statusRun);
+    showListing(listing, *pending->statusRun);
     if (printerTable->rowCount() > 0) {
         printerTable->resizeColumnsToContents();
         printerTable->resizeRowsToContents();
@@ -262,6 +271,9 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
 {
     if (row == prev_row)
         return;
+    // lpstat takes longer than the rest of a selection: it starts first.
+    if (statusRefreshOnSelection && row >= 0)
+        statusRefresh.reset(new PrinterStatusRun);
 
     // The replaced model stays alive until releaseReplacedModels().
     AppState::optionModel = nullptr;
@@ -277,6 +289,8 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
     } else {
         AppState::settingsFile.clear();
         rootWarningLabel->hide();
+        // Without a model the printer change reads no status.
+        statusRefresh.reset();
     }
 }
 
@@ -303,7 +317,8 @@ void PrinterTab::clearCurrentPrinter()
 
 void PrinterTab::startStatusRefresh()
 {
-    statusRefresh.reset(new PrinterStatusRun);
+    if (!statusRefresh)
+        statusRefresh.reset(new PrinterStatusRun);
 }
 
 void PrinterTab::finishStatusRefresh()

@@ -68,6 +68,9 @@ public:
     // set must finish a started refill first; finishing none does nothing.
     void startRefill();
     void finishRefill();
+    // lpoptions rewrites the user's destination list, which a started
+    // refill reads in the background: to be waited for before it runs.
+    void waitForRefillDestinations();
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
@@ -81,12 +84,17 @@ public:
     // that choosing the same row again is a printer change.
     void clearCurrentPrinter();
 
-    // A printer change reads every row's status again: this starts lpstat,
-    // retranslateUi then leaves the Status cells alone, and
-    // finishStatusRefresh() fills them, so that lpstat runs while the tabs
-    // reload. A refill in between makes the refresh void.
+    // A printer change reads every row's status again: this starts lpstat
+    // (unless a selection started it already), retranslateUi then leaves the
+    // Status cells alone, and finishStatusRefresh() fills them, so that
+    // lpstat runs while the tabs reload. A refill in between makes the
+    // refresh void.
     void startStatusRefresh();
     void finishStatusRefresh();
+    // For a window whose printer change always follows a selection with
+    // start/finishStatusRefresh: a selection then starts lpstat itself,
+    // before the PPD is fetched, and drops it when no model was built.
+    void setStatusRefreshOnSelection(bool on) { statusRefreshOnSelection = on; }
 
     // The option keywords that may reach lpoptions, read from the PPD when the
     // current model was built (no fetch); `known` is false when the current
@@ -127,6 +135,7 @@ private:
     int nextOptionRow = 0;
     QHash<QString, QString> takenValues;
     bool installedOptionsChanged = false;
+    bool statusRefreshOnSelection = false;
 
     std::unique_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;

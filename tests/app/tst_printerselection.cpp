@@ -129,6 +129,28 @@ private slots:
         QVERIFY(cups.run("cupsenable", {"Rbor"}));
     }
 
+    // Apply refills the table as it stands at the click, with one lpstat run;
+    // the next selection reads the statuses once, as they are then.
+    void applyAndSelectionReadTheStatusesOnce()
+    {
+        RoadWindow window;
+        QVERIFY(window.select("Rbor"));
+        QVERIFY(cups.run("cupsdisable", {"Q1"}));
+        QFile::remove(runLog());
+        for (int round = 0; round < 3; ++round)
+            window.button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(session->boxes.count("Settings applied."), 3);
+        QCOMPARE(runs("lpoptions"), 3);
+        QCOMPARE(runs("lpstat"), 3);
+        QCOMPARE(window.column(2), QStringList({"Paused", "Idle", "Idle", "Idle"}));
+
+        QVERIFY(cups.run("cupsenable", {"Q1"}));
+        QFile::remove(runLog());
+        QVERIFY(window.select("Q1"));
+        QCOMPARE(runs("lpstat"), 1);
+        QCOMPARE(window.column(2), QStringList({"Idle", "Idle", "Idle", "Idle"}));
+    }
+
     void unfetchablePpdIsReported()
     {
         QVERIFY2(cups.addQueue("queue-tolvane.ppd", "Broken"), qPrintable(cups.errorText()));

@@ -388,6 +388,21 @@ private slots:
         QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
     }
 
+    // A listing read in the background has the destination list as it was
+    // before waitForDestinations() returned, whatever lpoptions does next.
+    void backgroundListingIsReadBeforeTheWait()
+    {
+        QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
+                    .succeeded());
+        MakerPrinterListingRun run(MakerPrinterListingRun::DestinationList::InBackground);
+        run.waitForDestinations();
+        QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
+        const MakerPrinterListing listing = run.finish();
+        QCOMPARE(namesOf(listing.printers).count("Rbor"), 2);
+        QCOMPARE(listing.knownPrinters, cupsPrinterSet());
+        QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
+    }
+
 private:
     QTemporaryDir home;
     QTemporaryDir tmp;
