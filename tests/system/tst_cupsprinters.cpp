@@ -403,6 +403,47 @@ private slots:
         QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
     }
 
+    // The table's rows are the destination list's entries that are the
+    // maker's, in its order, each with its queue's device: a lower-case name
+    // sorts among the others regardless of case, each lpoptions instance is
+    // a row of its own, and a class of maker queues is tested like a queue.
+    void listingFollowsTheDestinationList()
+    {
+        QVERIFY(cups.addQueue("queue-tolvane.ppd", "alpha"));
+        QVERIFY(cups.run("lpadmin", {"-p", "Q1", "-c", "Klasse"}));
+        QVERIFY(cups.run("cupsenable", {"Klasse"}));
+        QVERIFY(cups.run("cupsaccept", {"Klasse"}));
+
+        const auto listed = [] {
+            QStringList rows;
+            for (const MakerPrinter &printer : listMakerPrinters().printers)
+                rows << printer.name + " " + printer.deviceUri;
+            return rows;
+        };
+        const QString dev = QStringLiteral(" file:///dev/null");
+        const QStringList plain{"alpha" + dev,  utf8Name + dev, hostileName + dev,
+                                "Klasse" + dev, "Q1" + dev,     "Rbor" + dev,
+                                "Two" + dev};
+        QCOMPARE(listed(), plain);
+
+        QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
+                    .succeeded());
+        QVERIFY(CommandRunner::run("lpoptions", {"-p", "alpha/b", "-o", "x=y"}).succeeded());
+        QVERIFY(CommandRunner::run("lpoptions", {"-p", "alpha/A", "-o", "x=y"}).succeeded());
+        QStringList withInstances = plain;
+        withInstances.insert(1, "alpha" + dev);
+        withInstances.insert(1, "alpha" + dev);
+        withInstances.insert(7, "Rbor" + dev);
+        QCOMPARE(listed(), withInstances);
+
+        for (const char *instance : {"Rbor/draft", "alpha/b", "alpha/A"})
+            QVERIFY(CommandRunner::run("lpoptions", {"-x", instance}).succeeded());
+        QCOMPARE(listed(), plain);
+
+        QVERIFY(cups.run("lpadmin", {"-x", "Klasse"}));
+        QVERIFY(cups.run("lpadmin", {"-x", "alpha"}));
+    }
+
 private:
     QTemporaryDir home;
     QTemporaryDir tmp;
