@@ -36,6 +36,20 @@
 
 namespace {
 
+// AddressSanitizer keeps freed memory in quarantine: there the resident size
+// says nothing of what the client holds.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool residentSizeTellsWhatIsHeld = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool residentSizeTellsWhatIsHeld = false;
+#else
+constexpr bool residentSizeTellsWhatIsHeld = true;
+#endif
+#else
+constexpr bool residentSizeTellsWhatIsHeld = true;
+#endif
+
 const char *const loginPath = "/ws/user_manager/MobileAccess/MobileAccessRestService/loginPost";
 
 using LoginServer = TlsLoginServer;
@@ -352,7 +366,7 @@ void TestTcurl::answerBounds()
     QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() > 0, 20000);
     const qint64 elapsed = clock.elapsed();
     QTest::qWait(100);
-    QVERIFY2(residentKiB() - residentBefore < 32 * 1024,
+    QVERIFY2(!residentSizeTellsWhatIsHeld || residentKiB() - residentBefore < 32 * 1024,
              qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB() - residentBefore)));
 
     if (answered) {
