@@ -1,5 +1,6 @@
 #include "SandboxCups.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace {
@@ -28,7 +29,8 @@ QString SandboxCups::dataFile(const QString &name)
 
 bool SandboxCups::start(const QList<QPair<QString, QString>> &queues)
 {
-    QStringList arguments{script(), QStringLiteral("start"), stateDir};
+    QStringList arguments{script(), QStringLiteral("start"), stateDir, QStringLiteral("--owner"),
+                          QString::number(QCoreApplication::applicationPid())};
     for (const auto &queue : queues)
         arguments << dataFile(queue.first) << queue.second;
     QProcess process;

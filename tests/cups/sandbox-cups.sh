@@ -2,8 +2,11 @@
 # A private cupsd on a free loopback port, with its own configuration in a
 # temporary folder, for the tests and the demo.
 #
-#   sandbox-cups.sh start DIR [PPD NAME]...   start it, add one queue per pair,
-#                                             print the CUPS_SERVER value
+#   sandbox-cups.sh start DIR [--owner PID] [PPD NAME]...
+#                                             start it, add one queue per pair,
+#                                             print the CUPS_SERVER value; with
+#                                             --owner, the daemon ends when that
+#                                             process does, however it ends
 #   sandbox-cups.sh stop DIR                  stop it and remove DIR
 set -euo pipefail
 
@@ -24,6 +27,8 @@ PY
 
 case "$cmd" in
 start)
+    owner=
+    if [ "${1:-}" = --owner ]; then owner=${2:?--owner needs a process id}; shift 2; fi
     mkdir -p "$dir"/{conf,state,cache,spool,tmp,log,ppd}
     dir=$(cd "$dir" && pwd)
     port=$(free_port)
@@ -58,6 +63,13 @@ CONF
     /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" \
         >"$dir/log/cupsd.out" 2>&1 &
     echo $! >"$dir/cupsd.pid"
+    if [ -n "$owner" ]; then
+        # A test killed by its time limit never runs its own stop.
+        daemon=$!
+        (while kill -0 "$owner" 2>/dev/null && kill -0 "$daemon" 2>/dev/null; do sleep 1; done
+         kill "$daemon" 2>/dev/null || true
+         sleep 5; kill -9 "$daemon" 2>/dev/null || true) </dev/null >/dev/null 2>&1 &
+    fi
     echo "127.0.0.1:$port" >"$dir/server"
     export CUPS_SERVER="127.0.0.1:$port"
     for _ in $(seq 1 100); do
