@@ -96,12 +96,16 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
+            if (run.error_occurred)
+                ++m_errors;
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
                 m_times[run.run_name.function_name] = {run.GetAdjustedRealTime(),
                                                        run.GetAdjustedCPUTime()};
         }
         ConsoleReporter::ReportRuns(runs);
     }
+
+    int errors() const { return m_errors; }
 
     void printRatio() const
     {
@@ -124,6 +128,7 @@ private:
         double cpu;
     };
     std::map<std::string, Times> m_times;
+    int m_errors = 0;
 };
 
 } // namespace
@@ -139,5 +144,10 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     reporter.printRatio();
+    // A benchmark that could not run is a failure, not a figure to skip over.
+    if (reporter.errors() > 0) {
+        std::fprintf(stderr, "%d benchmark run(s) reported an error\n", reporter.errors());
+        return 1;
+    }
     return 0;
 }
