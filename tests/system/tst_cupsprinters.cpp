@@ -150,6 +150,32 @@ private slots:
             << QByteArray("Idle\nPrinting\npaused\n") << "IdlePrintingpaused";
         QTest::newRow("no word: lines joined")
             << QByteArray("printer Q1 is\n\tsomething else\n") << "printer Q1 is\tsomething else";
+        // Every word lpstat may use, each in a line of its own language.
+        const struct
+        {
+            const char *row;
+            const char *output; // UTF-8
+            const char *status;
+        } languages[] = {
+            {"Spanish idle", "la impresora Q1 est\xc3\xa1 inactiva.", "Idle"},
+            {"Italian idle", "la stampante Q1 \xc3\xa8 inattiva.", "Idle"},
+            {"Portuguese idle (inativa)", "a impressora Q1 est\xc3\xa1 inativa.", "Idle"},
+            {"French idle", "l'imprimante Q1 est inactive.", "Idle"},
+            {"German idle (inaktiv)", "Drucker Q1 ist inaktiv.", "Idle"},
+            {"Italian idle (in attesa)", "la stampante Q1 \xc3\xa8 in attesa.", "Idle"},
+            {"German idle (Leerlauf)", "Drucker Q1 ist im Leerlauf.", "Idle"},
+            {"German idle (leerlauf)", "Drucker Q1: leerlauf.", "Idle"},
+            {"Portuguese idle (ociosa)", "a impressora Q1 est\xc3\xa1 ociosa.", "Idle"},
+            {"German paused", "Drucker Q1 deaktiviert seit x", "Paused"},
+            {"Italian paused", "la stampante Q1 \xc3\xa8 disabilitata da x", "Paused"},
+            {"Portuguese paused", "a impressora Q1 est\xc3\xa1 desativada desde x", "Paused"},
+            {"Italian printing", "la stampante Q1 sta stampando Q1-3.", "Printing"},
+            {"Spanish printing", "la impresora Q1 est\xc3\xa1 imprimiendo Q1-3.", "Printing"},
+            {"French printing", "l'imprimante Q1 est en cours d'impression de Q1-3.", "Printing"},
+            {"Portuguese printing", "a impressora Q1 est\xc3\xa1 imprimindo Q1-3.", "Printing"},
+        };
+        for (const auto &language : languages)
+            QTest::newRow(language.row) << QByteArray(language.output) << language.status;
         QTest::newRow("nothing") << QByteArray() << "";
         QTest::newRow("stops at a NUL") << QByteArray("abc\0idle", 8) << "abc";
         QTest::newRow("idle past the first 1022 characters")
