@@ -196,6 +196,40 @@ private slots:
         m_model->setCurrentChoice("PageSize", "A5");
         QVERIFY(blocked("Duplex", "DuplexTumble"));
     }
+
+    void everyConflictOfALongListBlocks_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("one") << 1;
+        QTest::newRow("as many as are searched directly") << 16;
+        QTest::newRow("one past them") << 17;
+        QTest::newRow("two past them") << 18;
+        QTest::newRow("many") << 40;
+    }
+
+    void everyConflictOfALongListBlocks()
+    {
+        QFETCH(int, count);
+        tOption source("Src", "Source");
+        tChoice *on = source.addChoice("On", "On");
+        std::vector<std::unique_ptr<tOption>> targets;
+        for (int i = 0; i < count; ++i) {
+            targets.push_back(std::make_unique<tOption>(QString("T%1").arg(i), QString()));
+            targets.back()->addChoice("X", "X");
+        }
+        // Each conflict twice: the list stays free of repeats on both sides of the switch to a set.
+        for (int pass = 0; pass < 2; ++pass)
+            for (const auto &target : targets)
+                on->addConflict(target.get(), target->choices().first());
+        QCOMPARE(on->conflicts().size(), count);
+
+        on->blockConflicts();
+        for (const auto &target : targets)
+            QVERIFY2(target->choices().first()->isBlocked(), qPrintable(target->keyword()));
+        on->releaseConflicts();
+        for (const auto &target : targets)
+            QVERIFY(!target->choices().first()->isBlocked());
+    }
 };
 
 QTEST_GUILESS_MAIN(BlockingTest)
