@@ -76,7 +76,7 @@ void GeneralTab::fillComboBox(ComboBoxEx *combo, tOption *option)
     const QList<tChoice *> choices = option->choices();
     for (const tChoice *choice : choices) {
         if (choice->keyword() != QLatin1String("Custom"))
-            combo->addItem(choice->text());
+            combo->addItem(choice->text(), choice->keyword());
     }
 }
 
@@ -261,8 +261,12 @@ QHash<QString, QString> GeneralTab::collectOptionValues()
 {
     optionValues.clear();
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = AppState::currentOption(it.key());
-        const QString value = widgetValue(it.value(), option);
+        tOption *option = offeredOption(it.key());
+        QString value = widgetValue(it.value(), option);
+        // A colour mode that neither button stands for (a PPD's "Default",
+        // say) stays the model's, as the Imaging tab keeps it.
+        if (value.isEmpty() && it.value() == colorGroup && option && option->currentChoice())
+            value = option->currentChoice()->keyword();
         if (value.isEmpty())
             continue;
         optionValues.insert(it.key(), value);

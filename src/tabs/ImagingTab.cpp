@@ -424,10 +424,17 @@ bool ImagingTab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOpti
         fixColorToMonochrome();
         return moved;
     }
-    if (const tChoice *current = option->currentChoice()) {
-        const bool colour = current->keyword() == QLatin1String("CMYK") || current->keyword() == QLatin1String("RGB");
-        colorButtons->setButton(colour ? 0 : 1);
-    }
+    // A current choice that neither button stands for (a PPD's "Default",
+    // say) is left as it is, and so is the group, which then shows what the
+    // Basic tab shows.
+    const tChoice *current = option->currentChoice();
+    int index = buttonIndexOf(colorButtons, option, current);
+    // "Full color" stands for the first of CMYK and RGB the PPD has; the
+    // other is colour too.
+    if (index < 0 && current && (current->keyword() == QLatin1String("CMYK") || current->keyword() == QLatin1String("RGB")))
+        index = 0;
+    if (index >= 0)
+        colorButtons->setButton(index);
     return moved;
 }
 
@@ -473,10 +480,14 @@ QHash<QString, QString> ImagingTab::collectOptionValues()
         return optionValues;
 
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = model->option(it.key());
+        tOption *option = offeredOption(it.key());
         if (!option)
             continue;
-        const QString value = widgetValue(it.value(), option);
+        QString value = widgetValue(it.value(), option);
+        // Gray is written only on the user's click, never for a colour mode
+        // that neither button stands for.
+        if (value.isEmpty() && it.value() == colorButtons && option->currentChoice())
+            value = option->currentChoice()->keyword();
         if (!value.isEmpty())
             optionValues.insert(it.key(), value);
     }

@@ -128,10 +128,19 @@ bool Tab::modelHasAnyRegisteredOption() const
     if (!AppState::optionModel)
         return false;
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        if (AppState::optionModel->option(it.key()))
+        if (offeredOption(it.key()))
             return true;
     }
     return false;
+}
+
+tOption *Tab::offeredOption(const QString &keyword) const
+{
+    tOption *option = AppState::currentOption(keyword);
+    if (option && qobject_cast<QCheckBox *>(optionWidgets.value(keyword))
+        && !(option->hasChoice(trueKeyword) && option->hasChoice(falseKeyword)))
+        return nullptr;
+    return option;
 }
 
 QString Tab::keywordOf(QWidget *widget) const
@@ -169,7 +178,7 @@ void Tab::refreshOptionLabels()
         return;
 
     for (auto it = labelWidgets.cbegin(); it != labelWidgets.cend(); ++it) {
-        tOption *option = AppState::currentOption(it.key());
+        tOption *option = offeredOption(it.key());
         if (QWidget *companion = companionWidgets.value(it.key()))
             companion->setEnabled(option != nullptr);
 
@@ -200,7 +209,7 @@ tChoice *Tab::savedOrDefaultChoice(const QString &keyword, tOption *option)
 void Tab::loadOptionValues()
 {
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = AppState::currentOption(it.key());
+        tOption *option = offeredOption(it.key());
         QWidget *widget = it.value();
         if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
             setupComboBox(combo, option);
@@ -240,21 +249,27 @@ void Tab::fillComboBox(ComboBoxEx *combo, tOption *option)
 {
     const QList<tChoice *> choices = option->choices();
     for (const tChoice *choice : choices)
-        combo->addItem(choice->text());
+        combo->addItem(choice->text(), choice->keyword());
 }
 
 void Tab::selectComboValue(ComboBoxEx *combo, tOption *option)
 {
-    const Qt::MatchFlags exact = Qt::MatchExactly | Qt::MatchCaseSensitive;
+    // The item of the choice's keyword; a list filled without keywords by
+    // the choice's text.
+    const auto itemOf = [combo](const tChoice *choice) {
+        const Qt::MatchFlags exact = Qt::MatchExactly | Qt::MatchCaseSensitive;
+        const int index = combo->findData(choice->keyword(), Qt::UserRole, exact);
+        return index >= 0 ? index : combo->findText(choice->text(), exact);
+    };
     int index = -1;
     const QString saved = readCfgValue(option->keyword());
     if (!saved.isEmpty()) {
         if (const tChoice *choice = option->findChoice(saved))
-            index = combo->findText(choice->text(), exact);
+            index = itemOf(choice);
     }
     // A saved choice the list does not offer falls back to the default.
     if (index < 0 && option->defaultChoice())
-        index = combo->findText(option->defaultChoice()->text(), exact);
+        index = itemOf(option->defaultChoice());
     combo->setCurrentIndex(index);
 }
 
@@ -301,7 +316,7 @@ void Tab::applyWidgetToOption(int value, QWidget *widget)
     const QString keyword = keywordOf(widget);
     if (keyword.isEmpty())
         return;
-    tOption *option = AppState::currentOption(keyword);
+    tOption *option = offeredOption(keyword);
     if (!option)
         return;
 
@@ -313,7 +328,8 @@ void Tab::applyWidgetToOption(int value, QWidget *widget)
     } else if (kind == QLatin1String("QCheckBox") || kind == QLatin1String("QRadioButton")) {
         choice = option->findChoice(value ? trueKeyword : falseKeyword);
     } else if (kind == QLatin1String("ComboBoxEx")) {
-        choice = option->findChoiceByText(static_cast<ComboBoxEx *>(widget)->currentText());
+        auto *combo = static_cast<ComboBoxEx *>(widget);
+        choice = comboChoice(combo, combo->currentIndex(), option);
     } else if (kind == QLatin1String("QSlider")) {
         choice = option->findChoiceByText(sliderText(keyword, value));
     } else if (kind == QLatin1String("TolButtonGroup")) {
@@ -390,12 +406,26 @@ QString Tab::choiceKeywordForText(tOption *option, const QString &text)
     return choice ? choice->keyword() : QString();
 }
 
+tChoice *Tab::comboChoice(const QComboBox *combo, int index, tOption *option)
+{
+    if (!option || index < 0 || index >= combo->count())
+        return nullptr;
+    // Two choices may share a text (or come to after transcoding); the
+    // keyword an item carries tells them apart.
+    const QVariant keyword = combo->itemData(index);
+    if (keyword.isValid())
+        return option->findChoice(keyword.toString());
+    return option->findChoiceByText(combo->itemText(index));
+}
+
 QString Tab::widgetValue(QWidget *widget, tOption *option)
 {
     if (!option)
         return QString();
-    if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
-        return choiceKeywordForText(option, combo->currentText());
+    if (auto *combo = qobject_cast<ComboBoxEx *>(widget)) {
+        const tChoice *choice = comboChoice(combo, combo->currentIndex(), option);
+        return choice ? choice->keyword() : QString();
+    }
     if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
         return checkBox->isChecked() ? trueKeyword : falseKeyword;
     if (auto *button = qobject_cast<TolCheckBoxButton *>(widget))
@@ -457,7 +487,7 @@ QHash<QString, QString> Tab::collectOptionValues()
 {
     optionValues.clear();
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = AppState::currentOption(it.key());
+        tOption *option = offeredOption(it.key());
         if (!option)
             continue;
         const QString value = widgetValue(it.value(), option);

@@ -166,6 +166,14 @@ protected:
     // Reading values as choice keywords.
     QString widgetValue(QWidget *widget, tOption *option);
     static QString choiceKeywordForText(tOption *option, const QString &text);
+    // The choice a list item stands for: the one its item data names, and
+    // only for an item without item data the first choice with its text.
+    static tChoice *comboChoice(const QComboBox *combo, int index, tOption *option);
+
+    // The option a registered keyword's editor offers: the current model's
+    // option, but none for a check box whose option lacks "True" or "False",
+    // since a box can write nothing else. Null without a model.
+    tOption *offeredOption(const QString &keyword) const;
 
     // What is matched must not depend on the interface language: a choice is
     // found by the key's keywords, then its untranslated text, and only then

@@ -25,21 +25,13 @@ bool isBlocked(const tChoice *choice)
     return choice && choice->isBlocked();
 }
 
-// The choices a check box stands for, unchecked first. Options with both
-// "False" and "True" are tied by keyword, whatever their order; any other
-// two-choice option by position.
+// The choices a check box stands for, unchecked first, tied by keyword
+// whatever their order. A box is offered only for an option with both.
 bool checkBoxChoices(tOption *option, tChoice **unchecked, tChoice **checked)
 {
     *unchecked = option->findChoice(QStringLiteral("False"));
     *checked = option->findChoice(QStringLiteral("True"));
-    if (*unchecked && *checked)
-        return true;
-    const QList<tChoice *> choices = option->choices();
-    if (choices.size() < 2)
-        return false;
-    *unchecked = choices[0];
-    *checked = choices[1];
-    return true;
+    return *unchecked && *checked;
 }
 
 } // namespace
@@ -54,7 +46,7 @@ bool Tab::enableOptions()
 
     bool moved = false;
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
-        tOption *option = AppState::optionModel->option(it.key());
+        tOption *option = offeredOption(it.key());
         if (!option)
             continue;
         QWidget *widget = it.value();
@@ -75,18 +67,11 @@ bool Tab::enableOptionsForComboBox(ComboBoxEx *combo_box, tOption *option)
     if (!combo_box->isEnabled())
         return false;
 
-    // Item text -> first index with it, so that a long list costs one scan.
-    QHash<QString, int> indexOfText;
-    indexOfText.reserve(combo_box->count());
-    for (int i = combo_box->count() - 1; i >= 0; --i)
-        indexOfText.insert(combo_box->itemText(i), i);
-
     int firstFree = -1;
     bool currentBlocked = false;
-    const QList<tChoice *> choices = option->choices();
-    for (const tChoice *choice : choices) {
-        const int index = indexOfText.value(choice->text(), -1);
-        if (index < 0)
+    for (int index = 0; index < combo_box->count(); ++index) {
+        const tChoice *choice = comboChoice(combo_box, index, option);
+        if (!choice)
             continue;
         const bool blocked = choice->isBlocked();
         if (blocked && index == combo_box->currentIndex())
@@ -255,6 +240,9 @@ void Tab::flagOptionError(const QString &keyword, const QString &choice)
     Q_UNUSED(choice);
     QWidget *title = labelWidgets.value(keyword);
     QWidget *editor = optionWidgets.value(keyword);
+    // A box that is not offered has no conflict to show.
+    if (qobject_cast<QCheckBox *>(editor) && !offeredOption(keyword))
+        return;
 
     if (auto *label = qobject_cast<QLabel *>(title)) {
         constraintMarked = true;

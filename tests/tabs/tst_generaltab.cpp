@@ -310,6 +310,9 @@ void TestGeneralTab::otherWordingsMatchByKeyword_data()
                                        << 0 << "CMYK" << 1 << "Gray";
     QTest::newRow("Short Edge in capitals") << "queue-tolvane.ppd" << "butGroupDuplex" << "Duplex" << 0 << "None"
                                             << 2 << "DuplexTumble";
+    // No button stands for the printer's own default: it is kept until a click.
+    QTest::newRow("Printer Default / Black and White") << "tabkit-oddshapes.ppd" << "butGroupColorModelGeneral"
+                                                       << "ColorModel" << 0 << "Default" << 1 << "Gray";
 }
 
 void TestGeneralTab::otherWordingsMatchByKeyword()

@@ -1,0 +1,222 @@
+// PPD shapes other makers' files have and the maker's own never do, through
+// the whole window: what the user picks, or leaves alone, is what lpoptions
+// writes, and every choice written is one the queue's PPD has.
+#include "MainRoadFixture.h"
+#include "SandboxCups.h"
+#include "TabTestHelpers.h"
+
+#include "tabs/GeneralTab.h"
+#include "tabs/ImagingTab.h"
+#include "widgets/TolButtonGroup.h"
+
+#include <QCheckBox>
+#include <QtTest>
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
+
+namespace {
+
+const QString oddQueue = QStringLiteral("Tolvane_TK300");
+const QString showcaseQueue = QStringLiteral("Tolvane_TX9000");
+
+// libcups marks its whole PPD interface deprecated; the program reads PPDs
+// through it all the same.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+// The entries that name no option of the queue's PPD, or no choice of it,
+// read from the PPD as the sandbox's cupsd serves it.
+QStringList foreignEntries(const QString &queue, const QStringList &entries, QString *problem)
+{
+    const char *file = cupsGetPPD(queue.toUtf8().constData());
+    ppd_file_t *ppd = file ? ppdOpenFile(file) : nullptr;
+    if (!ppd) {
+        *problem = QStringLiteral("no PPD for ") + queue;
+        if (file)
+            unlink(file);
+        return {};
+    }
+    QStringList foreign;
+    for (const QString &entry : entries) {
+        ppd_option_t *option = ppdFindOption(ppd, entry.section('=', 0, 0).toUtf8().constData());
+        if (!option || !ppdFindChoice(option, entry.section('=', 1).toUtf8().constData()))
+            foreign << entry;
+    }
+    ppdClose(ppd);
+    unlink(file);
+    return foreign;
+}
+#pragma GCC diagnostic pop
+
+// The words of the queue's "Dest" line in lpoptions' per-user file.
+QStringList destEntries(const RoadSession &session, const QString &queue)
+{
+    const QString prefix = QStringLiteral("Dest ") + queue + QLatin1Char(' ');
+    const QStringList lines = QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath())).split('\n');
+    for (const QString &line : lines) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).split(' ', Qt::SkipEmptyParts);
+    }
+    return {};
+}
+
+bool clickButton(TolButtonGroup *group, int index)
+{
+    if (!group || index >= group->count() || !group->pushButton(index)->isEnabled())
+        return false;
+    group->pushButton(index)->click();
+    return group->checkedIndex() == index;
+}
+
+// The `nth` item (from 0) of a list whose text is `text`, picked as a user does.
+bool pickNth(ComboBoxEx *list, const QString &text, int nth)
+{
+    if (!list)
+        return false;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->itemText(i) == text && nth-- == 0) {
+            list->setCurrentIndex(i);
+            return list->currentIndex() == i;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class PpdShapesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        qputenv("USER", "ppdshapes");
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        QVERIFY2(cups.start({{"tabkit-oddshapes.ppd", oddQueue}, {"demo-showcase.ppd", showcaseQueue}}),
+                 qPrintable(cups.errorText()));
+    }
+
+    void pickIsWritten_data()
+    {
+        QTest::addColumn<QString>("queue");
+        // What the user does after selecting the queue, before Apply: no
+        // Apply at all ("select"), or a list of steps.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<QStringList>("notWritten");
+
+        const QStringList none;
+        QTest::newRow("printer default colour kept at selection")
+            << oddQueue << QStringList{"select"} << QStringList{"ColorModel=Default"} << none;
+        QTest::newRow("printer default colour kept at Apply")
+            << oddQueue << none << QStringList{"ColorModel=Default"} << none;
+        QTest::newRow("black and white on the user's click")
+            << oddQueue << QStringList{"basic bw"} << QStringList{"ColorModel=Gray"} << none;
+        QTest::newRow("colour again on the Imaging tab")
+            << oddQueue << QStringList{"basic bw", "imaging colour"} << QStringList{"ColorModel=Default"} << none;
+        QTest::newRow("second of two trays with one text")
+            << oddQueue << QStringList{"second tray 1"} << QStringList{"OutputBin=ExTray1"} << none;
+        QTest::newRow("first of two trays with one text")
+            << oddQueue << QStringList{"stacker", "first tray 1"} << QStringList{"OutputBin=Tray1"} << none;
+        QTest::newRow("no check box for choices other than True and False")
+            << oddQueue << none << QStringList{"GBTn=False"} << QStringList{"Fold", "Smoothing"};
+        QTest::newRow("showcase writes only its own choices")
+            << showcaseQueue << none << QStringList{"ColorModel=CMYK", "Cabt=0.0", "CaHueMaster=00", "Malt=0.0"}
+            << none;
+    }
+
+    void pickIsWritten()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, written);
+        QFETCH(QStringList, notWritten);
+
+        RoadSession session;
+        TolDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *table = dialog.findChild<PrinterTab *>()->table();
+        const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
+        QVERIFY(!rows.isEmpty());
+        table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(AppState::optionModel);
+        QCOMPARE(AppState::optionModel->printerName(), queue);
+
+        TolButtonGroup *basicColour = dialog.findChild<GeneralTab *>()->colorModelGroup();
+        TolButtonGroup *imagingColour = dialog.findChild<ImagingTab *>()->colorGroup();
+        ComboBoxEx *outputBin = named<ComboBoxEx>(&dialog, QStringLiteral("cmbBxOutputBin"));
+        for (const QString &step : qAsConst(steps)) {
+            bool done = step == QLatin1String("select");
+            if (step == QLatin1String("basic bw"))
+                done = clickButton(basicColour, 1);
+            else if (step == QLatin1String("imaging colour"))
+                done = clickButton(imagingColour, 0);
+            else if (step == QLatin1String("second tray 1"))
+                done = pickNth(outputBin, QStringLiteral("Tray 1"), 1);
+            else if (step == QLatin1String("first tray 1"))
+                done = pickNth(outputBin, QStringLiteral("Tray 1"), 0);
+            else if (step == QLatin1String("stacker"))
+                done = pickNth(outputBin, QStringLiteral("Stacker"), 0);
+            QVERIFY2(done, qPrintable(step));
+        }
+        if (!steps.contains(QLatin1String("select"))) {
+            dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
+            QCOMPARE(session.boxes.count(QStringLiteral("Settings applied.")), 1);
+        }
+        const QStringList dest = destEntries(session, queue);
+        QVERIFY2(!dest.isEmpty(), "no Dest line");
+        for (const QString &entry : qAsConst(written))
+            QVERIFY2(dest.contains(entry), qPrintable(entry + QStringLiteral(" not in ") + dest.join(' ')));
+        for (const QString &keyword : qAsConst(notWritten)) {
+            for (const QString &entry : dest)
+                QVERIFY2(!entry.startsWith(keyword + QLatin1Char('=')), qPrintable(entry));
+        }
+
+        // Every entry names an option of the PPD and one of its choices.
+        QString problem;
+        const QStringList foreign = foreignEntries(queue, dest, &problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(' ')));
+
+        // Both tabs show the one colour mode.
+        QCOMPARE(imagingColour->checkedIndex(), basicColour->checkedIndex());
+    }
+
+    // An option whose choices are not True and False gets no check box: it
+    // is shown as for a PPD that lacks it, and the model keeps its default.
+    void checkBoxNotOffered()
+    {
+        RoadSession session;
+        TolDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *table = dialog.findChild<PrinterTab *>()->table();
+        const QList<QTableWidgetItem *> rows = table->findItems(oddQueue, Qt::MatchExactly);
+        QVERIFY(!rows.isEmpty());
+        table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(AppState::optionModel);
+
+        for (const char *name : {"chkBxFold", "chkBxSmoothing"}) {
+            QCheckBox *box = named<QCheckBox>(&dialog, QLatin1String(name));
+            QVERIFY2(box, name);
+            QVERIFY2(!box->isEnabled(), name);
+            QVERIFY2(!box->isChecked(), name);
+        }
+        QCheckBox *grey = named<QCheckBox>(&dialog, QStringLiteral("chkBxGBTn"));
+        QVERIFY(grey && grey->isEnabled());
+        QCOMPARE(AppState::optionModel->option("Fold")->currentChoice()->keyword(), QString("Off"));
+        QCOMPARE(AppState::optionModel->option("Smoothing")->currentChoice()->keyword(), QString("Off"));
+    }
+
+private:
+    SandboxCups cups;
+};
+
+QTEST_MAIN(PpdShapesTest)
+#include "tst_ppdshapes.moc"
