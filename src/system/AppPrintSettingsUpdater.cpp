@@ -5,7 +5,9 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -327,8 +329,17 @@ QString AppPrintSettingsUpdater::matchedName(const QByteArray &path) const
     const QByteArray relative = path.mid(prefix.size());
     if (relative.contains(".tmp"))
         return QString();
+    // Most of a home's names are no known file's: decided before the folders
+    // are looked at.
+    const QByteArray name = relative.mid(relative.lastIndexOf('/') + 1);
+    const auto beginsKnown = [&name](const KnownFile &known) {
+        return name.startsWith(known.fileName);
+    };
+    if (!beginsKnown(olderEog)
+        && std::none_of(std::begin(knownFiles), std::end(knownFiles), beginsKnown))
+        return QString();
     QList<QByteArray> folders = relative.split('/');
-    const QByteArray name = folders.takeLast();
+    folders.removeLast();
 
     if (isFolder(folders, olderEog.folder) && name.startsWith(olderEog.fileName))
         return QString::fromLatin1(olderEog.knownName);
