@@ -2,21 +2,24 @@
 
 #include "system/CommandRunner.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include <pwd.h>
 #include <unistd.h>
 
 namespace {
 
-// The applications' own files: a regular file in the folder named here
-// whose name begins with the file name (backups such as "~" or ".bak" copies
-// count too). Tried in this order; the first that fits gives the known name.
+// The applications' own files: a regular file in the application's own
+// folder whose name begins with the file name (backups such as "~" or ".bak"
+// copies count too). The folder is read relative to the home folder, below
+// one of the places settings folders live; "*" stands for any one folder
+// name (a version). Tried in this order; the first that fits gives the known
+// name.
 struct KnownFile
 {
     const char *folder;
@@ -31,8 +34,69 @@ const KnownFile knownFiles[] = {
     {"gedit", "gedit-page-setup", gEditPageSetup},
     {"evince", "print-settings", "evince/print-settings"},
     {"eog", "eog-print-settings.ini", "eog-print-settings.ini"},
-    {"user", "registrymodifications.xcu", officeRegistry},
+    {"libreoffice/*/user", "registrymodifications.xcu", officeRegistry},
 };
+
+// eog's file of older releases, straight in the home folder's ".gnome2".
+const KnownFile olderEog = {".gnome2", "eog-print-settings.ini", "eog-print-settings.ini"};
+
+// Where settings folders live, relative to the home folder: the usual place,
+// a Flatpak's (".var/app/<application id>/config") and a Snap's
+// ("snap/<name>/<revision>/.config").
+const char *const settingsPlaces[] = {".config", ".var/app/*/config", "snap/*/*/.config"};
+
+// Takes pattern's folders off the front of folders, "*" matching any one.
+bool takePrefix(QList<QByteArray> &folders, const QByteArray &pattern)
+{
+    const QList<QByteArray> wanted = pattern.split('/');
+    if (folders.size() < wanted.size())
+        return false;
+    for (int i = 0; i < wanted.size(); ++i) {
+        if (folders.at(i).isEmpty() || (wanted.at(i) != "*" && folders.at(i) != wanted.at(i)))
+            return false;
+    }
+    folders = folders.mid(wanted.size());
+    return true;
+}
+
+bool isFolder(const QList<QByteArray> &folders, const QByteArray &pattern)
+{
+    QList<QByteArray> rest = folders;
+    return takePrefix(rest, pattern) && rest.isEmpty();
+}
+
+// A child that runs find in the home folder: the folder is entered by its
+// bytes, whatever their encoding, and through a link when it is one.
+class HomeListing : public QProcess
+{
+public:
+    HomeListing(const QByteArray &folder, QObject *parent) : QProcess(parent), folder(folder) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        // Anywhere else find would list the wrong files.
+        if (::chdir(folder.constData()) != 0)
+            ::_exit(127);
+    }
+
+private:
+    QByteArray folder;
+};
+
+// The folder as an absolute path without a trailing slash ("" for "/").
+QByteArray cleanFolder(const QByteArray &folder)
+{
+    QByteArray clean = folder;
+    if (!clean.startsWith('/')) {
+        char current[4096];
+        if (::getcwd(current, sizeof current))
+            clean = QByteArray(current) + '/' + clean;
+    }
+    while (clean.endsWith('/'))
+        clean.chop(1);
+    return clean;
+}
 
 // gedit's page setup for a paper size. Lengths are millimetres, kept as the
 // exact decimal texts gedit writes.
@@ -124,7 +188,7 @@ AppPrintSettingsUpdater::AppPrintSettingsUpdater(QObject *parent)
 }
 
 AppPrintSettingsUpdater::AppPrintSettingsUpdater(const QByteArray &homeFolder, QObject *parent)
-    : QObject(parent), pageSetups(buildPageSetupTable()), home(homeFolder),
+    : QObject(parent), pageSetups(buildPageSetupTable()), home(cleanFolder(homeFolder)),
       silence(new QTimer(this))
 {
     silence->setSingleShot(true);
@@ -176,7 +240,7 @@ void AppPrintSettingsUpdater::startSearch()
     found.clear();
     pending.clear();
     searching = true;
-    find = new QProcess(this);
+    find = new HomeListing(home.isEmpty() ? QByteArray("/") : home, this);
     find->setStandardErrorFile(QProcess::nullDevice());
     connect(find, &QProcess::readyReadStandardOutput, this, &AppPrintSettingsUpdater::takeOutput);
     connect(find, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
@@ -186,10 +250,10 @@ void AppPrintSettingsUpdater::startSearch()
             endSearch();
     });
     silence->start(CommandRunner::timeoutMs());
-    // An absolute starting point cannot be taken for one of find's options,
-    // and NUL-ended records keep a name with a line feed in one piece.
-    find->start(QStringLiteral("find"),
-                {QDir(QFile::decodeName(home)).absolutePath(), QStringLiteral("-print0")},
+    // Listed from inside the home folder, so that its own name need not
+    // pass through text; NUL-ended records keep a name with a line feed in
+    // one piece.
+    find->start(QStringLiteral("find"), {QStringLiteral("."), QStringLiteral("-print0")},
                 QIODevice::ReadOnly);
 }
 
@@ -233,8 +297,11 @@ void AppPrintSettingsUpdater::endSearch()
     emit searchDone();
 }
 
-void AppPrintSettingsUpdater::record(const QByteArray &path)
+void AppPrintSettingsUpdater::record(const QByteArray &listed)
 {
+    if (!listed.startsWith("./"))
+        return;
+    const QByteArray path = home + listed.mid(1);
     const QString name = matchedName(path);
     if (name.isEmpty())
         return;
@@ -254,16 +321,36 @@ QMap<QByteArray, QString> AppPrintSettingsUpdater::foundFiles() const
 
 QString AppPrintSettingsUpdater::matchedName(const QByteArray &path) const
 {
-    if (path.contains(".tmp"))
+    // Only what lies below the home folder counts, and only its part there:
+    // the home folder's own name is no evidence of anything.
+    const QByteArray prefix = home + '/';
+    if (!path.startsWith(prefix))
         return QString();
-    const int slash = path.lastIndexOf('/');
-    if (slash < 0)
+    const QByteArray relative = path.mid(prefix.size());
+    if (relative.contains(".tmp"))
         return QString();
-    const QByteArray name = path.mid(slash + 1);
-    const QByteArray folder = path.left(slash).mid(path.lastIndexOf('/', slash - 1) + 1);
-    for (const KnownFile &known : knownFiles) {
-        if (folder == known.folder && name.startsWith(known.fileName))
-            return QString::fromLatin1(known.knownName);
+    // Most of a home's names are no known file's: decided before the folders
+    // are looked at.
+    const QByteArray name = relative.mid(relative.lastIndexOf('/') + 1);
+    const auto beginsKnown = [&name](const KnownFile &known) {
+        return name.startsWith(known.fileName);
+    };
+    if (!beginsKnown(olderEog)
+        && std::none_of(std::begin(knownFiles), std::end(knownFiles), beginsKnown))
+        return QString();
+    QList<QByteArray> folders = relative.split('/');
+    folders.removeLast();
+
+    if (isFolder(folders, olderEog.folder) && name.startsWith(olderEog.fileName))
+        return QString::fromLatin1(olderEog.knownName);
+    for (const char *place : settingsPlaces) {
+        QList<QByteArray> inPlace = folders;
+        if (!takePrefix(inPlace, place))
+            continue;
+        for (const KnownFile &known : knownFiles) {
+            if (isFolder(inPlace, known.folder) && name.startsWith(known.fileName))
+                return QString::fromLatin1(known.knownName);
+        }
     }
     return QString();
 }

@@ -17,7 +17,9 @@ class QTimer;
 // setup is rewritten for the chosen paper, the saved print settings of gedit,
 // evince and eog are deleted, and LibreOffice's "Collate" is switched off.
 // Only the applications' own files count: regular files in the application's
-// own folder whose names begin with the application's file name.
+// own folder whose names begin with the application's file name, where the
+// application keeps it below the home folder (also inside a Flatpak's or a
+// Snap's settings folder), and only those the user could edit in place.
 //
 // The window starts one with updateInBackground(). One run by hand:
 // construct, findFiles(), apply(pageSize), destroy.
@@ -47,8 +49,9 @@ public:
     static bool updatesPending();
 
     // Lists the whole home directory with `find` and records every path
-    // that matchedName() recognises and that is a regular file. Nothing is
-    // cached between runs. Waits for the end.
+    // that matchedName() recognises and that is a regular file the user
+    // could edit (FoundFile). Nothing is cached between runs. Waits for the
+    // end.
     void findFiles();
     // The same without waiting: searchDone() tells the end.
     void startSearch();
@@ -61,10 +64,14 @@ public:
     // Edits or deletes every recorded file for the given "PageSize" choice.
     void apply(const QString &pageSize);
 
-    // The known name that path is a file of, or an empty text: its folder
-    // must be the application's own and its name begin with the file name
-    // ("gedit/gedit-print-settings~" counts). A path that contains ".tmp"
-    // matches nothing.
+    // The known name that path is a file of, or an empty text: its folder,
+    // read relative to the home folder, must be the application's own
+    // (".config/gedit", ".config/evince", ".config/eog" or ".gnome2",
+    // ".config/libreoffice/<version>/user", with ".config" also Flatpak's
+    // ".var/app/<id>/config" or Snap's "snap/<name>/<revision>/.config")
+    // and its name begin with the file name (".config/gedit/
+    // gedit-print-settings~" counts). A path whose part below the home
+    // folder contains ".tmp" matches nothing.
     QString matchedName(const QByteArray &path) const;
 
     // Deletes the file. False when it is not the file found any more.

@@ -53,6 +53,14 @@ bool writeAll(int fd, const QByteArray &data)
     return true;
 }
 
+// What the user could change in place: the owner's write bit decides for the
+// owner, whatever the folder allows.
+bool isEditable(const struct stat &status)
+{
+    return S_ISREG(status.st_mode) && status.st_uid == ::geteuid()
+        && (status.st_mode & S_IWUSR) != 0 && status.st_size <= FoundFile::maxSize;
+}
+
 } // namespace
 
 FoundFile FoundFile::inspect(const QByteArray &path)
@@ -60,7 +68,7 @@ FoundFile FoundFile::inspect(const QByteArray &path)
     FoundFile file;
     file.filePath = path;
     struct stat status;
-    if (::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode)
+    if (::lstat(path.constData(), &status) == 0 && isEditable(status)
         && path.lastIndexOf('/') >= 0) {
         file.device = status.st_dev;
         file.inode = status.st_ino;
@@ -85,6 +93,13 @@ int FoundFile::openFolder() const
     return ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
+// Also false once the file has been locked, handed to another account or
+// grown past the limit since the search.
+bool FoundFile::isSame(const struct stat &status) const
+{
+    return isEditable(status) && status.st_dev == device && status.st_ino == inode;
+}
+
 bool FoundFile::isUnchangedIn(int folder, mode_t *mode) const
 {
     struct stat status;
@@ -92,7 +107,7 @@ bool FoundFile::isUnchangedIn(int folder, mode_t *mode) const
         return false;
     if (mode)
         *mode = status.st_mode;
-    return S_ISREG(status.st_mode) && status.st_dev == device && status.st_ino == inode;
+    return isSame(status);
 }
 
 bool FoundFile::read(QByteArray *content) const
@@ -105,11 +120,12 @@ bool FoundFile::read(QByteArray *content) const
     Descriptor file(::openat(folder.get(), fileName().constData(),
                              O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat status;
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)
-        || status.st_dev != device || status.st_ino != inode)
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !isSame(status))
         return false;
 
+    // The size can grow while the file is read: what is taken stays bounded.
     QByteArray data;
+    data.reserve(int(status.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
@@ -119,6 +135,8 @@ bool FoundFile::read(QByteArray *content) const
             return false;
         if (got == 0)
             break;
+        if (data.size() + got > maxSize)
+            return false;
         data.append(buffer, int(got));
     }
     *content = data;

@@ -20,6 +20,11 @@ namespace {
 const QString applied = QStringLiteral("Settings applied.");
 const QByteArray anySettings("[Print Settings]\nn-copies=2\n");
 const QByteArray oldPageSetup("[Page Setup]\nPPDName=Folio\nWidth=210\n");
+const QByteArray collateOn("<item oor:path=\"/A/Print\"><prop oor:name=\"Collate\">"
+                           "<value>true</value></prop></item>\n");
+const char lockedRegistry[] = ".config/libreoffice/4/user/registrymodifications.xcu";
+const char hugeBackup[] = ".config/libreoffice/4/user/registrymodifications.xcu.bak";
+const qint64 hugeSize = Q_INT64_C(2300000000);
 
 QByteArray pageSetupOf(const char *key, const char *displayName)
 {
@@ -97,6 +102,11 @@ private slots:
         QVERIFY(homeFile(".config/gedit/gedit-page-setup")
                     .startsWith(pageSetupOf("Letter", "US Letter")));
         QCOMPARE(homeFile("Documents/gedit-print-settings"), anySettings);
+        // The user's lock and a backup far larger than any settings file are
+        // left alone, and the program goes on.
+        QCOMPARE(homeFile(lockedRegistry), collateOn);
+        QCOMPARE(QFileInfo(session->home.filePath(hugeBackup)).size(), hugeSize);
+        QVERIFY(window.dialog.isVisible());
     }
 
     void secondApplyEditsLast()
@@ -161,6 +171,12 @@ private:
         putHomeFile(".config/gedit/gedit-print-settings", anySettings);
         putHomeFile(".config/gedit/gedit-page-setup", oldPageSetup);
         putHomeFile("Documents/gedit-print-settings", anySettings);
+        putHomeFile(lockedRegistry, collateOn);
+        QFile::setPermissions(session->home.filePath(lockedRegistry), QFile::ReadOwner);
+        // Sparse: no room and no time to make, only to read.
+        QFile huge(session->home.filePath(hugeBackup));
+        if (!huge.open(QIODevice::WriteOnly) || !huge.resize(hugeSize))
+            qFatal("cannot make the sparse fixture %s", hugeBackup);
     }
 
     void putHomeFile(const QString &relative, const QByteArray &content)

@@ -28,6 +28,16 @@ void putBytes(const QByteArray &path, const QByteArray &content)
     ::close(fd);
 }
 
+// Sparse: it takes no room and no time to make, only to read.
+void putSparse(const QByteArray &path, qint64 size)
+{
+    makeFolders(path.left(path.lastIndexOf('/')));
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || ::ftruncate(fd, off_t(size)) != 0)
+        qFatal("cannot make the sparse fixture %s", path.constData());
+    ::close(fd);
+}
+
 void putLink(const QByteArray &path, const QByteArray &target)
 {
     makeFolders(path.left(path.lastIndexOf('/')));
@@ -51,6 +61,8 @@ QByteArray bytesOf(const QByteArray &path)
 // ("file:" and the content, "link:" and the target, "folder", "other").
 using Tree = QMap<QByteArray, QByteArray>;
 
+const qint64 bigFile = 1024 * 1024;
+
 void walk(const QByteArray &root, const QByteArray &relative, Tree &tree)
 {
     DIR *folder = ::opendir((root + relative).constData());
@@ -71,6 +83,13 @@ void walk(const QByteArray &root, const QByteArray &relative, Tree &tree)
         } else if (S_ISDIR(status.st_mode)) {
             tree.insert(path, "folder");
             walk(root, path, tree);
+        } else if (S_ISREG(status.st_mode) && status.st_size > bigFile) {
+            // Not read, and so not rewritten either when its size, time and
+            // inode stay.
+            tree.insert(path, "big file:" + QByteArray::number(qint64(status.st_size)) + " at "
+                                  + QByteArray::number(qint64(status.st_mtim.tv_sec)) + "."
+                                  + QByteArray::number(qint64(status.st_mtim.tv_nsec)) + " inode "
+                                  + QByteArray::number(qulonglong(status.st_ino)));
         } else if (S_ISREG(status.st_mode)) {
             tree.insert(path, "file:" + bytesOf(root + path));
         } else {
@@ -150,6 +169,7 @@ private slots:
     void savedSettingsDeleted();
     void collateSwitchedOff();
     void emptyHome();
+    void onlyTheApplicationsOwnFiles_data();
     void onlyTheApplicationsOwnFiles();
     void changedKindLeftAlone_data();
     void changedKindLeftAlone();
@@ -245,8 +265,9 @@ void tst_AppPrintSettings::savedSettingsDeleted()
         QStringLiteral(".config/eog/eog-print-settings.ini"),
         // Blanks, quotes, a semicolon and a command substitution must reach
         // rm as one plain argument.
-        QStringLiteral("my \"old\" 'stuff'; $(touch pwned) `touch pwned`/gedit/gedit-print-settings"),
-        QStringLiteral("line\nbreak/eog/eog-print-settings.ini"),
+        QStringLiteral(".var/app/my \"old\" 'stuff'; $(touch pwned) `touch pwned`/config/gedit/"
+                       "gedit-print-settings"),
+        QStringLiteral("snap/line\nbreak/1/.config/eog/eog-print-settings.ini"),
     };
     const QStringList kept = {
         QStringLiteral(".config/gedit/gedit-print-settings.tmp"),
@@ -306,74 +327,159 @@ void tst_AppPrintSettings::emptyHome()
     QVERIFY(QDir(home->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
+void tst_AppPrintSettings::onlyTheApplicationsOwnFiles_data()
+{
+    QTest::addColumn<QByteArray>("homeVariable"); // below the top folder
+    QTest::addColumn<QByteArray>("homeFolder"); // where the files are put
+    QTest::addColumn<QList<QPair<QByteArray, QByteArray>>>("links"); // name, target
+
+    using Links = QList<QPair<QByteArray, QByteArray>>;
+    QTest::newRow("home") << QByteArray("/home") << QByteArray("/home") << Links();
+    QTest::newRow("home named in bytes that are not UTF-8")
+        << QByteArray("/h\xff\xfe m\xe9") << QByteArray("/h\xff\xfe m\xe9") << Links();
+    QTest::newRow("home with .tmp and a final slash")
+        << QByteArray("/home.tmp/") << QByteArray("/home.tmp") << Links();
+    QTest::newRow("home is a link")
+        << QByteArray("/home") << QByteArray("/real \xe9 home")
+        << Links{{"/home", "real \xe9 home"}};
+    QTest::newRow("home in a linked folder")
+        << QByteArray("/users/me") << QByteArray("/mnt/users/me")
+        << Links{{"/users", "mnt/users"}};
+}
+
 void tst_AppPrintSettings::onlyTheApplicationsOwnFiles()
 {
+    QFETCH(QByteArray, homeVariable);
+    QFETCH(QByteArray, homeFolder);
+    using Links = QList<QPair<QByteArray, QByteArray>>;
+    QFETCH(Links, links);
+
     // The home folder and, beside it, a folder the program must not reach.
     QTemporaryDir topDir;
     const QByteArray top = QFile::encodeName(topDir.path());
-    qputenv("HOME", top + "/home");
+    const QByteArray home = top + homeFolder;
+    qputenv("HOME", top + homeVariable);
+    for (const auto &link : links)
+        putLink(top + link.first, link.second);
     const QByteArray any("[Print Settings]\nn-copies=2\n");
 
-    enum Fate { Kept, Removed, PageSetup, Collate };
+    enum Fate { Kept, Removed, PageSetup, Collate, ReadOnly, Oversized };
     const QList<QPair<QByteArray, Fate>> files = {
-        // The applications' own files and their backups, wherever the
-        // folder is and whatever bytes the names are made of.
-        {"/home/.config/gedit/gedit-print-settings", Removed},
-        {"/home/.config/gedit/gedit-print-settings~", Removed},
-        {"/home/.config/gedit/gedit-print-settings.bak", Removed},
-        {"/home/.config/gedit/gedit-print-settings-caf\xe9", Removed},
-        {"/home/old \xff\xfe home/.config/gedit/gedit-print-settings", Removed},
-        {"/home/.config/evince/print-settings", Removed},
-        {"/home/.config/eog/eog-print-settings.ini", Removed},
-        {"/home/.config/gedit/gedit-page-setup", PageSetup},
-        {"/home/Sauvegarde \xe9t\xe9/gedit/gedit-page-setup~", PageSetup},
-        {"/home/.config/libreoffice/4/user/registrymodifications.xcu", Collate},
-        // Documents that merely mention a name, and copies in other folders.
-        {"/home/Documents/notes-about-gedit-print-settings.txt", Kept},
-        {"/home/Documents/my-eog-print-settings.ini-guide.pdf", Kept},
-        {"/home/gedit-page-setup-README.txt", Kept},
-        {"/home/Documents/gedit-print-settings", Kept},
-        {"/home/Documents/evince-print-settings", Kept},
-        {"/home/Documents/r\xe9sum\xe9 gedit-page-setup", Kept},
-        {"/home/Documents/user-registrymodifications.xcu", Kept},
-        {"/home/.config/gedit/old-gedit-print-settings", Kept},
-        {"/home/.config/gedit/gedit-print-settings.tmp", Kept},
-        // Folders named like an own file, and what they hold.
-        {"/home/.config/evince/print-settings.d/print-settings", Kept},
-        {"/home/.config/gedit/gedit-page-setup.d/gedit-page-setup", Kept},
+        // The applications' own files and their backups, whatever bytes the
+        // names are made of, where the applications keep them.
+        {".config/gedit/gedit-print-settings", Removed},
+        {".config/gedit/gedit-print-settings~", Removed},
+        {".config/gedit/gedit-print-settings.bak", Removed},
+        {".config/gedit/gedit-print-settings-caf\xe9", Removed},
+        {".config/evince/print-settings", Removed},
+        {".config/eog/eog-print-settings.ini", Removed},
+        {".gnome2/eog-print-settings.ini", Removed},
+        {".config/gedit/gedit-page-setup", PageSetup},
+        {".config/gedit/gedit-page-setup~", PageSetup},
+        {".config/libreoffice/4/user/registrymodifications.xcu", Collate},
+        {".config/libreoffice/3/user/registrymodifications.xcu", Collate},
+        // The same inside a Flatpak's and a Snap's settings folder.
+        {".var/app/org.gnome.gedit/config/gedit/gedit-print-settings", Removed},
+        {".var/app/org.gnome.gedit/config/gedit/gedit-page-setup", PageSetup},
+        {".var/app/org.gnome.Evince/config/evince/print-settings", Removed},
+        {".var/app/org.gnome.eog/config/eog/eog-print-settings.ini", Removed},
+        {".var/app/org.libreoffice.LibreOffice/config/libreoffice/4/user/"
+         "registrymodifications.xcu", Collate},
+        {"snap/gedit/1234/.config/gedit/gedit-print-settings~", Removed},
+        {"snap/gedit/1234/.config/gedit/gedit-page-setup", PageSetup},
+        {"snap/evince/x1/.config/evince/print-settings", Removed},
+        {"snap/eog/77/.config/eog/eog-print-settings.ini", Removed},
+        {"snap/libreoffice/300/.config/libreoffice/4/user/registrymodifications.xcu", Collate},
+        // Locked by the user, and far larger than any settings file.
+        {".config/gedit/gedit-print-settings.locked", ReadOnly},
+        {".config/gedit/gedit-page-setup.orig", ReadOnly},
+        {".config/evince/print-settings.old", ReadOnly},
+        {".var/app/org.libreoffice.LibreOffice/config/libreoffice/4/user/"
+         "registrymodifications.xcu~", ReadOnly},
+        {".config/libreoffice/4/user/registrymodifications.xcu.bak", Oversized},
+        {".config/gedit/gedit-page-setup.big", Oversized},
+        {".config/gedit/gedit-print-settings.big", Oversized},
+        // Documents that merely mention a name, copies in other folders,
+        // and an application's folder names anywhere else.
+        {"Documents/notes-about-gedit-print-settings.txt", Kept},
+        {"Documents/my-eog-print-settings.ini-guide.pdf", Kept},
+        {"gedit-page-setup-README.txt", Kept},
+        {"Documents/gedit-print-settings", Kept},
+        {"Documents/evince-print-settings", Kept},
+        {"Documents/r\xe9sum\xe9 gedit-page-setup", Kept},
+        {"Documents/user-registrymodifications.xcu", Kept},
+        {"Documents/gedit/gedit-page-setup-README.txt", Kept},
+        {"Documents/gedit/gedit-print-settings-todo.txt", Kept},
+        {"Documents/eog/eog-print-settings.ini-howto.odt", Kept},
+        {"Documents/evince/print-settings", Kept},
+        {"Documents/user/registrymodifications.xcu", Kept},
+        {"src/gedit/gedit/gedit-page-setup-dialog.c", Kept},
+        {"src/gedit/gedit/gedit-print-settings.h", Kept},
+        {"src/libreoffice/4/user/registrymodifications.xcu", Kept},
+        {"Sauvegarde \xe9t\xe9/gedit/gedit-page-setup~", Kept},
+        {"Sauvegarde \xe9t\xe9/.config/gedit/gedit-page-setup", Kept},
+        {"old \xff\xfe home/.config/gedit/gedit-print-settings", Kept},
+        {".config/gedit/old-gedit-print-settings", Kept},
+        {".config/gedit/gedit-print-settings.tmp", Kept},
+        {".config/gedit/plugins/gedit-print-settings", Kept},
+        {".config/eog/plugins/eog-print-settings.ini", Kept},
+        {".config/libreoffice/user/registrymodifications.xcu", Kept},
+        {".config/libreoffice/4/backup/user/registrymodifications.xcu", Kept},
+        {".gnome2/eog/eog-print-settings.ini", Kept},
+        {".var/app/org.gnome.gedit/gedit/gedit-print-settings", Kept},
+        {".var/app/org.gnome.gedit/.config/gedit/gedit-print-settings", Kept},
+        {"snap/gedit/.config/gedit/gedit-print-settings", Kept},
+        {"Projects/.config/gedit/gedit-print-settings", Kept},
+        // Folders named as an own file, and what they hold.
+        {".config/evince/print-settings.d/print-settings", Kept},
+        {".config/gedit/gedit-page-setup.d/gedit-page-setup", Kept},
+    };
+    const QList<QPair<QByteArray, QByteArray>> outside = {
         // Outside, reached only through links.
-        {"/outside/gedit/gedit-print-settings", Kept},
-        {"/outside/gedit/gedit-page-setup", Kept},
-        {"/outside/victim", Kept},
+        {"/outside/gedit/gedit-print-settings", any},
+        {"/outside/gedit/gedit-page-setup", oldPageSetup},
+        {"/outside/.config/gedit/gedit-print-settings", any},
+        {"/outside/victim", collateOn},
     };
     for (const auto &file : files) {
-        putBytes(top + file.first, file.second == Collate ? collateOn
-                                   : file.first.contains("page-setup") ? oldPageSetup
-                                                                       : any);
+        const QByteArray path = home + '/' + file.first;
+        if (file.second == Oversized) {
+            putSparse(path, 3 * Q_INT64_C(1024) * 1024 * 1024);
+            continue;
+        }
+        putBytes(path, file.first.contains("registry") ? collateOn
+                       : file.first.contains("page-setup") ? oldPageSetup
+                                                           : any);
+        if (file.second == ReadOnly)
+            QCOMPARE(::chmod(path.constData(), 0444), 0);
     }
-    // Links named like backups, to a file outside the home folder, and
-    // links to folders that hold such files.
-    putLink(top + "/home/.config/gedit/gedit-page-setup.bak", top + "/outside/victim");
-    putLink(top + "/home/.config/gedit/gedit-print-settings.old", top + "/outside/victim");
-    putLink(top + "/home/.config/libreoffice/4/user/registrymodifications.xcu~",
+    for (const auto &file : outside)
+        putBytes(top + file.first, file.second);
+    // Links named as backups, to a file outside the home folder, and links
+    // to folders that hold such files.
+    putLink(home + "/.config/gedit/gedit-page-setup.bak", top + "/outside/victim");
+    putLink(home + "/.config/gedit/gedit-print-settings.old", top + "/outside/victim");
+    putLink(home + "/.config/libreoffice/4/user/registrymodifications.xcu~",
             top + "/outside/victim");
-    putLink(top + "/home/Linked", top + "/outside");
-    putLink(top + "/home/.config/more/gedit", top + "/outside/gedit");
+    putLink(home + "/Linked", top + "/outside");
+    putLink(home + "/.config/more/gedit", top + "/outside/gedit");
+    putLink(home + "/snap/gedit/current", top + "/outside");
 
     Tree expected = treeOf(top);
     for (const auto &file : files) {
+        const QByteArray relative = homeFolder + '/' + file.first;
         if (file.second == Removed)
-            expected.remove(file.first);
+            expected.remove(relative);
         else if (file.second == PageSetup)
-            expected.insert(file.first, "file:" + a4PageSetup);
+            expected.insert(relative, "file:" + a4PageSetup);
         else if (file.second == Collate)
-            expected.insert(file.first, "file:" + collateOff);
+            expected.insert(relative, "file:" + collateOff);
     }
 
     runUpdater(QStringLiteral("A4"));
 
     const Tree actual = treeOf(top);
-    removeTree(top + "/home");
+    removeTree(top);
     QVERIFY2(actual == expected, differences(actual, expected).constData());
 }
 
@@ -386,7 +492,7 @@ void tst_AppPrintSettings::changedKindLeftAlone_data()
                                      "/.config/gedit/gedit-page-setup",
                                      "/.config/libreoffice/4/user/registrymodifications.xcu"};
     for (const QByteArray &file : files) {
-        for (const char *kind : {"link", "folder", "pipe"})
+        for (const char *kind : {"link", "folder", "pipe", "read-only file", "huge file"})
             QTest::newRow(file.mid(file.lastIndexOf('/') + 1) + " becomes a " + kind)
                 << file << QByteArray(kind);
     }
@@ -407,13 +513,19 @@ void tst_AppPrintSettings::changedKindLeftAlone()
     updater.findFiles();
     QCOMPARE(updater.foundFiles().size(), 1);
 
-    // Between the search and the edit the name comes to mean something else.
-    QVERIFY(::unlink(path.constData()) == 0);
+    // Between the search and the edit the name comes to mean something else,
+    // or the file is locked or grows past what a settings file could be.
+    if (becomes == "read-only file")
+        QVERIFY(::chmod(path.constData(), 0444) == 0);
+    else if (becomes == "huge file")
+        QVERIFY(::truncate(path.constData(), 3 * Q_INT64_C(1024) * 1024 * 1024) == 0);
+    else
+        QVERIFY(::unlink(path.constData()) == 0);
     if (becomes == "link")
         QVERIFY(::symlink(victim.constData(), path.constData()) == 0);
     else if (becomes == "folder")
         QVERIFY(::mkdir(path.constData(), 0755) == 0);
-    else
+    else if (becomes == "pipe")
         QVERIFY(::mkfifo(path.constData(), 0644) == 0);
     const Tree before = treeOf(root);
 
