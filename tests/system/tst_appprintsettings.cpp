@@ -5,7 +5,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -173,7 +172,6 @@ private slots:
     void onlyTheApplicationsOwnFiles();
     void changedKindLeftAlone_data();
     void changedKindLeftAlone();
-    void noHomeEndsTheProgram();
 
 private:
     QString put(const QString &relativePath, const QByteArray &content);
@@ -534,26 +532,6 @@ void tst_AppPrintSettings::changedKindLeftAlone()
     const Tree after = treeOf(root);
     QVERIFY2(after == before, differences(after, before).constData());
     QCOMPARE(bytesOf(victim), collateOn);
-}
-
-void tst_AppPrintSettings::noHomeEndsTheProgram()
-{
-    // Only root can become an account without a password-database entry.
-    if (geteuid() != 0)
-        QSKIP("needs root to take a user id without a home");
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        unsetenv("HOME");
-        if (setgid(64999) != 0 || setuid(64999) != 0)
-            _exit(3);
-        AppPrintSettingsUpdater updater;
-        _exit(0);
-    }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_AppPrintSettings)

@@ -17,6 +17,7 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -127,6 +128,23 @@ private slots:
         QCOMPARE(after.st_ino, before.st_ino);
         QCOMPARE(after.st_uid, uid_t(0));
         QCOMPARE(after.st_mode & 07777, mode_t(mode));
+    }
+    void noHomeEndsTheProgram()
+    {
+        // Only root can become an account without a password-database entry.
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            unsetenv("HOME");
+            if (setgroups(0, nullptr) != 0 || setgid(64999) != 0 || setuid(64999) != 0)
+                _exit(3);
+            AppPrintSettingsUpdater updater;
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 1);
     }
 };
 
