@@ -99,9 +99,9 @@ public:
 };
 
 // Only a regular file of at most maximumFileSize bytes in a trusted folder,
-// the user's own and writable by no other account, is read. It is opened without following a link and without blocking (a
-// FIFO would wait for a writer for ever), then checked through its
-// descriptor.
+// the user's own and writable by no other account, is read. It is opened
+// without following a link and without blocking (a FIFO would wait for a
+// writer for ever), then checked through its descriptor.
 bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identity)
 {
     const FolderOfFile folder(path);
