@@ -178,8 +178,7 @@ ProfileDialog::DisplayTable ProfileDialog::parseProfileFile(const QString &path)
     QString line;
     while (in.readLineInto(&line)) {
         if (modelLinePattern.match(line).hasMatch() && !line.contains(QLatin1String("Profile"))) {
-            std::unique_ptr<tOptionModel> found =
-                buildModelFromPpdFile(makerPpdPathForModelLine(line));
+            std::unique_ptr<tOptionModel> found = buildModelFromMakerPpd(line);
             ppdFound = found != nullptr;
             if (found)
                 model = std::move(found);

@@ -41,6 +41,9 @@ QString currentModelName()
 // rather than read into memory.
 constexpr qint64 maximumFileSize = 1 << 20;
 
+// "." and random letters, as mkstemp makes them.
+constexpr int temporaryNameLength = 13;
+
 // Tells whether the file at a path is still the one that was read.
 struct FileIdentity
 {
@@ -95,10 +98,10 @@ public:
     QByteArray name;
 };
 
-// Only a regular file of at most maximumFileSize bytes in a trusted folder
-// is read. It is opened without following a link and without blocking (a
-// FIFO would wait for a writer for ever), then checked through its
-// descriptor.
+// Only a regular file of at most maximumFileSize bytes in a trusted folder,
+// the user's own and writable by no other account, is read. It is opened
+// without following a link and without blocking (a FIFO would wait for a
+// writer for ever), then checked through its descriptor.
 bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identity)
 {
     const FolderOfFile folder(path);
@@ -109,7 +112,10 @@ bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identi
     if (fd < 0)
         return false;
     struct stat info {};
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumFileSize;
+    // A file that another account could have written is no saved choice of
+    // the user's; the next write replaces it.
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumFileSize
+        && PerUserFolder::isUsersAlone(info);
     QByteArray bytes;
     if (ok) {
         bytes.resize(int(info.st_size) + 1);
@@ -322,21 +328,30 @@ bool writePerUserFile(const QString &path, const QByteArray &content)
         return false;
     forgetCachedFile(path);
 
-    // A hidden temporary name beside the file: the profile list and count
-    // never see it. Created anew, never through a link; the rename then
-    // replaces whatever is at the path (a link too) and never follows it.
-    QByteArray temporary;
+    // A hidden temporary name of fixed length beside the file, so that any
+    // name that fits the folder can be written and the profile list and
+    // count never see it. Created anew, never through a link; the rename
+    // then replaces whatever is at the path (a link too) and never follows
+    // it. Secrets are stored in these files: only the user may read them,
+    // whatever the umask and whatever the mode of the file replaced.
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray temporary(temporaryNameLength, '.');
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = '.' + folder.name + '.'
-            + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        for (int i = 1; i < temporary.size(); ++i)
+            temporary[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
         fd = openat(folder.fd, temporary.constData(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             return false;
     }
     if (fd < 0)
         return false;
+    if (fchmod(fd, 0600) != 0) {
+        close(fd);
+        unlinkat(folder.fd, temporary.constData(), 0);
+        return false;
+    }
     bool ok = writeAll(fd, content);
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;

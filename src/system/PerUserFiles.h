@@ -37,8 +37,9 @@ QString unescapeBackslashes(const QString &value);
 
 // The whole content of a per-user file; false when it cannot be read. Every
 // reader of the per-user folder goes through here. Only a regular file of at
-// most 1 MiB in a trusted folder (PerUserFolder) is read, never through a
-// link; anything else counts as nothing saved.
+// most 1 MiB in a trusted folder (PerUserFolder), owned by the user and
+// writable by no other account, is read, never through a link; anything
+// else counts as nothing saved.
 bool readPerUserFile(const QString &path, QByteArray *data);
 
 // Replaces the file at path with content; false (the old file untouched)
@@ -46,8 +47,9 @@ bool readPerUserFile(const QString &path, QByteArray *data);
 // through here, so that a rule about writing is made once: only in a trusted
 // folder (PerUserFolder), through a new temporary file beside it that is
 // synced and renamed over the path, so that a link at the path is replaced
-// and never followed, and a read-only file can be replaced. The folder is
-// not created here.
+// and never followed, and a read-only file can be replaced. The new file is
+// readable and writable by the user alone (0600). The folder is not created
+// here.
 bool writePerUserFile(const QString &path, const QByteArray &content);
 
 // One line per entry of the hash (a repeated key gives one line per value).

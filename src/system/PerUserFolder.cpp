@@ -5,6 +5,8 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +22,55 @@ QByteArray folderBytes(const QString &folder)
     return path;
 }
 
+// The user's primary group with the user alone in it: no other account
+// lists it among its groups or has it as its own primary group.
+bool isPrivateGroup(gid_t gid)
+{
+    const uid_t user = geteuid();
+    static struct
+    {
+        bool known = false;
+        uid_t user = 0;
+        gid_t gid = 0;
+        bool result = false;
+    } cache;
+    if (cache.known && cache.user == user && cache.gid == gid)
+        return cache.result;
+
+    QByteArray userName;
+    gid_t primary = getegid();
+    if (const passwd *own = getpwuid(user)) {
+        userName = own->pw_name;
+        primary = own->pw_gid;
+    }
+    bool alone = gid == primary;
+    if (alone) {
+        if (const group *entry = getgrgid(gid)) {
+            for (char **member = entry->gr_mem; alone && member && *member; ++member)
+                alone = userName == *member;
+        }
+    }
+    if (alone) {
+        setpwent();
+        while (const passwd *account = getpwent()) {
+            if (account->pw_gid == gid && account->pw_uid != user) {
+                alone = false;
+                break;
+            }
+        }
+        endpwent();
+    }
+    cache = {true, user, gid, alone};
+    return alone;
+}
+
+bool othersCannotWrite(const struct stat &info)
+{
+    if (info.st_mode & S_IWOTH)
+        return false;
+    return !(info.st_mode & S_IWGRP) || isPrivateGroup(info.st_gid);
+}
+
 PerUserFolder::State stateOf(const struct stat &info)
 {
     if (S_ISLNK(info.st_mode))
@@ -28,7 +79,7 @@ PerUserFolder::State stateOf(const struct stat &info)
         return PerUserFolder::NotAFolder;
     if (info.st_uid != geteuid())
         return PerUserFolder::OtherOwner;
-    if (info.st_mode & S_IWOTH)
+    if (!othersCannotWrite(info))
         return PerUserFolder::WritableByOthers;
     return PerUserFolder::Trusted;
 }
@@ -79,6 +130,11 @@ QString PerUserFolder::problemText(State state, const QString &folder)
     return problem.arg(QFile::decodeName(folderBytes(folder))) + QLatin1Char('\n')
         + tr("Nothing was read or written there. Have it removed or put right, then start "
              "the program again.");
+}
+
+bool PerUserFolder::isUsersAlone(const struct stat &info)
+{
+    return info.st_uid == geteuid() && othersCannotWrite(info);
 }
 
 int PerUserFolder::openTrusted(const QString &folder)

@@ -3,12 +3,17 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <sys/types.h>
+
+struct stat;
+
 // The per-user folder lies in a folder that every account may write to, so
 // another account could create it first, or put a link in its place. It is
 // trusted only when it is a real folder (not a link), owned by the effective
-// user and not writable by others; a group-writable folder is fine, as
-// desktop sessions often run with umask 002 and a private group. Every read
-// and write of the folder checks it here first.
+// user and writable by no other account: not by others, and by its group
+// only when that is the user's private group (desktop sessions often run
+// with umask 002 and a group of one). Every read and write of the folder
+// checks it here first; the files in it are held to the same rule.
 class PerUserFolder
 {
     Q_DECLARE_TR_FUNCTIONS(PerUserFolder)
@@ -37,6 +42,9 @@ public:
 
     // Names the folder and what is wrong with it, for the user.
     static QString problemText(State state, const QString &folder);
+
+    // Owned by the effective user, and no other account can write to it.
+    static bool isUsersAlone(const struct stat &info);
 
     // The folder opened for reading or writing the files in it: -1 unless it
     // is trusted. Checked through the descriptor, so that the folder cannot

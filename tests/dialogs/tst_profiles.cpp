@@ -26,9 +26,58 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+// Should a read of a FIFO block, a writer opens it after a generous while,
+// which ends the read, and the test fails by name instead of hanging.
+class FifoUnblocker
+{
+public:
+    explicit FifoUnblocker(const QString &fifo)
+        : m_path(QFile::encodeName(fifo))
+        , m_thread([this] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_wake.wait_for(lock, std::chrono::minutes(2), [this] { return m_done; }))
+                return;
+            const int fd = open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                m_unblocked = true;
+                close(fd);
+            }
+        })
+    {
+    }
+    ~FifoUnblocker() { finish(); }
+    // True when the reader had to be set free.
+    bool finish()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_unblocked;
+    }
+
+private:
+    QByteArray m_path;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    bool m_unblocked = false;
+    std::thread m_thread;
+};
 
 // Gives fixed values, as a real tab gives its widgets' values.
 class FixedTab : public Tab
@@ -513,6 +562,103 @@ private slots:
         QCOMPARE(rows.value(QStringLiteral("Basic/Print size")), QStringLiteral("A4 sheet"));
         QCOMPARE(rows.value(QStringLiteral("Publishing/Page insert")), QStringLiteral("Off"));
         QCOMPARE(rows.value(QStringLiteral("Job/User login")), QStringLiteral("Off"));
+    }
+
+    // The maker's folder lies in a tree every account can write to: only
+    // the PPD itself, a regular file in a folder no other account can write
+    // to, is read; anything else shows as a missing PPD, at once.
+    void detailViewReadsOnlyTheMakersPpd_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("printSize");
+        QTest::newRow("the PPD") << "ppd" << "US letter sheet";
+        QTest::newRow("FIFO named like the model") << "fifo" << "ERROR 3";
+        QTest::newRow("link to the PPD") << "link" << "ERROR 3";
+        QTest::newRow("folder named like the model") << "folder" << "ERROR 3";
+        QTest::newRow("PPD over 16 MiB") << "huge" << "ERROR 3";
+        QTest::newRow("folder writable by everyone") << "everyone" << "ERROR 3";
+        QTest::newRow("folder is a link to the maker's") << "folderlink" << "US letter sheet";
+    }
+
+    void detailViewReadsOnlyTheMakersPpd()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, printSize);
+        const QString ppd = makerDir + QStringLiteral("Tolvane_PF-20.ppd");
+        const QByteArray ppd8 = QFile::encodeName(ppd);
+        if (kind != "ppd" && kind != "everyone" && kind != "folderlink")
+            QVERIFY(QFile::rename(ppd, makerDir + QStringLiteral("real.ppd")));
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(ppd8.constData(), 0644), 0);
+        else if (kind == "link")
+            QVERIFY(QFile::link(makerDir + QStringLiteral("real.ppd"), ppd));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(ppd));
+        else if (kind == "huge")
+            QVERIFY(QFile::copy(makerDir + QStringLiteral("real.ppd"), ppd)
+                    && truncate(ppd8.constData(), (16 << 20) + 1) == 0);
+        else if (kind == "everyone")
+            QCOMPARE(chmod(QFile::encodeName(makerDir).constData(), 0777), 0);
+        else if (kind == "folderlink") {
+            const QString linked = base->filePath(QStringLiteral("linked"));
+            QVERIFY(QFile::link(base->filePath(QStringLiteral("maker")), linked));
+            SystemPaths::setMakerPpdDirectory(linked);
+        }
+        writeAll(path(QStringLiteral("known")), "[Profile]\n[Tolvane PF-20]\nPageSize=Ltr\n");
+
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ProfileDialog dialog(&window, nullptr);
+        dialog.fillProfileTable();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        FifoUnblocker unblocker(ppd);
+        selectRow(dialog, QStringLiteral("known"));
+        QVERIFY2(!unblocker.finish(), "the detail view waited on a FIFO");
+        QCOMPARE(detailRows(dialog.findChild<QTreeWidget *>())
+                     .value(QStringLiteral("Basic/Print size")),
+                 printSize);
+    }
+
+    // The temporary file of a save has a short name of its own, so that
+    // every name the dialog accepts can be saved.
+    void longNamesAreSaved_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("251 ASCII bytes") << QString(251, QLatin1Char('n'));
+        QTest::newRow("125 two-byte characters") << QString::fromUtf8("\xC3\xA9").repeated(125);
+        QTest::newRow("243 bytes") << QString(243, QLatin1Char('m'));
+    }
+
+    void longNamesAreSaved()
+    {
+        QFETCH(QString, name);
+        MessageRecorder boxes;
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        FixedTab tab(&window);
+        const QList<Tab *> tabs{&tab};
+        TabOptionCollector collector(&tabs);
+        ProfileSaveDialog save(&window, &collector);
+        save.show();
+        QVERIFY(QTest::qWaitForWindowActive(&save));
+
+        auto *field = save.findChild<QLineEdit *>();
+        field->setFocus();
+        // Typed one character at a time, "é" included.
+        for (const QChar character : qAsConst(name))
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+        QCOMPARE(field->text(), name);
+        QVERIFY(okButton(save)->isEnabled());
+        QTest::mouseClick(okButton(save), Qt::LeftButton);
+        QVERIFY(boxes.boxes.isEmpty());
+        QVERIFY(!save.isVisible());
+        QVERIFY(readAll(path(name)).startsWith("[Profile]\n[Tolvane PF-20]\n"));
+        QCOMPARE(QDir(userDir).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({name + QStringLiteral(".cfg")}));
     }
 };
 

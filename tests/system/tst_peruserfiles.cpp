@@ -103,6 +103,8 @@ private slots:
     void lookupsReadTheFileOnce();
     void untrustedFolderIsLeftAlone_data();
     void untrustedFolderIsLeftAlone();
+    void filesAreTheUsersAlone_data();
+    void filesAreTheUsersAlone();
 
 private:
     void useFixtureModel(const QString &name);
@@ -538,6 +540,9 @@ void tst_PerUserFiles::onlyRegularFilesAreRead_data()
     QTest::newRow("FIFO") << "fifo" << false;
     QTest::newRow("link to a regular file") << "link" << false;
     QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("read-only") << "0400" << true;
+    QTest::newRow("writable by everyone") << "0666" << false;
+    QTest::newRow("writable by others only") << "0602" << false;
 }
 
 void tst_PerUserFiles::onlyRegularFilesAreRead()
@@ -559,6 +564,9 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
     } else if (kind == "link") {
         writeBytes(m_base->path() + QStringLiteral("/real.cfg"), line);
         QVERIFY(QFile::link(m_base->path() + QStringLiteral("/real.cfg"), path));
+    } else if (kind.startsWith('0')) {
+        writeBytes(path, line);
+        QCOMPARE(chmod(path8.constData(), mode_t(kind.toInt(nullptr, 8))), 0);
     } else {
         QVERIFY(QDir().mkpath(path));
     }
@@ -651,6 +659,64 @@ void tst_PerUserFiles::untrustedFolderIsLeftAlone()
         QCOMPARE(readBytes(real + QStringLiteral("Office.cfg")), planted);
         QCOMPARE(QDir(real).entryList(QDir::Files | QDir::Hidden), QStringList({"Office.cfg"}));
     }
+}
+
+void tst_PerUserFiles::filesAreTheUsersAlone_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<int>("oldMode"); // of the file at the path before; 0: none
+    for (const char *writer : {"cfg", "profile", "rename", "file"}) {
+        QTest::addRow("%s, new file", writer) << writer << 0;
+        QTest::addRow("%s, over a file writable by all", writer) << writer << 0666;
+    }
+    for (const char *writer : {"cfg", "profile", "refresh", "rename", "file"}) {
+        QTest::addRow("%s, over a file readable by all", writer) << writer << 0644;
+        QTest::addRow("%s, over a read-only file", writer) << writer << 0444;
+    }
+}
+
+// Secrets live in these files: whatever the umask and whatever the mode of
+// the file replaced, only the user can read or write the new one.
+void tst_PerUserFiles::filesAreTheUsersAlone()
+{
+    QFETCH(QString, writer);
+    QFETCH(int, oldMode);
+    QVERIFY(makePerUserDirectory());
+    const QString path = dir() + QStringLiteral("Office.cfg");
+    const QByteArray stale = "[Profile]\nProfileDescription=a\nDuplex=DuplexTumble;DuplexTumble\n";
+    if (oldMode != 0) {
+        writeBytes(path, stale);
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), mode_t(oldMode)), 0);
+    }
+    if (writer == "rename")
+        writeBytes(dir() + QStringLiteral("Old.cfg"), stale);
+
+    const mode_t oldMask = umask(0);
+    OptionHash options;
+    options.insert(QStringLiteral("UserLoginPass"), QStringLiteral("0123456789abcdef"));
+    bool written = false;
+    if (writer == "cfg") {
+        written = writeCfgFile(path, options, true);
+    } else if (writer == "profile") {
+        written = writeProfileFile(path, options, false, QStringLiteral("d"));
+    } else if (writer == "refresh") {
+        written = refreshProfileDefaults(path)
+            && readBytes(path).contains("Duplex=None;None");
+    } else if (writer == "rename") {
+        written = rewriteProfile(QStringLiteral("Old"), QStringLiteral("Office"),
+                                 QStringLiteral("b"), true)
+            == ProfileRewrite::Done;
+    } else {
+        written = writePerUserFile(path, "Telemetry=True\n");
+    }
+    umask(oldMask);
+    QVERIFY(written);
+
+    struct stat info {};
+    QCOMPARE(lstat(QFile::encodeName(path).constData(), &info), 0);
+    QVERIFY(S_ISREG(info.st_mode));
+    QCOMPARE(info.st_mode & 07777, mode_t(0600));
+    QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden), QStringList({"Office.cfg"}));
 }
 
 QTEST_GUILESS_MAIN(tst_PerUserFiles)

@@ -1,0 +1,398 @@
+// Another ordinary account on the same machine can neither read the user's
+// saved secrets, nor plant settings the user then reads, nor make the
+// profile details wait on a file it put in the maker's folder. Only root can
+// run two accounts side by side, so this test runs as root: the user is
+// "nobody", run in a child process of this program that gives up root
+// before it starts; the other account is a user id without a name that
+// shares one group with "nobody".
+#include "ChildProgram.h"
+#include "TabTestHelpers.h"
+
+#include "app/TolDialog.h"
+#include "dialogs/ProfileDialog.h"
+#include "system/PerUserFiles.h"
+#include "system/SystemPaths.h"
+#include "tabs/JobTab.h"
+#include "widgets/TolCheckBoxButton.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const char userName[] = "othersvictim";
+const gid_t sharedGroup = 64997;
+const uid_t otherAccount = 64998;
+
+// The user, with the shared group among its groups.
+bool becomeTheUser()
+{
+    const passwd *nobody = getpwnam("nobody");
+    return nobody && setgroups(1, &sharedGroup) == 0 && setgid(nobody->pw_gid) == 0
+        && setuid(nobody->pw_uid) == 0;
+}
+
+// Runs `what` as the other account in a forked child: its exit code, or -1.
+template<class F>
+int asOtherAccount(F what)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        if (setgroups(1, &sharedGroup) != 0 || setgid(otherAccount) != 0
+            || setuid(otherAccount) != 0)
+            _exit(77);
+        _exit(what());
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// 0 when the other account could open the file so, 1 when it was refused.
+int otherAccountOpens(const QString &path, int flags)
+{
+    const QByteArray path8 = QFile::encodeName(path);
+    return asOtherAccount([&] {
+        const int fd = open(path8.constData(), flags | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return errno == EACCES ? 1 : 2;
+        close(fd);
+        return 0;
+    });
+}
+
+// The other account writes its own text into the file, in place.
+int otherAccountWrites(const QString &path, const QByteArray &text)
+{
+    const QByteArray path8 = QFile::encodeName(path);
+    return asOtherAccount([&] {
+        const int fd = open(path8.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0)
+            return 1;
+        const bool written = write(fd, text.constData(), size_t(text.size())) == text.size();
+        close(fd);
+        return written ? 0 : 2;
+    });
+}
+
+// The other account puts a file of its own in the place of the file.
+int otherAccountReplaces(const QString &path, const QByteArray &text)
+{
+    const QByteArray path8 = QFile::encodeName(path);
+    return asOtherAccount([&] {
+        unlink(path8.constData());
+        const int fd = open(path8.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return 1;
+        const bool written = write(fd, text.constData(), size_t(text.size())) == text.size();
+        close(fd);
+        return written ? 0 : 2;
+    });
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// The user's part, in the child. Each prints what the test compares.
+
+// As the main window's Apply: the job tab with user login on, a name and a
+// password typed, its settings written to the printer's file.
+int applyLoginPassword(mode_t mask)
+{
+    umask(022);
+    if (!makePerUserDirectory())
+        return 4;
+    umask(mask);
+    std::unique_ptr<tOptionModel> model;
+    if (!useFixtureModel(model, QStringLiteral("jobtab-full.ppd")))
+        return 5;
+    OwnerStub owner;
+    auto *tab = new JobTab(&owner);
+    owner.driven = tab;
+    tab->reload();
+    named<TolCheckBoxButton>(tab, QStringLiteral("chkButUserLogin"))->checkBox()->click();
+    QTest::keyClicks(named<QLineEdit>(tab, QStringLiteral("lnEditLoginUserName")),
+                     QStringLiteral("ann"));
+    QTest::keyClicks(named<QLineEdit>(tab, QStringLiteral("lnEditLoginPassword")),
+                     QStringLiteral("s3cret"));
+    const OptionHash settings = collectedSettings(tab);
+    if (settings.value(QStringLiteral("UserLoginPass")).isEmpty())
+        return 6;
+    const bool written =
+        writeCfgFile(AppState::perUserDirectory + QStringLiteral("Q1.cfg"), settings, true);
+    AppState::optionModel = nullptr;
+    return written ? 0 : 7;
+}
+
+int readSavedValue(const QString &key)
+{
+    AppState::settingsFile = AppState::perUserDirectory + QStringLiteral("Q1.cfg");
+    std::printf("%s\n", qPrintable(readCfgValue(key)));
+    return 0;
+}
+
+// The profile dialog's detail view of one profile: its "Print size" row.
+int showDetails(const QString &makerFolder)
+{
+    SystemPaths::setMakerPpdDirectory(makerFolder);
+    if (!makePerUserDirectory()
+        || !writePerUserFile(AppState::perUserDirectory + QStringLiteral("known.cfg"),
+                          "[Profile]\n[Tolvane PF-20]\nPageSize=Ltr\n"))
+        return 4;
+    QWidget window;
+    ProfileDialog dialog(&window, nullptr);
+    dialog.fillProfileTable();
+    dialog.show();
+    QTableWidget *table = dialog.findChild<QTableWidget *>();
+    const QList<QTableWidgetItem *> rows = table->findItems(QStringLiteral("known"), Qt::MatchExactly);
+    if (rows.isEmpty())
+        return 5;
+    table->setCurrentCell(rows.first()->row(), 0);
+    const QTreeWidget *tree = dialog.findChild<QTreeWidget *>();
+    for (int s = 0; s < tree->topLevelItemCount(); ++s) {
+        const QTreeWidgetItem *section = tree->topLevelItem(s);
+        for (int c = 0; c < section->childCount(); ++c) {
+            if (section->child(c)->text(0) == QLatin1String("Print size"))
+                std::printf("%s\n", qPrintable(section->child(c)->text(1)));
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+class RootOtherAccountsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> base;
+
+    QString folder() const { return base->path() + QLatin1Char('/') + QLatin1String(userName); }
+    QString cfg() const { return folder() + QStringLiteral("/Q1.cfg"); }
+
+    // Runs the user's part in a child; a generous guard ends one that hangs
+    // (exit -1). Its standard output comes back in `output`.
+    int asTheUser(const QStringList &arguments, QString *output = nullptr)
+    {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("USER"), QString::fromLatin1(userName));
+        env.insert(QStringLiteral("HOME"), base->path());
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    QStringList{QStringLiteral("--user"), base->path()} + arguments);
+        if (!child.waitForFinished(180000)) {
+            child.kill();
+            child.waitForFinished();
+            return -1;
+        }
+        if (output)
+            *output = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+        return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() != 0)
+            QSKIP("only root can run two accounts side by side");
+        if (!getpwnam("nobody"))
+            QSKIP("no account \"nobody\" to run the program as");
+    }
+
+    void init()
+    {
+        base = std::make_unique<QTemporaryDir>();
+        QVERIFY(base->isValid());
+        // As the folder every account may create its own folder in.
+        QCOMPARE(chmod(QFile::encodeName(base->path()).constData(), 01777), 0);
+    }
+
+    void cleanup() { base.reset(); }
+
+    void otherAccountCannotOpenTheSecrets_data()
+    {
+        QTest::addColumn<int>("mask");
+        QTest::newRow("umask 022") << 022;
+        QTest::newRow("umask 002") << 002;
+        QTest::newRow("umask 000") << 000;
+    }
+
+    void otherAccountCannotOpenTheSecrets()
+    {
+        QFETCH(int, mask);
+        QCOMPARE(asTheUser({QStringLiteral("apply"), QString::number(mask, 8)}), 0);
+        QVERIFY(QFile(cfg()).size() > 0);
+        QCOMPARE(modeOf(cfg()), mode_t(0600));
+        QCOMPARE(otherAccountOpens(cfg(), O_RDONLY), 1);
+        QCOMPARE(otherAccountOpens(cfg(), O_WRONLY), 1);
+
+        // A file an earlier version left readable by all is rewritten 0600.
+        QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0644), 0);
+        QCOMPARE(asTheUser({QStringLiteral("apply"), QString::number(mask, 8)}), 0);
+        QCOMPARE(modeOf(cfg()), mode_t(0600));
+        QCOMPARE(otherAccountOpens(cfg(), O_RDONLY), 1);
+    }
+
+    void plantedSettingsAreNotRead_data()
+    {
+        QTest::addColumn<QString>("door");
+        QTest::newRow("file writable by everyone (umask 000)") << "everyone";
+        QTest::newRow("file writable by a shared group") << "group";
+        QTest::newRow("folder writable by a shared group") << "folder";
+    }
+
+    void plantedSettingsAreNotRead()
+    {
+        QFETCH(QString, door);
+        QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("022")}), 0);
+        const QByteArray planted = "SNT_server=attacker.example\n";
+        // The door as an earlier version, a umask or the user left it open.
+        if (door == "everyone") {
+            QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0666), 0);
+            QCOMPARE(otherAccountWrites(cfg(), planted), 0);
+        } else if (door == "group") {
+            QCOMPARE(chown(QFile::encodeName(cfg()).constData(), uid_t(-1), sharedGroup), 0);
+            QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0660), 0);
+            QCOMPARE(otherAccountWrites(cfg(), planted), 0);
+        } else {
+            QCOMPARE(chown(QFile::encodeName(folder()).constData(), uid_t(-1), sharedGroup), 0);
+            QCOMPARE(chmod(QFile::encodeName(folder()).constData(), 0775), 0);
+            QCOMPARE(otherAccountReplaces(cfg(), planted), 0);
+            QCOMPARE(otherAccountReplaces(folder() + QStringLiteral("/Settings"),
+                                          "Telemetry=True\n"),
+                     0);
+        }
+
+        QString value;
+        QCOMPARE(asTheUser({QStringLiteral("read"), QStringLiteral("SNT_server")}, &value), 0);
+        QCOMPARE(value, QString());
+
+        if (door == "folder") {
+            // The window names the folder and goes no further.
+            QString boxes;
+            QCOMPARE(asTheUser({QStringLiteral("window")}, &boxes), 1);
+            QVERIFY2(boxes.contains(folder()) && boxes.contains("can be changed by other accounts"),
+                     qPrintable(boxes));
+            return;
+        }
+        // The next write replaces the planted file with the user's own.
+        QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("0")}), 0);
+        QCOMPARE(modeOf(cfg()), mode_t(0600));
+        QCOMPARE(otherAccountOpens(cfg(), O_WRONLY), 1);
+        QVERIFY(!RootOtherAccountsTest::readAll(cfg()).contains("attacker"));
+    }
+
+    void makerFolderOfAnotherAccount_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("printSize");
+        QTest::newRow("other account's folder, FIFO named like the model")
+            << "other" << "fifo" << "ERROR 3";
+        QTest::newRow("other account's folder, the PPD") << "other" << "ppd" << "ERROR 3";
+        QTest::newRow("root's folder, the PPD") << "root" << "ppd" << "US letter sheet";
+    }
+
+    void makerFolderOfAnotherAccount()
+    {
+        QFETCH(QString, owner);
+        QFETCH(QString, kind);
+        QFETCH(QString, printSize);
+        const QString maker = base->path() + QStringLiteral("/ppd9.1");
+        const QByteArray maker8 = QFile::encodeName(maker);
+        const QByteArray ppd8 = maker8 + "/Tolvane_PF-20.ppd";
+        const QByteArray fixture = readAll(QStringLiteral(VM_TEST_DATA "/profiles-basic.ppd"));
+        QVERIFY(!fixture.isEmpty());
+        auto plant = [&] {
+            if (mkdir(maker8.constData(), 0755) != 0)
+                return 1;
+            if (kind == "fifo")
+                return mkfifo(ppd8.constData(), 0644) == 0 ? 0 : 2;
+            const int fd = open(ppd8.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            const bool written =
+                fd >= 0 && write(fd, fixture.constData(), size_t(fixture.size())) == fixture.size();
+            if (fd >= 0)
+                close(fd);
+            return written ? 0 : 3;
+        };
+        if (owner == "other")
+            QCOMPARE(asOtherAccount(plant), 0);
+        else
+            QCOMPARE(plant(), 0);
+
+        QString shown;
+        const int status = asTheUser({QStringLiteral("details"), maker}, &shown);
+        if (status == -1)
+            QFAIL("the profile details never came back: a read waited on the planted file");
+        QCOMPARE(status, 0);
+        QCOMPARE(shown, printSize);
+    }
+
+public:
+    static QByteArray readAll(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 4 && QByteArray(argv[1]) == "--user") {
+        if (!becomeTheUser())
+            return 77;
+        QApplication app(argc, argv);
+        SystemPaths::setUserBase(QString::fromLocal8Bit(argv[2]));
+        AppState::perUserDirectory = SystemPaths::perUserDirectory();
+        const QByteArray what = argv[3];
+        const QString argument = argc >= 5 ? QString::fromLocal8Bit(argv[4]) : QString();
+        if (what == "apply")
+            return applyLoginPassword(mode_t(argument.toInt(nullptr, 8)));
+        if (what == "read")
+            return readSavedValue(argument);
+        if (what == "details")
+            return showDetails(argument);
+        if (what == "window") {
+            printMessageBoxes();
+            QTimer::singleShot(0, [] {
+                if (QWidget *modal = QApplication::activeModalWidget())
+                    modal->close();
+            });
+            TolDialog window;
+            return 3;
+        }
+        return 78;
+    }
+    QCoreApplication app(argc, argv);
+    RootOtherAccountsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_roototheraccounts.moc"
