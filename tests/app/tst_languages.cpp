@@ -262,6 +262,20 @@ private slots:
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         // Untranslated and translated, the choices offered are the same.
         QVERIFY2(!outcome.offered.isEmpty(), "no watermark texts offered");
+        // The printer's own text is stored and sent by its keyword, its
+        // settings under its English name, on and off.
+        if (queue == translatedQueue || queue == blackQueue) {
+            const QString cfg = outcome.cfg.join(' ');
+            QVERIFY2(outcome.cfg.contains(QLatin1String("Wtxt=Confidential;Confidential")), qPrintable(cfg));
+            QVERIFY2(outcome.cfg.contains(QLatin1String("CustomWatermarkSet=CONFIDENTIAL")), qPrintable(cfg));
+            QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wtxt=Confidential;Confidential")),
+                     qPrintable(outcome.cfgOff.join(' ')));
+            for (const QStringList *runs : {&outcome.arguments, &outcome.argumentsOff}) {
+                const QString sent = runs->join('\n');
+                QVERIFY2(sent.contains(QLatin1String("Wtxt=Confidential")) && !sent.contains(QLatin1String("Wtxt=\"")),
+                         qPrintable(sent));
+            }
+        }
         if (queue == blackQueue) {
             QVERIFY2(outcome.cfg.contains(QLatin1String("Wclr=Black;Black")), qPrintable(outcome.cfg.join(' ')));
             QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wclr=Black;Black")), qPrintable(outcome.cfgOff.join(' ')));
