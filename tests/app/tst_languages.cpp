@@ -11,6 +11,7 @@
 #include "app/AppTranslators.h"
 #include "system/ProfileFiles.h"
 #include "tabs/TabOptionCollector.h"
+#include "tabs/WatermarkTab.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -425,6 +426,8 @@ private:
             outcome->offered = offeredTexts(&dialog, problem);
             if (!problem->isEmpty())
                 return;
+            if (queue == translatedQueue && locale.startsWith(QLatin1String("de")))
+                saveWatermarkScreenshot(dialog);
 
             if (!untick(&dialog, "chkButWatermark")) {
                 *problem = QStringLiteral("could not click: watermark off");
@@ -454,6 +457,18 @@ private:
             return;
         outcome->cfgReloaded = sortedLines(session.cfgPath(queue));
         outcome->argumentsReloaded = takeArguments();
+    }
+
+    // The German watermark page of the translated queue, to be looked at.
+    static void saveWatermarkScreenshot(TolDialog &dialog)
+    {
+        auto *tabs = dialog.findChild<QTabWidget *>();
+        tabs->setCurrentWidget(dialog.findChild<WatermarkTab *>());
+        QCoreApplication::processEvents();
+        const QString shot = QDir::temp().filePath(QStringLiteral("vellumark-watermark-de.png"));
+        if (dialog.grab().save(shot))
+            qInfo("screenshot: %s", qPrintable(shot));
+        tabs->setCurrentIndex(0);
     }
 
     static bool selectQueue(TolDialog &dialog, const QString &queue, QString *problem)
