@@ -5,7 +5,7 @@ TEST_USER=${VELLUMARK_TEST_USER:-vmtest}
 
 BUILD_PACKAGES="cmake g++ make pkg-config python3 qtbase5-dev qttools5-dev qttools5-dev-tools
 libcups2-dev libssl-dev libbenchmark-dev cups-daemon cups-client cups-bsd openssl util-linux passwd
-qttranslations5-l10n locales"
+qttranslations5-l10n"
 # The sanitizer build and the fuzz targets: clang and its libFuzzer runtime.
 SANITIZER_PACKAGES="clang-14 libclang-rt-14-dev"
 
@@ -31,6 +31,7 @@ TEST_LOCALES="en_US de_DE fr_FR it_IT pt_PT es_ES"
 prepare_system() {
     as_root mkdir -p /usr/share/tolvane
     as_root chmod 1777 /usr/share/tolvane
+    install_packages locales
     local l missing=0
     for l in $TEST_LOCALES; do
         locale -a 2>/dev/null | grep -qx "$l.utf8" && continue
