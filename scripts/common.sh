@@ -25,10 +25,21 @@ install_packages() {
     fi
 }
 
-# The driver package creates this folder for every user's files.
+# The driver package creates this folder for every user's files. The
+# language tests run under each shipped language's locale.
+TEST_LOCALES="en_US de_DE fr_FR it_IT pt_PT es_ES"
 prepare_system() {
     as_root mkdir -p /usr/share/tolvane
     as_root chmod 1777 /usr/share/tolvane
+    install_packages locales
+    local l missing=0
+    for l in $TEST_LOCALES; do
+        locale -a 2>/dev/null | grep -qx "$l.utf8" && continue
+        as_root sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -qx "$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+        missing=1
+    done
+    if [ "$missing" -ne 0 ]; then as_root locale-gen >/dev/null; fi
 }
 
 # The program refuses root, so as root everything runs as an ordinary user.

@@ -1,5 +1,6 @@
 #include "tabs/WatermarkTab.h"
 
+#include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
@@ -21,6 +22,7 @@
 namespace {
 
 const QString noDefault = QStringLiteral("no_default");
+const int keywordRole = Qt::UserRole;
 const Qt::MatchFlags exactText = Qt::MatchExactly | Qt::MatchCaseSensitive;
 
 // Positions in the PPD's choice lists that stand for the usual watermark:
@@ -326,14 +328,40 @@ void WatermarkTab::initSuperWatermark()
     chkButSuperWatermark->setChecked(saved.contains(QLatin1String("UF")) || saved.contains(QLatin1String("SF")));
 }
 
+void WatermarkTab::fillComboBox(ComboBoxEx *combo, tOption *option)
+{
+    Tab::fillComboBox(combo, option);
+    const QList<tChoice *> choices = option->choices();
+    for (int i = 0; i < choices.size() && i < combo->count(); ++i)
+        combo->setItemData(i, choices.at(i)->keyword(), keywordRole);
+}
+
+QString WatermarkTab::itemKeyword(const ComboBoxEx *combo, int index)
+{
+    return index >= 0 && index < combo->count() ? combo->itemData(index, keywordRole).toString() : QString();
+}
+
+void WatermarkTab::applyWidgetToOption(int value, QWidget *widget)
+{
+    auto *combo = qobject_cast<ComboBoxEx *>(widget);
+    const QString keyword = combo ? itemKeyword(combo, combo->currentIndex()) : QString();
+    tOption *option = keyword.isEmpty() ? nullptr : AppState::currentOption(keywordOf(widget));
+    tChoice *choice = option ? option->findChoice(keyword) : nullptr;
+    if (choice)
+        option->setCurrentChoice(choice);
+    else
+        Tab::applyWidgetToOption(value, widget);
+}
+
 void WatermarkTab::removeCustomItem()
 {
-    // The list holds the PPD's texts: the entry is that of the choice "Custom".
-    const QString custom = choiceText(QStringLiteral("Wtxt"), {{QStringLiteral("Custom")}, QStringLiteral("Custom")},
-                                      tr("Custom"));
-    const int index = cmbBxWtxt->findText(custom, exactText);
-    if (index >= 0)
-        cmbBxWtxt->removeItem(index);
+    // The PPD's entry for a text of one's own, whatever its wording; libcups
+    // renames the choice "Custom" to "_Custom".
+    for (int i = cmbBxWtxt->count() - 1; i >= 0; --i) {
+        const QString keyword = itemKeyword(cmbBxWtxt, i);
+        if (keyword == QLatin1String("Custom") || keyword == QLatin1String("_Custom"))
+            cmbBxWtxt->removeItem(i);
+    }
 }
 
 void WatermarkTab::addBlackColourItem()
@@ -341,8 +369,11 @@ void WatermarkTab::addBlackColourItem()
     if (!hasOption("Wren"))
         return;
     const tOption *colour = AppState::currentOption("Wclr");
-    if (!colour || colour->choiceCount() == 1)
-        cmbBxClr->addItem(tr("Black"));
+    if (colour && colour->choiceCount() != 1)
+        return;
+    // It stands for the printer's own black where there is one.
+    const tChoice *black = colour ? colour->findChoice(QStringLiteral("Black")) : nullptr;
+    cmbBxClr->addItem(tr("Black"), black ? black->keyword() : QVariant());
 }
 
 void WatermarkTab::resetWatermarkFields()
@@ -378,7 +409,10 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         // A printer without colour always prints the watermark in black.
         cmbBxClr->setEnabled(false);
         lblWClr->setEnabled(false);
-        cmbBxClr->setCurrentIndex(cmbBxClr->findText(tr("Black"), exactText));
+        int black = cmbBxClr->findData(QStringLiteral("Black"), keywordRole, exactText);
+        if (black < 0)
+            black = cmbBxClr->findText(tr("Black"), exactText);
+        cmbBxClr->setCurrentIndex(black);
     }
 
     if (checked) {
@@ -396,15 +430,18 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         widget->setEnabled(checked);
 }
 
+// The selection is taken from the list itself: a choice of the PPD is found
+// under its record name, which need not be the text shown.
 void WatermarkTab::handleWatermarkSelection(const QString &selection)
 {
-    const QString shown = cmbBxWtxt->currentText();
-    if (customWatermarks.contains(shown) && !isBuiltinText(shown))
-        lnEditCustomWatermark->setText(selection);
+    Q_UNUSED(selection)
+    const QString name = selectedRecordName();
+    if (customWatermarks.contains(name) && !isPrinterText(name))
+        lnEditCustomWatermark->setText(name);
     else
         lnEditCustomWatermark->clear();
 
-    const auto record = customWatermarks.constFind(selection);
+    const auto record = customWatermarks.constFind(name);
     if (record != customWatermarks.cend()) {
         cmbBxWFnt->setCurrentIndex(record->value(QStringLiteral("font")));
         cmbBxWsze->setCurrentIndex(record->value(QStringLiteral("size")));
@@ -456,14 +493,16 @@ QHash<QString, QString> WatermarkTab::collectOptionValues()
             optionValues.insert(QStringLiteral("TCSuperWatermark"), QStringLiteral("None"));
             continue;
         }
-        const QString value = widgetValue(it.value(), option);
+        auto *combo = qobject_cast<ComboBoxEx *>(it.value());
+        const QString keyword = combo ? itemKeyword(combo, combo->currentIndex()) : QString();
+        const QString value = option->findChoice(keyword) ? keyword : widgetValue(it.value(), option);
         if (!value.isEmpty())
             optionValues.insert(it.key(), value);
     }
 
     // The driver takes a custom text in place of a choice keyword.
-    const QString shown = cmbBxWtxt->currentText();
-    if (customWatermarks.contains(shown) && !isBuiltinText(shown))
-        optionValues.insert(QStringLiteral("Wtxt"), quotedCustomText(shown));
+    const QString name = selectedRecordName();
+    if (customWatermarks.contains(name) && !isPrinterText(name))
+        optionValues.insert(QStringLiteral("Wtxt"), quotedCustomText(name));
     return optionValues;
 }

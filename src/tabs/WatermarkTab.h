@@ -46,6 +46,9 @@ public:
 
     // Exact compare with the seven built-in watermark texts.
     static bool isBuiltinText(const QString &text);
+    // The built-in text a choice keyword stands for ("Draft": "DRAFT"); empty
+    // for any other keyword.
+    static QString builtinTextOf(const QString &keyword);
     // Parses one stored "CustomWatermarkStore" value (backslashes already
     // undoubled) into its name and record. Missing numbers read as 0.
     static void parseStoredRecord(const QString &stored, QString *name, Record *record);
@@ -64,6 +67,11 @@ protected:
     void initTabName() override;
     void buildUi() override;
     void addTabConstraints() override;
+    // The lists also carry each item's choice keyword, so that the model and
+    // the saved files get the same choice whatever language the PPD's texts
+    // or the added "Black" are in.
+    void fillComboBox(ComboBoxEx *combo, tOption *option) override;
+    void applyWidgetToOption(int value, QWidget *widget) override;
 
 private:
     void buildLayout();
@@ -75,11 +83,26 @@ private:
     void loadCustomWatermarks();
     Record recordFromWidgets() const;
     bool isCustomItemSelected() const;
+    // The choice keyword an item of one of the tab's lists stands for; empty
+    // for a custom watermark, the separator and an added "Black" that names
+    // no choice.
+    static QString itemKeyword(const ComboBoxEx *combo, int index);
+    // A choice's record goes under its language-independent name: the
+    // built-in text for a built-in keyword, else the text shown. A custom
+    // watermark's record goes under its own name.
+    QString recordNameOf(int index) const;
+    QString selectedRecordName() const;
+    // The item whose record name is `name`: a choice of the PPD first, then a
+    // custom watermark; -1 when none.
+    int recordItem(const QString &name) const;
+    // A built-in text, or the record name or shown text of a choice: never a
+    // custom watermark of its own.
+    bool isPrinterText(const QString &name) const;
     // While the watermark is on, keeps the current settings as a record
     // under the typed name, or the selected text when none is typed, and
     // selects that record.
     void storeShownWatermark();
-    void selectTextItem(const QString &text);
+    void selectRecordItem(const QString &name);
 
     QHash<QString, Record> customWatermarks;
     ComboBoxEx *cmbBxWtxt = nullptr;

@@ -85,6 +85,53 @@ bool WatermarkTab::isBuiltinText(const QString &text)
                        [&text](const char *builtin) { return text == QLatin1String(builtin); });
 }
 
+QString WatermarkTab::builtinTextOf(const QString &keyword)
+{
+    for (int i = 0; i < int(std::size(builtinKeywords)); ++i) {
+        if (keyword == QLatin1String(builtinKeywords[i]))
+            return QLatin1String(builtinTexts[i]);
+    }
+    return QString();
+}
+
+// Under a PPD that carries its own translations the built-in texts are
+// shown translated; their records keep the names an English list gives them,
+// so that the settings file reads the same in every language.
+QString WatermarkTab::recordNameOf(int index) const
+{
+    const QString keyword = itemKeyword(cmbBxWtxt, index);
+    const QString builtin = builtinTextOf(keyword);
+    if (!builtin.isEmpty())
+        return builtin;
+    return index >= 0 && index < cmbBxWtxt->count() ? cmbBxWtxt->itemText(index) : QString();
+}
+
+QString WatermarkTab::selectedRecordName() const
+{
+    return recordNameOf(cmbBxWtxt->currentIndex());
+}
+
+int WatermarkTab::recordItem(const QString &name) const
+{
+    for (int i = 0; i < cmbBxWtxt->count(); ++i) {
+        if (!itemKeyword(cmbBxWtxt, i).isEmpty() && recordNameOf(i) == name)
+            return i;
+    }
+    // A name saved under a translated PPD text, or a custom watermark.
+    return cmbBxWtxt->findText(name, exactText);
+}
+
+bool WatermarkTab::isPrinterText(const QString &name) const
+{
+    if (isBuiltinText(name))
+        return true;
+    for (int i = 0; i < cmbBxWtxt->count(); ++i) {
+        if (!itemKeyword(cmbBxWtxt, i).isEmpty() && (recordNameOf(i) == name || cmbBxWtxt->itemText(i) == name))
+            return true;
+    }
+    return false;
+}
+
 // Everything before the last "=" is the name, so a name may hold "=" itself.
 // Missing or non-numeric numbers read as 0; numbers beyond the seventh are
 // ignored.
@@ -130,9 +177,9 @@ WatermarkTab::Record WatermarkTab::recordFromWidgets() const
     };
 }
 
-void WatermarkTab::selectTextItem(const QString &text)
+void WatermarkTab::selectRecordItem(const QString &name)
 {
-    const int index = cmbBxWtxt->findText(text, exactText);
+    const int index = recordItem(name);
     if (index >= 0)
         cmbBxWtxt->setCurrentIndex(index);
 }
@@ -143,7 +190,7 @@ void WatermarkTab::createNewCustomWatermark()
     customWatermarks.insert(name, recordFromWidgets());
     rebuildTextCombo();
     handleCustomWatermarkTextEdit();
-    selectTextItem(name);
+    selectRecordItem(name);
 }
 
 // Save: with a name typed, the selected watermark is stored under that name
@@ -152,7 +199,7 @@ void WatermarkTab::createNewCustomWatermark()
 void WatermarkTab::editCustomWatermark()
 {
     const QString typed = lnEditCustomWatermark->text();
-    const QString selected = cmbBxWtxt->currentText();
+    const QString selected = selectedRecordName();
     const QString name = typed.isEmpty() ? selected : typed;
     const Record record = recordFromWidgets();
     if (isCustomItemSelected())
@@ -160,7 +207,7 @@ void WatermarkTab::editCustomWatermark()
     customWatermarks.insert(name, record);
     rebuildTextCombo();
     handleCustomWatermarkTextEdit();
-    selectTextItem(name);
+    selectRecordItem(name);
 }
 
 bool WatermarkTab::isCustomItemSelected() const
@@ -221,7 +268,7 @@ void WatermarkTab::rebuildTextCombo()
         QStringList names = customWatermarks.keys();
         std::sort(names.begin(), names.end());
         for (const QString &name : qAsConst(names)) {
-            if (!isBuiltinText(name))
+            if (!isPrinterText(name))
                 cmbBxWtxt->addItem(name);
         }
     }
@@ -232,11 +279,11 @@ void WatermarkTab::rebuildTextCombo()
     const QString ppdDefault = text->defaultValueString();
     const QString savedSet = readCfgValue(QStringLiteral("CustomWatermarkSet"));
     if (!savedSet.isEmpty()) {
-        cmbBxWtxt->setCurrentIndex(cmbBxWtxt->findText(savedSet, exactText));
+        cmbBxWtxt->setCurrentIndex(recordItem(savedSet));
     } else if (!isBuiltinKeyword(ppdDefault) && readCfgValue(QStringLiteral("Wtxt")).isEmpty()) {
         const QString name = customDefaultName(ppdDefault);
         if (!name.isEmpty())
-            selectTextItem(name);
+            selectRecordItem(name);
     }
 }
 
@@ -316,7 +363,7 @@ OptionHash WatermarkTab::extraSettings()
     storeShownWatermark();
     for (auto it = customWatermarks.cbegin(); it != customWatermarks.cend(); ++it)
         settings.insert(QStringLiteral("CustomWatermarkStore"), storedRecord(it.key(), it.value()));
-    const QString shown = cmbBxWtxt->currentText();
+    const QString shown = selectedRecordName();
     if (customWatermarks.contains(shown))
         settings.insert(QStringLiteral("CustomWatermarkSet"), shown);
     return settings;

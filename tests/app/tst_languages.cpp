@@ -1,7 +1,9 @@
 // The same clicks in every shipped language set the same options: the whole
-// window against a queue worded in English and one worded in German, once
-// per interface language, compared with English; each catalogue's "Factory
-// Default" is a reserved profile name; Qt's own buttons are translated.
+// window, run under each shipped language's locale, against a queue worded in
+// English, one worded in German and two that carry their own translations
+// (which libcups applies under the locale), compared with English; each
+// catalogue's "Factory Default" is a reserved profile name; Qt's own buttons
+// are translated.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
 #include "TabTestHelpers.h"
@@ -9,29 +11,54 @@
 #include "app/AppTranslators.h"
 #include "system/ProfileFiles.h"
 #include "tabs/TabOptionCollector.h"
+#include "tabs/WatermarkTab.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
 #include <QCheckBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
+#include <clocale>
 #include <unistd.h>
 
 namespace {
 
 const QString englishQueue = QStringLiteral("Tolvane_TX9000");
 const QString germanQueue = QStringLiteral("Tolvane_TX9000_de");
+// Worded in English, with its watermark texts translated into the five other
+// languages; and a black-only watermark without colour modes.
+const QString translatedQueue = QStringLiteral("Tolvane_TX9000_l10n");
+const QString blackQueue = QStringLiteral("Tolvane_WM200_l10n");
 
-const char *const languages[] = {"en", "fr", "de", "it", "pt", "es"};
+// Each language with the locale a user of it runs the program under.
+const struct {
+    const char *language;
+    const char *locale;
+} languages[] = {
+    {"en", "en_US.UTF-8"}, {"fr", "fr_FR.UTF-8"}, {"de", "de_DE.UTF-8"},
+    {"it", "it_IT.UTF-8"}, {"pt", "pt_PT.UTF-8"}, {"es", "es_ES.UTF-8"},
+};
 
-// What the window wrote and would write, as sorted lines.
+// What the window offered, wrote and would write, as sorted lines.
 struct Outcome
 {
     QStringList cfgAfterSelect;
     QStringList collected;
     QStringList cfg;
     QStringList lpoptions;
+    // The watermark texts offered after Apply, as choice keywords.
+    QStringList offered;
+    QStringList dest;
+    QStringList arguments;
+    // Once more with the watermark switched off.
+    QStringList cfgOff;
+    QStringList destOff;
+    QStringList argumentsOff;
+    // The English row's first file, loaded by a new start and applied.
+    QStringList cfgReloaded;
+    QStringList argumentsReloaded;
 };
 
 QStringList sortedLines(const QString &path)
@@ -41,11 +68,15 @@ QStringList sortedLines(const QString &path)
     return lines;
 }
 
+// The real lpoptions; the one on the path records what the window asks of it.
+QString realLpoptions;
+QString argumentLog;
+
 // The queue's options as the sandbox reports them for this user.
 QStringList lpoptionsOf(const QString &queue)
 {
     QProcess process;
-    process.start(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
+    process.start(realLpoptions, {QStringLiteral("-p"), queue});
     if (!process.waitForFinished(30000))
         return {QStringLiteral("<lpoptions did not end>")};
     QStringList words = QString::fromUtf8(process.readAllStandardOutput()).simplified().split(' ');
@@ -108,6 +139,60 @@ ComboBoxEx *listOf(QWidget *window, const char *keyword)
     return nullptr;
 }
 
+// Each run of lpoptions by the window since the last call, one line each.
+QStringList takeArguments()
+{
+    QStringList runs = QString::fromUtf8(RoadSession::readFile(argumentLog)).split('\n', Qt::SkipEmptyParts);
+    QFile::remove(argumentLog);
+    return runs;
+}
+
+// The "Dest" line of lpoptions' per-user file for the queue, as sorted words.
+QStringList destLine(const RoadSession &session, const QString &queue)
+{
+    const QStringList lines = QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath())).split('\n');
+    for (const QString &line : lines) {
+        if (line.startsWith(QStringLiteral("Dest ") + queue + QLatin1Char(' '))) {
+            QStringList words = line.split(' ', Qt::SkipEmptyParts);
+            words.sort();
+            return words;
+        }
+    }
+    return {};
+}
+
+// The text list's items as the choices they show; a custom watermark by its
+// name, the separator as "--".
+QStringList offeredTexts(QWidget *window, QString *problem)
+{
+    ComboBoxEx *texts = listOf(window, "Wtxt");
+    tOption *option = AppState::optionModel->option("Wtxt");
+    QStringList offered;
+    for (const QString &text : items(texts)) {
+        const tChoice *choice = option->findChoiceByText(text);
+        if (text.isEmpty())
+            offered << QStringLiteral("--");
+        else if (!choice)
+            offered << QStringLiteral("custom ") + text;
+        else if (choice->keyword() == QLatin1String("Custom") || choice->keyword() == QLatin1String("_Custom"))
+            *problem = QStringLiteral("watermark texts offer their custom entry ") + text;
+        else
+            offered << choice->keyword();
+    }
+    return offered;
+}
+
+// The process locale as the program takes it from the environment at start:
+// libcups translates the PPD under it and the catalogues follow its name.
+bool setProcessLocale(const QString &locale)
+{
+    qputenv("LC_ALL", locale.toLatin1());
+    qputenv("LANG", locale.toLatin1());
+    qunsetenv("LC_MESSAGES");
+    qunsetenv("LANGUAGE");
+    return std::setlocale(LC_ALL, "") != nullptr;
+}
+
 // The texts the user sees in a list, for the failure message.
 QString itemsOf(QWidget *window, const char *combo)
 {
@@ -127,18 +212,37 @@ private slots:
         if (geteuid() == 0)
             QSKIP("the window refuses root; run as an ordinary user");
         qputenv("USER", "languages");
-        QVERIFY2(cups.start({{"demo-showcase.ppd", englishQueue}, {"demo-showcase-de.ppd", germanQueue}}),
+        QVERIFY2(cups.start({{"demo-showcase.ppd", englishQueue},
+                             {"demo-showcase-de.ppd", germanQueue},
+                             {"demo-showcase-translated.ppd", translatedQueue},
+                             {"languages-watermark-black.ppd", blackQueue}}),
                  qPrintable(cups.errorText()));
+
+        realLpoptions = QStandardPaths::findExecutable(QStringLiteral("lpoptions"));
+        QVERIFY(!realLpoptions.isEmpty());
+        argumentLog = bin.filePath(QStringLiteral("lpoptions.log"));
+        QFile recorder(bin.filePath(QStringLiteral("lpoptions")));
+        QVERIFY(recorder.open(QIODevice::WriteOnly));
+        recorder.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >>'" + argumentLog.toLocal8Bit() + "'\nexec '"
+                       + realLpoptions.toLocal8Bit() + "' \"$@\"\n");
+        recorder.close();
+        QVERIFY(recorder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        qputenv("PATH", bin.path().toLocal8Bit() + ':' + qgetenv("PATH"));
+        originalLocale = QString::fromLatin1(std::setlocale(LC_ALL, nullptr));
     }
+
+    void cleanupTestCase() { std::setlocale(LC_ALL, originalLocale.toLatin1().constData()); }
 
     void sameClicksSameOptions_data()
     {
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("language");
-        for (const QString &queue : {englishQueue, germanQueue}) {
-            for (const char *language : languages) {
-                const QString row = queue + QLatin1Char(' ') + QLatin1String(language);
-                QTest::newRow(qPrintable(row)) << queue << QString::fromLatin1(language);
+        QTest::addColumn<QString>("locale");
+        for (const QString &queue : {englishQueue, germanQueue, translatedQueue, blackQueue}) {
+            for (const auto &language : languages) {
+                const QString row = queue + QLatin1Char(' ') + QLatin1String(language.language);
+                QTest::newRow(qPrintable(row)) << queue << QString::fromLatin1(language.language)
+                                               << QString::fromLatin1(language.locale);
             }
         }
     }
@@ -147,11 +251,38 @@ private slots:
     {
         QFETCH(QString, queue);
         QFETCH(QString, language);
+        QFETCH(QString, locale);
+        QVERIFY2(setProcessLocale(locale),
+                 qPrintable(locale + QStringLiteral(" is not generated (scripts/common.sh generates it)")));
 
         Outcome outcome;
         QString problem;
-        drive(queue, language, &outcome, &problem);
+        const bool isEnglish = language == QLatin1String("en");
+        QVERIFY2(isEnglish || english.contains(queue), "the English row runs first");
+        drive(queue, locale, isEnglish ? QStringList() : english[queue].cfg, &outcome, &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        // Untranslated and translated, the choices offered are the same.
+        QVERIFY2(!outcome.offered.isEmpty(), "no watermark texts offered");
+        // The printer's own text is stored and sent by its keyword, its
+        // settings under its English name, on and off.
+        if (queue == translatedQueue || queue == blackQueue) {
+            const QString cfg = outcome.cfg.join(' ');
+            QVERIFY2(outcome.cfg.contains(QLatin1String("Wtxt=Confidential;Confidential")), qPrintable(cfg));
+            QVERIFY2(outcome.cfg.contains(QLatin1String("CustomWatermarkSet=CONFIDENTIAL")), qPrintable(cfg));
+            QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wtxt=Confidential;Confidential")),
+                     qPrintable(outcome.cfgOff.join(' ')));
+            for (const QStringList *runs : {&outcome.arguments, &outcome.argumentsOff}) {
+                const QString sent = runs->join('\n');
+                QVERIFY2(sent.contains(QLatin1String("Wtxt=Confidential")) && !sent.contains(QLatin1String("Wtxt=\"")),
+                         qPrintable(sent));
+            }
+        }
+        if (queue == blackQueue) {
+            QVERIFY2(outcome.cfg.contains(QLatin1String("Wclr=Black;Black")), qPrintable(outcome.cfg.join(' ')));
+            QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wclr=Black;Black")), qPrintable(outcome.cfgOff.join(' ')));
+            compareWatermarkRuns(queue, language, outcome);
+            return;
+        }
 
         // Selecting the queue already saves the option tabs' choices.
         const QString cfg = outcome.cfgAfterSelect.join('\n');
@@ -163,16 +294,28 @@ private slots:
                                  "TCBooklet=Left;None", "Sep=Rot;None", "Rotate=True;False", "Pnch=2Hole;None"})
             QVERIFY2(outcome.cfg.contains(QLatin1String(line)), qPrintable(QLatin1String(line) + QStringLiteral(" in ") + outcome.cfg.join(' ')));
 
+        compareWatermarkRuns(queue, language, outcome);
+    }
+
+    void compareWatermarkRuns(const QString &queue, const QString &language, const Outcome &outcome)
+    {
         if (language == QLatin1String("en")) {
             english.insert(queue, outcome);
             return;
         }
-        QVERIFY2(english.contains(queue), "the English row runs first");
         const Outcome &base = english[queue];
         QCOMPARE(outcome.cfgAfterSelect, base.cfgAfterSelect);
+        QCOMPARE(outcome.offered, base.offered);
         QCOMPARE(outcome.collected, base.collected);
         QCOMPARE(outcome.cfg, base.cfg);
+        QCOMPARE(outcome.dest, base.dest);
+        QCOMPARE(outcome.arguments, base.arguments);
         QCOMPARE(outcome.lpoptions, base.lpoptions);
+        QCOMPARE(outcome.cfgOff, base.cfgOff);
+        QCOMPARE(outcome.destOff, base.destOff);
+        QCOMPARE(outcome.argumentsOff, base.argumentsOff);
+        QCOMPARE(outcome.cfgReloaded, base.cfgReloaded);
+        QCOMPARE(outcome.argumentsReloaded, base.argumentsReloaded);
     }
 
     // Qt's own buttons in the main window speak German too.
@@ -233,42 +376,142 @@ private slots:
     }
 
 private:
-    // One run of the window in `language` against `queue`: select it, click
-    // on every option tab by position, Apply.
-    void drive(const QString &queue, const QString &language, Outcome *outcome, QString *problem)
+    // One run of the window under `locale` against `queue`: select it, click
+    // on every option tab by position (only the watermark on a queue without
+    // the showcase's options), Apply; switch the watermark off, Apply; then
+    // the English row's file (this row's own for English) in a new start,
+    // Apply.
+    void drive(const QString &queue, const QString &locale, const QStringList &englishCfg, Outcome *outcome,
+               QString *problem)
     {
         RoadSession session;
+        takeArguments();
         AppTranslators translators;
-        translators.install(language + QStringLiteral("_XX.UTF-8"));
-        TolDialog dialog;
-        dialog.show();
-        if (!QTest::qWaitForWindowActive(&dialog)) {
+        // What main hands over: the system locale's name.
+        translators.install(QLocale(locale).name());
+        {
+            TolDialog dialog;
+            dialog.show();
+            if (!QTest::qWaitForWindowActive(&dialog)) {
+                *problem = QStringLiteral("window not active");
+                return;
+            }
+            if (!selectQueue(dialog, queue, problem))
+                return;
+            outcome->cfgAfterSelect = sortedLines(session.cfgPath(queue));
+
+            const tChoice *confidential = AppState::optionModel->option("Wtxt")->findChoice("Confidential");
+            const bool translated = queue == translatedQueue || queue == blackQueue;
+            if (translated && !locale.startsWith(QLatin1String("en"))
+                && (!confidential || confidential->text() == QLatin1String("CONFIDENTIAL"))) {
+                *problem = QStringLiteral("libcups did not translate the PPD under ") + locale;
+                return;
+            }
+            if (queue != blackQueue && !clickShowcase(dialog, problem))
+                return;
+            if (!tick(&dialog, "chkButWatermark")) {
+                *problem = QStringLiteral("could not click: watermark on");
+                return;
+            }
+            if (queue != blackQueue && !clickSuperWatermark(dialog, problem))
+                return;
+
+            outcome->collected = collectedOptions(dialog);
+            if (!apply(dialog, session, 1, problem))
+                return;
+            outcome->cfg = sortedLines(session.cfgPath(queue));
+            outcome->lpoptions = lpoptionsOf(queue);
+            outcome->dest = destLine(session, queue);
+            outcome->arguments = takeArguments();
+            outcome->offered = offeredTexts(&dialog, problem);
+            if (!problem->isEmpty())
+                return;
+            if (queue == translatedQueue && locale.startsWith(QLatin1String("de")))
+                saveWatermarkScreenshot(dialog);
+
+            if (!untick(&dialog, "chkButWatermark")) {
+                *problem = QStringLiteral("could not click: watermark off");
+                return;
+            }
+            if (!apply(dialog, session, 2, problem))
+                return;
+            outcome->cfgOff = sortedLines(session.cfgPath(queue));
+            outcome->destOff = destLine(session, queue);
+            outcome->argumentsOff = takeArguments();
+        }
+
+        QFile cfg(session.cfgPath(queue));
+        if (!cfg.open(QIODevice::WriteOnly)
+            || cfg.write(((englishCfg.isEmpty() ? outcome->cfg : englishCfg).join('\n') + '\n').toUtf8()) < 0) {
+            *problem = QStringLiteral("could not write the English file");
+            return;
+        }
+        cfg.close();
+        TolDialog again;
+        again.show();
+        if (!QTest::qWaitForWindowActive(&again)) {
             *problem = QStringLiteral("window not active");
             return;
         }
+        if (!selectQueue(again, queue, problem) || !apply(again, session, 3, problem))
+            return;
+        outcome->cfgReloaded = sortedLines(session.cfgPath(queue));
+        outcome->argumentsReloaded = takeArguments();
+    }
 
+    // The German watermark page of the translated queue, to be looked at.
+    static void saveWatermarkScreenshot(TolDialog &dialog)
+    {
+        auto *tabs = dialog.findChild<QTabWidget *>();
+        tabs->setCurrentWidget(dialog.findChild<WatermarkTab *>());
+        QCoreApplication::processEvents();
+        const QString shot = QDir::temp().filePath(QStringLiteral("vellumark-watermark-de.png"));
+        if (dialog.grab().save(shot))
+            qInfo("screenshot: %s", qPrintable(shot));
+        tabs->setCurrentIndex(0);
+    }
+
+    static bool selectQueue(TolDialog &dialog, const QString &queue, QString *problem)
+    {
         auto *table = dialog.findChild<PrinterTab *>()->table();
         const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
         if (rows.isEmpty()) {
             *problem = QStringLiteral("queue not listed");
-            return;
+            return false;
         }
         table->setCurrentCell(rows.first()->row(), 0);
-        outcome->cfgAfterSelect = sortedLines(session.cfgPath(queue));
+        return true;
+    }
 
+    static bool apply(TolDialog &dialog, RoadSession &session, int boxes, QString *problem)
+    {
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
+        if (session.boxes.boxes.size() != boxes) {
+            *problem = QStringLiteral("expected %1 boxes after Apply, got %2").arg(boxes).arg(session.boxes.boxes.size());
+            return false;
+        }
+        return true;
+    }
+
+    static bool untick(QWidget *window, const char *checkButton)
+    {
+        TolCheckBoxButton *button = named<TolCheckBoxButton>(window, QLatin1String(checkButton));
+        if (!button || !button->isEnabled() || !button->isChecked())
+            return false;
+        button->checkBox()->click();
+        return !button->isChecked();
+    }
+
+    // The showcase's tabs, clicked by position.
+    static bool clickShowcase(TolDialog &dialog, QString *problem)
+    {
         // Lists holding the PPD's texts: with storage off the job list stands
-        // on "Proof and hold", and the watermark texts offer no "Custom".
+        // on "Proof and hold".
         ComboBoxEx *storage = listOf(&dialog, "TCCollate1");
         const QString proofAndHold = AppState::optionModel->option("TCCollate1")->findChoice("ProofAndHold")->text();
         if (!storage || storage->currentText() != proofAndHold) {
             *problem = QStringLiteral("job storage list not on ") + proofAndHold;
-            return;
-        }
-        const tChoice *custom = AppState::optionModel->option("Wtxt")->findChoice("Custom");
-        ComboBoxEx *texts = listOf(&dialog, "Wtxt");
-        if (!texts || (custom && items(texts).contains(custom->text()))) {
-            *problem = QStringLiteral("watermark texts offer their custom entry");
-            return;
+            return false;
         }
 
         // The finisher's lists no longer offer "Off": their first entry is a
@@ -288,31 +531,31 @@ private:
             {"punch first entry", pick(&dialog, "cmbBxPnch", 0)},
             {"staple on", tick(&dialog, "chkButStpl")},
             {"staple location second entry", pick(&dialog, "cmbBxStpl", 1)},
-            {"watermark on", tick(&dialog, "chkButWatermark")},
-            {"super watermark on", tick(&dialog, "chkButSuperWatermark")},
-            {"super watermark second entry", pick(&dialog, "cmbBxSuperWatermark", 1)},
         };
         for (const auto &click : clicks) {
             if (!click.done) {
                 *problem = QStringLiteral("could not click: ") + QLatin1String(click.what);
-                return;
+                return false;
             }
         }
         if (itemsOf(&dialog, "cmbBxPnch").contains(AppState::optionModel->option("Pnch")->findChoice("None")->text())) {
             *problem = QStringLiteral("punch list offers its Off entry: ") + itemsOf(&dialog, "cmbBxPnch");
-            return;
+            return false;
         }
-
-        outcome->collected = collectedOptions(dialog);
-        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
-        if (session.boxes.boxes.size() != 1) {
-            *problem = QStringLiteral("expected one box after Apply, got %1").arg(session.boxes.boxes.size());
-            return;
-        }
-        outcome->cfg = sortedLines(session.cfgPath(queue));
-        outcome->lpoptions = lpoptionsOf(queue);
+        return true;
     }
 
+    static bool clickSuperWatermark(TolDialog &dialog, QString *problem)
+    {
+        if (!tick(&dialog, "chkButSuperWatermark") || !pick(&dialog, "cmbBxSuperWatermark", 1)) {
+            *problem = QStringLiteral("could not click: super watermark second entry");
+            return false;
+        }
+        return true;
+    }
+
+    QTemporaryDir bin;
+    QString originalLocale;
     SandboxCups cups;
     QHash<QString, Outcome> english;
 };
