@@ -6,7 +6,6 @@
 
 #include "system/CommandRunner.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <unistd.h>
@@ -100,10 +99,9 @@ private slots:
         qputenv("PATH", bin.toLocal8Bit() + ":" + originalPath);
         CommandRunner::setTimeoutMs(limitMs);
 
-        QElapsedTimer clock;
-        clock.start();
+        // Past the limit, lpoptions is given up: the stand-in's sleep would
+        // end with status 0 and the write would count as done.
         window.button(QDialogButtonBox::Apply)->click();
-        QVERIFY(clock.elapsed() < 10000);
 
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Error"), writeError));
