@@ -41,15 +41,19 @@ MakerPrinterListing listMakerPrinters();
 // The same in two steps: the constructor starts asking CUPS about the PPDs
 // on other threads; finish() waits for the answers. The destination list
 // (which holds the user's lpoptions instances) is read by the constructor,
-// or on a thread of its own: an lpoptions run, which rewrites the list, must
-// then not start before waitForDestinations(). Once only.
+// or later: an lpoptions run rewrites the list, so a caller that runs one
+// meanwhile lets it end before startDestinations() reads the list on a
+// thread of its own (finish() reads it when nobody started it). Once only.
 class MakerPrinterListingRun
 {
 public:
-    enum class DestinationList { Now, InBackground };
+    enum class DestinationList { Now, Later };
     explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now);
     ~MakerPrinterListingRun();
+    void startDestinations();
     void waitForDestinations();
+    // The destination names asked for by the constructor, as cupsPrinterSet.
+    const QSet<QString> &knownPrinters() const;
     MakerPrinterListing finish();
 
 private:

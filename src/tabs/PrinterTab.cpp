@@ -14,17 +14,12 @@
 #include <QVBoxLayout>
 
 // A refill under way: CUPS answers about the PPDs on other threads and
-// lpstat runs beside. What takes longest starts first: lpstat, or the
-// destination list when it is read in the background.
+// lpstat, which takes longest, runs beside from the start.
 struct PendingRefill
 {
     explicit PendingRefill(MakerPrinterListingRun::DestinationList when)
+        : statusRun(new PrinterStatusRun), listing(new MakerPrinterListingRun(when))
     {
-        if (when == MakerPrinterListingRun::DestinationList::Now)
-            statusRun.reset(new PrinterStatusRun);
-        listing.reset(new MakerPrinterListingRun(when));
-        if (!statusRun)
-            statusRun.reset(new PrinterStatusRun);
     }
 
     std::unique_ptr<PrinterStatusRun> statusRun;
@@ -211,13 +206,18 @@ void PrinterTab::fillPrinterTable()
 void PrinterTab::startRefill()
 {
     finishRefill();
-    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::InBackground));
+    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::Later));
 }
 
-void PrinterTab::waitForRefillDestinations()
+void PrinterTab::startRefillDestinations()
 {
     if (pendingRefill)
-        pendingRefill->listing->waitForDestinations();
+        pendingRefill->listing->startDestinations();
+}
+
+const QSet<QString> *PrinterTab::refillPrinterNames() const
+{
+    return pendingRefill ? &pendingRefill->listing->knownPrinters() : nullptr;
 }
 
 void PrinterTab::finishRefill()

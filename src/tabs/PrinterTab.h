@@ -3,6 +3,7 @@
 #include "tabs/Tab.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 // Complete, so that the main window can connect to table() directly.
@@ -68,9 +69,12 @@ public:
     // set must finish a started refill first; finishing none does nothing.
     void startRefill();
     void finishRefill();
-    // lpoptions rewrites the user's destination list, which a started
-    // refill reads in the background: to be waited for before it runs.
-    void waitForRefillDestinations();
+    // lpoptions rewrites the user's destination list: a started refill
+    // reads it only once told that no run is under way any more.
+    void startRefillDestinations();
+    // The destination names a started refill asked CUPS for; null without
+    // one.
+    const QSet<QString> *refillPrinterNames() const;
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
