@@ -35,7 +35,7 @@ void TolDialog::slotButtonApply()
 {
     applyOk = true;
     // The refill asks CUPS about every queue; the write needs only the names
-    // it asks for first, so the rest goes on meanwhile. Nothing the table
+    // it asks for first, and the rest waits for lpoptions. Nothing the table
     // shows feeds the write (the refill keeps the selection): a successful
     // write is reported before the table is refilled.
     printerTab->startRefill();
@@ -121,7 +121,7 @@ bool TolDialog::writeTolpoptions()
     const bool written = runLpoptions(printer, options).succeeded();
     // The destination list holds the instances lpoptions writes: read after
     // it, never half-written.
-    printerTab->startRefillDestinations();
+    printerTab->resumeRefill();
     if (!written) {
         printerTab->finishRefill();
         showWriteError();

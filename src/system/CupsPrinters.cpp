@@ -266,7 +266,7 @@ struct MakerPrinterListingRun::State
     std::thread earlyRun;
     // Reads the destination list; only names and deviceUri are its own.
     std::thread destinationsRun;
-    bool destinationsStarted = false;
+    bool started = false;
     QStringList names;
     QHash<QString, QString> deviceUri;
 };
@@ -277,20 +277,22 @@ MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
     // Compared with cupsPrinterSet() later: made by it, so that only a real
     // change differs.
     d->listing.knownPrinters = cupsPrinterSet();
-    // The queues' PPDs are asked about while the destination list comes.
-    d->early = prepareChecks(d->listing.knownPrinters.values());
-    d->earlyRun = std::thread(runChecks, &d->early);
     if (when == DestinationList::Now) {
-        d->destinationsStarted = true;
+        d->started = true;
+        // The queues' PPDs are asked about while the destination list comes.
+        d->early = prepareChecks(d->listing.knownPrinters.values());
+        d->earlyRun = std::thread(runChecks, &d->early);
         readDestinations();
     }
 }
 
-void MakerPrinterListingRun::startDestinations()
+void MakerPrinterListingRun::resume()
 {
-    if (d->destinationsStarted)
+    if (d->started)
         return;
-    d->destinationsStarted = true;
+    d->started = true;
+    d->early = prepareChecks(d->listing.knownPrinters.values());
+    d->earlyRun = std::thread(runChecks, &d->early);
     d->destinationsRun = std::thread(&MakerPrinterListingRun::readDestinations, this);
 }
 
@@ -331,10 +333,7 @@ MakerPrinterListingRun::~MakerPrinterListingRun()
 
 MakerPrinterListing MakerPrinterListingRun::finish()
 {
-    if (!d->destinationsStarted) {
-        d->destinationsStarted = true;
-        readDestinations();
-    }
+    resume();
     waitForDestinations();
     if (d->earlyRun.joinable())
         d->earlyRun.join();

@@ -38,19 +38,21 @@ struct MakerPrinterListing
 // read once per run and again only when CUPS says it changed.
 MakerPrinterListing listMakerPrinters();
 
-// The same in two steps: the constructor starts asking CUPS about the PPDs
-// on other threads; finish() waits for the answers. The destination list
-// (which holds the user's lpoptions instances) is read by the constructor,
-// or later: an lpoptions run rewrites the list, so a caller that runs one
-// meanwhile lets it end before startDestinations() reads the list on a
-// thread of its own (finish() reads it when nobody started it). Once only.
+// The same in two steps: the constructor asks CUPS for the destination
+// names and starts asking about the PPDs on other threads; finish() waits for
+// the answers. The destination list (which holds the user's lpoptions
+// instances) is read by the constructor. Or later: the constructor asks for
+// the names alone and resume() starts the rest on threads of its own, so
+// that a caller's lpoptions run, which rewrites the list and which CUPS would
+// otherwise answer among the questions about the PPDs, ends first (finish()
+// resumes a run nobody resumed). Once only.
 class MakerPrinterListingRun
 {
 public:
     enum class DestinationList { Now, Later };
     explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now);
     ~MakerPrinterListingRun();
-    void startDestinations();
+    void resume();
     void waitForDestinations();
     // The destination names asked for by the constructor, as cupsPrinterSet.
     const QSet<QString> &knownPrinters() const;

@@ -14,12 +14,22 @@
 #include <QVBoxLayout>
 
 // A refill under way: CUPS answers about the PPDs on other threads and
-// lpstat, which takes longest, runs beside from the start.
+// lpstat, which takes longest, runs beside from the start; or, for a refill
+// told to wait, from resume().
 struct PendingRefill
 {
     explicit PendingRefill(MakerPrinterListingRun::DestinationList when)
-        : statusRun(new PrinterStatusRun), listing(new MakerPrinterListingRun(when))
     {
+        if (when == MakerPrinterListingRun::DestinationList::Now)
+            statusRun.reset(new PrinterStatusRun);
+        listing.reset(new MakerPrinterListingRun(when));
+    }
+
+    void resume()
+    {
+        if (!statusRun)
+            statusRun.reset(new PrinterStatusRun);
+        listing->resume();
     }
 
     std::unique_ptr<PrinterStatusRun> statusRun;
@@ -209,10 +219,10 @@ void PrinterTab::startRefill()
     pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::Later));
 }
 
-void PrinterTab::startRefillDestinations()
+void PrinterTab::resumeRefill()
 {
     if (pendingRefill)
-        pendingRefill->listing->startDestinations();
+        pendingRefill->resume();
 }
 
 const QSet<QString> *PrinterTab::refillPrinterNames() const
@@ -225,6 +235,7 @@ void PrinterTab::finishRefill()
     if (!pendingRefill)
         return;
     const std::unique_ptr<PendingRefill> pending = std::move(pendingRefill);
+    pending->resume();
     const MakerPrinterListing listing = pending->listing->finish();
 
     // Refilling must not look like a printer change to anyone.

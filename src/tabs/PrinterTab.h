@@ -69,9 +69,10 @@ public:
     // set must finish a started refill first; finishing none does nothing.
     void startRefill();
     void finishRefill();
-    // lpoptions rewrites the user's destination list: a started refill
-    // reads it only once told that no run is under way any more.
-    void startRefillDestinations();
+    // A started refill asks CUPS for the destination names alone until
+    // resumed: lpoptions rewrites the destination list it reads, and CUPS
+    // answers one request at a time.
+    void resumeRefill();
     // The destination names a started refill asked CUPS for; null without
     // one.
     const QSet<QString> *refillPrinterNames() const;

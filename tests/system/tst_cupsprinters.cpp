@@ -403,7 +403,7 @@ private slots:
                     .succeeded());
         MakerPrinterListing listing;
         if (started) {
-            run.startDestinations();
+            run.resume();
             run.waitForDestinations();
             QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
             listing = run.finish();
