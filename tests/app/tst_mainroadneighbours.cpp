@@ -2,6 +2,7 @@
 // window against a private cupsd: the search of the home folder runs while
 // the window goes on, and its edits are made afterwards, also when OK ends
 // the program right away.
+#include "ChildProgram.h"
 #include "HangGuard.h"
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
@@ -120,6 +121,22 @@ private slots:
         QVERIFY(!homeFileExists(".config/gedit/gedit-print-settings"));
     }
 
+    // A program that ends without running its event loop, as a bench does,
+    // finishes the search and the edits at its end while timers still work.
+    void endWithoutEventLoopFinishesQuietly()
+    {
+        putHomeFiles();
+        QByteArray output;
+        QByteArray errors;
+        QCOMPARE(runThisProgram({"--end-without-event-loop", session->home.path()}, {}, &output,
+                                &errors),
+                 0);
+        QVERIFY2(!errors.contains("QObject::startTimer"), errors.constData());
+        QVERIFY(!homeFileExists(".config/gedit/gedit-print-settings"));
+        QVERIFY(homeFile(".config/gedit/gedit-page-setup")
+                    .startsWith(pageSetupOf("Letter", "US Letter")));
+    }
+
     // Runs the application's event loop to its end, which the test program
     // can do once only: keep it last.
     void okFinishesBeforeTheProgramEnds()
@@ -210,5 +227,18 @@ private:
     QString gate;
 };
 
-QTEST_MAIN(MainRoadNeighboursTest)
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--end-without-event-loop") {
+        QApplication app(argc, argv);
+        qputenv("HOME", argv[2]);
+        AppPrintSettingsUpdater::updateInBackground(QStringLiteral("Letter"));
+        return 0;
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    MainRoadNeighboursTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainroadneighbours.moc"
