@@ -60,12 +60,12 @@ done
 echo "== $burners CPU-bound processes started on $cores cores; ctest -j $jobs"
 
 for round in $(seq 1 "$rounds"); do
-    echo "== Round $round of $rounds, load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+    echo "== Round $round of $rounds, load before: $(cut -d" " -f1-4 /proc/loadavg)"
     start=$(date +%s)
     if ! run_round "$round"; then
-        echo "== Round $round FAILED (load $(cut -d' ' -f1-3 /proc/loadavg))"
+        echo "== Round $round FAILED (load $(cut -d" " -f1-4 /proc/loadavg))"
         exit 1
     fi
-    echo "== Round $round passed in $(($(date +%s) - start)) s, load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+    echo "== Round $round passed in $(($(date +%s) - start)) s, load after: $(cut -d" " -f1-4 /proc/loadavg)"
 done
 echo "== All $rounds rounds passed on a busy machine"
