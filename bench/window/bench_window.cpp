@@ -3,10 +3,18 @@
 // which runs it against a private cupsd and sets HOME.
 //
 //   vellumark_windowbench USERBASE startup
-//   vellumark_windowbench USERBASE select ROUNDS QUEUE... (the first queue
-//       is also applied ROUNDS times)
+//       start-up from the process start: VM_EXEC_AT (seconds since the
+//       epoch, as bash's EPOCHREALTIME just before the start) to the
+//       shown window; without it, from main()
+//   vellumark_windowbench USERBASE serve
+//       shows the window, then answers one line per command read:
+//       "select QUEUE", "apply QUEUE" (the queue is selected first, untimed;
+//       timed until the "Settings applied." box and until the click returned),
+//       "lpoptions QUEUE" (lpoptions alone with the options the queue's
+//       Apply writes), "refill", "quit"
+//   vellumark_windowbench USERBASE parts ROUNDS QUEUE
 //
-// Prints one "name milliseconds" line per figure.
+// Prints one "name milliseconds..." line per figure.
 #include "app/TolDialog.h"
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
@@ -14,6 +22,8 @@
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
 #include "tabs/PrinterTab.h"
+#include "tabs/Tab.h"
+#include "tabs/TabOptionCollector.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -26,8 +36,12 @@
 #include <QTest>
 
 #include <algorithm>
-#include <functional>
 #include <cstdio>
+#include <functional>
+#include <iostream>
+#include <string>
+
+#include <time.h>
 
 namespace {
 
@@ -69,61 +83,108 @@ bool selectQueue(PrinterTab *printerTab, const QString &queue)
     return false;
 }
 
+double realtimeMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
 int startup(const QElapsedTimer &sinceMain)
 {
     TolDialog window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    std::printf("startup %.1f\n", msSince(sinceMain));
+    bool fromExec = false;
+    const double execAt = qEnvironmentVariable("VM_EXEC_AT").toDouble(&fromExec);
+    if (fromExec)
+        std::printf("startup %.1f\n", realtimeMs() - execAt * 1e3);
+    else
+        std::printf("startup-from-main %.1f\n", msSince(sinceMain));
     return 0;
 }
 
-int selections(int rounds, const QStringList &queues)
+// The options the queue's Apply hands to lpoptions, as the window holds them.
+QList<QPair<QString, QString>> applyOptions(TolDialog &window, PrinterTab *printerTab)
+{
+    QList<Tab *> tabs = window.findChildren<Tab *>();
+    const OptionHash values = TabOptionCollector(&tabs).collectTabOptions();
+    bool known = false;
+    QStringList keywords = printerTab->lpoptionsKeywords(&known);
+    if (!known)
+        keywords = topLevelOptionKeywords(AppState::optionModel->printerName());
+    QList<QPair<QString, QString>> options;
+    for (const QString &keyword : qAsConst(keywords)) {
+        const QString value = values.value(keyword);
+        if (!value.isEmpty())
+            options.append(qMakePair(keyword, value));
+    }
+    return options;
+}
+
+int serve(double *boxShownAt)
 {
     TolDialog window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     auto *printerTab = window.findChild<PrinterTab *>();
-    QHash<QString, QList<double>> times;
-    for (int round = 0; round < rounds; ++round) {
-        for (const QString &queue : queues) {
-            QElapsedTimer clock;
-            clock.start();
-            if (!selectQueue(printerTab, queue)) {
-                std::fprintf(stderr, "cannot select %s\n", qPrintable(queue));
-                return 1;
-            }
-            times[queue] << msSince(clock);
-        }
-    }
-    for (const QString &queue : queues)
-        std::printf("select:%s %.1f\n", qPrintable(queue), median(times.value(queue)));
-
-    const QString applied = queues.first();
-    if (!selectQueue(printerTab, applied))
-        return 1;
     QPushButton *apply =
         window.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply);
-    QList<double> applyTimes;
-    for (int round = 0; round < rounds; ++round) {
+    std::printf("ready\n");
+    std::fflush(stdout);
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const QStringList words = QString::fromStdString(line).split(QLatin1Char(' '));
+        const QString command = words.value(0);
+        const QString queue = words.value(1);
+        if (command == QLatin1String("quit"))
+            break;
         QElapsedTimer clock;
-        clock.start();
-        apply->click();
-        QCoreApplication::processEvents();
-        applyTimes << msSince(clock);
+        if (command == QLatin1String("select")) {
+            clock.start();
+            if (!selectQueue(printerTab, queue)) {
+                std::printf("error cannot select %s\n", qPrintable(queue));
+            } else {
+                std::printf("select %s %.1f\n", qPrintable(queue), msSince(clock));
+            }
+        } else if (command == QLatin1String("apply")) {
+            const bool selected = (AppState::optionModel
+                                   && AppState::optionModel->printerName() == queue)
+                || selectQueue(printerTab, queue);
+            if (!selected) {
+                std::printf("error cannot select %s\n", qPrintable(queue));
+            } else {
+                *boxShownAt = -1;
+                const double start = realtimeMs();
+                apply->click();
+                QCoreApplication::processEvents();
+                const double end = realtimeMs();
+                std::printf("apply %s %.1f %.1f\n", qPrintable(queue),
+                            (*boxShownAt >= 0 ? *boxShownAt : end) - start, end - start);
+            }
+        } else if (command == QLatin1String("lpoptions")) {
+            if (!AppState::optionModel || AppState::optionModel->printerName() != queue) {
+                std::printf("error %s is not selected\n", qPrintable(queue));
+            } else {
+                const auto options = applyOptions(window, printerTab);
+                clock.start();
+                const bool ok = runLpoptions(queue, options).succeeded();
+                std::printf("lpoptions %s %.1f %d\n", qPrintable(queue), msSince(clock),
+                            int(options.size()));
+                if (!ok)
+                    std::fprintf(stderr, "lpoptions failed\n");
+            }
+        } else if (command == QLatin1String("refill")) {
+            clock.start();
+            printerTab->fillPrinterTable();
+            std::printf("refill %.1f\n", msSince(clock));
+        } else {
+            std::printf("error unknown command\n");
+        }
+        std::fflush(stdout);
     }
-    std::printf("apply:%s %.1f\n", qPrintable(applied), median(applyTimes));
-
-    QList<double> refillTimes;
-    for (int round = 0; round < rounds; ++round) {
-        QElapsedTimer clock;
-        clock.start();
-        printerTab->fillPrinterTable();
-        refillTimes << msSince(clock);
-    }
-    std::printf("refill %.1f\n", median(refillTimes));
     return 0;
 }
 
@@ -161,17 +222,18 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: %s USERBASE startup | USERBASE select ROUNDS QUEUE...\n",
+        std::fprintf(stderr, "usage: %s USERBASE startup | USERBASE serve | USERBASE parts ROUNDS QUEUE\n",
                      argv[0]);
         return 2;
     }
     prepareUser(args.at(0));
-    int boxes = 0;
-    MessageBoxes::setHandler([&boxes](QMessageBox::Icon, const QString &, const QString &text,
-                                      QMessageBox::StandardButtons) {
-        if (text != QLatin1String("Settings applied."))
+    double boxShownAt = -1;
+    MessageBoxes::setHandler([&boxShownAt](QMessageBox::Icon, const QString &, const QString &text,
+                                           QMessageBox::StandardButtons) {
+        if (text == QLatin1String("Settings applied."))
+            boxShownAt = realtimeMs();
+        else
             std::fprintf(stderr, "box: %s\n", qPrintable(text));
-        ++boxes;
         return QMessageBox::Ok;
     });
 
@@ -179,7 +241,7 @@ int main(int argc, char **argv)
         return startup(sinceMain);
     if (args.at(1) == QLatin1String("parts") && args.size() >= 4)
         return parts(qMax(1, args.at(2).toInt()), args.mid(3));
-    if (args.at(1) == QLatin1String("select") && args.size() >= 4)
-        return selections(qMax(1, args.at(2).toInt()), args.mid(3));
+    if (args.at(1) == QLatin1String("serve"))
+        return serve(&boxShownAt);
     return 2;
 }

@@ -34,9 +34,10 @@ void showAppliedMessage()
 void TolDialog::slotButtonApply()
 {
     applyOk = true;
-    // The refill asks CUPS about every queue; the write below needs none of
-    // it, so it goes on meanwhile, and the table is refilled before anything
-    // is shown or compared with it.
+    // The refill asks CUPS about every queue; the write needs only the names
+    // it asks for first, and the rest waits for lpoptions. Nothing the table
+    // shows feeds the write (the refill keeps the selection): a successful
+    // write is reported before the table is refilled.
     printerTab->startRefill();
     if (!AppState::optionModel) {
         printerTab->finishRefill();
@@ -50,6 +51,7 @@ void TolDialog::slotButtonApply()
     }
     if (writeTolpoptions())
         showAppliedMessage();
+    printerTab->finishRefill();
 }
 
 void TolDialog::accept()
@@ -72,7 +74,9 @@ void TolDialog::reject()
 bool TolDialog::writeTolpoptions()
 {
     const QString printer = AppState::optionModel->printerName();
-    if (!cupsPrinterSet().contains(printer)) {
+    // An Apply's refill has just asked CUPS for the names.
+    const QSet<QString> *refillNames = printerTab->refillPrinterNames();
+    if (!(refillNames ? refillNames->contains(printer) : cupsPrinterSet().contains(printer))) {
         printerTab->finishRefill();
         showWriteError();
         tabWidget->setCurrentIndex(0);
@@ -114,10 +118,12 @@ bool TolDialog::writeTolpoptions()
         if (!value.isEmpty())
             options.append(qMakePair(keyword, value));
     }
-    printerTab->waitForRefillDestinations();
     const bool written = runLpoptions(printer, options).succeeded();
-    printerTab->finishRefill();
+    // The destination list holds the instances lpoptions writes: read after
+    // it, never half-written.
+    printerTab->resumeRefill();
     if (!written) {
+        printerTab->finishRefill();
         showWriteError();
         tabWidget->setCurrentIndex(0);
         checkPrintersChanged();

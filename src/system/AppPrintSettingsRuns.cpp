@@ -47,6 +47,10 @@ AppPrintSettingsRuns *AppPrintSettingsRuns::instance()
         // once the files are in line.
         connect(application, &QCoreApplication::aboutToQuit, theRuns,
                 [] { theRuns->finishAll(); });
+        // A program that ends without its event loop: the application's
+        // destructor calls this while timers still work, which they no longer
+        // do when its children are destroyed.
+        qAddPostRoutine(&AppPrintSettingsUpdater::finishPendingUpdates);
     }
     return theRuns;
 }

@@ -266,6 +266,7 @@ struct MakerPrinterListingRun::State
     std::thread earlyRun;
     // Reads the destination list; only names and deviceUri are its own.
     std::thread destinationsRun;
+    bool started = false;
     QStringList names;
     QHash<QString, QString> deviceUri;
 };
@@ -273,24 +274,37 @@ struct MakerPrinterListingRun::State
 MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
     : d(new State)
 {
-    // libcups takes long to read the list (every destination's attributes):
-    // a background read starts before anything else.
-    if (when == DestinationList::InBackground)
-        d->destinationsRun = std::thread(&MakerPrinterListingRun::readDestinations, this);
     // Compared with cupsPrinterSet() later: made by it, so that only a real
     // change differs.
     d->listing.knownPrinters = cupsPrinterSet();
-    // The queues' PPDs are asked about while the destination list comes.
+    if (when == DestinationList::Now) {
+        d->started = true;
+        // The queues' PPDs are asked about while the destination list comes.
+        d->early = prepareChecks(d->listing.knownPrinters.values());
+        d->earlyRun = std::thread(runChecks, &d->early);
+        readDestinations();
+    }
+}
+
+void MakerPrinterListingRun::resume()
+{
+    if (d->started)
+        return;
+    d->started = true;
     d->early = prepareChecks(d->listing.knownPrinters.values());
     d->earlyRun = std::thread(runChecks, &d->early);
-    if (when == DestinationList::Now)
-        readDestinations();
+    d->destinationsRun = std::thread(&MakerPrinterListingRun::readDestinations, this);
 }
 
 void MakerPrinterListingRun::waitForDestinations()
 {
     if (d->destinationsRun.joinable())
         d->destinationsRun.join();
+}
+
+const QSet<QString> &MakerPrinterListingRun::knownPrinters() const
+{
+    return d->listing.knownPrinters;
 }
 
 // Touches only names and deviceUri: runs on any thread.
@@ -319,6 +333,7 @@ MakerPrinterListingRun::~MakerPrinterListingRun()
 
 MakerPrinterListing MakerPrinterListingRun::finish()
 {
+    resume();
     waitForDestinations();
     if (d->earlyRun.joinable())
         d->earlyRun.join();

@@ -38,18 +38,24 @@ struct MakerPrinterListing
 // read once per run and again only when CUPS says it changed.
 MakerPrinterListing listMakerPrinters();
 
-// The same in two steps: the constructor starts asking CUPS about the PPDs
-// on other threads; finish() waits for the answers. The destination list
-// (which holds the user's lpoptions instances) is read by the constructor,
-// or on a thread of its own: an lpoptions run, which rewrites the list, must
-// then not start before waitForDestinations(). Once only.
+// The same in two steps: the constructor asks CUPS for the destination
+// names and starts asking about the PPDs on other threads; finish() waits for
+// the answers. The destination list (which holds the user's lpoptions
+// instances) is read by the constructor. Or later: the constructor asks for
+// the names alone and resume() starts the rest on threads of its own, so
+// that a caller's lpoptions run, which rewrites the list and which CUPS would
+// otherwise answer among the questions about the PPDs, ends first (finish()
+// resumes a run nobody resumed). Once only.
 class MakerPrinterListingRun
 {
 public:
-    enum class DestinationList { Now, InBackground };
+    enum class DestinationList { Now, Later };
     explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now);
     ~MakerPrinterListingRun();
+    void resume();
     void waitForDestinations();
+    // The destination names asked for by the constructor, as cupsPrinterSet.
+    const QSet<QString> &knownPrinters() const;
     MakerPrinterListing finish();
 
 private:

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 // A refill under way: CUPS answers about the PPDs on other threads and
-// lpstat runs beside. What takes longest starts first: lpstat, or the
-// destination list when it is read in the background.
+// lpstat, which takes longest, runs beside from the start; or, for a refill
+// told to wait, from resume().
 struct PendingRefill
 {
     explicit PendingRefill(MakerPrinterListingRun::DestinationList when)
@@ -23,8 +23,13 @@ struct PendingRefill
         if (when == MakerPrinterListingRun::DestinationList::Now)
             statusRun.reset(new PrinterStatusRun);
         listing.reset(new MakerPrinterListingRun(when));
+    }
+
+    void resume()
+    {
         if (!statusRun)
             statusRun.reset(new PrinterStatusRun);
+        listing->resume();
     }
 
     std::unique_ptr<PrinterStatusRun> statusRun;
@@ -211,13 +216,18 @@ void PrinterTab::fillPrinterTable()
 void PrinterTab::startRefill()
 {
     finishRefill();
-    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::InBackground));
+    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::Later));
 }
 
-void PrinterTab::waitForRefillDestinations()
+void PrinterTab::resumeRefill()
 {
     if (pendingRefill)
-        pendingRefill->listing->waitForDestinations();
+        pendingRefill->resume();
+}
+
+const QSet<QString> *PrinterTab::refillPrinterNames() const
+{
+    return pendingRefill ? &pendingRefill->listing->knownPrinters() : nullptr;
 }
 
 void PrinterTab::finishRefill()
@@ -225,6 +235,7 @@ void PrinterTab::finishRefill()
     if (!pendingRefill)
         return;
     const std::unique_ptr<PendingRefill> pending = std::move(pendingRefill);
+    pending->resume();
     const MakerPrinterListing listing = pending->listing->finish();
 
     // Refilling must not look like a printer change to anyone.

@@ -3,6 +3,7 @@
 #include "tabs/Tab.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 // Complete, so that the main window can connect to table() directly.
@@ -68,9 +69,13 @@ public:
     // set must finish a started refill first; finishing none does nothing.
     void startRefill();
     void finishRefill();
-    // lpoptions rewrites the user's destination list, which a started
-    // refill reads in the background: to be waited for before it runs.
-    void waitForRefillDestinations();
+    // A started refill asks CUPS for the destination names alone until
+    // resumed: lpoptions rewrites the destination list it reads, and CUPS
+    // answers one request at a time.
+    void resumeRefill();
+    // The destination names a started refill asked CUPS for; null without
+    // one.
+    const QSet<QString> *refillPrinterNames() const;
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }

@@ -2,6 +2,7 @@
 // and writes them against a private cupsd: files that are no regular files,
 // links, oversized and read-only files, files gone at Cancel, and a
 // file-size limit at Apply.
+#include "HangGuard.h"
 #include "MainRoadFixture.h"
 #include "OpenCounter.h"
 #include "SandboxCups.h"
@@ -10,7 +11,6 @@
 #include "dialogs/ProfileSaveDialog.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
@@ -102,10 +102,11 @@ private slots:
 
         RoadWindow window;
         QVERIFY(activate(window));
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(window.select("Q1"));
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        {
+            // A FIFO opened for reading would wait for a writer for ever.
+            const HangGuard guard("selecting a printer whose settings file is unusual");
+            QVERIFY(window.select("Q1"));
+        }
         QCOMPARE(window.tab->pageSize->currentText(), pageSize);
         QCOMPARE(counter.opens(), opens);
         QVERIFY(session->boxes.boxes.isEmpty());

@@ -1,4 +1,5 @@
 #include "ModelFixture.h"
+#include "HangGuard.h"
 #include "OpenCounter.h"
 
 #include "model/tOptionModel.h"
@@ -571,18 +572,25 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
         QVERIFY(QDir().mkpath(path));
     }
 
-    QElapsedTimer clock;
-    clock.start();
+    OpenCounter counter(path);
+    QVERIFY(counter.isWatching());
     QByteArray bytes;
-    QCOMPARE(readPerUserFile(path, &bytes), readable);
+    {
+        // A FIFO opened for reading would wait for a writer for ever.
+        const HangGuard guard("reading an unusual settings file");
+        QCOMPARE(readPerUserFile(path, &bytes), readable);
+    }
     if (readable)
         QVERIFY(bytes.startsWith(line));
+    const int opensBefore = counter.opens();
     AppState::settingsFile = path;
     for (int i = 0; i < 200; ++i)
         QCOMPARE(readCfgValue(QStringLiteral("PageSize")),
                  readable ? QStringLiteral("A5") : QString());
     QCOMPARE(readCfgValues(QStringLiteral("PageSize")).size(), readable ? 1 : 0);
-    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    // Read once for all lookups; what is no regular file of a sane size is
+    // not even opened.
+    QCOMPARE(counter.opens() - opensBefore, readable ? 1 : 0);
 }
 
 void tst_PerUserFiles::lookupsReadTheFileOnce()
@@ -597,15 +605,12 @@ void tst_PerUserFiles::lookupsReadTheFileOnce()
 
     OpenCounter counter(path);
     QVERIFY(counter.isWatching());
-    QElapsedTimer clock;
-    clock.start();
     for (int i = 0; i < 500; ++i) {
         QCOMPARE(readCfgValue(QStringLiteral("PageSize")), QStringLiteral("A5"));
         QCOMPARE(readCfgValues(QStringLiteral("Foo")), QStringList({"1", "2"}));
         QVERIFY(readCfgValue(QStringLiteral("Missing")).isNull());
     }
     QCOMPARE(counter.opens(), 1);
-    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
 
     // The model's defaults are applied at each lookup, not when read.
     useDefaults({{QStringLiteral("PageSize"), QStringLiteral("Letter")}});

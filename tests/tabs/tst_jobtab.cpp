@@ -2,6 +2,7 @@
 // defaults and from saved settings (secrets enciphered), the storage modes
 // following the storage device, the input checks, and the account-ID list.
 
+#include "HangGuard.h"
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
 #include "PasteHelpers.h"
@@ -358,10 +359,11 @@ void TestJobTab::otherChecks()
         QCOMPARE(owner->marked, !row.good);
     }
     // A long address of one repeated letter must not stall the check.
-    QElapsedTimer timer;
-    timer.start();
-    email->setText(QString(127, 'a') + '!');
-    QVERIFY(timer.elapsed() < 1000);
+    {
+        const HangGuard guard("the e-mail check of a long address");
+        email->setText(QString(127, 'a') + '!');
+    }
+    QVERIFY(owner->marked);
     get<TolCheckBoxButton>("chkButJobEmail")->checkBox()->click();
     QVERIFY(!owner->marked);
     QVERIFY(label("lblJobEmail")->toolTip().isEmpty());
