@@ -257,9 +257,10 @@ const QHash<QByteArray, QList<QByteArray>> *currentSettingsValues()
     const QString &path = AppState::settingsFile;
     struct stat info {};
     // A lookup costs one lstat; anything but a regular file of a sane size
-    // is nothing saved and is not even opened.
+    // that only the user can write is nothing saved and is not even opened.
     if (path.isEmpty() || lstat(QFile::encodeName(path).constData(), &info) != 0
-        || !S_ISREG(info.st_mode) || info.st_size > maximumFileSize) {
+        || !S_ISREG(info.st_mode) || info.st_size > maximumFileSize
+        || !PerUserFolder::isUsersAlone(info)) {
         cache = SettingsCache();
         return nullptr;
     }
