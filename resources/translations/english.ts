@@ -1105,6 +1105,18 @@ For example: jane.doe@example.com</translation>
         <source>Previously trusted fingerprint:</source>
         <translation>Previously trusted fingerprint:</translation>
     </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>The server did not answer in time.</translation>
+    </message>
+    <message>
+        <source>The server %1 presents a certificate that a trusted authority issued for another host name.</source>
+        <translation>The server %1 presents a certificate that a trusted authority issued for another host name.</translation>
+    </message>
+    <message>
+        <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
+        <translation>Previously, a trusted authority vouched for the server&apos;s certificate.</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>

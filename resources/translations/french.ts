@@ -1105,6 +1105,18 @@ Par exemple: jane.doe@example.com</translation>
         <source>Previously trusted fingerprint:</source>
         <translation>Empreinte approuvée précédemment:</translation>
     </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>Le serveur n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The server %1 presents a certificate that a trusted authority issued for another host name.</source>
+        <translation>Le serveur %1 présente un certificat qu&apos;une autorité de confiance a émis pour un autre nom d&apos;hôte.</translation>
+    </message>
+    <message>
+        <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
+        <translation>Auparavant, une autorité de confiance garantissait le certificat du serveur.</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>

@@ -1105,6 +1105,18 @@ Beispiel: jane.doe@example.com</translation>
         <source>Previously trusted fingerprint:</source>
         <translation>Bisher vertrauenswürdiger Fingerabdruck:</translation>
     </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>Der Server hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server %1 presents a certificate that a trusted authority issued for another host name.</source>
+        <translation>Der Server %1 legt ein Zertifikat vor, das eine vertrauenswürdige Zertifizierungsstelle für einen anderen Hostnamen ausgestellt hat.</translation>
+    </message>
+    <message>
+        <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
+        <translation>Bisher bürgte eine vertrauenswürdige Zertifizierungsstelle für das Zertifikat des Servers.</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>

@@ -1105,6 +1105,18 @@ Ad esempio: jane.doe@example.com</translation>
         <source>Previously trusted fingerprint:</source>
         <translation>Impronta considerata attendibile in precedenza:</translation>
     </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>Il server non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The server %1 presents a certificate that a trusted authority issued for another host name.</source>
+        <translation>Il server %1 presenta un certificato emesso da un&apos;autorità attendibile per un altro nome host.</translation>
+    </message>
+    <message>
+        <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
+        <translation>In precedenza il certificato del server era garantito da un&apos;autorità attendibile.</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>

@@ -1105,6 +1105,18 @@ Por exemplo: jane.doe@example.com</translation>
         <source>Previously trusted fingerprint:</source>
         <translation>Impressão digital confiável anterior:</translation>
     </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>O servidor não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>The server %1 presents a certificate that a trusted authority issued for another host name.</source>
+        <translation>O servidor %1 apresenta um certificado que uma autoridade confiável emitiu para outro nome de host.</translation>
+    </message>
+    <message>
+        <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
+        <translation>Anteriormente, uma autoridade confiável garantia o certificado do servidor.</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>

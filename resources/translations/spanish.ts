@@ -1105,6 +1105,18 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>Previously trusted fingerprint:</source>
         <translation>Huella digital de confianza anterior:</translation>
     </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>El servidor no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The server %1 presents a certificate that a trusted authority issued for another host name.</source>
+        <translation>El servidor %1 presenta un certificado que una autoridad de confianza emitió para otro nombre de host.</translation>
+    </message>
+    <message>
+        <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
+        <translation>Anteriormente, una autoridad de confianza avalaba el certificado del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>TelemetryDialog</name>

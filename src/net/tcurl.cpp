@@ -39,12 +39,24 @@ QByteArray formValue(const QString &value)
     return encoded;
 }
 
-QString replyTag(const QString &baseUrl, const QString &user)
+// The certificate is sound and vouched for, only not for this host name.
+bool onlyForAnotherHost(const QList<QSslError> &errors)
 {
-    return QLatin1Char('<') + baseUrl + QLatin1Char(' ') + user + QLatin1Char('>');
+    if (errors.isEmpty())
+        return false;
+    for (const QSslError &error : errors) {
+        if (error.error() != QSslError::HostNameMismatch)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
+
+QString tcurl::replyTag(const QString &baseUrl, const QString &user)
+{
+    return QLatin1Char('<') + baseUrl + QLatin1Char(' ') + user + QLatin1Char('>');
+}
 
 tcurl::tcurl(QObject *parent)
     : QObject(parent)
@@ -87,8 +99,13 @@ void tcurl::post(const QString &baseUrl, const QString &user, const QString &pas
     exchange.timer = new QTimer(reply);
     exchange.timer->setSingleShot(true);
     exchange.timer->setTimerType(Qt::PreciseTimer);
-    connect(exchange.timer, &QTimer::timeout, this,
-            [this, reply] { fail(reply, tr("The server did not answer in time.")); });
+    connect(exchange.timer, &QTimer::timeout, this, [this, reply] {
+        if (!pending.contains(reply))
+            return;
+        const QString tag = reply->objectName();
+        drop(reply);
+        emit timedOut(tag + tr("The server did not answer in time."));
+    });
     exchange.timer->start(limit);
 
     connect(reply, &QNetworkReply::readyRead, this, &tcurl::slotReadyRead);
@@ -100,6 +117,9 @@ void tcurl::post(const QString &baseUrl, const QString &user, const QString &pas
     // form.
     connect(reply, &QNetworkReply::sslErrors, this,
             [this, reply](const QList<QSslError> &errors) { checkCertificate(reply, errors); });
+    // Before the form is sent as well, so that it is recorded for every
+    // server that could have received the password.
+    connect(reply, &QNetworkReply::encrypted, this, [this, reply] { recordTrust(reply); });
 }
 
 void tcurl::cancel()
@@ -138,6 +158,23 @@ void tcurl::checkCertificate(QNetworkReply *reply, const QList<QSslError> &error
     found->server = server;
     found->fingerprint = fingerprint;
     found->pinned = pinned;
+    found->forAnotherHost = onlyForAnotherHost(errors);
+}
+
+void tcurl::recordTrust(QNetworkReply *reply)
+{
+    if (!pending.contains(reply))
+        return;
+    const QString fingerprint =
+        CertificatePins::fingerprint(reply->sslConfiguration().peerCertificate());
+    if (fingerprint.isEmpty())
+        return;
+    const QString server = CertificatePins::serverKey(reply->url());
+    const QString record = CertificatePins::pin(server);
+    // A pinned certificate (or one just trusted on first use) is recorded
+    // already; any other passed validation.
+    if (record != fingerprint && record != CertificatePins::authorityRecord())
+        CertificatePins::setAuthority(server);
 }
 
 void tcurl::checkAnnouncedLength(QNetworkReply *reply)
@@ -201,7 +238,8 @@ void tcurl::slotError(QNetworkReply::NetworkError error)
     drop(reply);
     if (!exchange.server.isEmpty())
         emit certificateRefused(tag + tr("The server's certificate is not trusted."),
-                                exchange.server, exchange.fingerprint, exchange.pinned);
+                                exchange.server, exchange.fingerprint, exchange.pinned,
+                                exchange.forAnotherHost);
     else
         emit errorReady(tag + errorText);
 }

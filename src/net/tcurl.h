@@ -19,14 +19,16 @@ class QTimer;
 // A server whose certificate no known authority vouches for gets the login
 // only when the certificate is the one pinned for its host and port
 // (CertificatePins); otherwise the connection ends in the handshake, before
-// anything of the form is sent, and certificateRefused() reports it.
+// anything of the form is sent, and certificateRefused() reports it. Every
+// handshake that succeeds records how the server was trusted, so that a
+// server an authority vouched for is never trusted on first use later.
 class tcurl : public QObject
 {
     Q_OBJECT
 
 public:
-    // What a request does with a certificate that fails validation while no
-    // pin is stored for the server.
+    // What a request does with a certificate that fails validation while
+    // nothing is recorded for the server.
     enum class NewCertificate {
         Refuse,     // report it through certificateRefused()
         TrustFirst, // pin it and go on (trust on first use)
@@ -38,6 +40,10 @@ public:
 
     explicit tcurl(QObject *parent = nullptr);
 
+    // The tag that every report of a request for baseUrl and user begins
+    // with.
+    static QString replyTag(const QString &baseUrl, const QString &user);
+
     // Posts the login to baseUrl ("https://server:port") and returns at once.
     // Nothing is checked: empty values are sent as they are.
     void post(const QString &baseUrl, const QString &user, const QString &password,
@@ -47,7 +53,7 @@ public:
     void cancel();
 
     // Milliseconds after which a request that has not finished ends through
-    // errorReady().
+    // timedOut().
     void setTimeLimit(int milliseconds);
     int timeLimit() const { return limit; }
 
@@ -61,10 +67,14 @@ signals:
     // Tag + the network layer's error text, or why the client ended it.
     void errorReady(QString message);
     // Tag + a short reason: the server's certificate failed validation and
-    // is not pinned for server ("host:port"); `pinned` is the fingerprint
-    // pinned before, empty when there was none. Nothing was sent.
+    // is not pinned for server ("host:port"); `pinned` is the server's
+    // record before (CertificatePins::pin), empty when there was none.
+    // `forAnotherHost`: a trusted authority vouches for the certificate, but
+    // for another host name. Nothing was sent.
     void certificateRefused(QString message, QString server, QString fingerprint,
-                            QString pinned);
+                            QString pinned, bool forAnotherHost);
+    // Tag + why: the server did not answer within the time limit.
+    void timedOut(QString message);
 
 public slots:
     void slotReadyRead();
@@ -80,9 +90,11 @@ private:
         QString server;
         QString fingerprint;
         QString pinned;
+        bool forAnotherHost = false;
     };
 
     void checkCertificate(QNetworkReply *reply, const QList<QSslError> &errors);
+    void recordTrust(QNetworkReply *reply);
     void checkAnnouncedLength(QNetworkReply *reply);
     void finishAnswer(QNetworkReply *reply);
     // Ends the request and forgets it; no report follows.

@@ -5,10 +5,13 @@
 class QSslCertificate;
 class QUrl;
 
-// The print-management servers whose certificate the user chose to trust
-// although no known authority vouches for it: one line "host:port=fingerprint"
-// per server in the per-user file "TrustedServers". Every look-up and change
-// of that trust goes through here.
+// How each print-management server was trusted at its last login, in the
+// per-user file "TrustedServers", one line "host:port=record" per server:
+// the fingerprint of the certificate the user chose to trust although no
+// known authority vouches for it, or authorityRecord() when a known
+// authority vouched for the certificate. A server with a record is never
+// trusted on first use again. Every look-up and change of that trust goes
+// through here.
 class CertificatePins
 {
 public:
@@ -19,13 +22,22 @@ public:
     // "host:port" of a URL, the port 443 when none is given.
     static QString serverKey(const QUrl &url);
 
-    // The fingerprint pinned for the server; empty when there is none or
-    // the file cannot be read.
+    // The record of the server: the pinned fingerprint or authorityRecord();
+    // empty when there is none or the file cannot be read.
     static QString pin(const QString &server);
 
-    // Pins the fingerprint for the server, replacing an earlier pin; every
+    // Pins the fingerprint for the server, replacing an earlier record; every
     // other line is kept. False when the pin cannot be stored.
     static bool setPin(const QString &server, const QString &fingerprint);
+
+    // The record of a server whose certificate a known authority vouched
+    // for. It never equals a fingerprint, and a reader that takes it for
+    // one refuses every certificate that fails validation.
+    static QString authorityRecord() { return QStringLiteral("authority"); }
+
+    // Records that a known authority vouched for the server, replacing an
+    // earlier record. False when it cannot be stored.
+    static bool setAuthority(const QString &server) { return setPin(server, authorityRecord()); }
 
     // Per-user directory + "TrustedServers".
     static QString filePath();

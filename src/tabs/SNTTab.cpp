@@ -197,11 +197,13 @@ void SNTTab::connectSignals()
     connect(loginClient, &tcurl::errorReady, this, &SNTTab::verifyFailure, Qt::UniqueConnection);
     connect(loginClient, &tcurl::certificateRefused, this, &SNTTab::verifyCertificate,
             Qt::UniqueConnection);
+    connect(loginClient, &tcurl::timedOut, this, &SNTTab::verifyTimedOut, Qt::UniqueConnection);
     if (!dialog)
         return;
     connectToOwnerSlot(loginClient, &tcurl::errorReady, dialog, "setConstraints()", Qt::UniqueConnection);
     connectToOwnerSlot(loginClient, &tcurl::certificateRefused, dialog, "setConstraints()",
                        Qt::UniqueConnection);
+    connectToOwnerSlot(loginClient, &tcurl::timedOut, dialog, "setConstraints()", Qt::UniqueConnection);
     connectToOwnerSlot(butGroupSNT, groupClicked, dialog, "setConstraints()", Qt::UniqueConnection);
     for (QLineEdit *edit : {lnEditSNTServer, lnEditSNTPort, lnEditSNTUser, lnEditSNTPassword})
         connectToOwnerSlot(edit, &QLineEdit::textEdited, dialog, "setConstraints()", Qt::UniqueConnection);
@@ -224,6 +226,8 @@ void SNTTab::setTwelveWidgetsEnabled(bool enabled)
         butSNTVerify};
     for (QWidget *widget : widgets)
         widget->setEnabled(enabled);
+    if (checking)
+        butSNTVerify->setEnabled(false);
 }
 
 void SNTTab::toggleSNT()
@@ -367,7 +371,7 @@ void SNTTab::markCustomConstraints()
             return;
         }
     }
-    butSNTVerify->setEnabled(true);
+    butSNTVerify->setEnabled(!checking);
 
     if (dirty) {
         markWidget(butGroupSNT, tr("You must click Verify after making changes."), true);

@@ -56,7 +56,9 @@ public slots:
 private slots:
     void verifySuccess(QString message);
     void verifyFailure(QString message);
-    void verifyCertificate(QString message, QString server, QString fingerprint, QString pinned);
+    void verifyCertificate(QString message, QString server, QString fingerprint, QString pinned,
+                           bool forAnotherHost);
+    void verifyTimedOut(QString message);
     void emit_colorchanged();
 
 protected:
@@ -75,7 +77,13 @@ private:
     // Login verification.
     void reverifyStoredCredentials();
     bool isStaleReply(const QString &message) const;
-    bool askToTrust(const QString &server, const QString &fingerprint, const QString &pinned);
+    bool askToTrust(const QString &server, const QString &fingerprint, const QString &pinned,
+                    bool forAnotherHost);
+    // Shows that the user's Verify is running: the button disabled, the
+    // tab's cursor busy.
+    void setChecking(bool on);
+    // The connection ended without an answer; `text` is shown.
+    void endWithoutAnswer(const QString &message, const QString &text);
     bool parsePolicies(const QString &text);
     void applyPolicies();
     void showVerifyResult(const QString &text);
@@ -105,4 +113,5 @@ private:
     bool interactive = false;
     bool loginOk = true;
     bool replyReceived = false;
+    bool checking = false;
 };

@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -52,6 +53,19 @@ void SNTTab::verify()
     loginClient->post(baseUrl(lnEditSNTServer->text(), lnEditSNTPort->text()),
                       lnEditSNTUser->text(), lnEditSNTPassword->text(),
                       tcurl::NewCertificate::Refuse);
+    setChecking(true);
+}
+
+void SNTTab::setChecking(bool on)
+{
+    checking = on;
+    // Afterwards the button goes with the fields again; the constraint pass
+    // that follows every report decides the rest.
+    butSNTVerify->setEnabled(!on && lnEditSNTServer->isEnabled());
+    if (on)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 }
 
 void SNTTab::reverifyStoredCredentials()
@@ -67,11 +81,13 @@ void SNTTab::reverifyStoredCredentials()
         password = unescapeBackslashes(decryptPassword(storedPassword));
 
     loginClient->cancel();
+    setChecking(false);
     interactive = false;
     if (enabled == QLatin1String("ON")) {
         loginOk = false;
-        // Nobody is asked here: the first certificate seen is trusted, so
-        // that settings saved before pinning keep working.
+        // Nobody is asked here. Only a server with no record at all has its
+        // first certificate trusted, so that settings saved before records
+        // existed keep working; a changed one ends as a connection failure.
         loginClient->post(baseUrl(server, port), user, password, tcurl::NewCertificate::TrustFirst);
     } else {
         for (const PolicyRule &rule : policyRules)
@@ -81,18 +97,17 @@ void SNTTab::reverifyStoredCredentials()
 
 bool SNTTab::isStaleReply(const QString &message) const
 {
-    // Lazy groups: the server ends at the first ":", the port at the next
-    // blank, the user at the next ">".
-    static const QRegularExpression tag(QStringLiteral("<https://(.*?):(.*?) (.*?)>.*"));
-    const QRegularExpressionMatch match = tag.match(message);
-    if (!match.hasMatch())
+    if (!message.startsWith(QLatin1String("<https://")))
         return false;
-    return match.captured(1) != lnEditSNTServer->text() || match.captured(2) != lnEditSNTPort->text()
-           || match.captured(3) != lnEditSNTUser->text();
+    // The whole tag, since a server typed as an IPv6 address holds ":".
+    return !message.startsWith(tcurl::replyTag(
+        baseUrl(lnEditSNTServer->text(), lnEditSNTPort->text()), lnEditSNTUser->text()));
 }
 
 void SNTTab::verifySuccess(QString message)
 {
+    // Every report ends the one pending login, stale or not.
+    setChecking(false);
     if (isStaleReply(message))
         return;
 
@@ -118,23 +133,35 @@ void SNTTab::verifySuccess(QString message)
 
 void SNTTab::verifyFailure(QString message)
 {
+    endWithoutAnswer(message, tr("Unable to connect to the server."));
+}
+
+void SNTTab::verifyTimedOut(QString message)
+{
+    endWithoutAnswer(message, tr("The server did not answer in time."));
+}
+
+void SNTTab::endWithoutAnswer(const QString &message, const QString &text)
+{
+    setChecking(false);
     if (isStaleReply(message))
         return;
     replyReceived = false;
     // The policies of the last answer stay in force.
     applyPolicies();
-    MessageBoxes::show(QMessageBox::NoIcon, boxTitle, tr("Unable to connect to the server."));
+    MessageBoxes::show(QMessageBox::NoIcon, boxTitle, text);
 }
 
 void SNTTab::verifyCertificate(QString message, QString server, QString fingerprint,
-                               QString pinned)
+                               QString pinned, bool forAnotherHost)
 {
+    setChecking(false);
     if (isStaleReply(message))
         return;
     // Nothing was sent. Only the user's own Verify may trust a new or changed
     // certificate; the silent login ends as a connection failure, shown by
     // the tab's mark alone.
-    if (interactive && askToTrust(server, fingerprint, pinned)) {
+    if (interactive && askToTrust(server, fingerprint, pinned, forAnotherHost)) {
         if (CertificatePins::setPin(server, fingerprint)) {
             verify();
             return;
@@ -144,27 +171,36 @@ void SNTTab::verifyCertificate(QString message, QString server, QString fingerpr
     applyPolicies();
 }
 
-bool SNTTab::askToTrust(const QString &server, const QString &fingerprint, const QString &pinned)
+// No is the default button throughout: one Return must not trust a server.
+bool SNTTab::askToTrust(const QString &server, const QString &fingerprint, const QString &pinned,
+                        bool forAnotherHost)
 {
     if (fingerprint.isEmpty())
         return false;
+    const QString paragraph = QStringLiteral("\n\n");
     if (pinned.isEmpty()) {
-        const QString text =
-            tr("The server %1 presents a certificate that no trusted authority vouches for.")
-                .arg(server)
-            + QStringLiteral("\n\n") + tr("SHA-256 fingerprint:") + QLatin1Char('\n') + fingerprint
-            + QStringLiteral("\n\n") + tr("Do you trust this server?");
+        const QString why =
+            forAnotherHost
+                ? tr("The server %1 presents a certificate that a trusted authority issued for "
+                     "another host name.")
+                : tr("The server %1 presents a certificate that no trusted authority vouches for.");
+        const QString text = why.arg(server) + paragraph + tr("SHA-256 fingerprint:")
+                             + QLatin1Char('\n') + fingerprint + paragraph
+                             + tr("Do you trust this server?");
         return MessageBoxes::ask(QMessageBox::Question, boxTitle, text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;
     }
+    const QString before =
+        pinned == CertificatePins::authorityRecord()
+            ? tr("Previously, a trusted authority vouched for the server's certificate.")
+            : tr("Previously trusted fingerprint:") + QLatin1Char('\n') + pinned;
     const QString text =
         tr("The certificate of the server %1 has changed since you trusted it. Someone may be "
            "intercepting the connection.")
             .arg(server)
-        + QStringLiteral("\n\n") + tr("New SHA-256 fingerprint:") + QLatin1Char('\n') + fingerprint
-        + QStringLiteral("\n\n") + tr("Previously trusted fingerprint:") + QLatin1Char('\n')
-        + pinned + QStringLiteral("\n\n") + tr("Do you trust this server?");
+        + paragraph + tr("New SHA-256 fingerprint:") + QLatin1Char('\n') + fingerprint + paragraph
+        + before + paragraph + tr("Do you trust this server?");
     return MessageBoxes::ask(QMessageBox::Warning, boxTitle, text,
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;

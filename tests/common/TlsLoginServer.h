@@ -68,21 +68,23 @@ inline bool makeSelfSigned(const QString &dir, const QString &name, TestIdentity
     return runOpenssl(arguments) && loadIdentity(cert, key, identity);
 }
 
-// A certificate for 127.0.0.1 signed by the authority made as `caName`.
+// A certificate for `host` (an address or a host name) signed by the
+// authority made as `caName`.
 inline bool makeSignedBy(const QString &dir, const QString &caName, const QString &name,
-                         TestIdentity *identity)
+                         TestIdentity *identity, const QString &host = QStringLiteral("127.0.0.1"))
 {
     const QString base = dir + QLatin1Char('/') + name;
     const QString ca = dir + QLatin1Char('/') + caName;
     QFile extensions(base + QStringLiteral(".ext"));
     if (!extensions.open(QIODevice::WriteOnly))
         return false;
-    extensions.write("subjectAltName=IP:127.0.0.1\nbasicConstraints=CA:FALSE\n"
+    const QByteArray altName = (QHostAddress(host).isNull() ? "DNS:" : "IP:") + host.toLatin1();
+    extensions.write("subjectAltName=" + altName + "\nbasicConstraints=CA:FALSE\n"
                      "keyUsage=digitalSignature,keyEncipherment\nextendedKeyUsage=serverAuth\n");
     extensions.close();
     return runOpenssl({QStringLiteral("req"), QStringLiteral("-new"), QStringLiteral("-newkey"),
                        QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"),
+                       QStringLiteral("/CN=") + host, QStringLiteral("-keyout"),
                        base + QStringLiteral(".key"), QStringLiteral("-out"),
                        base + QStringLiteral(".csr")})
            && runOpenssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),

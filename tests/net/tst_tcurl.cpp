@@ -76,6 +76,7 @@ private slots:
     void answerBounds_data();
     void answerBounds();
     void cancelEndsWithoutReport();
+    void requestRightAfterCancel();
     void tabTurnsAnswersIntoPolicies();
     void init();
 
@@ -86,15 +87,17 @@ private:
     {
         return CertificatePins::setPin(serverKey(), CertificatePins::fingerprint(identity.certificate));
     }
+    QString fingerprintOf(const QString &name) const;
 
     QTemporaryDir dir;
     LoginServer server;
-    // The server's usual certificate, another self-signed one, an authority
-    // and a certificate it signed.
+    // The server's usual certificate, another self-signed one, an authority,
+    // a certificate it signed and one it signed for another host name.
     TestIdentity usual;
     TestIdentity other;
     TestIdentity authority;
     TestIdentity vouched;
+    TestIdentity elsewhere;
 };
 
 void TestTcurl::initTestCase()
@@ -105,6 +108,8 @@ void TestTcurl::initTestCase()
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("other"), &other));
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("authority"), &authority, true));
     QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
+    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"), &elsewhere,
+                         QStringLiteral("print.elsewhere.test")));
     AppState::perUserDirectory = dir.filePath(QStringLiteral("user")) + QLatin1Char('/');
     QVERIFY(server.listen(QHostAddress::LocalHost));
 }
@@ -231,26 +236,50 @@ void TestTcurl::certificateWaiverStaysWithTheLogin()
     delete reply;
 }
 
+QString TestTcurl::fingerprintOf(const QString &name) const
+{
+    if (name.isEmpty())
+        return QString();
+    if (name == QLatin1String("authority"))
+        return CertificatePins::authorityRecord();
+    const QHash<QString, const TestIdentity *> identities{{QStringLiteral("usual"), &usual},
+                                                          {QStringLiteral("other"), &other},
+                                                          {QStringLiteral("vouched"), &vouched},
+                                                          {QStringLiteral("elsewhere"), &elsewhere}};
+    return CertificatePins::fingerprint(identities.value(name)->certificate);
+}
+
 void TestTcurl::certificateTrust_data()
 {
+    // "authority" as what was trusted: an authority vouched for the server.
     QTest::addColumn<QString>("presented");
     QTest::addColumn<QString>("pinnedBefore");
     QTest::addColumn<tcurl::NewCertificate>("newCertificate");
     QTest::addColumn<bool>("trustAuthority");
     QTest::addColumn<bool>("answered");
     QTest::addColumn<QString>("pinnedAfter");
+    QTest::addColumn<bool>("forAnotherHost");
 
     const auto refuse = tcurl::NewCertificate::Refuse;
     const auto trustFirst = tcurl::NewCertificate::TrustFirst;
-    QTest::newRow("pinned certificate") << "usual" << "usual" << refuse << false << true << "usual";
-    QTest::newRow("changed certificate") << "other" << "usual" << refuse << false << false << "usual";
+    QTest::newRow("pinned certificate") << "usual" << "usual" << refuse << false << true << "usual" << false;
+    QTest::newRow("changed certificate") << "other" << "usual" << refuse << false << false << "usual" << false;
     QTest::newRow("changed certificate, first use trusted")
-        << "other" << "usual" << trustFirst << false << false << "usual";
-    QTest::newRow("no pin") << "usual" << "" << refuse << false << false << "";
-    QTest::newRow("no pin, first use trusted") << "usual" << "" << trustFirst << false << true << "usual";
-    QTest::newRow("vouched for by a trusted authority")
-        << "vouched" << "" << trustFirst << true << true << "";
-    QTest::newRow("authority unknown to the client") << "vouched" << "" << refuse << false << false << "";
+        << "other" << "usual" << trustFirst << false << false << "usual" << false;
+    QTest::newRow("no pin") << "usual" << "" << refuse << false << false << "" << false;
+    QTest::newRow("no pin, first use trusted")
+        << "usual" << "" << trustFirst << false << true << "usual" << false;
+    QTest::newRow("vouched for by a trusted authority: recorded")
+        << "vouched" << "" << trustFirst << true << true << "authority" << false;
+    QTest::newRow("pinned before, now vouched for by an authority")
+        << "vouched" << "usual" << refuse << true << true << "authority" << false;
+    QTest::newRow("authority unknown to the client") << "vouched" << "" << refuse << false << false << "" << false;
+    QTest::newRow("vouched for before, now self-signed, first use trusted")
+        << "usual" << "authority" << trustFirst << true << false << "authority" << false;
+    QTest::newRow("vouched for before, now self-signed")
+        << "usual" << "authority" << refuse << true << false << "authority" << false;
+    QTest::newRow("trusted authority, another host name")
+        << "elsewhere" << "" << refuse << true << false << "" << true;
 }
 
 void TestTcurl::certificateTrust()
@@ -261,15 +290,15 @@ void TestTcurl::certificateTrust()
     QFETCH(bool, trustAuthority);
     QFETCH(bool, answered);
     QFETCH(QString, pinnedAfter);
+    QFETCH(bool, forAnotherHost);
 
-    const QHash<QString, TestIdentity *> identities{
-        {QStringLiteral("usual"), &usual}, {QStringLiteral("other"), &other}, {QStringLiteral("vouched"), &vouched}};
-    const auto fingerprintOf = [&](const QString &name) {
-        return name.isEmpty() ? QString() : CertificatePins::fingerprint(identities.value(name)->certificate);
-    };
+    const QHash<QString, TestIdentity *> identities{{QStringLiteral("usual"), &usual},
+                                                    {QStringLiteral("other"), &other},
+                                                    {QStringLiteral("vouched"), &vouched},
+                                                    {QStringLiteral("elsewhere"), &elsewhere}};
     QFile::remove(CertificatePins::filePath());
     if (!pinnedBefore.isEmpty())
-        QVERIFY(pinServer(*identities.value(pinnedBefore)));
+        QVERIFY(CertificatePins::setPin(serverKey(), fingerprintOf(pinnedBefore)));
     server.identity = *identities.value(presented);
 
     tcurl client;
@@ -297,6 +326,7 @@ void TestTcurl::certificateTrust()
         QCOMPARE(refusal.at(1).toString(), serverKey());
         QCOMPARE(refusal.at(2).toString(), fingerprintOf(presented));
         QCOMPARE(refusal.at(3).toString(), fingerprintOf(pinnedBefore));
+        QCOMPARE(refusal.at(4).toBool(), forAnotherHost);
     }
     QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(pinnedAfter));
 }
@@ -362,15 +392,16 @@ void TestTcurl::answerBounds()
         client.setTimeLimit(timeLimitMs);
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy errors(&client, &tcurl::errorReady);
+    QSignalSpy timeouts(&client, &tcurl::timedOut);
     const qint64 residentBefore = residentKiB();
     client.post(baseUrl(), QStringLiteral("fay"), QStringLiteral("pw"));
-    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() > 0, 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + timeouts.count() > 0, 120000);
     QTest::qWait(100);
     QVERIFY2(!residentSizeTellsWhatIsHeld || residentKiB() - residentBefore < 32 * 1024,
              qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB() - residentBefore)));
 
     if (answered) {
-        QCOMPARE(errors.count(), 0);
+        QCOMPARE(errors.count() + timeouts.count(), 0);
         QCOMPARE(answers.count(), 1);
         const QString report = answers.first().at(0).toString();
         if (size == 0)
@@ -379,10 +410,13 @@ void TestTcurl::answerBounds()
             QCOMPARE(report.size(), baseUrl().size() + 6 + int(size));
     } else {
         QCOMPARE(answers.count(), 0);
-        QCOMPARE(errors.count(), 1);
-        QVERIFY(errors.first().at(0).toString().startsWith(QLatin1Char('<') + baseUrl() + QLatin1String(" fay>")));
-        // Ended by the time limit only where nothing else could end it.
-        QCOMPARE(errors.first().at(0).toString().mid(baseUrl().size() + 6),
+        // Ended by the time limit only where nothing else could end it, and
+        // then reported as such.
+        QSignalSpy &failures = byTimeLimit ? timeouts : errors;
+        QCOMPARE(errors.count() + timeouts.count(), 1);
+        QCOMPARE(failures.count(), 1);
+        QVERIFY(failures.first().at(0).toString().startsWith(QLatin1Char('<') + baseUrl() + QLatin1String(" fay>")));
+        QCOMPARE(failures.first().at(0).toString().mid(baseUrl().size() + 6),
                  byTimeLimit ? tcurl::tr("The server did not answer in time.")
                              : tcurl::tr("The server's answer is too large."));
         // The client let go of the connection: the server stops sending.
@@ -399,15 +433,35 @@ void TestTcurl::cancelEndsWithoutReport()
     client.setTimeLimit(800);
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy errors(&client, &tcurl::errorReady);
+    QSignalSpy timeouts(&client, &tcurl::timedOut);
     client.post(baseUrl(), QStringLiteral("gus"), QStringLiteral("pw"));
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 20000);
     client.cancel();
     client.post(baseUrl(), QStringLiteral("gus"), QStringLiteral("pw2"));
-    QVERIFY(errors.wait(20000));
+    QVERIFY(timeouts.wait(20000));
     QTest::qWait(1500);
     // Only the second request timed out; the first ended without a word.
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(answers.count(), 0);
+    QCOMPARE(timeouts.count(), 1);
+    QCOMPARE(errors.count() + answers.count(), 0);
+}
+
+// A reload and a Verify in one event-loop turn: the second handshake gets
+// its own certificate check.
+void TestTcurl::requestRightAfterCancel()
+{
+    tcurl client;
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy errors(&client, &tcurl::errorReady);
+    QSignalSpy refusals(&client, &tcurl::certificateRefused);
+    client.post(baseUrl(), QStringLiteral("hal"), QStringLiteral("first"));
+    client.cancel();
+    client.post(baseUrl(), QStringLiteral("hal"), QStringLiteral("second"));
+    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + refusals.count() > 0, 20000);
+    QTest::qWait(100);
+    QCOMPARE(errors.count() + refusals.count(), 0);
+    QCOMPARE(answers.count(), 1);
+    QCOMPARE(server.requests.size(), 1);
+    QVERIFY(server.requests.first().body.endsWith("userPWD=second"));
 }
 
 void TestTcurl::tabTurnsAnswersIntoPolicies()

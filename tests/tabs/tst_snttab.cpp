@@ -387,10 +387,15 @@ void TestSNTTab::staleAnswersAndErrors()
     QVERIFY(tab->isConstraintMarked());
     QCOMPARE(toggle->titleLabel()->toolTip(), QStringLiteral("Unable to connect to the server."));
 
-    // A server text holding ":" can never match its tag.
-    serverEdit->setText(QStringLiteral("::1"));
-    feedAnswer(QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
+    // The tag is matched whole: a server typed as an IPv6 address gets its
+    // answer, and a tag for another port is stale.
+    serverEdit->setText(QStringLiteral("[::1]"));
+    const QString otherPort = QStringLiteral("<https://[::1]:1%1 %2>").arg(portEdit->text(), userEdit->text());
+    emit client->messageReady(otherPort + QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
     QCOMPARE(boxes->boxes.size(), 1);
+    feedAnswer(QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
+    QCOMPARE(boxes->boxes.size(), 2);
+    QCOMPARE(boxes->boxes[1].second, failedText);
 }
 
 void TestSNTTab::screenshot()

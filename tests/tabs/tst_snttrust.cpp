@@ -1,7 +1,9 @@
 // Which print-management servers the Sentrel tab gives the password to,
 // against a real HTTPS server on 127.0.0.1 with certificates made at test
-// time: the user's Verify asks about a new or changed certificate, the
-// silent login at reload never asks, and a new Verify ends the pending one.
+// time and a test authority trusted beside the system's: the user's Verify
+// asks about a new or changed certificate, the silent login at reload never
+// asks, a server an authority vouched for is never trusted on first use, and
+// a new Verify ends the pending one.
 
 #include "MessageRecorder.h"
 #include "TabTestHelpers.h"
@@ -14,10 +16,14 @@
 #include "tabs/SNTTab.h"
 #include "widgets/TolButtonGroup.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 #include <memory>
@@ -25,6 +31,14 @@
 namespace {
 
 const QString unableText = QStringLiteral("Unable to connect to the server.");
+const QString timeOutText = QStringLiteral("The server did not answer in time.");
+const QString successStart = QStringLiteral("Server and user credentials");
+// What the certificate question says, by case.
+const QString noAuthority = QStringLiteral("no trusted authority vouches for");
+const QString anotherHost = QStringLiteral("a trusted authority issued for another host name");
+const QString changed = QStringLiteral("has changed since you trusted it");
+const QString authorityBefore =
+    QStringLiteral("Previously, a trusted authority vouched for the server's certificate.");
 
 } // namespace
 
@@ -38,18 +52,22 @@ private slots:
     void cleanup();
     void verifyAsksAboutCertificate_data();
     void verifyAsksAboutCertificate();
+    void oneReturnTrustsNoStranger_data();
+    void oneReturnTrustsNoStranger();
     void silentLoginNeverAsks_data();
     void silentLoginNeverAsks();
     void newVerifyEndsPendingOne();
+    void verifyShowsItsCheckAndTimeOut();
+    void serverTypedAsIpv6Address();
 
 private:
     QString serverKey() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
-    QString fingerprintOf(const QString &name) const
-    {
-        if (name.isEmpty())
-            return QString();
-        return CertificatePins::fingerprint((name == QLatin1String("usual") ? usual : other).certificate);
-    }
+    // A certificate by name, or "authority": an authority vouched for it.
+    QString fingerprintOf(const QString &name) const;
+    const TestIdentity &identity(const QString &name) const;
+    // Records how the server was trusted: the named certificate pinned, or
+    // for "authority" a login to it presenting a certificate the test
+    // authority signed.
     void pin(const QString &name);
     // Print management stored on for this server; reloads and waits for the
     // silent login to end.
@@ -64,6 +82,9 @@ private:
     TlsLoginServer server;
     TestIdentity usual;
     TestIdentity other;
+    TestIdentity authority;
+    TestIdentity vouched;
+    TestIdentity elsewhere;
 
     std::unique_ptr<tOptionModel> model;
     std::unique_ptr<MessageRecorder> boxes;
@@ -78,6 +99,10 @@ void TestSNTTrust::initTestCase()
     QVERIFY(dir.isValid());
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("usual"), &usual));
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("other"), &other));
+    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("authority"), &authority, true));
+    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
+    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"), &elsewhere,
+                         QStringLiteral("print.elsewhere.test")));
     AppState::perUserDirectory = dir.filePath(QStringLiteral("user")) + QLatin1Char('/');
     QVERIFY(server.listen(QHostAddress::LocalHost));
 }
@@ -99,7 +124,8 @@ void TestSNTTrust::init()
     owner->driven = tab;
     toggle = named<TolButtonGroup>(tab, QStringLiteral("butGroupSNT"));
     verifyButton = named<QPushButton>(tab, QStringLiteral("butSNTVerify"));
-    QVERIFY(toggle && verifyButton);
+    QVERIFY(toggle && verifyButton && tab->findChild<tcurl *>());
+    tab->findChild<tcurl *>()->setExtraCaCertificates({authority.certificate});
     owner->resize(600, 560);
     owner->show();
     QVERIFY(QTest::qWaitForWindowActive(owner.get()));
@@ -113,10 +139,44 @@ void TestSNTTrust::cleanup()
     model.reset();
 }
 
+QString TestSNTTrust::fingerprintOf(const QString &name) const
+{
+    if (name.isEmpty())
+        return QString();
+    if (name == QLatin1String("authority"))
+        return CertificatePins::authorityRecord();
+    return CertificatePins::fingerprint(identity(name).certificate);
+}
+
+const TestIdentity &TestSNTTrust::identity(const QString &name) const
+{
+    if (name == QLatin1String("other"))
+        return other;
+    if (name == QLatin1String("vouched"))
+        return vouched;
+    if (name == QLatin1String("elsewhere"))
+        return elsewhere;
+    return usual;
+}
+
 void TestSNTTrust::pin(const QString &name)
 {
-    if (!name.isEmpty())
+    if (name.isEmpty())
+        return;
+    if (name != QLatin1String("authority")) {
         QVERIFY(CertificatePins::setPin(serverKey(), fingerprintOf(name)));
+        return;
+    }
+    const TestIdentity presented = server.identity;
+    server.identity = vouched;
+    tcurl client;
+    client.setExtraCaCertificates({authority.certificate});
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    client.post(QStringLiteral("https://") + serverKey(), QStringLiteral("hana"), QStringLiteral("pw one"));
+    QVERIFY(answers.wait(20000));
+    QCOMPARE(server.requests.size(), 1);
+    server.identity = presented;
+    server.clearLog();
 }
 
 void TestSNTTrust::loadStoredLogin()
@@ -135,7 +195,7 @@ void TestSNTTrust::loadStoredLogin()
 
 void TestSNTTrust::verifyLoggedInAndPinned()
 {
-    QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(QStringLiteral("usual")));
+    QCOMPARE(CertificatePins::pin(serverKey()), CertificatePins::fingerprint(server.identity.certificate));
     QCOMPARE(current(QStringLiteral("SNTColorMode")), QStringLiteral("On"));
     QVERIFY(!owner->marked);
 }
@@ -151,18 +211,29 @@ void TestSNTTrust::verifyRefusedWithPinKept(const QString &pinnedBefore)
 
 void TestSNTTrust::verifyAsksAboutCertificate_data()
 {
+    QTest::addColumn<QString>("presented");
     QTest::addColumn<QString>("pinnedBefore");
     QTest::addColumn<bool>("trusted");
-    QTest::newRow("new certificate, trusted") << "" << true;
-    QTest::newRow("new certificate, not trusted") << "" << false;
-    QTest::newRow("changed certificate, trusted") << "other" << true;
-    QTest::newRow("changed certificate, not trusted") << "other" << false;
+    QTest::addColumn<QString>("says");
+    QTest::newRow("new certificate, trusted") << "usual" << "" << true << noAuthority;
+    QTest::newRow("new certificate, not trusted") << "usual" << "" << false << noAuthority;
+    QTest::newRow("changed certificate, trusted") << "usual" << "other" << true << changed;
+    QTest::newRow("changed certificate, not trusted") << "usual" << "other" << false << changed;
+    QTest::newRow("authority vouched at the last login, trusted")
+        << "usual" << "authority" << true << authorityBefore;
+    QTest::newRow("authority vouched at the last login, not trusted")
+        << "usual" << "authority" << false << authorityBefore;
+    QTest::newRow("trusted authority, another host name")
+        << "elsewhere" << "" << false << anotherHost;
 }
 
 void TestSNTTrust::verifyAsksAboutCertificate()
 {
+    QFETCH(QString, presented);
     QFETCH(QString, pinnedBefore);
     QFETCH(bool, trusted);
+    QFETCH(QString, says);
+    server.identity = identity(presented);
     // The silent login at reload meets a certificate it may not trust and
     // ends quietly; then the user presses Verify.
     pin(QStringLiteral("other"));
@@ -179,13 +250,15 @@ void TestSNTTrust::verifyAsksAboutCertificate()
 
     // The question names the certificate, and for a change the old one too.
     const QString question = boxes->boxes.first().second;
-    QVERIFY2(question.contains(fingerprintOf(QStringLiteral("usual"))), qPrintable(question));
-    QCOMPARE(question.contains(fingerprintOf(QStringLiteral("other"))), !pinnedBefore.isEmpty());
+    QVERIFY2(question.contains(fingerprintOf(presented)), qPrintable(question));
+    QCOMPARE(question.contains(fingerprintOf(QStringLiteral("other"))), pinnedBefore == QLatin1String("other"));
+    QVERIFY2(question.contains(says), qPrintable(question));
+    QCOMPARE(question.contains(noAuthority), says == noAuthority);
     QVERIFY(question.endsWith(QLatin1String("Do you trust this server?")));
 
     if (trusted) {
         QCOMPARE(boxes->boxes.size(), 2);
-        QVERIFY(boxes->boxes[1].second.startsWith(QLatin1String("Server and user credentials")));
+        QVERIFY(boxes->boxes[1].second.startsWith(successStart));
         QCOMPARE(server.requests.size(), 1);
         QVERIFY(server.requests.first().body.endsWith("userPWD=pw one"));
         verifyLoggedInAndPinned();
@@ -196,11 +269,52 @@ void TestSNTTrust::verifyAsksAboutCertificate()
     }
 }
 
+// The real box: Return presses its default button.
+void TestSNTTrust::oneReturnTrustsNoStranger_data()
+{
+    QTest::addColumn<QString>("pinnedBefore");
+    QTest::newRow("new certificate") << "";
+    QTest::newRow("changed certificate") << "other";
+    QTest::newRow("authority vouched at the last login") << "authority";
+}
+
+void TestSNTTrust::oneReturnTrustsNoStranger()
+{
+    QFETCH(QString, pinnedBefore);
+    pin(QStringLiteral("other"));
+    loadStoredLogin();
+    QFile::remove(CertificatePins::filePath());
+    pin(pinnedBefore);
+    boxes.reset();
+
+    QStringList seen;
+    QTimer returner;
+    connect(&returner, &QTimer::timeout, this, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        seen << box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    returner.start(20);
+    const int passes = owner->passes;
+    verifyButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(owner->passes > passes, 20000);
+    QTest::qWait(300);
+    returner.stop();
+
+    QCOMPARE(seen.size(), 1);
+    QVERIFY(seen.first().endsWith(QLatin1String("Do you trust this server?")));
+    verifyRefusedWithPinKept(pinnedBefore);
+}
+
 void TestSNTTrust::silentLoginNeverAsks_data()
 {
     QTest::addColumn<QString>("pinnedBefore");
     QTest::newRow("server not pinned yet") << "";
     QTest::newRow("server pinned to another certificate") << "other";
+    // A man in the middle after a login an authority vouched for.
+    QTest::newRow("authority vouched at the last login") << "authority";
 }
 
 void TestSNTTrust::silentLoginNeverAsks()
@@ -232,19 +346,86 @@ void TestSNTTrust::newVerifyEndsPendingOne()
                                 + "\nSNT_username=hana\nSNT_password="
                                 + encryptPassword(QStringLiteral("pw one")).toLatin1() + '\n'));
 
-    // The silent login is pending when the user presses Verify, twice.
+    // The silent login is pending when the user presses Verify; a second
+    // press waits for the check to end.
     tab->reload();
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 20000);
     verifyButton->click();
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 2, 20000);
     verifyButton->click();
-    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 3, 20000);
+    QTest::qWait(200);
+    QCOMPARE(server.requests.size(), 2);
     // Only the last login runs into the time limit.
     QTRY_COMPARE_WITH_TIMEOUT(boxes->boxes.size(), 1, 20000);
     QTest::qWait(1500);
     QCOMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes.first().second, unableText);
+    QCOMPARE(boxes->boxes.first().second, timeOutText);
     QCOMPARE(mark(), unableText);
+}
+
+void TestSNTTrust::verifyShowsItsCheckAndTimeOut()
+{
+    pin(QStringLiteral("usual"));
+    loadStoredLogin();
+    QVERIFY(!owner->marked);
+    QVERIFY(verifyButton->isEnabled());
+    QCOMPARE(verifyButton->cursor().shape(), Qt::ArrowCursor);
+    server.answer = TlsLoginServer::Answer::Never;
+    auto *client = tab->findChild<tcurl *>();
+    // Here only the server's silence can end the check.
+    client->setTimeLimit(10 * 60 * 1000);
+
+    verifyButton->click();
+    QVERIFY(!verifyButton->isEnabled());
+    QCOMPARE(verifyButton->cursor().shape(), Qt::BusyCursor);
+    // The server holds the login and has not answered: still running, also
+    // through a constraint pass.
+    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 20000);
+    owner->setConstraints();
+    QVERIFY(!verifyButton->isEnabled());
+    QCOMPARE(verifyButton->cursor().shape(), Qt::BusyCursor);
+    QCOMPARE(boxes->boxes.size(), 0);
+
+    // A reload ends the check without a word.
+    tab->reload();
+    QVERIFY(verifyButton->isEnabled());
+    QCOMPARE(verifyButton->cursor().shape(), Qt::ArrowCursor);
+
+    // The time limit ends the next one, and says so.
+    client->setTimeLimit(1000);
+    verifyButton->click();
+    QVERIFY(!verifyButton->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(boxes->boxes.size(), 1, 60000);
+    QCOMPARE(boxes->boxes.first(), qMakePair(QStringLiteral("Sentrel"), timeOutText));
+    QTRY_VERIFY_WITH_TIMEOUT(verifyButton->isEnabled(), 20000);
+    QCOMPARE(verifyButton->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(mark(), unableText);
+}
+
+void TestSNTTrust::serverTypedAsIpv6Address()
+{
+    TlsLoginServer server6;
+    server6.identity = usual;
+    server6.body = server.body;
+    QVERIFY(server6.listen(QHostAddress::LocalHostIPv6));
+    const QString port = QString::number(server6.serverPort());
+    QVERIFY(CertificatePins::setPin(
+        CertificatePins::serverKey(QUrl(QStringLiteral("https://[::1]:") + port)), fingerprintOf(QStringLiteral("usual"))));
+    QVERIFY(useSettingsFile(AppState::settingsFile,
+                            "SNT_enabled=ON\nSNT_server=[::1]\nSNT_port=" + port.toLatin1()
+                                + "\nSNT_username=hana\nSNT_password="
+                                + encryptPassword(QStringLiteral("pw one")).toLatin1() + '\n'));
+    const int passes = owner->passes;
+    tab->reload();
+    QTRY_VERIFY_WITH_TIMEOUT(owner->passes > passes, 20000);
+    QCOMPARE(server6.requests.size(), 1);
+    // The answer was taken: policy applied, the tab unmarked.
+    QCOMPARE(current(QStringLiteral("SNTColorMode")), QStringLiteral("On"));
+    QVERIFY(!owner->marked);
+
+    verifyButton->click();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes->boxes.size(), 1, 20000);
+    QVERIFY(boxes->boxes.first().second.startsWith(successStart));
 }
 
 QTEST_MAIN(TestSNTTrust)
