@@ -1269,10 +1269,6 @@ Reloading list now.</translation>
         <translation>None</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Custom</translation>
-    </message>
-    <message>
         <source>Black</source>
         <translation>Black</translation>
     </message>

@@ -1269,10 +1269,6 @@ Rechargement de la liste.</translation>
         <translation>Aucun</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Personnalisé</translation>
-    </message>
-    <message>
         <source>Black</source>
         <translation>Noir</translation>
     </message>

@@ -1269,10 +1269,6 @@ Die Liste wird neu geladen.</translation>
         <translation>Keine</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Benutzerdefiniert</translation>
-    </message>
-    <message>
         <source>Black</source>
         <translation>Schwarz</translation>
     </message>

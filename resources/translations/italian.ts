@@ -1269,10 +1269,6 @@ Ricaricamento dell&apos;elenco in corso.</translation>
         <translation>Nessuno</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Personalizzato</translation>
-    </message>
-    <message>
         <source>Black</source>
         <translation>Nero</translation>
     </message>

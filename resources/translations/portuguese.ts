@@ -1269,10 +1269,6 @@ Recarregando a lista.</translation>
         <translation>Nenhum</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Personalizado</translation>
-    </message>
-    <message>
         <source>Black</source>
         <translation>Preto</translation>
     </message>

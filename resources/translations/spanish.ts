@@ -1269,10 +1269,6 @@ Recargando la lista.</translation>
         <translation>Ninguno</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Personalizado</translation>
-    </message>
-    <message>
         <source>Black</source>
         <translation>Negro</translation>
     </message>
