@@ -15,7 +15,7 @@ run_suite() {
     cd "$2"
     # Screenshots and fetched PPDs go to a folder of this run's own.
     export TMPDIR=$(mktemp -d)
-    echo "Screenshots of this run: $TMPDIR/vellumark-*.png"
+    echo "Screenshots of this run (kept if it fails): $TMPDIR/vellumark-*.png"
     HOME=$(mktemp -d) ctest -LE root --output-on-failure -j 4
     echo "== Model tests under valgrind"
     for t in tests/model_*; do
@@ -79,12 +79,28 @@ run_web_bench() {
     fi
 }
 
+# Everything a run makes goes into a folder of its own, so two runs on one
+# machine never meet; it is removed when the run passes and kept for a look
+# when it fails.
+run_dir=$(mktemp -d /tmp/vellumark-test.XXXXXX)
+chmod 755 "$run_dir"
+mkdir "$run_dir/tmp"
+export TMPDIR="$run_dir/tmp"
+finish() {
+    if [ "$1" -eq 0 ]; then
+        rm -rf "$run_dir"
+    else
+        echo "The run's folder is kept for a look: $run_dir"
+    fi
+}
+trap 'finish $?' EXIT
+
 if [ "$(id -u)" -eq 0 ]; then
     ensure_test_user
-    work=/tmp/vellumark-test
+    work=$run_dir
     copy_source "$work/src"
     chown -R "$TEST_USER": "$work"
-    runuser -u "$TEST_USER" -- bash -c "
+    runuser -u "$TEST_USER" -- env TMPDIR="$TMPDIR" bash -c "
         set -euo pipefail
         source '$work/src/scripts/common.sh'
         $(declare -f run_suite)
@@ -92,7 +108,7 @@ if [ "$(id -u)" -eq 0 ]; then
     # The root refusal can only be shown as root.
     (cd "$work/build" && ctest -L root --output-on-failure)
     run_web_bench "$work/src" "$work/build"
-    runuser -u "$TEST_USER" -- bash -c "
+    runuser -u "$TEST_USER" -- env TMPDIR="$TMPDIR" bash -c "
         set -euo pipefail
         $(declare -f run_sanitized)
         run_sanitized '$work/src' '$work/build-sanitized'"
