@@ -29,9 +29,17 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <cstdlib>
 #include <unistd.h>
+
+namespace {
+
+// A silent CUPS is asked again this often while no printer can be listed.
+const int listRetryMs = 3000;
+
+} // namespace
 
 TolDialog::TolDialog(QWidget *parent)
     : QDialog(parent)
@@ -171,6 +179,26 @@ TolDialog::TolDialog(QWidget *parent)
 
     buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
     constraintPasses = 0;
+
+    listRetryTimer = new QTimer(this);
+    listRetryTimer->setInterval(listRetryMs);
+    connect(listRetryTimer, &QTimer::timeout, this, &TolDialog::refillIdleList);
+    if (!printerTab->printingSystemAnswered())
+        listRetryTimer->start();
+}
+
+void TolDialog::setListRetryInterval(int ms)
+{
+    listRetryTimer->setInterval(ms);
+}
+
+bool TolDialog::event(QEvent *event)
+{
+    // Coming back to the window is when a user expects it to have caught up
+    // with CUPS, for instance after starting it or installing a printer.
+    if (event->type() == QEvent::WindowActivate)
+        refillIdleList();
+    return QDialog::event(event);
 }
 
 TolDialog::~TolDialog()

@@ -17,6 +17,13 @@
 
 namespace {
 
+bool cupsAnswers()
+{
+    bool answered = true;
+    cupsPrinterSet(&answered);
+    return answered;
+}
+
 void showWriteError()
 {
     MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Error"),
@@ -72,8 +79,13 @@ void TolDialog::reject()
 bool TolDialog::writeTolpoptions()
 {
     const QString printer = AppState::optionModel->printerName();
-    if (!cupsPrinterSet().contains(printer)) {
+    bool answered = true;
+    if (!cupsPrinterSet(&answered).contains(printer)) {
         printerTab->finishRefill();
+        if (!answered) {
+            checkPrintersChanged();
+            return false;
+        }
         showWriteError();
         tabWidget->setCurrentIndex(0);
         // Apply refills the table before it writes, so the printer check may
@@ -101,6 +113,10 @@ bool TolDialog::writeTolpoptions()
         keywords = topLevelOptionKeywords(printer, &ppdRead);
         if (!ppdRead) {
             printerTab->finishRefill();
+            if (!cupsAnswers()) {
+                checkPrintersChanged();
+                return false;
+            }
             showWriteError();
             tabWidget->setCurrentIndex(0);
             checkPrintersChanged();
@@ -118,6 +134,11 @@ bool TolDialog::writeTolpoptions()
     const bool written = runLpoptions(printer, options).succeeded();
     printerTab->finishRefill();
     if (!written) {
+        // A CUPS that stopped answering is told as such, not as a lost printer.
+        if (!cupsAnswers()) {
+            checkPrintersChanged();
+            return false;
+        }
         showWriteError();
         tabWidget->setCurrentIndex(0);
         checkPrintersChanged();

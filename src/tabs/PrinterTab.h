@@ -72,6 +72,12 @@ public:
     // refill reads in the background: to be waited for before it runs.
     void waitForRefillDestinations();
 
+    // Whether CUPS answered at the last fill of the table.
+    bool printingSystemAnswered() const { return cupsAnswered; }
+    // What the table area says while it lists no printer; empty while it
+    // lists some.
+    QString tableNotice() const;
+
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
     // The widgets' values become the unchanged state; hides the warning.
@@ -124,6 +130,7 @@ private:
     void showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun);
     void buildOptionWidgets();
     void removeOptionWidgets();
+    void updateTableNotice();
     void enableInstalledOptionsLabel();
     static QString installableValue(QWidget *widget);
 
@@ -136,6 +143,7 @@ private:
     QHash<QString, QString> takenValues;
     bool installedOptionsChanged = false;
     bool statusRefreshOnSelection = false;
+    bool cupsAnswered = true;
 
     std::unique_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;
