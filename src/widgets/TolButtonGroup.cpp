@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 
@@ -16,6 +18,13 @@ const char *const disabledTitleColour = "#9f9e9e";
 const QString selectedSuffix = QStringLiteral("-selected");
 
 } // namespace
+
+// The icon buttons draw no frame of their own; a border in the highlight
+// colour shows which one has the keyboard focus. It is always there, only
+// transparent, so that focus moves nothing.
+const char *const TolButtonGroup::focusFrameStyle =
+    "QPushButton { border: 2px solid transparent; border-radius: 3px; outline: none; } "
+    "QPushButton:focus { border-color: palette(highlight); }";
 
 TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
     : QFrame(parent)
@@ -28,7 +37,7 @@ TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
     labelColour = palette.color(QPalette::Current, QPalette::WindowText);
 
     group->setExclusive(true);
-    setStyleSheet(QStringLiteral("QPushButton{ border: none; outline: none; }"));
+    setStyleSheet(QLatin1String(focusFrameStyle));
     setFocusPolicy(Qt::StrongFocus);
     layout->setSpacing(3);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -41,6 +50,21 @@ TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
 }
 
 TolButtonGroup::~TolButtonGroup() = default;
+
+void TolButtonGroup::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    // The group itself takes the focus too; say so as every widget does.
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    // As on its buttons, the frame shows whenever the group has the focus.
+    option.state |= QStyle::State_KeyboardFocusChange;
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
 
 void TolButtonGroup::setEnabled(bool enabled)
 {
