@@ -23,7 +23,8 @@ const QString selectedSuffix = QStringLiteral("-selected");
 // colour shows which one has the keyboard focus. It is always there, only
 // transparent, so that focus moves nothing.
 const char *const TolButtonGroup::focusFrameStyle =
-    "QPushButton { border: 2px solid transparent; border-radius: 3px; outline: none; } "
+    "QPushButton { border: 2px solid transparent; border-radius: 3px; outline: none; "
+    "background: transparent; } "
     "QPushButton:focus { border-color: palette(highlight); }";
 
 TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
@@ -54,14 +55,14 @@ TolButtonGroup::~TolButtonGroup() = default;
 void TolButtonGroup::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    // The group itself takes the focus too; say so as every widget does.
+    // The group itself takes the focus too.
     if (!hasFocus())
         return;
     QStylePainter painter(this);
     QStyleOptionFocusRect option;
+    // The style shows it once the keyboard has moved the focus, not when a
+    // page is merely opened.
     option.initFrom(this);
-    // As on its buttons, the frame shows whenever the group has the focus.
-    option.state |= QStyle::State_KeyboardFocusChange;
     option.backgroundColor = palette().color(QPalette::Window);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

@@ -344,15 +344,17 @@ void TestWidgetKit::focusedButtonShowsAFrame()
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
     QWidget *focused = which == "group" ? static_cast<QWidget *>(group)
-        : which == "group button"       ? group->pushButton(1)
+        : which == "group button"       ? group->pushButton(0)
                                         : checkButton->iconButton();
     QWidget *shown = which == "check button" ? static_cast<QWidget *>(checkButton) : group;
 
     elsewhere->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(elsewhere->hasFocus());
     const QImage without = shown->grab().toImage();
-    focused->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(focused->hasFocus());
+    // As a keyboard user gets there.
+    for (int presses = 0; presses < 10 && !focused->hasFocus(); ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(focused->hasFocus());
     const QImage with = shown->grab().toImage();
     QCOMPARE(with.size(), without.size());
     QVERIFY(with != without);
