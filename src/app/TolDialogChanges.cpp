@@ -151,8 +151,9 @@ void TolDialog::printingSystemNotAnswering()
 {
     // The queues are most likely still there, but nothing can be selected
     // or written until CUPS answers again.
-    if (AppState::optionModel)
-        unselectPrinters();
+    // Also without a model: a selection that failed left the tabs and the
+    // installed options of the printer before.
+    unselectPrinters();
     // OK keeps the window, so that the user can write once CUPS is back.
     applyOk = false;
     printerTab->fillPrinterTable();

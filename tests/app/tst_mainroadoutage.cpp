@@ -96,7 +96,13 @@ private slots:
         QCOMPARE(window.table()->rowCount(), 0);
         QCOMPARE(window.printerTab->tableNotice(), tableNotAnswering);
         QCOMPARE(window.currentTabIndex(), 0);
+        QVERIFY(!window.tabWidget()->isTabEnabled(1));
+        QVERIFY(window.tabSize(1).isEmpty());
+        QVERIFY(window.printerTab->collectOptionValues().isEmpty());
         QVERIFY(!window.button(QDialogButtonBox::Apply)->isEnabled());
+        QVERIFY(!window.buttonWithText("Save As...")->isEnabled());
+        QVERIFY(!window.buttonWithText("Profiles...")->isEnabled());
+        QCOMPARE(window.dialog.windowTitle(), QString("Tolvane Vellumark"));
 
         QVERIFY2(cups.resume(), qPrintable(cups.errorText()));
         if (byActivation) {
