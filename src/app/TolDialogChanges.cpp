@@ -150,9 +150,8 @@ bool TolDialog::checkPrintersChanged()
 void TolDialog::printingSystemNotAnswering()
 {
     // The queues are most likely still there, but nothing can be selected
-    // or written until CUPS answers again.
-    // Also without a model: a selection that failed left the tabs and the
-    // installed options of the printer before.
+    // or written until CUPS answers again. Unselected also without a model:
+    // a selection that just failed left the tabs of the printer before.
     unselectPrinters();
     // OK keeps the window, so that the user can write once CUPS is back.
     applyOk = false;
