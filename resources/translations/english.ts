@@ -497,6 +497,14 @@ For example: jane.doe@example.com</translation>
         <source>Could not authorize.</source>
         <translation>Could not authorize.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Please enter your own password.</translation>
+    </message>
 </context>
 <context>
     <name>PerUserFolder</name>
@@ -550,6 +558,14 @@ For example: jane.doe@example.com</translation>
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>No Tolvane printer is installed.</source>
+        <translation>No Tolvane printer is installed.</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.</source>
+        <translation>The printing system (CUPS) is not answering.</translation>
     </message>
 </context>
 <context>
@@ -1160,14 +1176,6 @@ For example: jane.doe@example.com</translation>
         <translation>Vellumark</translation>
     </message>
     <message>
-        <source>Save As...</source>
-        <translation>Save As...</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Profiles</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1200,6 +1208,32 @@ Reloading list now.</translation>
     <message>
         <source>Password Prompt</source>
         <translation>Password Prompt</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Save As...</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation>&amp;Profiles</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>The printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</translation>
     </message>
 </context>
 <context>

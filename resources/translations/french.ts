@@ -497,6 +497,14 @@ Par exemple: jane.doe@example.com</translation>
         <source>Could not authorize.</source>
         <translation>Autorisation impossible.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Veuillez saisir votre propre mot de passe.</translation>
+    </message>
 </context>
 <context>
     <name>PerUserFolder</name>
@@ -550,6 +558,14 @@ Par exemple: jane.doe@example.com</translation>
     <message>
         <source>Status</source>
         <translation>État</translation>
+    </message>
+    <message>
+        <source>No Tolvane printer is installed.</source>
+        <translation>Aucune imprimante Tolvane n&apos;est installée.</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.</source>
+        <translation>Le système d&apos;impression (CUPS) ne répond pas.</translation>
     </message>
 </context>
 <context>
@@ -996,7 +1012,7 @@ Par exemple: jane.doe@example.com</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation>Inactive</translation>
+        <translation>Prête</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -1160,14 +1176,6 @@ Par exemple: jane.doe@example.com</translation>
         <translation>Vellumark</translation>
     </message>
     <message>
-        <source>Save As...</source>
-        <translation>Enregistrer sous...</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Profils</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -1200,6 +1208,32 @@ Rechargement de la liste.</translation>
     <message>
         <source>Password Prompt</source>
         <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation>&amp;Profils</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>Le système d&apos;impression (CUPS) ne répond pas.
+La liste des imprimantes sera de nouveau remplie dès qu&apos;il répondra.</translation>
     </message>
 </context>
 <context>

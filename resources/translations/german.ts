@@ -497,6 +497,14 @@ Beispiel: jane.doe@example.com</translation>
         <source>Could not authorize.</source>
         <translation>Autorisierung fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Bitte geben Sie Ihr eigenes Kennwort ein.</translation>
+    </message>
 </context>
 <context>
     <name>PerUserFolder</name>
@@ -550,6 +558,14 @@ Beispiel: jane.doe@example.com</translation>
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>No Tolvane printer is installed.</source>
+        <translation>Es ist kein Tolvane-Drucker installiert.</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.</source>
+        <translation>Das Drucksystem (CUPS) antwortet nicht.</translation>
     </message>
 </context>
 <context>
@@ -1160,14 +1176,6 @@ Beispiel: jane.doe@example.com</translation>
         <translation>Vellumark</translation>
     </message>
     <message>
-        <source>Save As...</source>
-        <translation>Speichern unter...</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Profile</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -1200,6 +1208,32 @@ Die Liste wird neu geladen.</translation>
     <message>
         <source>Password Prompt</source>
         <translation>Kennwortabfrage</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation>&amp;Profile</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>Das Drucksystem (CUPS) antwortet nicht.
+Die Druckerliste wird wieder gefüllt, sobald es antwortet.</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,14 @@ Ad esempio: jane.doe@example.com</translation>
         <source>Could not authorize.</source>
         <translation>Impossibile autorizzare.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Inserisci la tua password.</translation>
+    </message>
 </context>
 <context>
     <name>PerUserFolder</name>
@@ -550,6 +558,14 @@ Ad esempio: jane.doe@example.com</translation>
     <message>
         <source>Status</source>
         <translation>Stato</translation>
+    </message>
+    <message>
+        <source>No Tolvane printer is installed.</source>
+        <translation>Nessuna stampante Tolvane installata.</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.</source>
+        <translation>Il sistema di stampa (CUPS) non risponde.</translation>
     </message>
 </context>
 <context>
@@ -1160,14 +1176,6 @@ Ad esempio: jane.doe@example.com</translation>
         <translation>Vellumark</translation>
     </message>
     <message>
-        <source>Save As...</source>
-        <translation>Salva con nome...</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Profili</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
@@ -1200,6 +1208,32 @@ Ricaricamento dell&apos;elenco in corso.</translation>
     <message>
         <source>Password Prompt</source>
         <translation>Richiesta password</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation>&amp;Profili</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Applica</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>Il sistema di stampa (CUPS) non risponde.
+L&apos;elenco delle stampanti verrà compilato di nuovo appena risponderà.</translation>
     </message>
 </context>
 <context>

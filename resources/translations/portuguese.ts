@@ -497,6 +497,14 @@ Por exemplo: jane.doe@example.com</translation>
         <source>Could not authorize.</source>
         <translation>Não foi possível autorizar.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Digite a sua própria senha.</translation>
+    </message>
 </context>
 <context>
     <name>PerUserFolder</name>
@@ -550,6 +558,14 @@ Por exemplo: jane.doe@example.com</translation>
     <message>
         <source>Status</source>
         <translation>Estado</translation>
+    </message>
+    <message>
+        <source>No Tolvane printer is installed.</source>
+        <translation>Nenhuma impressora Tolvane está instalada.</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.</source>
+        <translation>O sistema de impressão (CUPS) não está respondendo.</translation>
     </message>
 </context>
 <context>
@@ -1160,14 +1176,6 @@ Por exemplo: jane.doe@example.com</translation>
         <translation>Vellumark</translation>
     </message>
     <message>
-        <source>Save As...</source>
-        <translation>Salvar como...</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Perfis</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Erro</translation>
     </message>
@@ -1200,6 +1208,32 @@ Recarregando a lista.</translation>
     <message>
         <source>Password Prompt</source>
         <translation>Solicitação de senha</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salvar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation>&amp;Perfis</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>O sistema de impressão (CUPS) não está respondendo.
+A lista de impressoras será preenchida novamente assim que ele responder.</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,14 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>Could not authorize.</source>
         <translation>No se pudo autorizar.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Introduzca su propia contraseña.</translation>
+    </message>
 </context>
 <context>
     <name>PerUserFolder</name>
@@ -550,6 +558,14 @@ Por ejemplo: jane.doe@example.com</translation>
     <message>
         <source>Status</source>
         <translation>Estado</translation>
+    </message>
+    <message>
+        <source>No Tolvane printer is installed.</source>
+        <translation>No hay ninguna impresora Tolvane instalada.</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.</source>
+        <translation>El sistema de impresión (CUPS) no responde.</translation>
     </message>
 </context>
 <context>
@@ -1160,14 +1176,6 @@ Por ejemplo: jane.doe@example.com</translation>
         <translation>Vellumark</translation>
     </message>
     <message>
-        <source>Save As...</source>
-        <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Perfiles</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1200,6 +1208,32 @@ Recargando la lista.</translation>
     <message>
         <source>Password Prompt</source>
         <translation>Solicitud de contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation>P&amp;erfiles</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>El sistema de impresión (CUPS) no responde.
+La lista de impresoras se volverá a rellenar en cuanto responda.</translation>
     </message>
 </context>
 <context>

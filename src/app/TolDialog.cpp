@@ -29,9 +29,17 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <cstdlib>
 #include <unistd.h>
+
+namespace {
+
+// A silent CUPS is asked again this often while no printer can be listed.
+const int listRetryMs = 3000;
+
+} // namespace
 
 TolDialog::TolDialog(QWidget *parent)
     : QDialog(parent)
@@ -90,12 +98,14 @@ TolDialog::TolDialog(QWidget *parent)
 
     optionCollector = new TabOptionCollector(&tabList);
 
-    saveAsButton = new QPushButton(tr("Save As..."), this);
+    // These buttons take no focus, so that the tabs keep it: a keyboard
+    // user reaches them by their mnemonics, and help by F1.
+    saveAsButton = new QPushButton(tr("&Save As..."), this);
     saveAsButton->setFocusPolicy(Qt::NoFocus);
     saveAsButton->setEnabled(false);
     saveAsButton->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
 
-    profilesButton = new QPushButton(tr("Profiles") + QStringLiteral("..."), this);
+    profilesButton = new QPushButton(tr("&Profiles") + QStringLiteral("..."), this);
     profilesButton->setFocusPolicy(Qt::NoFocus);
     profilesButton->setEnabled(false);
 
@@ -117,6 +127,9 @@ TolDialog::TolDialog(QWidget *parent)
                                          | QDialogButtonBox::Cancel,
                                      this);
     buttonBox->setFocusPolicy(Qt::NoFocus);
+    buttonBox->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    buttonBox->button(QDialogButtonBox::Apply)->setText(tr("&Apply"));
+    buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
     buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
     connect(buttonBox, &QDialogButtonBox::accepted, this, &TolDialog::accept);
@@ -134,6 +147,7 @@ TolDialog::TolDialog(QWidget *parent)
     helpButton = new QPushButton(QStringLiteral("?"), this);
     helpButton->setFixedWidth(32);
     helpButton->setFocusPolicy(Qt::NoFocus);
+    helpButton->setShortcut(QKeySequence::HelpContents);
     connect(tabWidget, &TolTabWidget::currentChanged, this, &TolDialog::tabSelected);
     connect(helpButton, &QPushButton::clicked, helpDialog, &HelpDialog::exec);
 
@@ -171,6 +185,26 @@ TolDialog::TolDialog(QWidget *parent)
 
     buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
     constraintPasses = 0;
+
+    listRetryTimer = new QTimer(this);
+    listRetryTimer->setInterval(listRetryMs);
+    connect(listRetryTimer, &QTimer::timeout, this, &TolDialog::refillIdleList);
+    if (!printerTab->printingSystemAnswered())
+        listRetryTimer->start();
+}
+
+void TolDialog::setListRetryInterval(int ms)
+{
+    listRetryTimer->setInterval(ms);
+}
+
+bool TolDialog::event(QEvent *event)
+{
+    // Coming back to the window is when a user expects it to have caught up
+    // with CUPS, for instance after starting it or installing a printer.
+    if (event->type() == QEvent::WindowActivate)
+        refillIdleList();
+    return QDialog::event(event);
 }
 
 TolDialog::~TolDialog()

@@ -16,6 +16,7 @@ class ProfileSaveDialog;
 class PublishingTab;
 class QDialogButtonBox;
 class QPushButton;
+class QTimer;
 class SNTTab;
 class Tab;
 class TabOptionCollector;
@@ -46,6 +47,8 @@ public:
 
     // For the tests: how many constraint passes are chained right now.
     int constraintPassCount() const { return constraintPasses; }
+    // For the tests: how long to wait before asking a silent CUPS again.
+    void setListRetryInterval(int ms);
 
 public slots:
     bool writeTolpoptions();
@@ -65,8 +68,16 @@ public slots:
     // for tabs of their own.
     void addTab(Tab *tab);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void setWriteButtonsEnabled(bool enabled);
+    // CUPS gave no answer: unselects, empties the list and says so.
+    void printingSystemNotAnswering();
+    // With no printer selected, lists the printers again when CUPS answers
+    // after a silence or its queues changed.
+    void refillIdleList();
 
     bool applyOk = false;
     int constraintPasses = 0;
@@ -95,6 +106,8 @@ private:
     // How many constraint passes are running, nested; a replaced option
     // model is freed only outside them.
     int constraintPassDepth = 0;
+    // Runs while CUPS is silent, so that the list comes back by itself.
+    QTimer *listRetryTimer = nullptr;
 };
 
 // The "Settings applied." box.

@@ -17,6 +17,13 @@
 
 namespace {
 
+bool cupsAnswers()
+{
+    bool answered = true;
+    cupsPrinterSet(&answered);
+    return answered;
+}
+
 void showWriteError()
 {
     MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Error"),
@@ -75,9 +82,14 @@ bool TolDialog::writeTolpoptions()
 {
     const QString printer = AppState::optionModel->printerName();
     // An Apply's refill has just asked CUPS for the names.
-    const QSet<QString> *refillNames = printerTab->refillPrinterNames();
-    if (!(refillNames ? refillNames->contains(printer) : cupsPrinterSet().contains(printer))) {
+    bool answered = true;
+    const QSet<QString> *refillNames = printerTab->refillPrinterNames(&answered);
+    if (!(refillNames ? refillNames->contains(printer) : cupsPrinterSet(&answered).contains(printer))) {
         printerTab->finishRefill();
+        if (!answered) {
+            checkPrintersChanged();
+            return false;
+        }
         showWriteError();
         tabWidget->setCurrentIndex(0);
         // Apply refills the table before it writes, so the printer check may
@@ -105,6 +117,10 @@ bool TolDialog::writeTolpoptions()
         keywords = topLevelOptionKeywords(printer, &ppdRead);
         if (!ppdRead) {
             printerTab->finishRefill();
+            if (!cupsAnswers()) {
+                checkPrintersChanged();
+                return false;
+            }
             showWriteError();
             tabWidget->setCurrentIndex(0);
             checkPrintersChanged();
@@ -124,6 +140,11 @@ bool TolDialog::writeTolpoptions()
     printerTab->resumeRefill();
     if (!written) {
         printerTab->finishRefill();
+        // A CUPS that stopped answering is told as such, not as a lost printer.
+        if (!cupsAnswers()) {
+            checkPrintersChanged();
+            return false;
+        }
         showWriteError();
         tabWidget->setCurrentIndex(0);
         checkPrintersChanged();

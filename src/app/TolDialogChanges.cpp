@@ -16,12 +16,20 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
 // A chain of passes stops after eleven (counter values 0 to 10), so that tabs
 // which keep moving each other's widgets cannot loop forever.
 const int lastChainedPass = 10;
+
+void showNotAnswering()
+{
+    MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Error"),
+                       TolDialog::tr("The printing system (CUPS) is not answering.\nThe printer "
+                                     "list will be filled again as soon as it answers."));
+}
 
 void showPrintersChanged()
 {
@@ -117,7 +125,12 @@ void TolDialog::setConstraints()
 
 bool TolDialog::checkPrintersChanged()
 {
-    const QSet<QString> current = cupsPrinterSet();
+    bool answered = true;
+    const QSet<QString> current = cupsPrinterSet(&answered);
+    if (!answered) {
+        printingSystemNotAnswering();
+        return true;
+    }
     if (current == AppState::knownPrinters)
         return false;
 
@@ -132,6 +145,37 @@ bool TolDialog::checkPrintersChanged()
         showPrintersChanged();
     }
     return true;
+}
+
+void TolDialog::printingSystemNotAnswering()
+{
+    // The queues are most likely still there, but nothing can be selected
+    // or written until CUPS answers again. Unselected also without a model:
+    // a selection that just failed left the tabs of the printer before.
+    unselectPrinters();
+    // OK keeps the window, so that the user can write once CUPS is back.
+    applyOk = false;
+    printerTab->fillPrinterTable();
+    tabWidget->setCurrentIndex(0);
+    showNotAnswering();
+    if (!printerTab->printingSystemAnswered())
+        listRetryTimer->start();
+}
+
+void TolDialog::refillIdleList()
+{
+    // Only with no printer selected: the refill then loses nothing, and it
+    // selects nothing and writes nothing, as at start.
+    if (AppState::optionModel)
+        return;
+    bool answered = true;
+    const QSet<QString> current = cupsPrinterSet(&answered);
+    if (answered && (!printerTab->printingSystemAnswered() || current != AppState::knownPrinters))
+        printerTab->fillPrinterTable();
+    if (printerTab->printingSystemAnswered())
+        listRetryTimer->stop();
+    else if (!listRetryTimer->isActive())
+        listRetryTimer->start();
 }
 
 void TolDialog::unselectPrinters()

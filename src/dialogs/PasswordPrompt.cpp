@@ -8,6 +8,7 @@
 #include "widgets/MessageBoxes.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,11 +22,14 @@ PasswordPrompt::PasswordPrompt(TolDialog *owner, const QString &optionsText)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint
                    & ~Qt::WindowMinimizeButtonHint & ~Qt::WindowMaximizeButtonHint);
 
-    promptLabel = new QLabel(tr("Please enter the root password."), this);
+    promptLabel = new QLabel(this);
 
     methodBox = new ComboBoxEx(this);
     methodBox->addItems({QStringLiteral("sudo"), QStringLiteral("su")});
     methodBox->setCurrentIndex(0);
+    showPromptText();
+    connect(methodBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &PasswordPrompt::showPromptText);
 
     passwordField = new QLineEdit(this);
     passwordField->setEchoMode(QLineEdit::Password);
@@ -33,17 +37,32 @@ PasswordPrompt::PasswordPrompt(TolDialog *owner, const QString &optionsText)
                                        | Qt::ImhNoPredictiveText);
 
     okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &PasswordPrompt::okButtonSlot);
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setAutoDefault(false);
+    connect(cancelButton, &QPushButton::clicked, this, &PasswordPrompt::reject);
 
     auto *layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(promptLabel, 1, 1, 1, 3, Qt::AlignCenter);
     layout->addWidget(methodBox, 2, 1, Qt::AlignRight);
     layout->addWidget(passwordField, 2, 2, Qt::AlignLeft);
-    layout->addWidget(okButton, 3, 2, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons, 3, 2, Qt::AlignRight);
 
     passwordField->setFocus();
     owner->setApplyOk(false);
+}
+
+void PasswordPrompt::showPromptText()
+{
+    // sudo wants the user's own password, su root's.
+    promptLabel->setText(methodBox->currentText() == QLatin1String("sudo")
+                             ? tr("Please enter your own password.")
+                             : tr("Please enter the root password."));
 }
 
 void PasswordPrompt::okButtonSlot()

@@ -35,6 +35,9 @@ public slots:
     void okButtonSlot();
     void reject() override;
 
+private slots:
+    void showPromptText();
+
 private:
     TolDialog *owner;
     QString optionsText;
@@ -42,4 +45,5 @@ private:
     ComboBoxEx *methodBox;
     QLineEdit *passwordField;
     QPushButton *okButton;
+    QPushButton *cancelButton;
 };

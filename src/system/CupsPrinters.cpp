@@ -240,7 +240,7 @@ QHash<QByteArray, QByteArray> lpstatEntriesByName(const QByteArray &output,
 
 } // namespace
 
-QSet<QString> cupsPrinterSet()
+QSet<QString> cupsPrinterSet(bool *answered)
 {
     // Every constraint pass asks this: the queue names alone, not the whole
     // destination list with its options (the same names; an instance has
@@ -250,6 +250,10 @@ QSet<QString> cupsPrinterSet()
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "printer-name");
     ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    // A server without queues still answers (with "not found"); no response
+    // at all means that nobody is listening or the connection broke.
+    if (answered)
+        *answered = response != nullptr;
     for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
          attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME)) {
         if (const char *name = ippGetString(attr, 0, nullptr))
@@ -276,7 +280,7 @@ MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
 {
     // Compared with cupsPrinterSet() later: made by it, so that only a real
     // change differs.
-    d->listing.knownPrinters = cupsPrinterSet();
+    d->listing.knownPrinters = cupsPrinterSet(&d->listing.cupsAnswered);
     if (when == DestinationList::Now) {
         d->started = true;
         // The queues' PPDs are asked about while the destination list comes.
@@ -305,6 +309,11 @@ void MakerPrinterListingRun::waitForDestinations()
 const QSet<QString> &MakerPrinterListingRun::knownPrinters() const
 {
     return d->listing.knownPrinters;
+}
+
+bool MakerPrinterListingRun::cupsAnswered() const
+{
+    return d->listing.cupsAnswered;
 }
 
 // Touches only names and deviceUri: runs on any thread.

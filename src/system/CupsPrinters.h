@@ -14,7 +14,9 @@ class tOptionModel;
 // names are UTF-8 throughout: CUPS accepts names outside ASCII.
 
 // The names of all CUPS destinations; instances of one queue collapse.
-QSet<QString> cupsPrinterSet();
+// `answered` is set to false when the CUPS server gave no answer at all (the
+// set is then empty, though the queues may well still exist).
+QSet<QString> cupsPrinterSet(bool *answered = nullptr);
 
 // One of the maker's queues as the printer table shows it.
 struct MakerPrinter
@@ -31,6 +33,9 @@ struct MakerPrinterListing
     QList<MakerPrinter> printers;
     // Every destination seen, the maker's or not.
     QSet<QString> knownPrinters;
+    // False when CUPS did not answer: the empty list then says nothing about
+    // the installed queues.
+    bool cupsAnswered = true;
 };
 
 // Walks every CUPS destination and keeps those whose PPD says it is one of
@@ -56,6 +61,8 @@ public:
     void waitForDestinations();
     // The destination names asked for by the constructor, as cupsPrinterSet.
     const QSet<QString> &knownPrinters() const;
+    // Whether CUPS answered the constructor's question.
+    bool cupsAnswered() const;
     MakerPrinterListing finish();
 
 private:

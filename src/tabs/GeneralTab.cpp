@@ -39,8 +39,7 @@ const ChoiceButton colorButtons[] = {
     {QT_TRANSLATE_NOOP("GeneralTab", "Black & white"), ":/icons/monochrome", "Gray"},
 };
 
-const char *const groupStyle = "TolButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } "
-                               "QPushButton { border: none; outline: } ";
+const char *const groupStyle = "TolButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } ";
 
 } // namespace
 
@@ -166,7 +165,9 @@ void GeneralTab::buildLayout()
     right->setColumnStretch(2, 1);
     right->setRowStretch(9, 1);
 
-    const QString style = QString::fromLatin1(groupStyle);
+    // The buttons keep the group's own look, focus frame included.
+    const QString style =
+        QString::fromLatin1(groupStyle) + QLatin1String(TolButtonGroup::focusFrameStyle);
     duplexGroup->setStyleSheet(style);
     colorGroup->setStyleSheet(style);
 

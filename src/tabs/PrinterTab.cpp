@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -59,7 +60,22 @@ public:
     {
     }
 
+    // Shown in the table area while the table has no row.
+    QString notice;
+
 protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QTableWidget::paintEvent(event);
+        if (rowCount() > 0 || notice.isEmpty())
+            return;
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::Text));
+        const int margin = fontMetrics().height();
+        painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
+                         Qt::AlignCenter | Qt::TextWordWrap, notice);
+    }
+
     void focusInEvent(QFocusEvent *event) override
     {
         if (currentIndex().isValid()) {
@@ -193,6 +209,7 @@ void PrinterTab::listPrinters()
 void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun)
 {
     AppState::knownPrinters = listing.knownPrinters;
+    cupsAnswered = listing.cupsAnswered;
     QStringList names;
     for (const MakerPrinter &printer : listing.printers)
         names << printer.name;
@@ -204,6 +221,24 @@ void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRu
         printerTable->setItem(row, DestinationColumn, cell(printer.deviceUri));
         printerTable->setItem(row, StatusColumn, cell(statuses.at(row)));
     }
+    updateTableNotice();
+}
+
+QString PrinterTab::tableNotice() const
+{
+    return static_cast<const PrinterTable *>(printerTable)->notice;
+}
+
+void PrinterTab::updateTableNotice()
+{
+    // An empty table says why, so that nobody takes it for a fault.
+    QString notice;
+    if (printerTable->rowCount() == 0) {
+        notice = cupsAnswered ? tr("No Tolvane printer is installed.")
+                              : tr("The printing system (CUPS) is not answering.");
+    }
+    static_cast<PrinterTable *>(printerTable)->notice = notice;
+    printerTable->viewport()->update();
 }
 
 void PrinterTab::fillPrinterTable()
@@ -225,9 +260,13 @@ void PrinterTab::resumeRefill()
         pendingRefill->resume();
 }
 
-const QSet<QString> *PrinterTab::refillPrinterNames() const
+const QSet<QString> *PrinterTab::refillPrinterNames(bool *answered) const
 {
-    return pendingRefill ? &pendingRefill->listing->knownPrinters() : nullptr;
+    if (!pendingRefill)
+        return nullptr;
+    if (answered)
+        *answered = pendingRefill->listing->cupsAnswered();
+    return &pendingRefill->listing->knownPrinters();
 }
 
 void PrinterTab::finishRefill()
@@ -362,6 +401,7 @@ void PrinterTab::retranslateUi()
     rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
     installedOptionsLabel->setText(tr("Installed options"));
     installedOptionsLabel->update();
+    updateTableNotice();
     if (statusRefresh)
         return;
     PrinterStatusRun run;

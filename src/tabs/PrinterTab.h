@@ -73,9 +73,15 @@ public:
     // resumed: lpoptions rewrites the destination list it reads, and CUPS
     // answers one request at a time.
     void resumeRefill();
-    // The destination names a started refill asked CUPS for; null without
-    // one.
-    const QSet<QString> *refillPrinterNames() const;
+    // The destination names a started refill asked CUPS for, and whether CUPS
+    // answered; null without one.
+    const QSet<QString> *refillPrinterNames(bool *answered = nullptr) const;
+
+    // Whether CUPS answered at the last fill of the table.
+    bool printingSystemAnswered() const { return cupsAnswered; }
+    // What the table area says while it lists no printer; empty while it
+    // lists some.
+    QString tableNotice() const;
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
@@ -129,6 +135,7 @@ private:
     void showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun);
     void buildOptionWidgets();
     void removeOptionWidgets();
+    void updateTableNotice();
     void enableInstalledOptionsLabel();
     static QString installableValue(QWidget *widget);
 
@@ -141,6 +148,7 @@ private:
     QHash<QString, QString> takenValues;
     bool installedOptionsChanged = false;
     bool statusRefreshOnSelection = false;
+    bool cupsAnswered = true;
 
     std::unique_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;

@@ -1,6 +1,8 @@
 #include "widgets/MessageBoxes.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 
 namespace {
 
@@ -10,16 +12,26 @@ MessageBoxes::Handler &handlerRef()
     return handler;
 }
 
-// A box of at least a given size.
+// The width a window manager needs to show the title whole: the text in a
+// bold title font, and room for the window icon and three buttons beside it.
+int titleRoom(const QString &title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
+// A box of at least a given size, and wide enough for its title.
 class LeastSizeBox : public QMessageBox
 {
 public:
     LeastSizeBox(QMessageBox::Icon icon, const QString &title, const QString &text,
-                 const QSize &least)
-        : QMessageBox(icon, title, text, QMessageBox::Ok)
-        , least(least)
+                 QMessageBox::StandardButtons buttons, const QSize &least = QSize())
+        : QMessageBox(icon, title, text, buttons)
+        , least(least.expandedTo(QSize(titleRoom(title), 0)))
     {
-        setMinimumSize(least);
+        setMinimumSize(this->least);
     }
 
 protected:
@@ -48,7 +60,7 @@ QMessageBox::StandardButton showAtLeast(QMessageBox::Icon icon, const QString &t
 {
     if (handlerRef())
         return handlerRef()(icon, title, text, QMessageBox::Ok);
-    LeastSizeBox box(icon, title, text, minimum);
+    LeastSizeBox box(icon, title, text, QMessageBox::Ok, minimum);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -57,7 +69,7 @@ QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &title, c
 {
     if (handlerRef())
         return handlerRef()(icon, title, text, buttons);
-    QMessageBox box(icon, title, text, buttons);
+    LeastSizeBox box(icon, title, text, buttons);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -67,7 +79,7 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &title, co
 {
     if (handlerRef())
         return handlerRef()(icon, title, text, buttons);
-    QMessageBox box(icon, title, text, buttons);
+    LeastSizeBox box(icon, title, text, buttons);
     box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

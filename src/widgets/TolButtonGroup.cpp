@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 
@@ -16,6 +18,14 @@ const char *const disabledTitleColour = "#9f9e9e";
 const QString selectedSuffix = QStringLiteral("-selected");
 
 } // namespace
+
+// The icon buttons draw no frame of their own; a border in the highlight
+// colour shows which one has the keyboard focus. It is always there, only
+// transparent, so that focus moves nothing.
+const char *const TolButtonGroup::focusFrameStyle =
+    "QPushButton { border: 2px solid transparent; border-radius: 3px; outline: none; "
+    "background: transparent; } "
+    "QPushButton:focus { border-color: palette(highlight); }";
 
 TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
     : QFrame(parent)
@@ -28,7 +38,7 @@ TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
     labelColour = palette.color(QPalette::Current, QPalette::WindowText);
 
     group->setExclusive(true);
-    setStyleSheet(QStringLiteral("QPushButton{ border: none; outline: none; }"));
+    setStyleSheet(QLatin1String(focusFrameStyle));
     setFocusPolicy(Qt::StrongFocus);
     layout->setSpacing(3);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -41,6 +51,21 @@ TolButtonGroup::TolButtonGroup(QWidget *parent, const QString &title)
 }
 
 TolButtonGroup::~TolButtonGroup() = default;
+
+void TolButtonGroup::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    // The group itself takes the focus too.
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    // The style shows it once the keyboard has moved the focus, not when a
+    // page is merely opened.
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
 
 void TolButtonGroup::setEnabled(bool enabled)
 {

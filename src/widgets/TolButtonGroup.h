@@ -27,6 +27,10 @@ public:
     TolButtonGroup(QWidget *parent, const QString &title);
     ~TolButtonGroup() override;
 
+    // Style of the icon buttons, with their focus frame; the check-box
+    // button uses it too.
+    static const char *const focusFrameStyle;
+
     // Hides QWidget::setEnabled: the title is greyed along with the frame.
     virtual void setEnabled(bool enabled);
 
@@ -71,6 +75,9 @@ public slots:
     void enableButton(int index, bool enabled);
     void constructLabel();
     void emit_buttonClicked(QAbstractButton *button);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QGridLayout *layout;

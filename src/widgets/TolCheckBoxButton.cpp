@@ -1,6 +1,7 @@
 #include "widgets/TolCheckBoxButton.h"
 
 #include "widgets/ComboBoxEx.h"
+#include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,7 +18,7 @@ TolCheckBoxButton::TolCheckBoxButton(QWidget *parent, const QString &name, const
 
     button->setIcon(icon);
     button->setIconSize(QSize(50, 50));
-    button->setStyleSheet(QStringLiteral("border: none; outline: none;"));
+    button->setStyleSheet(QLatin1String(TolButtonGroup::focusFrameStyle));
     check->setStyleSheet(QStringLiteral("margin: 0px"));
 
     // One cell for both, so the check box lies over the icon's corner.

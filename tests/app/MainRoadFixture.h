@@ -230,10 +230,11 @@ public:
         return buttons->button(which);
     }
 
+    // By the text the user reads: a mnemonic's "&" does not count.
     QPushButton *buttonWithText(const QString &text) const
     {
         for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
-            if (b->text() == text)
+            if (QString(b->text()).remove(QLatin1Char('&')) == text)
                 return b;
         }
         return nullptr;

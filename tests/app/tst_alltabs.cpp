@@ -8,6 +8,7 @@
 #include "widgets/TolCheckBoxButton.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QSet>
 #include <QtTest>
 
@@ -140,6 +141,48 @@ private slots:
         QCOMPARE(saved.value("MediaType"), QString("Card"));
         QCOMPARE(saved.value("Sep"), QString("Jog"));
         QCOMPARE(saved.value("Wren"), QString("True"));
+    }
+
+    // A keyboard user sees which picture button has the focus, on every tab.
+    void everyPictureButtonShowsItsFocus()
+    {
+        RoadSession session;
+        TolDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTableWidget *table = dialog.findChild<PrinterTab *>()->table();
+        const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
+        QVERIFY(!rows.isEmpty());
+        table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(AppState::optionModel);
+
+        auto *tabs = dialog.findChild<QTabWidget *>();
+        int checked = 0;
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            QList<QPushButton *> pictures;
+            for (TolButtonGroup *group : tabs->widget(i)->findChildren<TolButtonGroup *>()) {
+                for (int b = 0; b < group->count(); ++b)
+                    pictures << group->pushButton(b);
+            }
+            for (TolCheckBoxButton *button : tabs->widget(i)->findChildren<TolCheckBoxButton *>())
+                pictures << button->iconButton();
+            for (QPushButton *picture : qAsConst(pictures)) {
+                if (!picture->isVisible() || !picture->isEnabled())
+                    continue;
+                table->setFocus();
+                QTRY_VERIFY(!picture->hasFocus());
+                const QImage without = picture->grab().toImage();
+                picture->setFocus(Qt::TabFocusReason);
+                QTRY_VERIFY(picture->hasFocus());
+                const QImage with = picture->grab().toImage();
+                QVERIFY2(with != without, qPrintable(tabs->tabText(i) + QLatin1Char(' ')
+                                                     + picture->parentWidget()->accessibleName()));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 10);
     }
 
 private:

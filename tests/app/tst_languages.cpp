@@ -329,8 +329,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
         auto *buttons = dialog.findChild<QDialogButtonBox *>();
-        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
-        QCOMPARE(buttons->button(QDialogButtonBox::Apply)->text(), QStringLiteral("Anwenden"));
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbre&chen"));
+        QCOMPARE(buttons->button(QDialogButtonBox::Apply)->text(), QStringLiteral("&Anwenden"));
 
         auto *table = dialog.findChild<PrinterTab *>()->table();
         const QList<QTableWidgetItem *> rows = table->findItems(germanQueue, Qt::MatchExactly);
@@ -347,6 +347,42 @@ private slots:
         const QString basic = QDir::temp().filePath(QStringLiteral("vellumark-basic-de.png"));
         QVERIFY(dialog.grab().save(basic));
         qInfo("screenshot: %s", qPrintable(basic));
+    }
+
+    // A keyboard user reaches every button of the window by its mnemonic,
+    // one letter each, in every language; the buttons still take no focus.
+    void everyButtonHasItsOwnMnemonic_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : languages)
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void everyButtonHasItsOwnMnemonic()
+    {
+        QFETCH(QString, language);
+        RoadSession session;
+        AppTranslators translators;
+        translators.install(language + QStringLiteral("_XX.UTF-8"));
+        TolDialog dialog;
+        QStringList keys;
+        QList<QPushButton *> buttons;
+        for (QAbstractButton *button : dialog.findChild<QDialogButtonBox *>()->buttons())
+            buttons << qobject_cast<QPushButton *>(button);
+        for (QPushButton *button : dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
+            buttons << button;
+        for (QPushButton *button : qAsConst(buttons)) {
+            const QString text = button->text();
+            if (text.isEmpty() || text == QLatin1String("?"))
+                continue; // the logo; help is F1
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            QVERIFY2(!key.isEmpty(), qPrintable(text));
+            keys << key.toString();
+        }
+        QCOMPARE(keys.size(), 5);
+        keys.removeDuplicates();
+        QCOMPARE(keys.size(), 5);
     }
 
     void factoryDefaultIsReserved_data()

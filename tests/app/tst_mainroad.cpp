@@ -4,6 +4,10 @@
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
 
+#include "dialogs/HelpDialog.h"
+#include "dialogs/ProfileDialog.h"
+#include "dialogs/ProfileSaveDialog.h"
+
 #include <QtTest>
 
 #include <unistd.h>
@@ -317,6 +321,53 @@ private slots:
         QCOMPARE(made, QStringList());
         QVERIFY(!QFile::exists(session->home.path() + "/mrk1"));
         QVERIFY(!QFile::exists(session->home.path() + "/mrk2"));
+    }
+
+    // The buttons take no focus; the keyboard reaches them all the same.
+    void keyboardReachesTheButtons()
+    {
+        RoadWindow window;
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        auto *help = window.dialog.findChild<HelpDialog *>();
+        bool helpShown = false;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, [&] {
+            if (QApplication::activeModalWidget() == help) {
+                helpShown = true;
+                help->reject();
+            }
+        });
+        poll.start();
+        QTest::keyClick(&window.dialog, Qt::Key_F1);
+        QTRY_VERIFY(helpShown);
+        // The offscreen platform hands the activation back to nobody.
+        QApplication::setActiveWindow(&window.dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Legal"));
+        QTest::keyClick(&window.dialog, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(session->boxes.count("Settings applied."), 1);
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=Legal"}));
+        QVERIFY(window.dialog.isVisible());
+
+        auto *save = window.dialog.findChild<ProfileSaveDialog *>();
+        QTest::keyClick(&window.dialog, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(save->isVisible());
+        save->hide();
+        QApplication::setActiveWindow(&window.dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        auto *profiles = window.dialog.findChild<ProfileDialog *>();
+        QTest::keyClick(&window.dialog, Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(profiles->isVisible());
+        profiles->hide();
+        QApplication::setActiveWindow(&window.dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+
+        QTest::keyClick(&window.dialog, Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!window.dialog.isVisible());
+        QCOMPARE(window.dialog.result(), int(QDialog::Rejected));
     }
 
     void screenshot()

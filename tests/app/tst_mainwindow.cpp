@@ -33,10 +33,11 @@ private:
         file.write("Telemetry=False\n");
     }
 
+    // By the text the user reads: a mnemonic's "&" does not count.
     static QPushButton *buttonWithText(QWidget *window, const QString &text)
     {
         for (QPushButton *b : window->findChildren<QPushButton *>()) {
-            if (b->text() == text)
+            if (QString(b->text()).remove(QLatin1Char('&')) == text)
                 return b;
         }
         return nullptr;

@@ -97,7 +97,8 @@ private slots:
         QVERIFY(!buttons->button(QDialogButtonBox::Ok)->isEnabled());
         QVERIFY(!buttons->button(QDialogButtonBox::Apply)->isEnabled());
         for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
-            if (b->text() == "Save As..." || b->text() == "Profiles...")
+            const QString text = QString(b->text()).remove('&');
+            if (text == "Save As..." || text == "Profiles...")
                 QVERIFY2(!b->isEnabled(), qPrintable(b->text()));
         }
         QCOMPARE(QDir(session->userDir()).entryList({"*.cfg"}), QStringList());
@@ -233,7 +234,9 @@ private slots:
         closer.start(20);
         showAppliedMessage();
         QCOMPARE(text, QString("Settings applied."));
-        QCOMPARE(minimum, QSize(100, 100));
+        // At least 100 x 100, and wider where the title needs it.
+        QVERIFY(minimum.width() >= 100);
+        QCOMPARE(minimum.height(), 100);
         QVERIFY(shownSize.width() >= 100 && shownSize.height() >= 100);
     }
 

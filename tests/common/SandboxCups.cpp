@@ -56,6 +56,24 @@ void SandboxCups::stop()
     QProcess::execute(QStringLiteral("bash"), {script(), QStringLiteral("stop"), stateDir});
 }
 
+bool SandboxCups::halt()
+{
+    return running
+        && QProcess::execute(QStringLiteral("bash"), {script(), QStringLiteral("halt"), stateDir})
+        == 0;
+}
+
+bool SandboxCups::resume()
+{
+    QProcess process;
+    process.start(QStringLiteral("bash"), {script(), QStringLiteral("resume"), stateDir});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        lastError = QString::fromLocal8Bit(process.readAllStandardError());
+        return false;
+    }
+    return true;
+}
+
 bool SandboxCups::run(const QString &program, const QStringList &arguments)
 {
     QProcess process;

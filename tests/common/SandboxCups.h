@@ -17,6 +17,10 @@ public:
     // Queues as (fixture file name under tests/data, queue name), in order.
     bool start(const QList<QPair<QString, QString>> &queues);
     void stop();
+    // Stops the daemon and starts it again on the same address, with the
+    // same queues: CUPS going away and coming back under a running program.
+    bool halt();
+    bool resume();
 
     QString server() const { return serverAddress; }
     QString errorText() const { return lastError; }

@@ -8,6 +8,8 @@
 #                                             --owner, the daemon ends when that
 #                                             process does, however it ends
 #   sandbox-cups.sh stop DIR                  stop it and remove DIR
+#   sandbox-cups.sh halt DIR                  stop the daemon, keep its state
+#   sandbox-cups.sh resume DIR                start it again on the same port
 set -euo pipefail
 
 cmd=${1:-}
@@ -23,6 +25,36 @@ s.bind(("127.0.0.1", 0))
 print(s.getsockname()[1])
 s.close()
 PY
+}
+
+run_daemon() {
+    /usr/sbin/cupsd -f -c "$1/conf/cupsd.conf" -s "$1/conf/cups-files.conf" \
+        >>"$1/log/cupsd.out" 2>&1 &
+    echo $! >"$1/cupsd.pid"
+    if [ -f "$1/owner" ]; then
+        # A test killed by its time limit never runs its own stop.
+        local owner daemon=$!
+        owner=$(cat "$1/owner")
+        (while kill -0 "$owner" 2>/dev/null && kill -0 "$daemon" 2>/dev/null; do sleep 1; done
+         if kill "$daemon" 2>/dev/null; then sleep 5; kill -9 "$daemon" 2>/dev/null || true; fi
+        ) </dev/null >/dev/null 2>&1 &
+    fi
+    export CUPS_SERVER=$(cat "$1/server")
+    for _ in $(seq 1 100); do
+        lpstat -r >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    lpstat -r >/dev/null 2>&1 || { cat "$1/log/"* >&2; exit 1; }
+}
+
+halt_daemon() {
+    if [ -f "$1/cupsd.pid" ]; then
+        pid=$(cat "$1/cupsd.pid")
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+        rm -f "$1/cupsd.pid"
+    fi
 }
 
 case "$cmd" in
@@ -60,23 +92,9 @@ ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
 FileDevice Yes
 CONF
-    /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" \
-        >"$dir/log/cupsd.out" 2>&1 &
-    echo $! >"$dir/cupsd.pid"
-    if [ -n "$owner" ]; then
-        # A test killed by its time limit never runs its own stop.
-        daemon=$!
-        (while kill -0 "$owner" 2>/dev/null && kill -0 "$daemon" 2>/dev/null; do sleep 1; done
-         kill "$daemon" 2>/dev/null || true
-         sleep 5; kill -9 "$daemon" 2>/dev/null || true) </dev/null >/dev/null 2>&1 &
-    fi
+    [ -z "$owner" ] || echo "$owner" >"$dir/owner"
     echo "127.0.0.1:$port" >"$dir/server"
-    export CUPS_SERVER="127.0.0.1:$port"
-    for _ in $(seq 1 100); do
-        lpstat -r >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    lpstat -r >/dev/null 2>&1 || { cat "$dir/log/"* >&2; exit 1; }
+    run_daemon "$dir"
     while [ $# -ge 2 ]; do
         # A loaded machine can refuse a connection now and then: try again.
         for try in 1 2 3 4 5; do
@@ -89,13 +107,15 @@ CONF
     echo "$CUPS_SERVER"
     ;;
 stop)
-    if [ -f "$dir/cupsd.pid" ]; then
-        pid=$(cat "$dir/cupsd.pid")
-        kill "$pid" 2>/dev/null || true
-        for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$pid" 2>/dev/null || true
-    fi
+    halt_daemon "$dir"
     rm -rf "$dir"
+    ;;
+halt)
+    halt_daemon "$dir"
+    ;;
+resume)
+    dir=$(cd "$dir" && pwd)
+    [ -f "$dir/cupsd.pid" ] || run_daemon "$dir"
     ;;
 *)
     echo "unknown command: $cmd" >&2; exit 2 ;;

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -167,16 +169,58 @@ private slots:
         QCOMPARE(lines("sudo.log"), QStringList({"-k", "-S", "-k", "-S", "-k"}));
     }
 
+    void okAfterClosedPromptKeepsWindowOpen_data()
+    {
+        QTest::addColumn<bool>("byCancelButton");
+        QTest::newRow("window closed") << false;
+        QTest::newRow("Cancel button") << true;
+    }
+
     void okAfterClosedPromptKeepsWindowOpen()
+    {
+        QFETCH(bool, byCancelButton);
+        RoadFixture road;
+        if (!road.ready())
+            return;
+        bool cancelled = false;
+        whenPromptOpens([&](PasswordPrompt *prompt) {
+            if (!byCancelButton) {
+                prompt->reject();
+                cancelled = true;
+                return;
+            }
+            for (QPushButton *button : prompt->findChildren<QPushButton *>()) {
+                if (button->text() == QLatin1String("Cancel")) {
+                    button->click();
+                    cancelled = !prompt->isVisible();
+                }
+            }
+        });
+        road.window->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(cancelled);
+        QVERIFY(road.window->dialog.isVisible());
+        QVERIFY(road.window->printerTab->optionsChanged());
+        QVERIFY(!QFile::exists(binFile("args")));
+    }
+
+    void promptAsksForThePasswordTheMethodWants()
     {
         RoadFixture road;
         if (!road.ready())
             return;
-        whenPromptOpens([](PasswordPrompt *prompt) { prompt->reject(); });
-        road.window->button(QDialogButtonBox::Ok)->click();
-        QVERIFY(road.window->dialog.isVisible());
-        QVERIFY(road.window->printerTab->optionsChanged());
-        QVERIFY(!QFile::exists(binFile("args")));
+        QStringList asked;
+        whenPromptOpens([&](PasswordPrompt *prompt) {
+            auto *method = prompt->findChild<QComboBox *>();
+            const QLabel *text = prompt->findChild<QLabel *>();
+            for (int index : {0, 1, 0}) {
+                method->setCurrentIndex(index);
+                asked << method->currentText() + QStringLiteral(": ") + text->text();
+            }
+        });
+        road.window->button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(asked, QStringList({"sudo: Please enter your own password.",
+                                     "su: Please enter the root password.",
+                                     "sudo: Please enter your own password."}));
     }
 
 private:

@@ -2,12 +2,17 @@
 // and the painted tab widget.
 
 #include "widgets/ComboBoxEx.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 #include "widgets/TolTabBar.h"
 #include "widgets/TolTabWidget.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -49,6 +54,11 @@ private slots:
 
     void popupWidensForScrollBar();
     void popupIsNeverNarrowerThanTheBox();
+
+    void focusedButtonShowsAFrame_data();
+    void focusedButtonShowsAFrame();
+    void boxIsWideEnoughForItsTitle_data();
+    void boxIsWideEnoughForItsTitle();
 
     void tabWidgetScreenshot();
 
@@ -305,6 +315,94 @@ void TestWidgetKit::popupIsNeverNarrowerThanTheBox()
     combo->showPopup();
     QCOMPARE(combo->view()->window()->width(), 400);
     combo->hidePopup();
+}
+
+void TestWidgetKit::focusedButtonShowsAFrame_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::newRow("button of a group") << "group button";
+    QTest::newRow("the group itself") << "group";
+    QTest::newRow("icon of a check-box button") << "check button";
+}
+
+// A keyboard user must see where the focus is: the widget looks different
+// with the focus than without it.
+void TestWidgetKit::focusedButtonShowsAFrame()
+{
+    QFETCH(QString, which);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *elsewhere = new QLineEdit(&window);
+    TolButtonGroup *group = makeGroup(&window, "T");
+    group->updateButtonIcons("Off");
+    auto *checkButton = new TolCheckBoxButton(&window, "cb", QIcon(green));
+    layout->addWidget(elsewhere);
+    layout->addWidget(group);
+    layout->addWidget(checkButton);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QWidget *focused = which == "group" ? static_cast<QWidget *>(group)
+        : which == "group button"       ? group->pushButton(0)
+                                        : checkButton->iconButton();
+    QWidget *shown = which == "check button" ? static_cast<QWidget *>(checkButton) : group;
+
+    elsewhere->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(elsewhere->hasFocus());
+    const QImage without = shown->grab().toImage();
+    // As a keyboard user gets there.
+    for (int presses = 0; presses < 10 && !focused->hasFocus(); ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(focused->hasFocus());
+    const QImage with = shown->grab().toImage();
+    QCOMPARE(with.size(), without.size());
+    QVERIFY(with != without);
+}
+
+void TestWidgetKit::boxIsWideEnoughForItsTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("atLeast");
+    QTest::newRow("Settings applied") << "Success" << "Settings applied." << true;
+    QTest::newRow("short text, longer title") << "Password Prompt" << "No." << false;
+}
+
+// A window manager shows the title beside the window's icon and buttons; a
+// box sized to a short text leaves it no room and the title is cut.
+void TestWidgetKit::boxIsWideEnoughForItsTitle()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(bool, atLeast);
+
+    int width = -1;
+    auto *poll = new QTimer(this);
+    poll->setInterval(20);
+    connect(poll, &QTimer::timeout, this, [&width, poll] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QCoreApplication::processEvents();
+        width = box->width();
+        box->done(QMessageBox::Ok);
+    });
+    poll->start();
+    if (atLeast)
+        MessageBoxes::showAtLeast(QMessageBox::NoIcon, title, text, QSize(100, 100));
+    else
+        MessageBoxes::show(QMessageBox::NoIcon, title, text);
+
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    // The icon and three buttons of a title bar take at least about a line
+    // height each, the borders some more.
+    QVERIFY2(width >= metrics.horizontalAdvance(title) + 6 * metrics.height(),
+             qPrintable(QString::number(width)));
 }
 
 void TestWidgetKit::tabWidgetScreenshot()
