@@ -354,8 +354,8 @@ private slots:
     void everyButtonHasItsOwnMnemonic_data()
     {
         QTest::addColumn<QString>("language");
-        for (const char *language : languages)
-            QTest::newRow(language) << QString::fromLatin1(language);
+        for (const auto &language : languages)
+            QTest::newRow(language.language) << QString::fromLatin1(language.language);
     }
 
     void everyButtonHasItsOwnMnemonic()
