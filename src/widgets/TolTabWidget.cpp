@@ -100,8 +100,17 @@ QSize TolTabWidget::pageShortfall() const
     QSize needed(0, 0);
     for (int i = 0; i < count(); ++i) {
         const QScrollArea *scroller = isTabEnabled(i) ? scrollerOf(widget(i)) : nullptr;
-        if (scroller && scroller->widget())
-            needed = needed.expandedTo(scroller->widget()->minimumSizeHint());
+        QWidget *content = scroller ? scroller->widget() : nullptr;
+        if (!content)
+            continue;
+        // Qt keeps what a hidden page's controls need to itself until the
+        // page shows; it is measured afresh so that the window has the room
+        // before the user turns to the page.
+        if (scroller != shown && content->layout()) {
+            content->layout()->invalidate();
+            content->layout()->activate();
+        }
+        needed = needed.expandedTo(content->minimumSizeHint());
     }
     return needed - shown->maximumViewportSize();
 }
