@@ -7,6 +7,8 @@
 
 namespace {
 
+const int maxRounds = 8;
+
 class Fitter : public QObject
 {
 public:
@@ -29,6 +31,7 @@ protected:
                 fit(true);
                 break;
             case QEvent::Move:
+            case QEvent::Resize:
             case QEvent::LayoutRequest:
             case QEvent::ScreenChangeInternal:
                 fit();
@@ -53,17 +56,13 @@ private:
             screen = QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect();
 
-        QSize size = designed.expandedTo(window->minimumSizeHint());
-        // Before it shows, the window is not laid out yet: nothing to measure.
-        if (shortfall && window->isVisible())
-            size = size.expandedTo(window->size() + shortfall());
-        // The frame is known only once a window manager has framed the window.
-        if (available.isValid()) {
-            const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size()
-                                                    : QSize(0, 0);
-            size = size.boundedTo(available.size() - frame).expandedTo(window->minimumSizeHint());
-        }
-        if (window->minimumSize() != size || window->maximumSize() != size) {
+        // The layout may share what the window grows by with parts that do
+        // not scroll: measured again, until the scrolling parts have their
+        // room or the window has all the screen allows.
+        for (int round = 0; round < maxRounds; ++round) {
+            const QSize size = wantedSize(available);
+            if (window->minimumSize() == size && window->maximumSize() == size)
+                break;
             window->setFixedSize(size);
             place = true;
         }
@@ -77,6 +76,23 @@ private:
                 window->move(at);
         }
         fitting = false;
+    }
+
+    QSize wantedSize(const QRect &available) const
+    {
+        QSize size = designed.expandedTo(window->minimumSizeHint());
+        // Before it shows, the window is not laid out yet: nothing to measure.
+        // Under a fractional scale the window may come out a pixel short of
+        // its set size; the measure is then taken from the set size.
+        if (shortfall && window->isVisible())
+            size = size.expandedTo(window->size().expandedTo(window->minimumSize()) + shortfall());
+        // The frame is known only once a window manager has framed the window.
+        if (available.isValid()) {
+            const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size()
+                                                    : QSize(0, 0);
+            size = size.boundedTo(available.size() - frame).expandedTo(window->minimumSizeHint());
+        }
+        return size;
     }
 
     QWidget *window;

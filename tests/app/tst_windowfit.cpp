@@ -378,6 +378,11 @@ private slots:
         QTest::newRow("Italian") << "1920x1080" << 0
                                  << QStringList{QStringLiteral("LANG=it_IT.UTF-8"), QStringLiteral("LC_ALL=it_IT.UTF-8")}
                                  << false;
+        QTest::newRow("German, scale 1.5 on 1920x1080")
+            << "1920x1080" << 0
+            << QStringList{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_ALL=de_DE.UTF-8"),
+                           QStringLiteral("QT_SCALE_FACTOR=1.5")}
+            << false;
         QTest::newRow("Portuguese") << "1920x1080" << 0
                                     << QStringList{QStringLiteral("LANG=pt_BR.UTF-8"), QStringLiteral("LC_ALL=pt_BR.UTF-8")}
                                     << false;
