@@ -387,7 +387,8 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notificación del trabajo por correo electrónico</translation>
+        <translation>Notificación del trabajo
+por correo electrónico</translation>
     </message>
     <message>
         <source>Name:</source>

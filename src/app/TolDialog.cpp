@@ -21,6 +21,7 @@
 #include "tabs/TabOptionCollector.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/OwnerSlot.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/TolTabWidget.h"
 
 #include <QDialogButtonBox>
@@ -66,7 +67,8 @@ TolDialog::TolDialog(QWidget *parent)
         telemetry.exec();
     }
 
-    setFixedSize(800, 735);
+    ScreenFit::keepFixedSize(this, QSize(800, 735),
+                             [this] { return tabWidget ? tabWidget->pageShortfall() : QSize(0, 0); });
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto *layout = new QGridLayout(this);
 

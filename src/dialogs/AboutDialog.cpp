@@ -2,6 +2,7 @@
 
 #include "dialogs/LicenseDialog.h"
 #include "dialogs/TelemetryDialog.h"
+#include "widgets/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -57,7 +58,7 @@ AboutDialog::AboutDialog(QWidget *parent)
 
     layout->addWidget(pictureLabel, 0, 0);
     layout->addWidget(buttonBox, 1, 0);
-    setFixedSize(sizeHint());
+    ScreenFit::keepFixedSize(this, sizeHint());
 
     connect(closeButton, &QPushButton::clicked, this, &AboutDialog::close);
     connect(legalNoticesButton, &QPushButton::clicked, licenseDialog, &LicenseDialog::exec);

@@ -1,5 +1,7 @@
 #include "dialogs/HelpDialog.h"
 
+#include "widgets/ScreenFit.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -39,7 +41,7 @@ HelpDialog::HelpDialog(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     pageView = new QTextEdit(this);
     pageView->setReadOnly(true);
-    setFixedSize(650, 500);
+    ScreenFit::keepFixedSize(this, QSize(650, 500));
     pageView->setHtml(helpText(QStringLiteral("Printer")));
 
     buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok, this);

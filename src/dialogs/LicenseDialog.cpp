@@ -1,5 +1,7 @@
 #include "dialogs/LicenseDialog.h"
 
+#include "widgets/ScreenFit.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFontDatabase>
@@ -17,7 +19,7 @@ LicenseDialog::LicenseDialog(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     textView = new QTextEdit(this);
     textView->setReadOnly(true);
-    setFixedSize(650, 500);
+    ScreenFit::keepFixedSize(this, QSize(650, 500));
     // The notices are plain text: shown as such, an address in angle
     // brackets or a "<" can't be taken for markup.
     textView->setPlainText(licenseText());

@@ -3,6 +3,7 @@
 #include "system/PerUserFiles.h"
 #include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
+#include "widgets/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -46,7 +47,7 @@ TelemetryDialog::TelemetryDialog(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Data Collection"));
-    setFixedSize(650, 450);
+    ScreenFit::keepFixedSize(this, QSize(650, 450));
 
     introLabel = new QLabel(
         tr("We ask you to help improve our application and/or products by providing usage "

@@ -42,6 +42,7 @@ QString richLabel(const QString &text, const QString &suffix)
 {
     QString shown = text;
     shown.replace(QLatin1String("\\n"), QLatin1String("<br>"));
+    shown.replace(QLatin1Char('\n'), QLatin1String("<br>"));
     return QStringLiteral("<font>") + shown + suffix + QStringLiteral("</font>");
 }
 

@@ -202,6 +202,10 @@ void JobTab::reload()
     loadUserLoginSettings();
     applyAllWidgets();
     verifyJobEmail();
+    // 200 pixels at least, but never less than the longest item; measured
+    // once the window's style sheet applies.
+    overwriteCombo->ensurePolished();
+    overwriteCombo->setMinimumWidth(qMax(200, overwriteCombo->minimumSizeHint().width()));
 
     jobNameCombo->blockSignals(false);
     accountingModeCombo->blockSignals(false);

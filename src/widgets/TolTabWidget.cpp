@@ -2,7 +2,11 @@
 
 #include "widgets/TolTabBar.h"
 
+#include <QEvent>
+#include <QLayout>
 #include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -19,6 +23,47 @@ const char *const tabBarStyle =
 const char *const tabWidgetStyle =
     "QTabWidget::tab-bar { left: -7px; border: 0px; padding: 0px; margin: 0px; }"
     "QTabWidget::pane { position: absolute; left: -7px; }";
+
+const char *const scrollerName = "pageScroller";
+
+// Holds a page's controls and scrolls them when the window cannot give
+// them the room they need.
+class PageScroller : public QScrollArea
+{
+public:
+    explicit PageScroller(QWidget *page)
+        : QScrollArea(page)
+    {
+        setObjectName(QLatin1String(scrollerName));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        viewport()->setAutoFillBackground(false);
+    }
+
+    // The content's own, unbounded, so that the window lays out as without
+    // scrolling where it has the room.
+    QSize sizeHint() const override
+    {
+        const QWidget *content = widget();
+        return content ? content->sizeHint() : QScrollArea::sizeHint();
+    }
+
+protected:
+    // A scroll area keeps its content's new needs to itself; the window
+    // must hear of them to make room where the screen allows.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
+
+const QScrollArea *scrollerOf(const QWidget *page)
+{
+    return page ? page->findChild<QScrollArea *>(QLatin1String(scrollerName), Qt::FindDirectChildrenOnly)
+                : nullptr;
+}
 
 } // namespace
 
@@ -45,6 +90,47 @@ void TolTabWidget::applyMainWindowStyle(TolTabWidget *tabWidget)
 
     tabBar->setStyleSheet(QString::fromLatin1(tabBarStyle));
     tabWidget->setStyleSheet(QString::fromLatin1(tabWidgetStyle));
+}
+
+QSize TolTabWidget::pageShortfall() const
+{
+    const QScrollArea *shown = scrollerOf(currentWidget());
+    if (!shown)
+        return QSize(0, 0);
+    QSize needed(0, 0);
+    for (int i = 0; i < count(); ++i) {
+        const QScrollArea *scroller = isTabEnabled(i) ? scrollerOf(widget(i)) : nullptr;
+        QWidget *content = scroller ? scroller->widget() : nullptr;
+        if (!content)
+            continue;
+        // Qt keeps what a hidden page's controls need to itself until the
+        // page shows; it is measured afresh so that the window has the room
+        // before the user turns to the page.
+        if (scroller != shown && content->layout()) {
+            content->layout()->invalidate();
+            content->layout()->activate();
+        }
+        needed = needed.expandedTo(content->minimumSizeHint());
+    }
+    return needed - shown->maximumViewportSize();
+}
+
+void TolTabWidget::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    // The page keeps its own widgets and margins; only its layout moves onto
+    // the scrolled content.
+    QWidget *page = widget(index);
+    if (!page || !page->layout() || scrollerOf(page))
+        return;
+    auto *content = new QWidget;
+    content->setLayout(page->layout());
+    auto *scroller = new PageScroller(page);
+    scroller->setWidget(content);
+    content->setAutoFillBackground(false);
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(scroller);
 }
 
 void TolTabWidget::paintEvent(QPaintEvent *event)

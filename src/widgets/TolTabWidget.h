@@ -20,7 +20,14 @@ public:
     // disappears, and a translucent light page background.
     static void applyMainWindowStyle(TolTabWidget *tabWidget);
 
+    // How much room the pages of the enabled tabs lack (negative: have to
+    // spare) to show their controls whole without scrolling.
+    QSize pageShortfall() const;
+
 protected:
+    // Makes the new page scroll when the window cannot give it the room its
+    // controls need.
+    void tabInserted(int index) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

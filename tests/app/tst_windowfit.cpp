@@ -1,0 +1,448 @@
+// The window on screens and with fonts that leave it less room than it was
+// drawn for. Each setting runs the real window in a child process on a
+// virtual X screen of that size (framed by a window manager when one is
+// installed): the child selects a queue that enables every tab, shows each
+// tab and the fixed-size dialogs, and reports what lies outside the
+// screen's available area, what cannot be reached and every control laid
+// out below its minimum size. A screenshot of the screen is kept per tab.
+#include "MainRoadFixture.h"
+#include "SandboxCups.h"
+
+#include "app/AppTranslators.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/TelemetryDialog.h"
+#include "dialogs/adjustmentDialog.h"
+#include "dialogs/monoDialog.h"
+#include "widgets/TolButtonGroup.h"
+#include "widgets/TolCheckBoxButton.h"
+
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QStyleFactory>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString queue = QStringLiteral("Tolvane_TX9000");
+const QSize designed(800, 735);
+
+// What the user handles, not the containers around it.
+bool isControl(const QWidget *w)
+{
+    // A check-box button is one control of a set least size: its icon
+    // fills it, the check box lies over the icon's corner.
+    if (qobject_cast<const QScrollBar *>(w) || qobject_cast<const TolCheckBoxButton *>(w->parentWidget()))
+        return false;
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QComboBox *>(w)
+        || qobject_cast<const QLabel *>(w) || qobject_cast<const QLineEdit *>(w)
+        || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractSlider *>(w)
+        || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QTableWidget *>(w)
+        || qobject_cast<const TolButtonGroup *>(w) || qobject_cast<const TolCheckBoxButton *>(w);
+}
+
+QString describe(const QWidget *w)
+{
+    QString name = w->accessibleName();
+    if (name.isEmpty()) {
+        if (auto *button = qobject_cast<const QAbstractButton *>(w))
+            name = button->text();
+        else if (auto *label = qobject_cast<const QLabel *>(w))
+            name = label->text().left(40);
+        else if (auto *combo = qobject_cast<const QComboBox *>(w))
+            name = combo->currentText();
+    }
+    QString text = QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), name);
+    if (w->accessibleName().isEmpty() && w->parentWidget() && !w->parentWidget()->accessibleName().isEmpty())
+        text += QStringLiteral(" in ") + w->parentWidget()->accessibleName();
+    return text;
+}
+
+// The least size a layout may give the control. A size set by design stands
+// for the hint (a "?" button of 32 pixels), bounded by a set maximum; but a
+// list's and a label's text must always show whole.
+QSize leastSize(const QWidget *w)
+{
+    const QSize hint = w->minimumSizeHint();
+    if (qobject_cast<const QComboBox *>(w) || qobject_cast<const QLabel *>(w))
+        return hint;
+    QSize least = hint.boundedTo(w->maximumSize());
+    if (w->minimumWidth() > 0)
+        least.setWidth(w->minimumWidth());
+    if (w->minimumHeight() > 0)
+        least.setHeight(w->minimumHeight());
+    return least;
+}
+
+QString sizeText(const QSize &size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+// In the child: everything found wrong, one line each.
+class Findings
+{
+public:
+    void window(QWidget *window, const QString &where)
+    {
+        const QRect available = window->screen()->availableGeometry();
+        const QRect outer = window->frameGeometry();
+        if (!available.contains(outer))
+            add(where, QStringLiteral("window %1+%2+%3 outside the available %4+%5+%6")
+                           .arg(sizeText(outer.size())).arg(outer.x()).arg(outer.y())
+                           .arg(sizeText(available.size())).arg(available.x()).arg(available.y()));
+    }
+
+    void controls(QWidget *root, const QString &where)
+    {
+        for (QWidget *w : root->findChildren<QWidget *>()) {
+            if (!w->isVisible() || !isControl(w))
+                continue;
+            const QSize least = leastSize(w);
+            if (w->width() < least.width() || w->height() < least.height())
+                add(where, QStringLiteral("%1 is %2, needs %3")
+                               .arg(describe(w), sizeText(w->size()), sizeText(least)));
+        }
+    }
+
+    // A page scrolls only when the screen has no more room for the window.
+    void scrollsWithRoomLeft(QWidget *window, QWidget *page, const QString &where)
+    {
+        const QSize room = window->screen()->availableGeometry().size();
+        const QSize outer = window->frameGeometry().size();
+        for (QScrollArea *area : page->findChildren<QScrollArea *>()) {
+            if (area->horizontalScrollBar()->isVisible() && outer.width() < room.width())
+                add(where, QStringLiteral("the page scrolls sideways, yet the screen has room"));
+            if (area->verticalScrollBar()->isVisible() && outer.height() < room.height())
+                add(where, QStringLiteral("the page scrolls up and down, yet the screen has room"));
+        }
+    }
+
+    // Inside the window, where a click reaches it.
+    void reachable(QWidget *window, const QRect &rect, const QString &what, const QString &where)
+    {
+        if (!window->rect().contains(rect))
+            add(where, what + QStringLiteral(" lies outside the window"));
+    }
+
+    void add(const QString &where, const QString &text)
+    {
+        const QString line = where + QStringLiteral(": ") + text;
+        if (!lines.contains(line))
+            lines << line;
+    }
+
+    QStringList lines;
+};
+
+void screenshot(const QString &folder, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (QGuiApplication::primaryScreen()->grabWindow(0).save(path))
+        std::printf("shot|%s\n", qPrintable(path));
+}
+
+// A dialog shown as the user opens it, checked and closed again.
+void checkDialog(QDialog *dialog, const QString &name, const QSize &designedSize, const QString &folder,
+                 Findings &found)
+{
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog, 60000))
+        found.add(name, QStringLiteral("never shown"));
+    (void)QTest::qWaitFor([&] { return dialog->screen()->availableGeometry().contains(dialog->frameGeometry()); }, 5000);
+    found.window(dialog, name);
+    found.controls(dialog, name);
+    if (designedSize.isValid() && dialog->size() != designedSize)
+        found.add(name, QStringLiteral("is %1, not the designed %2").arg(sizeText(dialog->size()), sizeText(designedSize)));
+    screenshot(folder, name);
+    dialog->hide();
+}
+
+// The child: the window as the user starts it, then every tab and dialog.
+int runChild(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    AppTranslators translators;
+    translators.install(QLocale::system().name());
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const bool expectDesigned = QByteArray(argv[3]) == "designed";
+
+    RoadSession session;
+    Findings found;
+    TolDialog dialog;
+    dialog.show();
+    if (!QTest::qWaitForWindowActive(&dialog, 60000))
+        found.add(QStringLiteral("window"), QStringLiteral("never activated"));
+    auto *printerTab = dialog.findChild<PrinterTab *>();
+    const QList<QTableWidgetItem *> rows = printerTab->table()->findItems(queue, Qt::MatchExactly);
+    if (rows.isEmpty()) {
+        std::printf("problem|the queue %s is not listed\n", qPrintable(queue));
+        return 1;
+    }
+    printerTab->table()->setCurrentCell(rows.first()->row(), 0);
+    // A window manager frames the window a little after it shows.
+    (void)QTest::qWaitFor([&] { return dialog.screen()->availableGeometry().contains(dialog.frameGeometry()); }, 5000);
+
+    if (expectDesigned && dialog.size() != designed)
+        found.add(QStringLiteral("window"), QStringLiteral("is %1, not the designed %2")
+                                                .arg(sizeText(dialog.size()), sizeText(designed)));
+
+    auto *tabs = dialog.findChild<QTabWidget *>();
+    const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)
+        + dialog.findChild<QDialogButtonBox *>()->findChildren<QPushButton *>();
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QString name = tabs->tabText(i);
+        if (!tabs->isTabEnabled(i)) {
+            found.add(name, QStringLiteral("not enabled by the queue"));
+            continue;
+        }
+        tabs->setCurrentIndex(i);
+        // The window makes room for the page once its layout has settled.
+        (void)QTest::qWaitFor([&] {
+            Findings settled;
+            settled.scrollsWithRoomLeft(&dialog, tabs->currentWidget(), name);
+            return settled.lines.isEmpty();
+        }, 3000);
+        found.window(&dialog, name);
+        for (int t = 0; t < tabs->count(); ++t) {
+            if (tabs->isTabEnabled(t))
+                found.reachable(&dialog, QRect(tabs->tabBar()->mapTo(&dialog, tabs->tabBar()->tabRect(t).topLeft()),
+                                               tabs->tabBar()->tabRect(t).size()),
+                                QStringLiteral("tab ") + tabs->tabText(t), name);
+        }
+        for (QPushButton *button : buttons) {
+            if (button->isVisible())
+                found.reachable(&dialog, QRect(button->mapTo(&dialog, QPoint(0, 0)), button->size()),
+                                describe(button), name);
+            else
+                found.add(name, describe(button) + QStringLiteral(" is hidden"));
+        }
+        found.controls(&dialog, name);
+        found.scrollsWithRoomLeft(&dialog, tabs->currentWidget(), name);
+        screenshot(folder, QStringLiteral("tab%1-%2").arg(i + 1).arg(name));
+    }
+
+    // Where the window keeps its size, so do the dialogs of a fixed size.
+    const QSize helpSize = expectDesigned ? QSize(650, 500) : QSize();
+    const QSize consentSize = expectDesigned ? QSize(650, 450) : QSize();
+    checkDialog(dialog.findChild<HelpDialog *>(), QStringLiteral("help"), helpSize, folder, found);
+    checkDialog(dialog.findChild<adjustmentDialog *>(), QStringLiteral("colour adjustment"), QSize(), folder, found);
+    checkDialog(dialog.findChild<monoDialog *>(), QStringLiteral("mono adjustment"), QSize(), folder, found);
+    TelemetryDialog consent;
+    checkDialog(&consent, QStringLiteral("consent"), consentSize, folder, found);
+
+    std::printf("size|window %s, available %s\n", qPrintable(sizeText(dialog.size())),
+                qPrintable(sizeText(dialog.screen()->availableGeometry().size())));
+    for (const QString &line : qAsConst(found.lines))
+        std::printf("problem|%s\n", qPrintable(line));
+    std::fflush(stdout);
+    return 0;
+}
+
+// A virtual X screen of the given size, with a window manager when one is
+// installed, for as long as the object lives.
+class VirtualScreen
+{
+public:
+    // Empty when the screen runs, else what went wrong. A panel of the
+    // given height at the bottom takes its strip off the available area,
+    // as the window manager reports it.
+    QString start(const QString &size, int panel)
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        // Xvfb picks a free display itself and prints its number.
+        server.setProcessChannelMode(QProcess::SeparateChannels);
+        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                            QStringLiteral("0"), size + QStringLiteral("x24"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp")});
+        if (!server.waitForStarted(30000))
+            return QStringLiteral("Xvfb did not start");
+        while (!server.canReadLine()) {
+            if (!server.waitForReadyRead(60000))
+                return QStringLiteral("Xvfb gave no display: ") + QString::fromLocal8Bit(server.readAllStandardError());
+        }
+        display = QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed());
+
+        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        if (openbox.isEmpty())
+            return QString();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display);
+        manager.setProcessEnvironment(env);
+        manager.setProcessChannelMode(QProcess::MergedChannels);
+        // The manager announces itself on the root window once it runs. It
+        // may find the new server not yet answering: then it is started again.
+        for (int round = 0; round < 600; ++round) {
+            if (manager.state() == QProcess::NotRunning) {
+                manager.start(openbox, {QStringLiteral("--config-file"), writeConfig(panel)});
+                if (!manager.waitForStarted(30000))
+                    return QStringLiteral("openbox did not start");
+            }
+            QProcess probe;
+            probe.setProcessEnvironment(env);
+            probe.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit)
+                return QString(); // no xprop: go on, the child waits for the frame
+            if (probe.readAllStandardOutput().contains("window id"))
+                return QString();
+            QTest::qWait(100);
+        }
+        return QStringLiteral("openbox never took over the screen: ") + QString::fromLocal8Bit(manager.readAll());
+    }
+
+    QString writeConfig(int panel)
+    {
+        const QString path = folder.filePath(QStringLiteral("rc.xml"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QStringLiteral("<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+                                      "<margins><top>0</top><bottom>%1</bottom><left>0</left><right>0</right>"
+                                      "</margins></openbox_config>\n")
+                           .arg(panel)
+                           .toUtf8());
+        return path;
+    }
+
+    ~VirtualScreen()
+    {
+        for (QProcess *process : {&manager, &server}) {
+            if (process->state() != QProcess::NotRunning) {
+                process->terminate();
+                process->waitForFinished(10000);
+            }
+        }
+    }
+
+    QString display;
+
+private:
+    QTemporaryDir folder;
+    QProcess server;
+    QProcess manager;
+};
+
+} // namespace
+
+class WindowFitTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            QSKIP("needs Xvfb for screens of chosen sizes");
+        QVERIFY2(cups.start({{"demo-showcase.ppd", queue}}), qPrintable(cups.errorText()));
+    }
+
+    void windowFitsScreen_data()
+    {
+        QTest::addColumn<QString>("screen");
+        // Height of a panel along the bottom edge.
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QStringList>("variables");
+        // Whether the window must keep its designed size exactly.
+        QTest::addColumn<bool>("keepsDesignedSize");
+
+        const QStringList english = {QStringLiteral("LANG=C"), QStringLiteral("LC_ALL=C")};
+        QTest::newRow("room to spare: unchanged") << "1920x1080" << 0 << english << true;
+        QTest::newRow("scale 1.5 on 1920x1080")
+            << "1920x1080" << 0 << (english + QStringList{QStringLiteral("QT_SCALE_FACTOR=1.5")}) << false;
+        QTest::newRow("1024x768") << "1024x768" << 0 << english << false;
+        QTest::newRow("1024x768 with a panel") << "1024x768" << 40 << english << false;
+        QTest::newRow("font dpi 144") << "1920x1080" << 0 << (english + QStringList{QStringLiteral("QT_FONT_DPI=144")})
+                                      << false;
+        QTest::newRow("German") << "1920x1080" << 0
+                                << QStringList{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_ALL=de_DE.UTF-8")}
+                                << false;
+        QTest::newRow("French") << "1920x1080" << 0
+                                << QStringList{QStringLiteral("LANG=fr_FR.UTF-8"), QStringLiteral("LC_ALL=fr_FR.UTF-8")}
+                                << false;
+        QTest::newRow("Spanish") << "1920x1080" << 0
+                                 << QStringList{QStringLiteral("LANG=es_ES.UTF-8"), QStringLiteral("LC_ALL=es_ES.UTF-8")}
+                                 << false;
+        QTest::newRow("Italian") << "1920x1080" << 0
+                                 << QStringList{QStringLiteral("LANG=it_IT.UTF-8"), QStringLiteral("LC_ALL=it_IT.UTF-8")}
+                                 << false;
+        QTest::newRow("German, scale 1.5 on 1920x1080")
+            << "1920x1080" << 0
+            << QStringList{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_ALL=de_DE.UTF-8"),
+                           QStringLiteral("QT_SCALE_FACTOR=1.5")}
+            << false;
+        QTest::newRow("Portuguese") << "1920x1080" << 0
+                                    << QStringList{QStringLiteral("LANG=pt_BR.UTF-8"), QStringLiteral("LC_ALL=pt_BR.UTF-8")}
+                                    << false;
+    }
+
+    void windowFitsScreen()
+    {
+        QFETCH(QString, screen);
+        QFETCH(int, panel);
+        QFETCH(QStringList, variables);
+        QFETCH(bool, keepsDesignedSize);
+
+        VirtualScreen virtualScreen;
+        const QString screenError = virtualScreen.start(screen, panel);
+        QVERIFY2(screenError.isEmpty(), qPrintable(screenError));
+
+        const QString folder = QDir::temp().filePath(
+            QStringLiteral("vellumark-fit-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder));
+
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), virtualScreen.display);
+        for (const QString &variable : qAsConst(variables))
+            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child"), folder,
+                     keepsDesignedSize ? QStringLiteral("designed") : QStringLiteral("fitted")});
+        QVERIFY2(child.waitForFinished(240000), "the window's child process did not end within four minutes");
+        const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QStringList problems;
+        int shots = 0;
+        for (const QString &line : lines) {
+            if (line.startsWith(QLatin1String("problem|")))
+                problems << line.mid(8);
+            else if (line.startsWith(QLatin1String("shot|")) && ++shots)
+                qInfo("screenshot: %s", qPrintable(line.mid(5)));
+            else if (line.startsWith(QLatin1String("size|")))
+                qInfo("window size: %s", qPrintable(line.mid(5)));
+        }
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable(QString::fromLocal8Bit(child.readAllStandardError()).right(2000)));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n  "))));
+        QCOMPARE(shots, 13);
+    }
+
+private:
+    SandboxCups cups;
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 4 && QByteArray(argv[1]) == "--child")
+        return runChild(argc, argv);
+    QCoreApplication app(argc, argv);
+    WindowFitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_windowfit.moc"
