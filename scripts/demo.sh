@@ -7,7 +7,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "$BUILD_PACKAGES xvfb x11-utils imagemagick xdotool"
+install_packages "$BUILD_PACKAGES imagemagick xdotool"
 prepare_system
 
 work=/tmp/vellumark-demo
