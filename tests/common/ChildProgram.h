@@ -2,7 +2,11 @@
 // refusal ends the process that builds it.
 #pragma once
 
+#include "app/TolDialog.h"
 #include "widgets/MessageBoxes.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -27,9 +31,24 @@ inline void printMessageBoxes()
     });
 }
 
+// In the child: builds the window as a start does, with every box printed
+// and a modal question (the consent one, in a new folder) closed unanswered.
+// A refusal ends the process before this returns 3.
+inline int buildWindowInChild()
+{
+    printMessageBoxes();
+    QTimer::singleShot(0, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    TolDialog window;
+    return 3;
+}
+
 // Runs this test program again with `arguments`, offscreen and with the
 // variables of `variables` set. Its exit code; -1 when it did not end within
-// 30 seconds, -2 when it crashed.
+// three minutes (a guard against hanging, not a speed bound), -2 when it
+// crashed.
 inline int runThisProgram(const QStringList &arguments,
                           std::initializer_list<std::pair<QString, QString>> variables,
                           QByteArray *standardOutput, QByteArray *standardError = nullptr)
@@ -41,7 +60,7 @@ inline int runThisProgram(const QStringList &arguments,
         env.insert(variable.first, variable.second);
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(30000))
+    if (!child.waitForFinished(180000))
         return -1;
     *standardOutput = child.readAllStandardOutput();
     if (standardError)

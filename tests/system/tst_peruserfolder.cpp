@@ -119,14 +119,8 @@ int main(int argc, char *argv[])
     if (argc == 3 && QByteArray(argv[1]) == "--child") {
         QApplication app(argc, argv);
         SystemPaths::setUserBase(QString::fromLocal8Bit(argv[2]));
-        printMessageBoxes();
-        // A missing folder brings the consent question: answer it away.
-        QTimer::singleShot(0, [] {
-            if (QWidget *modal = QApplication::activeModalWidget())
-                modal->close();
-        });
-        TolDialog window;
-        return 3;
+        // A missing folder brings the consent question: it is closed unanswered.
+        return buildWindowInChild();
     }
     QCoreApplication app(argc, argv);
     PerUserFolderTest test;

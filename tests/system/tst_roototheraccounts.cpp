@@ -380,13 +380,7 @@ int main(int argc, char *argv[])
         if (what == "details")
             return showDetails(argument);
         if (what == "window") {
-            printMessageBoxes();
-            QTimer::singleShot(0, [] {
-                if (QWidget *modal = QApplication::activeModalWidget())
-                    modal->close();
-            });
-            TolDialog window;
-            return 3;
+            return buildWindowInChild();
         }
         return 78;
     }
