@@ -77,7 +77,7 @@ QStringList lpoptionsOf(const QString &queue)
 {
     QProcess process;
     process.start(realLpoptions, {QStringLiteral("-p"), queue});
-    if (!process.waitForFinished(30000))
+    if (!process.waitForFinished(120000))
         return {QStringLiteral("<lpoptions did not end>")};
     QStringList words = QString::fromUtf8(process.readAllStandardOutput()).simplified().split(' ');
     words.sort();

@@ -208,7 +208,7 @@ private slots:
     {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--limited-apply")});
-        QVERIFY(child.waitForFinished(60000));
+        QVERIFY(child.waitForFinished(120000));
         const QString output = QString::fromUtf8(child.readAllStandardOutput());
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);

@@ -31,7 +31,7 @@ private slots:
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--child"), base.path()});
-        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.waitForFinished(120000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
 

@@ -32,12 +32,12 @@ private slots:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(VM_BINARY), QStringList());
-        QVERIFY(program.waitForStarted(10000));
+        QVERIFY(program.waitForStarted(120000));
         // Still running after a while: the window is up and waiting for the user.
         QVERIFY2(!program.waitForFinished(1500),
                  qPrintable(QString::fromLocal8Bit(program.readAllStandardError())));
         program.terminate();
-        QVERIFY(program.waitForFinished(10000));
+        QVERIFY(program.waitForFinished(120000));
         QDir(dir).removeRecursively();
     }
 };

@@ -37,7 +37,7 @@ private:
                                       QStringLiteral(VM_BINARY)}
                               + arguments);
         }
-        if (!process.waitForFinished(20000)) {
+        if (!process.waitForFinished(120000)) {
             process.kill();
             process.waitForFinished();
             return -1;

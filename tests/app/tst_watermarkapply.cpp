@@ -163,7 +163,7 @@ private:
     {
         QProcess lpoptions;
         lpoptions.start(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
-        if (!lpoptions.waitForFinished(30000))
+        if (!lpoptions.waitForFinished(120000))
             return QStringLiteral("<lpoptions did not end>");
         const QString report = QString::fromUtf8(lpoptions.readAllStandardOutput());
         // Words are name=value; a value with blanks or marks is quoted with

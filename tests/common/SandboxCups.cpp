@@ -35,7 +35,7 @@ bool SandboxCups::start(const QList<QPair<QString, QString>> &queues)
         arguments << dataFile(queue.first) << queue.second;
     QProcess process;
     process.start(QStringLiteral("bash"), arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) {
         lastError = QString::fromLocal8Bit(process.readAllStandardError());
         running = true; // a half-started daemon still needs stopping
         return false;
@@ -67,7 +67,7 @@ bool SandboxCups::resume()
 {
     QProcess process;
     process.start(QStringLiteral("bash"), {script(), QStringLiteral("resume"), stateDir});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) {
         lastError = QString::fromLocal8Bit(process.readAllStandardError());
         return false;
     }
@@ -78,7 +78,7 @@ bool SandboxCups::run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(30000))
+    if (!process.waitForFinished(120000))
         return false;
     lastError = QString::fromLocal8Bit(process.readAllStandardError());
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;

@@ -31,7 +31,7 @@ inline bool runOpenssl(const QStringList &arguments)
     QProcess openssl;
     openssl.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     openssl.start(QStringLiteral("openssl"), arguments);
-    return openssl.waitForFinished(60000) && openssl.exitStatus() == QProcess::NormalExit
+    return openssl.waitForFinished(120000) && openssl.exitStatus() == QProcess::NormalExit
            && openssl.exitCode() == 0;
 }
 

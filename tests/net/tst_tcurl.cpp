@@ -151,7 +151,7 @@ void TestTcurl::requestAsReceived()
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy errors(&client, &tcurl::errorReady);
     client.post(baseUrl(), user, password);
-    QVERIFY(answers.wait(20000));
+    QVERIFY(answers.wait(120000));
     QCOMPARE(errors.count(), 0);
     // The pinned self-signed certificate did not stop the exchange, and the
     // report carries the request's tag.
@@ -185,7 +185,7 @@ void TestTcurl::answerEndsAtNul()
     tcurl client;
     QSignalSpy answers(&client, &tcurl::messageReady);
     client.post(baseUrl(), QStringLiteral("u"), QStringLiteral("p"));
-    QVERIFY(answers.wait(20000));
+    QVERIFY(answers.wait(120000));
     QVERIFY(answers.at(0).at(0).toString().endsWith(QLatin1String("{\"Policies\":{}}")));
 }
 
@@ -209,7 +209,7 @@ void TestTcurl::failuresAreErrorReports()
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy errors(&client, &tcurl::errorReady);
     client.post(url, QStringLiteral("bob"), QStringLiteral("pw"));
-    QVERIFY(errors.wait(20000));
+    QVERIFY(errors.wait(120000));
     QTest::qWait(100);
     QCOMPARE(answers.count(), 0);
     QCOMPARE(errors.count(), 1);
@@ -225,13 +225,13 @@ void TestTcurl::certificateWaiverStaysWithTheLogin()
     tcurl client;
     QSignalSpy answers(&client, &tcurl::messageReady);
     client.post(baseUrl(), QStringLiteral("u"), QStringLiteral("p"));
-    QVERIFY(answers.wait(20000));
+    QVERIFY(answers.wait(120000));
 
     // Any other request of the process still refuses the same certificate.
     QNetworkAccessManager other;
     QNetworkReply *reply = other.get(QNetworkRequest(QUrl(baseUrl() + QLatin1String(loginPath))));
     QSignalSpy finished(reply, &QNetworkReply::finished);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(120000));
     QCOMPARE(reply->error(), QNetworkReply::SslHandshakeFailedError);
     delete reply;
 }
@@ -339,19 +339,19 @@ void TestTcurl::certificateChangeBetweenLogins()
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy refusals(&client, &tcurl::certificateRefused);
     client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
-    QVERIFY(answers.wait(20000));
+    QVERIFY(answers.wait(120000));
 
     server.identity = other;
     server.clearLog();
     client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"),
                 tcurl::NewCertificate::TrustFirst);
-    QVERIFY(refusals.wait(20000));
+    QVERIFY(refusals.wait(120000));
     QCOMPARE(answers.count(), 1);
     QVERIFY(server.received.isEmpty());
 
     server.identity = usual;
     client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
-    QVERIFY(answers.wait(20000));
+    QVERIFY(answers.wait(120000));
     QCOMPARE(refusals.count(), 1);
     QCOMPARE(server.requests.size(), 1);
 }
@@ -438,7 +438,7 @@ void TestTcurl::cancelEndsWithoutReport()
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 20000);
     client.cancel();
     client.post(baseUrl(), QStringLiteral("gus"), QStringLiteral("pw2"));
-    QVERIFY(timeouts.wait(20000));
+    QVERIFY(timeouts.wait(120000));
     QTest::qWait(1500);
     // Only the second request timed out; the first ended without a word.
     QCOMPARE(timeouts.count(), 1);

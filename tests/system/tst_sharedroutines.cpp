@@ -56,7 +56,7 @@ void tst_SharedRoutines::rotateLabel()
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
                 {QString::fromLatin1(printLabelArgument)});
-    QVERIFY(child.waitForFinished(30000));
+    QVERIFY(child.waitForFinished(120000));
     QCOMPARE(child.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), label);
 }

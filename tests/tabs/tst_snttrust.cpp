@@ -173,7 +173,7 @@ void TestSNTTrust::pin(const QString &name)
     client.setExtraCaCertificates({authority.certificate});
     QSignalSpy answers(&client, &tcurl::messageReady);
     client.post(QStringLiteral("https://") + serverKey(), QStringLiteral("hana"), QStringLiteral("pw one"));
-    QVERIFY(answers.wait(20000));
+    QVERIFY(answers.wait(120000));
     QCOMPARE(server.requests.size(), 1);
     server.identity = presented;
     server.clearLog();
