@@ -36,9 +36,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <functional>
-#include <iostream>
 #include <string>
 
 #include <time.h>
@@ -105,6 +105,27 @@ int startup(const QElapsedTimer &sinceMain)
     return 0;
 }
 
+// One command line from the script. A child process ending (the home search
+// after an Apply, say) interrupts the blocked read; that is no end of input.
+bool readCommand(std::string *line)
+{
+    line->clear();
+    for (;;) {
+        errno = 0;
+        const int c = std::getchar();
+        if (c == '\n')
+            return true;
+        if (c == EOF) {
+            if (errno == EINTR) {
+                clearerr(stdin);
+                continue;
+            }
+            return !line->empty();
+        }
+        line->push_back(char(c));
+    }
+}
+
 // The options the queue's Apply hands to lpoptions, as the window holds them.
 QList<QPair<QString, QString>> applyOptions(TolDialog &window, PrinterTab *printerTab)
 {
@@ -135,7 +156,7 @@ int serve(double *boxShownAt)
     std::printf("ready\n");
     std::fflush(stdout);
     std::string line;
-    while (std::getline(std::cin, line)) {
+    while (readCommand(&line)) {
         const QStringList words = QString::fromStdString(line).split(QLatin1Char(' '));
         const QString command = words.value(0);
         const QString queue = words.value(1);
