@@ -48,6 +48,9 @@ state="$work/cups"
 empty_state="$work/cups-empty"
 serving=""
 cleanup() {
+    # A window that died leaves a pipe without reader: writing "quit" to it
+    # must not end this script before the daemons are stopped.
+    trap '' PIPE
     [ -n "$serving" ] && { echo quit >&8; wait "$WINDOW_PID"; } 2>/dev/null || true
     bash "$ROOT_DIR/tests/cups/sandbox-cups.sh" stop "$state" >/dev/null 2>&1 || true
     bash "$ROOT_DIR/tests/cups/sandbox-cups.sh" stop "$empty_state" >/dev/null 2>&1 || true
@@ -60,10 +63,10 @@ export HOME="$work/home" TMPDIR="$work/tmp"
 mkdir -p "$HOME" "$TMPDIR"
 userbase="$work/users"
 
-server=$(bash "$ROOT_DIR/tests/cups/sandbox-cups.sh" start "$state" | tail -n 1)
+server=$(bash "$ROOT_DIR/tests/cups/sandbox-cups.sh" start "$state" --owner $$ | tail -n 1)
 # Start-up with no queue is timed against a cupsd of its own, so that both
 # start-ups can be taken in turn.
-empty_server=$(bash "$ROOT_DIR/tests/cups/sandbox-cups.sh" start "$empty_state" | tail -n 1)
+empty_server=$(bash "$ROOT_DIR/tests/cups/sandbox-cups.sh" start "$empty_state" --owner $$ | tail -n 1)
 export CUPS_SERVER="$server"
 # The sandbox starts without the web interface; a HUP makes cupsd read its
 # configuration again.

@@ -33,7 +33,7 @@ shots="$work/screenshots"
     data="$SRC/tests/data"
     sandbox="$WORK/cups"
     bash "$SRC/tests/cups/sandbox-cups.sh" stop "$sandbox"
-    export CUPS_SERVER=$(bash "$SRC/tests/cups/sandbox-cups.sh" start "$sandbox" \
+    export CUPS_SERVER=$(bash "$SRC/tests/cups/sandbox-cups.sh" start "$sandbox" --owner $$ \
         "$data/demo-showcase.ppd" "Tolvane_TX9000" \
         "$data/queue-tolvane.ppd" "Tolvane_TX4020" \
         "$data/queue-rbor.ppd" "RB_ORVA_RB210" \
