@@ -13,7 +13,6 @@ namespace {
 const unsigned char fixedPassPhrase[] = {'M', 'O', 'S', 'S', 'G', 'R', 'A', 'V', 'E'};
 const int fixedPassPhraseLength = sizeof fixedPassPhrase;
 const int keyLength = 32;
-const int ivLength = 16;
 const int derivationRounds = 5;
 const int blockSize = 16;
 
