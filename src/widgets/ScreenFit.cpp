@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
@@ -45,12 +46,17 @@ protected:
 
 private:
     // A window is moved into the available area only when it is shown or
-    // resized here, so that the user can still move it where they like.
+    // resized here, or when the window manager framed it since (a busy
+    // machine frames it after it shows, so its title bar may then stand off
+    // the screen); the user can still move it where they like.
     void fit(bool place = false)
     {
         if (fitting)
             return;
         fitting = true;
+        const QMargins frame = frameMargins();
+        if (window->isVisible() && frame != placedFrame)
+            place = true;
         const QScreen *screen = window->screen();
         if (!screen)
             screen = QGuiApplication::primaryScreen();
@@ -74,8 +80,17 @@ private:
             at.setY(qMax(available.top(), qMin(at.y(), available.bottom() + 1 - outer.height())));
             if (at != outer.topLeft())
                 window->move(at);
+            placedFrame = frame;
         }
         fitting = false;
+    }
+
+    QMargins frameMargins() const
+    {
+        const QRect outer = window->frameGeometry();
+        const QRect inner = window->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
 
     QSize wantedSize(const QRect &available) const
@@ -99,6 +114,8 @@ private:
     const QSize designed;
     const std::function<QSize()> shortfall;
     bool fitting = false;
+    // The frame the window had when it was last placed.
+    QMargins placedFrame{-1, -1, -1, -1};
 };
 
 } // namespace
