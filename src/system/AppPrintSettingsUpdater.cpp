@@ -2,7 +2,6 @@
 
 #include "system/CommandRunner.h"
 
-#include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
@@ -64,25 +63,6 @@ bool isFolder(const QList<QByteArray> &folders, const QByteArray &pattern)
     QList<QByteArray> rest = folders;
     return takePrefix(rest, pattern) && rest.isEmpty();
 }
-
-// A child that runs find in the home folder: the folder is entered by its
-// bytes, whatever their encoding, and through a link when it is one.
-class HomeListing : public QProcess
-{
-public:
-    HomeListing(const QByteArray &folder, QObject *parent) : QProcess(parent), folder(folder) {}
-
-protected:
-    void setupChildProcess() override
-    {
-        // Anywhere else find would list the wrong files.
-        if (::chdir(folder.constData()) != 0)
-            ::_exit(127);
-    }
-
-private:
-    QByteArray folder;
-};
 
 // The folder as an absolute path without a trailing slash ("" for "/").
 QByteArray cleanFolder(const QByteArray &folder)
@@ -204,7 +184,7 @@ AppPrintSettingsUpdater::~AppPrintSettingsUpdater()
     if (find) {
         find->disconnect(this);
         find->kill();
-        find->waitForFinished(-1);
+        find->waitToEnd();
     }
 }
 
@@ -240,35 +220,29 @@ void AppPrintSettingsUpdater::startSearch()
     found.clear();
     pending.clear();
     searching = true;
-    find = new HomeListing(home.isEmpty() ? QByteArray("/") : home, this);
-    find->setStandardErrorFile(QProcess::nullDevice());
-    connect(find, &QProcess::readyReadStandardOutput, this, &AppPrintSettingsUpdater::takeOutput);
-    connect(find, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
-            &AppPrintSettingsUpdater::endSearch);
-    connect(find, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            endSearch();
-    });
     silence->start(CommandRunner::timeoutMs());
-    // Listed from inside the home folder, so that its own name need not
-    // pass through text; NUL-ended records keep a name with a line feed in
-    // one piece.
-    find->start(QStringLiteral("find"), {QStringLiteral("."), QStringLiteral("-print0")},
-                QIODevice::ReadOnly);
+    // Listed from inside the home folder, entered by its bytes whatever
+    // their encoding, so that its own name need not pass through text;
+    // NUL-ended records keep a name with a line feed in one piece.
+    find = CommandRunner::start(QStringLiteral("find"),
+                                {QStringLiteral("."), QStringLiteral("-print0")},
+                                home.isEmpty() ? QByteArray("/") : home, this);
+    connect(find, &RunningCommand::outputArrived, this, &AppPrintSettingsUpdater::takeOutput);
+    connect(find, &RunningCommand::ended, this, &AppPrintSettingsUpdater::endSearch);
+    connect(find, &RunningCommand::failedToStart, this, &AppPrintSettingsUpdater::endSearch);
 }
 
 void AppPrintSettingsUpdater::finishSearch()
 {
     const int limitMs = CommandRunner::timeoutMs();
     while (searching) {
-        if (find->state() == QProcess::NotRunning) {
+        if (!find->isRunning()) {
             endSearch();
             break;
         }
-        if (!find->waitForReadyRead(limitMs) && searching
-            && find->state() != QProcess::NotRunning) {
+        if (!find->waitForOutput(limitMs) && searching && find->isRunning()) {
             find->kill();
-            find->waitForFinished(-1);
+            find->waitToEnd();
         }
     }
 }
@@ -278,7 +252,7 @@ void AppPrintSettingsUpdater::takeOutput()
     if (!find)
         return;
     silence->start();
-    pending += find->readAllStandardOutput();
+    pending += find->takeOutput();
     takeRecords(pending, [this](const QByteArray &path) { record(path); });
 }
 

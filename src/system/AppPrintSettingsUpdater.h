@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QString>
 
-class QProcess;
+class RunningCommand;
 class QTimer;
 
 // Other desktop applications keep print settings of their own that would
@@ -113,7 +113,7 @@ private:
     PageSetupTable pageSetups;
     QByteArray home;
     QMap<QByteArray, Found> found;
-    QProcess *find = nullptr;
+    RunningCommand *find = nullptr;
     QTimer *silence = nullptr;
     QByteArray pending;
     bool searching = false;

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMetaObject>
+
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +46,40 @@ const StatusWord statusWords[] = {
 // As much of lpstat's output as the status is read from.
 const int lpstatTextLimit = 1022;
 
+// A child that enters its folder by the folder's bytes: Qt's own working
+// directory goes through text, which a name in another encoding does not
+// survive.
+class FolderProcess : public QProcess
+{
+public:
+    FolderProcess(const QByteArray &folder, QObject *parent) : QProcess(parent), folder(folder) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        // Anywhere else the child would work on the wrong files.
+        if (::chdir(folder.constData()) != 0)
+            ::_exit(127);
+    }
+
+private:
+    QByteArray folder;
+};
+
+void setChannels(QProcess &process, ChildOutput output, ChildOutput error)
+{
+    if (output == ChildOutput::Discarded)
+        process.setStandardOutputFile(QProcess::nullDevice());
+    if (error == ChildOutput::Discarded)
+        process.setStandardErrorFile(QProcess::nullDevice());
+    if (output == ChildOutput::Forwarded && error == ChildOutput::Forwarded)
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+    else if (output == ChildOutput::Forwarded)
+        process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    else if (error == ChildOutput::Forwarded)
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+}
+
 } // namespace
 
 int CommandRunner::timeoutMs()
@@ -66,8 +103,16 @@ CommandResult CommandRunner::runToEnd(const QString &program, const QStringList 
     return runFor(program, arguments, -1);
 }
 
+CommandResult CommandRunner::runToEnd(const QString &program, const QStringList &arguments,
+                                      const QByteArray &input, ChildOutput output,
+                                      ChildOutput error)
+{
+    return runFor(program, arguments, -1, &input, output, error);
+}
+
 CommandResult CommandRunner::runFor(const QString &program, const QStringList &arguments,
-                                    int waitMs)
+                                    int waitMs, const QByteArray *input, ChildOutput output,
+                                    ChildOutput error)
 {
     CommandResult result;
     QElapsedTimer clock;
@@ -75,13 +120,18 @@ CommandResult CommandRunner::runFor(const QString &program, const QStringList &a
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
-    process.start(QIODevice::ReadOnly);
+    setChannels(process, output, error);
+    process.start(input ? QIODevice::ReadWrite : QIODevice::ReadOnly);
     if (!process.waitForStarted(waitMs)) {
         process.kill();
         process.waitForFinished(-1);
         return result;
     }
     result.started = true;
+    if (input) {
+        process.write(*input);
+        process.closeWriteChannel();
+    }
     const int left = waitMs < 0 ? -1 : qMax(0, waitMs - int(clock.elapsed()));
     result.finishedInTime = process.waitForFinished(left);
     if (!result.finishedInTime) {
@@ -135,6 +185,65 @@ CommandResult BackgroundCommand::waitToEnd()
     result.standardOutput = process->readAllStandardOutput();
     result.standardError = process->readAllStandardError();
     return result;
+}
+
+RunningCommand *CommandRunner::start(const QString &program, const QStringList &arguments,
+                                     const QByteArray &folder, QObject *parent)
+{
+    RunningCommand *command = new RunningCommand(parent);
+    QProcess *process = new FolderProcess(folder, command);
+    command->process = process;
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::readyReadStandardOutput, command,
+                     &RunningCommand::outputArrived);
+    QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+                     command, &RunningCommand::ended);
+    QObject::connect(process, &QProcess::errorOccurred, command,
+                     [command](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             emit command->failedToStart();
+                     });
+    process->start(program, arguments, QIODevice::ReadOnly);
+    // A start that failed at once was told before anyone could listen.
+    if (process->state() == QProcess::NotRunning)
+        QMetaObject::invokeMethod(command, &RunningCommand::failedToStart, Qt::QueuedConnection);
+    return command;
+}
+
+RunningCommand::RunningCommand(QObject *parent) : QObject(parent), process(nullptr) {}
+
+RunningCommand::~RunningCommand()
+{
+    process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(-1);
+    }
+}
+
+bool RunningCommand::isRunning() const
+{
+    return process->state() != QProcess::NotRunning;
+}
+
+QByteArray RunningCommand::takeOutput()
+{
+    return process->readAllStandardOutput();
+}
+
+bool RunningCommand::waitForOutput(int limitMs)
+{
+    return process->waitForReadyRead(limitMs);
+}
+
+void RunningCommand::kill()
+{
+    process->kill();
+}
+
+void RunningCommand::waitToEnd()
+{
+    process->waitForFinished(-1);
 }
 
 QString lpstatOutputText(const QByteArray &output)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
 #include <QPair>
 #include <QProcess>
 #include <QString>
@@ -18,15 +19,27 @@ struct CommandResult
     QByteArray standardOutput;
     QByteArray standardError;
 
-    // Ended in time, by itself, with exit status 0.
-    bool succeeded() const
+    // Ended in time, by itself, with whatever exit status.
+    bool endedByItself() const
     {
-        return started && finishedInTime && exitStatus == QProcess::NormalExit && exitCode == 0;
+        return started && finishedInTime && exitStatus == QProcess::NormalExit;
     }
+
+    // Ended in time, by itself, with exit status 0.
+    bool succeeded() const { return endedByItself() && exitCode == 0; }
 };
 
-// Runs child processes synchronously, program and arguments kept apart:
-// no shell ever sees a name or a value.
+// What becomes of a child's standard output or standard error.
+enum class ChildOutput {
+    Kept,      // read into the CommandResult
+    Discarded, // the null device
+    Forwarded, // this process's own channel
+};
+
+class RunningCommand;
+
+// Runs child processes, program and arguments kept apart: no shell ever sees
+// a name or a value.
 class CommandRunner
 {
 public:
@@ -40,10 +53,61 @@ public:
                              int limitMs = -1);
     // Waits for the end however long it takes.
     static CommandResult runToEnd(const QString &program, const QStringList &arguments);
+    // The same, handing `input` to the child's standard input and closing it
+    // once the child has started.
+    static CommandResult runToEnd(const QString &program, const QStringList &arguments,
+                                  const QByteArray &input, ChildOutput output,
+                                  ChildOutput error);
+
+    // Starts the child inside `folder`, entered by its bytes in the child
+    // (whatever their encoding, through a link when it is one), and returns
+    // at once: the caller connects to what the child does. Its standard
+    // output is read as it comes, its standard error is discarded. A child
+    // that cannot enter the folder ends at once with exit code 127.
+    static RunningCommand *start(const QString &program, const QStringList &arguments,
+                                 const QByteArray &folder, QObject *parent);
 
 private:
     static CommandResult runFor(const QString &program, const QStringList &arguments,
-                                int waitMs);
+                                int waitMs, const QByteArray *input = nullptr,
+                                ChildOutput output = ChildOutput::Kept,
+                                ChildOutput error = ChildOutput::Kept);
+};
+
+// A child started by CommandRunner::start() that runs while the event loop
+// goes on. Its signals come from the event loop or from the waits below,
+// never before start() has returned. Destroyed while the child runs, it
+// kills the child and waits for its end.
+class RunningCommand : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~RunningCommand() override;
+
+    // Started or starting, and not yet ended.
+    bool isRunning() const;
+    // The standard output that arrived since the last call.
+    QByteArray takeOutput();
+    // Waits at most `limitMs` for output; false when none came (the child
+    // ended or the time ran out).
+    bool waitForOutput(int limitMs);
+    void kill();
+    // Waits for the end however long it takes.
+    void waitToEnd();
+
+signals:
+    void outputArrived();
+    // The child ended, by itself or killed.
+    void ended();
+    void failedToStart();
+
+private:
+    explicit RunningCommand(QObject *parent);
+
+    QProcess *process;
+
+    friend class CommandRunner;
 };
 
 // A child process started now and waited for later, so that the caller can

@@ -2,8 +2,6 @@
 
 #include "system/CommandRunner.h"
 
-#include <QProcess>
-
 namespace {
 
 const char ppdWriter[] = "tolPPDWrite_H";
@@ -20,37 +18,30 @@ QString shellQuoted(const QString &text)
 int runPpdWriterAsRoot(RootMethod method, const QString &password, const QString &printer,
                        const QStringList &items)
 {
-    QProcess process;
+    // What comes back is never shown: only the exit status counts. Output
+    // kept is drained while the run is waited for, so a chatty child never
+    // blocks.
+    const QByteArray input = password.toLocal8Bit() + '\n';
+    CommandResult result;
     if (method == RootMethod::Sudo) {
-        process.setProgram(QStringLiteral("sudo"));
-        process.setArguments(QStringList{QStringLiteral("-S"), QStringLiteral("-p"), QString(),
-                                         QLatin1String(ppdWriter), printer}
-                             + items);
-        process.setStandardOutputFile(QProcess::nullDevice());
+        result = CommandRunner::runToEnd(QStringLiteral("sudo"),
+                                         QStringList{QStringLiteral("-S"), QStringLiteral("-p"),
+                                                     QString(), QLatin1String(ppdWriter), printer}
+                                             + items,
+                                         input, ChildOutput::Discarded, ChildOutput::Kept);
     } else {
         // su hands its command to a shell of its own, so that one line has
         // to quote every word for it.
         QString command = QLatin1String(ppdWriter) + QLatin1Char(' ') + shellQuoted(printer);
         for (const QString &item : items)
             command += QLatin1Char(' ') + shellQuoted(item);
-        process.setProgram(QStringLiteral("su"));
-        process.setArguments({QStringLiteral("-c"), command});
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        result = CommandRunner::runToEnd(QStringLiteral("su"), {QStringLiteral("-c"), command},
+                                         input, ChildOutput::Kept, ChildOutput::Forwarded);
     }
 
-    process.start();
-    if (!process.waitForStarted(-1))
+    if (!result.endedByItself())
         return 1;
-    process.write(password.toLocal8Bit() + '\n');
-    process.closeWriteChannel();
-
-    // What comes back is never shown: only the exit status counts. QProcess
-    // drains the pipes while it waits, so a chatty child never blocks.
-    process.waitForFinished(-1);
-
-    if (process.exitStatus() != QProcess::NormalExit)
-        return 1;
-    return process.exitCode();
+    return result.exitCode;
 }
 
 void dropSudoCredentials()

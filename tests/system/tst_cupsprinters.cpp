@@ -15,6 +15,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(ChildOutput)
+
 namespace {
 
 // Would create files named "pwned*" in the current folder if it reached a shell.
@@ -333,6 +341,108 @@ private slots:
         qputenv("PATH", QFile::encodeName(stubs.path() + "/empty"));
         QVERIFY(!runLpoptions("Q1", {}).started);
         QCOMPARE(printerStatus("Q1"), QString("Error: Printer does not exist or lpstat failed."));
+    }
+
+    void inputReachesTheChild_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<ChildOutput>("output");
+        QTest::addColumn<ChildOutput>("error");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QByteArray>("keptOutput");
+        QTest::addColumn<QByteArray>("keptError");
+        QTest::addColumn<int>("exitCode");
+
+        const QByteArray input = "a\"b $HOME `id` c\\d\n";
+        const QString cat = QStringLiteral("/bin/cat");
+        const QString sh = QStringLiteral("/bin/sh");
+        const QStringList toError{"-c", "cat >&2"};
+        const ChildOutput kept = ChildOutput::Kept;
+        QTest::newRow("output kept") << cat << QStringList() << kept << kept << true << input
+                                     << QByteArray() << 0;
+        QTest::newRow("output discarded")
+            << cat << QStringList() << ChildOutput::Discarded << kept << true << QByteArray()
+            << QByteArray() << 0;
+        QTest::newRow("error kept") << sh << toError << ChildOutput::Discarded << kept << true
+                                    << QByteArray() << input << 0;
+        QTest::newRow("error forwarded") << sh << toError << kept << ChildOutput::Forwarded
+                                         << true << QByteArray() << QByteArray() << 0;
+        QTest::newRow("exit status after reading")
+            << sh << QStringList{"-c", "read -r line && exit 7"} << kept << kept << true
+            << QByteArray() << QByteArray() << 7;
+        QTest::newRow("missing program")
+            << stubs.path() + "/no-such-program" << QStringList() << kept << kept << false
+            << QByteArray() << QByteArray() << -1;
+    }
+
+    void inputReachesTheChild()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(ChildOutput, output);
+        QFETCH(ChildOutput, error);
+        QFETCH(bool, started);
+        QFETCH(QByteArray, keptOutput);
+        QFETCH(QByteArray, keptError);
+        QFETCH(int, exitCode);
+
+        const CommandResult result = CommandRunner::runToEnd(
+            program, arguments, "a\"b $HOME `id` c\\d\n", output, error);
+        QCOMPARE(result.started, started);
+        QCOMPARE(result.endedByItself(), started);
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.standardOutput, keptOutput);
+        QCOMPARE(result.standardError, keptError);
+    }
+
+    void startedCommand_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QByteArray>("output");
+
+        // Latin-1, not UTF-8: no text holds this name.
+        const QByteArray folder = QFile::encodeName(stubs.path()) + "/Caf\xe9";
+        const QByteArray link = QFile::encodeName(stubs.path()) + "/link";
+        if (::mkdir(folder.constData(), 0700) == 0) {
+            ::close(::open((folder + "/inside").constData(), O_WRONLY | O_CREAT, 0600));
+            ::symlink(folder.constData(), link.constData());
+        }
+        const QString ls = QStringLiteral("/bin/ls");
+        QTest::newRow("folder named in Latin-1") << ls << folder << true << QByteArray("inside\n");
+        QTest::newRow("folder through a link") << ls << link << true << QByteArray("inside\n");
+        QTest::newRow("missing folder")
+            << ls << QFile::encodeName(stubs.path()) + "/absent" << true << QByteArray();
+        QTest::newRow("missing program")
+            << stubs.path() + "/no-such-program" << folder << false << QByteArray();
+    }
+
+    void startedCommand()
+    {
+        QFETCH(QString, program);
+        QFETCH(QByteArray, folder);
+        QFETCH(bool, started);
+        QFETCH(QByteArray, output);
+
+        std::unique_ptr<RunningCommand> command(
+            CommandRunner::start(program, {"-A"}, folder, nullptr));
+        QByteArray received;
+        int ends = 0;
+        int failures = 0;
+        connect(command.get(), &RunningCommand::outputArrived,
+                [&] { received += command->takeOutput(); });
+        connect(command.get(), &RunningCommand::ended, [&] { ++ends; });
+        connect(command.get(), &RunningCommand::failedToStart, [&] { ++failures; });
+        QTRY_VERIFY2_WITH_TIMEOUT(ends + failures > 0, "the child neither ended nor failed",
+                                  5 * 60 * 1000);
+        QCoreApplication::processEvents();
+        received += command->takeOutput();
+        QCOMPARE(ends, started ? 1 : 0);
+        QCOMPARE(failures, started ? 0 : 1);
+        QCOMPARE(received, output);
+        QVERIFY(!command->isRunning());
     }
 
     void modelOfAQueue()
