@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "tabs/TabOwner.h"
+
 #include <QList>
 
 class AboutDialog;
@@ -26,7 +27,7 @@ class WatermarkTab;
 // The program's one main window: the option tabs, the profile and help
 // buttons, and OK/Apply/Cancel. It drives the constraint pass and writes the
 // user's options.
-class TolDialog : public QDialog
+class TolDialog : public TabOwner
 {
     Q_OBJECT
 
@@ -52,14 +53,14 @@ public:
 
 public slots:
     bool writeTolpoptions();
-    void setConstraints();
-    void toggleColorMode();
-    void togglePublishingFronAndBackLabel();
+    void setConstraints() override;
+    void toggleColorMode() override;
+    void togglePublishingFronAndBackLabel() override;
     void accept() override;
     void unselectPrinters();
     void slotButtonApply();
     void printerChanged(int row, int collumn, int, int);
-    void profileChanged();
+    void profileChanged() override;
     void reject() override;
     void tabSelected();
 
