@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/PasswordPrompt.h"
 #include "tabs/TabOwner.h"
 
 #include <QList>
@@ -27,7 +28,7 @@ class WatermarkTab;
 // The program's one main window: the option tabs, the profile and help
 // buttons, and OK/Apply/Cancel. It drives the constraint pass and writes the
 // user's options.
-class TolDialog : public TabOwner
+class TolDialog : public TabOwner, public PasswordPromptOwner
 {
     Q_OBJECT
 
@@ -43,7 +44,8 @@ public:
     void commitInstallableOptions();
     // The password prompt clears the flag and sets it after a successful
     // root write, so that OK closes the window only then.
-    void setApplyOk(bool ok) { applyOk = ok; }
+    void setApplyOk(bool ok) override { applyOk = ok; }
+    void installableOptionsWritten() override;
     void updateOtherAppsPrintSettings(const QString &pageSize);
 
     // For the tests: how many constraint passes are chained right now.
