@@ -20,7 +20,6 @@
 #include "tabs/WatermarkTab.h"
 #include "tabs/TabOptionCollector.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/OwnerSlot.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/TolTabWidget.h"
 
@@ -43,7 +42,7 @@ const int listRetryMs = 3000;
 } // namespace
 
 TolDialog::TolDialog(QWidget *parent)
-    : QDialog(parent)
+    : TabOwner(parent)
 {
     AppState::perUserDirectory = SystemPaths::perUserDirectory();
 
@@ -94,9 +93,9 @@ TolDialog::TolDialog(QWidget *parent)
 
     tabList << printerTab << generalTab << bookletTab << finishingTab << imagingTab
             << publishingTab << jobTab << watermarkTab << sntTab;
-    // Made by name, as the tab itself makes the same connection first: being
-    // unique, this one then adds nothing.
-    connectToOwnerSlot(sntTab, &SNTTab::colorchanged, this, "toggleColorMode()", Qt::UniqueConnection);
+    // The tab itself makes the same connection first: being unique, this one
+    // then adds nothing.
+    connect(sntTab, &SNTTab::colorchanged, this, &TabOwner::toggleColorMode, Qt::UniqueConnection);
 
     optionCollector = new TabOptionCollector(&tabList);
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/PasswordPrompt.h"
+#include "tabs/TabOwner.h"
+
 #include <QList>
 
 class AboutDialog;
@@ -26,7 +28,7 @@ class WatermarkTab;
 // The program's one main window: the option tabs, the profile and help
 // buttons, and OK/Apply/Cancel. It drives the constraint pass and writes the
 // user's options.
-class TolDialog : public QDialog
+class TolDialog : public TabOwner, public PasswordPromptOwner
 {
     Q_OBJECT
 
@@ -42,7 +44,8 @@ public:
     void commitInstallableOptions();
     // The password prompt clears the flag and sets it after a successful
     // root write, so that OK closes the window only then.
-    void setApplyOk(bool ok) { applyOk = ok; }
+    void setApplyOk(bool ok) override { applyOk = ok; }
+    void installableOptionsWritten() override;
     void updateOtherAppsPrintSettings(const QString &pageSize);
 
     // For the tests: how many constraint passes are chained right now.
@@ -52,14 +55,14 @@ public:
 
 public slots:
     bool writeTolpoptions();
-    void setConstraints();
-    void toggleColorMode();
-    void togglePublishingFronAndBackLabel();
+    void setConstraints() override;
+    void toggleColorMode() override;
+    void togglePublishingFronAndBackLabel() override;
     void accept() override;
     void unselectPrinters();
     void slotButtonApply();
     void printerChanged(int row, int collumn, int, int);
-    void profileChanged();
+    void profileChanged() override;
     void reject() override;
     void tabSelected();
 

@@ -176,6 +176,13 @@ void TolDialog::commitInstallableOptions()
     printerTab->takeOptionValues();
 }
 
+void TolDialog::installableOptionsWritten()
+{
+    commitInstallableOptions();
+    if (writeTolpoptions())
+        showAppliedMessage();
+}
+
 void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize)
 {
     // The search lists the whole home folder: the window goes on meanwhile.

@@ -1,6 +1,5 @@
 #include "dialogs/PasswordPrompt.h"
 
-#include "app/TolDialog.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/RootCommand.h"
@@ -13,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-PasswordPrompt::PasswordPrompt(TolDialog *owner, const QString &optionsText)
+PasswordPrompt::PasswordPrompt(PasswordPromptOwner *owner, const QString &optionsText)
     : QDialog(nullptr),
       owner(owner),
       optionsText(optionsText)
@@ -79,9 +78,7 @@ void PasswordPrompt::okButtonSlot()
     }
 
     owner->setApplyOk(true);
-    owner->commitInstallableOptions();
-    if (owner->writeTolpoptions())
-        showAppliedMessage();
+    owner->installableOptionsWritten();
     sudoInvalidate();
     accept();
 }

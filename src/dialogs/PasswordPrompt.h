@@ -8,7 +8,21 @@ class ComboBoxEx;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TolDialog;
+
+// What the password prompt needs of the window that opened it.
+class PasswordPromptOwner
+{
+public:
+    // Cleared while the prompt is open, so that the owner's OK keeps its
+    // window open unless the write succeeds; set again after it.
+    virtual void setApplyOk(bool ok) = 0;
+    // The installable options are in the PPD now: the owner takes them as
+    // the queue's, then writes and reports the user's defaults.
+    virtual void installableOptionsWritten() = 0;
+
+protected:
+    ~PasswordPromptOwner() = default;
+};
 
 // Asks for the root password and has the queue's installable options
 // written into its PPD as root. Only after a successful write does the main
@@ -19,9 +33,9 @@ class PasswordPrompt : public QDialog
 
 public:
     // The owner is the main window, not a Qt parent. Its applyOk flag is
-    // cleared here, so that its OK keeps the window open unless the write
-    // succeeds. optionsText: keyword=choice items, each followed by a blank.
-    PasswordPrompt(TolDialog *owner, const QString &optionsText);
+    // cleared here. optionsText: keyword=choice items, each followed by a
+    // blank.
+    PasswordPrompt(PasswordPromptOwner *owner, const QString &optionsText);
 
     // Runs the PPD writer as root for the current printer; its exit status,
     // or 1 when it did not start or did not exit by itself.
@@ -39,7 +53,7 @@ private slots:
     void showPromptText();
 
 private:
-    TolDialog *owner;
+    PasswordPromptOwner *owner;
     QString optionsText;
     QLabel *promptLabel;
     ComboBoxEx *methodBox;

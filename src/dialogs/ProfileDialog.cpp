@@ -4,7 +4,7 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "system/AppState.h"
 #include "system/ProfileFiles.h"
-#include "widgets/OwnerSlot.h"
+#include "tabs/TabOwner.h"
 #include "widgets/SeparatorLine.h"
 
 #include <QDialogButtonBox>
@@ -89,17 +89,16 @@ ProfileDialog::ProfileDialog(QWidget *parent, TabOptionCollector *collector)
 }
 
 // After a load the main window reloads every tab and reruns the constraint
-// pass. A parent without those slots (a bare widget in tests) is left alone.
+// pass. A parent that does not own the tabs (a bare widget in tests) is left
+// alone.
 template<typename Sender, typename Signal>
 void ProfileDialog::connectToMainWindow(const Sender *sender, Signal signal)
 {
-    QWidget *window = parentWidget();
+    auto *window = qobject_cast<TabOwner *>(parentWidget());
     if (!window)
         return;
-    for (const char *slot : {"profileChanged()", "setConstraints()"}) {
-        if (window->metaObject()->indexOfSlot(slot) >= 0)
-            connectToOwnerSlot(sender, signal, window, slot);
-    }
+    connect(sender, signal, window, &TabOwner::profileChanged);
+    connect(sender, signal, window, &TabOwner::setConstraints);
 }
 
 void ProfileDialog::show()

@@ -4,9 +4,9 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "tabs/TabOwner.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
-#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
@@ -57,10 +57,10 @@ GeneralTab::GeneralTab(QWidget *parent)
     QWidget::setTabOrder(collateGroup->pushButton(0), collateGroup->pushButton(1));
 
     if (dialog) {
-        connectToOwnerSlot(colorGroup, qOverload<int>(&TolButtonGroup::buttonClicked), dialog,
-                           "toggleColorMode()", Qt::UniqueConnection);
-        connectToOwnerSlot(mediaTypeCombo, qOverload<int>(&QComboBox::currentIndexChanged), dialog,
-                           "togglePublishingFronAndBackLabel()", Qt::UniqueConnection);
+        connect(colorGroup, qOverload<int>(&TolButtonGroup::buttonClicked), dialog,
+                &TabOwner::toggleColorMode, Qt::UniqueConnection);
+        connect(mediaTypeCombo, qOverload<int>(&QComboBox::currentIndexChanged), dialog,
+                &TabOwner::togglePublishingFronAndBackLabel, Qt::UniqueConnection);
     }
 }
 

@@ -7,9 +7,9 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
+#include "tabs/TabOwner.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
-#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
@@ -168,12 +168,12 @@ void ImagingTab::buildUi()
     connect(tonerliteGroup, groupClicked, this, &ImagingTab::tonerliteButtonToggled);
     connect(tonerliteCombo, comboChanged, this, &ImagingTab::tonerliteComboBoxChanged);
     if (dialog) {
-        connectToOwnerSlot(tonerliteGroup, groupClicked, dialog, "setConstraints()");
-        connectToOwnerSlot(tonerliteCombo, comboChanged, dialog, "setConstraints()");
+        connect(tonerliteGroup, groupClicked, dialog, &TabOwner::setConstraints);
+        connect(tonerliteCombo, comboChanged, dialog, &TabOwner::setConstraints);
     }
     connect(adjustmentButton, &QPushButton::clicked, this, &ImagingTab::showAdjustmentDialog);
     if (dialog)
-        connectToOwnerSlot(colorButtons, groupClicked, dialog, "toggleColorMode()");
+        connect(colorButtons, groupClicked, dialog, &TabOwner::toggleColorMode);
     connect(colorButtons, groupClicked, this, qOverload<>(&ImagingTab::clearDialogSettings));
 }
 

@@ -1,8 +1,8 @@
 #include "tabs/JobTab.h"
 
+#include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
-#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -378,8 +378,8 @@ void JobTab::connectSignals()
 {
     const auto toOwner = [this](const auto *sender, auto signal, bool unique) {
         if (dialog)
-            connectToOwnerSlot(sender, signal, dialog, "setConstraints()",
-                               unique ? Qt::UniqueConnection : Qt::AutoConnection);
+            connect(sender, signal, dialog, &TabOwner::setConstraints,
+                    unique ? Qt::UniqueConnection : Qt::AutoConnection);
     };
     const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
     const auto toggled = qOverload<bool>(&TolCheckBoxButton::toggled);

@@ -5,8 +5,8 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
-#include "widgets/OwnerSlot.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -122,7 +122,7 @@ void PrinterTab::connectComboBox(ComboBoxEx *combo)
     connect(combo, changed, this, &PrinterTab::checkForChanges, Qt::UniqueConnection);
     connect(combo, changed, this, &PrinterTab::enableOptions, Qt::UniqueConnection);
     if (dialog)
-        connectToOwnerSlot(combo, changed, dialog, "setConstraints()", Qt::UniqueConnection);
+        connect(combo, changed, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
 }
 
 void PrinterTab::connectCheckBox(QCheckBox *check_box)
@@ -132,8 +132,8 @@ void PrinterTab::connectCheckBox(QCheckBox *check_box)
     connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::checkForChanges, Qt::UniqueConnection);
     connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::enableOptions, Qt::UniqueConnection);
     if (dialog)
-        connectToOwnerSlot(check_box, &QCheckBox::stateChanged, dialog, "setConstraints()",
-                           Qt::UniqueConnection);
+        connect(check_box, &QCheckBox::stateChanged, dialog, &TabOwner::setConstraints,
+                Qt::UniqueConnection);
 }
 
 QString PrinterTab::installableValue(QWidget *widget)

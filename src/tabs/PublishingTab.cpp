@@ -2,9 +2,9 @@
 
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
-#include "widgets/OwnerSlot.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -290,25 +290,25 @@ void PublishingTab::connectSignals()
     const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
     connect(chkButCvr, toggled, this, &PublishingTab::coverModeToggled);
     if (dialog)
-        connectToOwnerSlot(chkButCvr, toggled, dialog, "setConstraints()");
+        connect(chkButCvr, toggled, dialog, &TabOwner::setConstraints);
     connect(rdButCvrFront, &QRadioButton::toggled, this, &PublishingTab::coverRadioButtonSelectionChanged);
     if (dialog)
-        connectToOwnerSlot(rdButCvrFront, &QRadioButton::toggled, dialog, "setConstraints()",
-                           Qt::UniqueConnection);
+        connect(rdButCvrFront, &QRadioButton::toggled, dialog, &TabOwner::setConstraints,
+                Qt::UniqueConnection);
     connect(rdButCvrFrontBack, &QRadioButton::toggled, this,
             &PublishingTab::coverRadioButtonSelectionChanged);
     if (dialog) {
-        connectToOwnerSlot(rdButCvrFrontBack, &QRadioButton::toggled, dialog, "setConstraints()",
-                           Qt::UniqueConnection);
-        connectToOwnerSlot(cmbBxCvrM, comboChanged, dialog, "togglePublishingFronAndBackLabel()");
-        connectToOwnerSlot(cmbBxBackCvrM, comboChanged, dialog, "togglePublishingFronAndBackLabel()");
-        connectToOwnerSlot(chkButTint, toggled, dialog, "setConstraints()");
+        connect(rdButCvrFrontBack, &QRadioButton::toggled, dialog, &TabOwner::setConstraints,
+                Qt::UniqueConnection);
+        connect(cmbBxCvrM, comboChanged, dialog, &TabOwner::togglePublishingFronAndBackLabel);
+        connect(cmbBxBackCvrM, comboChanged, dialog, &TabOwner::togglePublishingFronAndBackLabel);
+        connect(chkButTint, toggled, dialog, &TabOwner::setConstraints);
     }
     connect(chkButTint, toggled, this, &PublishingTab::interleaveToggled);
     connect(chkButPins, toggled, this, &PublishingTab::pageInsertToggled);
     connect(lnEditPinsPage, &QLineEdit::textEdited, this, &PublishingTab::checkPageInsertInputText);
     if (dialog)
-        connectToOwnerSlot(lnEditPinsPage, &QLineEdit::textEdited, dialog, "setConstraints()");
+        connect(lnEditPinsPage, &QLineEdit::textEdited, dialog, &TabOwner::setConstraints);
     // The first page allowed depends on whether the front cover is printed
     // on both sides.
     connect(chkBxCvrFrontIn, &QCheckBox::stateChanged, this, &PublishingTab::checkPageInsertInputText);

@@ -5,7 +5,7 @@
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
 #include "system/SecretCipher.h"
-#include "widgets/OwnerSlot.h"
+#include "tabs/TabOwner.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
@@ -192,22 +192,22 @@ void SNTTab::connectSignals()
     // The tab takes each answer before the constraint pass re-marks it.
     connect(loginClient, &tcurl::messageReady, this, &SNTTab::verifySuccess, Qt::UniqueConnection);
     if (dialog)
-        connectToOwnerSlot(loginClient, &tcurl::messageReady, dialog, "setConstraints()",
-                           Qt::UniqueConnection);
+        connect(loginClient, &tcurl::messageReady, dialog, &TabOwner::setConstraints,
+                Qt::UniqueConnection);
     connect(loginClient, &tcurl::errorReady, this, &SNTTab::verifyFailure, Qt::UniqueConnection);
     connect(loginClient, &tcurl::certificateRefused, this, &SNTTab::verifyCertificate,
             Qt::UniqueConnection);
     connect(loginClient, &tcurl::timedOut, this, &SNTTab::verifyTimedOut, Qt::UniqueConnection);
     if (!dialog)
         return;
-    connectToOwnerSlot(loginClient, &tcurl::errorReady, dialog, "setConstraints()", Qt::UniqueConnection);
-    connectToOwnerSlot(loginClient, &tcurl::certificateRefused, dialog, "setConstraints()",
-                       Qt::UniqueConnection);
-    connectToOwnerSlot(loginClient, &tcurl::timedOut, dialog, "setConstraints()", Qt::UniqueConnection);
-    connectToOwnerSlot(butGroupSNT, groupClicked, dialog, "setConstraints()", Qt::UniqueConnection);
+    connect(loginClient, &tcurl::errorReady, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
+    connect(loginClient, &tcurl::certificateRefused, dialog, &TabOwner::setConstraints,
+            Qt::UniqueConnection);
+    connect(loginClient, &tcurl::timedOut, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
+    connect(butGroupSNT, groupClicked, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
     for (QLineEdit *edit : {lnEditSNTServer, lnEditSNTPort, lnEditSNTUser, lnEditSNTPassword})
-        connectToOwnerSlot(edit, &QLineEdit::textEdited, dialog, "setConstraints()", Qt::UniqueConnection);
-    connectToOwnerSlot(this, &SNTTab::colorchanged, dialog, "toggleColorMode()", Qt::UniqueConnection);
+        connect(edit, &QLineEdit::textEdited, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
+    connect(this, &SNTTab::colorchanged, dialog, &TabOwner::toggleColorMode, Qt::UniqueConnection);
 }
 
 // ---------------------------------------------------------------------------

@@ -5,10 +5,10 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
+#include "tabs/TabOwner.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/OwnerSlot.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -42,7 +42,7 @@ QString sliderText(const QString &keyword, int value)
 
 Tab::Tab(QWidget *parent)
     : QWidget(parent)
-    , dialog(parent)
+    , dialog(qobject_cast<TabOwner *>(parent))
 {
     setStyleSheet(QString::fromLatin1(pageStyle));
     setContentsMargins(10, 10, 10, 10);
@@ -520,7 +520,7 @@ void Tab::connectToPageAndDialog(const Sender *sender, Signal signal, PageSlot p
 {
     connect(sender, signal, this, pageSlot, Qt::UniqueConnection);
     if (dialog)
-        connectToOwnerSlot(sender, signal, dialog, "setConstraints()", Qt::UniqueConnection);
+        connect(sender, signal, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
 }
 
 void Tab::connectOptionWidgets()

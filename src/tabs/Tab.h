@@ -14,6 +14,7 @@ class ComboBoxEx;
 class QCheckBox;
 class QComboBox;
 class QSlider;
+class TabOwner;
 class TolButtonGroup;
 class TolCheckBoxButton;
 class tChoice;
@@ -194,7 +195,9 @@ protected:
     virtual void connectSlider(QSlider *slider);
     virtual void connectButtonGroup(TolButtonGroup *button_group);
 
-    QWidget *dialog;
+    // The parent when it is the tabs' owner, else null: a page on a bare
+    // widget connects nothing to an owner.
+    TabOwner *dialog;
     QString tabName;
     bool constraintMarked = false;
     QHash<QWidget *, QWidget *> extraMarkedWidgets;

@@ -8,6 +8,7 @@
 #include "system/AppState.h"
 #include "tabs/Tab.h"
 #include "tabs/TabOptionCollector.h"
+#include "tabs/TabOwner.h"
 
 #include <QByteArray>
 #include <QComboBox>
@@ -23,7 +24,7 @@
 // widgets make to it and, when given a tab to drive, runs that tab's part of
 // a constraint pass as the main window does (again while a widget was moved,
 // at most 11 rounds; not while a pass is running).
-class OwnerStub : public QWidget
+class OwnerStub : public TabOwner
 {
     Q_OBJECT
 public:
@@ -31,11 +32,12 @@ public:
     int passes = 0;
     int colourCouplings = 0;
     int publishingCouplings = 0;
+    int profileChanges = 0;
     // The driven tab's isConstraintMarked() after the last pass.
     bool marked = false;
 
 public slots:
-    void setConstraints()
+    void setConstraints() override
     {
         ++passes;
         if (!driven || !AppState::optionModel || running)
@@ -53,8 +55,9 @@ public slots:
         }
         running = false;
     }
-    void toggleColorMode() { ++colourCouplings; }
-    void togglePublishingFronAndBackLabel() { ++publishingCouplings; }
+    void toggleColorMode() override { ++colourCouplings; }
+    void togglePublishingFronAndBackLabel() override { ++publishingCouplings; }
+    void profileChanged() override { ++profileChanges; }
 
 private:
     bool running = false;

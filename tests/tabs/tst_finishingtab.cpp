@@ -3,8 +3,7 @@
 // the fold marks, the rows that follow the printer's options, and the values
 // it saves.
 
-#include "ModelFixture.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -21,10 +20,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -34,13 +30,13 @@ const QString mark = QStringLiteral("<img src=':/icons/error'>");
 
 } // namespace
 
-class TestFinishingTab : public QObject
+class TestFinishingTab : public QObject, TabFixture<FinishingTab>
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUpTab(); }
+    void cleanup() { tearDownTab(); }
 
     void hasOptions_data();
     void hasOptions();
@@ -57,47 +53,15 @@ private slots:
     void screenshot();
 
 private:
-    std::unique_ptr<tOptionModel> model;
-    QTemporaryDir dir;
-    OwnerStub *owner = nullptr;
-    FinishingTab *tab = nullptr;
-
-    void select(const QString &fixture);
-    void saveSettings(const QByteArray &lines);
+    void saveSettings(const QByteArray &lines) { writeSettingsFile("FT.cfg", lines); }
     TolCheckBoxButton *button(const char *name) { return named<TolCheckBoxButton>(tab, name); }
     QLabel *label(const char *name, int which = 0) { return named<QLabel>(tab, name, which); }
     ComboBoxEx *list(const char *name) { return named<ComboBoxEx>(tab, name); }
 };
 
-void TestFinishingTab::init()
-{
-    forgetPrinter();
-    owner = new OwnerStub;
-    tab = new FinishingTab(owner);
-}
-
-void TestFinishingTab::cleanup()
-{
-    delete owner;
-    forgetPrinter();
-    model.reset();
-}
-
-void TestFinishingTab::select(const QString &fixture)
-{
-    QVERIFY(useFixtureModel(model, fixture));
-    tab->reload();
-}
-
-void TestFinishingTab::saveSettings(const QByteArray &lines)
-{
-    QVERIFY(useSettingsFile(dir.filePath("FT.cfg"), lines));
-}
-
 void TestFinishingTab::hasOptions_data()
 {
-    QTest::addColumn<QString>("fixture");
-    QTest::addColumn<bool>("shown");
+    hasOptionsColumns();
     QTest::newRow("no printer") << QString() << false;
     QTest::newRow("full finisher") << "finishingtab-full.ppd" << true;
     QTest::newRow("small finisher") << "finishingtab-small.ppd" << true;
@@ -106,11 +70,8 @@ void TestFinishingTab::hasOptions_data()
 
 void TestFinishingTab::hasOptions()
 {
-    QFETCH(QString, fixture);
+    checkHasOptions();
     QFETCH(bool, shown);
-    if (!fixture.isEmpty())
-        QVERIFY(useFixtureModel(model, fixture));
-    QCOMPARE(tab->hasOptions(), shown);
     // A tab without options never holds OK back.
     if (!shown) {
         tab->flagOptionError("FldA", "Bifold");

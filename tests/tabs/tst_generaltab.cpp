@@ -2,8 +2,7 @@
 // loading from the PPD and from a settings file, the model following the
 // widgets, the colour and duplex fallbacks, and the values they save.
 
-#include "ModelFixture.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -18,10 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -52,13 +48,13 @@ Values pageSizeEverywhere(const QString &size)
 
 } // namespace
 
-class TestGeneralTab : public QObject
+class TestGeneralTab : public QObject, TabFixture<GeneralTab>
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { tearDownTab(); }
 
     void hasOptions_data();
     void hasOptions();
@@ -75,10 +71,6 @@ private slots:
     void bookletTabWithFoldOnly();
 
 private:
-    std::unique_ptr<tOptionModel> model;
-    QTemporaryDir dir;
-    OwnerStub *owner = nullptr;
-    GeneralTab *general = nullptr;
     BookletTab *booklet = nullptr;
 
     void select(const QString &fixture);
@@ -86,32 +78,21 @@ private:
 
 void TestGeneralTab::init()
 {
-    forgetPrinter();
-    owner = new OwnerStub;
-    general = new GeneralTab(owner);
+    setUpTab();
     booklet = new BookletTab(owner);
-}
-
-void TestGeneralTab::cleanup()
-{
-    delete owner;
-    forgetPrinter();
-    model.reset();
 }
 
 // As a printer change does: a fresh model, then every tab reloads.
 void TestGeneralTab::select(const QString &fixture)
 {
-    QVERIFY(useFixtureModel(model, fixture));
-    general->reload();
+    TabFixture::select(fixture);
     if (booklet->hasOptions())
         booklet->reload();
 }
 
 void TestGeneralTab::hasOptions_data()
 {
-    QTest::addColumn<QString>("fixture");
-    QTest::addColumn<bool>("basic");
+    hasOptionsColumns(); // shown: the "Basic" tab
     QTest::addColumn<bool>("layout");
     QTest::newRow("no printer") << QString() << false << false;
     QTest::newRow("both booklet options") << "generaltab-full.ppd" << true << true;
@@ -121,45 +102,41 @@ void TestGeneralTab::hasOptions_data()
 
 void TestGeneralTab::hasOptions()
 {
-    QFETCH(QString, fixture);
-    QFETCH(bool, basic);
+    checkHasOptions();
     QFETCH(bool, layout);
-    if (!fixture.isEmpty())
-        QVERIFY(useFixtureModel(model, fixture));
-    QCOMPARE(general->hasOptions(), basic);
     QCOMPARE(booklet->hasOptions(), layout);
 }
 
 void TestGeneralTab::reloadFromPpdDefaults()
 {
     select("generaltab-full.ppd");
-    QCOMPARE(general->getTabName(), QString("Basic"));
+    QCOMPARE(tab->getTabName(), QString("Basic"));
     QCOMPARE(booklet->getTabName(), QString("Layout"));
     // Loading reaches neither the constraint pass nor the couplings.
     QCOMPARE(owner->passes, 0);
     QCOMPARE(owner->colourCouplings, 0);
     QCOMPARE(owner->publishingCouplings, 0);
 
-    auto *pageSize = named<ComboBoxEx>(general, "cmbBxPageSize");
-    auto *inputSlot = named<ComboBoxEx>(general, "cmbBxInputSlot");
+    auto *pageSize = named<ComboBoxEx>(tab, "cmbBxPageSize");
+    auto *inputSlot = named<ComboBoxEx>(tab, "cmbBxInputSlot");
     // The custom size and custom sheet need values these lists cannot take.
     QCOMPARE(items(pageSize), QStringList({"A4", "Letter", "A5"}));
-    QCOMPARE(items(named<ComboBoxEx>(general, "cmbBxMediaType")),
+    QCOMPARE(items(named<ComboBoxEx>(tab, "cmbBxMediaType")),
              QStringList({"Plain", "Card stock", "Overhead film"}));
     QCOMPARE(items(inputSlot), QStringList({"Automatic", "Tray 1", "Bypass tray"}));
     QCOMPARE(pageSize->currentText(), QString("A4"));
-    QCOMPARE(named<ComboBoxEx>(general, "cmbBxMediaType")->currentText(), QString("Plain"));
+    QCOMPARE(named<ComboBoxEx>(tab, "cmbBxMediaType")->currentText(), QString("Plain"));
     QCOMPARE(inputSlot->currentText(), QString("Automatic"));
-    QCOMPARE(named<ComboBoxEx>(general, "cmbBxOutputBin")->currentText(), QString("Face down"));
+    QCOMPARE(named<ComboBoxEx>(tab, "cmbBxOutputBin")->currentText(), QString("Face down"));
 
-    QCOMPARE(named<QLabel>(general, "lblPageSize")->text(), QString("Print size:"));
-    QCOMPARE(named<QLabel>(general, "lblMediaType")->text(), QString("Sheet Type:"));
-    QCOMPARE(named<QLabel>(general, "lblInputSlot")->text(), QString("Source:"));
-    QCOMPARE(named<QLabel>(general, "lblOutputBin")->text(), QString("Destination:"));
+    QCOMPARE(named<QLabel>(tab, "lblPageSize")->text(), QString("Print size:"));
+    QCOMPARE(named<QLabel>(tab, "lblMediaType")->text(), QString("Sheet Type:"));
+    QCOMPARE(named<QLabel>(tab, "lblInputSlot")->text(), QString("Source:"));
+    QCOMPARE(named<QLabel>(tab, "lblOutputBin")->text(), QString("Destination:"));
 
-    QCOMPARE(named<TolButtonGroup>(general, "butGroupCol")->checkedButtonName(), QString("On"));
-    QCOMPARE(named<TolButtonGroup>(general, "butGroupDuplex")->checkedButtonName(), QString("Off"));
-    auto *colour = named<TolButtonGroup>(general, "butGroupColorModelGeneral");
+    QCOMPARE(named<TolButtonGroup>(tab, "butGroupCol")->checkedButtonName(), QString("On"));
+    QCOMPARE(named<TolButtonGroup>(tab, "butGroupDuplex")->checkedButtonName(), QString("Off"));
+    auto *colour = named<TolButtonGroup>(tab, "butGroupColorModelGeneral");
     QCOMPARE(colour->checkedButtonName(), QString("Full color"));
     QVERIFY(colour->isEnabled());
     QCOMPARE(current("Coll"), QString("True"));
@@ -172,7 +149,7 @@ void TestGeneralTab::reloadFromPpdDefaults()
     expected.insert("Coll", "True");
     expected.insert("Duplex", "None");
     expected.insert("ColorModel", "CMYK");
-    QCOMPARE(general->collectOptionValues(), expected);
+    QCOMPARE(tab->collectOptionValues(), expected);
 }
 
 void TestGeneralTab::reloadFromSettingsFile()
@@ -182,18 +159,18 @@ void TestGeneralTab::reloadFromSettingsFile()
                             "Duplex=DuplexTumble;None\nColorModel=Gray;CMYK\nTCBooklet=Right;None\nFold=True;False\n"));
 
     select("generaltab-full.ppd");
-    QCOMPARE(named<ComboBoxEx>(general, "cmbBxPageSize")->currentText(), QString("Letter"));
-    QCOMPARE(named<ComboBoxEx>(general, "cmbBxInputSlot")->currentText(), QString("Bypass tray"));
-    QCOMPARE(named<TolButtonGroup>(general, "butGroupCol")->checkedButtonName(), QString("Off"));
-    QCOMPARE(named<TolButtonGroup>(general, "butGroupDuplex")->checkedButtonName(),
+    QCOMPARE(named<ComboBoxEx>(tab, "cmbBxPageSize")->currentText(), QString("Letter"));
+    QCOMPARE(named<ComboBoxEx>(tab, "cmbBxInputSlot")->currentText(), QString("Bypass tray"));
+    QCOMPARE(named<TolButtonGroup>(tab, "butGroupCol")->checkedButtonName(), QString("Off"));
+    QCOMPARE(named<TolButtonGroup>(tab, "butGroupDuplex")->checkedButtonName(),
              QString("Short edge"));
-    QCOMPARE(named<TolButtonGroup>(general, "butGroupColorModelGeneral")->checkedButtonName(),
+    QCOMPARE(named<TolButtonGroup>(tab, "butGroupColorModelGeneral")->checkedButtonName(),
              QString("Black & white"));
     for (const char *keyword : {"PageSize", "InputSlot", "Coll", "Duplex", "ColorModel"})
-        QCOMPARE(current(keyword), general->collectOptionValues().value(keyword));
+        QCOMPARE(current(keyword), tab->collectOptionValues().value(keyword));
     QCOMPARE(current("Duplex"), QString("DuplexTumble"));
 
-    const Values values = general->collectOptionValues();
+    const Values values = tab->collectOptionValues();
     const Values letter = pageSizeEverywhere("Letter");
     for (auto it = letter.cbegin(); it != letter.cend(); ++it)
         QCOMPARE(values.value(it.key()), it.value());
@@ -208,27 +185,27 @@ void TestGeneralTab::modelFollowsWidgetsAndCouplingsRun()
 {
     select("generaltab-full.ppd");
 
-    auto *mediaType = named<ComboBoxEx>(general, "cmbBxMediaType");
+    auto *mediaType = named<ComboBoxEx>(tab, "cmbBxMediaType");
     mediaType->setCurrentIndex(mediaType->findText("Card stock"));
     QCOMPARE(current("MediaType"), QString("Card"));
     QCOMPARE(owner->publishingCouplings, 1);
     QCOMPARE(owner->passes, 1);
 
-    auto *pageSize = named<ComboBoxEx>(general, "cmbBxPageSize");
+    auto *pageSize = named<ComboBoxEx>(tab, "cmbBxPageSize");
     pageSize->setCurrentIndex(pageSize->findText("A5"));
     QCOMPARE(current("PageSize"), QString("A5"));
     QCOMPARE(owner->publishingCouplings, 1);
 
-    click(named<TolButtonGroup>(general, "butGroupDuplex"), "Long edge");
+    click(named<TolButtonGroup>(tab, "butGroupDuplex"), "Long edge");
     QCOMPARE(current("Duplex"), QString("DuplexNoTumble"));
     QCOMPARE(owner->colourCouplings, 0);
 
-    click(named<TolButtonGroup>(general, "butGroupColorModelGeneral"), "Black & white");
+    click(named<TolButtonGroup>(tab, "butGroupColorModelGeneral"), "Black & white");
     QCOMPARE(current("ColorModel"), QString("Gray"));
     QCOMPARE(owner->colourCouplings, 1);
     QCOMPARE(owner->passes, 4);
 
-    const Values values = general->collectOptionValues();
+    const Values values = tab->collectOptionValues();
     QCOMPARE(values.value("MediaSize"), QString("A5"));
     QCOMPARE(values.value("ColorModel"), QString("Gray"));
 }
@@ -236,17 +213,17 @@ void TestGeneralTab::modelFollowsWidgetsAndCouplingsRun()
 void TestGeneralTab::blockedDuplexIsLeft()
 {
     select("generaltab-full.ppd");
-    auto *duplex = named<TolButtonGroup>(general, "butGroupDuplex");
+    auto *duplex = named<TolButtonGroup>(tab, "butGroupDuplex");
     click(duplex, "Long edge");
 
-    auto *mediaType = named<ComboBoxEx>(general, "cmbBxMediaType");
+    auto *mediaType = named<ComboBoxEx>(tab, "cmbBxMediaType");
     mediaType->setCurrentIndex(mediaType->findText("Overhead film"));
-    QVERIFY(general->enableOptions());
+    QVERIFY(tab->enableOptions());
     QCOMPARE(duplex->checkedButtonName(), QString("Off"));
     QCOMPARE(current("Duplex"), QString("None"));
     QVERIFY(!duplex->pushButton(1)->isEnabled());
     QVERIFY(!duplex->pushButton(2)->isEnabled());
-    QVERIFY(!general->enableOptions());
+    QVERIFY(!tab->enableOptions());
 }
 
 void TestGeneralTab::colourAndDuplexFallbacks_data()
@@ -263,20 +240,20 @@ void TestGeneralTab::colourAndDuplexFallbacks()
     QFETCH(QString, savedColour);
     select(fixture);
 
-    auto *colour = named<TolButtonGroup>(general, "butGroupColorModelGeneral");
-    auto *duplex = named<TolButtonGroup>(general, "butGroupDuplex");
+    auto *colour = named<TolButtonGroup>(tab, "butGroupColorModelGeneral");
+    auto *duplex = named<TolButtonGroup>(tab, "butGroupDuplex");
     QCOMPARE(colour->checkedButtonName(), QString("Black & white"));
     QVERIFY(!titleGreyed(colour));
     QCOMPARE(duplex->checkedButtonName(), QString("Off"));
     QVERIFY(!titleGreyed(duplex));
 
     // A constraint pass must not free the fixed colour.
-    general->enableOptions();
+    tab->enableOptions();
     QVERIFY(!colour->isEnabled());
     QCOMPARE(colour->checkedButtonName(), QString("Black & white"));
     QVERIFY(!titleGreyed(colour));
 
-    const Values values = general->collectOptionValues();
+    const Values values = tab->collectOptionValues();
     QVERIFY(!values.contains("Duplex"));
     QCOMPARE(values.value("ColorModel"), savedColour);
     QCOMPARE(values.contains("ColorModel"), !savedColour.isEmpty());
@@ -285,10 +262,10 @@ void TestGeneralTab::colourAndDuplexFallbacks()
 void TestGeneralTab::colourMarkIsCleared()
 {
     select("generaltab-full.ppd");
-    auto *colour = named<TolButtonGroup>(general, "butGroupColorModelGeneral");
+    auto *colour = named<TolButtonGroup>(tab, "butGroupColorModelGeneral");
     colour->showError(true);
     QVERIFY(colour->titleLabel()->text().contains("<img"));
-    general->clearErrorMarks();
+    tab->clearErrorMarks();
     QVERIFY(!colour->titleLabel()->text().contains("<img"));
 }
 
@@ -326,16 +303,16 @@ void TestGeneralTab::otherWordingsMatchByKeyword()
     QFETCH(QString, chosen);
 
     select(fixture);
-    auto *buttons = named<TolButtonGroup>(general, group);
+    auto *buttons = named<TolButtonGroup>(tab, group);
     QVERIFY(buttons);
     QCOMPARE(buttons->checkedIndex(), shownAfterLoad);
     QCOMPARE(current(keyword), loaded);
-    QCOMPARE(general->collectOptionValues().value(keyword), loaded);
+    QCOMPARE(tab->collectOptionValues().value(keyword), loaded);
 
     buttons->pushButton(clicked)->click();
     QCOMPARE(buttons->checkedIndex(), clicked);
     QCOMPARE(current(keyword), chosen);
-    QCOMPARE(general->collectOptionValues().value(keyword), chosen);
+    QCOMPARE(tab->collectOptionValues().value(keyword), chosen);
 }
 
 void TestGeneralTab::bookletTabFollowsModel()
@@ -358,7 +335,7 @@ void TestGeneralTab::bookletTabFollowsModel()
     QCOMPARE(booklet->collectOptionValues(), Values({{"TCBooklet", "Left"}, {"Fold", "True"}}));
 
     // A5 cannot be bound: the binding moves back to off.
-    auto *pageSize = named<ComboBoxEx>(general, "cmbBxPageSize");
+    auto *pageSize = named<ComboBoxEx>(tab, "cmbBxPageSize");
     pageSize->setCurrentIndex(pageSize->findText("A5"));
     QVERIFY(booklet->enableOptions());
     QCOMPARE(binding->checkedButtonName(), QString("Off"));

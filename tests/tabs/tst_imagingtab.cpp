@@ -3,8 +3,7 @@
 // saving rules, the colour mode and which adjustment it clears, and the
 // values saved for the printer and read back.
 
-#include "ModelFixture.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "dialogs/adjustmentDialog.h"
 #include "dialogs/monoDialog.h"
@@ -24,10 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -47,16 +43,16 @@ Values asHash(const QList<QPair<QString, QString>> &pairs)
 
 } // namespace
 
-class TestImagingTab : public QObject
+class TestImagingTab : public QObject, TabFixture<ImagingTab>
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUpTab(); }
+    void cleanup() { tearDownTab(); }
 
     void hasOptions_data();
-    void hasOptions();
+    void hasOptions() { checkHasOptions(); }
     void reloadFromPpdDefaults();
     void tonerliteFromSettings_data();
     void tonerliteFromSettings();
@@ -74,11 +70,6 @@ private slots:
     void screenshot();
 
 private:
-    std::unique_ptr<tOptionModel> model;
-    QTemporaryDir dir;
-    OwnerStub *owner = nullptr;
-    ImagingTab *tab = nullptr;
-
     void select(const QString &fixture, const QByteArray &settings = QByteArray());
     adjustmentDialog *colourDialog() { return tab->findChild<adjustmentDialog *>(); }
     monoDialog *monoDlg() { return tab->findChild<monoDialog *>(); }
@@ -88,46 +79,22 @@ private:
     }
 };
 
-void TestImagingTab::init()
-{
-    forgetPrinter();
-    owner = new OwnerStub;
-    tab = new ImagingTab(owner);
-}
-
-void TestImagingTab::cleanup()
-{
-    delete owner;
-    forgetPrinter();
-    model.reset();
-}
-
 // As a printer change does: a fresh model, a settings file, a reload.
 void TestImagingTab::select(const QString &fixture, const QByteArray &settings)
 {
-    QVERIFY(useFixtureModel(model, fixture));
+    useModel(fixture);
     if (!settings.isNull())
-        QVERIFY(useSettingsFile(dir.filePath("IM.cfg"), settings));
+        writeSettingsFile("IM.cfg", settings);
     tab->reload();
 }
 
 void TestImagingTab::hasOptions_data()
 {
-    QTest::addColumn<QString>("fixture");
-    QTest::addColumn<bool>("shown");
+    hasOptionsColumns();
     QTest::newRow("no printer") << QString() << false;
     QTest::newRow("every option") << "imagingtab-full.ppd" << true;
     QTest::newRow("trapping only among the page's lists") << "imagingtab-small.ppd" << true;
     QTest::newRow("toner saving alone") << "imagingtab-bare.ppd" << false;
-}
-
-void TestImagingTab::hasOptions()
-{
-    QFETCH(QString, fixture);
-    QFETCH(bool, shown);
-    if (!fixture.isEmpty())
-        QVERIFY(useFixtureModel(model, fixture));
-    QCOMPARE(tab->hasOptions(), shown);
 }
 
 void TestImagingTab::reloadFromPpdDefaults()

@@ -4,9 +4,8 @@
 
 #include "HangGuard.h"
 #include "MessageRecorder.h"
-#include "ModelFixture.h"
 #include "PasteHelpers.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -26,10 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -41,13 +37,13 @@ void type(QLineEdit *field, const QString &text)
 
 } // namespace
 
-class TestJobTab : public QObject
+class TestJobTab : public QObject, TabFixture<JobTab>
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUpTab(true); }
+    void cleanup() { tearDownTab(); }
 
     void hasOptions_data();
     void hasOptions();
@@ -65,12 +61,6 @@ private slots:
     void screenshot();
 
 private:
-    std::unique_ptr<tOptionModel> model;
-    QTemporaryDir dir;
-    OwnerStub *owner = nullptr;
-    JobTab *tab = nullptr;
-
-    void select(const QString &fixture);
     // Saves as the main window does (option map, then extra values beside
     // it) and reloads the tab from the file.
     OptionHash saveAndReload();
@@ -83,27 +73,6 @@ private:
     // The one combo box without an accessible name.
     ComboBoxEx *storageCombo() { return named<ComboBoxEx>(tab, QString()); }
 };
-
-void TestJobTab::init()
-{
-    forgetPrinter();
-    owner = new OwnerStub;
-    tab = new JobTab(owner);
-    owner->driven = tab;
-}
-
-void TestJobTab::cleanup()
-{
-    delete owner;
-    forgetPrinter();
-    model.reset();
-}
-
-void TestJobTab::select(const QString &fixture)
-{
-    QVERIFY(useFixtureModel(model, fixture));
-    tab->reload();
-}
 
 OptionHash TestJobTab::saveAndReload()
 {
@@ -118,8 +87,7 @@ OptionHash TestJobTab::saveAndReload()
 
 void TestJobTab::hasOptions_data()
 {
-    QTest::addColumn<QString>("fixture");
-    QTest::addColumn<bool>("shown");
+    hasOptionsColumns();
     QTest::newRow("no printer") << QString() << false;
     QTest::newRow("every job feature") << "jobtab-full.ppd" << true;
     QTest::newRow("e-mail notice only") << "jobtab-bare.ppd" << true;
@@ -128,11 +96,8 @@ void TestJobTab::hasOptions_data()
 
 void TestJobTab::hasOptions()
 {
-    QFETCH(QString, fixture);
+    checkHasOptions(true);
     QFETCH(bool, shown);
-    if (!fixture.isEmpty())
-        select(fixture);
-    QCOMPARE(tab->hasOptions(), shown);
     if (!shown) {
         // A tab that is not shown never holds OK back.
         get<TolCheckBoxButton>("chkButJobEmail")->setChecked(true);

@@ -8,6 +8,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "tabs/PrinterTab.h"
+#include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
 
 #include <QCheckBox>
@@ -20,7 +21,7 @@
 
 // Stands in for the main window: reacts to a printer change the way it must,
 // after the tab's own slot has put the new model in place.
-class FakeWindow : public QWidget
+class FakeWindow : public TabOwner
 {
     Q_OBJECT
 
@@ -30,7 +31,10 @@ public:
     QStringList printerChanges; // the model's printer name at each change
 
 public slots:
-    void setConstraints() { ++constraintPasses; }
+    void setConstraints() override { ++constraintPasses; }
+    void toggleColorMode() override {}
+    void togglePublishingFronAndBackLabel() override {}
+    void profileChanged() override {}
 
     void printerChanged(int row, int, int previousRow, int)
     {

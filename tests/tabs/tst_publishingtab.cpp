@@ -2,8 +2,7 @@
 // PPD and from a settings file, the model following the widgets, the saved
 // settings, the page-list check and the tab's own constraint marks.
 
-#include "ModelFixture.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -20,10 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(PageInsertList::Outcome)
 
@@ -41,13 +37,13 @@ bool hasErrorImage(QLabel *label)
 
 } // namespace
 
-class TestPublishingTab : public QObject
+class TestPublishingTab : public QObject, TabFixture<PublishingTab>
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUpTab(true); }
+    void cleanup() { tearDownTab(); }
 
     void pageList_data();
     void pageList();
@@ -65,11 +61,6 @@ private slots:
     void screenshot();
 
 private:
-    std::unique_ptr<tOptionModel> model;
-    QTemporaryDir dir;
-    OwnerStub *owner = nullptr;
-    PublishingTab *tab = nullptr;
-
     void select(const QString &fixture);
     void writeSettings(const QStringList &lines);
     template<class W>
@@ -79,25 +70,10 @@ private:
     }
 };
 
-void TestPublishingTab::init()
-{
-    forgetPrinter();
-    owner = new OwnerStub;
-    tab = new PublishingTab(owner);
-    owner->driven = tab;
-}
-
-void TestPublishingTab::cleanup()
-{
-    delete owner;
-    forgetPrinter();
-    model.reset();
-}
-
 // As a printer change does: a fresh model, the tab reloads, a pass follows.
 void TestPublishingTab::select(const QString &fixture)
 {
-    QVERIFY(useFixtureModel(model, fixture));
+    useModel(fixture);
     model->resetConstraints();
     tab->reload();
     owner->setConstraints();
@@ -105,8 +81,8 @@ void TestPublishingTab::select(const QString &fixture)
 
 void TestPublishingTab::writeSettings(const QStringList &lines)
 {
-    QVERIFY(useSettingsFile(dir.filePath("printer.cfg"),
-                            ("[Profile]\n[Tolvane Ledgerwick 610]\n" + lines.join('\n') + '\n').toUtf8()));
+    writeSettingsFile("printer.cfg",
+                      ("[Profile]\n[Tolvane Ledgerwick 610]\n" + lines.join('\n') + '\n').toUtf8());
 }
 
 void TestPublishingTab::pageList_data()
@@ -175,8 +151,7 @@ void TestPublishingTab::pageList()
 
 void TestPublishingTab::hasOptions_data()
 {
-    QTest::addColumn<QString>("fixture");
-    QTest::addColumn<bool>("shown");
+    hasOptionsColumns();
     QTest::newRow("no printer") << QString() << false;
     QTest::newRow("all publishing options") << "publishingtab-full.ppd" << true;
     QTest::newRow("front cover source only") << "publishingtab-front.ppd" << true;
@@ -185,11 +160,7 @@ void TestPublishingTab::hasOptions_data()
 
 void TestPublishingTab::hasOptions()
 {
-    QFETCH(QString, fixture);
-    QFETCH(bool, shown);
-    if (!fixture.isEmpty())
-        QVERIFY(useFixtureModel(model, fixture));
-    QCOMPARE(tab->hasOptions(), shown);
+    checkHasOptions();
     QCOMPARE(tab->isConstraintMarked(), false);
 }
 

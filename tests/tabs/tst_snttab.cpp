@@ -6,8 +6,7 @@
 
 #include "ClosedPort.h"
 #include "MessageRecorder.h"
-#include "ModelFixture.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -26,7 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -49,7 +47,7 @@ QStringList policyOptions()
 
 } // namespace
 
-class TestSNTTab : public QObject
+class TestSNTTab : public QObject, TabFixture<SNTTab>
 {
     Q_OBJECT
 
@@ -69,17 +67,12 @@ private slots:
 
 private:
     void writeSettings(const QStringList &lines);
-    void useModel(const char *fixture);
     // Fields complete and verified by a silent answer with these policies.
     void verifiedOn(const QByteArray &policiesJson);
     QString tag() const;
     void feedAnswer(const QString &body);
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<tOptionModel> model;
     std::unique_ptr<MessageRecorder> boxes;
-    std::unique_ptr<OwnerStub> owner;
-    SNTTab *tab = nullptr;
     TolButtonGroup *toggle = nullptr;
     QLineEdit *serverEdit = nullptr;
     QLineEdit *portEdit = nullptr;
@@ -94,12 +87,11 @@ private:
 
 void TestSNTTab::init()
 {
-    dir = std::make_unique<QTemporaryDir>();
-    AppState::settingsFile = dir->filePath(QStringLiteral("printer.cfg"));
-    useModel("snttab-basic.ppd");
     boxes = std::make_unique<MessageRecorder>();
-    owner = std::make_unique<OwnerStub>();
-    tab = new SNTTab(owner.get());
+    setUpTab();
+    AppState::settingsFile = dir.filePath(QStringLiteral("printer.cfg"));
+    QFile::remove(AppState::settingsFile);
+    useModel("snttab-basic.ppd");
     toggle = named<TolButtonGroup>(tab, QStringLiteral("butGroupSNT"));
     serverEdit = named<QLineEdit>(tab, QStringLiteral("lnEditSNTServer"));
     portEdit = named<QLineEdit>(tab, QStringLiteral("lnEditSNTPort"));
@@ -117,22 +109,13 @@ void TestSNTTab::init()
 
 void TestSNTTab::cleanup()
 {
-    owner.reset();
+    tearDownTab();
     boxes.reset();
-    AppState::optionModel = nullptr;
-    model.reset();
-    AppState::settingsFile.clear();
-    dir.reset();
 }
 
 void TestSNTTab::writeSettings(const QStringList &lines)
 {
     QVERIFY(useSettingsFile(AppState::settingsFile, lines.join(QLatin1Char('\n')).toUtf8() + '\n'));
-}
-
-void TestSNTTab::useModel(const char *fixture)
-{
-    QVERIFY(useFixtureModel(model, QLatin1String(fixture)));
 }
 
 QString TestSNTTab::tag() const

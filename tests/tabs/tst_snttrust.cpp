@@ -6,7 +6,7 @@
 // a new Verify ends the pending one.
 
 #include "MessageRecorder.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 #include "TlsLoginServer.h"
 
 #include "net/tcurl.h"
@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -42,7 +41,7 @@ const QString authorityBefore =
 
 } // namespace
 
-class TestSNTTrust : public QObject
+class TestSNTTrust : public QObject, TabFixture<SNTTab>
 {
     Q_OBJECT
 
@@ -78,7 +77,6 @@ private:
     void verifyRefusedWithPinKept(const QString &pinnedBefore);
     QString mark() const { return toggle->titleLabel()->toolTip(); }
 
-    QTemporaryDir dir;
     TlsLoginServer server;
     TestIdentity usual;
     TestIdentity other;
@@ -86,10 +84,7 @@ private:
     TestIdentity vouched;
     TestIdentity elsewhere;
 
-    std::unique_ptr<tOptionModel> model;
     std::unique_ptr<MessageRecorder> boxes;
-    std::unique_ptr<OwnerStub> owner;
-    SNTTab *tab = nullptr;
     TolButtonGroup *toggle = nullptr;
     QPushButton *verifyButton = nullptr;
 };
@@ -114,29 +109,25 @@ void TestSNTTrust::init()
     server.body = R"({"Policies":{"JE.FullColorPrint":"ON"}})";
     server.clearLog();
     QFile::remove(CertificatePins::filePath());
+    boxes = std::make_unique<MessageRecorder>();
+    setUpTab(true);
     AppState::settingsFile = dir.filePath(QStringLiteral("printer.cfg"));
     QFile::remove(AppState::settingsFile);
     QVERIFY(useFixtureModel(model, QStringLiteral("snttab-basic.ppd")));
 
-    boxes = std::make_unique<MessageRecorder>();
-    owner = std::make_unique<OwnerStub>();
-    tab = new SNTTab(owner.get());
-    owner->driven = tab;
     toggle = named<TolButtonGroup>(tab, QStringLiteral("butGroupSNT"));
     verifyButton = named<QPushButton>(tab, QStringLiteral("butSNTVerify"));
     QVERIFY(toggle && verifyButton && tab->findChild<tcurl *>());
     tab->findChild<tcurl *>()->setExtraCaCertificates({authority.certificate});
     owner->resize(600, 560);
     owner->show();
-    QVERIFY(QTest::qWaitForWindowActive(owner.get()));
+    QVERIFY(QTest::qWaitForWindowActive(owner));
 }
 
 void TestSNTTrust::cleanup()
 {
-    owner.reset();
+    tearDownTab();
     boxes.reset();
-    forgetPrinter();
-    model.reset();
 }
 
 QString TestSNTTrust::fingerprintOf(const QString &name) const

@@ -2,8 +2,7 @@
 // model, greying and moving off blocked choices, marks, wiring, collecting.
 
 #include "MessageRecorder.h"
-#include "ModelFixture.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -20,7 +19,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -129,13 +127,13 @@ public:
 
 } // namespace
 
-class TestTab : public QObject
+class TestTab : public QObject, TabFixture<KitTab>
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { tearDownTab(); }
 
     void reloadLoadsSavedValuesAndTellsTheModel();
     void reloadFallsBackToPpdDefaults();
@@ -152,33 +150,14 @@ private slots:
     void missingTabNameIsReported();
 
 private:
-    std::unique_ptr<tOptionModel> model;
-    QTemporaryDir dir;
-    OwnerStub *owner = nullptr;
-    KitTab *tab = nullptr;
-
-    void writeSettings(const QByteArray &text);
+    void writeSettings(const QByteArray &text) { writeSettingsFile(QStringLiteral("Kit.cfg"), text); }
     void reloadTab();
 };
 
 void TestTab::init()
 {
+    setUpTab();
     QVERIFY(useFixtureModel(model, "tabkit-basic.ppd"));
-    AppState::settingsFile.clear();
-    owner = new OwnerStub;
-    tab = new KitTab(owner);
-}
-
-void TestTab::cleanup()
-{
-    delete owner;
-    forgetPrinter();
-    model.reset();
-}
-
-void TestTab::writeSettings(const QByteArray &text)
-{
-    QVERIFY(useSettingsFile(dir.filePath(QStringLiteral("Kit.cfg")), text));
 }
 
 // As the main window does on a printer or profile change.

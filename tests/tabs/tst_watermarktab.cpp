@@ -2,9 +2,8 @@
 // PPD and from a settings file, the custom watermarks and their buttons, the
 // stored form written and read back, and the values it saves.
 
-#include "ModelFixture.h"
 #include "PasteHelpers.h"
-#include "TabTestHelpers.h"
+#include "TabFixture.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -23,10 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -36,16 +32,16 @@ const QStringList builtinItems{"CONFIDENTIAL", "ORIGINAL", "COPY", "DO NOT PHOTO
 
 } // namespace
 
-class TestWatermarkTab : public QObject
+class TestWatermarkTab : public QObject, TabFixture<WatermarkTab>
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { tearDownTab(); }
 
     void hasOptions_data();
-    void hasOptions();
+    void hasOptions() { checkHasOptions(true); }
     void reloadFromPpdDefaults();
     void reloadFromSettingsFile();
     void customDefaultOfMonoPrinter();
@@ -63,14 +59,9 @@ private slots:
     void parseStoredRecord();
 
 private:
-    std::unique_ptr<tOptionModel> model;
-    QTemporaryDir dir;
-    OwnerStub *owner = nullptr;
-    WatermarkTab *tab = nullptr;
     ComboBoxEx *text = nullptr;
     QLineEdit *name = nullptr;
 
-    void select(const QString &fixture);
     void writeSettings(const QStringList &lines);
     QPushButton *button(const char *accessibleName) { return named<QPushButton>(tab, accessibleName); }
     ComboBoxEx *combo(const char *accessibleName) { return named<ComboBoxEx>(tab, accessibleName); }
@@ -79,9 +70,7 @@ private:
 
 void TestWatermarkTab::init()
 {
-    forgetPrinter();
-    owner = new OwnerStub;
-    tab = new WatermarkTab(owner);
+    setUpTab();
     name = named<QLineEdit>(tab, "lnEditCustomWatermark");
     // The text list is the one combo box without an accessible name.
     const QList<ComboBoxEx *> combos = tab->findChildren<ComboBoxEx *>();
@@ -92,42 +81,19 @@ void TestWatermarkTab::init()
     QVERIFY(name && text);
 }
 
-void TestWatermarkTab::cleanup()
-{
-    delete owner;
-    forgetPrinter();
-    model.reset();
-}
-
-void TestWatermarkTab::select(const QString &fixture)
-{
-    QVERIFY(useFixtureModel(model, fixture));
-    tab->reload();
-}
-
 void TestWatermarkTab::writeSettings(const QStringList &lines)
 {
-    QVERIFY(useSettingsFile(dir.filePath(QStringLiteral("WM-500.cfg")),
-                            (QStringList{"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8() + '\n'));
+    writeSettingsFile(QStringLiteral("WM-500.cfg"),
+                      (QStringList{"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8() + '\n');
 }
 
 void TestWatermarkTab::hasOptions_data()
 {
-    QTest::addColumn<QString>("fixture");
-    QTest::addColumn<bool>("shown");
+    hasOptionsColumns();
     QTest::newRow("no printer") << QString() << false;
     QTest::newRow("every watermark option") << "watermarktab-full.ppd" << true;
     QTest::newRow("some watermark options") << "watermarktab-mono.ppd" << true;
     QTest::newRow("no watermark option") << "watermarktab-bare.ppd" << false;
-}
-
-void TestWatermarkTab::hasOptions()
-{
-    QFETCH(QString, fixture);
-    QFETCH(bool, shown);
-    if (!fixture.isEmpty())
-        select(fixture);
-    QCOMPARE(tab->hasOptions(), shown);
 }
 
 void TestWatermarkTab::reloadFromPpdDefaults()
