@@ -5,6 +5,7 @@
 
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -398,5 +399,5 @@ void TestFinishingTab::screenshot()
     QVERIFY(tab->grab().save(path));
 }
 
-QTEST_MAIN(TestFinishingTab)
+VM_TEST_MAIN(TestFinishingTab)
 #include "tst_finishingtab.moc"

@@ -4,6 +4,7 @@
 
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -377,5 +378,5 @@ void TestGeneralTab::bookletTabWithFoldOnly()
     QCOMPARE(booklet->collectOptionValues(), Values({{"Fold", "False"}}));
 }
 
-QTEST_MAIN(TestGeneralTab)
+VM_TEST_MAIN(TestGeneralTab)
 #include "tst_generaltab.moc"

@@ -5,6 +5,7 @@
 
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "dialogs/adjustmentDialog.h"
 #include "dialogs/monoDialog.h"
@@ -471,5 +472,5 @@ void TestImagingTab::screenshot()
     QVERIFY(monoDlg()->grab().save(QDir::tempPath() + "/vellumark-imagingtab-mono.png"));
 }
 
-QTEST_MAIN(TestImagingTab)
+VM_TEST_MAIN(TestImagingTab)
 #include "tst_imagingtab.moc"

@@ -7,6 +7,7 @@
 #include "ModelFixture.h"
 #include "PasteHelpers.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -620,5 +621,5 @@ void TestJobTab::screenshot()
     QVERIFY(tab->grab().save(QDir::tempPath() + "/vellumark-jobtab.png"));
 }
 
-QTEST_MAIN(TestJobTab)
+VM_TEST_MAIN(TestJobTab)
 #include "tst_jobtab.moc"

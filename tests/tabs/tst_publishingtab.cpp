@@ -4,6 +4,7 @@
 
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -554,5 +555,5 @@ void TestPublishingTab::screenshot()
     QVERIFY(tab->grab().save(path));
 }
 
-QTEST_MAIN(TestPublishingTab)
+VM_TEST_MAIN(TestPublishingTab)
 #include "tst_publishingtab.moc"

@@ -8,6 +8,7 @@
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -409,5 +410,5 @@ void TestSNTTab::screenshot()
     QVERIFY(tab->grab().save(QDir::tempPath() + QStringLiteral("/vellumark-snttab.png")));
 }
 
-QTEST_MAIN(TestSNTTab)
+VM_TEST_MAIN(TestSNTTab)
 #include "tst_snttab.moc"

@@ -7,6 +7,7 @@
 
 #include "MessageRecorder.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 #include "TlsLoginServer.h"
 
 #include "net/tcurl.h"
@@ -428,5 +429,5 @@ void TestSNTTrust::serverTypedAsIpv6Address()
     QVERIFY(boxes->boxes.first().second.startsWith(successStart));
 }
 
-QTEST_MAIN(TestSNTTrust)
+VM_TEST_MAIN(TestSNTTrust)
 #include "tst_snttrust.moc"

@@ -5,6 +5,7 @@
 #include "ModelFixture.h"
 #include "PasteHelpers.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -470,5 +471,5 @@ void TestWatermarkTab::parseStoredRecord()
     QCOMPARE(WatermarkTab::storedRecord(parsedName, record).section('=', 0, -2), name);
 }
 
-QTEST_MAIN(TestWatermarkTab)
+VM_TEST_MAIN(TestWatermarkTab)
 #include "tst_watermarktab.moc"
