@@ -7,11 +7,12 @@
 #include <QtTest>
 
 // Runs the tests of `testObject` as QTest::qExec does, with the connection
-// check in front of the test log's message handler (which qExec installs
-// without passing anything on to a handler installed before). Every message
-// still reaches the test log. A connection warning fails the test function
-// that runs; one that no test function can take (it came outside one, or from
-// another thread) makes the exit code, otherwise qExec's, at least 1.
+// check in front of the test log's message handler: qExec would install that
+// handler over any installed before it, and it passes nothing on to them while
+// the tests run. Every message still reaches the test log. A connection
+// warning fails the test function that runs; one that no test function can
+// take (it came outside one, or from another thread) makes the exit code,
+// otherwise qExec's, at least 1.
 int runTestObject(QObject *testObject, int argc, char **argv);
 
 #if defined(QT_WIDGETS_LIB)

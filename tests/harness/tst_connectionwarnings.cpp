@@ -71,8 +71,8 @@ private slots:
                "Cannot connect (nullptr)::destroyed() to QObject::deleteLater()";
         QTest::newRow("misspelled signal on another thread")
             << "misspelledSignalOnAnotherThread" << true
-            << "FAIL!  : a broken connection outside a test function or on another thread: QObject::connect: "
-               "No such signal QObject::noSuchSignal()";
+            << "FAIL!  : a broken connection outside a test function or on another thread: "
+               "QObject::connect: No such signal QObject::noSuchSignal()";
         QTest::newRow("a warning about something else")
             << "otherWarning" << false
             << "QWARN  : ChildCases::otherWarning() QObject: a warning about no connection";
@@ -85,10 +85,12 @@ private slots:
         QFETCH(QString, line);
         QByteArray out;
         QByteArray err;
-        const int code = runThisProgram({QString::fromLatin1(childArgument), function}, {}, &out, &err);
+        const int code =
+            runThisProgram({QString::fromLatin1(childArgument), function}, {}, &out, &err);
         const QString output = QString::fromLocal8Bit(out + err);
         QVERIFY2(code >= 0, qPrintable(QStringLiteral("the child hung or crashed: ") + output));
-        QVERIFY2((code != 0) == fails, qPrintable(QStringLiteral("exit code %1: ").arg(code) + output));
+        QVERIFY2((code != 0) == fails,
+                 qPrintable(QStringLiteral("exit code %1: ").arg(code) + output));
         QVERIFY2(output.contains(line), qPrintable(output));
         QCOMPARE(output.contains(QLatin1String("FAIL!")), fails);
     }
