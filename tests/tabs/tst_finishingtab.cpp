@@ -5,8 +5,8 @@
 
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
-#include "TestMain.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"

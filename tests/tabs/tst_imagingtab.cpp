@@ -5,8 +5,8 @@
 
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
-#include "TestMain.h"
 
+#include "TestMain.h"
 #include "dialogs/adjustmentDialog.h"
 #include "dialogs/monoDialog.h"
 #include "model/tChoice.h"

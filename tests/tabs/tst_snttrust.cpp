@@ -7,9 +7,9 @@
 
 #include "MessageRecorder.h"
 #include "TabTestHelpers.h"
-#include "TestMain.h"
 #include "TlsLoginServer.h"
 
+#include "TestMain.h"
 #include "net/tcurl.h"
 #include "system/AppState.h"
 #include "system/CertificatePins.h"

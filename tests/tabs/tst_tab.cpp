@@ -4,8 +4,8 @@
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
 #include "TabTestHelpers.h"
-#include "TestMain.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
