@@ -3,6 +3,7 @@
 // settings of several tabs, and a few user changes apply again.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
@@ -189,5 +190,5 @@ private:
     SandboxCups cups;
 };
 
-QTEST_MAIN(AllTabsTest)
+VM_TEST_MAIN(AllTabsTest)
 #include "tst_alltabs.moc"

@@ -7,6 +7,7 @@
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "app/AppTranslators.h"
 #include "system/ProfileFiles.h"
@@ -596,5 +597,5 @@ private:
     QHash<QString, Outcome> english;
 };
 
-QTEST_MAIN(LanguagesTest)
+VM_TEST_MAIN(LanguagesTest)
 #include "tst_languages.moc"

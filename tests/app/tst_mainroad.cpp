@@ -3,6 +3,7 @@
 // and a queue name that a shell would take for commands.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "dialogs/HelpDialog.h"
 #include "dialogs/ProfileDialog.h"
@@ -391,5 +392,5 @@ private:
     std::unique_ptr<RoadSession> session;
 };
 
-QTEST_MAIN(MainRoadTest)
+VM_TEST_MAIN(MainRoadTest)
 #include "tst_mainroad.moc"

@@ -3,6 +3,7 @@
 // lpoptions, and the refresh of stale saved defaults on Cancel.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "system/CommandRunner.h"
 
@@ -223,5 +224,5 @@ private:
     QByteArray originalPath;
 };
 
-QTEST_MAIN(MainRoadApplyTest)
+VM_TEST_MAIN(MainRoadApplyTest)
 #include "tst_mainroadapply.moc"

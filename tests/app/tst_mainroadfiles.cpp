@@ -6,6 +6,7 @@
 #include "MainRoadFixture.h"
 #include "OpenCounter.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "dialogs/ProfileDialog.h"
 #include "dialogs/ProfileSaveDialog.h"
@@ -252,7 +253,7 @@ int main(int argc, char *argv[])
     if (argc == 2 && QByteArray(argv[1]) == "--limited-apply")
         return limitedApply();
     MainRoadFilesTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_mainroadfiles.moc"

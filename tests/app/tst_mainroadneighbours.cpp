@@ -6,6 +6,7 @@
 #include "HangGuard.h"
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "system/AppPrintSettingsUpdater.h"
 #include "system/CommandRunner.h"
@@ -255,6 +256,6 @@ int main(int argc, char *argv[])
     app.setAttribute(Qt::AA_Use96Dpi, true);
     MainRoadNeighboursTest test;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 #include "tst_mainroadneighbours.moc"

@@ -3,6 +3,7 @@
 // with nothing selected and nothing written.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include <QtTest>
 
@@ -197,5 +198,5 @@ private:
     std::unique_ptr<RoadSession> session;
 };
 
-QTEST_MAIN(MainRoadOutageTest)
+VM_TEST_MAIN(MainRoadOutageTest)
 #include "tst_mainroadoutage.moc"

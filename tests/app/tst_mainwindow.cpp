@@ -1,4 +1,6 @@
 // The main window as an ordinary user sees it right after start.
+#include "TestMain.h"
+
 #include "app/TolDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/SystemPaths.h"
@@ -113,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+VM_TEST_MAIN(MainWindowTest)
 #include "tst_mainwindow.moc"

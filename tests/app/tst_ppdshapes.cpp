@@ -4,6 +4,7 @@
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "tabs/GeneralTab.h"
 #include "tabs/ImagingTab.h"
@@ -218,5 +219,5 @@ private:
     SandboxCups cups;
 };
 
-QTEST_MAIN(PpdShapesTest)
+VM_TEST_MAIN(PpdShapesTest)
 #include "tst_ppdshapes.moc"

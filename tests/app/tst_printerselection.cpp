@@ -4,6 +4,7 @@
 // what Apply hands to lpoptions.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "system/CommandRunner.h"
 #include "widgets/MessageBoxes.h"
@@ -257,5 +258,5 @@ private:
     QScopedPointer<RoadSession> session;
 };
 
-QTEST_MAIN(PrinterSelectionTest)
+VM_TEST_MAIN(PrinterSelectionTest)
 #include "tst_printerselection.moc"

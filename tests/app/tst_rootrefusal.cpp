@@ -1,6 +1,7 @@
 // As root the program shows one box and ends. The window runs in a child
 // process, because the refusal ends the process that builds it.
 #include "ChildProgram.h"
+#include "TestMain.h"
 
 #include "app/TolDialog.h"
 #include "system/SystemPaths.h"
@@ -53,7 +54,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     RootRefusalTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_rootrefusal.moc"

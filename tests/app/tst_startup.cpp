@@ -1,4 +1,6 @@
 // The real program, started by an ordinary user, comes up and stays up.
+#include "TestMain.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -42,5 +44,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StartupTest)
+VM_TEST_GUILESS_MAIN(StartupTest)
 #include "tst_startup.moc"

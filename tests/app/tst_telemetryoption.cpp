@@ -1,4 +1,6 @@
 // The telemetry option of the real program, run with no display at all.
+#include "TestMain.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -214,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TelemetryOptionTest)
+VM_TEST_GUILESS_MAIN(TelemetryOptionTest)
 #include "tst_telemetryoption.moc"

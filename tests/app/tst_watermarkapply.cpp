@@ -4,6 +4,7 @@
 // ".cfg" file and shown after the next start.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "tabs/WatermarkTab.h"
 #include "widgets/TolCheckBoxButton.h"
@@ -206,5 +207,5 @@ private:
     std::unique_ptr<RoadSession> session;
 };
 
-QTEST_MAIN(WatermarkApplyTest)
+VM_TEST_MAIN(WatermarkApplyTest)
 #include "tst_watermarkapply.moc"

@@ -7,6 +7,7 @@
 // out below its minimum size. A screenshot of the screen is kept per tab.
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "app/AppTranslators.h"
 #include "dialogs/HelpDialog.h"
@@ -448,7 +449,7 @@ int main(int argc, char *argv[])
         return runChild(argc, argv);
     QCoreApplication app(argc, argv);
     WindowFitTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_windowfit.moc"

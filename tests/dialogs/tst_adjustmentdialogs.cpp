@@ -3,6 +3,7 @@
 // the user left.
 
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "dialogs/adjustmentDialog.h"
 #include "dialogs/monoDialog.h"
@@ -135,5 +136,5 @@ void TestAdjustmentDialogs::monoReloadTruncates()
     QCOMPARE(dialog.findChildren<QLineEdit *>().value(0)->text(), QString::number(slider));
 }
 
-QTEST_MAIN(TestAdjustmentDialogs)
+VM_TEST_MAIN(TestAdjustmentDialogs)
 #include "tst_adjustmentdialogs.moc"

@@ -5,6 +5,7 @@
 #include "system/SystemPaths.h"
 #include "widgets/MessageBoxes.h"
 #include "MessageRecorder.h"
+#include "TestMain.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -264,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(InfoDialogsTest)
+VM_TEST_MAIN(InfoDialogsTest)
 #include "tst_infodialogs.moc"

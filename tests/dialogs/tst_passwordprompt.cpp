@@ -3,6 +3,7 @@
 // prompt and the main window take a refused and an accepted password.
 #include "../app/MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "dialogs/PasswordPrompt.h"
 #include "system/RootCommand.h"
@@ -318,5 +319,5 @@ private:
     SandboxCups cups;
 };
 
-QTEST_MAIN(PasswordPromptTest)
+VM_TEST_MAIN(PasswordPromptTest)
 #include "tst_passwordprompt.moc"

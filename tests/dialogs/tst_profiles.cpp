@@ -5,6 +5,7 @@
 #include "MessageRecorder.h"
 #include "ModelFixture.h"
 #include "PasteHelpers.h"
+#include "TestMain.h"
 
 #include "dialogs/ProfileDialog.h"
 #include "dialogs/ProfileEditDialog.h"
@@ -662,5 +663,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ProfilesTest)
+VM_TEST_MAIN(ProfilesTest)
 #include "tst_profiles.moc"

@@ -1,3 +1,5 @@
+#include "TestMain.h"
+
 #include "dialogs/TelemetryDialog.h"
 #include "system/SystemPaths.h"
 
@@ -276,5 +278,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TelemetryDialogTest)
+VM_TEST_MAIN(TelemetryDialogTest)
 #include "tst_telemetrydialog.moc"

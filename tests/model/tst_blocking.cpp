@@ -1,6 +1,7 @@
 // Pairwise blocking over a built model: precedence decides which side of a
 // conflict gives way, a change releases before it blocks, a reset lifts all.
 #include "ModelFixture.h"
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 
@@ -232,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BlockingTest)
+VM_TEST_GUILESS_MAIN(BlockingTest)
 #include "tst_blocking.moc"

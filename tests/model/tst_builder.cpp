@@ -1,6 +1,7 @@
 // Building a model from fixture PPDs: defaults, filter flags, the PPD's own
 // constraints with their exceptions, what libcups hands over, bad input.
 #include "ModelFixture.h"
+#include "TestMain.h"
 #include "model/OptionModelBuilder.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -274,5 +275,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BuilderTest)
+VM_TEST_GUILESS_MAIN(BuilderTest)
 #include "tst_builder.moc"

@@ -1,4 +1,5 @@
 #include "StepsFixture.h"
+#include "TestMain.h"
 
 #include "model/FixedConstraints.h"
 
@@ -140,5 +141,5 @@ void tst_ConstraintGroups::groupBlocksLastMemberWhileOthersCurrent()
     QVERIFY(!steps::choice(model.get(), "cBiFld", "True")->isBlocked());
 }
 
-QTEST_GUILESS_MAIN(tst_ConstraintGroups)
+VM_TEST_GUILESS_MAIN(tst_ConstraintGroups)
 #include "tst_constraintgroups.moc"

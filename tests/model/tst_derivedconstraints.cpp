@@ -1,4 +1,5 @@
 #include "StepsFixture.h"
+#include "TestMain.h"
 
 #include <QtTest>
 
@@ -65,5 +66,5 @@ void tst_DerivedConstraints::rulesStandAlone()
     QCOMPARE(steps::conflicts(model.get(), "cPrivatePrint", "True"), QStringList());
 }
 
-QTEST_GUILESS_MAIN(tst_DerivedConstraints)
+VM_TEST_GUILESS_MAIN(tst_DerivedConstraints)
 #include "tst_derivedconstraints.moc"

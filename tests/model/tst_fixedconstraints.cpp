@@ -1,4 +1,5 @@
 #include "StepsFixture.h"
+#include "TestMain.h"
 
 #include <QtTest>
 
@@ -225,5 +226,5 @@ void tst_FixedConstraints::onlyTransparencyAllowsInterleaving()
     QVERIFY(steps::conflicts(m_publisher.get(), "MediaType", "Transparency").isEmpty());
 }
 
-QTEST_GUILESS_MAIN(tst_FixedConstraints)
+VM_TEST_GUILESS_MAIN(tst_FixedConstraints)
 #include "tst_fixedconstraints.moc"

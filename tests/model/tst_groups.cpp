@@ -1,6 +1,7 @@
 // Groups of three: ordered once by precedence, they block their last member
 // only while the other two are current.
 #include "ModelFixture.h"
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 
@@ -150,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(GroupsTest)
+VM_TEST_GUILESS_MAIN(GroupsTest)
 #include "tst_groups.moc"

@@ -1,5 +1,7 @@
 // The model's own operations on hand-made options: lookups, ownership,
 // defaults and the installable-option list.
+#include "TestMain.h"
+
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -197,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(OptionModelTest)
+VM_TEST_GUILESS_MAIN(OptionModelTest)
 #include "tst_optionmodel.moc"

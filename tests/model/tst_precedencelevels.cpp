@@ -1,4 +1,5 @@
 #include "StepsFixture.h"
+#include "TestMain.h"
 
 #include "model/ModelBuildSteps.h"
 
@@ -146,5 +147,5 @@ void tst_PrecedenceLevels::buildBlocksAreMadeAtLevel99()
     QVERIFY(bifold->isBlocked());
 }
 
-QTEST_GUILESS_MAIN(tst_PrecedenceLevels)
+VM_TEST_GUILESS_MAIN(tst_PrecedenceLevels)
 #include "tst_precedencelevels.moc"

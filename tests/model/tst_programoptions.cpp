@@ -1,4 +1,5 @@
 #include "StepsFixture.h"
+#include "TestMain.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -220,5 +221,5 @@ void tst_ProgramOptions::printManagementChoicesTranslated()
     QCOMPARE(model->option(QStringLiteral("SNTDuplex"))->text(), QStringLiteral("Sentrel Duplex"));
 }
 
-QTEST_GUILESS_MAIN(tst_ProgramOptions)
+VM_TEST_GUILESS_MAIN(tst_ProgramOptions)
 #include "tst_programoptions.moc"

@@ -3,6 +3,7 @@
 // which options count as installed units.
 
 #include "StepsFixture.h"
+#include "TestMain.h"
 
 #include <QtTest>
 
@@ -103,5 +104,5 @@ void tst_RuleTables::installableOptionsInFixedOrder()
                                     "Option27", "Option28"}));
 }
 
-QTEST_GUILESS_MAIN(tst_RuleTables)
+VM_TEST_GUILESS_MAIN(tst_RuleTables)
 #include "tst_ruletables.moc"

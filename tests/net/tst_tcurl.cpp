@@ -6,6 +6,7 @@
 #include "ClosedPort.h"
 #include "MessageRecorder.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 #include "TlsLoginServer.h"
 
 #include "model/tChoice.h"
@@ -531,5 +532,5 @@ void TestTcurl::tabTurnsAnswersIntoPolicies()
     forgetPrinter();
 }
 
-QTEST_MAIN(TestTcurl)
+VM_TEST_MAIN(TestTcurl)
 #include "tst_tcurl.moc"

@@ -1,3 +1,5 @@
+#include "TestMain.h"
+
 #include "system/AppPrintSettingsUpdater.h"
 
 #include <QtTest>
@@ -534,5 +536,5 @@ void tst_AppPrintSettings::changedKindLeftAlone()
     QCOMPARE(bytesOf(victim), collateOn);
 }
 
-QTEST_GUILESS_MAIN(tst_AppPrintSettings)
+VM_TEST_GUILESS_MAIN(tst_AppPrintSettings)
 #include "tst_appprintsettings.moc"

@@ -2,6 +2,7 @@
 // the maker's, their device and status, PPD fetching, and the lpstat and
 // lpoptions runs.
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -603,5 +604,5 @@ private:
     SandboxCups cups;
 };
 
-QTEST_GUILESS_MAIN(CupsPrintersTest)
+VM_TEST_GUILESS_MAIN(CupsPrintersTest)
 #include "tst_cupsprinters.moc"

@@ -1,6 +1,7 @@
 #include "ModelFixture.h"
 #include "HangGuard.h"
 #include "OpenCounter.h"
+#include "TestMain.h"
 
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
@@ -724,5 +725,5 @@ void tst_PerUserFiles::filesAreTheUsersAlone()
     QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden), QStringList({"Office.cfg"}));
 }
 
-QTEST_GUILESS_MAIN(tst_PerUserFiles)
+VM_TEST_GUILESS_MAIN(tst_PerUserFiles)
 #include "tst_peruserfiles.moc"

@@ -3,6 +3,7 @@
 // read or written. The window runs in a child process, because the refusal
 // ends the process that builds it.
 #include "ChildProgram.h"
+#include "TestMain.h"
 
 #include "app/TolDialog.h"
 #include "system/SystemPaths.h"
@@ -124,7 +125,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     PerUserFolderTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_peruserfolder.moc"

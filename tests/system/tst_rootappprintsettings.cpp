@@ -3,6 +3,8 @@
 // change: the update leaves it exactly as it is, also where the folder would
 // let the user delete or replace it. Only root can plant such a file, so this
 // test runs as root and runs the update as "nobody" in a child process.
+#include "TestMain.h"
+
 #include "system/AppPrintSettingsUpdater.h"
 
 #include <QCoreApplication>
@@ -162,7 +164,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     RootAppPrintSettingsTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_rootappprintsettings.moc"

@@ -3,6 +3,7 @@
 // owned by someone else, so this test runs as root and runs the program as
 // "nobody" in a child process that gives up root before it starts.
 #include "ChildProgram.h"
+#include "TestMain.h"
 
 #include "app/TolDialog.h"
 #include "system/SystemPaths.h"
@@ -141,7 +142,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     RootForeignFolderTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_rootforeignfolder.moc"

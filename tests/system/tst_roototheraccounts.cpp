@@ -7,6 +7,7 @@
 // shares one group with "nobody".
 #include "ChildProgram.h"
 #include "TabTestHelpers.h"
+#include "TestMain.h"
 
 #include "app/TolDialog.h"
 #include "dialogs/ProfileDialog.h"
@@ -386,7 +387,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     RootOtherAccountsTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_roototheraccounts.moc"

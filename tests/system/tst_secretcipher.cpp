@@ -1,3 +1,5 @@
+#include "TestMain.h"
+
 #include "system/PerUserFiles.h"
 #include "system/SecretCipher.h"
 
@@ -164,5 +166,5 @@ void tst_SecretCipher::hexDigits()
     QVERIFY(!hexDecode("", &bytes, &length));
 }
 
-QTEST_GUILESS_MAIN(tst_SecretCipher)
+VM_TEST_GUILESS_MAIN(tst_SecretCipher)
 #include "tst_secretcipher.moc"

@@ -1,3 +1,5 @@
+#include "TestMain.h"
+
 #include "system/SharedRoutines.h"
 
 #include <QtTest>
@@ -70,7 +72,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     tst_SharedRoutines test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestObject(&test, argc, argv);
 }
 
 #include "tst_sharedroutines.moc"

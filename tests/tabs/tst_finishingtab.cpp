@@ -5,6 +5,7 @@
 
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -359,5 +360,5 @@ void TestFinishingTab::screenshot()
     QVERIFY(tab->grab().save(path));
 }
 
-QTEST_MAIN(TestFinishingTab)
+VM_TEST_MAIN(TestFinishingTab)
 #include "tst_finishingtab.moc"

@@ -4,6 +4,7 @@
 
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -354,5 +355,5 @@ void TestGeneralTab::bookletTabWithFoldOnly()
     QCOMPARE(booklet->collectOptionValues(), Values({{"Fold", "False"}}));
 }
 
-QTEST_MAIN(TestGeneralTab)
+VM_TEST_MAIN(TestGeneralTab)
 #include "tst_generaltab.moc"

@@ -3,6 +3,7 @@
 // the tabs follow the printer, and a change in the Basic tab is applied.
 #include "MessageRecorder.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "app/TolDialog.h"
 #include "system/AppState.h"
@@ -149,5 +150,5 @@ void GeneralTabRoadTest::firstSelectionWritesTheBasicTabsValues()
     QVERIFY(lpoptionsOf("Plain").contains("PageSize=A4"));
 }
 
-QTEST_MAIN(GeneralTabRoadTest)
+VM_TEST_MAIN(GeneralTabRoadTest)
 #include "tst_generaltabroad.moc"

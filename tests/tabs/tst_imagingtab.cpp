@@ -5,6 +5,7 @@
 
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "dialogs/adjustmentDialog.h"
 #include "dialogs/monoDialog.h"
 #include "model/tChoice.h"
@@ -438,5 +439,5 @@ void TestImagingTab::screenshot()
     QVERIFY(monoDlg()->grab().save(QDir::tempPath() + "/vellumark-imagingtab-mono.png"));
 }
 
-QTEST_MAIN(TestImagingTab)
+VM_TEST_MAIN(TestImagingTab)
 #include "tst_imagingtab.moc"

@@ -7,6 +7,7 @@
 #include "PasteHelpers.h"
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -585,5 +586,5 @@ void TestJobTab::screenshot()
     QVERIFY(tab->grab().save(QDir::tempPath() + "/vellumark-jobtab.png"));
 }
 
-QTEST_MAIN(TestJobTab)
+VM_TEST_MAIN(TestJobTab)
 #include "tst_jobtab.moc"

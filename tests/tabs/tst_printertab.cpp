@@ -2,6 +2,7 @@
 // selecting a printer, refills, unselection and the installable options.
 #include "MessageRecorder.h"
 #include "SandboxCups.h"
+#include "TestMain.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -325,5 +326,5 @@ private:
     PrinterTab *tab = nullptr;
 };
 
-QTEST_MAIN(PrinterTabTest)
+VM_TEST_MAIN(PrinterTabTest)
 #include "tst_printertab.moc"

@@ -4,6 +4,7 @@
 
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -525,5 +526,5 @@ void TestPublishingTab::screenshot()
     QVERIFY(tab->grab().save(path));
 }
 
-QTEST_MAIN(TestPublishingTab)
+VM_TEST_MAIN(TestPublishingTab)
 #include "tst_publishingtab.moc"

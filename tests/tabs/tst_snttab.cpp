@@ -8,6 +8,7 @@
 #include "MessageRecorder.h"
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -392,5 +393,5 @@ void TestSNTTab::screenshot()
     QVERIFY(tab->grab().save(QDir::tempPath() + QStringLiteral("/vellumark-snttab.png")));
 }
 
-QTEST_MAIN(TestSNTTab)
+VM_TEST_MAIN(TestSNTTab)
 #include "tst_snttab.moc"

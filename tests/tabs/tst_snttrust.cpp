@@ -9,6 +9,7 @@
 #include "TabFixture.h"
 #include "TlsLoginServer.h"
 
+#include "TestMain.h"
 #include "net/tcurl.h"
 #include "system/AppState.h"
 #include "system/CertificatePins.h"
@@ -419,5 +420,5 @@ void TestSNTTrust::serverTypedAsIpv6Address()
     QVERIFY(boxes->boxes.first().second.startsWith(successStart));
 }
 
-QTEST_MAIN(TestSNTTrust)
+VM_TEST_MAIN(TestSNTTrust)
 #include "tst_snttrust.moc"

@@ -4,6 +4,7 @@
 #include "MessageRecorder.h"
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -432,5 +433,5 @@ void TestTab::missingTabNameIsReported()
     QCOMPARE(boxes.boxes.size(), 1);
 }
 
-QTEST_MAIN(TestTab)
+VM_TEST_MAIN(TestTab)
 #include "tst_tab.moc"

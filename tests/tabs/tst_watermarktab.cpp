@@ -5,6 +5,7 @@
 #include "PasteHelpers.h"
 #include "TabFixture.h"
 
+#include "TestMain.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
@@ -436,5 +437,5 @@ void TestWatermarkTab::parseStoredRecord()
     QCOMPARE(WatermarkTab::storedRecord(parsedName, record).section('=', 0, -2), name);
 }
 
-QTEST_MAIN(TestWatermarkTab)
+VM_TEST_MAIN(TestWatermarkTab)
 #include "tst_watermarktab.moc"

@@ -1,6 +1,8 @@
 // The widget kit on its own: button groups, check-box buttons, wide popups
 // and the painted tab widget.
 
+#include "TestMain.h"
+
 #include "widgets/ComboBoxEx.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TolButtonGroup.h"
@@ -456,5 +458,5 @@ void TestWidgetKit::tabWidgetScreenshot()
     QCOMPARE(shot.pixelColor(below), QColor(169, 169, 169));
 }
 
-QTEST_MAIN(TestWidgetKit)
+VM_TEST_MAIN(TestWidgetKit)
 #include "tst_widgetkit.moc"
