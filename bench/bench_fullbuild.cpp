@@ -15,7 +15,6 @@
 
 namespace {
 
-
 using Clock = std::chrono::steady_clock;
 
 double millisecondsSince(Clock::time_point start)

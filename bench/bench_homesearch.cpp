@@ -139,7 +139,4 @@ void BM_HomeSearchInBackground(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_HomeSearchWaited)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_HomeSearchInBackground)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+BENCHMARK(BM_HomeSearchInBackground)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -72,7 +72,8 @@ inline bool writeFile(const QString &path, const uint8_t *data, size_t size)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const bool written = file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size);
+    const bool written =
+        file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size);
     file.close();
     return written;
 }

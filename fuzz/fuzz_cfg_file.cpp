@@ -19,8 +19,9 @@ namespace {
 
 // The program's own keys, which no PPD has.
 const char *const programKeys[] = {
-    "CustomWatermarkStore", "CustomWatermarkSet", "CustomJobName", "AccessCode",
-    "UserLoginName", "UserLoginPass", "EMailNotification", "ProfileDescription", "Telemetry",
+    "CustomWatermarkStore", "CustomWatermarkSet", "CustomJobName",
+    "AccessCode",           "UserLoginName",      "UserLoginPass",
+    "EMailNotification",    "ProfileDescription", "Telemetry",
 };
 
 QByteArray fileContent(const QString &path)
@@ -47,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         keys.insert(option->keyword());
     for (const char *key : programKeys)
         keys.insert(QLatin1String(key));
-    const QList<QByteArray> lines = QByteArray(reinterpret_cast<const char *>(data), int(size)).split('\n');
+    const QList<QByteArray> lines =
+        QByteArray(reinterpret_cast<const char *>(data), int(size)).split('\n');
     for (const QByteArray &line : lines) {
         const int equals = line.indexOf('=');
         if (equals > 0 && keys.size() < 400)

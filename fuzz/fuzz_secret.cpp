@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (stored.size() % 32 != 0)
         fuzz::fail("cipher text is not whole blocks");
     for (const QChar c : stored) {
-        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))))
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+              || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))))
             fuzz::fail("stored form is not lower-case hex");
     }
     if (decryptPassword(stored) != secret)

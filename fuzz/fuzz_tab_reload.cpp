@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         static const std::unique_ptr<tOptionModel> model = fuzz::fixtureModel("demo-showcase.ppd");
         AppState::optionModel = model.get();
         auto *owner = new Owner;
-        return new QList<Tab *>{new PublishingTab(owner), new JobTab(owner), new WatermarkTab(owner),
-                                new SNTTab(owner)};
+        return new QList<Tab *> {new PublishingTab(owner), new JobTab(owner),
+                                 new WatermarkTab(owner), new SNTTab(owner)};
     }();
 
     if (!fuzz::writeFile(cfgPath, data, size))

@@ -46,7 +46,8 @@ void checkPageList(const QString &text, bool coverBothSides)
     for (const QString &page : pages) {
         bool number = false;
         const int value = page.toInt(&number);
-        if (!number || value <= previous || value < first || value > PageInsertList::lastAllowedPage)
+        if (!number || value <= previous || value < first
+            || value > PageInsertList::lastAllowedPage)
             fuzz::fail("normal form is not a sorted list of allowed pages");
         previous = value;
     }

@@ -151,8 +151,7 @@ int serve(double *boxShownAt)
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     auto *printerTab = window.findChild<PrinterTab *>();
-    QPushButton *apply =
-        window.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply);
+    QPushButton *apply = window.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply);
     std::printf("ready\n");
     std::fflush(stdout);
     std::string line;
@@ -171,8 +170,8 @@ int serve(double *boxShownAt)
                 std::printf("select %s %.1f\n", qPrintable(queue), msSince(clock));
             }
         } else if (command == QLatin1String("apply")) {
-            const bool selected = (AppState::optionModel
-                                   && AppState::optionModel->printerName() == queue)
+            const bool selected =
+                (AppState::optionModel && AppState::optionModel->printerName() == queue)
                 || selectQueue(printerTab, queue);
             if (!selected) {
                 std::printf("error cannot select %s\n", qPrintable(queue));
@@ -230,7 +229,9 @@ int parts(int rounds, const QStringList &queues)
     for (const MakerPrinter &printer : listMakerPrinters().printers)
         names << printer.name;
     time("statuses", [&] { printerStatuses(names); });
-    time("lpoptions", [&] { runLpoptions(queue, {{QStringLiteral("PageSize"), QStringLiteral("A4")}}); });
+    time("lpoptions", [&] {
+        runLpoptions(queue, {{QStringLiteral("PageSize"), QStringLiteral("A4")}});
+    });
     return 0;
 }
 
@@ -243,7 +244,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: %s USERBASE startup | USERBASE serve | USERBASE parts ROUNDS QUEUE\n",
+        std::fprintf(stderr,
+                     "usage: %s USERBASE startup | USERBASE serve | USERBASE parts ROUNDS QUEUE\n",
                      argv[0]);
         return 2;
     }

@@ -6,18 +6,15 @@
 
 namespace {
 
-struct Catalogue {
+struct Catalogue
+{
     const char *language;
     const char *resource;
 };
 
 const Catalogue catalogues[] = {
-    {"en", ":/strings/english"},
-    {"fr", ":/strings/french"},
-    {"de", ":/strings/german"},
-    {"it", ":/strings/italian"},
-    {"pt", ":/strings/portuguese"},
-    {"es", ":/strings/spanish"},
+    {"en", ":/strings/english"}, {"fr", ":/strings/french"},     {"de", ":/strings/german"},
+    {"it", ":/strings/italian"}, {"pt", ":/strings/portuguese"}, {"es", ":/strings/spanish"},
 };
 
 } // namespace

@@ -66,8 +66,9 @@ TolDialog::TolDialog(QWidget *parent)
         telemetry.exec();
     }
 
-    ScreenFit::keepFixedSize(this, QSize(800, 735),
-                             [this] { return tabWidget ? tabWidget->pageShortfall() : QSize(0, 0); });
+    ScreenFit::keepFixedSize(this, QSize(800, 735), [this] {
+        return tabWidget ? tabWidget->pageShortfall() : QSize(0, 0);
+    });
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto *layout = new QGridLayout(this);
 
@@ -91,8 +92,8 @@ TolDialog::TolDialog(QWidget *parent)
     aboutDialog = new AboutDialog(this);
     helpDialog = new HelpDialog(this);
 
-    tabList << printerTab << generalTab << bookletTab << finishingTab << imagingTab
-            << publishingTab << jobTab << watermarkTab << sntTab;
+    tabList << printerTab << generalTab << bookletTab << finishingTab << imagingTab << publishingTab
+            << jobTab << watermarkTab << sntTab;
     // The tab itself makes the same connection first: being unique, this one
     // then adds nothing.
     connect(sntTab, &SNTTab::colorchanged, this, &TabOwner::toggleColorMode, Qt::UniqueConnection);
@@ -124,9 +125,8 @@ TolDialog::TolDialog(QWidget *parent)
         enableTab(tab);
     }
 
-    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Apply
-                                         | QDialogButtonBox::Cancel,
-                                     this);
+    buttonBox = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
     buttonBox->setFocusPolicy(Qt::NoFocus);
     buttonBox->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
     buttonBox->button(QDialogButtonBox::Apply)->setText(tr("&Apply"));
@@ -154,8 +154,7 @@ TolDialog::TolDialog(QWidget *parent)
 
     logoButton = new QPushButton(this);
     logoButton->setIcon(QIcon(QStringLiteral(":/icons/logo")));
-    logoButton->setStyleSheet(
-        QStringLiteral("padding-left: -20px; border: none; outline: none;"));
+    logoButton->setStyleSheet(QStringLiteral("padding-left: -20px; border: none; outline: none;"));
     logoButton->setIconSize(QSize(170, 32));
     logoButton->setFixedWidth(140);
     helpButton->setFixedHeight(32);
@@ -177,7 +176,8 @@ TolDialog::TolDialog(QWidget *parent)
 
     // The printer tab's own handler runs first, so the new model exists
     // when the window reloads the tabs.
-    connect(printerTab->table(), &QTableWidget::currentCellChanged, this, &TolDialog::printerChanged);
+    connect(printerTab->table(), &QTableWidget::currentCellChanged, this,
+            &TolDialog::printerChanged);
     // printerChanged finishes the status refresh that a selection starts.
     printerTab->setStatusRefreshOnSelection(true);
 

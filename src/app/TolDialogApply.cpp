@@ -84,7 +84,8 @@ bool TolDialog::writeTolpoptions()
     // An Apply's refill has just asked CUPS for the names.
     bool answered = true;
     const QSet<QString> *refillNames = printerTab->refillPrinterNames(&answered);
-    if (!(refillNames ? refillNames->contains(printer) : cupsPrinterSet(&answered).contains(printer))) {
+    if (!(refillNames ? refillNames->contains(printer)
+                      : cupsPrinterSet(&answered).contains(printer))) {
         printerTab->finishRefill();
         if (!answered) {
             checkPrintersChanged();

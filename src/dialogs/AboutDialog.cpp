@@ -25,8 +25,14 @@ struct PictureText
 
 // The version line is painted apart: its number is not translated.
 const PictureText kMakerLines[] = {
-    {{20, 280}, 7, QT_TRANSLATE_NOOP("AboutDialog", "Copyright © 2022 Tolvane Corporation. All rights reserved.")},
-    {{20, 295}, 7, QT_TRANSLATE_NOOP("AboutDialog", "Tolvane and Vellumark are trademarks of Tolvane Corporation.")},
+    {{20, 280},
+     7,
+     QT_TRANSLATE_NOOP("AboutDialog",
+                       "Copyright © 2022 Tolvane Corporation. All rights reserved.")},
+    {{20, 295},
+     7,
+     QT_TRANSLATE_NOOP("AboutDialog",
+                       "Tolvane and Vellumark are trademarks of Tolvane Corporation.")},
 };
 
 } // namespace

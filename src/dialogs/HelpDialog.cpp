@@ -19,15 +19,15 @@ struct HelpPage
 };
 
 const HelpPage kHelpPages[] = {
-    {"Printer",    "PrinterTab",    ":/strings/help_printer"},
-    {"Basic",      "GeneralTab",    ":/strings/help_basic"},
-    {"Layout",     "BookletTab",    ":/strings/help_layout"},
-    {"Finishing",  "FinishingTab",  ":/strings/help_finishing"},
-    {"Imaging",    "ImagingTab",    ":/strings/help_imaging"},
+    {"Printer", "PrinterTab", ":/strings/help_printer"},
+    {"Basic", "GeneralTab", ":/strings/help_basic"},
+    {"Layout", "BookletTab", ":/strings/help_layout"},
+    {"Finishing", "FinishingTab", ":/strings/help_finishing"},
+    {"Imaging", "ImagingTab", ":/strings/help_imaging"},
     {"Publishing", "PublishingTab", ":/strings/help_publishing"},
-    {"Job",        "JobTab",        ":/strings/help_job"},
-    {"Watermark",  "WatermarkTab",  ":/strings/help_watermark"},
-    {"Sentrel",    "SNTTab",        ":/strings/help_sentrel"},
+    {"Job", "JobTab", ":/strings/help_job"},
+    {"Watermark", "WatermarkTab", ":/strings/help_watermark"},
+    {"Sentrel", "SNTTab", ":/strings/help_sentrel"},
 };
 const char kDefaultPage[] = ":/strings/help_printer";
 

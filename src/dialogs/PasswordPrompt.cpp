@@ -13,13 +13,13 @@
 #include <QPushButton>
 
 PasswordPrompt::PasswordPrompt(PasswordPromptOwner *owner, const QString &optionsText)
-    : QDialog(nullptr),
-      owner(owner),
-      optionsText(optionsText)
+    : QDialog(nullptr)
+    , owner(owner)
+    , optionsText(optionsText)
 {
     setWindowTitle(tr("Password Prompt"));
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint
-                   & ~Qt::WindowMinimizeButtonHint & ~Qt::WindowMaximizeButtonHint);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowMinimizeButtonHint
+                   & ~Qt::WindowMaximizeButtonHint);
 
     promptLabel = new QLabel(this);
 

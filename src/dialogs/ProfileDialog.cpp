@@ -21,8 +21,9 @@ ProfileDialog::ProfileDialog(QWidget *parent, TabOptionCollector *collector)
     : QDialog(parent)
 {
     setWindowTitle(tr("Profiles"));
-    setWindowFlags(windowFlags() & ~(Qt::WindowContextHelpButtonHint | Qt::WindowMaximizeButtonHint
-                                     | Qt::WindowMinimizeButtonHint));
+    setWindowFlags(windowFlags()
+                   & ~(Qt::WindowContextHelpButtonHint | Qt::WindowMaximizeButtonHint
+                       | Qt::WindowMinimizeButtonHint));
     setWindowModality(Qt::WindowModal);
 
     saveDialog = new ProfileSaveDialog(this, collector);

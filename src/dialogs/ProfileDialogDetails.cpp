@@ -52,8 +52,7 @@ const DetailRow basicRows[] = {
     {"Duplex", QT_TRANSLATE_NOOP("ProfileDialog", "Duplex")},
 };
 
-const DetailRow layoutRows[] = {
-    {"TCBooklet", QT_TRANSLATE_NOOP("ProfileDialog", "Booklet")}};
+const DetailRow layoutRows[] = {{"TCBooklet", QT_TRANSLATE_NOOP("ProfileDialog", "Booklet")}};
 
 const DetailRow finishingRows[] = {
     {"Sep", QT_TRANSLATE_NOOP("ProfileDialog", "Separation")},
@@ -103,12 +102,10 @@ const DetailRow jobRows[] = {
     {"UserLogin", QT_TRANSLATE_NOOP("ProfileDialog", "User login")},
 };
 
-const DetailRow watermarkRows[] = {
-    {"Wren", QT_TRANSLATE_NOOP("ProfileDialog", "Watermark")},
-    {"Wtxt", QT_TRANSLATE_NOOP("ProfileDialog", "Text")}};
+const DetailRow watermarkRows[] = {{"Wren", QT_TRANSLATE_NOOP("ProfileDialog", "Watermark")},
+                                   {"Wtxt", QT_TRANSLATE_NOOP("ProfileDialog", "Text")}};
 
 const DetailRow sentrelRows[] = {{"SNT_enabled", "Sentrel"}};
-
 
 #define ROWS(array) array, int(sizeof array / sizeof array[0])
 
@@ -158,7 +155,8 @@ void ProfileDialog::createDetailTree()
 void ProfileDialog::showDetails(int row)
 {
     detailTree->clear();
-    buildDetailTree(row == 0 ? factoryDefaultValues() : parseProfileFile(profilePath(profileName(row))));
+    buildDetailTree(row == 0 ? factoryDefaultValues()
+                             : parseProfileFile(profilePath(profileName(row))));
 }
 
 ProfileDialog::DisplayTable ProfileDialog::parseProfileFile(const QString &path)

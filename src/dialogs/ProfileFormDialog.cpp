@@ -46,7 +46,8 @@ public:
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override
     {
-        return QTextEdit::canInsertFromMimeData(source) && !hasControl(source->text(), LineFeed::Allowed);
+        return QTextEdit::canInsertFromMimeData(source)
+               && !hasControl(source->text(), LineFeed::Allowed);
     }
 
     void insertFromMimeData(const QMimeData *source) override
@@ -100,7 +101,8 @@ bool ProfileFormDialog::checkFields()
     // edit dialog does with a stored name and description.
     const QString description = descriptionEdit->toPlainText();
     const bool valid = isAcceptableProfile(nameEdit->text(), description, queueNames)
-        && !hasControl(nameEdit->text()) && !hasControl(description, LineFeed::Allowed);
+                       && !hasControl(nameEdit->text())
+                       && !hasControl(description, LineFeed::Allowed);
     setOkEnabled(valid);
     return valid;
 }

@@ -25,11 +25,8 @@ struct PolicyResource
 
 // Language part of the system locale name -> policy text; English otherwise.
 const PolicyResource kPolicyResources[] = {
-    {"fr", ":/strings/policy_fr"},
-    {"de", ":/strings/policy_de"},
-    {"it", ":/strings/policy_it"},
-    {"pt", ":/strings/policy_pt"},
-    {"es", ":/strings/policy_es"},
+    {"fr", ":/strings/policy_fr"}, {"de", ":/strings/policy_de"}, {"it", ":/strings/policy_it"},
+    {"pt", ":/strings/policy_pt"}, {"es", ":/strings/policy_es"},
 };
 const char kDefaultPolicy[] = ":/strings/policy";
 
@@ -55,14 +52,14 @@ TelemetryDialog::TelemetryDialog(QWidget *parent)
         this);
     introLabel->setWordWrap(true);
 
-    noticeLabel = new QLabel(
-        QStringLiteral("<b>") + tr("The application DOES NOT collect any personal data.")
-            + QStringLiteral("</b>"),
-        this);
+    noticeLabel =
+        new QLabel(QStringLiteral("<b>") + tr("The application DOES NOT collect any personal data.")
+                       + QStringLiteral("</b>"),
+                   this);
     noticeLabel->setTextFormat(Qt::RichText);
 
-    policyHeadingLabel =
-        new QLabel(tr("Regarding data collection, please read the PRIVACY POLICY as follows."), this);
+    policyHeadingLabel = new QLabel(
+        tr("Regarding data collection, please read the PRIVACY POLICY as follows."), this);
     policyHeadingLabel->setWordWrap(true);
 
     policyView = new QTextEdit(this);
@@ -138,8 +135,8 @@ int TelemetryDialog::exec()
 
 void TelemetryDialog::accept()
 {
-    const QByteArray line =
-        yesButton->isChecked() ? QByteArrayLiteral("Telemetry=True\n") : QByteArrayLiteral("Telemetry=False\n");
+    const QByteArray line = yesButton->isChecked() ? QByteArrayLiteral("Telemetry=True\n")
+                                                   : QByteArrayLiteral("Telemetry=False\n");
 
     // The file always holds exactly the one line. A failed write leaves the
     // old file, or none: the question is then asked again at the next start.

@@ -24,11 +24,12 @@ namespace {
 
 enum RowKind { MasterRow, HueRow, ToneRow, BalanceRow };
 
-struct ValueRow {
+struct ValueRow
+{
     const char *key;
     RowKind kind;
-    const char *text;       // row label, or the first colour of a pair
-    const char *otherText;  // second colour of a balance pair
+    const char *text;      // row label, or the first colour of a pair
+    const char *otherText; // second colour of a balance pair
 };
 
 // The 13 values, in the order they are stored, synchronised and written.
@@ -123,7 +124,8 @@ void adjustmentDialog::buildUi()
         QWidget *owner = row.kind == BalanceRow ? levelsGroup : hueGroup;
         const bool master = row.kind == MasterRow;
 
-        auto *label = new QLabel(tr(row.text) + (row.kind == BalanceRow ? QString() : colon), owner);
+        auto *label =
+            new QLabel(tr(row.text) + (row.kind == BalanceRow ? QString() : colon), owner);
         auto *edit = new QLineEdit(owner);
         edit->setMaxLength(master ? 7 : 6);
         edit->setMaximumWidth(45);
@@ -157,7 +159,8 @@ void adjustmentDialog::buildUi()
         editMap.value(QLatin1String(key))->hide();
         sliderMap.value(QLatin1String(key))->hide();
     }
-    for (QWidget *widget : std::initializer_list<QWidget *>{hslRadio, hueGroup, balanceRadio, levelsGroup})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *> {hslRadio, hueGroup, balanceRadio, levelsGroup})
         widget->setEnabled(false);
 }
 
@@ -171,7 +174,8 @@ void adjustmentDialog::connectSignals()
     connect(balanceRadio, &QRadioButton::toggled, levelsGroup, &QGroupBox::show);
     connect(balanceRadio, &QRadioButton::toggled, this, &adjustmentDialog::markCaColorSpace);
     connect(balanceRadio, &QRadioButton::toggled, this, &adjustmentDialog::clearHSLSettings);
-    for (QWidget *widget : std::initializer_list<QWidget *>{hslRadio, hueGroup, balanceRadio, levelsGroup})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *> {hslRadio, hueGroup, balanceRadio, levelsGroup})
         connect(customCheck, &QCheckBox::toggled, widget, &QWidget::setEnabled);
     connect(customCheck, &QCheckBox::toggled, this, &adjustmentDialog::markCaColorSpace);
     // The text form of currentIndexChanged is deprecated; for a list that is
@@ -183,9 +187,11 @@ void adjustmentDialog::connectSignals()
         QSlider *slider = sliderMap.value(key);
         connect(slider, &QSlider::valueChanged, this, &adjustmentDialog::setLineEditText);
         if (row.kind == MasterRow)
-            connect(slider, &QSlider::valueChanged, this, &adjustmentDialog::clearOtherSliderValues);
+            connect(slider, &QSlider::valueChanged, this,
+                    &adjustmentDialog::clearOtherSliderValues);
         else if (row.kind == HueRow)
-            connect(slider, &QSlider::valueChanged, this, &adjustmentDialog::clearMasterSliderValue);
+            connect(slider, &QSlider::valueChanged, this,
+                    &adjustmentDialog::clearMasterSliderValue);
     }
     for (const ValueRow &row : valueRows) {
         QLineEdit *edit = editMap.value(QLatin1String(row.key));
@@ -359,7 +365,8 @@ void adjustmentDialog::hueSelectedChanged(const QString &hue)
 void adjustmentDialog::checkAdjustmentSettings()
 {
     const bool custom = customCheck->isChecked();
-    for (QWidget *widget : std::initializer_list<QWidget *>{hslRadio, hueGroup, balanceRadio, levelsGroup})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *> {hslRadio, hueGroup, balanceRadio, levelsGroup})
         widget->setEnabled(custom);
     const tOption *colorSpace = AppState::currentOption(QStringLiteral("CaColorSpace"));
     if (!colorSpace)
@@ -398,7 +405,8 @@ void adjustmentDialog::syncFromModel()
             hslRadio->setText(choices[1]->text());
             balanceRadio->setText(choices[2]->text());
         }
-        QString space = colorSpace->currentChoice() ? colorSpace->currentChoice()->keyword() : QString();
+        QString space =
+            colorSpace->currentChoice() ? colorSpace->currentChoice()->keyword() : QString();
         if (space.isEmpty() && colorSpace->defaultChoice())
             space = colorSpace->defaultChoice()->keyword();
         if (space == QLatin1String("0")) {
@@ -440,9 +448,11 @@ void adjustmentDialog::reload()
         values.append(qMakePair(key, readCfgValue(QStringLiteral("f") + key).toDouble()));
     }
     const QString custom = readCfgValue(QStringLiteral("Cadj"));
-    AppState::setCurrentChoice(QStringLiteral("Cadj"), custom.isEmpty() ? QStringLiteral("False") : custom);
+    AppState::setCurrentChoice(QStringLiteral("Cadj"),
+                               custom.isEmpty() ? QStringLiteral("False") : custom);
     const QString space = readCfgValue(QStringLiteral("CaColorSpace"));
-    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), space.isEmpty() ? QStringLiteral("-1") : space);
+    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"),
+                               space.isEmpty() ? QStringLiteral("-1") : space);
     hueIndex = qMax(0, readCfgValue(QStringLiteral("HueIndex")).toInt());
     syncFromModel();
 }
@@ -456,8 +466,9 @@ QString adjustmentDialog::colorSpaceValue() const
 
 void adjustmentDialog::saveSettings()
 {
-    AppState::setCurrentChoice(QStringLiteral("Cadj"),
-                   customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    AppState::setCurrentChoice(QStringLiteral("Cadj"), customCheck->isChecked()
+                                                           ? QStringLiteral("True")
+                                                           : QStringLiteral("False"));
     AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), colorSpaceValue());
     values.clear();
     for (const ValueRow &row : valueRows) {
@@ -487,27 +498,32 @@ QList<QPair<QString, QString>> adjustmentDialog::options() const
 {
     const QString space = colorSpaceValue();
     QList<QPair<QString, QString>> result;
-    result.append(qMakePair(QStringLiteral("Cadj"),
-                            customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False")));
+    result.append(qMakePair(QStringLiteral("Cadj"), customCheck->isChecked()
+                                                        ? QStringLiteral("True")
+                                                        : QStringLiteral("False")));
     result.append(qMakePair(QStringLiteral("CaColorSpace"), space));
     result.append(qMakePair(QStringLiteral("HueIndex"),
-                            space == QLatin1String("0") ? QString::number(qMax(0, hueCombo->currentIndex()))
-                                                        : QStringLiteral("0")));
+                            space == QLatin1String("0")
+                                ? QString::number(qMax(0, hueCombo->currentIndex()))
+                                : QStringLiteral("0")));
 
     // What the printer receives: whole tens of degrees, whole units.
     for (const ValueRow &row : valueRows) {
         const int position = sliderMap.value(QLatin1String(row.key))->value();
-        const QString text = row.kind == MasterRow ? QString::number(position / 10) + QLatin1Char('0')
-                                                   : QString::number(position / scale) + QStringLiteral(".0");
+        const QString text = row.kind == MasterRow
+                                 ? QString::number(position / 10) + QLatin1Char('0')
+                                 : QString::number(position / scale) + QStringLiteral(".0");
         result.append(qMakePair(QString::fromLatin1(row.key), text));
     }
     // The exact positions, which reload() reads back.
     for (const ValueRow &row : valueRows) {
         const int position = sliderMap.value(QLatin1String(row.key))->value();
-        const double exact = row.kind == MasterRow
-                                 ? static_cast<double>(position)
-                                 : static_cast<double>(static_cast<float>(position) / static_cast<float>(scale));
-        result.append(qMakePair(QStringLiteral("f") + QLatin1String(row.key), QString::number(exact, 'g', 6)));
+        const double exact =
+            row.kind == MasterRow
+                ? static_cast<double>(position)
+                : static_cast<double>(static_cast<float>(position) / static_cast<float>(scale));
+        result.append(qMakePair(QStringLiteral("f") + QLatin1String(row.key),
+                                QString::number(exact, 'g', 6)));
     }
     return result;
 }

@@ -107,7 +107,8 @@ void monoDialog::connectSignals()
     QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
     connect(ok, &QPushButton::clicked, this, &monoDialog::saveSettings);
     connect(ok, &QPushButton::clicked, this, &monoDialog::close);
-    connect(buttonBox->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this, &monoDialog::close);
+    connect(buttonBox->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this,
+            &monoDialog::close);
 }
 
 void monoDialog::blockWidgetSignals(bool block)
@@ -136,8 +137,9 @@ void monoDialog::setSliderValue()
 
 void monoDialog::toggleAdjustment(bool enabled)
 {
-    for (QWidget *widget : std::initializer_list<QWidget *>{brightnessLabel, contrastLabel, brightnessEdit,
-                                                            contrastEdit, brightnessSlider, contrastSlider})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *> {brightnessLabel, contrastLabel, brightnessEdit,
+                                           contrastEdit, brightnessSlider, contrastSlider})
         widget->setEnabled(enabled);
     if (enabled)
         return;
@@ -178,8 +180,9 @@ int monoDialog::exec()
 void monoDialog::saveSettings()
 {
     storedValues.clear();
-    AppState::setCurrentChoice(QStringLiteral("Madj"),
-                   customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    AppState::setCurrentChoice(QStringLiteral("Madj"), customCheck->isChecked()
+                                                           ? QStringLiteral("True")
+                                                           : QStringLiteral("False"));
     storedValues.append(qMakePair(brightnessKey, brightnessEdit->text().toInt()));
     storedValues.append(qMakePair(contrastKey, contrastEdit->text().toInt()));
 }
@@ -194,11 +197,14 @@ void monoDialog::resetStates()
 void monoDialog::reload()
 {
     const QString custom = readCfgValue(QStringLiteral("Madj"));
-    AppState::setCurrentChoice(QStringLiteral("Madj"), custom.isEmpty() ? QStringLiteral("False") : custom);
+    AppState::setCurrentChoice(QStringLiteral("Madj"),
+                               custom.isEmpty() ? QStringLiteral("False") : custom);
     // Only the last pair of each key counts, so older pairs need not be kept.
     storedValues.clear();
-    storedValues.append(qMakePair(brightnessKey, savedToSlider(readCfgValue(QStringLiteral("fMalt")))));
-    storedValues.append(qMakePair(contrastKey, savedToSlider(readCfgValue(QStringLiteral("fMact")))));
+    storedValues.append(
+        qMakePair(brightnessKey, savedToSlider(readCfgValue(QStringLiteral("fMalt")))));
+    storedValues.append(
+        qMakePair(contrastKey, savedToSlider(readCfgValue(QStringLiteral("fMact")))));
     syncFromModel();
 }
 
@@ -207,7 +213,8 @@ QList<QPair<QString, QString>> monoDialog::options() const
     const int brightness = brightnessSlider->value();
     const int contrast = contrastSlider->value();
     return {
-        {QStringLiteral("Madj"), customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False")},
+        {QStringLiteral("Madj"),
+         customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False")},
         {brightnessKey, printerValue(brightness)},
         {contrastKey, printerValue(contrast)},
         {QStringLiteral("fMalt"), QString::number(brightness / 10.0, 'g', 6)},

@@ -12,7 +12,8 @@
 
 namespace {
 
-struct GroupRow {
+struct GroupRow
+{
     const char *keyword1;
     const char *choice1;
     const char *keyword2;
@@ -50,7 +51,7 @@ const GroupRow option24Groups[] = {
 
 using Member = QPair<QString, QString>;
 
-template <std::size_t N>
+template<std::size_t N>
 void addGroups(tOptionModel *model, const GroupRow (&rows)[N])
 {
     for (const GroupRow &row : rows) {
@@ -65,7 +66,7 @@ void addGroups(tOptionModel *model, const GroupRow (&rows)[N])
 bool isFoldChoice(const QString &choice)
 {
     return choice == QLatin1String("Bifold") || choice == QLatin1String("Trifold")
-        || choice == QLatin1String("Zfold") || choice == QLatin1String("EngrFold");
+           || choice == QLatin1String("Zfold") || choice == QLatin1String("EngrFold");
 }
 
 // "*FldA Bifold *PageSize A5 *OutputBin FLDTRAY": a fold choice stands for

@@ -22,7 +22,8 @@ void inheritLowerConflicts(tOptionModel *model, const QString &keyword, const QS
     }
 }
 
-struct ConstraintRow {
+struct ConstraintRow
+{
     const char *keyword1;
     const char *choice1;
     const char *keyword2;
@@ -52,8 +53,10 @@ void addDerivedConstraints(tOptionModel *model)
         const QString sntDuplex = QStringLiteral("SNTDuplex");
         const QString on = QStringLiteral("On");
         if (model->option(sntDuplex)) {
-            inheritLowerConflicts(model, sntDuplex, on, duplex->findChoice(QStringLiteral("DuplexTumble")));
-            inheritLowerConflicts(model, sntDuplex, on, duplex->findChoice(QStringLiteral("DuplexNoTumble")));
+            inheritLowerConflicts(model, sntDuplex, on,
+                                  duplex->findChoice(QStringLiteral("DuplexTumble")));
+            inheritLowerConflicts(model, sntDuplex, on,
+                                  duplex->findChoice(QStringLiteral("DuplexNoTumble")));
         }
     }
 

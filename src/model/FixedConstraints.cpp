@@ -14,7 +14,8 @@
 
 namespace {
 
-struct ConstraintRow {
+struct ConstraintRow
+{
     const char *keyword1;
     const char *choice1;
     const char *keyword2;
@@ -22,7 +23,8 @@ struct ConstraintRow {
 };
 
 // FldA choice whose conflicts the fold toggle switched on takes over.
-struct FoldCopyRow {
+struct FoldCopyRow
+{
     const char *foldChoice;
     const char *toggle;
     bool needsOption24;
@@ -39,35 +41,23 @@ const FoldCopyRow foldCopies[] = {
 const char *const exclusiveFolds[] = {"cTriFld", "cBiFld", "cTriFldZ", "cEngrFld"};
 
 const ConstraintRow publishingRows[] = {
-    {"cCovBut", "False", "cCovPOFI", "True"},
-    {"cCovBut", "False", "cCovPOFO", "True"},
-    {"cCovBut", "False", "cCovPOBI", "True"},
-    {"cCovBut", "False", "cCovPOBO", "True"},
-    {"cCovBRad", "False", "cCovPOBI", "True"},
-    {"cCovBRad", "False", "cCovPOBO", "True"},
-    {"cInsBut", "False", "cInsPrnF", "True"},
-    {"cInsBut", "False", "cInsPrnB", "True"},
-    {"cIntBut", "False", "cIntPrn", "True"},
-    {"cCovBut", "True", "cIntBut", "True"},
+    {"cCovBut", "False", "cCovPOFI", "True"},  {"cCovBut", "False", "cCovPOFO", "True"},
+    {"cCovBut", "False", "cCovPOBI", "True"},  {"cCovBut", "False", "cCovPOBO", "True"},
+    {"cCovBRad", "False", "cCovPOBI", "True"}, {"cCovBRad", "False", "cCovPOBO", "True"},
+    {"cInsBut", "False", "cInsPrnF", "True"},  {"cInsBut", "False", "cInsPrnB", "True"},
+    {"cIntBut", "False", "cIntPrn", "True"},   {"cCovBut", "True", "cIntBut", "True"},
     {"cInsBut", "True", "cIntBut", "True"},
 };
 
 // Inserter trays cannot print, so no print-onto mode with them (Option28).
 const ConstraintRow inserterRows[] = {
-    {"CvrM", "Inserter1", "cCovPOFI", "True"},
-    {"CvrM", "Inserter2", "cCovPOFI", "True"},
-    {"CvrM", "Inserter1", "cCovPOFO", "True"},
-    {"CvrM", "Inserter2", "cCovPOFO", "True"},
-    {"BackCvrM", "Inserter1", "cCovPOBI", "True"},
-    {"BackCvrM", "Inserter2", "cCovPOBI", "True"},
-    {"BackCvrM", "Inserter1", "cCovPOBO", "True"},
-    {"BackCvrM", "Inserter2", "cCovPOBO", "True"},
-    {"Pmed", "Inserter1", "cInsPrnF", "True"},
-    {"Pmed", "Inserter2", "cInsPrnF", "True"},
-    {"Pmed", "Inserter1", "cInsPrnB", "True"},
-    {"Pmed", "Inserter2", "cInsPrnB", "True"},
-    {"Tmed", "Inserter1", "cIntPrn", "True"},
-    {"Tmed", "Inserter2", "cIntPrn", "True"},
+    {"CvrM", "Inserter1", "cCovPOFI", "True"},     {"CvrM", "Inserter2", "cCovPOFI", "True"},
+    {"CvrM", "Inserter1", "cCovPOFO", "True"},     {"CvrM", "Inserter2", "cCovPOFO", "True"},
+    {"BackCvrM", "Inserter1", "cCovPOBI", "True"}, {"BackCvrM", "Inserter2", "cCovPOBI", "True"},
+    {"BackCvrM", "Inserter1", "cCovPOBO", "True"}, {"BackCvrM", "Inserter2", "cCovPOBO", "True"},
+    {"Pmed", "Inserter1", "cInsPrnF", "True"},     {"Pmed", "Inserter2", "cInsPrnF", "True"},
+    {"Pmed", "Inserter1", "cInsPrnB", "True"},     {"Pmed", "Inserter2", "cInsPrnB", "True"},
+    {"Tmed", "Inserter1", "cIntPrn", "True"},      {"Tmed", "Inserter2", "cIntPrn", "True"},
 };
 
 const ConstraintRow jobRows[] = {
@@ -107,7 +97,7 @@ const ConstraintRow fixedRows[] = {
     {"ColorModel", "Gray", "Wclr", "Blue"},
 };
 
-template <std::size_t N>
+template<std::size_t N>
 void addRows(tOptionModel *model, const ConstraintRow (&rows)[N])
 {
     for (const ConstraintRow &row : rows) {
@@ -117,7 +107,7 @@ void addRows(tOptionModel *model, const ConstraintRow (&rows)[N])
 }
 
 // Adds (keyword, choice) against every pair (Q, B) of the list.
-template <typename Pairs>
+template<typename Pairs>
 void addConflictsOf(tOptionModel *model, const QString &keyword, const QString &choice,
                     const Pairs &pairs)
 {
@@ -159,7 +149,8 @@ void addFoldConstraints(tOptionModel *model, bool withOption24)
     for (const char *first : exclusiveFolds) {
         for (const char *other : exclusiveFolds) {
             if (first != other)
-                model->addConstraint(QString::fromLatin1(first), on, QString::fromLatin1(other), on);
+                model->addConstraint(QString::fromLatin1(first), on, QString::fromLatin1(other),
+                                     on);
         }
     }
 }

@@ -35,7 +35,7 @@ bool isCustomPageDefault(const QString &keyword, const QString &defchoice)
 {
     return (keyword.contains(QLatin1String("PageSize"))
             || keyword.contains(QLatin1String("PageRegion")))
-        && defchoice.contains(QLatin1String("custom"), Qt::CaseInsensitive);
+           && defchoice.contains(QLatin1String("custom"), Qt::CaseInsensitive);
 }
 
 // The user picks sizes from the list only, so a custom size default reads as Letter.

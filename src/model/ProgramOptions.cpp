@@ -13,7 +13,8 @@
 
 namespace {
 
-struct ToggleRow {
+struct ToggleRow
+{
     const char *keyword;
     const char *text;
 };
@@ -53,7 +54,8 @@ enum class JobSource {
     AttributeNotBoolean, // the attribute's value is neither "True" nor "False"
 };
 
-struct JobToggleRow {
+struct JobToggleRow
+{
     const char *keyword;
     const char *text;
     JobSource source;
@@ -153,11 +155,13 @@ void addFinishingToggles(ppd_file_t *ppd, tOptionModel *model)
     }
     if (hasPunch) {
         model->addOption(makeToggle(punchToggle));
-        addSharedChoiceConflicts(model, QStringLiteral("Pnch"), QString::fromLatin1(punchToggle.keyword));
+        addSharedChoiceConflicts(model, QStringLiteral("Pnch"),
+                                 QString::fromLatin1(punchToggle.keyword));
     }
     if (hasStaple) {
         model->addOption(makeToggle(stapleToggle));
-        addSharedChoiceConflicts(model, QStringLiteral("Stpl"), QString::fromLatin1(stapleToggle.keyword));
+        addSharedChoiceConflicts(model, QStringLiteral("Stpl"),
+                                 QString::fromLatin1(stapleToggle.keyword));
     }
 }
 

@@ -5,15 +5,13 @@
 tChoice::tChoice()
     : m_keyword(QStringLiteral("TNULL"))
     , m_text(QStringLiteral("TNULL"))
-{
-}
+{}
 
 tChoice::tChoice(tOption *option, const QString &keyword, const QString &text)
     : m_keyword(keyword)
     , m_text(text)
     , m_option(option)
-{
-}
+{}
 
 // Short conflict lists are searched directly; a set pays off only beyond this.
 static const int kLinearSearchLimit = 16;

@@ -5,14 +5,12 @@
 tOption::tOption()
     : m_keyword(QStringLiteral("TNULL"))
     , m_text(QStringLiteral("TNULL"))
-{
-}
+{}
 
 tOption::tOption(const QString &keyword, const QString &text)
     : m_keyword(keyword)
     , m_text(text)
-{
-}
+{}
 
 tOption::~tOption()
 {

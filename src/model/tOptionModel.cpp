@@ -7,9 +7,8 @@
 
 // Options written by the root PPD tool, in the order the printer tab shows them.
 static const char *const kInstallableKeywords[] = {
-    "Option17", "Option8",  "Option18", "Option19", "Option20",
-    "Option01", "Option21", "Option22", "Option23", "Option24",
-    "Option25", "Option26", "Option27", "Option28",
+    "Option17", "Option8",  "Option18", "Option19", "Option20", "Option01", "Option21",
+    "Option22", "Option23", "Option24", "Option25", "Option26", "Option27", "Option28",
 };
 
 tOptionModel::tOptionModel() = default;

@@ -28,8 +28,8 @@ public:
     void setCurrentChoice(const QString &keyword, const QString &choiceKeyword);
 
     // Mutual conflict between two choices; ignored when either is missing.
-    void addConstraint(const QString &keyword1, const QString &choice1,
-                       const QString &keyword2, const QString &choice2);
+    void addConstraint(const QString &keyword1, const QString &choice1, const QString &keyword2,
+                       const QString &choice2);
     // (option keyword, choice keyword) members; only groups of exactly three
     // resolvable members are added, ordered by ascending precedence.
     void addGroupConstraint(const QList<QPair<QString, QString>> &members);

@@ -61,8 +61,7 @@ QString tcurl::replyTag(const QString &baseUrl, const QString &user)
 tcurl::tcurl(QObject *parent)
     : QObject(parent)
     , manager(new QNetworkAccessManager(this))
-{
-}
+{}
 
 void tcurl::setTimeLimit(int milliseconds)
 {

@@ -71,8 +71,8 @@ signals:
     // record before (CertificatePins::pin), empty when there was none.
     // `forAnotherHost`: a trusted authority vouches for the certificate, but
     // for another host name. Nothing was sent.
-    void certificateRefused(QString message, QString server, QString fingerprint,
-                            QString pinned, bool forAnotherHost);
+    void certificateRefused(QString message, QString server, QString fingerprint, QString pinned,
+                            bool forAnotherHost);
     // Tag + why: the server did not answer within the time limit.
     void timedOut(QString message);
 

@@ -21,7 +21,9 @@ public:
     bool busy() const { return running || waiting; }
 
 private:
-    explicit AppPrintSettingsRuns(QObject *parent) : QObject(parent) {}
+    explicit AppPrintSettingsRuns(QObject *parent)
+        : QObject(parent)
+    {}
     void startRun(const QByteArray &home, const QString &pageSize);
     void searchEnded();
     void editsEnded();
@@ -45,8 +47,7 @@ AppPrintSettingsRuns *AppPrintSettingsRuns::instance()
         theRuns = new AppPrintSettingsRuns(application);
         // OK closes the window right after Apply: the program ends only
         // once the files are in line.
-        connect(application, &QCoreApplication::aboutToQuit, theRuns,
-                [] { theRuns->finishAll(); });
+        connect(application, &QCoreApplication::aboutToQuit, theRuns, [] { theRuns->finishAll(); });
         // A program that ends without its event loop: the application's
         // destructor calls this while timers still work, which they no longer
         // do when its children are destroyed.

@@ -164,12 +164,13 @@ void takeRecords(QByteArray &pending, Sink sink)
 
 AppPrintSettingsUpdater::AppPrintSettingsUpdater(QObject *parent)
     : AppPrintSettingsUpdater(homeDirectory(), parent)
-{
-}
+{}
 
 AppPrintSettingsUpdater::AppPrintSettingsUpdater(const QByteArray &homeFolder, QObject *parent)
-    : QObject(parent), pageSetups(buildPageSetupTable()), home(cleanFolder(homeFolder)),
-      silence(new QTimer(this))
+    : QObject(parent)
+    , pageSetups(buildPageSetupTable())
+    , home(cleanFolder(homeFolder))
+    , silence(new QTimer(this))
 {
     silence->setSingleShot(true);
     connect(silence, &QTimer::timeout, this, [this] {
@@ -282,7 +283,7 @@ void AppPrintSettingsUpdater::record(const QByteArray &listed)
     // Folders, links and the like named as the file are not the file.
     const FoundFile file = FoundFile::inspect(path);
     if (file.isValid())
-        found.insert(path, Found{name, file});
+        found.insert(path, Found {name, file});
 }
 
 QMap<QByteArray, QString> AppPrintSettingsUpdater::foundFiles() const

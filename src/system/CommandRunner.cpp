@@ -31,7 +31,9 @@ const StatusWord statusWords[] = {
     {"leerlauf", QT_TRANSLATE_NOOP("QObject", "Idle")},
     {"ociosa", QT_TRANSLATE_NOOP("QObject", "Idle")},
     {"Paused", QT_TRANSLATE_NOOP("QObject", "Paused")},
-    {"d\xc3\xa9sactiv\xc3\xa9" "e", QT_TRANSLATE_NOOP("QObject", "Paused")},
+    {"d\xc3\xa9sactiv\xc3\xa9"
+     "e",
+     QT_TRANSLATE_NOOP("QObject", "Paused")},
     {"deaktiviert", QT_TRANSLATE_NOOP("QObject", "Paused")},
     {"disabilitata", QT_TRANSLATE_NOOP("QObject", "Paused")},
     {"desativada", QT_TRANSLATE_NOOP("QObject", "Paused")},
@@ -52,7 +54,10 @@ const int lpstatTextLimit = 1022;
 class FolderProcess : public QProcess
 {
 public:
-    FolderProcess(const QByteArray &folder, QObject *parent) : QProcess(parent), folder(folder) {}
+    FolderProcess(const QByteArray &folder, QObject *parent)
+        : QProcess(parent)
+        , folder(folder)
+    {}
 
 protected:
     void setupChildProcess() override
@@ -92,8 +97,7 @@ void CommandRunner::setTimeoutMs(int ms)
     defaultTimeoutMs = ms;
 }
 
-CommandResult CommandRunner::run(const QString &program, const QStringList &arguments,
-                                 int limitMs)
+CommandResult CommandRunner::run(const QString &program, const QStringList &arguments, int limitMs)
 {
     return runFor(program, arguments, limitMs < 0 ? defaultTimeoutMs : limitMs);
 }
@@ -210,7 +214,10 @@ RunningCommand *CommandRunner::start(const QString &program, const QStringList &
     return command;
 }
 
-RunningCommand::RunningCommand(QObject *parent) : QObject(parent), process(nullptr) {}
+RunningCommand::RunningCommand(QObject *parent)
+    : QObject(parent)
+    , process(nullptr)
+{}
 
 RunningCommand::~RunningCommand()
 {
@@ -275,7 +282,7 @@ QString printerStatus(const QString &name)
 CommandResult runLpoptions(const QString &printerName,
                            const QList<QPair<QString, QString>> &options)
 {
-    QStringList arguments{QStringLiteral("-p"), printerName};
+    QStringList arguments {QStringLiteral("-p"), printerName};
     for (const auto &option : options)
         arguments << QStringLiteral("-o") << option.first + QLatin1Char('=') + option.second;
     return CommandRunner::run(QStringLiteral("lpoptions"), arguments);

@@ -56,8 +56,7 @@ public:
     // The same, handing `input` to the child's standard input and closing it
     // once the child has started.
     static CommandResult runToEnd(const QString &program, const QStringList &arguments,
-                                  const QByteArray &input, ChildOutput output,
-                                  ChildOutput error);
+                                  const QByteArray &input, ChildOutput output, ChildOutput error);
 
     // Starts the child inside `folder`, entered by its bytes in the child
     // (whatever their encoding, through a link when it is one), and returns
@@ -68,8 +67,8 @@ public:
                                  const QByteArray &folder, QObject *parent);
 
 private:
-    static CommandResult runFor(const QString &program, const QStringList &arguments,
-                                int waitMs, const QByteArray *input = nullptr,
+    static CommandResult runFor(const QString &program, const QStringList &arguments, int waitMs,
+                                const QByteArray *input = nullptr,
                                 ChildOutput output = ChildOutput::Kept,
                                 ChildOutput error = ChildOutput::Kept);
 };

@@ -363,7 +363,7 @@ MakerPrinterListing MakerPrinterListingRun::finish()
     MakerPrinterListing listing = d->listing;
     for (const QString &name : qAsConst(d->names)) {
         if (makerQueue.value(name))
-            listing.printers.append(MakerPrinter{name, d->deviceUri.value(name)});
+            listing.printers.append(MakerPrinter {name, d->deviceUri.value(name)});
     }
     return listing;
 }
@@ -382,8 +382,7 @@ QStringList printerStatuses(const QStringList &names)
 
 PrinterStatusRun::PrinterStatusRun()
     : command(new BackgroundCommand(QStringLiteral("lpstat"), {QStringLiteral("-p")}))
-{
-}
+{}
 
 PrinterStatusRun::~PrinterStatusRun() = default;
 

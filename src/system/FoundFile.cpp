@@ -14,7 +14,9 @@ namespace {
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd) : fd(fd) {}
+    explicit Descriptor(int fd)
+        : fd(fd)
+    {}
     ~Descriptor()
     {
         if (fd >= 0)
@@ -58,7 +60,7 @@ bool writeAll(int fd, const QByteArray &data)
 bool isEditable(const struct stat &status)
 {
     return S_ISREG(status.st_mode) && status.st_uid == ::geteuid()
-        && (status.st_mode & S_IWUSR) != 0 && status.st_size <= FoundFile::maxSize;
+           && (status.st_mode & S_IWUSR) != 0 && status.st_size <= FoundFile::maxSize;
 }
 
 } // namespace
@@ -156,7 +158,7 @@ bool FoundFile::replace(const QByteArray &text) const
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
         temporary = '.' + fileName() + ".tmp-"
-            + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+                    + QByteArray::number(QRandomGenerator::global()->generate(), 16);
         fd = ::openat(folder.get(), temporary.constData(),
                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
@@ -166,12 +168,11 @@ bool FoundFile::replace(const QByteArray &text) const
         return false;
     Descriptor written(fd);
 
-    const bool ok = writeAll(written.get(), text) && ::fchmod(written.get(), mode & 07777) == 0
-        && ::fsync(written.get()) == 0 && written.close()
-        && isUnchangedIn(folder.get())
-        && ::renameat(folder.get(), temporary.constData(), folder.get(),
-                      fileName().constData())
-            == 0;
+    const bool ok =
+        writeAll(written.get(), text) && ::fchmod(written.get(), mode & 07777) == 0
+        && ::fsync(written.get()) == 0 && written.close() && isUnchangedIn(folder.get())
+        && ::renameat(folder.get(), temporary.constData(), folder.get(), fileName().constData())
+               == 0;
     if (!ok)
         ::unlinkat(folder.get(), temporary.constData(), 0);
     return ok;
@@ -181,5 +182,5 @@ bool FoundFile::remove() const
 {
     Descriptor folder(openFolder());
     return folder.get() >= 0 && isUnchangedIn(folder.get())
-        && ::unlinkat(folder.get(), fileName().constData(), 0) == 0;
+           && ::unlinkat(folder.get(), fileName().constData(), 0) == 0;
 }

@@ -22,13 +22,8 @@ const struct
     const char *from;
     const char *to;
 } modelLineReplacements[] = {
-    {"[", ""},
-    {"]", ""},
-    {" ", "_"},
-    {"_TPDL", ""},
-    {"B/W", "Monochrome"},
-    {"RB/ORVA", "RB"},
-    {"_TPSL", ""},
+    {"[", ""},         {"]", ""},     {" ", "_"}, {"_TPDL", ""}, {"B/W", "Monochrome"},
+    {"RB/ORVA", "RB"}, {"_TPSL", ""},
 };
 
 // Far above any real PPD; a bigger file is taken as missing.
@@ -52,7 +47,8 @@ int openMakerFolder()
     const int fd = open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    struct stat info {};
+    struct stat info
+    {};
     if (fstat(fd, &info) != 0 || !isTrustedFolder(info)) {
         close(fd);
         return -1;
@@ -63,11 +59,12 @@ int openMakerFolder()
 ppd_file_t *openPpdSafely(int folder, const QByteArray &name)
 {
     // Without blocking: a FIFO would wait for a writer for ever.
-    const int fd = openat(folder, name.constData(),
-                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    const int fd =
+        openat(folder, name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
-    struct stat info {};
+    struct stat info
+    {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maximumPpdSize) {
         close(fd);
         return nullptr;

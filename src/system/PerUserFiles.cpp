@@ -50,8 +50,8 @@ struct FileIdentity
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = -1;
-    timespec modified{};
-    timespec changed{};
+    timespec modified {};
+    timespec changed {};
 
     static FileIdentity of(const struct stat &info)
     {
@@ -60,8 +60,8 @@ struct FileIdentity
     bool operator==(const FileIdentity &o) const
     {
         return device == o.device && inode == o.inode && size == o.size
-            && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec
-            && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+               && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec
+               && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
     }
 };
 
@@ -111,11 +111,12 @@ bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identi
                           O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info {};
+    struct stat info
+    {};
     // A file that another account could have written is no saved choice of
     // the user's; the next write replaces it.
     bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumFileSize
-        && PerUserFolder::isUsersAlone(info);
+              && PerUserFolder::isUsersAlone(info);
     QByteArray bytes;
     if (ok) {
         bytes.resize(int(info.st_size) + 1);
@@ -217,8 +218,8 @@ bool splitsALine(const OptionHash &options, bool printerFile, const QString *des
     if (!printerFile
         && (hasLineBreak(currentModelName()) || (description && hasLineBreak(*description))))
         return true;
-    const QHash<QString, QString> defaults = printerFile ? currentDefaults()
-                                                         : QHash<QString, QString>();
+    const QHash<QString, QString> defaults =
+        printerFile ? currentDefaults() : QHash<QString, QString>();
     for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
         if (hasLineBreak(it.key()) || hasLineBreak(it.value())
             || hasLineBreak(defaults.value(it.key())))
@@ -255,7 +256,8 @@ const QHash<QByteArray, QList<QByteArray>> *currentSettingsValues()
 {
     SettingsCache &cache = settingsCache();
     const QString &path = AppState::settingsFile;
-    struct stat info {};
+    struct stat info
+    {};
     // A lookup costs one lstat; anything but a regular file of a sane size
     // that only the user can write is nothing saved and is not even opened.
     if (path.isEmpty() || lstat(QFile::encodeName(path).constData(), &info) != 0
@@ -367,7 +369,8 @@ bool writePerUserFile(const QString &path, const QByteArray &content)
 
 bool cfgFileExists(const QString &printerName)
 {
-    struct stat info {};
+    struct stat info
+    {};
     const QString path = perUserDirectoryPath() + printerName + QStringLiteral(".cfg");
     return lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
@@ -398,8 +401,8 @@ QString unescapeBackslashes(const QString &value)
 
 void writeCfgOptionLines(QTextStream &out, const OptionHash &options, bool printerFile)
 {
-    const QHash<QString, QString> defaults = printerFile ? currentDefaults()
-                                                         : QHash<QString, QString>();
+    const QHash<QString, QString> defaults =
+        printerFile ? currentDefaults() : QHash<QString, QString>();
     for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
         out << it.key() << '=' << escapeCfgValue(it.key(), it.value());
         const QString defaultChoice = defaults.value(it.key());
@@ -476,8 +479,8 @@ bool refreshProfileDefaults(const QString &path)
     for (int pos = 0; pos < data.size();) {
         const LineSpan line = lineAt(data, pos);
         pos = line.next;
-        const QByteArray text = QByteArray::fromRawData(data.constData() + line.begin,
-                                                        line.end - line.begin);
+        const QByteArray text =
+            QByteArray::fromRawData(data.constData() + line.begin, line.end - line.begin);
         const int equals = text.indexOf('=');
         const QByteArray keyBytes = equals < 0 ? text : text.left(equals);
         const QString key = QString::fromUtf8(keyBytes);
@@ -491,8 +494,11 @@ bool refreshProfileDefaults(const QString &path)
         // Only this line's text changes; its line ending and everything
         // around it are copied as they were.
         refreshed.append(data.constData() + copiedUpTo, line.begin - copiedUpTo);
-        refreshed.append(keyBytes).append('=').append(currentDefault).append(';').append(
-            currentDefault);
+        refreshed.append(keyBytes)
+            .append('=')
+            .append(currentDefault)
+            .append(';')
+            .append(currentDefault);
         copiedUpTo = line.end;
         changed = true;
     }

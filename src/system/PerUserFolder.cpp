@@ -89,7 +89,8 @@ PerUserFolder::State stateOf(const struct stat &info)
 PerUserFolder::State PerUserFolder::inspect(const QString &folder)
 {
     const QByteArray path = folderBytes(folder);
-    struct stat info {};
+    struct stat info
+    {};
     if (path.isEmpty())
         return Unexaminable;
     if (lstat(path.constData(), &info) != 0)
@@ -128,8 +129,8 @@ QString PerUserFolder::problemText(State state, const QString &folder)
         break;
     }
     return problem.arg(QFile::decodeName(folderBytes(folder))) + QLatin1Char('\n')
-        + tr("Nothing was read or written there. Have it removed or put right, then start "
-             "the program again.");
+           + tr("Nothing was read or written there. Have it removed or put right, then start "
+                "the program again.");
 }
 
 bool PerUserFolder::isUsersAlone(const struct stat &info)
@@ -145,7 +146,8 @@ int PerUserFolder::openTrusted(const QString &folder)
     const int fd = open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    struct stat info {};
+    struct stat info
+    {};
     if (fstat(fd, &info) != 0 || stateOf(info) != Trusted) {
         close(fd);
         return -1;

@@ -17,16 +17,15 @@ const char cfgSuffix[] = ".cfg";
 
 // The first row of the profile list in every language the program speaks.
 const char *const reservedNames[] = {
-    "Factory Default",
-    "Paramètres du fabricant",
-    "Werkseinstellung",
-    "Impostazioni fabbrica",
-    "Valor predeterminado de fábrica",
-    "Padrão de fábrica",
+    "Factory Default",       "Paramètres du fabricant",         "Werkseinstellung",
+    "Impostazioni fabbrica", "Valor predeterminado de fábrica", "Padrão de fábrica",
 };
 
 const QLatin1Char forbiddenCharacters[] = {
-    QLatin1Char('/'), QLatin1Char('"'), QLatin1Char('`'), QLatin1Char(';'),
+    QLatin1Char('/'),
+    QLatin1Char('"'),
+    QLatin1Char('`'),
+    QLatin1Char(';'),
 };
 
 constexpr int maximumNameBytes = 251;
@@ -40,7 +39,8 @@ bool readAll(const QString &path, QByteArray *data)
 // Anything at the path, a link included, without following it.
 bool entryExists(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {};
     return lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
@@ -78,8 +78,8 @@ QString profilePath(const QString &name)
 QStringList listProfileNames()
 {
     // Case-sensitive, so that every listed name leads back to its own file.
-    const QDir dir(perUserDirectoryPath(), QStringLiteral("*.cfg"),
-                   QDir::Name | QDir::IgnoreCase, QDir::AllEntries | QDir::CaseSensitive);
+    const QDir dir(perUserDirectoryPath(), QStringLiteral("*.cfg"), QDir::Name | QDir::IgnoreCase,
+                   QDir::AllEntries | QDir::CaseSensitive);
     QStringList names;
     const QStringList files = dir.entryList();
     for (const QString &file : files) {
@@ -191,8 +191,7 @@ ProfileRewrite rewriteProfile(const QString &oldName, const QString &newName,
         return ProfileRewrite::Failed;
 
     QList<QByteArray> lines = data.split('\n');
-    const QByteArray descriptionLine =
-        QByteArray(descriptionKey) + '=' + description.toUtf8();
+    const QByteArray descriptionLine = QByteArray(descriptionKey) + '=' + description.toUtf8();
     for (QByteArray &line : lines) {
         if (isDescriptionLine(withoutCarriageReturn(line)))
             line = descriptionLine + (line.endsWith('\r') ? "\r" : "");

@@ -25,8 +25,8 @@ int runPpdWriterAsRoot(RootMethod method, const QString &password, const QString
     CommandResult result;
     if (method == RootMethod::Sudo) {
         result = CommandRunner::runToEnd(QStringLiteral("sudo"),
-                                         QStringList{QStringLiteral("-S"), QStringLiteral("-p"),
-                                                     QString(), QLatin1String(ppdWriter), printer}
+                                         QStringList {QStringLiteral("-S"), QStringLiteral("-p"),
+                                                      QString(), QLatin1String(ppdWriter), printer}
                                              + items,
                                          input, ChildOutput::Discarded, ChildOutput::Kept);
     } else {

@@ -42,7 +42,8 @@ bool initFixedCipher(EVP_CIPHER_CTX *encryptContext, EVP_CIPHER_CTX *decryptCont
 {
     unsigned char salt[8];
     buildSalt(salt);
-    return initPasswordCipher(fixedPassPhrase, fixedPassPhraseLength, salt, encryptContext, decryptContext);
+    return initPasswordCipher(fixedPassPhrase, fixedPassPhraseLength, salt, encryptContext,
+                              decryptContext);
 }
 
 } // namespace
@@ -104,12 +105,14 @@ bool initPasswordCipher(const unsigned char *passPhrase, int passPhraseLength,
 unsigned char *aesDecryptBuffer(EVP_CIPHER_CTX *decryptContext, const unsigned char *cipherText,
                                 int *length)
 {
-    if (!decryptContext || !cipherText || !length || *length < 0 || *length > INT_MAX - 2 * blockSize)
+    if (!decryptContext || !cipherText || !length || *length < 0
+        || *length > INT_MAX - 2 * blockSize)
         return nullptr;
     const int inLength = *length;
     *length = 0;
     // Room for a spare block and the terminating NUL.
-    unsigned char *out = static_cast<unsigned char *>(std::malloc(size_t(inLength) + blockSize + 1));
+    unsigned char *out =
+        static_cast<unsigned char *>(std::malloc(size_t(inLength) + blockSize + 1));
     if (!out)
         return nullptr;
     int updateLength = 0;
@@ -128,7 +131,8 @@ unsigned char *aesDecryptBuffer(EVP_CIPHER_CTX *decryptContext, const unsigned c
 unsigned char *encryptBuffer(EVP_CIPHER_CTX *encryptContext, const unsigned char *plainText,
                              int *length)
 {
-    if (!encryptContext || !plainText || !length || *length < 0 || *length > INT_MAX - 2 * blockSize)
+    if (!encryptContext || !plainText || !length || *length < 0
+        || *length > INT_MAX - 2 * blockSize)
         return nullptr;
     const int inLength = *length;
     *length = 0;
@@ -161,8 +165,8 @@ unsigned char *encryptSecret(const char *text, int *length)
     if (!encryptContext.ctx || !initFixedCipher(encryptContext.ctx, nullptr))
         return nullptr;
     int cipherLength = int(textLength) + 1; // the NUL is enciphered too
-    unsigned char *out = encryptBuffer(encryptContext.ctx,
-                                       reinterpret_cast<const unsigned char *>(text), &cipherLength);
+    unsigned char *out = encryptBuffer(
+        encryptContext.ctx, reinterpret_cast<const unsigned char *>(text), &cipherLength);
     *length = out ? cipherLength : 0;
     return out;
 }

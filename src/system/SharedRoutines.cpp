@@ -11,12 +11,8 @@ struct RotateLabel
 };
 
 const RotateLabel rotateLabels[] = {
-    {"en", "Rotate 180\u00b0"},
-    {"fr", "Tourner 180\u00b0"},
-    {"de", "Rotiert 180\u00b0"},
-    {"it", "Ruotato 180\u00b0"},
-    {"pt", "Girar 180\u00b0"},
-    {"es", "Girado 180\u00b0"},
+    {"en", "Rotate 180\u00b0"},  {"fr", "Tourner 180\u00b0"}, {"de", "Rotiert 180\u00b0"},
+    {"it", "Ruotato 180\u00b0"}, {"pt", "Girar 180\u00b0"},   {"es", "Girado 180\u00b0"},
 };
 
 } // namespace

@@ -32,14 +32,32 @@ QString &makerPpdRef()
 
 namespace SystemPaths {
 
-QString userBase() { return userBaseRef(); }
-void setUserBase(const QString &path) { userBaseRef() = withSlash(path); }
+QString userBase()
+{
+    return userBaseRef();
+}
+void setUserBase(const QString &path)
+{
+    userBaseRef() = withSlash(path);
+}
 
-QString cupsPpdDirectory() { return cupsPpdRef(); }
-void setCupsPpdDirectory(const QString &path) { cupsPpdRef() = withSlash(path); }
+QString cupsPpdDirectory()
+{
+    return cupsPpdRef();
+}
+void setCupsPpdDirectory(const QString &path)
+{
+    cupsPpdRef() = withSlash(path);
+}
 
-QString makerPpdDirectory() { return makerPpdRef(); }
-void setMakerPpdDirectory(const QString &path) { makerPpdRef() = withSlash(path); }
+QString makerPpdDirectory()
+{
+    return makerPpdRef();
+}
+void setMakerPpdDirectory(const QString &path)
+{
+    makerPpdRef() = withSlash(path);
+}
 
 QString userName()
 {

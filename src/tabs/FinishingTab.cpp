@@ -35,7 +35,7 @@ const ChoiceButton rotateButtons[] = {
 };
 
 // What a finisher's lists stand for while its button is off.
-const ChoiceKey offChoice{{QStringLiteral("None")}, QStringLiteral("Off")};
+const ChoiceKey offChoice {{QStringLiteral("None")}, QStringLiteral("Off")};
 
 // Saved staple locations that mean the stapler is in use.
 const char *const stapleLocations[] = {"Center", "Rear", "Front", "BookletStitch", "Internal"};
@@ -190,7 +190,8 @@ void FinishingTab::connectSignals()
     // The fold slots must run before the base's handling of the same signal;
     // every fold is marked and checked before it is switched.
     using ToggleSlot = void (FinishingTab::*)(bool);
-    struct FoldWiring {
+    struct FoldWiring
+    {
         TolCheckBoxButton *button;
         QList<ToggleSlot> toggleSlots;
     };
@@ -202,7 +203,8 @@ void FinishingTab::connectSignals()
     };
     for (const FoldWiring &row : wiring) {
         connect(row.button, toggled, this, &FinishingTab::markFold, Qt::UniqueConnection);
-        connect(row.button, toggled, this, &FinishingTab::checkFoldConstraints, Qt::UniqueConnection);
+        connect(row.button, toggled, this, &FinishingTab::checkFoldConstraints,
+                Qt::UniqueConnection);
         for (ToggleSlot slot : row.toggleSlots)
             connect(row.button, toggled, this, slot, Qt::UniqueConnection);
     }
@@ -331,7 +333,8 @@ void FinishingTab::initPunch()
 {
     const bool hasPunch = AppState::currentOption("Pnch") != nullptr;
     punchHeading->setEnabled(hasPunch);
-    punchButton->setChecked(hasPunch && readCfgValue(QStringLiteral("Pnch")).contains(QLatin1String("Hole")));
+    punchButton->setChecked(
+        hasPunch && readCfgValue(QStringLiteral("Pnch")).contains(QLatin1String("Hole")));
 }
 
 void FinishingTab::initRotate()
@@ -358,7 +361,8 @@ void FinishingTab::initSeparation()
 // the printer has the option.
 void FinishingTab::linkStapleCount(bool linked)
 {
-    const QList<QWidget *> all = {stapleCountLabel, stapleCountCombo, stapleLocationLabel, stapleLocationCombo};
+    const QList<QWidget *> all = {stapleCountLabel, stapleCountCombo, stapleLocationLabel,
+                                  stapleLocationCombo};
     for (QWidget *widget : all)
         stapleButton->removeDependent(widget);
     const QString off = tr("Off");

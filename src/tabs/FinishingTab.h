@@ -55,7 +55,8 @@ protected:
 
 private:
     // One fold type: its button, label, toggle option and "FldA" choice.
-    struct Fold {
+    struct Fold
+    {
         TolCheckBoxButton *button;
         QLabel *label;
         const char *toggle;

@@ -23,7 +23,8 @@ namespace {
 const QString foldKeyword = QStringLiteral("FldA");
 
 // Written as "None" when no fold is on.
-const char *const foldListKeywords[] = {"FldA", "FldB", "FldC", "FldD", "ZFldC", "ZFldD", "BiFldB", "BFpS"};
+const char *const foldListKeywords[] = {"FldA",  "FldB",  "FldC",   "FldD",
+                                        "ZFldC", "ZFldD", "BiFldB", "BFpS"};
 // Written as "False" when no fold is on, in this order.
 const char *const foldToggleKeywords[] = {"cBiFld", "cTriFld", "cTriFldZ", "cEngrFld"};
 
@@ -87,8 +88,9 @@ void FinishingTab::initFolds()
 {
     const QList<Fold> all = folds();
     if (!modelHas("FldA")) {
-        const QList<QWidget *> foldWidgets = {biFoldButton, biFoldLabel, triFoldButton, triFoldLabel,
-                                              zFoldButton, zFoldLabel, engrFoldButton, engrFoldLabel};
+        const QList<QWidget *> foldWidgets = {biFoldButton,   biFoldLabel,  triFoldButton,
+                                              triFoldLabel,   zFoldButton,  zFoldLabel,
+                                              engrFoldButton, engrFoldLabel};
         for (QWidget *widget : foldWidgets)
             widget->setEnabled(false);
         for (TolCheckBoxButton *button : {biFoldButton, triFoldButton, zFoldButton, engrFoldButton})
@@ -99,7 +101,8 @@ void FinishingTab::initFolds()
 
     const bool withOption24 = modelHas("Option24");
     for (const Fold &fold : all) {
-        const bool enabled = (fold.button != zFoldButton && fold.button != engrFoldButton) || withOption24;
+        const bool enabled =
+            (fold.button != zFoldButton && fold.button != engrFoldButton) || withOption24;
         fold.button->setEnabled(enabled);
         fold.label->setEnabled(enabled);
     }
@@ -127,7 +130,8 @@ void FinishingTab::initFolds()
 void FinishingTab::toggleTriFold(bool toggled)
 {
     if (toggled) {
-        const QList<QWidget *> zRows = {zDirectionLabel, zDirectionCombo, zSheetsLabel, zSheetsCombo};
+        const QList<QWidget *> zRows = {zDirectionLabel, zDirectionCombo, zSheetsLabel,
+                                        zSheetsCombo};
         for (QWidget *widget : zRows)
             widget->hide();
         return;
@@ -151,7 +155,8 @@ void FinishingTab::toggleZFold(bool toggled)
         zDirectionCombo->setCurrentIndex(0);
         zSheetsCombo->setCurrentIndex(0);
     }
-    const QList<QWidget *> triRows = {triDirectionLabel, triDirectionCombo, triSheetsLabel, triSheetsCombo};
+    const QList<QWidget *> triRows = {triDirectionLabel, triDirectionCombo, triSheetsLabel,
+                                      triSheetsCombo};
     const QList<QWidget *> zRows = {zDirectionLabel, zDirectionCombo, zSheetsLabel, zSheetsCombo};
     for (QWidget *widget : triRows)
         widget->setVisible(!toggled);
@@ -167,8 +172,8 @@ void FinishingTab::hideZFoldOptions()
 void FinishingTab::hideZFold()
 {
     const bool withOption24 = modelHas("Option24");
-    const QList<QWidget *> option24Widgets = {zFoldLabel, zFoldButton, engrFoldLabel, engrFoldButton,
-                                              engrFoldLine};
+    const QList<QWidget *> option24Widgets = {zFoldLabel, zFoldButton, engrFoldLabel,
+                                              engrFoldButton, engrFoldLine};
     for (QWidget *widget : option24Widgets)
         widget->setVisible(withOption24);
     initFolds();

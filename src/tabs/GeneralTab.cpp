@@ -22,7 +22,8 @@ const int comboWidth = 215;
 const int colorGroupWidth = 200;
 
 // Keywords that must name the same paper as PageSize.
-const char *const pageSizeCompanions[] = {"PageRegion", "ImageableArea", "PaperDimension", "MediaSize"};
+const char *const pageSizeCompanions[] = {"PageRegion", "ImageableArea", "PaperDimension",
+                                          "MediaSize"};
 
 // Each button with the choice keywords it stands for in a PPD.
 const ChoiceButton collateButtons[] = {

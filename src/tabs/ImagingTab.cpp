@@ -111,29 +111,43 @@ void ImagingTab::buildUi()
     greyCheck = new QCheckBox(tr("Print grays with black toner"), this);
     moireCheck = new QCheckBox(tr("Moire Prevention"), this);
 
-    for (ComboBoxEx *combo : {trapCombo, cieCombo, screenCombo, resolutionCombo, crepCombo, rcmCombo})
+    for (ComboBoxEx *combo :
+         {trapCombo, cieCombo, screenCombo, resolutionCombo, crepCombo, rcmCombo})
         combo->setFixedWidth(comboWidth);
 
-    const struct {
+    const struct
+    {
         QWidget *widget;
         const char *name;
     } accessibleNames[] = {
-        {qualityIcon, "iconTrapping"},        {qualityHeading, "lblPrintQuality"},
-        {trapLabel, "lblTrap"},               {trapCombo, "cmbBxTrap"},
-        {glossCheck, "chkBxTCGlossMode"},     {cieLabel, "lblCIE"},
-        {cieCombo, "cmbBxCIE"},               {screenLabel, "lblTCSCREENMODE"},
-        {screenCombo, "cmbBxTCSCREENMODE"},   {resolutionLabel, "lblResolution"},
-        {resolutionCombo, "cmbBxResolution"}, {tonerliteGroup, "butGroupTnlt"},
-        {tonerliteCombo, "cmbBxTnlt"},        {adjustmentLabel, "lblAdjustment"},
-        {adjustmentButton, "butAdjustment"},  {crepLabel, "lblCrep"},
-        {crepCombo, "cmbBxCrep"},             {rcmLabel, "lblRCM"},
-        {rcmCombo, "cmbBxRCM"},               {smoothingCheck, "chkBxSmoothing"},
-        {greyCheck, "chkBxGBTn"},             {moireCheck, "chkBxTMoirePrevention"},
+        {qualityIcon, "iconTrapping"},
+        {qualityHeading, "lblPrintQuality"},
+        {trapLabel, "lblTrap"},
+        {trapCombo, "cmbBxTrap"},
+        {glossCheck, "chkBxTCGlossMode"},
+        {cieLabel, "lblCIE"},
+        {cieCombo, "cmbBxCIE"},
+        {screenLabel, "lblTCSCREENMODE"},
+        {screenCombo, "cmbBxTCSCREENMODE"},
+        {resolutionLabel, "lblResolution"},
+        {resolutionCombo, "cmbBxResolution"},
+        {tonerliteGroup, "butGroupTnlt"},
+        {tonerliteCombo, "cmbBxTnlt"},
+        {adjustmentLabel, "lblAdjustment"},
+        {adjustmentButton, "butAdjustment"},
+        {crepLabel, "lblCrep"},
+        {crepCombo, "cmbBxCrep"},
+        {rcmLabel, "lblRCM"},
+        {rcmCombo, "cmbBxRCM"},
+        {smoothingCheck, "chkBxSmoothing"},
+        {greyCheck, "chkBxGBTn"},
+        {moireCheck, "chkBxTMoirePrevention"},
     };
     for (const auto &entry : accessibleNames)
         entry.widget->setAccessibleName(QLatin1String(entry.name));
 
-    const struct {
+    const struct
+    {
         const char *keyword;
         QWidget *editor;
         QWidget *label;
@@ -262,7 +276,8 @@ void ImagingTab::reload()
 
 void ImagingTab::updateAdjustmentButton()
 {
-    const bool adjustable = AppState::currentOption(QStringLiteral("Cadj")) || AppState::currentOption(QStringLiteral("Madj"));
+    const bool adjustable = AppState::currentOption(QStringLiteral("Cadj"))
+                            || AppState::currentOption(QStringLiteral("Madj"));
     adjustmentLabel->setEnabled(adjustable);
     adjustmentButton->setEnabled(adjustable);
 }
@@ -409,8 +424,9 @@ bool ImagingTab::enableOptions()
     if (tonerliteGroup->checkedIndex() != 0)
         return moved;
     tonerliteGroup->setButton(1);
-    AppState::optionModel->setCurrentChoice(
-        tonerliteKeyword, option->choiceCount() == 2 ? QStringLiteral("On") : QStringLiteral("Level3"));
+    AppState::optionModel->setCurrentChoice(tonerliteKeyword, option->choiceCount() == 2
+                                                                  ? QStringLiteral("On")
+                                                                  : QStringLiteral("Level3"));
     tonerliteButtonToggled();
     return true;
 }
@@ -431,7 +447,9 @@ bool ImagingTab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOpti
     int index = buttonIndexOf(colorButtons, option, current);
     // "Full color" stands for the first of CMYK and RGB the PPD has; the
     // other is colour too.
-    if (index < 0 && current && (current->keyword() == QLatin1String("CMYK") || current->keyword() == QLatin1String("RGB")))
+    if (index < 0 && current
+        && (current->keyword() == QLatin1String("CMYK")
+            || current->keyword() == QLatin1String("RGB")))
         index = 0;
     if (index >= 0)
         colorButtons->setButton(index);

@@ -143,16 +143,20 @@ void JobTab::buildUi()
     addCheckButton(storageButton);
     addCheckButton(accountingButton);
 
-    storageButton->addDependent(storageCombo, tr("None"), {{QStringLiteral("None")}, QStringLiteral("None")});
-    for (QWidget *input : {static_cast<QWidget *>(accessCodeLabel), static_cast<QWidget *>(accessCodeEdit),
-                           static_cast<QWidget *>(boxNumberLabel), static_cast<QWidget *>(boxNumberEdit),
-                           static_cast<QWidget *>(boxPasswordLabel), static_cast<QWidget *>(boxPasswordEdit)})
+    storageButton->addDependent(storageCombo, tr("None"),
+                                {{QStringLiteral("None")}, QStringLiteral("None")});
+    for (QWidget *input :
+         {static_cast<QWidget *>(accessCodeLabel), static_cast<QWidget *>(accessCodeEdit),
+          static_cast<QWidget *>(boxNumberLabel), static_cast<QWidget *>(boxNumberEdit),
+          static_cast<QWidget *>(boxPasswordLabel), static_cast<QWidget *>(boxPasswordEdit)})
         storageButton->addDependent(input, noDefault);
-    for (QWidget *input : {static_cast<QWidget *>(accountingModeCombo), static_cast<QWidget *>(accountIdEdit),
-                           static_cast<QWidget *>(accountIdCombo), static_cast<QWidget *>(accountListButton)})
+    for (QWidget *input :
+         {static_cast<QWidget *>(accountingModeCombo), static_cast<QWidget *>(accountIdEdit),
+          static_cast<QWidget *>(accountIdCombo), static_cast<QWidget *>(accountListButton)})
         accountingButton->addDependent(input, noDefault);
-    for (QWidget *input : {static_cast<QWidget *>(loginNameLabel), static_cast<QWidget *>(loginNameEdit),
-                           static_cast<QWidget *>(loginPasswordLabel), static_cast<QWidget *>(loginPasswordEdit)})
+    for (QWidget *input :
+         {static_cast<QWidget *>(loginNameLabel), static_cast<QWidget *>(loginNameEdit),
+          static_cast<QWidget *>(loginPasswordLabel), static_cast<QWidget *>(loginPasswordEdit)})
         userLoginButton->addDependent(input, noDefault);
 }
 
@@ -272,9 +276,11 @@ void JobTab::buildJobNameAndLoginWidgets()
     overwriteCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     overwriteCombo->setMinimumWidth(200);
 
-    emailButton = new TolCheckBoxButton(nullptr, QStringLiteral("email"), QIcon(QStringLiteral(":/icons/email")));
+    emailButton = new TolCheckBoxButton(nullptr, QStringLiteral("email"),
+                                        QIcon(QStringLiteral(":/icons/email")));
     emailButton->setAccessibleName(QStringLiteral("chkButJobEmail"));
-    emailLabel = namedLabel(richLabel(tr("Job e-mail notification"), QStringLiteral(":")), "lblJobEmail");
+    emailLabel =
+        namedLabel(richLabel(tr("Job e-mail notification"), QStringLiteral(":")), "lblJobEmail");
     emailLabel->setTextFormat(Qt::RichText);
     emailEdit = namedEdit("lnEditJobEmail", 0);
     emailEdit->setValidator(emailCharsValidator);
@@ -288,7 +294,8 @@ void JobTab::buildJobNameAndLoginWidgets()
     loginPasswordEdit->setValidator(passwordValidator);
 
     userLoginHeading = namedLabel(tr("User Login") + QStringLiteral(":"), "lblUserLogin");
-    userLoginButton = new TolCheckBoxButton(nullptr, QStringLiteral("login"), QIcon(QStringLiteral(":/icons/user")));
+    userLoginButton = new TolCheckBoxButton(nullptr, QStringLiteral("login"),
+                                            QIcon(QStringLiteral(":/icons/user")));
     userLoginButton->setAccessibleName(QStringLiteral("chkButUserLogin"));
 }
 
@@ -391,28 +398,31 @@ void JobTab::connectSignals()
     connect(accountListButton, &QPushButton::clicked, this, &JobTab::showCustomAccountIDDialog);
     connect(accountListButton, &QPushButton::clicked, this, &JobTab::loadCustomIDTable);
     connect(accountListButton, &QPushButton::clicked, this, &JobTab::checkCustomIDButtonStates);
-    connect(accountTable, &QTableWidget::itemSelectionChanged, this, &JobTab::checkCustomIDButtonStates);
-    connect(accountTable, &QTableWidget::cellDoubleClicked, this, &JobTab::customAccountIDDoubleClicked);
+    connect(accountTable, &QTableWidget::itemSelectionChanged, this,
+            &JobTab::checkCustomIDButtonStates);
+    connect(accountTable, &QTableWidget::cellDoubleClicked, this,
+            &JobTab::customAccountIDDoubleClicked);
     connect(accountIdField, &QLineEdit::textChanged, this, &JobTab::checkCustomIDButtonStates);
     connect(descriptionField, &QLineEdit::textChanged, this, &JobTab::checkCustomIDButtonStates);
     connect(newAccountButton, &QPushButton::clicked, this, &JobTab::showNewCustomAccountIDDialog);
     connect(editAccountButton, &QPushButton::clicked, this, &JobTab::editCustomAccountID);
     connect(accountEditButtons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
             &JobTab::createNewCustomAccountID);
-    connect(accountEditButtons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, accountEditDialog,
-            &QDialog::hide);
+    connect(accountEditButtons->button(QDialogButtonBox::Cancel), &QPushButton::clicked,
+            accountEditDialog, &QDialog::hide);
     connect(deleteAccountButton, &QPushButton::clicked, this, &JobTab::deleteCustomAccountID);
     toOwner(accountIdEdit, &QLineEdit::textEdited, true);
     connect(accountIdEdit, &QLineEdit::textEdited, this, &JobTab::verifySpecificJobAccountID);
     QPushButton *listOk = accountListButtons->button(QDialogButtonBox::Ok);
     connect(listOk, &QPushButton::clicked, this, &JobTab::saveTempAccountIDs);
-    connect(accountListButtons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, accountListDialog,
-            &QDialog::hide);
+    connect(accountListButtons->button(QDialogButtonBox::Cancel), &QPushButton::clicked,
+            accountListDialog, &QDialog::hide);
     toOwner(listOk, &QPushButton::clicked, true);
     connect(listOk, &QPushButton::clicked, this, &JobTab::verifySpecificJobAccountID);
     enableCustomJobNameSettings(0);
 
-    connect(accountingModeCombo, comboChanged, this, &JobTab::selectJobAccount, Qt::UniqueConnection);
+    connect(accountingModeCombo, comboChanged, this, &JobTab::selectJobAccount,
+            Qt::UniqueConnection);
     toOwner(accountingModeCombo, comboChanged, true);
     connect(accountingModeCombo, comboChanged, this, &JobTab::verifySpecificJobAccountID,
             Qt::UniqueConnection);
@@ -432,7 +442,8 @@ void JobTab::connectSignals()
         toOwner(field, &QLineEdit::textEdited, true);
     toOwner(jobNameEdit, &QLineEdit::textEdited, true);
     connect(jobNameEdit, &QLineEdit::textEdited, this, &JobTab::verifyjobName);
-    connect(storageCombo, ComboBoxEx::currentIndexTextChanged(), this, &JobTab::toggleJobSettingsInput);
+    connect(storageCombo, ComboBoxEx::currentIndexTextChanged(), this,
+            &JobTab::toggleJobSettingsInput);
     toOwner(storageCombo, ComboBoxEx::currentIndexTextChanged(), true);
     toOwner(emailEdit, &QLineEdit::textChanged, true);
     connect(emailEdit, &QLineEdit::textChanged, this, &JobTab::verifyJobEmail);
@@ -446,9 +457,10 @@ void JobTab::connectSignals()
 
 void JobTab::retranslateUi()
 {
-    QObject *const quiet[] = {accountListButton, accountListDialog, accountTable, newAccountButton,
-                              editAccountButton, deleteAccountButton, jobNameCombo, overwriteCombo,
-                              emailButton, accountingModeCombo};
+    QObject *const quiet[] = {accountListButton,  accountListDialog, accountTable,
+                              newAccountButton,   editAccountButton, deleteAccountButton,
+                              jobNameCombo,       overwriteCombo,    emailButton,
+                              accountingModeCombo};
     for (QObject *object : quiet)
         object->blockSignals(true);
 

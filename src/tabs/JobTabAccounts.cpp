@@ -28,8 +28,7 @@
 
 JobTab::CustomAccountIdItem::CustomAccountIdItem(const QString &text)
     : QTableWidgetItem(text)
-{
-}
+{}
 
 JobTab::CustomAccountIdItem::~CustomAccountIdItem() = default;
 
@@ -117,12 +116,14 @@ void JobTab::createNewCustomAccountID()
     const bool renamed = !newAccountEntry && id != accountIdUnderEdit;
 
     if (id.isEmpty()) {
-        MessageBoxes::show(QMessageBox::NoIcon, tr("Account ID Error"), tr("Account ID must be 1 to 8 numbers in length"));
+        MessageBoxes::show(QMessageBox::NoIcon, tr("Account ID Error"),
+                           tr("Account ID must be 1 to 8 numbers in length"));
         return;
     }
     const bool taken = workingAccountIds.contains(id);
     if (taken && (newAccountEntry || renamed)) {
-        MessageBoxes::show(QMessageBox::NoIcon, tr("Account ID Error"), tr("This Account ID already exists."));
+        MessageBoxes::show(QMessageBox::NoIcon, tr("Account ID Error"),
+                           tr("This Account ID already exists."));
         return;
     }
     if (renamed)

@@ -62,8 +62,9 @@ void JobTab::verifyjobName()
 {
     const bool missing = jobNameCombo->currentIndex() != 0 && jobNameEdit->text().isEmpty();
     markWidget(jobNameHeading,
-               missing ? tr("The custom job name field requires a name within a 128 character limit.")
-                       : QString(),
+               missing
+                   ? tr("The custom job name field requires a name within a 128 character limit.")
+                   : QString(),
                missing);
 }
 
@@ -88,7 +89,8 @@ void JobTab::verifyUserLogin()
     const bool on = userLoginButton->isChecked();
     const QChar quote(QLatin1Char('"'));
     if (on && (loginNameEdit->text().contains(quote) || loginPasswordEdit->text().contains(quote)))
-        markWidget(userLoginHeading, tr("Value cannot contain the double quote (\") character."), true);
+        markWidget(userLoginHeading, tr("Value cannot contain the double quote (\") character."),
+                   true);
     else if (on && loginNameEdit->text().isEmpty())
         markWidget(userLoginHeading, tr("User name must be at least one character long."), true);
     else
@@ -101,10 +103,11 @@ void JobTab::verifyJobEmail()
     int position = 0;
     const bool bad = emailButton->isChecked()
                      && emailValidator().validate(address, position) != QValidator::Acceptable;
-    markWidget(emailLabel,
-               bad ? tr("Enter the e-mail address in a valid format.\nFor example: jane.doe@example.com")
-                   : QString(),
-               bad);
+    markWidget(
+        emailLabel,
+        bad ? tr("Enter the e-mail address in a valid format.\nFor example: jane.doe@example.com")
+            : QString(),
+        bad);
 }
 
 void JobTab::verifyJobStoragePasswordLineEdit()
@@ -139,12 +142,14 @@ bool JobTab::isConstraintMarked()
     const bool storageBad =
         storageOn
         && ((mode == tr("Custom box") && boxNumberEdit->text().isEmpty())
-            || (mode == tr("Private print") && modelHas("ePrivatePrint") && codeLength != 0 && codeLength != 4)
+            || (mode == tr("Private print") && modelHas("ePrivatePrint") && codeLength != 0
+                && codeLength != 4)
             || (mode == tr("Private print") && modelHas("cPrivatePrint") && codeLength != 4));
     const bool accountingBad =
         accountingButton->isChecked()
         && ((accountingModeCombo->currentIndex() == 0 && accountIdEdit->text().isEmpty())
-            || (accountingModeCombo->currentIndex() == 1 && accountIdCombo->currentText().isEmpty()));
+            || (accountingModeCombo->currentIndex() == 1
+                && accountIdCombo->currentText().isEmpty()));
 
     if ((!storageHeading->toolTip().isEmpty() && storageOn)
         || (emailOn && (!emailLabel->toolTip().isEmpty() || emailEdit->text().isEmpty()))

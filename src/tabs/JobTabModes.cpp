@@ -24,7 +24,8 @@ const Qt::MatchFlags exactly = Qt::MatchExactly | Qt::MatchCaseSensitive;
 
 // The storage list holds the PPD's texts of "TCCollate1".
 const QString storageKeyword = QStringLiteral("TCCollate1");
-const ChoiceKey proofAndHoldChoice{{QStringLiteral("ProofAndHold")}, QStringLiteral("Proof and hold")};
+const ChoiceKey proofAndHoldChoice {{QStringLiteral("ProofAndHold")},
+                                    QStringLiteral("Proof and hold")};
 
 // Takes the entry out of the combo, first moving off it when it is current.
 void removeEntry(QComboBox *combo, const QString &text)
@@ -55,8 +56,9 @@ void JobTab::showStorageInputs(bool accessCode, bool boxInputs)
 {
     accessCodeLabel->setVisible(accessCode);
     accessCodeEdit->setVisible(accessCode);
-    for (QWidget *widget : {static_cast<QWidget *>(boxNumberLabel), static_cast<QWidget *>(boxNumberEdit),
-                            static_cast<QWidget *>(boxPasswordLabel), static_cast<QWidget *>(boxPasswordEdit)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(boxNumberLabel), static_cast<QWidget *>(boxNumberEdit),
+          static_cast<QWidget *>(boxPasswordLabel), static_cast<QWidget *>(boxPasswordEdit)})
         widget->setVisible(boxInputs);
 }
 
@@ -82,7 +84,8 @@ void JobTab::updateStorageChoices()
             appendEntry(storageCombo, privatePrint);
     }
     if (AppState::currentOption("cCustomBox")) {
-        if (output->keyword() == QLatin1String("SSDrive") || output->keyword() == QLatin1String("HardDisk"))
+        if (output->keyword() == QLatin1String("SSDrive")
+            || output->keyword() == QLatin1String("HardDisk"))
             appendEntry(storageCombo, customBox);
         else
             removeEntry(storageCombo, customBox);
@@ -108,10 +111,12 @@ void JobTab::toggleJobSettingsCheckBox(bool toggled)
     if (toggled)
         return;
     const QSignalBlocker blocker(storageCombo);
-    const int proofAndHold = storageCombo->findText(choiceText(storageKeyword, proofAndHoldChoice, tr("Proof and hold")), exactly);
+    const int proofAndHold = storageCombo->findText(
+        choiceText(storageKeyword, proofAndHoldChoice, tr("Proof and hold")), exactly);
     storageCombo->setCurrentIndex(proofAndHold >= 0 ? proofAndHold : 0);
     if (AppState::optionModel)
-        AppState::optionModel->setCurrentChoice(QStringLiteral("TCCollate1"), QStringLiteral("None"));
+        AppState::optionModel->setCurrentChoice(QStringLiteral("TCCollate1"),
+                                                QStringLiteral("None"));
     toggleJobSettingsInput(storageCombo->currentText());
 }
 
@@ -121,13 +126,15 @@ void JobTab::loadStorageSettings(const QString &text)
     if (const tOption *collate = AppState::currentOption("TCCollate1")) {
         storageButton->setEnabled(true);
         const QString savedSwitch = readCfgValue(QStringLiteral("cJobStore"));
-        const QString byDefault = collate->defaultChoice() ? collate->defaultChoice()->keyword() : QString();
+        const QString byDefault =
+            collate->defaultChoice() ? collate->defaultChoice()->keyword() : QString();
         if (!savedSwitch.isEmpty()) {
             // The user's own switch, saved with the mode: it wins over the
             // PPD default, so a stored mode such as "Proof and hold" survives.
             on = savedSwitch == QLatin1String("True");
         } else if (byDefault == QLatin1String("None")
-                   || (byDefault.isEmpty() && readCfgValue(QStringLiteral("TCCollate1")) == QLatin1String("None"))) {
+                   || (byDefault.isEmpty()
+                       && readCfgValue(QStringLiteral("TCCollate1")) == QLatin1String("None"))) {
             // Only a saved storage mode switches storage on; the entry the
             // list happens to show after losing "None" does not.
             on = !readCfgValue(QStringLiteral("JobStorage")).isEmpty()
@@ -142,7 +149,8 @@ void JobTab::loadStorageSettings(const QString &text)
     storageButton->setChecked(on);
 
     if (!on) {
-        const int proofAndHold = storageCombo->findText(choiceText(storageKeyword, proofAndHoldChoice, tr("Proof and hold")), exactly);
+        const int proofAndHold = storageCombo->findText(
+            choiceText(storageKeyword, proofAndHoldChoice, tr("Proof and hold")), exactly);
         if (proofAndHold >= 0)
             storageCombo->setCurrentIndex(proofAndHold);
         showStorageInputs(false, false);
@@ -163,9 +171,10 @@ void JobTab::enableFeatureGroups()
         widget->setEnabled(email);
 
     const bool jobName = AppState::currentOption("cJobName") != nullptr;
-    for (QWidget *widget : {static_cast<QWidget *>(jobNameCombo), static_cast<QWidget *>(jobNameHeading),
-                            static_cast<QWidget *>(jobNameIcon), static_cast<QWidget *>(overwriteCombo),
-                            static_cast<QWidget *>(overwriteLabel)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(jobNameCombo), static_cast<QWidget *>(jobNameHeading),
+          static_cast<QWidget *>(jobNameIcon), static_cast<QWidget *>(overwriteCombo),
+          static_cast<QWidget *>(overwriteLabel)})
         widget->setEnabled(jobName);
 
     if (AppState::currentOption("TvManagment")) {

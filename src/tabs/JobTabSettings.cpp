@@ -63,8 +63,8 @@ QHash<QString, QString> JobTab::collectOptionValues()
 {
     optionValues.clear();
     const QString mode = storageCombo->currentText();
-    const bool storageModeShown = (!mode.isEmpty() && mode == jobStorageText()) || mode == tr("Private print")
-                                  || mode == tr("Custom box");
+    const bool storageModeShown = (!mode.isEmpty() && mode == jobStorageText())
+                                  || mode == tr("Private print") || mode == tr("Custom box");
 
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
         // These modes are no PPD choices; extraSettings() writes them.
@@ -79,8 +79,9 @@ QHash<QString, QString> JobTab::collectOptionValues()
     }
 
     optionValues.insert(QStringLiteral("JobDate"),
-                        overwriteCombo->currentText() == tr("Replace existing file") ? QStringLiteral("false")
-                                                                                       : QStringLiteral("true"));
+                        overwriteCombo->currentText() == tr("Replace existing file")
+                            ? QStringLiteral("false")
+                            : QStringLiteral("true"));
 
     for (const TolCheckBoxButton *button : qAsConst(checkButtons)) {
         if (button->isChecked())
@@ -88,14 +89,16 @@ QHash<QString, QString> JobTab::collectOptionValues()
         const QList<QWidget *> dependents = button->dependents();
         for (QWidget *dependent : dependents) {
             const QString keyword = optionWidgets.key(dependent);
-            const tOption *option =
-                keyword.isEmpty() || !AppState::optionModel ? nullptr : AppState::optionModel->option(keyword);
+            const tOption *option = keyword.isEmpty() || !AppState::optionModel
+                                        ? nullptr
+                                        : AppState::optionModel->option(keyword);
             if (option && !option->choices().isEmpty())
                 optionValues.insert(keyword, option->choices().first()->keyword());
         }
     }
 
-    optionValues.insert(QStringLiteral("Email"), emailButton->isChecked() ? emailEdit->text() : offText);
+    optionValues.insert(QStringLiteral("Email"),
+                        emailButton->isChecked() ? emailEdit->text() : offText);
     if (jobNameCombo->currentText() != tr("Custom"))
         optionValues.insert(QStringLiteral("JobName"), offText);
     return optionValues;
@@ -104,7 +107,8 @@ QHash<QString, QString> JobTab::collectOptionValues()
 OptionHash JobTab::extraSettings()
 {
     OptionHash extra;
-    extra.insert(QStringLiteral("EMailNotification"), emailButton->isChecked() ? emailEdit->text() : offText);
+    extra.insert(QStringLiteral("EMailNotification"),
+                 emailButton->isChecked() ? emailEdit->text() : offText);
 
     if (jobNameCombo->currentText() == tr("Custom"))
         extra.insert(QStringLiteral("CustomJobName"), untilNul(jobNameEdit->text()));
@@ -165,7 +169,8 @@ OptionHash JobTab::extraSettings()
     }
 
     for (auto it = committedAccountIds.cbegin(); it != committedAccountIds.cend(); ++it)
-        extra.insert(QStringLiteral("CustomAccountIDStore"), it.key() + QLatin1Char('=') + it.value());
+        extra.insert(QStringLiteral("CustomAccountIDStore"),
+                     it.key() + QLatin1Char('=') + it.value());
 
     if (userLoginButton->isChecked()) {
         extra.insert(QStringLiteral("UserLogin"), trueText);
@@ -244,7 +249,8 @@ void JobTab::applySavedEmail()
             emailOff();
         } else if (!notice.isEmpty() && notice != falseText && notice != offText) {
             emailOn(notice);
-        } else if (choice->keyword() != offText && choice->keyword() != falseText && notice.isEmpty()) {
+        } else if (choice->keyword() != offText && choice->keyword() != falseText
+                   && notice.isEmpty()) {
             emailOn(QString(choice->keyword()).remove(QStringLiteral("Custom.")));
         } else {
             emailOff();
@@ -282,7 +288,8 @@ void JobTab::applySavedJobName()
         const tOption *jobDate = AppState::currentOption("JobDate");
         replace = jobDate && jobDate->defaultValueString() == QLatin1String("false");
     }
-    selectText(overwriteCombo, replace ? tr("Replace existing file") : tr("Use job name + date and time"));
+    selectText(overwriteCombo,
+               replace ? tr("Replace existing file") : tr("Use job name + date and time"));
 }
 
 void JobTab::applySavedStorage()
@@ -291,7 +298,8 @@ void JobTab::applySavedStorage()
 
     if (const tOption *collate = AppState::currentOption("TCCollate1")) {
         const QString byDefault = collate->defaultValueString();
-        const int index = storageCombo->findText(byDefault, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index =
+            storageCombo->findText(byDefault, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0 && saved("TCCollate1").isEmpty()) {
             storageCombo->setCurrentIndex(index);
             storageButton->setChecked(true);
@@ -319,7 +327,8 @@ void JobTab::applySavedStorage()
     }
 
     const QString box = saved("CustomBox");
-    const int customBox = storageCombo->findText(tr("Custom box"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int customBox =
+        storageCombo->findText(tr("Custom box"), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!box.isEmpty() && customBox >= 0) {
         storageCombo->setCurrentIndex(customBox);
         boxNumberEdit->setText(box);

@@ -7,9 +7,12 @@
 
 namespace {
 
-const char *const typeRangeMessage = QT_TRANSLATE_NOOP("PublishingTab", "Please type a page range.");
-const char *const badPagesMessage = QT_TRANSLATE_NOOP("PublishingTab", "Please enter your specified pages.");
-const char *const tooManyMessage = QT_TRANSLATE_NOOP("PublishingTab", "You can only insert up to 50 pages.");
+const char *const typeRangeMessage =
+    QT_TRANSLATE_NOOP("PublishingTab", "Please type a page range.");
+const char *const badPagesMessage =
+    QT_TRANSLATE_NOOP("PublishingTab", "Please enter your specified pages.");
+const char *const tooManyMessage =
+    QT_TRANSLATE_NOOP("PublishingTab", "You can only insert up to 50 pages.");
 const char *const from3Message =
     QT_TRANSLATE_NOOP("PublishingTab", "You can only enter page numbers between 3 and 511");
 const char *const from2Message =

@@ -21,7 +21,8 @@ public:
         Unfinished, // pages so far are fine, the text ends mid-entry ("3,")
     };
 
-    struct Result {
+    struct Result
+    {
         Outcome outcome = Outcome::Refused;
         // Untranslated; the Publishing tab translates it in its own context.
         const char *message = nullptr;

@@ -57,8 +57,7 @@ class PrinterTable : public QTableWidget
 public:
     PrinterTable(int rows, int columns)
         : QTableWidget(rows, columns)
-    {
-    }
+    {}
 
     // Shown in the table area while the table has no row.
     QString notice;
@@ -334,8 +333,8 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
     selectedModel = buildPrinterModel(item ? item->text() : QString(), &selectedKeywords);
     AppState::optionModel = selectedModel.get();
     if (selectedModel) {
-        AppState::settingsFile = perUserDirectoryPath() + selectedModel->printerName()
-            + QStringLiteral(".cfg");
+        AppState::settingsFile =
+            perUserDirectoryPath() + selectedModel->printerName() + QStringLiteral(".cfg");
     } else {
         AppState::settingsFile.clear();
         rootWarningLabel->hide();

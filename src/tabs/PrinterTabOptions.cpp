@@ -21,7 +21,7 @@ const char *const optionWidgetStyle = "margin-bottom: 8px";
 bool isTrueFalseOption(const tOption *option)
 {
     return option->findChoice(QStringLiteral("True"))
-        && option->findChoice(QStringLiteral("False"));
+           && option->findChoice(QStringLiteral("False"));
 }
 
 } // namespace
@@ -100,7 +100,8 @@ void PrinterTab::buildOptionWidgets()
             combo->setStyleSheet(QLatin1String(optionWidgetStyle));
             addOptionWidget(keyword, combo);
             addLabelWidget(keyword, label);
-            optionsLayout->addWidget(label, nextOptionRow++, 0, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+            optionsLayout->addWidget(label, nextOptionRow++, 0, 1, 1,
+                                     Qt::AlignLeft | Qt::AlignBottom);
             optionsLayout->addWidget(combo, nextOptionRow++, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
         }
     }
@@ -129,8 +130,10 @@ void PrinterTab::connectCheckBox(QCheckBox *check_box)
 {
     connect(check_box, &QCheckBox::stateChanged, this, qOverload<int>(&PrinterTab::markOption),
             Qt::UniqueConnection);
-    connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::checkForChanges, Qt::UniqueConnection);
-    connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::enableOptions, Qt::UniqueConnection);
+    connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::checkForChanges,
+            Qt::UniqueConnection);
+    connect(check_box, &QCheckBox::stateChanged, this, &PrinterTab::enableOptions,
+            Qt::UniqueConnection);
     if (dialog)
         connect(check_box, &QCheckBox::stateChanged, dialog, &TabOwner::setConstraints,
                 Qt::UniqueConnection);

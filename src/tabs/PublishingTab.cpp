@@ -26,14 +26,16 @@ const QString falseText = QStringLiteral("False");
 
 const int comboMinimumWidth = 185;
 
-const char *const pageStyle = "ComboBoxEx{ margin-bottom: 0px }TolButtonGroup{ margin-bottom: 0px }"
-                              "QCheckBox{ margin-bottom: 0px }TolCheckBoxButton{ margin-bottom: 0px; }";
+const char *const pageStyle =
+    "ComboBoxEx{ margin-bottom: 0px }TolButtonGroup{ margin-bottom: 0px }"
+    "QCheckBox{ margin-bottom: 0px }TolCheckBoxButton{ margin-bottom: 0px; }";
 const char *const sideLabelStyle = "margin-left: 20px";
 const char *const sideBoxStyle = "margin-bottom: 0px; margin-left: 40px";
 const char *const coverComboStyle = "margin-bottom: 15px";
 const char *const interleaveTitleStyle = "margin-top: 15px; margin-bottom: 0px";
 
-const QString inserterTrays[] = {QStringLiteral("Inserter tray 1"), QStringLiteral("Inserter tray 2")};
+const QString inserterTrays[] = {QStringLiteral("Inserter tray 1"),
+                                 QStringLiteral("Inserter tray 2")};
 
 bool isInserterTray(const QString &text)
 {
@@ -77,7 +79,8 @@ void PublishingTab::buildUi()
     cmbBxCvrM = new ComboBoxEx(this);
     lblBackCvrM = new QLabel(this);
     cmbBxBackCvrM = new ComboBoxEx(this);
-    chkButCvr = new TolCheckBoxButton(this, tr("Cover mode:"), QIcon(QStringLiteral(":/icons/covermode")));
+    chkButCvr =
+        new TolCheckBoxButton(this, tr("Cover mode:"), QIcon(QStringLiteral(":/icons/covermode")));
 
     lblPins = new QLabel(this);
     chkBxPinsPrintOntoFront = new QCheckBox(this);
@@ -89,7 +92,8 @@ void PublishingTab::buildUi()
         QRegularExpression(QStringLiteral("\\d[\\d ,-]*")), lnEditPinsPage));
     lblPMed = new QLabel(this);
     cmbBxPMed = new ComboBoxEx(this);
-    chkButPins = new TolCheckBoxButton(this, tr("Page insert:"), QIcon(QStringLiteral(":/icons/pageinsert")));
+    chkButPins = new TolCheckBoxButton(this, tr("Page insert:"),
+                                       QIcon(QStringLiteral(":/icons/pageinsert")));
 
     lblTint = new QLabel(this);
     chkBxTintPrintOnto = new QCheckBox(this);
@@ -98,22 +102,26 @@ void PublishingTab::buildUi()
     chkButTint = new TolCheckBoxButton(this, tr("Transparency interleaving:"),
                                        QIcon(QStringLiteral(":/icons/transparency")));
 
-    for (QWidget *widget : {static_cast<QWidget *>(cmbBxCvrM), static_cast<QWidget *>(cmbBxBackCvrM),
-                            static_cast<QWidget *>(lnEditPinsPage), static_cast<QWidget *>(cmbBxPMed),
-                            static_cast<QWidget *>(cmbBxTMed)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(cmbBxCvrM), static_cast<QWidget *>(cmbBxBackCvrM),
+          static_cast<QWidget *>(lnEditPinsPage), static_cast<QWidget *>(cmbBxPMed),
+          static_cast<QWidget *>(cmbBxTMed)})
         widget->setMinimumWidth(comboMinimumWidth);
 
     setTexts();
 
-    const struct {
+    const struct
+    {
         TolCheckBoxButton *button;
         QList<QWidget *> dependents;
     } dependentRows[] = {
         {chkButCvr,
-         {rdButCvrFront, rdButCvrFrontBack, lblCvrPrintOnto, lblCvrFront, chkBxCvrFrontOut, chkBxCvrFrontIn,
-          lblCvrBack, chkBxCvrBackOut, chkBxCvrBackIn, lblCvrM, cmbBxCvrM, lblBackCvrM, cmbBxBackCvrM}},
+         {rdButCvrFront, rdButCvrFrontBack, lblCvrPrintOnto, lblCvrFront, chkBxCvrFrontOut,
+          chkBxCvrFrontIn, lblCvrBack, chkBxCvrBackOut, chkBxCvrBackIn, lblCvrM, cmbBxCvrM,
+          lblBackCvrM, cmbBxBackCvrM}},
         {chkButPins,
-         {chkBxPinsPrintOntoFront, chkBxPinsPrintOntoBack, lblPinsPage, lnEditPinsPage, lblPMed, cmbBxPMed}},
+         {chkBxPinsPrintOntoFront, chkBxPinsPrintOntoBack, lblPinsPage, lnEditPinsPage, lblPMed,
+          cmbBxPMed}},
         {chkButTint, {chkBxTintPrintOnto, lblTMed, cmbBxTMed}},
     };
     for (const auto &row : dependentRows) {
@@ -121,7 +129,8 @@ void PublishingTab::buildUi()
             row.button->addDependent(dependent, noDefault);
     }
 
-    const struct {
+    const struct
+    {
         const char *keyword;
         QWidget *editor;
         QLabel *label;
@@ -155,7 +164,8 @@ void PublishingTab::buildUi()
 
     pageListInvalid = false;
 
-    const struct {
+    const struct
+    {
         QWidget *widget;
         const char *name;
     } accessibleNames[] = {
@@ -194,7 +204,8 @@ void PublishingTab::buildUi()
 
 void PublishingTab::setTexts()
 {
-    const struct {
+    const struct
+    {
         QWidget *widget;
         QString text;
     } texts[] = {
@@ -291,7 +302,8 @@ void PublishingTab::connectSignals()
     connect(chkButCvr, toggled, this, &PublishingTab::coverModeToggled);
     if (dialog)
         connect(chkButCvr, toggled, dialog, &TabOwner::setConstraints);
-    connect(rdButCvrFront, &QRadioButton::toggled, this, &PublishingTab::coverRadioButtonSelectionChanged);
+    connect(rdButCvrFront, &QRadioButton::toggled, this,
+            &PublishingTab::coverRadioButtonSelectionChanged);
     if (dialog)
         connect(rdButCvrFront, &QRadioButton::toggled, dialog, &TabOwner::setConstraints,
                 Qt::UniqueConnection);
@@ -311,8 +323,10 @@ void PublishingTab::connectSignals()
         connect(lnEditPinsPage, &QLineEdit::textEdited, dialog, &TabOwner::setConstraints);
     // The first page allowed depends on whether the front cover is printed
     // on both sides.
-    connect(chkBxCvrFrontIn, &QCheckBox::stateChanged, this, &PublishingTab::checkPageInsertInputText);
-    connect(chkBxCvrFrontOut, &QCheckBox::stateChanged, this, &PublishingTab::checkPageInsertInputText);
+    connect(chkBxCvrFrontIn, &QCheckBox::stateChanged, this,
+            &PublishingTab::checkPageInsertInputText);
+    connect(chkBxCvrFrontOut, &QCheckBox::stateChanged, this,
+            &PublishingTab::checkPageInsertInputText);
 }
 
 void PublishingTab::retranslateUi()
@@ -364,12 +378,25 @@ void PublishingTab::BlockAllSignals(bool block)
 {
     const QList<QWidget *> editors = {
         // cover mode
-        rdButCvrFront, rdButCvrFrontBack, chkBxCvrFrontOut, chkBxCvrFrontIn, chkBxCvrBackOut, chkBxCvrBackIn,
-        cmbBxCvrM, cmbBxBackCvrM, chkButCvr,
+        rdButCvrFront,
+        rdButCvrFrontBack,
+        chkBxCvrFrontOut,
+        chkBxCvrFrontIn,
+        chkBxCvrBackOut,
+        chkBxCvrBackIn,
+        cmbBxCvrM,
+        cmbBxBackCvrM,
+        chkButCvr,
         // page insert
-        chkBxPinsPrintOntoFront, chkBxPinsPrintOntoBack, lnEditPinsPage, cmbBxPMed, chkButPins,
+        chkBxPinsPrintOntoFront,
+        chkBxPinsPrintOntoBack,
+        lnEditPinsPage,
+        cmbBxPMed,
+        chkButPins,
         // transparency interleaving
-        chkBxTintPrintOnto, cmbBxTMed, chkButTint,
+        chkBxTintPrintOnto,
+        cmbBxTMed,
+        chkButTint,
     };
     for (QWidget *editor : editors)
         editor->blockSignals(block);

@@ -85,7 +85,8 @@ void PublishingTab::loadPageInsertSettings()
 void PublishingTab::loadInterleaveSettings()
 {
     chkButTint->setChecked(readCfgValue(QStringLiteral("TvIntLvEnabled")) == trueText);
-    chkBxTintPrintOnto->setChecked(readCfgValue(QStringLiteral("TvIntLvValue")) == QLatin1String("2"));
+    chkBxTintPrintOnto->setChecked(readCfgValue(QStringLiteral("TvIntLvValue"))
+                                   == QLatin1String("2"));
 }
 
 // ---------------------------------------------------------------------------
@@ -148,10 +149,12 @@ OptionHash PublishingTab::extraSettings()
     settings.replace(QStringLiteral("TvIntLvEnabled"), trueOrFalse(interleave));
     QString interleaveValue = QStringLiteral("0");
     if (interleave)
-        interleaveValue = chkBxTintPrintOnto->isChecked() ? QStringLiteral("2") : QStringLiteral("1");
+        interleaveValue =
+            chkBxTintPrintOnto->isChecked() ? QStringLiteral("2") : QStringLiteral("1");
     settings.replace(QStringLiteral("TvIntLvValue"), interleaveValue);
     if (interleave)
-        settings.replace(QStringLiteral("TVTransparencyinterleavingMedia"), cmbBxTMed->currentText());
+        settings.replace(QStringLiteral("TVTransparencyinterleavingMedia"),
+                         cmbBxTMed->currentText());
 
     return settings;
 }
@@ -166,8 +169,10 @@ void PublishingTab::checkPageInsertInputText()
 
     pageList.clear();
     pageListInvalid = true;
-    const bool frontPrintedBothSides = chkBxCvrFrontIn->isChecked() && chkBxCvrFrontOut->isChecked();
-    const PageInsertList::Result result = PageInsertList::check(lnEditPinsPage->text(), frontPrintedBothSides);
+    const bool frontPrintedBothSides =
+        chkBxCvrFrontIn->isChecked() && chkBxCvrFrontOut->isChecked();
+    const PageInsertList::Result result =
+        PageInsertList::check(lnEditPinsPage->text(), frontPrintedBothSides);
 
     switch (result.outcome) {
     case PageInsertList::Outcome::Refused:

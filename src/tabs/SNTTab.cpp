@@ -160,18 +160,12 @@ void SNTTab::buildLayout()
         int row, column, rowSpan, columnSpan;
     };
     const Cell cells[] = {
-        {butGroupSNT, 0, 0, 1, 4},
-        {lblSNTServer, 1, 0, 1, 6},
-        {lnEditSNTServer, 2, 0, 1, 6},
-        {lblSNTPort, 1, 7, 1, 3},
-        {lnEditSNTPort, 2, 7, 1, 3},
-        {lblSNTUser, 3, 0, 1, 10},
-        {lnEditSNTUser, 4, 0, 1, 10},
-        {lblSNTPassword, 5, 0, 1, 10},
-        {lnEditSNTPassword, 6, 0, 1, 10},
-        {chkBxSNTConflict, 7, 0, 1, 5},
-        {rdButSNTContinue, 8, 1, 1, 3},
-        {rdButSNTCancel, 9, 1, 1, 3},
+        {butGroupSNT, 0, 0, 1, 4},        {lblSNTServer, 1, 0, 1, 6},
+        {lnEditSNTServer, 2, 0, 1, 6},    {lblSNTPort, 1, 7, 1, 3},
+        {lnEditSNTPort, 2, 7, 1, 3},      {lblSNTUser, 3, 0, 1, 10},
+        {lnEditSNTUser, 4, 0, 1, 10},     {lblSNTPassword, 5, 0, 1, 10},
+        {lnEditSNTPassword, 6, 0, 1, 10}, {chkBxSNTConflict, 7, 0, 1, 5},
+        {rdButSNTContinue, 8, 1, 1, 3},   {rdButSNTCancel, 9, 1, 1, 3},
         {butSNTVerify, 10, 0, 1, 2},
     };
     auto *grid = new QGridLayout;
@@ -200,13 +194,15 @@ void SNTTab::connectSignals()
     connect(loginClient, &tcurl::timedOut, this, &SNTTab::verifyTimedOut, Qt::UniqueConnection);
     if (!dialog)
         return;
-    connect(loginClient, &tcurl::errorReady, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
+    connect(loginClient, &tcurl::errorReady, dialog, &TabOwner::setConstraints,
+            Qt::UniqueConnection);
     connect(loginClient, &tcurl::certificateRefused, dialog, &TabOwner::setConstraints,
             Qt::UniqueConnection);
     connect(loginClient, &tcurl::timedOut, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
     connect(butGroupSNT, groupClicked, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
     for (QLineEdit *edit : {lnEditSNTServer, lnEditSNTPort, lnEditSNTUser, lnEditSNTPassword})
-        connect(edit, &QLineEdit::textEdited, dialog, &TabOwner::setConstraints, Qt::UniqueConnection);
+        connect(edit, &QLineEdit::textEdited, dialog, &TabOwner::setConstraints,
+                Qt::UniqueConnection);
     connect(this, &SNTTab::colorchanged, dialog, &TabOwner::toggleColorMode, Qt::UniqueConnection);
 }
 
@@ -220,10 +216,10 @@ bool SNTTab::switchOn() const
 
 void SNTTab::setTwelveWidgetsEnabled(bool enabled)
 {
-    const QList<QWidget *> widgets = {
-        lblSNTServer, lnEditSNTServer, lblSNTPort, lnEditSNTPort, lblSNTUser, lnEditSNTUser,
-        lblSNTPassword, lnEditSNTPassword, chkBxSNTConflict, rdButSNTContinue, rdButSNTCancel,
-        butSNTVerify};
+    const QList<QWidget *> widgets = {lblSNTServer,     lnEditSNTServer,   lblSNTPort,
+                                      lnEditSNTPort,    lblSNTUser,        lnEditSNTUser,
+                                      lblSNTPassword,   lnEditSNTPassword, chkBxSNTConflict,
+                                      rdButSNTContinue, rdButSNTCancel,    butSNTVerify};
     for (QWidget *widget : widgets)
         widget->setEnabled(enabled);
     if (checking)
@@ -364,7 +360,8 @@ void SNTTab::markCustomConstraints()
     }
 
     butSNTVerify->setEnabled(false);
-    for (const QLineEdit *edit : {lnEditSNTServer, lnEditSNTPort, lnEditSNTUser, lnEditSNTPassword}) {
+    for (const QLineEdit *edit :
+         {lnEditSNTServer, lnEditSNTPort, lnEditSNTUser, lnEditSNTPassword}) {
         if (edit->text().isEmpty()) {
             markWidget(butGroupSNT,
                        tr("Server, Port, and Login user information must be filled out."), true);

@@ -152,8 +152,8 @@ void SNTTab::endWithoutAnswer(const QString &message, const QString &text)
     MessageBoxes::show(QMessageBox::NoIcon, boxTitle, text);
 }
 
-void SNTTab::verifyCertificate(QString message, QString server, QString fingerprint,
-                               QString pinned, bool forAnotherHost)
+void SNTTab::verifyCertificate(QString message, QString server, QString fingerprint, QString pinned,
+                               bool forAnotherHost)
 {
     setChecking(false);
     if (isStaleReply(message))
@@ -247,10 +247,11 @@ void SNTTab::showVerifyResult(const QString &text)
     const QString fallback = QStringLiteral("An unspecified error occured.");
     QString message = fallback;
     if (text.contains(QLatin1Char('{')) && interactive)
-        message = tr("Server and user credentials have been authenticated and policies have been applied.")
-                  + QStringLiteral("\n\n")
-                  + tr("Credentials and policies will be checked again during printing.")
-                  + QStringLiteral("\n");
+        message =
+            tr("Server and user credentials have been authenticated and policies have been applied.")
+            + QStringLiteral("\n\n")
+            + tr("Credentials and policies will be checked again during printing.")
+            + QStringLiteral("\n");
     if (text.contains(QLatin1String("INVALID_USER_NAME_OR_PASSWORD")))
         message = tr("Login failed. The user name or password you entered is incorrect.");
     if (text.contains(QLatin1String("\"JE.MonoPrint\":\"ON\"")))

@@ -25,8 +25,9 @@ const QString falseKeyword = QStringLiteral("False");
 const QString noDefault = QStringLiteral("no_default");
 const QString notInHash = QStringLiteral("NOT_IN_HASH");
 
-const char *const pageStyle = "ComboBoxEx{ margin-bottom: 8px }TolButtonGroup{ margin-bottom: 8px }"
-                              "QCheckBox{ margin-bottom: 8px }TolCheckBoxButton{ margin-bottom: 8px }";
+const char *const pageStyle =
+    "ComboBoxEx{ margin-bottom: 8px }TolButtonGroup{ margin-bottom: 8px }"
+    "QCheckBox{ margin-bottom: 8px }TolCheckBoxButton{ margin-bottom: 8px }";
 
 // A slider position as the choice text (or keyword) it stands for.
 QString sliderText(const QString &keyword, int value)
@@ -56,7 +57,8 @@ Tab::~Tab() = default;
 QString Tab::getTabName()
 {
     if (tabName.isEmpty()) {
-        MessageBoxes::show(QMessageBox::NoIcon, QString(), QStringLiteral("ERROR: tabName not init'd!"));
+        MessageBoxes::show(QMessageBox::NoIcon, QString(),
+                           QStringLiteral("ERROR: tabName not init'd!"));
         return QStringLiteral("ERROR");
     }
     return tabName;
@@ -113,7 +115,8 @@ void Tab::addCheckButton(TolCheckBoxButton *button)
 void Tab::addChoiceButton(TolButtonGroup *group, const ChoiceButton &row)
 {
     const QString source = QString::fromUtf8(row.text);
-    const ChoiceKey key{QString::fromLatin1(row.keywords).split(QLatin1Char(' '), Qt::SkipEmptyParts), source};
+    const ChoiceKey key {
+        QString::fromLatin1(row.keywords).split(QLatin1Char(' '), Qt::SkipEmptyParts), source};
     group->addButton(QCoreApplication::translate(metaObject()->className(), row.text),
                      QString::fromLatin1(row.iconPath), key);
 }
@@ -226,7 +229,8 @@ void Tab::loadOptionValues()
         for (QWidget *dependent : dependents) {
             if (button->valueFor(dependent) == noDefault)
                 continue;
-            const tChoice *choice = dependentChoice(button, dependent, AppState::currentOption(keywordOf(dependent)));
+            const tChoice *choice =
+                dependentChoice(button, dependent, AppState::currentOption(keywordOf(dependent)));
             button->setValueText(dependent, choice ? choice->text() : button->valueFor(dependent));
         }
         button->applyToDependents();
@@ -295,7 +299,8 @@ void Tab::loadButtonGroup(TolButtonGroup *button_group, tOption *option)
     button_group->setEnabled(true);
     const int index = buttonIndexOf(button_group, option, shown);
     // With no button for the choice the group falls back to its first one.
-    button_group->updateButtonIcons(index >= 0 ? button_group->buttonNames().at(index) : shown->text());
+    button_group->updateButtonIcons(index >= 0 ? button_group->buttonNames().at(index)
+                                               : shown->text());
 }
 
 void Tab::loadCheckBoxButton(TolCheckBoxButton *checkbox_button, tOption *option)
@@ -505,7 +510,8 @@ QHash<QString, QString> Tab::collectOptionValues()
             const QString keyword = optionWidgets.key(dependent, notInHash);
             if (keyword == notInHash || button->valueFor(dependent) == noDefault)
                 continue;
-            if (const tChoice *choice = dependentChoice(button, dependent, AppState::currentOption(keyword)))
+            if (const tChoice *choice =
+                    dependentChoice(button, dependent, AppState::currentOption(keyword)))
                 optionValues.insert(keyword, choice->keyword());
         }
     }
@@ -538,7 +544,8 @@ void Tab::connectOptionWidgets()
             connectToPageAndDialog(checkButton, qOverload<int>(&TolCheckBoxButton::toggled),
                                    qOverload<int>(&Tab::markOption));
         else if (auto *radio = qobject_cast<QRadioButton *>(widget))
-            connectToPageAndDialog(radio, &QRadioButton::toggled, qOverload<bool>(&Tab::markOption));
+            connectToPageAndDialog(radio, &QRadioButton::toggled,
+                                   qOverload<bool>(&Tab::markOption));
     }
     for (TolCheckBoxButton *button : qAsConst(checkButtons))
         connectToPageAndDialog(button, qOverload<bool>(&TolCheckBoxButton::toggled),

@@ -114,7 +114,8 @@ public slots:
     virtual bool enableOptions();
     virtual bool enableOptionsForComboBox(ComboBoxEx *combo_box, tOption *option);
     virtual bool enableOptionsForCheckBox(QCheckBox *check_box, tOption *option);
-    virtual bool enableOptionsForCheckBoxButton(TolCheckBoxButton *checkbox_button, tOption *option);
+    virtual bool enableOptionsForCheckBoxButton(TolCheckBoxButton *checkbox_button,
+                                                tOption *option);
     virtual bool enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *option);
 
     // The dependents of a check-box button take their values: checked, each
@@ -185,10 +186,12 @@ protected:
     // The first button that stands for `choice`; -1 when none does.
     static int buttonIndexOf(const TolButtonGroup *group, tOption *option, const tChoice *choice);
     // The choice a check-box button's dependent stands for while unchecked.
-    static tChoice *dependentChoice(const TolCheckBoxButton *button, QWidget *dependent, tOption *option);
+    static tChoice *dependentChoice(const TolCheckBoxButton *button, QWidget *dependent,
+                                    tOption *option);
     // The display text of the option's choice that the key names, else
     // `shownText`: what a list holding the PPD's texts shows for it.
-    static QString choiceText(const QString &keyword, const ChoiceKey &key, const QString &shownText);
+    static QString choiceText(const QString &keyword, const ChoiceKey &key,
+                              const QString &shownText);
 
     virtual void connectComboBox(ComboBoxEx *combo);
     virtual void connectCheckBox(QCheckBox *check_box);

@@ -104,7 +104,8 @@ void Tab::setComboItemBlocked(int index, QComboBox *combo, bool blocked)
 
     if (blocked) {
         item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
-        item->setData(combo->palette().color(QPalette::Disabled, QPalette::Text), Qt::ForegroundRole);
+        item->setData(combo->palette().color(QPalette::Disabled, QPalette::Text),
+                      Qt::ForegroundRole);
     } else {
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         item->setData(QVariant(), Qt::ForegroundRole);

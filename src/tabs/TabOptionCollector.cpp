@@ -14,8 +14,7 @@ bool isPrinterTab(const Tab *tab)
 
 TabOptionCollector::TabOptionCollector(const QList<Tab *> *tabList)
     : tabList(tabList)
-{
-}
+{}
 
 OptionHash TabOptionCollector::collectTabOptions() const
 {

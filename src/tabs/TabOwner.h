@@ -13,8 +13,7 @@ class TabOwner : public QDialog
 public:
     explicit TabOwner(QWidget *parent = nullptr)
         : QDialog(parent)
-    {
-    }
+    {}
 
 public slots:
     // Reruns the constraint pass over every tab.

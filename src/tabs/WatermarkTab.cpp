@@ -33,7 +33,8 @@ const int defaultAnglePosition = 23;
 
 // Conflicts the tab adds to every model: a grey page cannot carry a red,
 // green or blue watermark.
-const struct {
+const struct
+{
     const char *keyword1, *choice1, *keyword2, *choice2;
 } tabConstraints[] = {
     {"ColorModel", "Gray", "Wclr", "Red"},
@@ -44,7 +45,8 @@ const struct {
 // Characters the print system's option parser would take as syntax, and
 // their escaped form inside the quoted custom text. Backslash and double
 // quote come first so the escapes added later are not escaped again.
-const struct {
+const struct
+{
     const char *plain, *escaped;
 } quotedTextEscapes[] = {
     {"\\", "\\\\"}, {"\"", "\\\""}, {" ", "\\ "}, {"!", "\\!"},
@@ -110,17 +112,20 @@ void WatermarkTab::buildUi()
     // No control characters either: the name is saved as part of a line of
     // the settings file and sent to the printer as the watermark text.
     lnEditCustomWatermark->setValidator(new QRegExpValidator(
-        QRegExp(QStringLiteral("[^\\s\\x0000-\\x001f\\x007f][^#\\x0000-\\x001f\\x007f]*"), Qt::CaseSensitive),
+        QRegExp(QStringLiteral("[^\\s\\x0000-\\x001f\\x007f][^#\\x0000-\\x001f\\x007f]*"),
+                Qt::CaseSensitive),
         lnEditCustomWatermark));
     chkBxWFlg = new QCheckBox(tr("Repeat watermark"), this);
-    chkButWatermark = new TolCheckBoxButton(this, QString(), QIcon(QStringLiteral(":/icons/watermark")));
+    chkButWatermark =
+        new TolCheckBoxButton(this, QString(), QIcon(QStringLiteral(":/icons/watermark")));
     lblWatermark = new QLabel(tr("Watermark/Stamp"), this);
     chkButSuperWatermark =
         new TolCheckBoxButton(this, QString(), QIcon(QStringLiteral(":/icons/super-watermark")));
     lblSuperWatermark = new QLabel(tr("Super watermark") + colon, this);
     cmbBxSuperWatermark = new ComboBoxEx(this);
 
-    const struct {
+    const struct
+    {
         QWidget *widget;
         const char *name;
     } accessibleNames[] = {
@@ -153,10 +158,26 @@ void WatermarkTab::buildUi()
         entry.widget->setAccessibleName(QLatin1String(entry.name));
 
     QWidget *const watermarkDependents[] = {
-        butNewCustomWatermark, butSaveCustomWatermark, butDeleteCustomWatermark,
-        lblWtxt, cmbBxWtxt, lblWFnt, cmbBxWFnt, lblWSze, cmbBxWsze, lblWClr, cmbBxClr,
-        lblWang, cmbBxWang, lblWtrans, cmbBxWtrans, lblWtyp, cmbBxWtyp,
-        lblCustomWatermark, lnEditCustomWatermark, chkBxWFlg,
+        butNewCustomWatermark,
+        butSaveCustomWatermark,
+        butDeleteCustomWatermark,
+        lblWtxt,
+        cmbBxWtxt,
+        lblWFnt,
+        cmbBxWFnt,
+        lblWSze,
+        cmbBxWsze,
+        lblWClr,
+        cmbBxClr,
+        lblWang,
+        cmbBxWang,
+        lblWtrans,
+        cmbBxWtrans,
+        lblWtyp,
+        cmbBxWtyp,
+        lblCustomWatermark,
+        lnEditCustomWatermark,
+        chkBxWFlg,
     };
     for (QWidget *dependent : watermarkDependents)
         chkButWatermark->addDependent(dependent, noDefault);
@@ -167,7 +188,8 @@ void WatermarkTab::buildUi()
     // super watermark's list falls back to a choice while it is off.
     addCheckButton(chkButSuperWatermark);
 
-    const struct {
+    const struct
+    {
         const char *keyword;
         QWidget *editor;
         QWidget *title;
@@ -193,10 +215,14 @@ void WatermarkTab::buildUi()
 
     connect(lnEditCustomWatermark, &QLineEdit::textChanged, this,
             &WatermarkTab::handleCustomWatermarkTextEdit);
-    connect(butNewCustomWatermark, &QPushButton::clicked, this, &WatermarkTab::createNewCustomWatermark);
-    connect(butDeleteCustomWatermark, &QPushButton::clicked, this, &WatermarkTab::deleteCustomWatermark);
-    connect(butSaveCustomWatermark, &QPushButton::clicked, this, &WatermarkTab::editCustomWatermark);
-    connect(cmbBxWtxt, ComboBoxEx::currentIndexTextChanged(), this, &WatermarkTab::handleWatermarkSelection);
+    connect(butNewCustomWatermark, &QPushButton::clicked, this,
+            &WatermarkTab::createNewCustomWatermark);
+    connect(butDeleteCustomWatermark, &QPushButton::clicked, this,
+            &WatermarkTab::deleteCustomWatermark);
+    connect(butSaveCustomWatermark, &QPushButton::clicked, this,
+            &WatermarkTab::editCustomWatermark);
+    connect(cmbBxWtxt, ComboBoxEx::currentIndexTextChanged(), this,
+            &WatermarkTab::handleWatermarkSelection);
     const auto toggled = qOverload<bool>(&TolCheckBoxButton::toggled);
     connect(chkButWatermark, toggled, this, &WatermarkTab::toggleWatermarkSection);
     connect(chkButSuperWatermark, toggled, this, &WatermarkTab::toggleSuperWatermark);
@@ -277,8 +303,9 @@ void WatermarkTab::addTabConstraints()
     if (!colorModel || !colour || !colorModel->isValid() || !colour->isValid())
         return;
     for (const auto &row : tabConstraints) {
-        AppState::optionModel->addConstraint(QLatin1String(row.keyword1), QLatin1String(row.choice1),
-                                             QLatin1String(row.keyword2), QLatin1String(row.choice2));
+        AppState::optionModel->addConstraint(
+            QLatin1String(row.keyword1), QLatin1String(row.choice1), QLatin1String(row.keyword2),
+            QLatin1String(row.choice2));
     }
 }
 
@@ -325,7 +352,8 @@ void WatermarkTab::initSuperWatermark()
     }
     chkButSuperWatermark->setEnabled(true);
     const QString saved = readCfgValue(QStringLiteral("TCSuperWatermark"));
-    chkButSuperWatermark->setChecked(saved.contains(QLatin1String("UF")) || saved.contains(QLatin1String("SF")));
+    chkButSuperWatermark->setChecked(saved.contains(QLatin1String("UF"))
+                                     || saved.contains(QLatin1String("SF")));
 }
 
 void WatermarkTab::fillComboBox(ComboBoxEx *combo, tOption *option)
@@ -338,7 +366,8 @@ void WatermarkTab::fillComboBox(ComboBoxEx *combo, tOption *option)
 
 QString WatermarkTab::itemKeyword(const ComboBoxEx *combo, int index)
 {
-    return index >= 0 && index < combo->count() ? combo->itemData(index, keywordRole).toString() : QString();
+    return index >= 0 && index < combo->count() ? combo->itemData(index, keywordRole).toString()
+                                                : QString();
 }
 
 void WatermarkTab::applyWidgetToOption(int value, QWidget *widget)
@@ -394,8 +423,8 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
     if (!checked)
         resetWatermarkFields();
     if (AppState::optionModel)
-        AppState::optionModel->setCurrentChoice(QStringLiteral("Wren"),
-                                                checked ? QStringLiteral("True") : QStringLiteral("False"));
+        AppState::optionModel->setCurrentChoice(
+            QStringLiteral("Wren"), checked ? QStringLiteral("True") : QStringLiteral("False"));
 
     for (QWidget *widget : {static_cast<QWidget *>(lblWtxt), static_cast<QWidget *>(cmbBxWtxt),
                             static_cast<QWidget *>(lblWFnt), static_cast<QWidget *>(cmbBxWFnt),
@@ -422,11 +451,12 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         cmbBxWtxt->setCurrentIndex(0);
     }
 
-    for (QWidget *widget : {static_cast<QWidget *>(lblWang), static_cast<QWidget *>(cmbBxWang),
-                            static_cast<QWidget *>(lblWtrans), static_cast<QWidget *>(cmbBxWtrans),
-                            static_cast<QWidget *>(lblWtyp), static_cast<QWidget *>(cmbBxWtyp),
-                            static_cast<QWidget *>(lblCustomWatermark),
-                            static_cast<QWidget *>(lnEditCustomWatermark), static_cast<QWidget *>(chkBxWFlg)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(lblWang), static_cast<QWidget *>(cmbBxWang),
+          static_cast<QWidget *>(lblWtrans), static_cast<QWidget *>(cmbBxWtrans),
+          static_cast<QWidget *>(lblWtyp), static_cast<QWidget *>(cmbBxWtyp),
+          static_cast<QWidget *>(lblCustomWatermark), static_cast<QWidget *>(lnEditCustomWatermark),
+          static_cast<QWidget *>(chkBxWFlg)})
         widget->setEnabled(checked);
 }
 
@@ -488,14 +518,15 @@ QHash<QString, QString> WatermarkTab::collectOptionValues()
         tOption *option = AppState::currentOption(it.key());
         if (!option)
             continue;
-        if (option->keyword() == QLatin1String("TCSuperWatermark") && chkButSuperWatermark->isEnabled()
-            && !chkButSuperWatermark->isChecked()) {
+        if (option->keyword() == QLatin1String("TCSuperWatermark")
+            && chkButSuperWatermark->isEnabled() && !chkButSuperWatermark->isChecked()) {
             optionValues.insert(QStringLiteral("TCSuperWatermark"), QStringLiteral("None"));
             continue;
         }
         auto *combo = qobject_cast<ComboBoxEx *>(it.value());
         const QString keyword = combo ? itemKeyword(combo, combo->currentIndex()) : QString();
-        const QString value = option->findChoice(keyword) ? keyword : widgetValue(it.value(), option);
+        const QString value =
+            option->findChoice(keyword) ? keyword : widgetValue(it.value(), option);
         if (!value.isEmpty())
             optionValues.insert(it.key(), value);
     }

@@ -41,8 +41,9 @@ const char *const recordKeys[] = {"font", "size", "color", "angle", "style", "fi
 
 bool isBuiltinKeyword(const QString &keyword)
 {
-    return std::any_of(std::begin(builtinKeywords), std::end(builtinKeywords),
-                       [&keyword](const char *builtin) { return keyword == QLatin1String(builtin); });
+    return std::any_of(
+        std::begin(builtinKeywords), std::end(builtinKeywords),
+        [&keyword](const char *builtin) { return keyword == QLatin1String(builtin); });
 }
 
 // Leading decimal digits with an optional sign, as C's atoi reads them
@@ -126,7 +127,8 @@ bool WatermarkTab::isPrinterText(const QString &name) const
     if (isBuiltinText(name))
         return true;
     for (int i = 0; i < cmbBxWtxt->count(); ++i) {
-        if (!itemKeyword(cmbBxWtxt, i).isEmpty() && (recordNameOf(i) == name || cmbBxWtxt->itemText(i) == name))
+        if (!itemKeyword(cmbBxWtxt, i).isEmpty()
+            && (recordNameOf(i) == name || cmbBxWtxt->itemText(i) == name))
             return true;
     }
     return false;
@@ -149,7 +151,8 @@ void WatermarkTab::parseStoredRecord(const QString &stored, QString *name, Recor
     }
     record->clear();
     for (int i = 0; i < int(std::size(recordKeys)); ++i)
-        record->insert(QLatin1String(recordKeys[i]), i < numbers.size() ? leadingInt(numbers[i]) : 0);
+        record->insert(QLatin1String(recordKeys[i]),
+                       i < numbers.size() ? leadingInt(numbers[i]) : 0);
 }
 
 QString WatermarkTab::storedRecord(const QString &name, const Record &record)
@@ -166,7 +169,7 @@ QString WatermarkTab::storedRecord(const QString &name, const Record &record)
 
 WatermarkTab::Record WatermarkTab::recordFromWidgets() const
 {
-    return Record{
+    return Record {
         {QStringLiteral("font"), cmbBxWFnt->currentIndex()},
         {QStringLiteral("size"), cmbBxWsze->currentIndex()},
         {QStringLiteral("color"), cmbBxClr->currentIndex()},
@@ -240,7 +243,7 @@ void WatermarkTab::handleCustomWatermarkTextEdit()
     butSaveCustomWatermark->setEnabled(on);
     butDeleteCustomWatermark->setEnabled(canDelete);
 
-    QList<QWidget *> order{lnEditCustomWatermark};
+    QList<QWidget *> order {lnEditCustomWatermark};
     if (canCreate && !canDelete) {
         order << butNewCustomWatermark;
         if (on)
@@ -304,17 +307,20 @@ void WatermarkTab::loadCustomWatermarks()
             return;
         const QString name = customDefaultName(text->defaultValueString());
         if (!name.isEmpty()) {
-            const struct {
+            const struct
+            {
                 const char *keyword;
                 const char *key;
                 ComboBoxEx *combo;
             } attributes[] = {
-                {"Wfnt", "font", cmbBxWFnt},   {"Wsze", "size", cmbBxWsze},    {"Wclr", "color", cmbBxClr},
-                {"Wang", "angle", cmbBxWang},  {"Wtrans", "style", cmbBxWtrans}, {"Wtyp", "fill", cmbBxWtyp},
+                {"Wfnt", "font", cmbBxWFnt},      {"Wsze", "size", cmbBxWsze},
+                {"Wclr", "color", cmbBxClr},      {"Wang", "angle", cmbBxWang},
+                {"Wtrans", "style", cmbBxWtrans}, {"Wtyp", "fill", cmbBxWtyp},
             };
             Record record;
             for (const auto &attribute : attributes) {
-                const tOption *option = AppState::optionModel->option(QLatin1String(attribute.keyword));
+                const tOption *option =
+                    AppState::optionModel->option(QLatin1String(attribute.keyword));
                 if (!option)
                     continue;
                 const tChoice *choice = option->defaultChoice();

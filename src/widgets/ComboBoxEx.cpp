@@ -16,8 +16,7 @@ const int iconTextGap = 4;
 
 ComboBoxEx::ComboBoxEx(QWidget *parent)
     : QComboBox(parent)
-{
-}
+{}
 
 ComboBoxEx::TextSignal ComboBoxEx::currentIndexTextChanged()
 {

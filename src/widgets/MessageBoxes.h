@@ -10,9 +10,9 @@
 // that no modal loop waits for a click.
 namespace MessageBoxes {
 
-using Handler = std::function<QMessageBox::StandardButton(
-    QMessageBox::Icon icon, const QString &title, const QString &text,
-    QMessageBox::StandardButtons buttons)>;
+using Handler = std::function<QMessageBox::StandardButton(QMessageBox::Icon icon,
+                                                          const QString &title, const QString &text,
+                                                          QMessageBox::StandardButtons buttons)>;
 
 // Runs a box and returns the button that closed it.
 QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &title, const QString &text,

@@ -103,8 +103,8 @@ private:
             size = size.expandedTo(window->size().expandedTo(window->minimumSize()) + shortfall());
         // The frame is known only once a window manager has framed the window.
         if (available.isValid()) {
-            const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size()
-                                                    : QSize(0, 0);
+            const QSize frame =
+                window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(0, 0);
             size = size.boundedTo(available.size() - frame).expandedTo(window->minimumSizeHint());
         }
         return size;
@@ -115,7 +115,7 @@ private:
     const std::function<QSize()> shortfall;
     bool fitting = false;
     // The frame the window had when it was last placed.
-    QMargins placedFrame{-1, -1, -1, -1};
+    QMargins placedFrame {-1, -1, -1, -1};
 };
 
 } // namespace

@@ -34,7 +34,8 @@ public:
     // Hides QWidget::setEnabled: the title is greyed along with the frame.
     virtual void setEnabled(bool enabled);
 
-    void addButton(const QString &name, const QString &iconPath, const ChoiceKey &key = ChoiceKey());
+    void addButton(const QString &name, const QString &iconPath,
+                   const ChoiceKey &key = ChoiceKey());
     // The key of the button at that position; empty for any other position.
     ChoiceKey buttonKey(int index) const;
     // Empties the group so that buttons can be added afresh.

@@ -29,9 +29,12 @@ TolCheckBoxButton::TolCheckBoxButton(QWidget *parent, const QString &name, const
 
     connect(button, &QPushButton::clicked, check, &QCheckBox::toggle);
     // Dependents follow the new state before anyone hears of it.
-    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::set_enabled, Qt::UniqueConnection);
-    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::emit_toggled, Qt::UniqueConnection);
-    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::fire_signals, Qt::UniqueConnection);
+    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::set_enabled,
+            Qt::UniqueConnection);
+    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::emit_toggled,
+            Qt::UniqueConnection);
+    connect(check, &QCheckBox::toggled, this, &TolCheckBoxButton::fire_signals,
+            Qt::UniqueConnection);
 }
 
 TolCheckBoxButton::~TolCheckBoxButton() = default;
@@ -97,7 +100,8 @@ void TolCheckBoxButton::applyToDependents()
             continue;
         if (combo->count() == 0)
             anyEmpty = true;
-        const int index = combo->findText(dependentValueTexts[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index =
+            combo->findText(dependentValueTexts[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0)
             combo->removeItem(index);
     }

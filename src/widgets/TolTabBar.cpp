@@ -16,8 +16,7 @@ const int verticalInset = 3;
 
 TolTabBar::TolTabBar(QWidget *parent)
     : QTabBar(parent)
-{
-}
+{}
 
 void TolTabBar::paintEvent(QPaintEvent *)
 {
@@ -51,8 +50,8 @@ void TolTabBar::paintEvent(QPaintEvent *)
         painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
 
         const QRect iconArea = area.adjusted(iconLeftMargin, 0, 0, 0);
-        const QRect iconRect = QStyle::alignedRect(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter,
-                                                   option.iconSize, iconArea);
+        const QRect iconRect = QStyle::alignedRect(
+            layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, option.iconSize, iconArea);
         icon.paint(&painter, iconRect, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
         painter.restore();
     }

@@ -61,7 +61,8 @@ protected:
 
 const QScrollArea *scrollerOf(const QWidget *page)
 {
-    return page ? page->findChild<QScrollArea *>(QLatin1String(scrollerName), Qt::FindDirectChildrenOnly)
+    return page ? page->findChild<QScrollArea *>(QLatin1String(scrollerName),
+                                                 Qt::FindDirectChildrenOnly)
                 : nullptr;
 }
 
@@ -138,5 +139,6 @@ void TolTabWidget::paintEvent(QPaintEvent *event)
     QTabWidget::paintEvent(event);
 
     QPainter painter(this);
-    painter.fillRect(QRect(0, bar->height(), bar->width(), height() - bar->height()), columnBelowTabs);
+    painter.fillRect(QRect(0, bar->height(), bar->width(), height() - bar->height()),
+                     columnBelowTabs);
 }

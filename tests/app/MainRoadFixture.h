@@ -64,9 +64,8 @@ public:
     // Picks a choice by its keyword, as a user would in the list.
     bool choose(ComboBoxEx *combo, const QString &choiceKeyword)
     {
-        const tOption *option = AppState::optionModel
-            ? AppState::optionModel->option(keywordOf(combo))
-            : nullptr;
+        const tOption *option =
+            AppState::optionModel ? AppState::optionModel->option(keywordOf(combo)) : nullptr;
         const tChoice *choice = option ? option->findChoice(choiceKeyword) : nullptr;
         const int index = choice ? combo->findText(choice->text()) : -1;
         if (index < 0)
@@ -158,7 +157,8 @@ public:
     // The stand-in's lines of the printer's ".cfg" file, sorted.
     QStringList cfgLinesOf(const QString &printer) const
     {
-        return standInOnly(QString::fromUtf8(readFile(cfgPath(printer))).split('\n', Qt::SkipEmptyParts));
+        return standInOnly(
+            QString::fromUtf8(readFile(cfgPath(printer))).split('\n', Qt::SkipEmptyParts));
     }
 
     // The real "Basic" tab saves more (media type, the keywords that follow

@@ -22,19 +22,20 @@ const QString applied = QStringLiteral("Settings applied.");
 
 // The option tabs the showcase queue must enable, by class.
 const QSet<QString> allTabs = {
-    QStringLiteral("PrinterTab"),    QStringLiteral("GeneralTab"),   QStringLiteral("BookletTab"),
-    QStringLiteral("FinishingTab"),  QStringLiteral("ImagingTab"),   QStringLiteral("PublishingTab"),
-    QStringLiteral("JobTab"),        QStringLiteral("WatermarkTab"), QStringLiteral("SNTTab"),
+    QStringLiteral("PrinterTab"),   QStringLiteral("GeneralTab"),   QStringLiteral("BookletTab"),
+    QStringLiteral("FinishingTab"), QStringLiteral("ImagingTab"),   QStringLiteral("PublishingTab"),
+    QStringLiteral("JobTab"),       QStringLiteral("WatermarkTab"), QStringLiteral("SNTTab"),
 };
 
 // A keyword of each tab that the ".cfg" file must hold after Apply.
-const char *const savedKeywords[] = {"PageSize", "MediaType", "TCBooklet", "Sep",
-                                     "Resolution", "CvrM", "TCCollate1", "Wren"};
+const char *const savedKeywords[] = {"PageSize",   "MediaType", "TCBooklet",  "Sep",
+                                     "Resolution", "CvrM",      "TCCollate1", "Wren"};
 
 QMap<QString, QString> cfgValues(const QString &path)
 {
     QMap<QString, QString> values;
-    const QStringList lines = QString::fromUtf8(RoadSession::readFile(path)).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(RoadSession::readFile(path)).split('\n', Qt::SkipEmptyParts);
     for (const QString &line : lines) {
         const int eq = line.indexOf('=');
         if (eq > 0)
@@ -102,7 +103,8 @@ private slots:
             QVERIFY2(saved.contains(QLatin1String(keyword)), keyword);
         QCOMPARE(saved.value("Duplex"), QString("DuplexNoTumble"));
         const QString lpoptions = QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath()));
-        QVERIFY2(lpoptions.contains(QStringLiteral("Dest ") + queue + QLatin1Char(' ')), qPrintable(lpoptions));
+        QVERIFY2(lpoptions.contains(QStringLiteral("Dest ") + queue + QLatin1Char(' ')),
+                 qPrintable(lpoptions));
 
         // The user picks card stock on the Basic tab and offset jobs on the
         // Finishing tab, and switches the watermark on.

@@ -34,7 +34,8 @@ const QString translatedQueue = QStringLiteral("Tolvane_TX9000_l10n");
 const QString blackQueue = QStringLiteral("Tolvane_WM200_l10n");
 
 // Each language with the locale a user of it runs the program under.
-const struct {
+const struct
+{
     const char *language;
     const char *locale;
 } languages[] = {
@@ -64,7 +65,8 @@ struct Outcome
 
 QStringList sortedLines(const QString &path)
 {
-    QStringList lines = QString::fromUtf8(RoadSession::readFile(path)).split('\n', Qt::SkipEmptyParts);
+    QStringList lines =
+        QString::fromUtf8(RoadSession::readFile(path)).split('\n', Qt::SkipEmptyParts);
     lines.sort();
     return lines;
 }
@@ -134,7 +136,8 @@ ComboBoxEx *listOf(QWidget *window, const char *keyword)
 {
     const QList<Tab *> tabs = window->findChildren<Tab *>();
     for (Tab *tab : tabs) {
-        if (auto *list = qobject_cast<ComboBoxEx *>(tab->optionWidgetMap().value(QLatin1String(keyword))))
+        if (auto *list =
+                qobject_cast<ComboBoxEx *>(tab->optionWidgetMap().value(QLatin1String(keyword))))
             return list;
     }
     return nullptr;
@@ -143,7 +146,8 @@ ComboBoxEx *listOf(QWidget *window, const char *keyword)
 // Each run of lpoptions by the window since the last call, one line each.
 QStringList takeArguments()
 {
-    QStringList runs = QString::fromUtf8(RoadSession::readFile(argumentLog)).split('\n', Qt::SkipEmptyParts);
+    QStringList runs =
+        QString::fromUtf8(RoadSession::readFile(argumentLog)).split('\n', Qt::SkipEmptyParts);
     QFile::remove(argumentLog);
     return runs;
 }
@@ -151,7 +155,8 @@ QStringList takeArguments()
 // The "Dest" line of lpoptions' per-user file for the queue, as sorted words.
 QStringList destLine(const RoadSession &session, const QString &queue)
 {
-    const QStringList lines = QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath())).split('\n');
+    const QStringList lines =
+        QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath())).split('\n');
     for (const QString &line : lines) {
         if (line.startsWith(QStringLiteral("Dest ") + queue + QLatin1Char(' '))) {
             QStringList words = line.split(' ', Qt::SkipEmptyParts);
@@ -175,7 +180,8 @@ QStringList offeredTexts(QWidget *window, QString *problem)
             offered << QStringLiteral("--");
         else if (!choice)
             offered << QStringLiteral("custom ") + text;
-        else if (choice->keyword() == QLatin1String("Custom") || choice->keyword() == QLatin1String("_Custom"))
+        else if (choice->keyword() == QLatin1String("Custom")
+                 || choice->keyword() == QLatin1String("_Custom"))
             *problem = QStringLiteral("watermark texts offer their custom entry ") + text;
         else
             offered << choice->keyword();
@@ -224,8 +230,8 @@ private slots:
         argumentLog = bin.filePath(QStringLiteral("lpoptions.log"));
         QFile recorder(bin.filePath(QStringLiteral("lpoptions")));
         QVERIFY(recorder.open(QIODevice::WriteOnly));
-        recorder.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >>'" + argumentLog.toLocal8Bit() + "'\nexec '"
-                       + realLpoptions.toLocal8Bit() + "' \"$@\"\n");
+        recorder.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >>'" + argumentLog.toLocal8Bit()
+                       + "'\nexec '" + realLpoptions.toLocal8Bit() + "' \"$@\"\n");
         recorder.close();
         QVERIFY(recorder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         qputenv("PATH", bin.path().toLocal8Bit() + ':' + qgetenv("PATH"));
@@ -253,8 +259,10 @@ private slots:
         QFETCH(QString, queue);
         QFETCH(QString, language);
         QFETCH(QString, locale);
-        QVERIFY2(setProcessLocale(locale),
-                 qPrintable(locale + QStringLiteral(" is not generated (scripts/common.sh generates it)")));
+        QVERIFY2(
+            setProcessLocale(locale),
+            qPrintable(locale
+                       + QStringLiteral(" is not generated (scripts/common.sh generates it)")));
 
         Outcome outcome;
         QString problem;
@@ -268,32 +276,41 @@ private slots:
         // settings under its English name, on and off.
         if (queue == translatedQueue || queue == blackQueue) {
             const QString cfg = outcome.cfg.join(' ');
-            QVERIFY2(outcome.cfg.contains(QLatin1String("Wtxt=Confidential;Confidential")), qPrintable(cfg));
-            QVERIFY2(outcome.cfg.contains(QLatin1String("CustomWatermarkSet=CONFIDENTIAL")), qPrintable(cfg));
+            QVERIFY2(outcome.cfg.contains(QLatin1String("Wtxt=Confidential;Confidential")),
+                     qPrintable(cfg));
+            QVERIFY2(outcome.cfg.contains(QLatin1String("CustomWatermarkSet=CONFIDENTIAL")),
+                     qPrintable(cfg));
             QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wtxt=Confidential;Confidential")),
                      qPrintable(outcome.cfgOff.join(' ')));
             for (const QStringList *runs : {&outcome.arguments, &outcome.argumentsOff}) {
                 const QString sent = runs->join('\n');
-                QVERIFY2(sent.contains(QLatin1String("Wtxt=Confidential")) && !sent.contains(QLatin1String("Wtxt=\"")),
+                QVERIFY2(sent.contains(QLatin1String("Wtxt=Confidential"))
+                             && !sent.contains(QLatin1String("Wtxt=\"")),
                          qPrintable(sent));
             }
         }
         if (queue == blackQueue) {
-            QVERIFY2(outcome.cfg.contains(QLatin1String("Wclr=Black;Black")), qPrintable(outcome.cfg.join(' ')));
-            QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wclr=Black;Black")), qPrintable(outcome.cfgOff.join(' ')));
+            QVERIFY2(outcome.cfg.contains(QLatin1String("Wclr=Black;Black")),
+                     qPrintable(outcome.cfg.join(' ')));
+            QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wclr=Black;Black")),
+                     qPrintable(outcome.cfgOff.join(' ')));
             compareWatermarkRuns(queue, language, outcome);
             return;
         }
 
         // Selecting the queue already saves the option tabs' choices.
         const QString cfg = outcome.cfgAfterSelect.join('\n');
-        for (const char *keyword : {"Coll=", "ColorModel=", "Duplex=", "Rotate=", "Sep=", "TCBooklet="})
+        for (const char *keyword :
+             {"Coll=", "ColorModel=", "Duplex=", "Rotate=", "Sep=", "TCBooklet="})
             QVERIFY2(cfg.contains(QLatin1String(keyword)), keyword);
         // The clicks reached the model and the file by keyword (collation
         // comes back on with the booklet).
-        for (const char *line : {"Duplex=DuplexTumble;DuplexNoTumble", "ColorModel=Gray;CMYK",
-                                 "TCBooklet=Left;None", "Sep=Rot;None", "Rotate=True;False", "Pnch=2Hole;None"})
-            QVERIFY2(outcome.cfg.contains(QLatin1String(line)), qPrintable(QLatin1String(line) + QStringLiteral(" in ") + outcome.cfg.join(' ')));
+        for (const char *line :
+             {"Duplex=DuplexTumble;DuplexNoTumble", "ColorModel=Gray;CMYK", "TCBooklet=Left;None",
+              "Sep=Rot;None", "Rotate=True;False", "Pnch=2Hole;None"})
+            QVERIFY2(
+                outcome.cfg.contains(QLatin1String(line)),
+                qPrintable(QLatin1String(line) + QStringLiteral(" in ") + outcome.cfg.join(' ')));
 
         compareWatermarkRuns(queue, language, outcome);
     }
@@ -370,7 +387,8 @@ private slots:
         QList<QPushButton *> buttons;
         for (QAbstractButton *button : dialog.findChild<QDialogButtonBox *>()->buttons())
             buttons << qobject_cast<QPushButton *>(button);
-        for (QPushButton *button : dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
+        for (QPushButton *button :
+             dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
             buttons << button;
         for (QPushButton *button : qAsConst(buttons)) {
             const QString text = button->text();
@@ -390,12 +408,18 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        QTest::newRow("en") << "en" << "Factory Default";
-        QTest::newRow("fr") << "fr" << "Paramètres du fabricant";
-        QTest::newRow("de") << "de" << "Werkseinstellung";
-        QTest::newRow("it") << "it" << "Impostazioni fabbrica";
-        QTest::newRow("es") << "es" << "Valor predeterminado de fábrica";
-        QTest::newRow("pt") << "pt" << "Padrão de fábrica";
+        QTest::newRow("en") << "en"
+                            << "Factory Default";
+        QTest::newRow("fr") << "fr"
+                            << "Paramètres du fabricant";
+        QTest::newRow("de") << "de"
+                            << "Werkseinstellung";
+        QTest::newRow("it") << "it"
+                            << "Impostazioni fabbrica";
+        QTest::newRow("es") << "es"
+                            << "Valor predeterminado de fábrica";
+        QTest::newRow("pt") << "pt"
+                            << "Padrão de fábrica";
     }
 
     void factoryDefaultIsReserved()
@@ -409,7 +433,8 @@ private slots:
         QVERIFY(isReservedName(shown));
         // Qt's own catalogue came along: its Cancel is no longer English.
         if (language != QLatin1String("en"))
-            QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
+            QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel")
+                    != QLatin1String("Cancel"));
     }
 
 private:
@@ -418,8 +443,8 @@ private:
     // the showcase's options), Apply; switch the watermark off, Apply; then
     // the English row's file (this row's own for English) in a new start,
     // Apply.
-    void drive(const QString &queue, const QString &locale, const QStringList &englishCfg, Outcome *outcome,
-               QString *problem)
+    void drive(const QString &queue, const QString &locale, const QStringList &englishCfg,
+               Outcome *outcome, QString *problem)
     {
         RoadSession session;
         takeArguments();
@@ -437,7 +462,8 @@ private:
                 return;
             outcome->cfgAfterSelect = sortedLines(session.cfgPath(queue));
 
-            const tChoice *confidential = AppState::optionModel->option("Wtxt")->findChoice("Confidential");
+            const tChoice *confidential =
+                AppState::optionModel->option("Wtxt")->findChoice("Confidential");
             const bool translated = queue == translatedQueue || queue == blackQueue;
             if (translated && !locale.startsWith(QLatin1String("en"))
                 && (!confidential || confidential->text() == QLatin1String("CONFIDENTIAL"))) {
@@ -479,7 +505,9 @@ private:
 
         QFile cfg(session.cfgPath(queue));
         if (!cfg.open(QIODevice::WriteOnly)
-            || cfg.write(((englishCfg.isEmpty() ? outcome->cfg : englishCfg).join('\n') + '\n').toUtf8()) < 0) {
+            || cfg.write(
+                   ((englishCfg.isEmpty() ? outcome->cfg : englishCfg).join('\n') + '\n').toUtf8())
+                   < 0) {
             *problem = QStringLiteral("could not write the English file");
             return;
         }
@@ -524,7 +552,9 @@ private:
     {
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
         if (session.boxes.boxes.size() != boxes) {
-            *problem = QStringLiteral("expected %1 boxes after Apply, got %2").arg(boxes).arg(session.boxes.boxes.size());
+            *problem = QStringLiteral("expected %1 boxes after Apply, got %2")
+                           .arg(boxes)
+                           .arg(session.boxes.boxes.size());
             return false;
         }
         return true;
@@ -545,7 +575,8 @@ private:
         // Lists holding the PPD's texts: with storage off the job list stands
         // on "Proof and hold".
         ComboBoxEx *storage = listOf(&dialog, "TCCollate1");
-        const QString proofAndHold = AppState::optionModel->option("TCCollate1")->findChoice("ProofAndHold")->text();
+        const QString proofAndHold =
+            AppState::optionModel->option("TCCollate1")->findChoice("ProofAndHold")->text();
         if (!storage || storage->currentText() != proofAndHold) {
             *problem = QStringLiteral("job storage list not on ") + proofAndHold;
             return false;
@@ -553,7 +584,8 @@ private:
 
         // The finisher's lists no longer offer "Off": their first entry is a
         // real choice.
-        const struct {
+        const struct
+        {
             const char *what;
             bool done;
         } clicks[] = {
@@ -575,8 +607,10 @@ private:
                 return false;
             }
         }
-        if (itemsOf(&dialog, "cmbBxPnch").contains(AppState::optionModel->option("Pnch")->findChoice("None")->text())) {
-            *problem = QStringLiteral("punch list offers its Off entry: ") + itemsOf(&dialog, "cmbBxPnch");
+        if (itemsOf(&dialog, "cmbBxPnch")
+                .contains(AppState::optionModel->option("Pnch")->findChoice("None")->text())) {
+            *problem =
+                QStringLiteral("punch list offers its Off entry: ") + itemsOf(&dialog, "cmbBxPnch");
             return false;
         }
         return true;

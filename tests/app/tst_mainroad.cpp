@@ -127,7 +127,8 @@ private slots:
         QCOMPARE(window.tab->pageSize->currentText(), QString("A4"));
         QCOMPARE(window.tab->duplex->currentText(), QString("Off"));
 
-        QCOMPARE(session->cfgLinesOf("Q1"), QStringList({"Duplex=None;None", "PageSize=A4;A4", "StandInNote=kept"}));
+        QCOMPARE(session->cfgLinesOf("Q1"),
+                 QStringList({"Duplex=None;None", "PageSize=A4;A4", "StandInNote=kept"}));
         QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
         QVERIFY(session->boxes.boxes.isEmpty());
 
@@ -317,8 +318,8 @@ private slots:
         }
         QVERIFY(cups.run("lpadmin", {"-x", name}));
         // Nothing was run that a shell would have made of the name.
-        const QStringList made = QDir(session->work.path())
-                                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList made =
+            QDir(session->work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(made, QStringList());
         QVERIFY(!QFile::exists(session->home.path() + "/mrk1"));
         QVERIFY(!QFile::exists(session->home.path() + "/mrk2"));

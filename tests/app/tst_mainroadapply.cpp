@@ -57,7 +57,8 @@ private slots:
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Success"), applied));
         QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A5"}));
-        QCOMPARE(session->cfgLinesOf("Q1"), QStringList({"Duplex=None;None", "PageSize=A5;A4", "StandInNote=kept"}));
+        QCOMPARE(session->cfgLinesOf("Q1"),
+                 QStringList({"Duplex=None;None", "PageSize=A5;A4", "StandInNote=kept"}));
     }
 
     void applyRefillsTheTableFirst()
@@ -177,7 +178,8 @@ private slots:
                                  "ColorModel=Gray\n"
                                  "StandInNote=a;b\\\\c\n"
                                  "MediaType=Heavy;Plain\n"
-                                 "CustomJobName=Bericht \xc3\xbc" "ber 1=2\n";
+                                 "CustomJobName=Bericht \xc3\xbc"
+                                 "ber 1=2\n";
         {
             QFile file(session->cfgPath("Stale"));
             QVERIFY(file.open(QIODevice::WriteOnly));

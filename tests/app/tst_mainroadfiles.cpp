@@ -30,7 +30,8 @@ const QString notSaved = QStringLiteral("The settings could not be saved.");
 
 bool isRegularFile(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {};
     return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -76,9 +77,12 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("pageSize"); // what the tab shows
         QTest::addColumn<int>("opens");        // of the file, during selection
-        QTest::newRow("regular file, read once") << "regular" << "A5" << 1;
-        QTest::newRow("FIFO") << "fifo" << "A4" << 0;
-        QTest::newRow("100 MB") << "huge" << "A4" << 0;
+        QTest::newRow("regular file, read once") << "regular"
+                                                 << "A5" << 1;
+        QTest::newRow("FIFO") << "fifo"
+                              << "A4" << 0;
+        QTest::newRow("100 MB") << "huge"
+                                << "A4" << 0;
     }
 
     void unusualSettingsFilesReadAsNothingSaved()
@@ -116,9 +120,9 @@ private slots:
         window.button(QDialogButtonBox::Apply)->click();
         QCOMPARE(session->boxes.count(applied), 1);
         QVERIFY(isRegularFile(path));
-        QCOMPARE(session->cfgLinesOf("Q1"),
-                 QStringList({"Duplex=None;None", "PageSize=" + pageSize + ";A4",
-                              "StandInNote=kept"}));
+        QCOMPARE(
+            session->cfgLinesOf("Q1"),
+            QStringList({"Duplex=None;None", "PageSize=" + pageSize + ";A4", "StandInNote=kept"}));
     }
 
     void linksAreReplacedNotFollowed()
@@ -231,7 +235,7 @@ static int limitedApply()
     RoadWindow window;
     if (!window.select("Q1") || !window.tab->choose(window.tab->pageSize, "Letter"))
         return 4;
-    rlimit limit{};
+    rlimit limit {};
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = 8;
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)

@@ -226,9 +226,9 @@ private:
         QFile standIn(bin + "/find");
         QVERIFY(standIn.open(QIODevice::WriteOnly));
         standIn.write("#!/bin/sh\n");
-        standIn.write(wait.isEmpty()
-                          ? "while [ ! -e '" + QFile::encodeName(gate) + "' ]; do sleep 0.02; done\n"
-                          : wait);
+        standIn.write(wait.isEmpty() ? "while [ ! -e '" + QFile::encodeName(gate)
+                                           + "' ]; do sleep 0.02; done\n"
+                                     : wait);
         standIn.write("exec '" + QFile::encodeName(realFind) + "' \"$@\"\n");
         standIn.close();
         standIn.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);

@@ -54,7 +54,8 @@ QStringList foreignEntries(const QString &queue, const QStringList &entries, QSt
 QStringList destEntries(const RoadSession &session, const QString &queue)
 {
     const QString prefix = QStringLiteral("Dest ") + queue + QLatin1Char(' ');
-    const QStringList lines = QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath())).split('\n');
+    const QStringList lines =
+        QString::fromUtf8(RoadSession::readFile(session.lpoptionsPath())).split('\n');
     for (const QString &line : lines) {
         if (line.startsWith(prefix))
             return line.mid(prefix.size()).split(' ', Qt::SkipEmptyParts);
@@ -98,8 +99,9 @@ private slots:
         qputenv("USER", "ppdshapes");
         qputenv("LANG", "C");
         qputenv("LC_ALL", "C");
-        QVERIFY2(cups.start({{"tabkit-oddshapes.ppd", oddQueue}, {"demo-showcase.ppd", showcaseQueue}}),
-                 qPrintable(cups.errorText()));
+        QVERIFY2(
+            cups.start({{"tabkit-oddshapes.ppd", oddQueue}, {"demo-showcase.ppd", showcaseQueue}}),
+            qPrintable(cups.errorText()));
     }
 
     void pickIsWritten_data()
@@ -113,22 +115,25 @@ private slots:
 
         const QStringList none;
         QTest::newRow("printer default colour kept at selection")
-            << oddQueue << QStringList{"select"} << QStringList{"ColorModel=Default"} << none;
+            << oddQueue << QStringList {"select"} << QStringList {"ColorModel=Default"} << none;
         QTest::newRow("printer default colour kept at Apply")
-            << oddQueue << none << QStringList{"ColorModel=Default"} << none;
+            << oddQueue << none << QStringList {"ColorModel=Default"} << none;
         QTest::newRow("black and white on the user's click")
-            << oddQueue << QStringList{"basic bw"} << QStringList{"ColorModel=Gray"} << none;
+            << oddQueue << QStringList {"basic bw"} << QStringList {"ColorModel=Gray"} << none;
         QTest::newRow("colour again on the Imaging tab")
-            << oddQueue << QStringList{"basic bw", "imaging colour"} << QStringList{"ColorModel=Default"} << none;
+            << oddQueue << QStringList {"basic bw", "imaging colour"}
+            << QStringList {"ColorModel=Default"} << none;
         QTest::newRow("second of two trays with one text")
-            << oddQueue << QStringList{"second tray 1"} << QStringList{"OutputBin=ExTray1"} << none;
-        QTest::newRow("first of two trays with one text")
-            << oddQueue << QStringList{"stacker", "first tray 1"} << QStringList{"OutputBin=Tray1"} << none;
-        QTest::newRow("no check box for choices other than True and False")
-            << oddQueue << none << QStringList{"GBTn=False"} << QStringList{"Fold", "Smoothing"};
-        QTest::newRow("showcase writes only its own choices")
-            << showcaseQueue << none << QStringList{"ColorModel=CMYK", "Cabt=0.0", "CaHueMaster=00", "Malt=0.0"}
+            << oddQueue << QStringList {"second tray 1"} << QStringList {"OutputBin=ExTray1"}
             << none;
+        QTest::newRow("first of two trays with one text")
+            << oddQueue << QStringList {"stacker", "first tray 1"}
+            << QStringList {"OutputBin=Tray1"} << none;
+        QTest::newRow("no check box for choices other than True and False")
+            << oddQueue << none << QStringList {"GBTn=False"} << QStringList {"Fold", "Smoothing"};
+        QTest::newRow("showcase writes only its own choices")
+            << showcaseQueue << none
+            << QStringList {"ColorModel=CMYK", "Cabt=0.0", "CaHueMaster=00", "Malt=0.0"} << none;
     }
 
     void pickIsWritten()
@@ -173,7 +178,8 @@ private slots:
         const QStringList dest = destEntries(session, queue);
         QVERIFY2(!dest.isEmpty(), "no Dest line");
         for (const QString &entry : qAsConst(written))
-            QVERIFY2(dest.contains(entry), qPrintable(entry + QStringLiteral(" not in ") + dest.join(' ')));
+            QVERIFY2(dest.contains(entry),
+                     qPrintable(entry + QStringLiteral(" not in ") + dest.join(' ')));
         for (const QString &keyword : qAsConst(notWritten)) {
             for (const QString &entry : dest)
                 QVERIFY2(!entry.startsWith(keyword + QLatin1Char('=')), qPrintable(entry));
@@ -212,7 +218,8 @@ private slots:
         QCheckBox *grey = named<QCheckBox>(&dialog, QStringLiteral("chkBxGBTn"));
         QVERIFY(grey && grey->isEnabled());
         QCOMPARE(AppState::optionModel->option("Fold")->currentChoice()->keyword(), QString("Off"));
-        QCOMPARE(AppState::optionModel->option("Smoothing")->currentChoice()->keyword(), QString("Off"));
+        QCOMPARE(AppState::optionModel->option("Smoothing")->currentChoice()->keyword(),
+                 QString("Off"));
     }
 
 private:

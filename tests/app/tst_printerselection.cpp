@@ -115,7 +115,8 @@ private slots:
         RoadWindow window;
         QCOMPARE(runs("lpstat"), 1);
         QCOMPARE(window.column(0), QStringList({"Q1", "Q2", "Rbor", "Sub"}));
-        QCOMPARE(window.column(1), QStringList({"file:///dev/null", "file:///dev/null", "file:///dev/null", "file:///dev/null"}));
+        QCOMPARE(window.column(1), QStringList({"file:///dev/null", "file:///dev/null",
+                                                "file:///dev/null", "file:///dev/null"}));
         QCOMPARE(window.column(2), QStringList({"Idle", "Paused", "Idle", "Idle"}));
 
         QVERIFY(cups.run("cupsenable", {"Q2"}));

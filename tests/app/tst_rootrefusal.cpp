@@ -36,9 +36,9 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
 
-        const QStringList boxes = QString::fromUtf8(child.readAllStandardOutput())
-                                      .split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(boxes, QStringList{"Vellumark|Please do not run Tolvane Vellumark as root."});
+        const QStringList boxes =
+            QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(boxes, QStringList {"Vellumark|Please do not run Tolvane Vellumark as root."});
         QVERIFY(QDir(base.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 };

@@ -20,8 +20,7 @@ private:
     QString settings() const { return userDir() + QStringLiteral("Settings"); }
 
     // With fileSizeLimit >= 0 the program runs under "ulimit -f" of that many blocks.
-    int runProgram(const QStringList &arguments, QString *errors = nullptr,
-                   int fileSizeLimit = -1)
+    int runProgram(const QStringList &arguments, QString *errors = nullptr, int fileSizeLimit = -1)
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -34,9 +33,10 @@ private:
             process.start(QStringLiteral(VM_BINARY), arguments);
         } else {
             process.start(QStringLiteral("/bin/sh"),
-                          QStringList{"-c", "ulimit -f " + QString::number(fileSizeLimit)
-                                                + " && exec \"$0\" \"$@\"",
-                                      QStringLiteral(VM_BINARY)}
+                          QStringList {"-c",
+                                       "ulimit -f " + QString::number(fileSizeLimit)
+                                           + " && exec \"$0\" \"$@\"",
+                                       QStringLiteral(VM_BINARY)}
                               + arguments);
         }
         if (!process.waitForFinished(120000)) {
@@ -87,12 +87,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("-t true") << QStringList{"-t", "true"} << QByteArray("Telemetry=True\n");
-        QTest::newRow("-t True") << QStringList{"-t", "True"} << QByteArray("Telemetry=True\n");
+        QTest::newRow("-t true") << QStringList {"-t", "true"} << QByteArray("Telemetry=True\n");
+        QTest::newRow("-t True") << QStringList {"-t", "True"} << QByteArray("Telemetry=True\n");
         QTest::newRow("--telemetry false after another argument")
-            << QStringList{"-x", "--telemetry", "false"} << QByteArray("Telemetry=False\n");
+            << QStringList {"-x", "--telemetry", "false"} << QByteArray("Telemetry=False\n");
         QTest::newRow("first of two options counts")
-            << QStringList{"-t", "true", "-t", "false"} << QByteArray("Telemetry=True\n");
+            << QStringList {"-t", "true", "-t", "false"} << QByteArray("Telemetry=True\n");
     }
 
     void acceptedValuesWriteOneLine()
@@ -164,9 +164,12 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("writable by others") << "others" << "can be changed by other accounts";
-        QTest::newRow("link to a folder") << "link" << "is a link";
-        QTest::newRow("a file") << "file" << "is not a folder";
+        QTest::newRow("writable by others") << "others"
+                                            << "can be changed by other accounts";
+        QTest::newRow("link to a folder") << "link"
+                                          << "is a link";
+        QTest::newRow("a file") << "file"
+                                << "is not a folder";
     }
 
     void untrustedFolderIsRefused()
@@ -199,7 +202,7 @@ private slots:
             QFile old(planted + QStringLiteral("/Settings"));
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll(), QByteArray("Telemetry=False\n"));
-            QCOMPARE(QDir(planted).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings"});
+            QCOMPARE(QDir(planted).entryList(QDir::Files | QDir::Hidden), QStringList {"Settings"});
         }
     }
 
@@ -212,7 +215,7 @@ private slots:
         QCOMPARE(runProgram({"-t", "true"}, &errors, 0), 1);
         QVERIFY2(errors.contains(QStringLiteral("Settings")), qPrintable(errors));
         QCOMPARE(settingsContent(), QByteArray("Telemetry=False\n"));
-        QCOMPARE(QDir(userDir()).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings"});
+        QCOMPARE(QDir(userDir()).entryList(QDir::Files | QDir::Hidden), QStringList {"Settings"});
     }
 };
 

@@ -102,7 +102,8 @@ private slots:
         page.font->setCurrentIndex(1);
         window.button(QDialogButtonBox::Apply)->click();
         QCOMPARE(session->boxes.count(applied), 1);
-        const QStringList draft = cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkStore"));
+        const QStringList draft =
+            cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkStore"));
         QCOMPARE(draft.size(), 1);
         QVERIFY2(draft.first().startsWith(QLatin1String("DRAFT=1 ")), qPrintable(draft.first()));
 
@@ -111,7 +112,8 @@ private slots:
         page.font->setCurrentIndex(2);
         window.button(QDialogButtonBox::Apply)->click();
         QCOMPARE(session->boxes.count(applied), 2);
-        QStringList stored = cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkStore"));
+        QStringList stored =
+            cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkStore"));
         stored.sort();
         QCOMPARE(stored.size(), 2);
         QCOMPARE(stored.first(), draft.first());
@@ -145,7 +147,8 @@ private slots:
             QCOMPARE(session->boxes.count(applied), 1);
             QCOMPARE(page.text->currentText(), typed);
         }
-        QCOMPARE(cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkSet")), QStringList(typed));
+        QCOMPARE(cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkSet")),
+                 QStringList(typed));
         QCOMPARE(printerOption(QStringLiteral("Wtxt")), typed);
 
         RoadWindow again;

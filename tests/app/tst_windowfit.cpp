@@ -43,13 +43,14 @@ bool isControl(const QWidget *w)
 {
     // A check-box button is one control of a set least size: its icon
     // fills it, the check box lies over the icon's corner.
-    if (qobject_cast<const QScrollBar *>(w) || qobject_cast<const TolCheckBoxButton *>(w->parentWidget()))
+    if (qobject_cast<const QScrollBar *>(w)
+        || qobject_cast<const TolCheckBoxButton *>(w->parentWidget()))
         return false;
     return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QComboBox *>(w)
-        || qobject_cast<const QLabel *>(w) || qobject_cast<const QLineEdit *>(w)
-        || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractSlider *>(w)
-        || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QTableWidget *>(w)
-        || qobject_cast<const TolButtonGroup *>(w) || qobject_cast<const TolCheckBoxButton *>(w);
+           || qobject_cast<const QLabel *>(w) || qobject_cast<const QLineEdit *>(w)
+           || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractSlider *>(w)
+           || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QTableWidget *>(w)
+           || qobject_cast<const TolButtonGroup *>(w) || qobject_cast<const TolCheckBoxButton *>(w);
 }
 
 QString describe(const QWidget *w)
@@ -63,8 +64,10 @@ QString describe(const QWidget *w)
         else if (auto *combo = qobject_cast<const QComboBox *>(w))
             name = combo->currentText();
     }
-    QString text = QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), name);
-    if (w->accessibleName().isEmpty() && w->parentWidget() && !w->parentWidget()->accessibleName().isEmpty())
+    QString text =
+        QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), name);
+    if (w->accessibleName().isEmpty() && w->parentWidget()
+        && !w->parentWidget()->accessibleName().isEmpty())
         text += QStringLiteral(" in ") + w->parentWidget()->accessibleName();
     return text;
 }
@@ -100,8 +103,12 @@ public:
         const QRect outer = window->frameGeometry();
         if (!available.contains(outer))
             add(where, QStringLiteral("window %1+%2+%3 outside the available %4+%5+%6")
-                           .arg(sizeText(outer.size())).arg(outer.x()).arg(outer.y())
-                           .arg(sizeText(available.size())).arg(available.x()).arg(available.y()));
+                           .arg(sizeText(outer.size()))
+                           .arg(outer.x())
+                           .arg(outer.y())
+                           .arg(sizeText(available.size()))
+                           .arg(available.x())
+                           .arg(available.y()));
     }
 
     void controls(QWidget *root, const QString &where)
@@ -155,17 +162,20 @@ void screenshot(const QString &folder, const QString &name)
 }
 
 // A dialog shown as the user opens it, checked and closed again.
-void checkDialog(QDialog *dialog, const QString &name, const QSize &designedSize, const QString &folder,
-                 Findings &found)
+void checkDialog(QDialog *dialog, const QString &name, const QSize &designedSize,
+                 const QString &folder, Findings &found)
 {
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog, 60000))
         found.add(name, QStringLiteral("never shown"));
-    (void)QTest::qWaitFor([&] { return dialog->screen()->availableGeometry().contains(dialog->frameGeometry()); }, 5000);
+    (void)QTest::qWaitFor(
+        [&] { return dialog->screen()->availableGeometry().contains(dialog->frameGeometry()); },
+        5000);
     found.window(dialog, name);
     found.controls(dialog, name);
     if (designedSize.isValid() && dialog->size() != designedSize)
-        found.add(name, QStringLiteral("is %1, not the designed %2").arg(sizeText(dialog->size()), sizeText(designedSize)));
+        found.add(name, QStringLiteral("is %1, not the designed %2")
+                            .arg(sizeText(dialog->size()), sizeText(designedSize)));
     screenshot(folder, name);
     dialog->hide();
 }
@@ -194,14 +204,17 @@ int runChild(int argc, char *argv[])
     }
     printerTab->table()->setCurrentCell(rows.first()->row(), 0);
     // A window manager frames the window a little after it shows.
-    (void)QTest::qWaitFor([&] { return dialog.screen()->availableGeometry().contains(dialog.frameGeometry()); }, 5000);
+    (void)QTest::qWaitFor(
+        [&] { return dialog.screen()->availableGeometry().contains(dialog.frameGeometry()); },
+        5000);
 
     if (expectDesigned && dialog.size() != designed)
         found.add(QStringLiteral("window"), QStringLiteral("is %1, not the designed %2")
                                                 .arg(sizeText(dialog.size()), sizeText(designed)));
 
     auto *tabs = dialog.findChild<QTabWidget *>();
-    const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)
+    const QList<QPushButton *> buttons =
+        dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)
         + dialog.findChild<QDialogButtonBox *>()->findChildren<QPushButton *>();
     for (int i = 0; i < tabs->count(); ++i) {
         const QString name = tabs->tabText(i);
@@ -211,21 +224,26 @@ int runChild(int argc, char *argv[])
         }
         tabs->setCurrentIndex(i);
         // The window makes room for the page once its layout has settled.
-        (void)QTest::qWaitFor([&] {
-            Findings settled;
-            settled.scrollsWithRoomLeft(&dialog, tabs->currentWidget(), name);
-            return settled.lines.isEmpty();
-        }, 3000);
+        (void)QTest::qWaitFor(
+            [&] {
+                Findings settled;
+                settled.scrollsWithRoomLeft(&dialog, tabs->currentWidget(), name);
+                return settled.lines.isEmpty();
+            },
+            3000);
         found.window(&dialog, name);
         for (int t = 0; t < tabs->count(); ++t) {
             if (tabs->isTabEnabled(t))
-                found.reachable(&dialog, QRect(tabs->tabBar()->mapTo(&dialog, tabs->tabBar()->tabRect(t).topLeft()),
-                                               tabs->tabBar()->tabRect(t).size()),
-                                QStringLiteral("tab ") + tabs->tabText(t), name);
+                found.reachable(
+                    &dialog,
+                    QRect(tabs->tabBar()->mapTo(&dialog, tabs->tabBar()->tabRect(t).topLeft()),
+                          tabs->tabBar()->tabRect(t).size()),
+                    QStringLiteral("tab ") + tabs->tabText(t), name);
         }
         for (QPushButton *button : buttons) {
             if (button->isVisible())
-                found.reachable(&dialog, QRect(button->mapTo(&dialog, QPoint(0, 0)), button->size()),
+                found.reachable(&dialog,
+                                QRect(button->mapTo(&dialog, QPoint(0, 0)), button->size()),
                                 describe(button), name);
             else
                 found.add(name, describe(button) + QStringLiteral(" is hidden"));
@@ -239,8 +257,10 @@ int runChild(int argc, char *argv[])
     const QSize helpSize = expectDesigned ? QSize(650, 500) : QSize();
     const QSize consentSize = expectDesigned ? QSize(650, 450) : QSize();
     checkDialog(dialog.findChild<HelpDialog *>(), QStringLiteral("help"), helpSize, folder, found);
-    checkDialog(dialog.findChild<adjustmentDialog *>(), QStringLiteral("colour adjustment"), QSize(), folder, found);
-    checkDialog(dialog.findChild<monoDialog *>(), QStringLiteral("mono adjustment"), QSize(), folder, found);
+    checkDialog(dialog.findChild<adjustmentDialog *>(), QStringLiteral("colour adjustment"),
+                QSize(), folder, found);
+    checkDialog(dialog.findChild<monoDialog *>(), QStringLiteral("mono adjustment"), QSize(),
+                folder, found);
     TelemetryDialog consent;
     checkDialog(&consent, QStringLiteral("consent"), consentSize, folder, found);
 
@@ -265,14 +285,16 @@ public:
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         // Xvfb picks a free display itself and prints its number.
         server.setProcessChannelMode(QProcess::SeparateChannels);
-        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                            QStringLiteral("0"), size + QStringLiteral("x24"), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp")});
+        server.start(xvfb,
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), size + QStringLiteral("x24"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         if (!server.waitForStarted(120000))
             return QStringLiteral("Xvfb did not start");
         while (!server.canReadLine()) {
             if (!server.waitForReadyRead(60000))
-                return QStringLiteral("Xvfb gave no display: ") + QString::fromLocal8Bit(server.readAllStandardError());
+                return QStringLiteral("Xvfb gave no display: ")
+                       + QString::fromLocal8Bit(server.readAllStandardError());
         }
         display = QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed());
 
@@ -293,14 +315,16 @@ public:
             }
             QProcess probe;
             probe.setProcessEnvironment(env);
-            probe.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            probe.start(QStringLiteral("xprop"),
+                        {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
             if (!probe.waitForFinished(120000) || probe.exitStatus() != QProcess::NormalExit)
                 return QString(); // no xprop: go on, the child waits for the frame
             if (probe.readAllStandardOutput().contains("window id"))
                 return QString();
             QTest::qWait(100);
         }
-        return QStringLiteral("openbox never took over the screen: ") + QString::fromLocal8Bit(manager.readAll());
+        return QStringLiteral("openbox never took over the screen: ")
+               + QString::fromLocal8Bit(manager.readAll());
     }
 
     QString writeConfig(int panel)
@@ -308,11 +332,13 @@ public:
         const QString path = folder.filePath(QStringLiteral("rc.xml"));
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
-            file.write(QStringLiteral("<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
-                                      "<margins><top>0</top><bottom>%1</bottom><left>0</left><right>0</right>"
-                                      "</margins></openbox_config>\n")
-                           .arg(panel)
-                           .toUtf8());
+            file.write(
+                QStringLiteral(
+                    "<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+                    "<margins><top>0</top><bottom>%1</bottom><left>0</left><right>0</right>"
+                    "</margins></openbox_config>\n")
+                    .arg(panel)
+                    .toUtf8());
         return path;
     }
 
@@ -362,30 +388,38 @@ private slots:
         const QStringList english = {QStringLiteral("LANG=C"), QStringLiteral("LC_ALL=C")};
         QTest::newRow("room to spare: unchanged") << "1920x1080" << 0 << english << true;
         QTest::newRow("scale 1.5 on 1920x1080")
-            << "1920x1080" << 0 << (english + QStringList{QStringLiteral("QT_SCALE_FACTOR=1.5")}) << false;
+            << "1920x1080" << 0 << (english + QStringList {QStringLiteral("QT_SCALE_FACTOR=1.5")})
+            << false;
         QTest::newRow("1024x768") << "1024x768" << 0 << english << false;
         QTest::newRow("1024x768 with a panel") << "1024x768" << 40 << english << false;
-        QTest::newRow("font dpi 144") << "1920x1080" << 0 << (english + QStringList{QStringLiteral("QT_FONT_DPI=144")})
-                                      << false;
+        QTest::newRow("font dpi 144")
+            << "1920x1080" << 0 << (english + QStringList {QStringLiteral("QT_FONT_DPI=144")})
+            << false;
         QTest::newRow("German") << "1920x1080" << 0
-                                << QStringList{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_ALL=de_DE.UTF-8")}
+                                << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
+                                                QStringLiteral("LC_ALL=de_DE.UTF-8")}
                                 << false;
         QTest::newRow("French") << "1920x1080" << 0
-                                << QStringList{QStringLiteral("LANG=fr_FR.UTF-8"), QStringLiteral("LC_ALL=fr_FR.UTF-8")}
+                                << QStringList {QStringLiteral("LANG=fr_FR.UTF-8"),
+                                                QStringLiteral("LC_ALL=fr_FR.UTF-8")}
                                 << false;
         QTest::newRow("Spanish") << "1920x1080" << 0
-                                 << QStringList{QStringLiteral("LANG=es_ES.UTF-8"), QStringLiteral("LC_ALL=es_ES.UTF-8")}
+                                 << QStringList {QStringLiteral("LANG=es_ES.UTF-8"),
+                                                 QStringLiteral("LC_ALL=es_ES.UTF-8")}
                                  << false;
         QTest::newRow("Italian") << "1920x1080" << 0
-                                 << QStringList{QStringLiteral("LANG=it_IT.UTF-8"), QStringLiteral("LC_ALL=it_IT.UTF-8")}
+                                 << QStringList {QStringLiteral("LANG=it_IT.UTF-8"),
+                                                 QStringLiteral("LC_ALL=it_IT.UTF-8")}
                                  << false;
         QTest::newRow("German, scale 1.5 on 1920x1080")
             << "1920x1080" << 0
-            << QStringList{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_ALL=de_DE.UTF-8"),
-                           QStringLiteral("QT_SCALE_FACTOR=1.5")}
+            << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
+                            QStringLiteral("LC_ALL=de_DE.UTF-8"),
+                            QStringLiteral("QT_SCALE_FACTOR=1.5")}
             << false;
         QTest::newRow("Portuguese") << "1920x1080" << 0
-                                    << QStringList{QStringLiteral("LANG=pt_BR.UTF-8"), QStringLiteral("LC_ALL=pt_BR.UTF-8")}
+                                    << QStringList {QStringLiteral("LANG=pt_BR.UTF-8"),
+                                                    QStringLiteral("LC_ALL=pt_BR.UTF-8")}
                                     << false;
     }
 
@@ -400,8 +434,9 @@ private slots:
         const QString screenError = virtualScreen.start(screen, panel);
         QVERIFY2(screenError.isEmpty(), qPrintable(screenError));
 
-        const QString folder = QDir::temp().filePath(
-            QStringLiteral("vellumark-fit-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
+        const QString folder =
+            QDir::temp().filePath(QStringLiteral("vellumark-fit-")
+                                  + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
         QDir(folder).removeRecursively();
         QVERIFY(QDir().mkpath(folder));
 
@@ -413,16 +448,18 @@ private slots:
         // plugins keep a few bytes to the end; this child measures geometry,
         // and the leak checks run on the program under the offscreen platform.
         if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"),
-                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+            env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS"))
+                                                           + QStringLiteral(":detect_leaks=0"));
         for (const QString &variable : qAsConst(variables))
             env.insert(variable.section('=', 0, 0), variable.section('=', 1));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--child"), folder,
                      keepsDesignedSize ? QStringLiteral("designed") : QStringLiteral("fitted")});
-        QVERIFY2(child.waitForFinished(240000), "the window's child process did not end within four minutes");
-        const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(child.waitForFinished(240000),
+                 "the window's child process did not end within four minutes");
+        const QStringList lines =
+            QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QStringList problems;
         int shots = 0;
         for (const QString &line : lines) {

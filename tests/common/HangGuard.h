@@ -15,9 +15,10 @@ class HangGuard
 {
 public:
     explicit HangGuard(const char *what, int seconds = 120)
-        : m_what(what), m_seconds(seconds), m_watch([this] { watch(); })
-    {
-    }
+        : m_what(what)
+        , m_seconds(seconds)
+        , m_watch([this] { watch(); })
+    {}
     ~HangGuard()
     {
         {

@@ -15,9 +15,9 @@ public:
         : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
     {
         m_watching = m_fd >= 0
-            && inotify_add_watch(m_fd, QFile::encodeName(path).constData(),
-                                 IN_OPEN | IN_CLOSE_NOWRITE)
-                >= 0;
+                     && inotify_add_watch(m_fd, QFile::encodeName(path).constData(),
+                                          IN_OPEN | IN_CLOSE_NOWRITE)
+                            >= 0;
     }
     ~OpenCounter()
     {

@@ -14,8 +14,7 @@ QString script()
 
 SandboxCups::SandboxCups()
     : stateDir(baseDir.path() + QStringLiteral("/cups"))
-{
-}
+{}
 
 SandboxCups::~SandboxCups()
 {
@@ -29,8 +28,8 @@ QString SandboxCups::dataFile(const QString &name)
 
 bool SandboxCups::start(const QList<QPair<QString, QString>> &queues)
 {
-    QStringList arguments{script(), QStringLiteral("start"), stateDir, QStringLiteral("--owner"),
-                          QString::number(QCoreApplication::applicationPid())};
+    QStringList arguments {script(), QStringLiteral("start"), stateDir, QStringLiteral("--owner"),
+                           QString::number(QCoreApplication::applicationPid())};
     for (const auto &queue : queues)
         arguments << dataFile(queue.first) << queue.second;
     QProcess process;
@@ -59,8 +58,9 @@ void SandboxCups::stop()
 bool SandboxCups::halt()
 {
     return running
-        && QProcess::execute(QStringLiteral("bash"), {script(), QStringLiteral("halt"), stateDir})
-        == 0;
+           && QProcess::execute(QStringLiteral("bash"),
+                                {script(), QStringLiteral("halt"), stateDir})
+                  == 0;
 }
 
 bool SandboxCups::resume()

@@ -120,7 +120,7 @@ inline bool useSettingsFile(const QString &path, const QByteArray &text)
 // What the main window's collector saves of this one tab.
 inline OptionHash collectedSettings(Tab *tab)
 {
-    const QList<Tab *> tabs{tab};
+    const QList<Tab *> tabs {tab};
     return TabOptionCollector(&tabs).collectTabOptions();
 }
 

@@ -51,8 +51,10 @@ int runTestObject(QObject *testObject, int argc, char **argv)
     QTest::qCleanup();
     QMutexLocker lock(&strayMutex);
     for (const QString &warning : qAsConst(strayWarnings))
-        std::fprintf(stderr, "FAIL!  : a broken connection outside a test function or on another "
-                             "thread: %s\n", qPrintable(warning));
+        std::fprintf(stderr,
+                     "FAIL!  : a broken connection outside a test function or on another "
+                     "thread: %s\n",
+                     qPrintable(warning));
     if (!strayWarnings.isEmpty() && code == 0)
         code = 1;
     return code;

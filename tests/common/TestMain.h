@@ -29,28 +29,28 @@ int runTestObject(QObject *testObject, int argc, char **argv);
 #endif
 
 // QTEST_MAIN with the connection check.
-#define VM_TEST_MAIN(TestObject) \
-int main(int argc, char *argv[]) \
-{ \
-    TESTLIB_SELFCOVERAGE_START(#TestObject) \
-    QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>(); \
-    VM_TEST_APPLICATION app(argc, argv); \
-    app.setAttribute(Qt::AA_Use96Dpi, true); \
-    VM_TEST_DISABLE_KEYPAD_NAVIGATION \
-    TestObject tc; \
-    QTEST_SET_MAIN_SOURCE_PATH \
-    return runTestObject(&tc, argc, argv); \
-}
+#define VM_TEST_MAIN(TestObject)                                                                   \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TESTLIB_SELFCOVERAGE_START(#TestObject)                                                    \
+        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                         \
+        VM_TEST_APPLICATION app(argc, argv);                                                       \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        VM_TEST_DISABLE_KEYPAD_NAVIGATION                                                          \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return runTestObject(&tc, argc, argv);                                                     \
+    }
 
 // QTEST_GUILESS_MAIN with the connection check.
-#define VM_TEST_GUILESS_MAIN(TestObject) \
-int main(int argc, char *argv[]) \
-{ \
-    TESTLIB_SELFCOVERAGE_START(#TestObject) \
-    QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>(); \
-    QCoreApplication app(argc, argv); \
-    app.setAttribute(Qt::AA_Use96Dpi, true); \
-    TestObject tc; \
-    QTEST_SET_MAIN_SOURCE_PATH \
-    return runTestObject(&tc, argc, argv); \
-}
+#define VM_TEST_GUILESS_MAIN(TestObject)                                                           \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TESTLIB_SELFCOVERAGE_START(#TestObject)                                                    \
+        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                         \
+        QCoreApplication app(argc, argv);                                                          \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return runTestObject(&tc, argc, argv);                                                     \
+    }

@@ -53,13 +53,21 @@ inline bool makeSelfSigned(const QString &dir, const QString &name, TestIdentity
 {
     const QString cert = dir + QLatin1Char('/') + name + QStringLiteral(".pem");
     const QString key = dir + QLatin1Char('/') + name + QStringLiteral(".key");
-    const QString subject = isCa ? QStringLiteral("/CN=Test authority ") + name
-                                 : QStringLiteral("/CN=127.0.0.1");
-    QStringList arguments{QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                          QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
-                          QStringLiteral("-subj"), subject,
-                          QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-keyout"),
-                          key, QStringLiteral("-out"), cert};
+    const QString subject =
+        isCa ? QStringLiteral("/CN=Test authority ") + name : QStringLiteral("/CN=127.0.0.1");
+    QStringList arguments {QStringLiteral("req"),
+                           QStringLiteral("-x509"),
+                           QStringLiteral("-newkey"),
+                           QStringLiteral("rsa:2048"),
+                           QStringLiteral("-nodes"),
+                           QStringLiteral("-subj"),
+                           subject,
+                           QStringLiteral("-days"),
+                           QStringLiteral("2"),
+                           QStringLiteral("-keyout"),
+                           key,
+                           QStringLiteral("-out"),
+                           cert};
     if (isCa)
         arguments << QStringLiteral("-addext")
                   << QStringLiteral("basicConstraints=critical,CA:TRUE")
@@ -79,14 +87,15 @@ inline bool makeSignedBy(const QString &dir, const QString &caName, const QStrin
     if (!extensions.open(QIODevice::WriteOnly))
         return false;
     const QByteArray altName = (QHostAddress(host).isNull() ? "DNS:" : "IP:") + host.toLatin1();
-    extensions.write("subjectAltName=" + altName + "\nbasicConstraints=CA:FALSE\n"
-                     "keyUsage=digitalSignature,keyEncipherment\nextendedKeyUsage=serverAuth\n");
+    extensions.write("subjectAltName=" + altName
+                     + "\nbasicConstraints=CA:FALSE\n"
+                       "keyUsage=digitalSignature,keyEncipherment\nextendedKeyUsage=serverAuth\n");
     extensions.close();
     return runOpenssl({QStringLiteral("req"), QStringLiteral("-new"), QStringLiteral("-newkey"),
-                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=") + host, QStringLiteral("-keyout"),
-                       base + QStringLiteral(".key"), QStringLiteral("-out"),
-                       base + QStringLiteral(".csr")})
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
+                       QStringLiteral("-subj"), QStringLiteral("/CN=") + host,
+                       QStringLiteral("-keyout"), base + QStringLiteral(".key"),
+                       QStringLiteral("-out"), base + QStringLiteral(".csr")})
            && runOpenssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
                           base + QStringLiteral(".csr"), QStringLiteral("-CA"),
                           ca + QStringLiteral(".pem"), QStringLiteral("-CAkey"),
@@ -237,7 +246,8 @@ private:
     // much it sends.
     void pump(QSslSocket *socket)
     {
-        if (!socket->property("chunking").toBool() || socket->state() != QAbstractSocket::ConnectedState)
+        if (!socket->property("chunking").toBool()
+            || socket->state() != QAbstractSocket::ConnectedState)
             return;
         const qint64 size = answer == Answer::Endless ? endlessCap : chunkedSize;
         static const QByteArray chunk(64 * 1024, 'x');

@@ -60,10 +60,14 @@ void TestAdjustmentDialogs::colourFieldShowsItsStart_data()
     QTest::addColumn<int>("moved");
     QTest::addColumn<QString>("shown");
     // A saved value, then the same field after its slider moved.
-    QTest::newRow("red hue") << "CaHr" << "-0.25" << -975 << "-9.75";
-    QTest::newRow("saturation") << "Cast" << "-9.75" << -25 << "-0.25";
-    QTest::newRow("cyan-red balance") << "CaCR" << "-1.05" << -1000 << "-10";
-    QTest::newRow("master hue") << "CaHueMaster" << "-125" << -179 << "-179";
+    QTest::newRow("red hue") << "CaHr"
+                             << "-0.25" << -975 << "-9.75";
+    QTest::newRow("saturation") << "Cast"
+                                << "-9.75" << -25 << "-0.25";
+    QTest::newRow("cyan-red balance") << "CaCR"
+                                      << "-1.05" << -1000 << "-10";
+    QTest::newRow("master hue") << "CaHueMaster"
+                                << "-125" << -179 << "-179";
 }
 
 void TestAdjustmentDialogs::colourFieldShowsItsStart()
@@ -75,7 +79,10 @@ void TestAdjustmentDialogs::colourFieldShowsItsStart()
     const QString space = key == "CaCR" ? "1" : "0";
     const int hueIndex = key == "CaHr" ? 1 : 0;
     select(QString("Cadj=True;False\nCaColorSpace=%1;-1\nHueIndex=%2\nf%3=%4\n")
-               .arg(space).arg(hueIndex).arg(key, saved).toUtf8());
+               .arg(space)
+               .arg(hueIndex)
+               .arg(key, saved)
+               .toUtf8());
 
     adjustmentDialog dialog(nullptr);
     dialog.reload();

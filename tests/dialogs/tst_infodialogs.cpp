@@ -32,8 +32,7 @@ QPushButton *buttonWithText(QWidget &parent, const QString &text)
 class GermanTabNames : public QTranslator
 {
 public:
-    QString translate(const char *context, const char *sourceText, const char *,
-                      int) const override
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
         if (qstrcmp(context, "GeneralTab") == 0 && qstrcmp(sourceText, "Basic") == 0)
             return QStringLiteral("Allgemein");
@@ -80,18 +79,30 @@ private slots:
     {
         QTest::addColumn<QString>("tab");
         QTest::addColumn<QString>("resource");
-        QTest::newRow("Printer") << "Printer" << ":/strings/help_printer";
-        QTest::newRow("Basic") << "Basic" << ":/strings/help_basic";
-        QTest::newRow("Layout") << "Layout" << ":/strings/help_layout";
-        QTest::newRow("Finishing") << "Finishing" << ":/strings/help_finishing";
-        QTest::newRow("Imaging") << "Imaging" << ":/strings/help_imaging";
-        QTest::newRow("Publishing") << "Publishing" << ":/strings/help_publishing";
-        QTest::newRow("Job") << "Job" << ":/strings/help_job";
-        QTest::newRow("Watermark") << "Watermark" << ":/strings/help_watermark";
-        QTest::newRow("Sentrel") << "Sentrel" << ":/strings/help_sentrel";
-        QTest::newRow("letter case differs") << "finishing" << ":/strings/help_printer";
-        QTest::newRow("unknown tab") << "Profiles" << ":/strings/help_printer";
-        QTest::newRow("empty name") << "" << ":/strings/help_printer";
+        QTest::newRow("Printer") << "Printer"
+                                 << ":/strings/help_printer";
+        QTest::newRow("Basic") << "Basic"
+                               << ":/strings/help_basic";
+        QTest::newRow("Layout") << "Layout"
+                                << ":/strings/help_layout";
+        QTest::newRow("Finishing") << "Finishing"
+                                   << ":/strings/help_finishing";
+        QTest::newRow("Imaging") << "Imaging"
+                                 << ":/strings/help_imaging";
+        QTest::newRow("Publishing") << "Publishing"
+                                    << ":/strings/help_publishing";
+        QTest::newRow("Job") << "Job"
+                             << ":/strings/help_job";
+        QTest::newRow("Watermark") << "Watermark"
+                                   << ":/strings/help_watermark";
+        QTest::newRow("Sentrel") << "Sentrel"
+                                 << ":/strings/help_sentrel";
+        QTest::newRow("letter case differs") << "finishing"
+                                             << ":/strings/help_printer";
+        QTest::newRow("unknown tab") << "Profiles"
+                                     << ":/strings/help_printer";
+        QTest::newRow("empty name") << ""
+                                    << ":/strings/help_printer";
     }
 
     void helpPageForTab()

@@ -92,8 +92,8 @@ private slots:
 
         const QString shellPassword = QStringLiteral("a\"b $HOME `id` c\\d e");
         const QString marker = bin.path() + QStringLiteral("/marker");
-        const QString shellPrinter = QStringLiteral("Bob's;touch %1&`touch %1`$(touch %1)'")
-                                         .arg(marker);
+        const QString shellPrinter =
+            QStringLiteral("Bob's;touch %1&`touch %1`$(touch %1)'").arg(marker);
         for (RootMethod method : {RootMethod::Sudo, RootMethod::Su}) {
             const char *name = method == RootMethod::Sudo ? "sudo" : "su";
             QTest::addRow("%s: shell characters in the password", name)
@@ -110,9 +110,9 @@ private slots:
         QFETCH(QString, printer);
         setPassword(password);
 
-        const QStringList items{"Option17=True", "Option8=Tray2"};
+        const QStringList items {"Option17=True", "Option8=Tray2"};
         QCOMPARE(runPpdWriterAsRoot(method, password, printer, items), 0);
-        QCOMPARE(lines("args"), QStringList{printer} + items);
+        QCOMPARE(lines("args"), QStringList {printer} + items);
         QVERIFY(!QFile::exists(binFile("marker")));
     }
 
@@ -157,7 +157,8 @@ private slots:
 
         QVERIFY(stayedOpen);
         QVERIFY(closedAfterWrite);
-        QCOMPARE(boxesAfterRefusal, (QList<QPair<QString, QString>>{{"Error", couldNotAuthorize}}));
+        QCOMPARE(boxesAfterRefusal,
+                 (QList<QPair<QString, QString>> {{"Error", couldNotAuthorize}}));
         QCOMPARE(road.session->boxes.boxes.last(),
                  qMakePair(QString("Success"), QString("Settings applied.")));
         QStringList written = lines("args");

@@ -55,8 +55,7 @@ public:
                 close(fd);
             }
         })
-    {
-    }
+    {}
     ~FifoUnblocker() { finish(); }
     // True when the reader had to be set free.
     bool finish()
@@ -86,8 +85,7 @@ class FixedTab : public Tab
 public:
     explicit FixedTab(QWidget *window)
         : Tab(window)
-    {
-    }
+    {}
     bool hasOptions() override { return true; }
     QHash<QString, QString> collectOptionValues() override
     {
@@ -222,7 +220,8 @@ private slots:
     {
         writeAll(path(QStringLiteral("beta")), "[Profile]\n[Tolvane PF-20]\nDuplex=None\n");
         writeAll(path(QStringLiteral("Alpha")), "[Profile]\r\n[Tolvane PF-20]\r\n");
-        writeAll(path(QStringLiteral("Front Desk")), "[Profile]\n[Tolvane PF-20]\nDuplex=None;None\n");
+        writeAll(path(QStringLiteral("Front Desk")),
+                 "[Profile]\n[Tolvane PF-20]\nDuplex=None;None\n");
         writeAll(path(QStringLiteral("twice.cfg")), "[Profile]\n");
         writeAll(path(QStringLiteral("nomarker")), "Duplex=None\n");
         writeAll(path(QStringLiteral("blank")), "[Profile] \n");
@@ -235,10 +234,10 @@ private slots:
         ProfileDialog dialog(&window, nullptr);
         dialog.fillProfileTable();
         QTableWidget *table = dialog.findChild<QTableWidget *>();
-        QCOMPARE(rowTexts(table), QStringList({QStringLiteral("Factory Default"),
-                                               QStringLiteral("Alpha"), QStringLiteral("beta"),
-                                               QStringLiteral("Front Desk"),
-                                               QStringLiteral("twice.cfg")}));
+        QCOMPARE(rowTexts(table),
+                 QStringList({QStringLiteral("Factory Default"), QStringLiteral("Alpha"),
+                              QStringLiteral("beta"), QStringLiteral("Front Desk"),
+                              QStringLiteral("twice.cfg")}));
         QCOMPARE(table->currentRow(), 0);
         QVERIFY(!buttonWithText(dialog, QStringLiteral("Delete"))->isEnabled());
         QVERIFY(!buttonWithText(dialog, QStringLiteral("Edit..."))->isEnabled());
@@ -277,8 +276,8 @@ private slots:
             << "  FACTORY   default " << 0 << false;
         QTest::newRow("factory default plus a letter") << "Factory Defaults" << 0 << true;
         QTest::newRow("German translation") << "werkseinstellung" << 0 << false;
-        QTest::newRow("Spanish translation") << QString::fromUtf8("Valor predeterminado de FÁBRICA")
-                                             << 0 << false;
+        QTest::newRow("Spanish translation")
+            << QString::fromUtf8("Valor predeterminado de FÁBRICA") << 0 << false;
         QTest::newRow("queue name in another case") << "office-COLOR" << 0 << false;
         QTest::newRow("queue name with a dot") << "lab.v2" << 0 << false;
         QTest::newRow("queue name after a blank") << " Office-Color" << 0 << true;
@@ -288,8 +287,8 @@ private slots:
         QTest::newRow("backquote") << "a`b" << 0 << false;
         QTest::newRow("semicolon") << "a;b" << 0 << false;
         QTest::newRow("251 ASCII bytes") << QString(251, QLatin1Char('a')) << 0 << true;
-        QTest::newRow("251 bytes, multi-byte") << twoByte.repeated(125) + QLatin1Char('a') << 0
-                                               << true;
+        QTest::newRow("251 bytes, multi-byte")
+            << twoByte.repeated(125) + QLatin1Char('a') << 0 << true;
         QTest::newRow("252 bytes in 126 characters") << twoByte.repeated(126) << 0 << false;
         QTest::newRow("description of 1024") << "Notes" << 1024 << true;
         QTest::newRow("description of 1025") << "Notes" << 1025 << false;
@@ -330,14 +329,16 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<bool>("taken");
 
-        const QList<ControlCharacterPaste> pastes = controlCharacterPastes(QStringLiteral("UserLogin=True"));
+        const QList<ControlCharacterPaste> pastes =
+            controlCharacterPastes(QStringLiteral("UserLogin=True"));
         for (bool editDialog : {false, true}) {
             for (bool intoDescription : {false, true}) {
                 for (const auto &paste : pastes) {
                     const bool lineBreak = paste.text.contains(QLatin1Char('\n'));
                     QTest::addRow("%s, %s, %s", editDialog ? "edit" : "save",
                                   intoDescription ? "description" : "name", paste.what)
-                        << editDialog << intoDescription << paste.text << (intoDescription && lineBreak);
+                        << editDialog << intoDescription << paste.text
+                        << (intoDescription && lineBreak);
                 }
             }
         }
@@ -416,9 +417,10 @@ private slots:
         save.show();
         QVERIFY(!save.isVisible());
         QCOMPARE(save.exec(), int(QDialog::Rejected));
-        QCOMPARE(boxes.count(QStringLiteral(
-                     "The profile could not be added. A maximum profile count of 25 has been reached.")),
-                 2);
+        QCOMPARE(
+            boxes.count(QStringLiteral(
+                "The profile could not be added. A maximum profile count of 25 has been reached.")),
+            2);
     }
 
     // The header lines, then every collected value; the printer's own name
@@ -428,7 +430,7 @@ private slots:
         MessageRecorder boxes;
         QWidget window;
         FixedTab tab(&window);
-        const QList<Tab *> tabs{&tab};
+        const QList<Tab *> tabs {&tab};
         TabOptionCollector collector(&tabs);
         ProfileSaveDialog save(&window, &collector);
 
@@ -437,17 +439,17 @@ private slots:
         save.findChild<QTextEdit *>()->setPlainText(QStringLiteral("a\nb"));
         okButton(save)->click();
         QVERIFY(!save.isVisible());
-        QStringList lines = QString::fromUtf8(readAll(path(QStringLiteral("Two lines"))))
-                                .split(QLatin1Char('\n'));
+        QStringList lines =
+            QString::fromUtf8(readAll(path(QStringLiteral("Two lines")))).split(QLatin1Char('\n'));
         QCOMPARE(lines.takeLast(), QString());
-        QCOMPARE(lines.mid(0, 3), QStringList({QStringLiteral("[Profile]"),
-                                               QStringLiteral("[Tolvane PF-20]"),
-                                               QStringLiteral("ProfileDescription=a\\nb")}));
+        QCOMPARE(lines.mid(0, 3),
+                 QStringList({QStringLiteral("[Profile]"), QStringLiteral("[Tolvane PF-20]"),
+                              QStringLiteral("ProfileDescription=a\\nb")}));
         QStringList values = lines.mid(3);
         values.sort();
-        QCOMPARE(values, QStringList({QStringLiteral("AccountID=1"), QStringLiteral("AccountID=2"),
-                                      QStringLiteral("Duplex=None"),
-                                      QStringLiteral("PageSize=Ltr")}));
+        QCOMPARE(values,
+                 QStringList({QStringLiteral("AccountID=1"), QStringLiteral("AccountID=2"),
+                              QStringLiteral("Duplex=None"), QStringLiteral("PageSize=Ltr")}));
 
         save.show();
         save.findChild<QLineEdit *>()->setText(QStringLiteral("Front Desk"));
@@ -499,7 +501,8 @@ private slots:
         okButton(edit)->click();
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY(edit.isVisible());
-        QCOMPARE(readAll(path(QStringLiteral("other"))), QByteArray("[Profile]\nDuplex=DuplexNoTumble\n"));
+        QCOMPARE(readAll(path(QStringLiteral("other"))),
+                 QByteArray("[Profile]\nDuplex=DuplexNoTumble\n"));
         boxes.answer = QMessageBox::Yes;
         okButton(edit)->click();
         QVERIFY(!QFile::exists(path(newName)));
@@ -572,13 +575,20 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("printSize");
-        QTest::newRow("the PPD") << "ppd" << "US letter sheet";
-        QTest::newRow("FIFO named like the model") << "fifo" << "ERROR 3";
-        QTest::newRow("link to the PPD") << "link" << "ERROR 3";
-        QTest::newRow("folder named like the model") << "folder" << "ERROR 3";
-        QTest::newRow("PPD over 16 MiB") << "huge" << "ERROR 3";
-        QTest::newRow("folder writable by everyone") << "everyone" << "ERROR 3";
-        QTest::newRow("folder is a link to the maker's") << "folderlink" << "US letter sheet";
+        QTest::newRow("the PPD") << "ppd"
+                                 << "US letter sheet";
+        QTest::newRow("FIFO named like the model") << "fifo"
+                                                   << "ERROR 3";
+        QTest::newRow("link to the PPD") << "link"
+                                         << "ERROR 3";
+        QTest::newRow("folder named like the model") << "folder"
+                                                     << "ERROR 3";
+        QTest::newRow("PPD over 16 MiB") << "huge"
+                                         << "ERROR 3";
+        QTest::newRow("folder writable by everyone") << "everyone"
+                                                     << "ERROR 3";
+        QTest::newRow("folder is a link to the maker's") << "folderlink"
+                                                         << "US letter sheet";
     }
 
     void detailViewReadsOnlyTheMakersPpd()
@@ -617,9 +627,9 @@ private slots:
         FifoUnblocker unblocker(ppd);
         selectRow(dialog, QStringLiteral("known"));
         QVERIFY2(!unblocker.finish(), "the detail view waited on a FIFO");
-        QCOMPARE(detailRows(dialog.findChild<QTreeWidget *>())
-                     .value(QStringLiteral("Basic/Print size")),
-                 printSize);
+        QCOMPARE(
+            detailRows(dialog.findChild<QTreeWidget *>()).value(QStringLiteral("Basic/Print size")),
+            printSize);
     }
 
     // The temporary file of a save has a short name of its own, so that
@@ -640,7 +650,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         FixedTab tab(&window);
-        const QList<Tab *> tabs{&tab};
+        const QList<Tab *> tabs {&tab};
         TabOptionCollector collector(&tabs);
         ProfileSaveDialog save(&window, &collector);
         save.show();

@@ -74,9 +74,14 @@ private:
                 *presetYes = yesButton(dialog)->isChecked() && !noButton(dialog)->isChecked();
             auto *box = dialog.findChild<QDialogButtonBox *>();
             switch (action) {
-            case KeepPreset: break;
-            case ChooseYes: yesButton(dialog)->click(); break;
-            case ChooseNo: noButton(dialog)->click(); break;
+            case KeepPreset:
+                break;
+            case ChooseYes:
+                yesButton(dialog)->click();
+                break;
+            case ChooseNo:
+                noButton(dialog)->click();
+                break;
             case CancelPreset:
                 box->button(QDialogButtonBox::Cancel)->click();
                 return;
@@ -134,8 +139,7 @@ private slots:
             << false << QByteArray() << int(ChooseNo) << true << ok << no;
         QTest::newRow("first run, Cancel writes nothing")
             << false << QByteArray() << int(CancelPreset) << true << cancel << QByteArray();
-        QTest::newRow("stored no presets no")
-            << true << no << int(KeepPreset) << false << ok << no;
+        QTest::newRow("stored no presets no") << true << no << int(KeepPreset) << false << ok << no;
         QTest::newRow("empty file presets no")
             << true << QByteArray() << int(KeepPreset) << false << ok << no;
         QTest::newRow("key after a NUL byte is not read")
@@ -144,7 +148,8 @@ private slots:
         QTest::newRow("shorter answer over a longer one leaves one line")
             << true << no << int(ChooseYes) << false << ok << yes;
         QTest::newRow("stale trailing lines are dropped")
-            << true << QByteArray("Telemetry=True\n\n\nOld=1\n") << int(ChooseNo) << true << ok << no;
+            << true << QByteArray("Telemetry=True\n\n\nOld=1\n") << int(ChooseNo) << true << ok
+            << no;
         QTest::newRow("Cancel keeps the stored answer")
             << true << no << int(ChooseYesThenCancel) << false << cancel << no;
     }
@@ -191,7 +196,7 @@ private slots:
     void failedWriteLeavesTheQuestionOpen()
     {
         // A file-size limit makes every write fail, as a full disk would.
-        rlimit saved{};
+        rlimit saved {};
         getrlimit(RLIMIT_FSIZE, &saved);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit lowered = saved;
@@ -236,15 +241,24 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("resource");
-        QTest::newRow("French") << "fr_FR" << ":/strings/policy_fr";
-        QTest::newRow("Swiss German") << "de_CH" << ":/strings/policy_de";
-        QTest::newRow("Italian") << "it_IT" << ":/strings/policy_it";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR" << ":/strings/policy_pt";
-        QTest::newRow("Spanish, no country") << "es" << ":/strings/policy_es";
-        QTest::newRow("English") << "en_US" << ":/strings/policy";
-        QTest::newRow("Chinese") << "zh_CN" << ":/strings/policy";
-        QTest::newRow("POSIX") << "C" << ":/strings/policy";
-        QTest::newRow("case matters") << "FR_fr" << ":/strings/policy";
+        QTest::newRow("French") << "fr_FR"
+                                << ":/strings/policy_fr";
+        QTest::newRow("Swiss German") << "de_CH"
+                                      << ":/strings/policy_de";
+        QTest::newRow("Italian") << "it_IT"
+                                 << ":/strings/policy_it";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << ":/strings/policy_pt";
+        QTest::newRow("Spanish, no country") << "es"
+                                             << ":/strings/policy_es";
+        QTest::newRow("English") << "en_US"
+                                 << ":/strings/policy";
+        QTest::newRow("Chinese") << "zh_CN"
+                                 << ":/strings/policy";
+        QTest::newRow("POSIX") << "C"
+                               << ":/strings/policy";
+        QTest::newRow("case matters") << "FR_fr"
+                                      << ":/strings/policy";
     }
 
     void policyResourceFollowsLanguage()

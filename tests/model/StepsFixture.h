@@ -27,7 +27,8 @@ inline std::unique_ptr<tOptionModel> buildFromFile(const QString &path)
 }
 
 // The fixture, with `extraLines` appended, built into a fresh model.
-inline std::unique_ptr<tOptionModel> build(const QString &fixture, const QString &extraLines = QString())
+inline std::unique_ptr<tOptionModel> build(const QString &fixture,
+                                           const QString &extraLines = QString())
 {
     QFile source(fixturePath(fixture));
     if (!source.open(QIODevice::ReadOnly))
@@ -43,7 +44,8 @@ inline std::unique_ptr<tOptionModel> build(const QString &fixture, const QString
     return buildFromFile(copy.fileName());
 }
 
-inline tChoice *choice(const tOptionModel *model, const QString &keyword, const QString &choiceKeyword)
+inline tChoice *choice(const tOptionModel *model, const QString &keyword,
+                       const QString &choiceKeyword)
 {
     const tOption *option = model->option(keyword);
     return option ? option->findChoice(choiceKeyword) : nullptr;

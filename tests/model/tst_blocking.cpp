@@ -116,8 +116,9 @@ private slots:
         QVERIFY(blocked("Duplex", "DuplexTumble"));
         QVERIFY(!blocked("Duplex", "DuplexNoTumble"));
         QVERIFY(blocked("TolTray", "Upper"));
-        QCOMPARE(choice("TolTray", "Upper")->blockers(),
-                 QList<OptionChoicePair>({{m_model->option("PageSize"), choice("PageSize", "A5")}}));
+        QCOMPARE(
+            choice("TolTray", "Upper")->blockers(),
+            QList<OptionChoicePair>({{m_model->option("PageSize"), choice("PageSize", "A5")}}));
         QVERIFY(blocked("TolTray", "Lower")); // by Rough
 
         m_model->setCurrentChoice("PageSize", "Letter");

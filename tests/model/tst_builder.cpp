@@ -35,7 +35,10 @@ struct PpdHandle
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
         ppd = ppdOpenFile(path);
     }
-    ~PpdHandle() { ppdClose(ppd); }
+    ~PpdHandle()
+    {
+        ppdClose(ppd);
+    }
 #pragma GCC diagnostic pop
     ppd_file_t *ppd;
 };
@@ -53,14 +56,25 @@ private slots:
         QTest::addColumn<QString>("defaultChoice"); // empty: none
         QTest::addColumn<QString>("defaultValue");
 
-        QTest::newRow("custom page size becomes Letter") << "PageSize" << "Letter" << "Letter";
-        QTest::newRow("lower-case custom region") << "PageRegion" << "Letter" << "Letter";
-        QTest::newRow("any keyword holding PageSize") << "BackPageSize" << "Letter" << "Letter";
-        QTest::newRow("custom region without Letter") << "TolPageRegionAlt" << ""
+        QTest::newRow("custom page size becomes Letter") << "PageSize"
+                                                         << "Letter"
+                                                         << "Letter";
+        QTest::newRow("lower-case custom region") << "PageRegion"
+                                                  << "Letter"
+                                                  << "Letter";
+        QTest::newRow("any keyword holding PageSize") << "BackPageSize"
+                                                      << "Letter"
+                                                      << "Letter";
+        QTest::newRow("custom region without Letter") << "TolPageRegionAlt"
+                                                      << ""
                                                       << "TolPageRegionAltNULL";
         // libcups renames a "Custom" choice of other options to "_Custom".
-        QTest::newRow("custom paper source stays custom") << "InputSlot" << "_Custom" << "_Custom";
-        QTest::newRow("default naming no choice") << "TolShade" << "" << "TolShadeNULL";
+        QTest::newRow("custom paper source stays custom") << "InputSlot"
+                                                          << "_Custom"
+                                                          << "_Custom";
+        QTest::newRow("default naming no choice") << "TolShade"
+                                                  << ""
+                                                  << "TolShadeNULL";
     }
 
     void defaults()
@@ -118,7 +132,8 @@ private slots:
         QTest::newRow("PDF MIME type") << "model-filter-pdf.ppd" << true << false;
         QTest::newRow("TPSL filter") << "model-filter-tpsl.ppd" << false << true;
         QTest::newRow("capitals only") << "model-filter-capitals.ppd" << false << false;
-        QTest::newRow("cupsFilter2 hides cupsFilter") << "model-filter-filter2.ppd" << false << true;
+        QTest::newRow("cupsFilter2 hides cupsFilter")
+            << "model-filter-filter2.ppd" << false << true;
         QTest::newRow("no filter lines") << "model-filter-none.ppd" << false << false;
     }
 
@@ -145,7 +160,8 @@ private slots:
 
         QCOMPARE(conflictsWith(*model, "MediaType", "Transparency", "Duplex"),
                  QStringList({"DuplexNoTumble"}));
-        QCOMPARE(conflictsWith(*model, "MediaType", "Labels", "Duplex"), QStringList({"DuplexTumble"}));
+        QCOMPARE(conflictsWith(*model, "MediaType", "Labels", "Duplex"),
+                 QStringList({"DuplexTumble"}));
         QVERIFY(!model->option("Tmed"));
         for (const char *media : {"CvrM", "Pmed", "BackCvrM"})
             QCOMPARE(conflictsWith(*model, media, "Transparency", "Duplex"), bothDuplex);
@@ -168,7 +184,8 @@ private slots:
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
         QCOMPARE(file.ppd->num_filters, 1);
-        QCOMPARE(QString(file.ppd->filters[0]), QString("application/vnd.cups-postscript 0 tolfilter_H"));
+        QCOMPARE(QString(file.ppd->filters[0]),
+                 QString("application/vnd.cups-postscript 0 tolfilter_H"));
         for (const char *name : {"TolEmptyQuoted", "TolEmptyBare"}) {
             ppd_attr_t *attr = ppdFindAttr(file.ppd, name, nullptr);
             QVERIFY(attr);
@@ -243,8 +260,9 @@ private slots:
     void listsHoldNoDuplicates_data()
     {
         QTest::addColumn<QString>("fixture");
-        for (const char *name : {"model-blocking.ppd", "model-constraints.ppd", "model-defaults.ppd",
-                                 "model-badconstraints.ppd", "model-libcups.ppd"})
+        for (const char *name :
+             {"model-blocking.ppd", "model-constraints.ppd", "model-defaults.ppd",
+              "model-badconstraints.ppd", "model-libcups.ppd"})
             QTest::newRow(name) << QString(name);
     }
 

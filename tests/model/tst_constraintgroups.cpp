@@ -33,16 +33,26 @@ void tst_ConstraintGroups::mapConstraintKeyword_data()
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("mapped");
 
-    QTest::newRow("bi-fold") << "Bifold" << "cBiFld";
-    QTest::newRow("tri-fold") << "Trifold" << "cTriFld";
-    QTest::newRow("z-fold") << "Zfold" << "cTriFldZ";
-    QTest::newRow("engineering fold") << "EngrFold" << "cEngrFld";
-    QTest::newRow("staple") << "Stpl" << "cStpl";
-    QTest::newRow("punch") << "Pnch" << "cHole";
-    QTest::newRow("case matters") << "bifold" << "bifold";
-    QTest::newRow("whole text only") << "Stpl " << "Stpl ";
-    QTest::newRow("other option") << "FldA" << "FldA";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("bi-fold") << "Bifold"
+                             << "cBiFld";
+    QTest::newRow("tri-fold") << "Trifold"
+                              << "cTriFld";
+    QTest::newRow("z-fold") << "Zfold"
+                            << "cTriFldZ";
+    QTest::newRow("engineering fold") << "EngrFold"
+                                      << "cEngrFld";
+    QTest::newRow("staple") << "Stpl"
+                            << "cStpl";
+    QTest::newRow("punch") << "Pnch"
+                           << "cHole";
+    QTest::newRow("case matters") << "bifold"
+                                  << "bifold";
+    QTest::newRow("whole text only") << "Stpl "
+                                     << "Stpl ";
+    QTest::newRow("other option") << "FldA"
+                                  << "FldA";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void tst_ConstraintGroups::mapConstraintKeyword()
@@ -60,8 +70,9 @@ void tst_ConstraintGroups::groupsOfChoice_data()
 
     // Members ordered by level, ties in the given order; the last is blocked.
     QTest::newRow("fold tray")
-        << "OutputBin" << "FLDTRAY"
-        << QStringList{
+        << "OutputBin"
+        << "FLDTRAY"
+        << QStringList {
                "PageSize=A5, cBiFld=True, OutputBin=FLDTRAY", // cupsUIConstraints
                "PageSize=A3, FldA=Bifold, OutputBin=FLDTRAY",
                "PageSize=Tabloid, FldA=Bifold, OutputBin=FLDTRAY",
@@ -70,15 +81,18 @@ void tst_ConstraintGroups::groupsOfChoice_data()
                "PageSize=A3, FldA=Zfold, OutputBin=FLDTRAY",
                "PageSize=Tabloid, FldA=Zfold, OutputBin=FLDTRAY",
            };
-    QTest::newRow("stacker A")
-        << "OutputBin" << "FDStackerA" << QStringList{"Option24=False, FldA=Bifold, OutputBin=FDStackerA"};
-    QTest::newRow("stacker B")
-        << "OutputBin" << "FDStackerB"
-        << QStringList{"Option24=False, FldA=Bifold, OutputBin=FDStackerB",
-                       "Option24=False, FldA=Trifold, OutputBin=FDStackerB"};
+    QTest::newRow("stacker A") << "OutputBin"
+                               << "FDStackerA"
+                               << QStringList {"Option24=False, FldA=Bifold, OutputBin=FDStackerA"};
+    QTest::newRow("stacker B") << "OutputBin"
+                               << "FDStackerB"
+                               << QStringList {
+                                      "Option24=False, FldA=Bifold, OutputBin=FDStackerB",
+                                      "Option24=False, FldA=Trifold, OutputBin=FDStackerB"};
     QTest::newRow("staple")
-        << "cStpl" << "True"
-        << QStringList{
+        << "cStpl"
+        << "True"
+        << QStringList {
                "PageSize=Tabloid, TCBooklet=Right, cStpl=True", // "*Stpl " with a blank after it
                "Option22=False, TCBooklet=Left, cStpl=True",
                "Option22=False, TCBooklet=Right, cStpl=True",
@@ -86,11 +100,14 @@ void tst_ConstraintGroups::groupsOfChoice_data()
                "PageSize=A5, TCBooklet=None, cStpl=True",
            };
     QTest::newRow("punch without a choice")
-        << "cHole" << "True" << QStringList{"TCBooklet=Left, Duplex=DuplexTumble, cHole=True"};
+        << "cHole"
+        << "True" << QStringList {"TCBooklet=Left, Duplex=DuplexTumble, cHole=True"};
     // Only in attributes that add nothing: a trailing "*Stpl", a member
     // without a choice, two blanks, two members, four members.
-    QTest::newRow("A6 in dropped groups") << "PageSize" << "A6" << QStringList();
-    QTest::newRow("Labels in dropped groups") << "MediaType" << "Labels" << QStringList();
+    QTest::newRow("A6 in dropped groups") << "PageSize"
+                                          << "A6" << QStringList();
+    QTest::newRow("Labels in dropped groups") << "MediaType"
+                                              << "Labels" << QStringList();
 }
 
 void tst_ConstraintGroups::groupsOfChoice()

@@ -30,9 +30,9 @@ void tst_DerivedConstraints::noSorterTakesLowerCollationLimits()
     // rows (7 and 8); only levels strictly below Option18's pass. Then every
     // real job-storage choice, private print and the custom box.
     QCOMPARE(steps::sorted(steps::conflicts(m_publisher.get(), "Option18", "None")),
-             (QStringList{"Duplex=None", "TCCollate1=Hold", "TCCollate1=Store", "cCovBut=True",
-                          "cCustomBox=True", "cInsBut=True", "cIntBut=True", "cJobStore=True",
-                          "cPrivatePrint=True", "cSuper=True"}));
+             (QStringList {"Duplex=None", "TCCollate1=Hold", "TCCollate1=Store", "cCovBut=True",
+                           "cCustomBox=True", "cInsBut=True", "cIntBut=True", "cJobStore=True",
+                           "cPrivatePrint=True", "cSuper=True"}));
     QVERIFY(steps::conflicts(m_publisher.get(), "Option18", "Sorter").isEmpty());
 }
 
@@ -41,7 +41,7 @@ void tst_DerivedConstraints::duplexPolicyTakesLowerDuplexLimits()
     // Both duplex modes' limits with cover (8) and backing (8) trays pass;
     // paper size (3) and booklet (4, equal to SNTDuplex) do not.
     QCOMPARE(steps::sorted(steps::conflicts(m_publisher.get(), "SNTDuplex", "On")),
-             (QStringList{"CvrM=Tray1", "Duplex=None", "SNTToggle=Off", "Tmed=Tray1"}));
+             (QStringList {"CvrM=Tray1", "Duplex=None", "SNTToggle=Off", "Tmed=Tray1"}));
     QVERIFY(steps::conflicts(m_publisher.get(), "SNTDuplex", "Off").isEmpty());
 }
 
@@ -61,7 +61,7 @@ void tst_DerivedConstraints::rulesStandAlone()
         "*UIConstraints: *Duplex DuplexTumble *Finish Gloss\n");
     QVERIFY(model);
     QCOMPARE(steps::sorted(steps::conflicts(model.get(), "SNTDuplex", "On")),
-             (QStringList{"Duplex=None", "Finish=Gloss", "SNTToggle=Off"}));
+             (QStringList {"Duplex=None", "Finish=Gloss", "SNTToggle=Off"}));
     QVERIFY(steps::conflicts(model.get(), "TCCollate1", "Hold").isEmpty());
     QCOMPARE(steps::conflicts(model.get(), "cPrivatePrint", "True"), QStringList());
 }

@@ -9,7 +9,7 @@ bool hasRow(const tOptionModel *model, const QString &k1, const QString &c1, con
             const QString &c2)
 {
     return steps::conflicts(model, k1, c1).contains(k2 + '=' + c2)
-        && steps::conflicts(model, k2, c2).contains(k1 + '=' + c1);
+           && steps::conflicts(model, k2, c2).contains(k1 + '=' + c1);
 }
 
 // Cover trays with inserters, but no inserter unit installed.
@@ -64,15 +64,19 @@ void tst_FixedConstraints::foldTogglesCopyFoldConflicts_data()
     // the engineering fold the duplex policy, which inherits the short-edge
     // duplex limit.
     QTest::newRow("bi-fold") << "cBiFld"
-                             << QStringList{"PageSize=A6", "Pnch=H2", "Pnch=H3", "cEngrFld=True",
-                                            "cHole=True", "cTriFld=True", "cTriFldZ=True"};
+                             << QStringList {"PageSize=A6",   "Pnch=H2",    "Pnch=H3",
+                                             "cEngrFld=True", "cHole=True", "cTriFld=True",
+                                             "cTriFldZ=True"};
     QTest::newRow("tri-fold") << "cTriFld"
-                              << QStringList{"MediaType=Labels", "cBiFld=True", "cEngrFld=True", "cTriFldZ=True"};
+                              << QStringList {"MediaType=Labels", "cBiFld=True", "cEngrFld=True",
+                                              "cTriFldZ=True"};
     QTest::newRow("z-fold") << "cTriFldZ"
-                            << QStringList{"PageSize=A5", "cBiFld=True", "cEngrFld=True", "cTriFld=True"};
+                            << QStringList {"PageSize=A5", "cBiFld=True", "cEngrFld=True",
+                                            "cTriFld=True"};
     QTest::newRow("engineering fold")
         << "cEngrFld"
-        << QStringList{"Duplex=DuplexTumble", "SNTDuplex=On", "cBiFld=True", "cTriFld=True", "cTriFldZ=True"};
+        << QStringList {"Duplex=DuplexTumble", "SNTDuplex=On", "cBiFld=True", "cTriFld=True",
+                        "cTriFldZ=True"};
 }
 
 void tst_FixedConstraints::foldTogglesCopyFoldConflicts()
@@ -91,11 +95,11 @@ void tst_FixedConstraints::foldTogglesWithoutFoldUnit()
     QVERIFY(!model->option("cTriFldZ"));
     QVERIFY(!model->option("cEngrFld"));
     QCOMPARE(steps::sorted(steps::conflicts(model.get(), "cBiFld", "True")),
-             (QStringList{"PageSize=A6", "cTriFld=True"}));
-    QCOMPARE(steps::conflicts(model.get(), "cTriFld", "True"), QStringList{"cBiFld=True"});
+             (QStringList {"PageSize=A6", "cTriFld=True"}));
+    QCOMPARE(steps::conflicts(model.get(), "cTriFld", "True"), QStringList {"cBiFld=True"});
     // Z-fold and engineering-fold limits stay with FldA alone.
-    QCOMPARE(steps::conflicts(model.get(), "PageSize", "A5"), QStringList{"FldA=Zfold"});
-    QCOMPARE(steps::conflicts(model.get(), "PageSize", "A3"), QStringList{"FldA=EngrFold"});
+    QCOMPARE(steps::conflicts(model.get(), "PageSize", "A5"), QStringList {"FldA=Zfold"});
+    QCOMPARE(steps::conflicts(model.get(), "PageSize", "A3"), QStringList {"FldA=EngrFold"});
 }
 
 void tst_FixedConstraints::punchAndStapleShareRealChoiceConflicts()
@@ -104,19 +108,20 @@ void tst_FixedConstraints::punchAndStapleShareRealChoiceConflicts()
     // fold copy made just before, cBiFld); only H2 refuses A6, and the
     // "None" choice's Labels conflict plays no part.
     QCOMPARE(steps::sorted(steps::conflicts(m_finisher.get(), "cHole", "True")),
-             (QStringList{"FldA=Bifold", "MediaType=Transparency", "cBiFld=True"}));
+             (QStringList {"FldA=Bifold", "MediaType=Transparency", "cBiFld=True"}));
 
     // Front and Dual share nothing: the set starts again with Saddle's.
     QCOMPARE(steps::sorted(steps::conflicts(m_finisher.get(), "cStpl", "True")),
-             (QStringList{"MediaType=Transparency", "PageSize=A5"}));
+             (QStringList {"MediaType=Transparency", "PageSize=A5"}));
 
     // A first real choice without conflicts does not empty the set for good.
-    auto model = steps::build(QStringLiteral("steps-folder.ppd"),
-                              "*OpenUI *Pnch/Punch: PickOne\n*DefaultPnch: None\n*Pnch None/Off: \"\"\n"
-                              "*Pnch H2/2: \"\"\n*Pnch H3/3: \"\"\n*CloseUI: *Pnch\n"
-                              "*UIConstraints: *Pnch H3 *PageSize A6\n");
+    auto model =
+        steps::build(QStringLiteral("steps-folder.ppd"),
+                     "*OpenUI *Pnch/Punch: PickOne\n*DefaultPnch: None\n*Pnch None/Off: \"\"\n"
+                     "*Pnch H2/2: \"\"\n*Pnch H3/3: \"\"\n*CloseUI: *Pnch\n"
+                     "*UIConstraints: *Pnch H3 *PageSize A6\n");
     QVERIFY(model);
-    QCOMPARE(steps::conflicts(model.get(), "cHole", "True"), QStringList{"PageSize=A6"});
+    QCOMPARE(steps::conflicts(model.get(), "cHole", "True"), QStringList {"PageSize=A6"});
 }
 
 void tst_FixedConstraints::publishingRows_data()
@@ -127,31 +132,106 @@ void tst_FixedConstraints::publishingRows_data()
     QTest::addColumn<QString>("choice2");
     QTest::addColumn<bool>("needsInserter");
 
-    QTest::newRow("no cover, no front inside") << "cCovBut" << "False" << "cCovPOFI" << "True" << false;
-    QTest::newRow("no cover, no front outside") << "cCovBut" << "False" << "cCovPOFO" << "True" << false;
-    QTest::newRow("no cover, no back inside") << "cCovBut" << "False" << "cCovPOBI" << "True" << false;
-    QTest::newRow("no cover, no back outside") << "cCovBut" << "False" << "cCovPOBO" << "True" << false;
-    QTest::newRow("front only, no back inside") << "cCovBRad" << "False" << "cCovPOBI" << "True" << false;
-    QTest::newRow("front only, no back outside") << "cCovBRad" << "False" << "cCovPOBO" << "True" << false;
-    QTest::newRow("no insert, no front print") << "cInsBut" << "False" << "cInsPrnF" << "True" << false;
-    QTest::newRow("no insert, no back print") << "cInsBut" << "False" << "cInsPrnB" << "True" << false;
-    QTest::newRow("no interleave, no print") << "cIntBut" << "False" << "cIntPrn" << "True" << false;
-    QTest::newRow("cover or interleave") << "cCovBut" << "True" << "cIntBut" << "True" << false;
-    QTest::newRow("insert or interleave") << "cInsBut" << "True" << "cIntBut" << "True" << false;
-    QTest::newRow("inserter 1 front inside") << "CvrM" << "Inserter1" << "cCovPOFI" << "True" << true;
-    QTest::newRow("inserter 2 front inside") << "CvrM" << "Inserter2" << "cCovPOFI" << "True" << true;
-    QTest::newRow("inserter 1 front outside") << "CvrM" << "Inserter1" << "cCovPOFO" << "True" << true;
-    QTest::newRow("inserter 2 front outside") << "CvrM" << "Inserter2" << "cCovPOFO" << "True" << true;
-    QTest::newRow("inserter 1 back inside") << "BackCvrM" << "Inserter1" << "cCovPOBI" << "True" << true;
-    QTest::newRow("inserter 2 back inside") << "BackCvrM" << "Inserter2" << "cCovPOBI" << "True" << true;
-    QTest::newRow("inserter 1 back outside") << "BackCvrM" << "Inserter1" << "cCovPOBO" << "True" << true;
-    QTest::newRow("inserter 2 back outside") << "BackCvrM" << "Inserter2" << "cCovPOBO" << "True" << true;
-    QTest::newRow("inserter 1 insert front") << "Pmed" << "Inserter1" << "cInsPrnF" << "True" << true;
-    QTest::newRow("inserter 2 insert front") << "Pmed" << "Inserter2" << "cInsPrnF" << "True" << true;
-    QTest::newRow("inserter 1 insert back") << "Pmed" << "Inserter1" << "cInsPrnB" << "True" << true;
-    QTest::newRow("inserter 2 insert back") << "Pmed" << "Inserter2" << "cInsPrnB" << "True" << true;
-    QTest::newRow("inserter 1 backing") << "Tmed" << "Inserter1" << "cIntPrn" << "True" << true;
-    QTest::newRow("inserter 2 backing") << "Tmed" << "Inserter2" << "cIntPrn" << "True" << true;
+    QTest::newRow("no cover, no front inside") << "cCovBut"
+                                               << "False"
+                                               << "cCovPOFI"
+                                               << "True" << false;
+    QTest::newRow("no cover, no front outside") << "cCovBut"
+                                                << "False"
+                                                << "cCovPOFO"
+                                                << "True" << false;
+    QTest::newRow("no cover, no back inside") << "cCovBut"
+                                              << "False"
+                                              << "cCovPOBI"
+                                              << "True" << false;
+    QTest::newRow("no cover, no back outside") << "cCovBut"
+                                               << "False"
+                                               << "cCovPOBO"
+                                               << "True" << false;
+    QTest::newRow("front only, no back inside") << "cCovBRad"
+                                                << "False"
+                                                << "cCovPOBI"
+                                                << "True" << false;
+    QTest::newRow("front only, no back outside") << "cCovBRad"
+                                                 << "False"
+                                                 << "cCovPOBO"
+                                                 << "True" << false;
+    QTest::newRow("no insert, no front print") << "cInsBut"
+                                               << "False"
+                                               << "cInsPrnF"
+                                               << "True" << false;
+    QTest::newRow("no insert, no back print") << "cInsBut"
+                                              << "False"
+                                              << "cInsPrnB"
+                                              << "True" << false;
+    QTest::newRow("no interleave, no print") << "cIntBut"
+                                             << "False"
+                                             << "cIntPrn"
+                                             << "True" << false;
+    QTest::newRow("cover or interleave") << "cCovBut"
+                                         << "True"
+                                         << "cIntBut"
+                                         << "True" << false;
+    QTest::newRow("insert or interleave") << "cInsBut"
+                                          << "True"
+                                          << "cIntBut"
+                                          << "True" << false;
+    QTest::newRow("inserter 1 front inside") << "CvrM"
+                                             << "Inserter1"
+                                             << "cCovPOFI"
+                                             << "True" << true;
+    QTest::newRow("inserter 2 front inside") << "CvrM"
+                                             << "Inserter2"
+                                             << "cCovPOFI"
+                                             << "True" << true;
+    QTest::newRow("inserter 1 front outside") << "CvrM"
+                                              << "Inserter1"
+                                              << "cCovPOFO"
+                                              << "True" << true;
+    QTest::newRow("inserter 2 front outside") << "CvrM"
+                                              << "Inserter2"
+                                              << "cCovPOFO"
+                                              << "True" << true;
+    QTest::newRow("inserter 1 back inside") << "BackCvrM"
+                                            << "Inserter1"
+                                            << "cCovPOBI"
+                                            << "True" << true;
+    QTest::newRow("inserter 2 back inside") << "BackCvrM"
+                                            << "Inserter2"
+                                            << "cCovPOBI"
+                                            << "True" << true;
+    QTest::newRow("inserter 1 back outside") << "BackCvrM"
+                                             << "Inserter1"
+                                             << "cCovPOBO"
+                                             << "True" << true;
+    QTest::newRow("inserter 2 back outside") << "BackCvrM"
+                                             << "Inserter2"
+                                             << "cCovPOBO"
+                                             << "True" << true;
+    QTest::newRow("inserter 1 insert front") << "Pmed"
+                                             << "Inserter1"
+                                             << "cInsPrnF"
+                                             << "True" << true;
+    QTest::newRow("inserter 2 insert front") << "Pmed"
+                                             << "Inserter2"
+                                             << "cInsPrnF"
+                                             << "True" << true;
+    QTest::newRow("inserter 1 insert back") << "Pmed"
+                                            << "Inserter1"
+                                            << "cInsPrnB"
+                                            << "True" << true;
+    QTest::newRow("inserter 2 insert back") << "Pmed"
+                                            << "Inserter2"
+                                            << "cInsPrnB"
+                                            << "True" << true;
+    QTest::newRow("inserter 1 backing") << "Tmed"
+                                        << "Inserter1"
+                                        << "cIntPrn"
+                                        << "True" << true;
+    QTest::newRow("inserter 2 backing") << "Tmed"
+                                        << "Inserter2"
+                                        << "cIntPrn"
+                                        << "True" << true;
 }
 
 void tst_FixedConstraints::publishingRows()
@@ -164,7 +244,8 @@ void tst_FixedConstraints::publishingRows()
 
     QVERIFY(hasRow(m_publisher.get(), keyword1, choice1, keyword2, choice2));
 
-    auto withoutInserter = steps::build(QStringLiteral("steps-bare.ppd"), coverTraysWithoutOption28);
+    auto withoutInserter =
+        steps::build(QStringLiteral("steps-bare.ppd"), coverTraysWithoutOption28);
     QVERIFY(withoutInserter);
     QVERIFY(steps::choice(withoutInserter.get(), keyword1, choice1));
     QVERIFY(steps::choice(withoutInserter.get(), keyword2, choice2));
@@ -178,32 +259,110 @@ void tst_FixedConstraints::fixedRows_data()
     QTest::addColumn<QString>("keyword2");
     QTest::addColumn<QString>("choice2");
 
-    QTest::newRow("front inside needs duplex") << "cCovPOFI" << "True" << "Duplex" << "None";
-    QTest::newRow("back outside needs duplex") << "cCovPOBO" << "True" << "Duplex" << "None";
-    QTest::newRow("insert back needs duplex") << "cInsPrnB" << "True" << "Duplex" << "None";
-    QTest::newRow("cover needs collation") << "cCovBut" << "True" << "Coll" << "False";
-    QTest::newRow("insert needs collation") << "cInsBut" << "True" << "Coll" << "False";
-    QTest::newRow("interleave needs collation") << "cIntBut" << "True" << "Coll" << "False";
-    QTest::newRow("storage needs collation") << "cJobStore" << "True" << "Coll" << "False";
-    QTest::newRow("super watermark needs collation") << "cSuper" << "True" << "Coll" << "False";
-    QTest::newRow("duplex policy needs switch") << "SNTToggle" << "Off" << "SNTDuplex" << "On";
-    QTest::newRow("toner policy needs switch") << "SNTToggle" << "Off" << "SNTTonerlite" << "On";
-    QTest::newRow("colour policy needs switch") << "SNTToggle" << "Off" << "SNTColorMode" << "On";
-    QTest::newRow("duplex policy") << "SNTDuplex" << "On" << "Duplex" << "None";
-    QTest::newRow("toner policy") << "SNTTonerlite" << "On" << "Tnlt" << "Off";
-    QTest::newRow("colour policy CMYK") << "SNTColorMode" << "On" << "ColorModel" << "CMYK";
-    QTest::newRow("colour policy RGB") << "SNTColorMode" << "On" << "ColorModel" << "RGB";
-    QTest::newRow("server rules accounting") << "SNTToggle" << "On" << "cJobAccount" << "True";
-    QTest::newRow("server rules login") << "SNTToggle" << "On" << "cUserLogin" << "True";
-    QTest::newRow("server rules storage") << "SNTToggle" << "On" << "cJobStore" << "True";
-    QTest::newRow("server rules covers") << "SNTToggle" << "On" << "cCovBut" << "True";
-    QTest::newRow("server rules inserts") << "SNTToggle" << "On" << "cInsBut" << "True";
-    QTest::newRow("server rules interleaving") << "SNTToggle" << "On" << "cIntBut" << "True";
-    QTest::newRow("first page needs watermark") << "Wren" << "False" << "Wflg" << "True";
-    QTest::newRow("grey has no red") << "ColorModel" << "Gray" << "Wclr" << "Red";
-    QTest::newRow("grey has no green") << "ColorModel" << "Gray" << "Wclr" << "Green";
-    QTest::newRow("grey has no blue") << "ColorModel" << "Gray" << "Wclr" << "Blue";
-    QTest::newRow("accounting or login") << "cJobAccount" << "True" << "cUserLogin" << "True";
+    QTest::newRow("front inside needs duplex") << "cCovPOFI"
+                                               << "True"
+                                               << "Duplex"
+                                               << "None";
+    QTest::newRow("back outside needs duplex") << "cCovPOBO"
+                                               << "True"
+                                               << "Duplex"
+                                               << "None";
+    QTest::newRow("insert back needs duplex") << "cInsPrnB"
+                                              << "True"
+                                              << "Duplex"
+                                              << "None";
+    QTest::newRow("cover needs collation") << "cCovBut"
+                                           << "True"
+                                           << "Coll"
+                                           << "False";
+    QTest::newRow("insert needs collation") << "cInsBut"
+                                            << "True"
+                                            << "Coll"
+                                            << "False";
+    QTest::newRow("interleave needs collation") << "cIntBut"
+                                                << "True"
+                                                << "Coll"
+                                                << "False";
+    QTest::newRow("storage needs collation") << "cJobStore"
+                                             << "True"
+                                             << "Coll"
+                                             << "False";
+    QTest::newRow("super watermark needs collation") << "cSuper"
+                                                     << "True"
+                                                     << "Coll"
+                                                     << "False";
+    QTest::newRow("duplex policy needs switch") << "SNTToggle"
+                                                << "Off"
+                                                << "SNTDuplex"
+                                                << "On";
+    QTest::newRow("toner policy needs switch") << "SNTToggle"
+                                               << "Off"
+                                               << "SNTTonerlite"
+                                               << "On";
+    QTest::newRow("colour policy needs switch") << "SNTToggle"
+                                                << "Off"
+                                                << "SNTColorMode"
+                                                << "On";
+    QTest::newRow("duplex policy") << "SNTDuplex"
+                                   << "On"
+                                   << "Duplex"
+                                   << "None";
+    QTest::newRow("toner policy") << "SNTTonerlite"
+                                  << "On"
+                                  << "Tnlt"
+                                  << "Off";
+    QTest::newRow("colour policy CMYK") << "SNTColorMode"
+                                        << "On"
+                                        << "ColorModel"
+                                        << "CMYK";
+    QTest::newRow("colour policy RGB") << "SNTColorMode"
+                                       << "On"
+                                       << "ColorModel"
+                                       << "RGB";
+    QTest::newRow("server rules accounting") << "SNTToggle"
+                                             << "On"
+                                             << "cJobAccount"
+                                             << "True";
+    QTest::newRow("server rules login") << "SNTToggle"
+                                        << "On"
+                                        << "cUserLogin"
+                                        << "True";
+    QTest::newRow("server rules storage") << "SNTToggle"
+                                          << "On"
+                                          << "cJobStore"
+                                          << "True";
+    QTest::newRow("server rules covers") << "SNTToggle"
+                                         << "On"
+                                         << "cCovBut"
+                                         << "True";
+    QTest::newRow("server rules inserts") << "SNTToggle"
+                                          << "On"
+                                          << "cInsBut"
+                                          << "True";
+    QTest::newRow("server rules interleaving") << "SNTToggle"
+                                               << "On"
+                                               << "cIntBut"
+                                               << "True";
+    QTest::newRow("first page needs watermark") << "Wren"
+                                                << "False"
+                                                << "Wflg"
+                                                << "True";
+    QTest::newRow("grey has no red") << "ColorModel"
+                                     << "Gray"
+                                     << "Wclr"
+                                     << "Red";
+    QTest::newRow("grey has no green") << "ColorModel"
+                                       << "Gray"
+                                       << "Wclr"
+                                       << "Green";
+    QTest::newRow("grey has no blue") << "ColorModel"
+                                      << "Gray"
+                                      << "Wclr"
+                                      << "Blue";
+    QTest::newRow("accounting or login") << "cJobAccount"
+                                         << "True"
+                                         << "cUserLogin"
+                                         << "True";
 }
 
 void tst_FixedConstraints::fixedRows()

@@ -33,7 +33,8 @@ private:
         m_model->setPrecedence("TolBind", 4);
         m_model->setPrecedence("TolEdge", 1);
         m_model->setPrecedence("TolClip", 6);
-        m_model->addGroupConstraint({{"TolBind", "Left"}, {"TolEdge", "True"}, {"TolClip", "True"}});
+        m_model->addGroupConstraint(
+            {{"TolBind", "Left"}, {"TolEdge", "True"}, {"TolClip", "True"}});
     }
 
 private slots:
@@ -104,7 +105,8 @@ private slots:
     {
         for (const char *keyword : {"TolBind", "TolEdge", "TolClip"})
             m_model->setPrecedence(keyword, 5);
-        m_model->addGroupConstraint({{"TolClip", "True"}, {"TolBind", "Left"}, {"TolEdge", "True"}});
+        m_model->addGroupConstraint(
+            {{"TolClip", "True"}, {"TolBind", "Left"}, {"TolEdge", "True"}});
         m_model->setCurrentChoice("TolClip", "True");
         m_model->setCurrentChoice("TolBind", "Left");
         QVERIFY(blocked("TolEdge", "True"));
@@ -118,16 +120,16 @@ private slots:
     void groupsOfOtherShapesAreIgnored_data()
     {
         QTest::addColumn<Members>("members");
-        QTest::newRow("two members") << Members{{"TolBind", "Left"}, {"TolEdge", "True"}};
-        QTest::newRow("four members") << Members{{"TolBind", "Left"}, {"TolEdge", "True"},
-                                                 {"TolClip", "True"}, {"TolWrap", "True"}};
-        QTest::newRow("unknown option") << Members{{"TolBind", "Left"}, {"TolMissing", "True"},
-                                                   {"TolClip", "True"}};
-        QTest::newRow("unknown choice") << Members{{"TolBind", "Left"}, {"TolEdge", "Maybe"},
-                                                   {"TolClip", "True"}};
-        QTest::newRow("empty choice") << Members{{"TolBind", "Left"}, {"TolEdge", ""},
-                                                 {"TolClip", "True"}};
-        QTest::newRow("no members") << Members{};
+        QTest::newRow("two members") << Members {{"TolBind", "Left"}, {"TolEdge", "True"}};
+        QTest::newRow("four members") << Members {
+            {"TolBind", "Left"}, {"TolEdge", "True"}, {"TolClip", "True"}, {"TolWrap", "True"}};
+        QTest::newRow("unknown option")
+            << Members {{"TolBind", "Left"}, {"TolMissing", "True"}, {"TolClip", "True"}};
+        QTest::newRow("unknown choice")
+            << Members {{"TolBind", "Left"}, {"TolEdge", "Maybe"}, {"TolClip", "True"}};
+        QTest::newRow("empty choice")
+            << Members {{"TolBind", "Left"}, {"TolEdge", ""}, {"TolClip", "True"}};
+        QTest::newRow("no members") << Members {};
     }
 
     void groupsOfOtherShapesAreIgnored()

@@ -82,11 +82,15 @@ private slots:
     void init();
 
 private:
-    QString baseUrl() const { return QStringLiteral("https://127.0.0.1:%1").arg(server.serverPort()); }
+    QString baseUrl() const
+    {
+        return QStringLiteral("https://127.0.0.1:%1").arg(server.serverPort());
+    }
     QString serverKey() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
     bool pinServer(const TestIdentity &identity)
     {
-        return CertificatePins::setPin(serverKey(), CertificatePins::fingerprint(identity.certificate));
+        return CertificatePins::setPin(serverKey(),
+                                       CertificatePins::fingerprint(identity.certificate));
     }
     QString fingerprintOf(const QString &name) const;
 
@@ -108,9 +112,10 @@ void TestTcurl::initTestCase()
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("usual"), &usual));
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("other"), &other));
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("authority"), &authority, true));
-    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
-    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"), &elsewhere,
-                         QStringLiteral("print.elsewhere.test")));
+    QVERIFY(
+        makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
+    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"),
+                         &elsewhere, QStringLiteral("print.elsewhere.test")));
     AppState::perUserDirectory = dir.filePath(QStringLiteral("user")) + QLatin1Char('/');
     QVERIFY(server.listen(QHostAddress::LocalHost));
 }
@@ -132,14 +137,17 @@ void TestTcurl::requestAsReceived_data()
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QByteArray>("wire");
-    QTest::newRow("plain") << "alice" << "secret" << QByteArray("userID=alice&userPWD=secret");
+    QTest::newRow("plain") << "alice"
+                           << "secret" << QByteArray("userID=alice&userPWD=secret");
     // Only what would cut or alter the form is escaped; a blank stays a blank.
     QTest::newRow("blank in the user, form delimiters in the password")
-        << "jo ann" << "a&userPWD=x+y%20z\\w"
+        << "jo ann"
+        << "a&userPWD=x+y%20z\\w"
         << QByteArray("userID=jo ann&userPWD=a%26userPWD%3Dx%2By%2520z\\w");
     QTest::newRow("non-ASCII letters") << QStringLiteral("zoë") << QStringLiteral("pässwört")
                                        << QStringLiteral("userID=zoë&userPWD=pässwört").toUtf8();
-    QTest::newRow("empty fields are still sent") << "" << "" << QByteArray("userID=&userPWD=");
+    QTest::newRow("empty fields are still sent") << ""
+                                                 << "" << QByteArray("userID=&userPWD=");
 }
 
 void TestTcurl::requestAsReceived()
@@ -156,8 +164,8 @@ void TestTcurl::requestAsReceived()
     QCOMPARE(errors.count(), 0);
     // The pinned self-signed certificate did not stop the exchange, and the
     // report carries the request's tag.
-    QCOMPARE(answers.at(0).at(0).toString(),
-             QLatin1Char('<') + baseUrl() + QLatin1Char(' ') + user + QLatin1Char('>') + server.body);
+    QCOMPARE(answers.at(0).at(0).toString(), QLatin1Char('<') + baseUrl() + QLatin1Char(' ') + user
+                                                 + QLatin1Char('>') + server.body);
 
     QCOMPARE(server.requests.size(), 1);
     const ReceivedRequest &request = server.requests.first();
@@ -204,7 +212,8 @@ void TestTcurl::failuresAreErrorReports()
     QFETCH(QByteArray, status);
     server.status = status;
     server.body = "{}";
-    const QString url = refused ? QStringLiteral("https://127.0.0.1:%1").arg(closedPort()) : baseUrl();
+    const QString url =
+        refused ? QStringLiteral("https://127.0.0.1:%1").arg(closedPort()) : baseUrl();
 
     tcurl client;
     QSignalSpy answers(&client, &tcurl::messageReady);
@@ -215,7 +224,8 @@ void TestTcurl::failuresAreErrorReports()
     QCOMPARE(answers.count(), 0);
     QCOMPARE(errors.count(), 1);
     const QString report = errors.at(0).at(0).toString();
-    QVERIFY2(report.startsWith(QLatin1Char('<') + url + QLatin1String(" bob>")), qPrintable(report));
+    QVERIFY2(report.startsWith(QLatin1Char('<') + url + QLatin1String(" bob>")),
+             qPrintable(report));
     QVERIFY(report.size() > url.size() + 6);
 }
 
@@ -243,10 +253,11 @@ QString TestTcurl::fingerprintOf(const QString &name) const
         return QString();
     if (name == QLatin1String("authority"))
         return CertificatePins::authorityRecord();
-    const QHash<QString, const TestIdentity *> identities{{QStringLiteral("usual"), &usual},
-                                                          {QStringLiteral("other"), &other},
-                                                          {QStringLiteral("vouched"), &vouched},
-                                                          {QStringLiteral("elsewhere"), &elsewhere}};
+    const QHash<QString, const TestIdentity *> identities {
+        {QStringLiteral("usual"), &usual},
+        {QStringLiteral("other"), &other},
+        {QStringLiteral("vouched"), &vouched},
+        {QStringLiteral("elsewhere"), &elsewhere}};
     return CertificatePins::fingerprint(identities.value(name)->certificate);
 }
 
@@ -263,24 +274,36 @@ void TestTcurl::certificateTrust_data()
 
     const auto refuse = tcurl::NewCertificate::Refuse;
     const auto trustFirst = tcurl::NewCertificate::TrustFirst;
-    QTest::newRow("pinned certificate") << "usual" << "usual" << refuse << false << true << "usual" << false;
-    QTest::newRow("changed certificate") << "other" << "usual" << refuse << false << false << "usual" << false;
+    QTest::newRow("pinned certificate") << "usual"
+                                        << "usual" << refuse << false << true << "usual" << false;
+    QTest::newRow("changed certificate") << "other"
+                                         << "usual" << refuse << false << false << "usual" << false;
     QTest::newRow("changed certificate, first use trusted")
-        << "other" << "usual" << trustFirst << false << false << "usual" << false;
-    QTest::newRow("no pin") << "usual" << "" << refuse << false << false << "" << false;
+        << "other"
+        << "usual" << trustFirst << false << false << "usual" << false;
+    QTest::newRow("no pin") << "usual"
+                            << "" << refuse << false << false << "" << false;
     QTest::newRow("no pin, first use trusted")
-        << "usual" << "" << trustFirst << false << true << "usual" << false;
+        << "usual"
+        << "" << trustFirst << false << true << "usual" << false;
     QTest::newRow("vouched for by a trusted authority: recorded")
-        << "vouched" << "" << trustFirst << true << true << "authority" << false;
+        << "vouched"
+        << "" << trustFirst << true << true << "authority" << false;
     QTest::newRow("pinned before, now vouched for by an authority")
-        << "vouched" << "usual" << refuse << true << true << "authority" << false;
-    QTest::newRow("authority unknown to the client") << "vouched" << "" << refuse << false << false << "" << false;
+        << "vouched"
+        << "usual" << refuse << true << true << "authority" << false;
+    QTest::newRow("authority unknown to the client")
+        << "vouched"
+        << "" << refuse << false << false << "" << false;
     QTest::newRow("vouched for before, now self-signed, first use trusted")
-        << "usual" << "authority" << trustFirst << true << false << "authority" << false;
+        << "usual"
+        << "authority" << trustFirst << true << false << "authority" << false;
     QTest::newRow("vouched for before, now self-signed")
-        << "usual" << "authority" << refuse << true << false << "authority" << false;
+        << "usual"
+        << "authority" << refuse << true << false << "authority" << false;
     QTest::newRow("trusted authority, another host name")
-        << "elsewhere" << "" << refuse << true << false << "" << true;
+        << "elsewhere"
+        << "" << refuse << true << false << "" << true;
 }
 
 void TestTcurl::certificateTrust()
@@ -293,10 +316,10 @@ void TestTcurl::certificateTrust()
     QFETCH(QString, pinnedAfter);
     QFETCH(bool, forAnotherHost);
 
-    const QHash<QString, TestIdentity *> identities{{QStringLiteral("usual"), &usual},
-                                                    {QStringLiteral("other"), &other},
-                                                    {QStringLiteral("vouched"), &vouched},
-                                                    {QStringLiteral("elsewhere"), &elsewhere}};
+    const QHash<QString, TestIdentity *> identities {{QStringLiteral("usual"), &usual},
+                                                     {QStringLiteral("other"), &other},
+                                                     {QStringLiteral("vouched"), &vouched},
+                                                     {QStringLiteral("elsewhere"), &elsewhere}};
     QFile::remove(CertificatePins::filePath());
     if (!pinnedBefore.isEmpty())
         QVERIFY(CertificatePins::setPin(serverKey(), fingerprintOf(pinnedBefore)));
@@ -323,7 +346,8 @@ void TestTcurl::certificateTrust()
         QCOMPARE(server.handshakes, 0);
         QVERIFY(server.received.isEmpty());
         const QList<QVariant> refusal = refusals.first();
-        QVERIFY(refusal.at(0).toString().startsWith(QLatin1Char('<') + baseUrl() + QLatin1String(" erin>")));
+        QVERIFY(refusal.at(0).toString().startsWith(QLatin1Char('<') + baseUrl()
+                                                    + QLatin1String(" erin>")));
         QCOMPARE(refusal.at(1).toString(), serverKey());
         QCOMPARE(refusal.at(2).toString(), fingerprintOf(presented));
         QCOMPARE(refusal.at(3).toString(), fingerprintOf(pinnedBefore));
@@ -365,9 +389,12 @@ void TestTcurl::answerBounds_data()
     QTest::addColumn<int>("timeLimitMs"); // 0: ended by the size cap
 
     const qint64 mebibyte = 1024 * 1024;
-    QTest::newRow("answer in one-byte pieces") << LoginServer::Answer::BytePieces << qint64(0) << true << 0;
-    QTest::newRow("chunked answer of exactly 1 MiB") << LoginServer::Answer::Chunked << mebibyte << true << 0;
-    QTest::newRow("5 MiB announced") << LoginServer::Answer::AnnouncedOnly << 5 * mebibyte << false << 0;
+    QTest::newRow("answer in one-byte pieces")
+        << LoginServer::Answer::BytePieces << qint64(0) << true << 0;
+    QTest::newRow("chunked answer of exactly 1 MiB")
+        << LoginServer::Answer::Chunked << mebibyte << true << 0;
+    QTest::newRow("5 MiB announced")
+        << LoginServer::Answer::AnnouncedOnly << 5 * mebibyte << false << 0;
     QTest::newRow("5 MiB chunked") << LoginServer::Answer::Chunked << 5 * mebibyte << false << 0;
     QTest::newRow("endless chunked") << LoginServer::Answer::Endless << qint64(0) << false << 0;
     QTest::newRow("never answers") << LoginServer::Answer::Never << qint64(0) << false << 1500;
@@ -416,7 +443,8 @@ void TestTcurl::answerBounds()
         QSignalSpy &failures = byTimeLimit ? timeouts : errors;
         QCOMPARE(errors.count() + timeouts.count(), 1);
         QCOMPARE(failures.count(), 1);
-        QVERIFY(failures.first().at(0).toString().startsWith(QLatin1Char('<') + baseUrl() + QLatin1String(" fay>")));
+        QVERIFY(failures.first().at(0).toString().startsWith(QLatin1Char('<') + baseUrl()
+                                                             + QLatin1String(" fay>")));
         QCOMPARE(failures.first().at(0).toString().mid(baseUrl().size() + 6),
                  byTimeLimit ? tcurl::tr("The server did not answer in time.")
                              : tcurl::tr("The server's answer is too large."));
@@ -487,8 +515,9 @@ void TestTcurl::tabTurnsAnswersIntoPolicies()
     named<QLineEdit>(tab, QStringLiteral("lnEditSNTPassword"))->setText(QStringLiteral("pw"));
 
     const auto options = [] {
-        return QStringList{current(QStringLiteral("SNTColorMode")),
-                           current(QStringLiteral("SNTTonerlite")), current(QStringLiteral("SNTDuplex"))};
+        return QStringList {current(QStringLiteral("SNTColorMode")),
+                            current(QStringLiteral("SNTTonerlite")),
+                            current(QStringLiteral("SNTDuplex"))};
     };
 
     // Accepted login with policies.

@@ -137,8 +137,9 @@ QByteArray differences(const Tree &actual, const Tree &expected)
         keys.insert(key);
     for (const QByteArray &key : keys) {
         if (actual.value(key, "<none>") != expected.value(key, "<none>"))
-            text += "\n  " + key.toPercentEncoding("/~ ") + ": " + actual.value(key, "<none>").left(40)
-                + " instead of " + expected.value(key, "<none>").left(40);
+            text += "\n  " + key.toPercentEncoding("/~ ") + ": "
+                    + actual.value(key, "<none>").left(40) + " instead of "
+                    + expected.value(key, "<none>").left(40);
     }
     return text;
 }
@@ -252,7 +253,7 @@ void tst_AppPrintSettings::pageSetup()
              expected.isEmpty() ? old : expected);
     QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("gedit-page-setup")});
+             QStringList {QStringLiteral("gedit-page-setup")});
 }
 
 void tst_AppPrintSettings::savedSettingsDeleted()
@@ -299,7 +300,8 @@ void tst_AppPrintSettings::collateSwitchedOff()
         "<item oor:path=\"/A/Print\"><prop oor:name=\"Collate\" oor:op=\"fuse\">");
     const QByteArray tail("</prop></item>\n"
                           "<item oor:path=\"/A/C\"><prop oor:name=\"Name\">"
-                          "<value>Gr\xc3\xbc\xc3\x9f" "e caf\xe9 true</value></prop></item>\n"
+                          "<value>Gr\xc3\xbc\xc3\x9f"
+                          "e caf\xe9 true</value></prop></item>\n"
                           "</oor:items>");
     put(relative, head + "<value>true</value><!-- true -->" + tail);
 
@@ -308,11 +310,10 @@ void tst_AppPrintSettings::collateSwitchedOff()
     QCOMPARE(contentOf(relative), head + "<value>false</value><!-- false -->" + tail);
     QCOMPARE(QDir(home->filePath(QStringLiteral(".config/libreoffice/4/user")))
                  .entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("registrymodifications.xcu")});
+             QStringList {QStringLiteral("registrymodifications.xcu")});
 
     // Already off: a second run leaves the file alone.
-    const QDateTime written =
-        QFileInfo(home->filePath(relative)).lastModified();
+    const QDateTime written = QFileInfo(home->filePath(relative)).lastModified();
     QTest::qWait(20);
     runUpdater(QStringLiteral("A4"));
     QCOMPARE(QFileInfo(home->filePath(relative)).lastModified(), written);
@@ -329,8 +330,8 @@ void tst_AppPrintSettings::emptyHome()
 
 void tst_AppPrintSettings::onlyTheApplicationsOwnFiles_data()
 {
-    QTest::addColumn<QByteArray>("homeVariable"); // below the top folder
-    QTest::addColumn<QByteArray>("homeFolder"); // where the files are put
+    QTest::addColumn<QByteArray>("homeVariable");                    // below the top folder
+    QTest::addColumn<QByteArray>("homeFolder");                      // where the files are put
     QTest::addColumn<QList<QPair<QByteArray, QByteArray>>>("links"); // name, target
 
     using Links = QList<QPair<QByteArray, QByteArray>>;
@@ -339,12 +340,11 @@ void tst_AppPrintSettings::onlyTheApplicationsOwnFiles_data()
         << QByteArray("/h\xff\xfe m\xe9") << QByteArray("/h\xff\xfe m\xe9") << Links();
     QTest::newRow("home with .tmp and a final slash")
         << QByteArray("/home.tmp/") << QByteArray("/home.tmp") << Links();
-    QTest::newRow("home is a link")
-        << QByteArray("/home") << QByteArray("/real \xe9 home")
-        << Links{{"/home", "real \xe9 home"}};
+    QTest::newRow("home is a link") << QByteArray("/home") << QByteArray("/real \xe9 home")
+                                    << Links {{"/home", "real \xe9 home"}};
     QTest::newRow("home in a linked folder")
         << QByteArray("/users/me") << QByteArray("/mnt/users/me")
-        << Links{{"/users", "mnt/users"}};
+        << Links {{"/users", "mnt/users"}};
 }
 
 void tst_AppPrintSettings::onlyTheApplicationsOwnFiles()
@@ -384,7 +384,8 @@ void tst_AppPrintSettings::onlyTheApplicationsOwnFiles()
         {".var/app/org.gnome.Evince/config/evince/print-settings", Removed},
         {".var/app/org.gnome.eog/config/eog/eog-print-settings.ini", Removed},
         {".var/app/org.libreoffice.LibreOffice/config/libreoffice/4/user/"
-         "registrymodifications.xcu", Collate},
+         "registrymodifications.xcu",
+         Collate},
         {"snap/gedit/1234/.config/gedit/gedit-print-settings~", Removed},
         {"snap/gedit/1234/.config/gedit/gedit-page-setup", PageSetup},
         {"snap/evince/x1/.config/evince/print-settings", Removed},
@@ -395,7 +396,8 @@ void tst_AppPrintSettings::onlyTheApplicationsOwnFiles()
         {".config/gedit/gedit-page-setup.orig", ReadOnly},
         {".config/evince/print-settings.old", ReadOnly},
         {".var/app/org.libreoffice.LibreOffice/config/libreoffice/4/user/"
-         "registrymodifications.xcu~", ReadOnly},
+         "registrymodifications.xcu~",
+         ReadOnly},
         {".config/libreoffice/4/user/registrymodifications.xcu.bak", Oversized},
         {".config/gedit/gedit-page-setup.big", Oversized},
         {".config/gedit/gedit-print-settings.big", Oversized},
@@ -447,7 +449,7 @@ void tst_AppPrintSettings::onlyTheApplicationsOwnFiles()
             putSparse(path, 3 * Q_INT64_C(1024) * 1024 * 1024);
             continue;
         }
-        putBytes(path, file.first.contains("registry") ? collateOn
+        putBytes(path, file.first.contains("registry")     ? collateOn
                        : file.first.contains("page-setup") ? oldPageSetup
                                                            : any);
         if (file.second == ReadOnly)

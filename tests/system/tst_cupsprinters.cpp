@@ -27,7 +27,8 @@ Q_DECLARE_METATYPE(ChildOutput)
 namespace {
 
 // Would create files named "pwned*" in the current folder if it reached a shell.
-const QString hostileName = QStringLiteral("Evil;touch${IFS}pwned&`touch${IFS}pwned2`$(touch${IFS}pwned3)");
+const QString hostileName =
+    QStringLiteral("Evil;touch${IFS}pwned&`touch${IFS}pwned2`$(touch${IFS}pwned3)");
 const QString utf8Name = QString::fromUtf8("B\xc3\xbcro-Drucker");
 
 QStringList entriesOf(const QString &folder)
@@ -94,7 +95,7 @@ private slots:
     {
         const MakerPrinterListing listing = listMakerPrinters();
         const QStringList listed = namesOf(listing.printers);
-        const QSet<QString> expected{"Q1", "Rbor", "Two", hostileName, utf8Name};
+        const QSet<QString> expected {"Q1", "Rbor", "Two", hostileName, utf8Name};
         QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
         QCOMPARE(listed.size(), expected.size()); // two matching filters: one row
 
@@ -107,8 +108,8 @@ private slots:
                 cupsOrder << line.trimmed();
         QCOMPARE(listed, cupsOrder);
 
-        const QSet<QString> all{"Q1", "Foreign", "Rbor", "Blank", "Lower", "MfgUpper",
-                                "NoFilter", "Two", hostileName, utf8Name};
+        const QSet<QString> all {"Q1",       "Foreign",  "Rbor", "Blank",     "Lower",
+                                 "MfgUpper", "NoFilter", "Two",  hostileName, utf8Name};
         QCOMPARE(listing.knownPrinters, all);
         QCOMPARE(cupsPrinterSet(), all);
     }
@@ -148,8 +149,9 @@ private slots:
             << QByteArray("printer Q1 disabled since x -\n\tPaused\n") << "Paused";
         QTest::newRow("idle wins over printing")
             << QByteArray("printer idle now printing Q1-3.\n") << "Idle";
-        QTest::newRow("French paused")
-            << QByteArray("l'imprimante Q1 est d\xc3\xa9sactiv\xc3\xa9" "e depuis x\n") << "Paused";
+        QTest::newRow("French paused") << QByteArray("l'imprimante Q1 est d\xc3\xa9sactiv\xc3\xa9"
+                                                     "e depuis x\n")
+                                       << "Paused";
         QTest::newRow("German printing needs its blank")
             << QByteArray("Drucker Q1 druckt Q1-3.\n") << "Printing";
         QTest::newRow("German word without its blank")
@@ -190,7 +192,8 @@ private slots:
             << QByteArray(600, 'x') + "\n" + QByteArray(422, 'y') + "idle"
             << QString(600, 'x') + QString(422, 'y');
         QTest::newRow("idle within the first 1022 characters")
-            << QByteArray(600, 'x') + "\n\n\n" + QByteArray(418, 'y') + "idle" << "Idle";
+            << QByteArray(600, 'x') + "\n\n\n" + QByteArray(418, 'y') + "idle"
+            << "Idle";
     }
 
     void statusWords()
@@ -238,7 +241,8 @@ private slots:
         file.write(output);
         file.close();
         writeScript(stubs.path() + "/lpstat", "echo \"$@\" >> '" + QFile::encodeName(printed)
-                                                  + ".runs'\ncat '" + QFile::encodeName(printed) + "'");
+                                                  + ".runs'\ncat '" + QFile::encodeName(printed)
+                                                  + "'");
         QFile::remove(printed + ".runs");
         qputenv("PATH", QFile::encodeName(stubs.path()) + ":" + originalPath);
 
@@ -264,10 +268,12 @@ private slots:
         QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
         // CUPS compares with the time of the last fetch, in whole seconds.
         QTest::qWait(1100);
-        QVERIFY(cups.run("lpadmin", {"-p", "Two", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
+        QVERIFY(
+            cups.run("lpadmin", {"-p", "Two", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
         QVERIFY(!namesOf(listMakerPrinters().printers).contains("Two"));
         QTest::qWait(1100);
-        QVERIFY(cups.run("lpadmin", {"-p", "Two", "-P", SandboxCups::dataFile("queue-twofilters.ppd")}));
+        QVERIFY(cups.run("lpadmin",
+                         {"-p", "Two", "-P", SandboxCups::dataFile("queue-twofilters.ppd")}));
         QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
     }
 
@@ -285,7 +291,8 @@ private slots:
     {
         const QString record = stubs.path() + "/arguments";
         writeScript(stubs.path() + "/lpoptions",
-                    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record.toLocal8Bit() + "'");
+                    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record.toLocal8Bit()
+                        + "'");
         qputenv("PATH", QFile::encodeName(stubs.path()) + ":" + originalPath);
 
         const CommandResult result =
@@ -294,8 +301,7 @@ private slots:
         QFile file(record);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts),
-                 QStringList({"-p", hostileName, "-o", "Duplex=None", "-o",
-                              "Note=a b \"c\" 'd'"}));
+                 QStringList({"-p", hostileName, "-o", "Duplex=None", "-o", "Note=a b \"c\" 'd'"}));
     }
 
     void lpoptionsWritesTheUsersDefaults()
@@ -358,19 +364,18 @@ private slots:
         const QByteArray input = "a\"b $HOME `id` c\\d\n";
         const QString cat = QStringLiteral("/bin/cat");
         const QString sh = QStringLiteral("/bin/sh");
-        const QStringList toError{"-c", "cat >&2"};
+        const QStringList toError {"-c", "cat >&2"};
         const ChildOutput kept = ChildOutput::Kept;
-        QTest::newRow("output kept") << cat << QStringList() << kept << kept << true << input
-                                     << QByteArray() << 0;
-        QTest::newRow("output discarded")
-            << cat << QStringList() << ChildOutput::Discarded << kept << true << QByteArray()
-            << QByteArray() << 0;
+        QTest::newRow("output kept")
+            << cat << QStringList() << kept << kept << true << input << QByteArray() << 0;
+        QTest::newRow("output discarded") << cat << QStringList() << ChildOutput::Discarded << kept
+                                          << true << QByteArray() << QByteArray() << 0;
         QTest::newRow("error kept") << sh << toError << ChildOutput::Discarded << kept << true
                                     << QByteArray() << input << 0;
-        QTest::newRow("error forwarded") << sh << toError << kept << ChildOutput::Forwarded
-                                         << true << QByteArray() << QByteArray() << 0;
+        QTest::newRow("error forwarded") << sh << toError << kept << ChildOutput::Forwarded << true
+                                         << QByteArray() << QByteArray() << 0;
         QTest::newRow("exit status after reading")
-            << sh << QStringList{"-c", "read -r line && exit 7"} << kept << kept << true
+            << sh << QStringList {"-c", "read -r line && exit 7"} << kept << kept << true
             << QByteArray() << QByteArray() << 7;
         QTest::newRow("missing program")
             << stubs.path() + "/no-such-program" << QStringList() << kept << kept << false
@@ -388,8 +393,8 @@ private slots:
         QFETCH(QByteArray, keptError);
         QFETCH(int, exitCode);
 
-        const CommandResult result = CommandRunner::runToEnd(
-            program, arguments, "a\"b $HOME `id` c\\d\n", output, error);
+        const CommandResult result =
+            CommandRunner::runToEnd(program, arguments, "a\"b $HOME `id` c\\d\n", output, error);
         QCOMPARE(result.started, started);
         QCOMPARE(result.endedByItself(), started);
         QCOMPARE(result.exitCode, exitCode);
@@ -473,8 +478,8 @@ private slots:
         bool ok = false;
         const QStringList keywords = topLevelOptionKeywords("Q1", &ok);
         QVERIFY(ok);
-        QCOMPARE(keywords, QStringList({"PageSize", "PageRegion", "Duplex", "MediaType",
-                                        "ColorModel"}));
+        QCOMPARE(keywords,
+                 QStringList({"PageSize", "PageRegion", "Duplex", "MediaType", "ColorModel"}));
     }
 
     void subgroupKeywordsAreLeftOut()
@@ -513,8 +518,8 @@ private slots:
 
     void instancesGiveOneRowEach()
     {
-        QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
-                    .succeeded());
+        QVERIFY(
+            CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
         const MakerPrinterListing listing = listMakerPrinters();
         QCOMPARE(namesOf(listing.printers).count("Rbor"), 2);
         QCOMPARE(cupsPrinterSet().size(), 10);
@@ -536,8 +541,8 @@ private slots:
     {
         QFETCH(bool, started);
         MakerPrinterListingRun run(MakerPrinterListingRun::DestinationList::Later);
-        QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
-                    .succeeded());
+        QVERIFY(
+            CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
         MakerPrinterListing listing;
         if (started) {
             run.resume();
@@ -572,13 +577,12 @@ private slots:
             return rows;
         };
         const QString dev = QStringLiteral(" file:///dev/null");
-        const QStringList plain{"alpha" + dev,  utf8Name + dev, hostileName + dev,
-                                "Klasse" + dev, "Q1" + dev,     "Rbor" + dev,
-                                "Two" + dev};
+        const QStringList plain {"alpha" + dev, utf8Name + dev, hostileName + dev, "Klasse" + dev,
+                                 "Q1" + dev,    "Rbor" + dev,   "Two" + dev};
         QCOMPARE(listed(), plain);
 
-        QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
-                    .succeeded());
+        QVERIFY(
+            CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
         QVERIFY(CommandRunner::run("lpoptions", {"-p", "alpha/b", "-o", "x=y"}).succeeded());
         QVERIFY(CommandRunner::run("lpoptions", {"-p", "alpha/A", "-o", "x=y"}).succeeded());
         QStringList withInstances = plain;

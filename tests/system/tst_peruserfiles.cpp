@@ -61,14 +61,15 @@ public:
     bool isActive() const { return m_active; }
 
 private:
-    rlimit m_saved{};
+    rlimit m_saved {};
     void (*m_oldHandler)(int) = nullptr;
     bool m_active = false;
 };
 
 bool isRegularFile(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {};
     return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -187,8 +188,8 @@ void tst_PerUserFiles::printerFileRoundTrip()
     QVERIFY(lines.contains(QStringLiteral("CustomWatermarkStore=first\\\\mark")));
 
     AppState::settingsFile = path;
-    const QStringList singleKeys = {"Duplex", "PageSize", "SNT_server", "JobNote",
-                                    "CustomJobName", "CustomWatermarkSet"};
+    const QStringList singleKeys = {"Duplex",  "PageSize",      "SNT_server",
+                                    "JobNote", "CustomJobName", "CustomWatermarkSet"};
     for (const QString &key : singleKeys)
         QCOMPARE(readCfgValue(key), options.value(key));
     // Repeated values come back as stored; their reader undoes the doubling.
@@ -198,8 +199,7 @@ void tst_PerUserFiles::printerFileRoundTrip()
 
 void tst_PerUserFiles::profileFileRoundTrip()
 {
-    const QString description =
-        QStringLiteral("\u00c9t\u00e9 \\n").repeated(200).left(1024);
+    const QString description = QStringLiteral("\u00c9t\u00e9 \\n").repeated(200).left(1024);
     const QString login = encryptPassword(QStringLiteral("someone@example.org").repeated(40));
     QVERIFY(login.size() > 1024);
     OptionHash options;
@@ -227,16 +227,16 @@ void tst_PerUserFiles::profileFileRoundTrip()
     options.clear();
     options.insert(QStringLiteral("PageSize"), QStringLiteral("A5"));
     QVERIFY(writeProfileFile(path, options, false, QStringLiteral("short")));
-    QCOMPARE(readBytes(path),
-             QByteArray("[Profile]\n[Tolvane Test Model]\nProfileDescription=short\nPageSize=A5\n"));
+    QCOMPARE(
+        readBytes(path),
+        QByteArray("[Profile]\n[Tolvane Test Model]\nProfileDescription=short\nPageSize=A5\n"));
 }
 
 void tst_PerUserFiles::emptyProfileHasHeader()
 {
     const QString path = dir() + QStringLiteral("Empty.cfg");
     QVERIFY(writeProfileFile(path, OptionHash(), false, QString()));
-    QCOMPARE(readBytes(path),
-             QByteArray("[Profile]\n[Tolvane Test Model]\nProfileDescription=\n"));
+    QCOMPARE(readBytes(path), QByteArray("[Profile]\n[Tolvane Test Model]\nProfileDescription=\n"));
     QVERIFY(writeCfgFile(path, OptionHash(), true));
     QCOMPARE(readBytes(path), QByteArray());
 }
@@ -246,13 +246,14 @@ void tst_PerUserFiles::linesAndKeys()
     QDir().mkpath(dir());
     const QString path = dir() + QStringLiteral("Hand.cfg");
     const QByteArray longNote = QByteArray(1020, 'x') + "Duplex=DuplexTumble";
-    writeBytes(path, "Note=" + longNote + "\n"
-                     "Foo=one\n"
-                     "Foo=two\r\n"
-                     "Bare\n"
-                     "Empty=\n"
-                     "Eq=a=b\n"
-                     "Duplex=DuplexNoTumble;None");
+    writeBytes(path, "Note=" + longNote
+                         + "\n"
+                           "Foo=one\n"
+                           "Foo=two\r\n"
+                           "Bare\n"
+                           "Empty=\n"
+                           "Eq=a=b\n"
+                           "Duplex=DuplexNoTumble;None");
     AppState::settingsFile = path;
 
     // Whole lines: the tail of a long line is no line of its own.
@@ -288,15 +289,31 @@ void tst_PerUserFiles::staleDefaultRule_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("saved default unchanged") << "Duplex" << "DuplexNoTumble;None" << "DuplexNoTumble";
-    QTest::newRow("saved default changed") << "Duplex" << "DuplexNoTumble;DuplexTumble" << "None";
-    QTest::newRow("no suffix") << "Duplex" << "DuplexTumble" << "DuplexTumble";
-    QTest::newRow("empty choice") << "Duplex" << ";None" << QString();
-    QTest::newRow("empty saved default") << "Duplex" << "DuplexTumble;" << "DuplexTumble";
-    QTest::newRow("PPD key not undoubled") << "Duplex" << "a\\\\b" << "a\\\\b";
-    QTest::newRow("other key keeps ;") << "JobNote" << "a;b" << "a;b";
-    QTest::newRow("other key undoubled") << "JobNote" << "a\\\\\\b\\\\" << "a\\\\b\\";
-    QTest::newRow("other key empty") << "JobNote" << "" << QString();
+    QTest::newRow("saved default unchanged") << "Duplex"
+                                             << "DuplexNoTumble;None"
+                                             << "DuplexNoTumble";
+    QTest::newRow("saved default changed") << "Duplex"
+                                           << "DuplexNoTumble;DuplexTumble"
+                                           << "None";
+    QTest::newRow("no suffix") << "Duplex"
+                               << "DuplexTumble"
+                               << "DuplexTumble";
+    QTest::newRow("empty choice") << "Duplex"
+                                  << ";None" << QString();
+    QTest::newRow("empty saved default") << "Duplex"
+                                         << "DuplexTumble;"
+                                         << "DuplexTumble";
+    QTest::newRow("PPD key not undoubled") << "Duplex"
+                                           << "a\\\\b"
+                                           << "a\\\\b";
+    QTest::newRow("other key keeps ;") << "JobNote"
+                                       << "a;b"
+                                       << "a;b";
+    QTest::newRow("other key undoubled") << "JobNote"
+                                         << "a\\\\\\b\\\\"
+                                         << "a\\\\b\\";
+    QTest::newRow("other key empty") << "JobNote"
+                                     << "" << QString();
 }
 
 void tst_PerUserFiles::staleDefaultRule()
@@ -338,22 +355,26 @@ void tst_PerUserFiles::cancelRefreshRewritesOnlyStaleLines()
     const QByteArray description = "ProfileDescription=" + QByteArray(1500, 'd') + ";None=x";
     const QByteArray before = "[Profile]\n"
                               "[Tolvane Test Model]\n"
-                              + description + "\n"
-                              "Duplex=DuplexNoTumble;DuplexTumble\r\n"
-                              "PageSize=A5;A4\n"
-                              "JobNote=x;Other\n"
-                              "Duplex=DuplexTumble\n"
-                              "Gr\xc3\xbc\xc3\x9f" "e=\xff\xfe;raw\n"
-                              "Duplex=Simplex;Old";
+                              + description
+                              + "\n"
+                                "Duplex=DuplexNoTumble;DuplexTumble\r\n"
+                                "PageSize=A5;A4\n"
+                                "JobNote=x;Other\n"
+                                "Duplex=DuplexTumble\n"
+                                "Gr\xc3\xbc\xc3\x9f"
+                                "e=\xff\xfe;raw\n"
+                                "Duplex=Simplex;Old";
     const QByteArray after = "[Profile]\n"
                              "[Tolvane Test Model]\n"
-                             + description + "\n"
-                             "Duplex=None;None\r\n"
-                             "PageSize=A5;A4\n"
-                             "JobNote=x;Other\n"
-                             "Duplex=DuplexTumble\n"
-                             "Gr\xc3\xbc\xc3\x9f" "e=\xff\xfe;raw\n"
-                             "Duplex=None;None";
+                             + description
+                             + "\n"
+                               "Duplex=None;None\r\n"
+                               "PageSize=A5;A4\n"
+                               "JobNote=x;Other\n"
+                               "Duplex=DuplexTumble\n"
+                               "Gr\xc3\xbc\xc3\x9f"
+                               "e=\xff\xfe;raw\n"
+                               "Duplex=None;None";
     writeBytes(path, before);
     QVERIFY(refreshProfileDefaults(path));
     QCOMPARE(readBytes(path), after);
@@ -404,7 +425,8 @@ void tst_PerUserFiles::directoryCreation()
     umask(oldMask);
     QVERIFY(made);
     for (const QString &level : {m_base->path() + QStringLiteral("/tolvane"), dir()}) {
-        struct stat info {};
+        struct stat info
+        {};
         QCOMPARE(stat(QFile::encodeName(level).constData(), &info), 0);
         QCOMPARE(info.st_mode & 07777, mode_t(0775));
     }
@@ -425,11 +447,21 @@ void tst_PerUserFiles::writerRefusesLineBreaks_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("description");
-    QTest::newRow("line feed in a value") << "CustomJobName" << "evil\nUserLogin=True" << "";
-    QTest::newRow("carriage return in a value") << "JobNote" << "a\rb" << "";
-    QTest::newRow("line feed in a key") << "Job\nName" << "x" << "";
-    QTest::newRow("line feed in a PPD choice") << "Duplex" << "None\nPageSize=A3" << "";
-    QTest::newRow("line feed in a description") << "JobNote" << "x" << "one\ntwo";
+    QTest::newRow("line feed in a value") << "CustomJobName"
+                                          << "evil\nUserLogin=True"
+                                          << "";
+    QTest::newRow("carriage return in a value") << "JobNote"
+                                                << "a\rb"
+                                                << "";
+    QTest::newRow("line feed in a key") << "Job\nName"
+                                        << "x"
+                                        << "";
+    QTest::newRow("line feed in a PPD choice") << "Duplex"
+                                               << "None\nPageSize=A3"
+                                               << "";
+    QTest::newRow("line feed in a description") << "JobNote"
+                                                << "x"
+                                                << "one\ntwo";
 }
 
 void tst_PerUserFiles::writerRefusesLineBreaks()
@@ -513,19 +545,19 @@ void tst_PerUserFiles::profileRenameNeverFollowsLinks()
     QVERIFY(QFile::link(target, profilePath(QStringLiteral("New"))));
     QVERIFY(QFile::link(target, profilePath(QStringLiteral("Linked"))));
 
-    QCOMPARE(rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"),
-                            false),
-             ProfileRewrite::TargetExists);
-    QCOMPARE(rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"),
-                            true),
-             ProfileRewrite::Done);
+    QCOMPARE(
+        rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"), false),
+        ProfileRewrite::TargetExists);
+    QCOMPARE(
+        rewriteProfile(QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("b"), true),
+        ProfileRewrite::Done);
     QVERIFY(isRegularFile(profilePath(QStringLiteral("New"))));
     QCOMPARE(readBytes(profilePath(QStringLiteral("New"))),
              QByteArray("[Profile]\n[M]\nProfileDescription=b\nX=1\n"));
     QVERIFY(!QFileInfo::exists(profilePath(QStringLiteral("Old"))));
     // A linked profile is no profile of this folder: not read, not listed.
-    QCOMPARE(rewriteProfile(QStringLiteral("Linked"), QStringLiteral("Linked"),
-                            QStringLiteral("c"), false),
+    QCOMPARE(rewriteProfile(QStringLiteral("Linked"), QStringLiteral("Linked"), QStringLiteral("c"),
+                            false),
              ProfileRewrite::Failed);
     QCOMPARE(listProfileNames(), QStringList({"New"}));
     QCOMPARE(readBytes(target), precious);
@@ -655,8 +687,7 @@ void tst_PerUserFiles::untrustedFolderIsLeftAlone()
     writeBytes(real + QStringLiteral("Office.cfg"), planted);
 
     AppState::settingsFile = dir() + QStringLiteral("Office.cfg");
-    QCOMPARE(readCfgValue(QStringLiteral("PageSize")),
-             trusted ? QStringLiteral("A5") : QString());
+    QCOMPARE(readCfgValue(QStringLiteral("PageSize")), trusted ? QStringLiteral("A5") : QString());
     OptionHash options;
     options.insert(QStringLiteral("PageSize"), QStringLiteral("Letter"));
     QCOMPARE(writeCfgFile(dir() + QStringLiteral("Office.cfg"), options, true), trusted);
@@ -706,19 +737,19 @@ void tst_PerUserFiles::filesAreTheUsersAlone()
     } else if (writer == "profile") {
         written = writeProfileFile(path, options, false, QStringLiteral("d"));
     } else if (writer == "refresh") {
-        written = refreshProfileDefaults(path)
-            && readBytes(path).contains("Duplex=None;None");
+        written = refreshProfileDefaults(path) && readBytes(path).contains("Duplex=None;None");
     } else if (writer == "rename") {
         written = rewriteProfile(QStringLiteral("Old"), QStringLiteral("Office"),
                                  QStringLiteral("b"), true)
-            == ProfileRewrite::Done;
+                  == ProfileRewrite::Done;
     } else {
         written = writePerUserFile(path, "Telemetry=True\n");
     }
     umask(oldMask);
     QVERIFY(written);
 
-    struct stat info {};
+    struct stat info
+    {};
     QCOMPARE(lstat(QFile::encodeName(path).constData(), &info), 0);
     QVERIFY(S_ISREG(info.st_mode));
     QCOMPARE(info.st_mode & 07777, mode_t(0600));

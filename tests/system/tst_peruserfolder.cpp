@@ -45,8 +45,9 @@ private:
     int runWindow(const QString &base, QStringList *boxes)
     {
         QByteArray output;
-        const int status = runThisProgram({QStringLiteral("--child"), base},
-                                          {{QStringLiteral("USER"), QString::fromLatin1(userName)}}, &output);
+        const int status =
+            runThisProgram({QStringLiteral("--child"), base},
+                           {{QStringLiteral("USER"), QString::fromLatin1(userName)}}, &output);
         *boxes = QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts);
         return status;
     }
@@ -65,9 +66,12 @@ private slots:
         QTest::newRow("own folder") << "own" << QString();
         QTest::newRow("group-writable folder") << "group" << QString();
         QTest::newRow("not there yet") << "missing" << QString();
-        QTest::newRow("writable by others") << "others" << "can be changed by other accounts";
-        QTest::newRow("link to another folder") << "link" << "is a link";
-        QTest::newRow("a file") << "file" << "is not a folder";
+        QTest::newRow("writable by others") << "others"
+                                            << "can be changed by other accounts";
+        QTest::newRow("link to another folder") << "link"
+                                                << "is a link";
+        QTest::newRow("a file") << "file"
+                                << "is not a folder";
     }
 
     void folderMustBeTheUsersOwn()

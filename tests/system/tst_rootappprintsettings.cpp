@@ -33,7 +33,7 @@ bool becomeNobody()
 {
     const passwd *nobody = getpwnam("nobody");
     return nobody && setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0
-        && setuid(nobody->pw_uid) == 0;
+           && setuid(nobody->pw_uid) == 0;
 }
 
 QByteArray contentOf(const QString &path)
@@ -105,7 +105,7 @@ private slots:
         putFile(own, anySettings, user, 0644);
         putFile(home + '/' + file, content, 0, mode_t(mode));
         // Every folder is the user's, so the folders alone would allow it.
-        QStringList folders{home};
+        QStringList folders {home};
         QDirIterator below(home, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
                            QDirIterator::Subdirectories);
         while (below.hasNext())

@@ -28,7 +28,7 @@ bool becomeNobody()
 {
     const passwd *nobody = getpwnam("nobody");
     return nobody && setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0
-        && setuid(nobody->pw_uid) == 0;
+           && setuid(nobody->pw_uid) == 0;
 }
 
 // The folder as another account (here root) left it, with files in it.

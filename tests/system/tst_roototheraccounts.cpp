@@ -46,7 +46,7 @@ bool becomeTheUser()
 {
     const passwd *nobody = getpwnam("nobody");
     return nobody && setgroups(1, &sharedGroup) == 0 && setgid(nobody->pw_gid) == 0
-        && setuid(nobody->pw_uid) == 0;
+           && setuid(nobody->pw_uid) == 0;
 }
 
 // Runs `what` as the other account in a forked child: its exit code, or -1.
@@ -112,7 +112,8 @@ int otherAccountReplaces(const QString &path, const QByteArray &text)
 
 mode_t modeOf(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {};
     return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
@@ -160,14 +161,15 @@ int showDetails(const QString &makerFolder)
     SystemPaths::setMakerPpdDirectory(makerFolder);
     if (!makePerUserDirectory()
         || !writePerUserFile(AppState::perUserDirectory + QStringLiteral("known.cfg"),
-                          "[Profile]\n[Tolvane PF-20]\nPageSize=Ltr\n"))
+                             "[Profile]\n[Tolvane PF-20]\nPageSize=Ltr\n"))
         return 4;
     QWidget window;
     ProfileDialog dialog(&window, nullptr);
     dialog.fillProfileTable();
     dialog.show();
     QTableWidget *table = dialog.findChild<QTableWidget *>();
-    const QList<QTableWidgetItem *> rows = table->findItems(QStringLiteral("known"), Qt::MatchExactly);
+    const QList<QTableWidgetItem *> rows =
+        table->findItems(QStringLiteral("known"), Qt::MatchExactly);
     if (rows.isEmpty())
         return 5;
     table->setCurrentCell(rows.first()->row(), 0);
@@ -207,7 +209,7 @@ private:
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(),
-                    QStringList{QStringLiteral("--user"), base->path()} + arguments);
+                    QStringList {QStringLiteral("--user"), base->path()} + arguments);
         if (!child.waitForFinished(180000)) {
             child.kill();
             child.waitForFinished();
@@ -286,9 +288,9 @@ private slots:
             QCOMPARE(chown(QFile::encodeName(folder()).constData(), uid_t(-1), sharedGroup), 0);
             QCOMPARE(chmod(QFile::encodeName(folder()).constData(), 0775), 0);
             QCOMPARE(otherAccountReplaces(cfg(), planted), 0);
-            QCOMPARE(otherAccountReplaces(folder() + QStringLiteral("/Settings"),
-                                          "Telemetry=True\n"),
-                     0);
+            QCOMPARE(
+                otherAccountReplaces(folder() + QStringLiteral("/Settings"), "Telemetry=True\n"),
+                0);
         }
 
         QString value;
@@ -315,10 +317,15 @@ private slots:
         QTest::addColumn<QString>("owner");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("printSize");
-        QTest::newRow("other account's folder, FIFO named like the model")
-            << "other" << "fifo" << "ERROR 3";
-        QTest::newRow("other account's folder, the PPD") << "other" << "ppd" << "ERROR 3";
-        QTest::newRow("root's folder, the PPD") << "root" << "ppd" << "US letter sheet";
+        QTest::newRow("other account's folder, FIFO named like the model") << "other"
+                                                                           << "fifo"
+                                                                           << "ERROR 3";
+        QTest::newRow("other account's folder, the PPD") << "other"
+                                                         << "ppd"
+                                                         << "ERROR 3";
+        QTest::newRow("root's folder, the PPD") << "root"
+                                                << "ppd"
+                                                << "US letter sheet";
     }
 
     void makerFolderOfAnotherAccount()

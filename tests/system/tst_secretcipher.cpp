@@ -22,7 +22,7 @@
 namespace {
 
 const char emptyVector[] = "7283b5eb4b474611f584793fc768c3ee";
-const char codeVector[] = "c410a1e7d2ece7a731f86fb8057410d5"; // "4711"
+const char codeVector[] = "c410a1e7d2ece7a731f86fb8057410d5";      // "4711"
 const char backslashVector[] = "c278697a5138b05c6cbb3e0d755293ec"; // a\\b as stored
 // ('Zürich-Øresund-Łódź-€-' * 6)[:100], 100 characters, 150 bytes.
 const char longVector[] =
@@ -35,7 +35,9 @@ const char otherSaltVector[] = "e91ff481bd702fef49db74c9d1ad2a65";
 
 QString longSecret()
 {
-    return QStringLiteral("Z\u00fcrich-\u00d8resund-\u0141\u00f3d\u017a-\u20ac-").repeated(6).left(100);
+    return QStringLiteral("Z\u00fcrich-\u00d8resund-\u0141\u00f3d\u017a-\u20ac-")
+        .repeated(6)
+        .left(100);
 }
 
 // The char* form as the tabs call it: half the hex length as cipher length.
@@ -137,7 +139,8 @@ void tst_SecretCipher::roundTrip()
     QCOMPARE(decryptPassword(stored), secret);
 
     const QString withBackslash = secret + QStringLiteral("\\x");
-    const QString escaped = QString(withBackslash).replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    const QString escaped =
+        QString(withBackslash).replace(QLatin1String("\\"), QLatin1String("\\\\"));
     QCOMPARE(unescapeBackslashes(decryptPassword(encryptPassword(escaped))), withBackslash);
 }
 

@@ -23,12 +23,12 @@ private slots:
 
 void tst_SharedRoutines::lengthThenText()
 {
-    QStringList ids = {QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("09"),
-                       QStringLiteral("9"), QStringLiteral("abd"), QStringLiteral("abc")};
+    QStringList ids = {QStringLiteral("100"), QStringLiteral("10"),  QStringLiteral("09"),
+                       QStringLiteral("9"),   QStringLiteral("abd"), QStringLiteral("abc")};
     std::sort(ids.begin(), ids.end(), lessByLengthThenText);
-    QCOMPARE(ids, QStringList({QStringLiteral("9"), QStringLiteral("09"), QStringLiteral("10"),
-                               QStringLiteral("100"), QStringLiteral("abc"),
-                               QStringLiteral("abd")}));
+    QCOMPARE(ids,
+             QStringList({QStringLiteral("9"), QStringLiteral("09"), QStringLiteral("10"),
+                          QStringLiteral("100"), QStringLiteral("abc"), QStringLiteral("abd")}));
     QVERIFY(!lessByLengthThenText(QStringLiteral("42"), QStringLiteral("42")));
     QVERIFY(!lessByLengthThenText(QStringLiteral("10"), QStringLiteral("9")));
 }
@@ -43,7 +43,8 @@ void tst_SharedRoutines::rotateLabel_data()
     QTest::newRow("Italian") << "it_IT.UTF-8" << QStringLiteral("Ruotato 180\u00b0");
     QTest::newRow("Brazilian Portuguese") << "pt_BR.UTF-8" << QStringLiteral("Girar 180\u00b0");
     QTest::newRow("Spanish") << "es_ES.UTF-8" << QStringLiteral("Girado 180\u00b0");
-    QTest::newRow("Dutch falls back to English") << "nl_NL.UTF-8" << QStringLiteral("Rotate 180\u00b0");
+    QTest::newRow("Dutch falls back to English")
+        << "nl_NL.UTF-8" << QStringLiteral("Rotate 180\u00b0");
     QTest::newRow("POSIX") << "C" << QStringLiteral("Rotate 180\u00b0");
 }
 
@@ -56,8 +57,7 @@ void tst_SharedRoutines::rotateLabel()
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("LANG"), locale);
     child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QString::fromLatin1(printLabelArgument)});
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(printLabelArgument)});
     QVERIFY(child.waitForFinished(120000));
     QCOMPARE(child.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), label);

@@ -86,8 +86,8 @@ void TestFinishingTab::reloadFromPpdDefaults()
     QCOMPARE(tab->getTabName(), QString("Finishing"));
     QCOMPARE(owner->passes, 0);
 
-    for (const char *name : {"chkButTriFld", "chkButBiFld", "chkButTriFldZ", "chkButHalfZFld", "chkButPnch",
-                             "chkButStpl"}) {
+    for (const char *name : {"chkButTriFld", "chkButBiFld", "chkButTriFldZ", "chkButHalfZFld",
+                             "chkButPnch", "chkButStpl"}) {
         QVERIFY2(!button(name)->isChecked(), name);
         QVERIFY2(button(name)->isEnabled(), name);
     }
@@ -110,7 +110,8 @@ void TestFinishingTab::reloadFromPpdDefaults()
     expected.insert("FldA", "None");
     for (const char *keyword : {"cTriFld", "cBiFld", "cTriFldZ", "cEngrFld", "cHole", "cStpl"})
         expected.insert(keyword, "False");
-    for (const char *keyword : {"FldB", "FldC", "FldD", "ZFldC", "ZFldD", "BiFldB", "BFpS", "Pnch", "Stpl", "Scnt"})
+    for (const char *keyword :
+         {"FldB", "FldC", "FldD", "ZFldC", "ZFldD", "BiFldB", "BFpS", "Pnch", "Stpl", "Scnt"})
         expected.insert(keyword, "None");
     QCOMPARE(tab->collectOptionValues(), expected);
 }
@@ -132,7 +133,8 @@ void TestFinishingTab::reloadFromSettingsFile()
     QCOMPARE(list("cmbBxFldC")->currentText(), QString("Right to left"));
     QVERIFY(button("chkButStpl")->isChecked());
     QVERIFY(!button("chkButPnch")->isChecked());
-    QCOMPARE(named<TolButtonGroup>(tab, "butGroupSep")->checkedButtonName(), QString("Rotate copies"));
+    QCOMPARE(named<TolButtonGroup>(tab, "butGroupSep")->checkedButtonName(),
+             QString("Rotate copies"));
     QCOMPARE(named<TolButtonGroup>(tab, "butGroupRot")->checkedButtonName(), QString("On"));
 
     QCOMPARE(current("cBiFld"), QString("False"));
@@ -272,8 +274,8 @@ void TestFinishingTab::smallPrinterHidesAndDisables()
     // Without the fold unit: the Z-fold and engineering fold are out of
     // sight. The saved Z-fold comes from another model: this printer's fold
     // list has no such choice, so no button takes it and it is not saved.
-    for (QWidget *widget : QList<QWidget *>{label("lblTriFldZ"), button("chkButTriFldZ"), label("lblHalfZFld"),
-                                           button("chkButHalfZFld")}) {
+    for (QWidget *widget : QList<QWidget *> {label("lblTriFldZ"), button("chkButTriFldZ"),
+                                             label("lblHalfZFld"), button("chkButHalfZFld")}) {
         QVERIFY(widget->isHidden());
         QVERIFY(!widget->isEnabled());
     }
@@ -349,7 +351,8 @@ void TestFinishingTab::stapleOffSavesNone()
 
 void TestFinishingTab::screenshot()
 {
-    saveSettings("FldA=Trifold;None\ncTriFld=True\ncStpl=True\nStpl=Front;None\ncHole=True\nPnch=3Hole;None\n");
+    saveSettings(
+        "FldA=Trifold;None\ncTriFld=True\ncStpl=True\nStpl=Front;None\ncHole=True\nPnch=3Hole;None\n");
     select("finishingtab-full.ppd");
     // The page area the main window gives a tab.
     owner->resize(620, 686);

@@ -42,7 +42,8 @@ bool titleGreyed(TolButtonGroup *group)
 Values pageSizeEverywhere(const QString &size)
 {
     Values values;
-    for (const char *key : {"PageSize", "PageRegion", "ImageableArea", "PaperDimension", "MediaSize"})
+    for (const char *key :
+         {"PageSize", "PageRegion", "ImageableArea", "PaperDimension", "MediaSize"})
         values.insert(QLatin1String(key), size);
     return values;
 }
@@ -155,9 +156,10 @@ void TestGeneralTab::reloadFromPpdDefaults()
 
 void TestGeneralTab::reloadFromSettingsFile()
 {
-    QVERIFY(useSettingsFile(dir.filePath("GT.cfg"),
-                            "PageSize=Letter;A4\nInputSlot=Bypass;Auto\nColl=False;True\n"
-                            "Duplex=DuplexTumble;None\nColorModel=Gray;CMYK\nTCBooklet=Right;None\nFold=True;False\n"));
+    QVERIFY(useSettingsFile(
+        dir.filePath("GT.cfg"),
+        "PageSize=Letter;A4\nInputSlot=Bypass;Auto\nColl=False;True\n"
+        "Duplex=DuplexTumble;None\nColorModel=Gray;CMYK\nTCBooklet=Right;None\nFold=True;False\n"));
 
     select("generaltab-full.ppd");
     QCOMPARE(named<ComboBoxEx>(tab, "cmbBxPageSize")->currentText(), QString("Letter"));
@@ -231,7 +233,8 @@ void TestGeneralTab::colourAndDuplexFallbacks_data()
 {
     QTest::addColumn<QString>("fixture");
     QTest::addColumn<QString>("savedColour");
-    QTest::newRow("single colour choice") << "generaltab-mono.ppd" << "Gray";
+    QTest::newRow("single colour choice") << "generaltab-mono.ppd"
+                                          << "Gray";
     QTest::newRow("no colour option") << "generaltab-bare.ppd" << QString();
 }
 
@@ -282,15 +285,20 @@ void TestGeneralTab::otherWordingsMatchByKeyword_data()
     QTest::addColumn<int>("clicked");
     QTest::addColumn<QString>("chosen");
 
-    QTest::newRow("Color / Black and White") << "queue-tolvane.ppd" << "butGroupColorModelGeneral" << "ColorModel"
-                                             << 0 << "CMYK" << 1 << "Gray";
-    QTest::newRow("Color / Grayscale") << "watermarktab-full.ppd" << "butGroupColorModelGeneral" << "ColorModel"
-                                       << 0 << "CMYK" << 1 << "Gray";
-    QTest::newRow("Short Edge in capitals") << "queue-tolvane.ppd" << "butGroupDuplex" << "Duplex" << 0 << "None"
-                                            << 2 << "DuplexTumble";
+    QTest::newRow("Color / Black and White") << "queue-tolvane.ppd"
+                                             << "butGroupColorModelGeneral"
+                                             << "ColorModel" << 0 << "CMYK" << 1 << "Gray";
+    QTest::newRow("Color / Grayscale") << "watermarktab-full.ppd"
+                                       << "butGroupColorModelGeneral"
+                                       << "ColorModel" << 0 << "CMYK" << 1 << "Gray";
+    QTest::newRow("Short Edge in capitals") << "queue-tolvane.ppd"
+                                            << "butGroupDuplex"
+                                            << "Duplex" << 0 << "None" << 2 << "DuplexTumble";
     // No button stands for the printer's own default: it is kept until a click.
-    QTest::newRow("Printer Default / Black and White") << "tabkit-oddshapes.ppd" << "butGroupColorModelGeneral"
-                                                       << "ColorModel" << 0 << "Default" << 1 << "Gray";
+    QTest::newRow("Printer Default / Black and White")
+        << "tabkit-oddshapes.ppd"
+        << "butGroupColorModelGeneral"
+        << "ColorModel" << 0 << "Default" << 1 << "Gray";
 }
 
 void TestGeneralTab::otherWordingsMatchByKeyword()

@@ -82,7 +82,8 @@ void GeneralTabRoadTest::cleanupTestCase()
 QStringList GeneralTabRoadTest::lpoptionsOf(const QString &printer) const
 {
     const QString prefix = QStringLiteral("Dest ") + printer + QLatin1Char(' ');
-    const QStringList lines = QString::fromUtf8(readFile(home.path() + "/.cups/lpoptions")).split('\n');
+    const QStringList lines =
+        QString::fromUtf8(readFile(home.path() + "/.cups/lpoptions")).split('\n');
     for (const QString &line : lines) {
         if (line.startsWith(prefix))
             return sortedLines(line.mid(prefix.size()).toUtf8(), ' ');
@@ -119,10 +120,11 @@ void GeneralTabRoadTest::firstSelectionWritesTheBasicTabsValues()
 
     // Other tabs add their own lines; these are the Basic and Layout tabs'.
     const QStringList written = sortedLines(readFile(cfg), '\n');
-    for (const QString &line : QStringList({"Coll=True;True", "ColorModel=CMYK;CMYK", "Duplex=None;None", "Fold=False;False",
-                          "ImageableArea=A4", "InputSlot=Auto;Auto", "MediaSize=A4",
-                          "MediaType=Plain;Plain", "OutputBin=FaceDown;FaceDown", "PageRegion=A4;A4",
-                          "PageSize=A4;A4", "PaperDimension=A4", "TCBooklet=None;None"}))
+    for (const QString &line :
+         QStringList({"Coll=True;True", "ColorModel=CMYK;CMYK", "Duplex=None;None",
+                      "Fold=False;False", "ImageableArea=A4", "InputSlot=Auto;Auto", "MediaSize=A4",
+                      "MediaType=Plain;Plain", "OutputBin=FaceDown;FaceDown", "PageRegion=A4;A4",
+                      "PageSize=A4;A4", "PaperDimension=A4", "TCBooklet=None;None"}))
         QVERIFY2(written.contains(line), qPrintable(line));
     const QStringList defaults = lpoptionsOf("Full");
     QVERIFY2(defaults.contains("PageSize=A4") && defaults.contains("Duplex=None"),

@@ -108,7 +108,8 @@ void TestImagingTab::reloadFromPpdDefaults()
     QCOMPARE(named<QLabel>(tab, "lblTrap")->text(), QString("Trap Width:"));
     QCOMPARE(named<QCheckBox>(tab, "chkBxTCGlossMode")->text(), QString("Glossy"));
     QCOMPARE(named<QLabel>(tab, "lblResolution")->text(), QString("Resolution:"));
-    QCOMPARE(items(named<ComboBoxEx>(tab, "cmbBxResolution")), QStringList({"600 dpi", "1200 dpi"}));
+    QCOMPARE(items(named<ComboBoxEx>(tab, "cmbBxResolution")),
+             QStringList({"600 dpi", "1200 dpi"}));
     QCOMPARE(named<ComboBoxEx>(tab, "cmbBxTCSCREENMODE")->currentText(), QString("Automatic"));
     QVERIFY(named<QCheckBox>(tab, "chkBxSmoothing")->isChecked());
     QVERIFY(named<QPushButton>(tab, "butAdjustment")->isEnabled());
@@ -128,12 +129,14 @@ void TestImagingTab::reloadFromPpdDefaults()
 
     const Values values = tab->collectOptionValues();
     const Values expected = {
-        {"Trap", "Off"}, {"TCGlossmode", "False"}, {"CIE", "Off"}, {"TSCREENMODE", "Auto"},
-        {"Resolution", "600dpi"}, {"Tnlt", "Off"}, {"ColorModel", "CMYK"}, {"Crep", "Vivid"},
-        {"RCM", "Std"}, {"Smoothing", "True"}, {"GBTn", "False"}, {"TMoirePrevention", "False"},
-        {"Cadj", "False"}, {"CaColorSpace", "-1"}, {"HueIndex", "0"}, {"CaHueMaster", "00"},
-        {"fCaHueMaster", "0"}, {"CaHr", "0.0"}, {"fCaYB", "0"}, {"Madj", "False"},
-        {"Malt", "0.0"}, {"Mact", "0.0"}, {"fMalt", "0"}, {"fMact", "0"},
+        {"Trap", "Off"},         {"TCGlossmode", "False"}, {"CIE", "Off"},
+        {"TSCREENMODE", "Auto"}, {"Resolution", "600dpi"}, {"Tnlt", "Off"},
+        {"ColorModel", "CMYK"},  {"Crep", "Vivid"},        {"RCM", "Std"},
+        {"Smoothing", "True"},   {"GBTn", "False"},        {"TMoirePrevention", "False"},
+        {"Cadj", "False"},       {"CaColorSpace", "-1"},   {"HueIndex", "0"},
+        {"CaHueMaster", "00"},   {"fCaHueMaster", "0"},    {"CaHr", "0.0"},
+        {"fCaYB", "0"},          {"Madj", "False"},        {"Malt", "0.0"},
+        {"Mact", "0.0"},         {"fMalt", "0"},           {"fMact", "0"},
     };
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
         QCOMPARE(values.value(it.key(), "missing " + it.key()), it.value());
@@ -149,12 +152,14 @@ void TestImagingTab::tonerliteFromSettings_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("value");
-    QTest::newRow("saved level 4") << QByteArray("Tnlt=Level4;Off\n") << "Off" << "On" << 3 << "Level4";
-    QTest::newRow("PPD default level 2") << QByteArray("") << "Level2" << "On" << 1 << "Level2";
+    QTest::newRow("saved level 4") << QByteArray("Tnlt=Level4;Off\n") << "Off"
+                                   << "On" << 3 << "Level4";
+    QTest::newRow("PPD default level 2") << QByteArray("") << "Level2"
+                                         << "On" << 1 << "Level2";
     QTest::newRow("saved off over a level default") << QByteArray("Tnlt=Off;Level2\n") << "Level2"
                                                     << "Off" << 2 << "Off";
-    QTest::newRow("saved value no choice names") << QByteArray("Tnlt=Bogus;Off\n") << "Off" << "Off"
-                                                 << 2 << "Off";
+    QTest::newRow("saved value no choice names") << QByteArray("Tnlt=Bogus;Off\n") << "Off"
+                                                 << "Off" << 2 << "Off";
 }
 
 void TestImagingTab::tonerliteFromSettings()
@@ -285,13 +290,27 @@ void TestImagingTab::colourOptions_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("exact");
-    QTest::newRow("master 125") << "CaHueMaster" << 125 << "125" << "120" << "125";
-    QTest::newRow("master 5") << "CaHueMaster" << 5 << "5" << "00" << "5";
-    QTest::newRow("master -15") << "CaHueMaster" << -15 << "-15" << "-10" << "-15";
-    QTest::newRow("red 250") << "CaHr" << 250 << "2.5" << "2.0" << "2.5";
-    QTest::newRow("red -150") << "CaHr" << -150 << "-1.5" << "-1.0" << "-1.5";
-    QTest::newRow("red -50") << "CaHr" << -50 << "-0.5" << "0.0" << "-0.5";
-    QTest::newRow("balance 29") << "CaYB" << 29 << "0.29" << "0.0" << "0.29";
+    QTest::newRow("master 125") << "CaHueMaster" << 125 << "125"
+                                << "120"
+                                << "125";
+    QTest::newRow("master 5") << "CaHueMaster" << 5 << "5"
+                              << "00"
+                              << "5";
+    QTest::newRow("master -15") << "CaHueMaster" << -15 << "-15"
+                                << "-10"
+                                << "-15";
+    QTest::newRow("red 250") << "CaHr" << 250 << "2.5"
+                             << "2.0"
+                             << "2.5";
+    QTest::newRow("red -150") << "CaHr" << -150 << "-1.5"
+                              << "-1.0"
+                              << "-1.5";
+    QTest::newRow("red -50") << "CaHr" << -50 << "-0.5"
+                             << "0.0"
+                             << "-0.5";
+    QTest::newRow("balance 29") << "CaYB" << 29 << "0.29"
+                                << "0.0"
+                                << "0.29";
 }
 
 void TestImagingTab::colourOptions()
@@ -324,7 +343,8 @@ void TestImagingTab::colourAdjustmentRoundTrip()
     QCOMPARE(dialog->findChildren<QRadioButton *>().value(0)->text(), QString("Hue and tone"));
     QCOMPARE(colourSlider("CaHg")->value(), 29);
     QCOMPARE(colourSlider("CaHr")->value(), 0);
-    QCOMPARE(dialog->findChildren<QLineEdit *>().value(colourKeys.indexOf("CaHr"))->text(), QString("0"));
+    QCOMPARE(dialog->findChildren<QLineEdit *>().value(colourKeys.indexOf("CaHr"))->text(),
+             QString("0"));
 
     Values values = tab->collectOptionValues();
     QCOMPARE(values.value("Cadj"), QString("True"));
@@ -368,7 +388,8 @@ void TestImagingTab::hueRowsExcludeEachOther()
     QCOMPARE(colourSlider("CaHueMaster")->value(), 0);
 
     // Typing the cleared mark resets the field.
-    QLineEdit *green = colourDialog()->findChildren<QLineEdit *>().value(colourKeys.indexOf("CaHg"));
+    QLineEdit *green =
+        colourDialog()->findChildren<QLineEdit *>().value(colourKeys.indexOf("CaHg"));
     green->setText("999");
     QCOMPARE(colourSlider("CaHg")->value(), 0);
     QCOMPARE(green->text(), QString("0"));
@@ -379,11 +400,16 @@ void TestImagingTab::monoOptions_data()
     QTest::addColumn<int>("slider");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("exact");
-    QTest::newRow("55") << 55 << "5.0" << "5.5";
-    QTest::newRow("-55") << -55 << "-5.0" << "-5.5";
-    QTest::newRow("-5") << -5 << "0.0" << "-0.5";
-    QTest::newRow("100") << 100 << "10.0" << "10";
-    QTest::newRow("0") << 0 << "0.0" << "0";
+    QTest::newRow("55") << 55 << "5.0"
+                        << "5.5";
+    QTest::newRow("-55") << -55 << "-5.0"
+                         << "-5.5";
+    QTest::newRow("-5") << -5 << "0.0"
+                        << "-0.5";
+    QTest::newRow("100") << 100 << "10.0"
+                         << "10";
+    QTest::newRow("0") << 0 << "0.0"
+                       << "0";
 }
 
 void TestImagingTab::monoOptions()

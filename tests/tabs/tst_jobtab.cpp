@@ -115,7 +115,8 @@ void TestJobTab::reloadFromPpdDefaults()
     auto *storage = storageCombo();
     QVERIFY(storage);
     // "None" stands for storage off; the page adds its own two modes.
-    QCOMPARE(items(storage), QStringList({"Job storage", "Proof and hold", "Private print", "Custom box"}));
+    QCOMPARE(items(storage),
+             QStringList({"Job storage", "Proof and hold", "Private print", "Custom box"}));
     QCOMPARE(storage->currentText(), QString("Proof and hold"));
     QVERIFY(!get<TolCheckBoxButton>("chkButTCCollate1")->isChecked());
     QVERIFY(!storage->isEnabled());
@@ -130,17 +131,20 @@ void TestJobTab::reloadFromPpdDefaults()
     QVERIFY(!get<QLineEdit>("lnEditJobEmail")->isEnabled());
     QCOMPARE(get<ComboBoxEx>("cmbBxJobName")->currentText(), QString("Application defined"));
     QVERIFY(!get<QLineEdit>("lnEditJobName")->isEnabled());
-    QCOMPARE(get<ComboBoxEx>("cmbBxOverwrite")->currentText(), QString("Use job name + date and time"));
+    QCOMPARE(get<ComboBoxEx>("cmbBxOverwrite")->currentText(),
+             QString("Use job name + date and time"));
 
-    const QHash<QString, QString> expected = {
-        {"TCCollate1", "None"}, {"cJobStore", "False"}, {"cJobAccount", "False"}, {"cUserLogin", "False"},
-        {"cEmail", "False"},    {"JobDate", "true"},    {"Email", "off"},         {"JobName", "off"}};
+    const QHash<QString, QString> expected = {{"TCCollate1", "None"},   {"cJobStore", "False"},
+                                              {"cJobAccount", "False"}, {"cUserLogin", "False"},
+                                              {"cEmail", "False"},      {"JobDate", "true"},
+                                              {"Email", "off"},         {"JobName", "off"}};
     QCOMPARE(tab->collectOptionValues(), expected);
     const OptionHash extra = tab->extraSettings();
     QCOMPARE(extra.value("TvManagment"), QString("Default"));
     QCOMPARE(extra.value("UserLogin"), QString("False"));
     QCOMPARE(extra.value("EMailNotification"), QString("off"));
-    for (const char *key : {"JobStorage", "PrivatePrint", "TCCollate1", "AccessCode", "CustomBox", "ReplaceJob"})
+    for (const char *key :
+         {"JobStorage", "PrivatePrint", "TCCollate1", "AccessCode", "CustomBox", "ReplaceJob"})
         QVERIFY2(!extra.contains(key), key);
 
     owner->setConstraints();
@@ -185,7 +189,8 @@ void TestJobTab::savedSettingsComeBack()
     QCOMPARE(get<QLineEdit>("lnEditJobEmail")->text(), QString("jane.doe@example.com"));
     QCOMPARE(get<ComboBoxEx>("cmbBxJobName")->currentText(), QString("Custom"));
     QCOMPARE(get<QLineEdit>("lnEditJobName")->text(), QString("Weekly report"));
-    QCOMPARE(AppState::optionModel->option("TCCollate1")->currentChoice()->keyword(), QString("JobStorage"));
+    QCOMPARE(AppState::optionModel->option("TCCollate1")->currentChoice()->keyword(),
+             QString("JobStorage"));
 
     // Storage switched on with a mode that is a PPD choice survives a reload
     // although the PPD default is "None".
@@ -199,7 +204,8 @@ void TestJobTab::savedSettingsComeBack()
     // Switching storage off picks "Proof and hold" and leaves the model on "None".
     storageButton->checkBox()->click();
     QCOMPARE(storage->currentText(), QString("Proof and hold"));
-    QCOMPARE(AppState::optionModel->option("TCCollate1")->currentChoice()->keyword(), QString("None"));
+    QCOMPARE(AppState::optionModel->option("TCCollate1")->currentChoice()->keyword(),
+             QString("None"));
     saveAndReload();
     QVERIFY(!storageButton->isChecked());
 }
@@ -253,7 +259,8 @@ void TestJobTab::storageModesFollowDevice()
 
     model->setCurrentChoice("Option18", "SSDrive");
     tab->updateCustomConstraints();
-    QCOMPARE(items(storage), QStringList({"Job storage", "Proof and hold", "Private print", "Custom box"}));
+    QCOMPARE(items(storage),
+             QStringList({"Job storage", "Proof and hold", "Private print", "Custom box"}));
 }
 
 void TestJobTab::storageChecks_data()
@@ -266,18 +273,46 @@ void TestJobTab::storageChecks_data()
     const QString code = "Access code must be 4 numbers in length.";
     const QString boxRange = "Enter a custom box number between 1 and 1000.";
     const QString full = "jobtab-full.ppd";
-    QTest::newRow("job storage without code") << full << "Job storage" << "" << "" << "";
-    QTest::newRow("job storage, 3 digits") << full << "Job storage" << "123" << "" << code;
-    QTest::newRow("job storage, 4 digits") << full << "Job storage" << "1234" << "" << "";
-    QTest::newRow("private print needs a code") << full << "Private print" << "" << "" << code;
-    QTest::newRow("optional private print, no code") << "jobtab-partial.ppd" << "Private print" << "" << "" << "";
-    QTest::newRow("optional private print, 2 digits")
-        << "jobtab-partial.ppd" << "Private print" << "12" << "" << code;
-    QTest::newRow("box 0") << full << "Custom box" << "" << "0" << boxRange;
-    QTest::newRow("box 1") << full << "Custom box" << "" << "1" << "";
-    QTest::newRow("box 1000") << full << "Custom box" << "" << "1000" << "";
-    QTest::newRow("box 1001") << full << "Custom box" << "" << "1001" << boxRange;
-    QTest::newRow("box empty") << full << "Custom box" << "" << "" << boxRange;
+    QTest::newRow("job storage without code") << full << "Job storage"
+                                              << ""
+                                              << ""
+                                              << "";
+    QTest::newRow("job storage, 3 digits") << full << "Job storage"
+                                           << "123"
+                                           << "" << code;
+    QTest::newRow("job storage, 4 digits") << full << "Job storage"
+                                           << "1234"
+                                           << ""
+                                           << "";
+    QTest::newRow("private print needs a code") << full << "Private print"
+                                                << ""
+                                                << "" << code;
+    QTest::newRow("optional private print, no code") << "jobtab-partial.ppd"
+                                                     << "Private print"
+                                                     << ""
+                                                     << ""
+                                                     << "";
+    QTest::newRow("optional private print, 2 digits") << "jobtab-partial.ppd"
+                                                      << "Private print"
+                                                      << "12"
+                                                      << "" << code;
+    QTest::newRow("box 0") << full << "Custom box"
+                           << ""
+                           << "0" << boxRange;
+    QTest::newRow("box 1") << full << "Custom box"
+                           << ""
+                           << "1"
+                           << "";
+    QTest::newRow("box 1000") << full << "Custom box"
+                              << ""
+                              << "1000"
+                              << "";
+    QTest::newRow("box 1001") << full << "Custom box"
+                              << ""
+                              << "1001" << boxRange;
+    QTest::newRow("box empty") << full << "Custom box"
+                               << ""
+                               << "" << boxRange;
 }
 
 void TestJobTab::storageChecks()
@@ -311,13 +346,19 @@ void TestJobTab::otherChecks()
     auto *email = get<QLineEdit>("lnEditJobEmail");
     get<TolCheckBoxButton>("chkButJobEmail")->checkBox()->click();
     QVERIFY(owner->marked);
-    const struct {
+    const struct
+    {
         const char *address;
         bool good;
-    } addresses[] = {{"jane", false}, {"jane@example", false}, {"jane@example.c", false},
-                     {"jane..doe@example.com", false}, {".jane@example.com", false},
-                     {"jane.@example.com", false},      {"jane.!d@example.com", true},
-                     {"jane!@example.com", true},       {"jane.doe@mail.example.org", true},
+    } addresses[] = {{"jane", false},
+                     {"jane@example", false},
+                     {"jane@example.c", false},
+                     {"jane..doe@example.com", false},
+                     {".jane@example.com", false},
+                     {"jane.@example.com", false},
+                     {"jane.!d@example.com", true},
+                     {"jane!@example.com", true},
+                     {"jane.doe@mail.example.org", true},
                      {"j+d@ex-ample.com", true}};
     for (const auto &row : addresses) {
         email->setText(row.address);
@@ -349,9 +390,11 @@ void TestJobTab::otherChecks()
     // User login: a quote wins over an empty name; an empty password is fine.
     get<TolCheckBoxButton>("chkButUserLogin")->checkBox()->click();
     get<QLineEdit>("lnEditLoginPassword")->setText("a\"b");
-    QCOMPARE(label("lblUserLogin")->toolTip(), QString("Value cannot contain the double quote (\") character."));
+    QCOMPARE(label("lblUserLogin")->toolTip(),
+             QString("Value cannot contain the double quote (\") character."));
     get<QLineEdit>("lnEditLoginPassword")->clear();
-    QCOMPARE(label("lblUserLogin")->toolTip(), QString("User name must be at least one character long."));
+    QCOMPARE(label("lblUserLogin")->toolTip(),
+             QString("User name must be at least one character long."));
     get<QLineEdit>("lnEditLoginUserName")->setText("ann");
     QVERIFY(label("lblUserLogin")->toolTip().isEmpty());
     QVERIFY(!owner->marked);
@@ -361,9 +404,11 @@ void TestJobTab::otherChecks()
     get<TolCheckBoxButton>("chkButUserLogin")->checkBox()->click();
     auto *mode = get<ComboBoxEx>("cmbBxTvManagment");
     get<TolCheckBoxButton>("chkButTvManagment")->checkBox()->click();
-    QCOMPARE(label("lblTvManagment")->toolTip(), QString("You must add an account ID to the list."));
+    QCOMPARE(label("lblTvManagment")->toolTip(),
+             QString("You must add an account ID to the list."));
     mode->setCurrentIndex(0);
-    QCOMPARE(label("lblTvManagment")->toolTip(), QString("Account ID must be 1 to 8 numbers in length"));
+    QCOMPARE(label("lblTvManagment")->toolTip(),
+             QString("Account ID must be 1 to 8 numbers in length"));
     type(get<QLineEdit>("lnEditAccountID"), "42x7");
     QCOMPARE(get<QLineEdit>("lnEditAccountID")->text(), QString("427"));
     QVERIFY(!owner->marked);
@@ -522,13 +567,15 @@ void TestJobTab::pastedControlCharacters_data()
     QTest::addColumn<bool>("description");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<bool>("taken");
-    const QList<ControlCharacterPaste> pastes = controlCharacterPastes(QStringLiteral("UserLogin=True"));
+    const QList<ControlCharacterPaste> pastes =
+        controlCharacterPastes(QStringLiteral("UserLogin=True"));
     for (bool description : {false, true}) {
         const char *field = description ? "account-ID description" : "job name";
         for (const auto &paste : pastes)
             QTest::addRow("%s, %s", field, paste.what) << description << paste.text << false;
         // The fields' own rules stay: no double quote in a name.
-        QTest::addRow("%s, double quote", field) << description << QStringLiteral("a\"b") << description;
+        QTest::addRow("%s, double quote", field)
+            << description << QStringLiteral("a\"b") << description;
     }
 }
 
@@ -547,7 +594,8 @@ void TestJobTab::pastedControlCharacters()
         get<TolCheckBoxButton>("chkButTvManagment")->checkBox()->click();
         get<QPushButton>("butAccountID")->click();
         get<QPushButton>("butNewCustomAccountID")->click();
-        auto *listDialog = qobject_cast<QDialog *>(get<QTableWidget>("tblCustomAccountID")->window());
+        auto *listDialog =
+            qobject_cast<QDialog *>(get<QTableWidget>("tblCustomAccountID")->window());
         QVERIFY(listDialog);
         auto *editDialog = listDialog->findChild<QDialog *>();
         QVERIFY(editDialog && editDialog->isVisible());

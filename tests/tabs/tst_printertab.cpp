@@ -67,7 +67,7 @@ int rowOf(QTableWidget *table, const QString &name)
 }
 
 // Widgets the tab took away are hidden until the event loop deletes them.
-template <typename T>
+template<typename T>
 T *findNamed(QWidget *parent, const QString &accessibleName, bool shownOnly = true)
 {
     const QList<T *> all = parent->findChildren<T *>();
@@ -304,9 +304,10 @@ private slots:
             table->setCurrentCell(i % 2 ? rowOf(table, "Q1") : rowOf(table, "Office"), 0);
         }
         QCOMPARE(window->printerChanges.last(), QString("Q1"));
-        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                            | QDir::NoDotAndDotDot),
-                 QStringList());
+        QCOMPARE(
+            QDir(tmp.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList());
     }
 
 private:

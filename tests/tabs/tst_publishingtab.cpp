@@ -99,7 +99,8 @@ void TestPublishingTab::pageList_data()
     const QString from3 = "You can only enter page numbers between 3 and 511";
 
     QTest::newRow("empty") << "" << false << Outcome::Refused << typeRange;
-    QTest::newRow("descending range and single") << "9-7, 3" << false << Outcome::Accepted << "3,7,8,9";
+    QTest::newRow("descending range and single")
+        << "9-7, 3" << false << Outcome::Accepted << "3,7,8,9";
     QTest::newRow("duplicates") << "5,3,5" << false << Outcome::Accepted << "3,5";
     QTest::newRow("range between blanks") << " 4 - 6 " << false << Outcome::Accepted << "4,5,6";
     QTest::newRow("empty middle entry") << "3,,5" << false << Outcome::Refused << badPages;
@@ -121,10 +122,12 @@ void TestPublishingTab::pageList_data()
                                          pages << page;
                                      return pages;
                                  }());
-    QTest::newRow("51 pages") << "2-52" << false << Outcome::Refused << "You can only insert up to 50 pages.";
-    QTest::newRow("huge range stops early") << "2-2147483647" << false << Outcome::Refused
-                                            << "You can only insert up to 50 pages.";
-    QTest::newRow("range to the largest int") << "2147483640-2147483647" << false << Outcome::Refused << from2;
+    QTest::newRow("51 pages") << "2-52" << false << Outcome::Refused
+                              << "You can only insert up to 50 pages.";
+    QTest::newRow("huge range stops early")
+        << "2-2147483647" << false << Outcome::Refused << "You can only insert up to 50 pages.";
+    QTest::newRow("range to the largest int")
+        << "2147483640-2147483647" << false << Outcome::Refused << from2;
     QTest::newRow("page 1") << "1" << false << Outcome::Refused << from2;
     QTest::newRow("page 512") << "512" << false << Outcome::Refused << from2;
     QTest::newRow("page 511") << "511" << false << Outcome::Accepted << "511";
@@ -175,8 +178,9 @@ void TestPublishingTab::reloadFromPpdDefaults()
     for (const char *button : {"chkButCvr", "chkButPins", "chkButTint"})
         QVERIFY2(!widget<TolCheckBoxButton>(button)->isChecked(), button);
     QVERIFY(widget<QRadioButton>("rdButCvrFront")->isChecked());
-    for (const char *box : {"chkBxCvrFrontOut", "chkBxCvrFrontIn", "chkBxCvrBackOut", "chkBxCvrBackIn",
-                            "chkBxPinsPrintOntoFront", "chkBxPinsPrintOntoBack", "chkBxTintPrintOnto"}) {
+    for (const char *box :
+         {"chkBxCvrFrontOut", "chkBxCvrFrontIn", "chkBxCvrBackOut", "chkBxCvrBackIn",
+          "chkBxPinsPrintOntoFront", "chkBxPinsPrintOntoBack", "chkBxTintPrintOnto"}) {
         QVERIFY2(!widget<QCheckBox>(box)->isChecked(), box);
         QVERIFY2(!widget<QCheckBox>(box)->isEnabled(), box);
     }
@@ -267,10 +271,12 @@ void TestPublishingTab::reloadFromSettingsFile()
     QCOMPARE(widget<QLineEdit>("lnEditPinsPage")->text(), QString("1,3"));
     QVERIFY(tab->isPageListInvalid());
     QVERIFY(hasErrorImage(widget<QLabel>("lblPins")));
-    QCOMPARE(widget<QLabel>("lblPins")->toolTip(), QString("You can only enter page numbers between 2 and 511"));
+    QCOMPARE(widget<QLabel>("lblPins")->toolTip(),
+             QString("You can only enter page numbers between 2 and 511"));
     QVERIFY(owner->marked);
     QVERIFY(widget<QRadioButton>("rdButCvrFront")->isChecked());
-    for (const char *box : {"chkBxCvrFrontOut", "chkBxCvrFrontIn", "chkBxCvrBackOut", "chkBxCvrBackIn"})
+    for (const char *box :
+         {"chkBxCvrFrontOut", "chkBxCvrFrontIn", "chkBxCvrBackOut", "chkBxCvrBackIn"})
         QVERIFY2(!widget<QCheckBox>(box)->isChecked(), box);
 }
 
@@ -346,40 +352,44 @@ void TestPublishingTab::extraSettings_data()
     QTest::addColumn<QString>("pageText");
     QTest::addColumn<Values>("expected");
 
-    const Values allOff = {{"TvCoverModeEnabled", "False"}, {"TvPageInsertEnabled", "False"},
-                           {"Pins", "Off"},
-                           {"TvPageinsertValue", "-1"},
-                           {"TvIntLvEnabled", "False"},
-                           {"TvIntLvValue", "0"}};
+    const Values allOff = {
+        {"TvCoverModeEnabled", "False"}, {"TvPageInsertEnabled", "False"}, {"Pins", "Off"},
+        {"TvPageinsertValue", "-1"},     {"TvIntLvEnabled", "False"},      {"TvIntLvValue", "0"}};
     QTest::newRow("all off") << QStringList() << QString() << allOff;
 
     auto coverOn = [&](const QString &mode, const QString &radio) {
         Values values = allOff;
-        values.insert({{"TvCoverModeEnabled", "True"}, {"TvCoverModeValue", mode},
+        values.insert({{"TvCoverModeEnabled", "True"},
+                       {"TvCoverModeValue", mode},
                        {"TvCovermodeRadioButtonState", radio},
                        {"TVCoverMedia", "Tray 1"},
                        {"TVCoverMedia2", "Tray 1"}});
         return values;
     };
-    QTest::newRow("front cover, nothing printed") << QStringList{"chkButCvr"} << QString() << coverOn("16", "1");
+    QTest::newRow("front cover, nothing printed")
+        << QStringList {"chkButCvr"} << QString() << coverOn("16", "1");
     QTest::newRow("front and back, nothing printed")
-        << QStringList{"chkButCvr", "rdButCvrFrontBack"} << QString() << coverOn("32", "2");
+        << QStringList {"chkButCvr", "rdButCvrFrontBack"} << QString() << coverOn("32", "2");
     QTest::newRow("front outside, back inside")
-        << QStringList{"chkButCvr", "rdButCvrFrontBack", "chkBxCvrFrontOut", "chkBxCvrBackIn"} << QString()
-        << coverOn("9", "2");
+        << QStringList {"chkButCvr", "rdButCvrFrontBack", "chkBxCvrFrontOut", "chkBxCvrBackIn"}
+        << QString() << coverOn("9", "2");
 
     Values insert = allOff;
-    insert.insert({{"TvPageInsertEnabled", "True"}, {"Pins", "On"}, {"TvPageinsertValue", "3"},
+    insert.insert({{"TvPageInsertEnabled", "True"},
+                   {"Pins", "On"},
+                   {"TvPageinsertValue", "3"},
                    {"TvPageinsertNums", "3,7,8"},
                    {"TVPageinsertMedia", "Tray 1"}});
     QTest::newRow("page insert printed both sides")
-        << QStringList{"chkButPins", "chkBxPinsPrintOntoFront", "chkBxPinsPrintOntoBack"} << "8-7,3" << insert;
+        << QStringList {"chkButPins", "chkBxPinsPrintOntoFront", "chkBxPinsPrintOntoBack"}
+        << "8-7,3" << insert;
 
     Values interleave = allOff;
-    interleave.insert(
-        {{"TvIntLvEnabled", "True"}, {"TvIntLvValue", "2"}, {"TVTransparencyinterleavingMedia", "Tray 1"}});
-    QTest::newRow("interleaving printed") << QStringList{"chkButTint", "chkBxTintPrintOnto"} << QString()
-                                          << interleave;
+    interleave.insert({{"TvIntLvEnabled", "True"},
+                       {"TvIntLvValue", "2"},
+                       {"TVTransparencyinterleavingMedia", "Tray 1"}});
+    QTest::newRow("interleaving printed")
+        << QStringList {"chkButTint", "chkBxTintPrintOnto"} << QString() << interleave;
 }
 
 void TestPublishingTab::extraSettings()

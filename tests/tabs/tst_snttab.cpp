@@ -121,7 +121,8 @@ void TestSNTTab::writeSettings(const QStringList &lines)
 
 QString TestSNTTab::tag() const
 {
-    return QStringLiteral("<https://%1:%2 %3>").arg(serverEdit->text(), portEdit->text(), userEdit->text());
+    return QStringLiteral("<https://%1:%2 %3>")
+        .arg(serverEdit->text(), portEdit->text(), userEdit->text());
 }
 
 void TestSNTTab::feedAnswer(const QString &body)
@@ -137,7 +138,8 @@ void TestSNTTab::verifiedOn(const QByteArray &policiesJson)
     portEdit->setText(QString::number(closedPort()));
     userEdit->setText(QStringLiteral("dana"));
     passwordEdit->setText(QStringLiteral("pw"));
-    feedAnswer(QStringLiteral("{\"Policies\":") + QString::fromUtf8(policiesJson) + QLatin1Char('}'));
+    feedAnswer(QStringLiteral("{\"Policies\":") + QString::fromUtf8(policiesJson)
+               + QLatin1Char('}'));
     QCOMPARE(boxes->boxes.size(), 0);
 }
 
@@ -160,17 +162,17 @@ void TestSNTTab::loadAndCollect_data()
     QTest::addColumn<Values>("collected");
 
     const Values allOff = {{"SNT_enabled", "OFF"}, {"SNT_notify", "OFF"}, {"SNT_blocking", "OFF"},
-                           {"SNT_server", ""}, {"SNT_port", ""}, {"SNT_username", ""},
+                           {"SNT_server", ""},     {"SNT_port", ""},      {"SNT_username", ""},
                            {"SNT_password", ""}};
     QTest::newRow("nothing stored") << QStringList() << false << allOff;
     Values lower = allOff;
     lower["SNT_server"] = "print.example";
     lower["SNT_username"] = "eve";
     QTest::newRow("only ON switches on; Off keeps the typed fields but no password")
-        << QStringList{"SNT_enabled=on", "SNT_server=print.example", "SNT_username=eve"} << false
+        << QStringList {"SNT_enabled=on", "SNT_server=print.example", "SNT_username=eve"} << false
         << lower;
     QTest::newRow("blocking without notifications falls back to continue")
-        << QStringList{"SNT_notify=OFF", "SNT_blocking=ON"} << false << allOff;
+        << QStringList {"SNT_notify=OFF", "SNT_blocking=ON"} << false << allOff;
 }
 
 void TestSNTTab::loadAndCollect()
@@ -295,27 +297,32 @@ void TestSNTTab::answers_data()
     QTest::addColumn<bool>("marked");
 
     // Before each row the policies stand at On, On, On.
-    const QString full = R"({"Policies":{"JE.FullColorPrint":"ON","DR.TonerliteRestriction":"PV.Off","DR.DuplexRestriction":"PV.On"}})";
-    QTest::newRow("accepted silently") << false << full << "" << QStringList{"On", "Off", "On"} << false;
-    QTest::newRow("accepted on Verify") << true << full << successText << QStringList{"On", "Off", "On"} << false;
+    const QString full =
+        R"({"Policies":{"JE.FullColorPrint":"ON","DR.TonerliteRestriction":"PV.Off","DR.DuplexRestriction":"PV.On"}})";
+    QTest::newRow("accepted silently")
+        << false << full << "" << QStringList {"On", "Off", "On"} << false;
+    QTest::newRow("accepted on Verify")
+        << true << full << successText << QStringList {"On", "Off", "On"} << false;
     QTest::newRow("only duplex named: the others stay")
-        << false << R"({"Policies":{"DR.DuplexRestriction":"PV.Off"}})" << ""
-        << QStringList{"On", "On", "Off"} << false;
+        << false << R"({"Policies":{"DR.DuplexRestriction":"PV.Off"}})"
+        << "" << QStringList {"On", "On", "Off"} << false;
     QTest::newRow("colour as JSON true is not ON")
-        << false << R"({"Policies":{"JE.FullColorPrint":true}})" << "" << QStringList{"Off", "On", "On"} << false;
+        << false << R"({"Policies":{"JE.FullColorPrint":true}})"
+        << "" << QStringList {"Off", "On", "On"} << false;
     QTest::newRow("refused: all off, also silently")
         << false << R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})" << failedText
-        << QStringList{"Off", "Off", "Off"} << true;
+        << QStringList {"Off", "Off", "Off"} << true;
     QTest::newRow("refused on Verify beats the brace")
         << true << R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})" << failedText
-        << QStringList{"Off", "Off", "Off"} << true;
+        << QStringList {"Off", "Off", "Off"} << true;
     QTest::newRow("no permission to print, also silently")
-        << false << R"({"Policies":{"JE.MonoPrint":"ON"}})" << "You do not have permission to print."
-        << QStringList{"On", "On", "On"} << false;
-    QTest::newRow("plain text on Verify") << true << "Service down" << "An unspecified error occured."
-                                          << QStringList{"Off", "Off", "Off"} << true;
-    QTest::newRow("plain text silently") << false << "Service down" << "" << QStringList{"Off", "Off", "Off"}
-                                         << true;
+        << false << R"({"Policies":{"JE.MonoPrint":"ON"}})"
+        << "You do not have permission to print." << QStringList {"On", "On", "On"} << false;
+    QTest::newRow("plain text on Verify")
+        << true << "Service down"
+        << "An unspecified error occured." << QStringList {"Off", "Off", "Off"} << true;
+    QTest::newRow("plain text silently") << false << "Service down"
+                                         << "" << QStringList {"Off", "Off", "Off"} << true;
 }
 
 void TestSNTTab::answers()
@@ -326,7 +333,8 @@ void TestSNTTab::answers()
     QFETCH(QStringList, options);
     QFETCH(bool, marked);
 
-    verifiedOn(R"({"JE.FullColorPrint":"ON","DR.TonerliteRestriction":"PV.On","DR.DuplexRestriction":"PV.On"})");
+    verifiedOn(
+        R"({"JE.FullColorPrint":"ON","DR.TonerliteRestriction":"PV.On","DR.DuplexRestriction":"PV.On"})");
     QCOMPARE(policyOptions(), QStringList({"On", "On", "On"}));
 
     QSignalSpy errors(client, &tcurl::errorReady);
@@ -350,11 +358,13 @@ void TestSNTTab::answers()
 
 void TestSNTTab::staleAnswersAndErrors()
 {
-    verifiedOn(R"({"JE.FullColorPrint":"ON","DR.TonerliteRestriction":"PV.On","DR.DuplexRestriction":"PV.Off"})");
+    verifiedOn(
+        R"({"JE.FullColorPrint":"ON","DR.TonerliteRestriction":"PV.On","DR.DuplexRestriction":"PV.Off"})");
     const QString oldTag = tag();
 
     userEdit->setText(QStringLiteral("dana two"));
-    emit client->messageReady(oldTag + QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
+    emit client->messageReady(oldTag
+                              + QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
     emit client->errorReady(oldTag + QStringLiteral("Connection refused"));
     QCOMPARE(boxes->boxes.size(), 0);
     QCOMPARE(policyOptions(), QStringList({"On", "On", "Off"}));
@@ -374,8 +384,10 @@ void TestSNTTab::staleAnswersAndErrors()
     // The tag is matched whole: a server typed as an IPv6 address gets its
     // answer, and a tag for another port is stale.
     serverEdit->setText(QStringLiteral("[::1]"));
-    const QString otherPort = QStringLiteral("<https://[::1]:1%1 %2>").arg(portEdit->text(), userEdit->text());
-    emit client->messageReady(otherPort + QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
+    const QString otherPort =
+        QStringLiteral("<https://[::1]:1%1 %2>").arg(portEdit->text(), userEdit->text());
+    emit client->messageReady(otherPort
+                              + QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
     QCOMPARE(boxes->boxes.size(), 1);
     feedAnswer(QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
     QCOMPARE(boxes->boxes.size(), 2);

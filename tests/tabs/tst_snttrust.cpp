@@ -96,9 +96,10 @@ void TestSNTTrust::initTestCase()
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("usual"), &usual));
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("other"), &other));
     QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("authority"), &authority, true));
-    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
-    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"), &elsewhere,
-                         QStringLiteral("print.elsewhere.test")));
+    QVERIFY(
+        makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
+    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"),
+                         &elsewhere, QStringLiteral("print.elsewhere.test")));
     AppState::perUserDirectory = dir.filePath(QStringLiteral("user")) + QLatin1Char('/');
     QVERIFY(server.listen(QHostAddress::LocalHost));
 }
@@ -164,7 +165,8 @@ void TestSNTTrust::pin(const QString &name)
     tcurl client;
     client.setExtraCaCertificates({authority.certificate});
     QSignalSpy answers(&client, &tcurl::messageReady);
-    client.post(QStringLiteral("https://") + serverKey(), QStringLiteral("hana"), QStringLiteral("pw one"));
+    client.post(QStringLiteral("https://") + serverKey(), QStringLiteral("hana"),
+                QStringLiteral("pw one"));
     QVERIFY(answers.wait(120000));
     QCOMPARE(server.requests.size(), 1);
     server.identity = presented;
@@ -173,11 +175,12 @@ void TestSNTTrust::pin(const QString &name)
 
 void TestSNTTrust::loadStoredLogin()
 {
-    QVERIFY(useSettingsFile(AppState::settingsFile,
-                            "SNT_enabled=ON\nSNT_notify=OFF\nSNT_blocking=OFF\nSNT_server=127.0.0.1\n"
-                            "SNT_port=" + QByteArray::number(server.serverPort())
-                                + "\nSNT_username=hana\nSNT_password="
-                                + encryptPassword(QStringLiteral("pw one")).toLatin1() + '\n'));
+    QVERIFY(useSettingsFile(
+        AppState::settingsFile,
+        "SNT_enabled=ON\nSNT_notify=OFF\nSNT_blocking=OFF\nSNT_server=127.0.0.1\n"
+        "SNT_port="
+            + QByteArray::number(server.serverPort()) + "\nSNT_username=hana\nSNT_password="
+            + encryptPassword(QStringLiteral("pw one")).toLatin1() + '\n'));
     const int passes = owner->passes;
     tab->reload();
     // The silent login has ended, one way or the other.
@@ -187,7 +190,8 @@ void TestSNTTrust::loadStoredLogin()
 
 void TestSNTTrust::verifyLoggedInAndPinned()
 {
-    QCOMPARE(CertificatePins::pin(serverKey()), CertificatePins::fingerprint(server.identity.certificate));
+    QCOMPARE(CertificatePins::pin(serverKey()),
+             CertificatePins::fingerprint(server.identity.certificate));
     QCOMPARE(current(QStringLiteral("SNTColorMode")), QStringLiteral("On"));
     QVERIFY(!owner->marked);
 }
@@ -207,16 +211,22 @@ void TestSNTTrust::verifyAsksAboutCertificate_data()
     QTest::addColumn<QString>("pinnedBefore");
     QTest::addColumn<bool>("trusted");
     QTest::addColumn<QString>("says");
-    QTest::newRow("new certificate, trusted") << "usual" << "" << true << noAuthority;
-    QTest::newRow("new certificate, not trusted") << "usual" << "" << false << noAuthority;
-    QTest::newRow("changed certificate, trusted") << "usual" << "other" << true << changed;
-    QTest::newRow("changed certificate, not trusted") << "usual" << "other" << false << changed;
+    QTest::newRow("new certificate, trusted") << "usual"
+                                              << "" << true << noAuthority;
+    QTest::newRow("new certificate, not trusted") << "usual"
+                                                  << "" << false << noAuthority;
+    QTest::newRow("changed certificate, trusted") << "usual"
+                                                  << "other" << true << changed;
+    QTest::newRow("changed certificate, not trusted") << "usual"
+                                                      << "other" << false << changed;
     QTest::newRow("authority vouched at the last login, trusted")
-        << "usual" << "authority" << true << authorityBefore;
+        << "usual"
+        << "authority" << true << authorityBefore;
     QTest::newRow("authority vouched at the last login, not trusted")
-        << "usual" << "authority" << false << authorityBefore;
-    QTest::newRow("trusted authority, another host name")
-        << "elsewhere" << "" << false << anotherHost;
+        << "usual"
+        << "authority" << false << authorityBefore;
+    QTest::newRow("trusted authority, another host name") << "elsewhere"
+                                                          << "" << false << anotherHost;
 }
 
 void TestSNTTrust::verifyAsksAboutCertificate()
@@ -243,7 +253,8 @@ void TestSNTTrust::verifyAsksAboutCertificate()
     // The question names the certificate, and for a change the old one too.
     const QString question = boxes->boxes.first().second;
     QVERIFY2(question.contains(fingerprintOf(presented)), qPrintable(question));
-    QCOMPARE(question.contains(fingerprintOf(QStringLiteral("other"))), pinnedBefore == QLatin1String("other"));
+    QCOMPARE(question.contains(fingerprintOf(QStringLiteral("other"))),
+             pinnedBefore == QLatin1String("other"));
     QVERIFY2(question.contains(says), qPrintable(question));
     QCOMPARE(question.contains(noAuthority), says == noAuthority);
     QVERIFY(question.endsWith(QLatin1String("Do you trust this server?")));
@@ -402,7 +413,8 @@ void TestSNTTrust::serverTypedAsIpv6Address()
     QVERIFY(server6.listen(QHostAddress::LocalHostIPv6));
     const QString port = QString::number(server6.serverPort());
     QVERIFY(CertificatePins::setPin(
-        CertificatePins::serverKey(QUrl(QStringLiteral("https://[::1]:") + port)), fingerprintOf(QStringLiteral("usual"))));
+        CertificatePins::serverKey(QUrl(QStringLiteral("https://[::1]:") + port)),
+        fingerprintOf(QStringLiteral("usual"))));
     QVERIFY(useSettingsFile(AppState::settingsFile,
                             "SNT_enabled=ON\nSNT_server=[::1]\nSNT_port=" + port.toLatin1()
                                 + "\nSNT_username=hana\nSNT_password="

@@ -151,7 +151,10 @@ private slots:
     void missingTabNameIsReported();
 
 private:
-    void writeSettings(const QByteArray &text) { writeSettingsFile(QStringLiteral("Kit.cfg"), text); }
+    void writeSettings(const QByteArray &text)
+    {
+        writeSettingsFile(QStringLiteral("Kit.cfg"), text);
+    }
     void reloadTab();
 };
 
@@ -412,14 +415,14 @@ void TestTab::collectorSkipsPrinterTabAndKeepsRepeatedExtras()
     QCOMPARE(printerTab->metaObject()->className(), "PrinterTab");
     printerTab->reload();
     printerTab->media->setCurrentIndex(2);
-    QList<Tab *> tabs{printerTab, tab};
+    QList<Tab *> tabs {printerTab, tab};
     const TabOptionCollector collector(&tabs);
     const OptionHash options = collector.collectTabOptions();
     QCOMPARE(options.value("TkMedia"), QStringLiteral("Plain"));
     QCOMPARE(options.values("TkMedia").size(), 1);
     // The printer tab's repeated note is left out too.
     const QStringList notes = options.values("TkNote");
-    QCOMPARE(notes, (QStringList{"second", "first"}));
+    QCOMPARE(notes, (QStringList {"second", "first"}));
 }
 
 void TestTab::missingTabNameIsReported()

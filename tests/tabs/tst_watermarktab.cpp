@@ -29,7 +29,8 @@ namespace {
 
 using Values = QHash<QString, QString>;
 
-const QStringList builtinItems{"CONFIDENTIAL", "ORIGINAL", "COPY", "DO NOT PHOTOCOPY", "DRAFT", "FINAL", "PROOF"};
+const QStringList builtinItems {"CONFIDENTIAL", "ORIGINAL", "COPY", "DO NOT PHOTOCOPY",
+                                "DRAFT",        "FINAL",    "PROOF"};
 
 } // namespace
 
@@ -64,9 +65,15 @@ private:
     QLineEdit *name = nullptr;
 
     void writeSettings(const QStringList &lines);
-    QPushButton *button(const char *accessibleName) { return named<QPushButton>(tab, accessibleName); }
+    QPushButton *button(const char *accessibleName)
+    {
+        return named<QPushButton>(tab, accessibleName);
+    }
     ComboBoxEx *combo(const char *accessibleName) { return named<ComboBoxEx>(tab, accessibleName); }
-    TolCheckBoxButton *watermarkSwitch() { return named<TolCheckBoxButton>(tab, "chkButWatermark"); }
+    TolCheckBoxButton *watermarkSwitch()
+    {
+        return named<TolCheckBoxButton>(tab, "chkButWatermark");
+    }
 };
 
 void TestWatermarkTab::init()
@@ -85,7 +92,8 @@ void TestWatermarkTab::init()
 void TestWatermarkTab::writeSettings(const QStringList &lines)
 {
     writeSettingsFile(QStringLiteral("WM-500.cfg"),
-                      (QStringList{"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8() + '\n');
+                      (QStringList {"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8()
+                          + '\n');
 }
 
 void TestWatermarkTab::hasOptions_data()
@@ -109,8 +117,9 @@ void TestWatermarkTab::reloadFromPpdDefaults()
     QCOMPARE(items(combo("cmbBxSuperWatermark")), QStringList({"Pattern UF", "Pattern SF"}));
     QCOMPARE(named<QLabel>(tab, "lblWtxt")->text(), QString("Watermark Text:"));
     QVERIFY(!watermarkSwitch()->isChecked());
-    for (const char *widget : {"lblWtxt", "cmbBxWsze", "cmbBxClr", "lnEditCustomWatermark", "chkBxWFlg",
-                               "butNewCustomWatermark", "butSaveCustomWatermark", "butDeleteCustomWatermark"})
+    for (const char *widget :
+         {"lblWtxt", "cmbBxWsze", "cmbBxClr", "lnEditCustomWatermark", "chkBxWFlg",
+          "butNewCustomWatermark", "butSaveCustomWatermark", "butDeleteCustomWatermark"})
         QVERIFY2(!named<QWidget>(tab, widget)->isEnabled(), widget);
     QCOMPARE(combo("cmbBxWsze")->currentIndex(), 8);
     QCOMPARE(combo("cmbBxClr")->currentIndex(), 3);
@@ -129,9 +138,11 @@ void TestWatermarkTab::reloadFromPpdDefaults()
 
 void TestWatermarkTab::reloadFromSettingsFile()
 {
-    writeSettings({"Wren=True;False", "Wtxt=\"My\\ Draft\\!\";Confidential", "TCSuperWatermark=UF1;None",
-                   "CustomWatermarkStore=My Draft!=1 3 2 5 1 1 1", "CustomWatermarkStore=a=b c=2 0 1 0 0 1 0",
-                   "CustomWatermarkStore=back\\\\slash=0 1 0 0 0 0 0", "CustomWatermarkStore=DRAFT=2 11 1 4 1 0 1",
+    writeSettings({"Wren=True;False", "Wtxt=\"My\\ Draft\\!\";Confidential",
+                   "TCSuperWatermark=UF1;None", "CustomWatermarkStore=My Draft!=1 3 2 5 1 1 1",
+                   "CustomWatermarkStore=a=b c=2 0 1 0 0 1 0",
+                   "CustomWatermarkStore=back\\\\slash=0 1 0 0 0 0 0",
+                   "CustomWatermarkStore=DRAFT=2 11 1 4 1 0 1",
                    "CustomWatermarkStore=a=b c=0 4 0 7 1 0 0", "CustomWatermarkSet=My Draft!"});
     select("watermarktab-full.ppd");
 
@@ -198,16 +209,16 @@ void TestWatermarkTab::buttonsFollowName()
     QPushButton *create = button("butNewCustomWatermark");
     QPushButton *remove = button("butDeleteCustomWatermark");
 
-    const struct {
+    const struct
+    {
         const char *typed;
         bool create, remove;
     } rows[] = {
-        {"", false, false},
-        {"Fresh", true, false},
-        {"COPY", false, false},   // a built-in item already
-        {"Mine", false, true},    // a custom item already
-        {"DRAFT", false, true},   // stored under a built-in text
-        {"mine", true, false},    // names are case-sensitive
+        {"", false, false},     {"Fresh", true, false},
+        {"COPY", false, false}, // a built-in item already
+        {"Mine", false, true},  // a custom item already
+        {"DRAFT", false, true}, // stored under a built-in text
+        {"mine", true, false},  // names are case-sensitive
     };
     for (const auto &row : rows) {
         name->setText(row.typed);
@@ -286,7 +297,8 @@ void TestWatermarkTab::saveUnderNewNameKeepsBuiltinRecord()
 void TestWatermarkTab::pastedControlCharacters_data()
 {
     QTest::addColumn<QString>("pasted");
-    for (const ControlCharacterPaste &paste : controlCharacterPastes(QStringLiteral("CustomWatermarkSet=y")))
+    for (const ControlCharacterPaste &paste :
+         controlCharacterPastes(QStringLiteral("CustomWatermarkSet=y")))
         QTest::newRow(paste.what) << paste.text;
     // The field's own rule stays.
     QTest::newRow("number sign") << QStringLiteral("x#y");
@@ -316,7 +328,8 @@ void TestWatermarkTab::pastedControlCharacters()
 
 void TestWatermarkTab::turningOffResets()
 {
-    writeSettings({"Wren=True;False", "CustomWatermarkStore=Mine=1 2 1 4 1 1 1", "CustomWatermarkSet=Mine"});
+    writeSettings(
+        {"Wren=True;False", "CustomWatermarkStore=Mine=1 2 1 4 1 1 1", "CustomWatermarkSet=Mine"});
     select("watermarktab-full.ppd");
     QCOMPARE(text->currentText(), QString("Mine"));
 
@@ -329,8 +342,8 @@ void TestWatermarkTab::turningOffResets()
     QCOMPARE(combo("cmbBxClr")->currentIndex(), 3);
     QCOMPARE(combo("cmbBxWang")->currentIndex(), 23);
     QVERIFY(!named<QCheckBox>(tab, "chkBxWFlg")->isChecked());
-    for (const char *widget : {"butNewCustomWatermark", "butSaveCustomWatermark", "butDeleteCustomWatermark",
-                               "lnEditCustomWatermark", "cmbBxWtrans"})
+    for (const char *widget : {"butNewCustomWatermark", "butSaveCustomWatermark",
+                               "butDeleteCustomWatermark", "lnEditCustomWatermark", "cmbBxWtrans"})
         QVERIFY2(!named<QWidget>(tab, widget)->isEnabled(), widget);
 
     // Collected while off: the record is kept, nothing is stored anew.
@@ -378,7 +391,7 @@ void TestWatermarkTab::storedFormRoundTrip()
 {
     writeSettings({"Wren=True;False"});
     select("watermarktab-full.ppd");
-    const QStringList names{"50% off = deal!", "back\\slash", "say \"hi\" %1"};
+    const QStringList names {"50% off = deal!", "back\\slash", "say \"hi\" %1"};
     for (const QString &custom : names) {
         name->setText(custom);
         combo("cmbBxWang")->setCurrentIndex(names.indexOf(custom) + 1);
@@ -411,13 +424,16 @@ void TestWatermarkTab::parseStoredRecord_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QList<int>>("numbers");
-    QTest::newRow("plain") << "Mine=1 2 3 4 5 6 1" << "Mine" << QList<int>{1, 2, 3, 4, 5, 6, 1};
-    QTest::newRow("name with = and blanks") << "a = b=0 -1 2 23  0 0 0" << "a = b"
-                                            << QList<int>{0, -1, 2, 23, 0, 0, 0};
-    QTest::newRow("too few numbers read as 0") << "Short=7 8" << "Short" << QList<int>{7, 8, 0, 0, 0, 0, 0};
-    QTest::newRow("junk reads as leading digits") << "J=3x y -4z 1 1 1 1 1 9" << "J"
-                                                  << QList<int>{3, 0, -4, 1, 1, 1, 1};
-    QTest::newRow("no = at all") << "12 3" << "12 3" << QList<int>{12, 3, 0, 0, 0, 0, 0};
+    QTest::newRow("plain") << "Mine=1 2 3 4 5 6 1"
+                           << "Mine" << QList<int> {1, 2, 3, 4, 5, 6, 1};
+    QTest::newRow("name with = and blanks") << "a = b=0 -1 2 23  0 0 0"
+                                            << "a = b" << QList<int> {0, -1, 2, 23, 0, 0, 0};
+    QTest::newRow("too few numbers read as 0") << "Short=7 8"
+                                               << "Short" << QList<int> {7, 8, 0, 0, 0, 0, 0};
+    QTest::newRow("junk reads as leading digits") << "J=3x y -4z 1 1 1 1 1 9"
+                                                  << "J" << QList<int> {3, 0, -4, 1, 1, 1, 1};
+    QTest::newRow("no = at all") << "12 3"
+                                 << "12 3" << QList<int> {12, 3, 0, 0, 0, 0, 0};
 }
 
 void TestWatermarkTab::parseStoredRecord()

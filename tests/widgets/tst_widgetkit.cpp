@@ -72,7 +72,8 @@ private:
     TolButtonGroup *makeGroup(QWidget *parent, const QString &title);
 };
 
-QString TestWidgetKit::drawIconPair(const QString &name, const QColor &normal, const QColor &selected)
+QString TestWidgetKit::drawIconPair(const QString &name, const QColor &normal,
+                                    const QColor &selected)
 {
     const QString path = dir.filePath(name);
     QImage image(50, 50, QImage::Format_ARGB32);
@@ -118,9 +119,12 @@ void TestWidgetKit::titleReadsTitleColonName_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("bare title") << "T" << "T:Left";
-    QTest::newRow("title ending in a colon and blank") << "Duplex: " << "Duplex: Left";
-    QTest::newRow("title ending in a colon") << "Sentrel:" << "Sentrel:Left";
+    QTest::newRow("bare title") << "T"
+                                << "T:Left";
+    QTest::newRow("title ending in a colon and blank") << "Duplex: "
+                                                       << "Duplex: Left";
+    QTest::newRow("title ending in a colon") << "Sentrel:"
+                                             << "Sentrel:Left";
 }
 
 void TestWidgetKit::titleReadsTitleColonName()
@@ -148,7 +152,7 @@ void TestWidgetKit::clickUpdatesLookBeforeSignals()
         QCOMPARE(centreColour(group->pushButton(2)->icon()), QColor(Qt::darkBlue));
     });
     group->pushButton(2)->click();
-    QCOMPARE(seen, (QStringList{"button:Top", "index:2 title:T:Top"}));
+    QCOMPARE(seen, (QStringList {"button:Top", "index:2 title:T:Top"}));
 
     // Selecting from code emits nothing.
     seen.clear();
@@ -206,7 +210,7 @@ void TestWidgetKit::buttonsAddedAfterRemovingAllGetTheirOwnIcons()
 
     group->addButton("On", blue);
     group->updateButtonIcons("On");
-    QCOMPARE(group->buttonNames(), QStringList{"On"});
+    QCOMPARE(group->buttonNames(), QStringList {"On"});
     QCOMPARE(centreColour(group->pushButton(0)->icon()), QColor(Qt::darkBlue));
 }
 
@@ -227,11 +231,11 @@ void TestWidgetKit::clickOnIconTogglesAndSignalsInOrder()
 
     QTest::mouseClick(button->iconButton(), Qt::LeftButton);
     QVERIFY(button->isChecked());
-    QCOMPARE(seen, (QStringList{"bool:1 dependent:1", "int:1"}));
+    QCOMPARE(seen, (QStringList {"bool:1 dependent:1", "int:1"}));
 
     seen.clear();
     QTest::mouseClick(button->iconButton(), Qt::LeftButton);
-    QCOMPARE(seen, (QStringList{"bool:0 dependent:0", "int:0"}));
+    QCOMPARE(seen, (QStringList {"bool:0 dependent:0", "int:0"}));
     QVERIFY(!combo->isEnabled());
 }
 
@@ -279,7 +283,7 @@ void TestWidgetKit::removeDependentKeepsValuesInStep()
 
     button->removeDependent(&b);
     button->addDependent(&b, "B2");
-    QCOMPARE(button->dependents(), (QList<QWidget *>{&a, &c, &b}));
+    QCOMPARE(button->dependents(), (QList<QWidget *> {&a, &c, &b}));
     QCOMPARE(button->valueFor(&c), QStringLiteral("C"));
     QCOMPARE(button->valueFor(&b), QStringLiteral("B2"));
     button->removeDependent(&parent); // not a dependent: nothing happens
@@ -345,9 +349,9 @@ void TestWidgetKit::focusedButtonShowsAFrame()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
-    QWidget *focused = which == "group" ? static_cast<QWidget *>(group)
-        : which == "group button"       ? group->pushButton(0)
-                                        : checkButton->iconButton();
+    QWidget *focused = which == "group"          ? static_cast<QWidget *>(group)
+                       : which == "group button" ? group->pushButton(0)
+                                                 : checkButton->iconButton();
     QWidget *shown = which == "check button" ? static_cast<QWidget *>(checkButton) : group;
 
     elsewhere->setFocus(Qt::TabFocusReason);
@@ -367,8 +371,10 @@ void TestWidgetKit::boxIsWideEnoughForItsTitle_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("atLeast");
-    QTest::newRow("Settings applied") << "Success" << "Settings applied." << true;
-    QTest::newRow("short text, longer title") << "Password Prompt" << "No." << false;
+    QTest::newRow("Settings applied") << "Success"
+                                      << "Settings applied." << true;
+    QTest::newRow("short text, longer title") << "Password Prompt"
+                                              << "No." << false;
 }
 
 // A window manager shows the title beside the window's icon and buttons; a
