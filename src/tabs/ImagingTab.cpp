@@ -440,19 +440,16 @@ bool ImagingTab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOpti
         fixColorToMonochrome();
         return moved;
     }
-    // A current choice that neither button stands for (a PPD's "Default",
-    // say) is left as it is, and so is the group, which then shows what the
-    // Basic tab shows.
-    const tChoice *current = option->currentChoice();
-    int index = buttonIndexOf(colorButtons, option, current);
-    // "Full color" stands for the first of CMYK and RGB the PPD has; the
-    // other is colour too.
-    if (index < 0 && current
-        && (current->keyword() == QLatin1String("CMYK")
-            || current->keyword() == QLatin1String("RGB")))
-        index = 0;
+    // The group shows the button that stands for the model's choice, and
+    // none for a choice that no button stands for (a PPD's "AUTO", say):
+    // then it shows what the Basic tab shows.
+    if (!option->currentChoice())
+        return moved;
+    const int index = buttonIndexOf(colorButtons, option, option->currentChoice());
     if (index >= 0)
         colorButtons->setButton(index);
+    else
+        colorButtons->uncheckAll();
     return moved;
 }
 

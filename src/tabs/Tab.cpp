@@ -291,16 +291,21 @@ void Tab::loadButtonGroup(TolButtonGroup *button_group, tOption *option)
         button_group->setEnabled(false);
         return;
     }
-    const tChoice *shown = savedOrDefaultChoice(option->keyword(), option);
+    tChoice *shown = savedOrDefaultChoice(option->keyword(), option);
     if (!shown) {
         button_group->setEnabled(false);
         return;
     }
     button_group->setEnabled(true);
+    // The model stands on the choice shown; a choice that no button stands
+    // for (a PPD's "AUTO", say) is kept with no button checked, so that
+    // neither the group nor the value written claims another one.
+    option->setCurrentChoice(shown);
     const int index = buttonIndexOf(button_group, option, shown);
-    // With no button for the choice the group falls back to its first one.
-    button_group->updateButtonIcons(index >= 0 ? button_group->buttonNames().at(index)
-                                               : shown->text());
+    if (index >= 0)
+        button_group->updateButtonIcons(button_group->buttonNames().at(index));
+    else
+        button_group->uncheckAll();
 }
 
 void Tab::loadCheckBoxButton(TolCheckBoxButton *checkbox_button, tOption *option)
@@ -339,6 +344,10 @@ void Tab::applyWidgetToOption(int value, QWidget *widget)
         choice = option->findChoiceByText(sliderText(keyword, value));
     } else if (kind == QLatin1String("TolButtonGroup")) {
         auto *group = static_cast<TolButtonGroup *>(widget);
+        // A group with no button checked stands for the choice it was loaded
+        // with, which the model already holds.
+        if (group->checkedIndex() < 0)
+            return;
         choice = buttonChoice(group, group->checkedIndex(), option);
     } else {
         return;
@@ -463,7 +472,13 @@ tChoice *Tab::buttonChoice(const TolButtonGroup *group, int index, tOption *opti
 {
     if (index < 0 || index >= group->count())
         return nullptr;
-    return matchChoice(option, group->buttonKey(index), group->buttonNames().at(index));
+    // Of the keywords a button may stand for ("CMYK" and "RGB"), the one the
+    // printer is set to: a saved RGB stays RGB under "Full color".
+    const ChoiceKey key = group->buttonKey(index);
+    tChoice *current = option ? option->currentChoice() : nullptr;
+    if (current && key.keywords.contains(current->keyword()))
+        return current;
+    return matchChoice(option, key, group->buttonNames().at(index));
 }
 
 int Tab::buttonIndexOf(const TolButtonGroup *group, tOption *option, const tChoice *choice)
@@ -471,7 +486,8 @@ int Tab::buttonIndexOf(const TolButtonGroup *group, tOption *option, const tChoi
     if (!choice)
         return -1;
     for (int i = 0; i < group->count(); ++i) {
-        if (buttonChoice(group, i, option) == choice)
+        if (group->buttonKey(i).keywords.contains(choice->keyword())
+            || buttonChoice(group, i, option) == choice)
             return i;
     }
     return -1;

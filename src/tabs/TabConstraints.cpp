@@ -177,8 +177,14 @@ bool Tab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *opt
     bool currentBlocked = false;
     for (int i = 0; i < button_group->count(); ++i) {
         tChoice *choice = buttonChoice(button_group, i, option);
-        if (!choice)
+        if (!choice) {
+            // A button for no choice of the PPD can write nothing: greyed
+            // like a blocked one, and never shown checked.
+            if (button_group->checkedIndex() == i)
+                button_group->uncheckAll();
+            button_group->enableButton(i, false);
             continue;
+        }
         const bool blocked = choice->isBlocked();
         button_group->enableButton(i, !blocked);
         if (blocked) {
@@ -207,7 +213,11 @@ bool Tab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *opt
         button_group->setEnabled(false);
         button_group->setLabelColour(true);
         option->setCurrentChoice(option->choices().value(0));
-        button_group->setButton(0);
+        const int shown = buttonIndexOf(button_group, option, option->currentChoice());
+        if (shown >= 0)
+            button_group->setButton(shown);
+        else
+            button_group->uncheckAll();
     } else if (blockedCount == choiceCount - 1) {
         button_group->setEnabled(false);
         button_group->setLabelColour(true);

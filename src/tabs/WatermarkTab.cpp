@@ -418,6 +418,11 @@ void WatermarkTab::resetWatermarkFields()
     cmbBxWtyp->setCurrentIndex(0);
 }
 
+int WatermarkTab::blackColourItem() const
+{
+    return cmbBxClr->findData(QStringLiteral("Black"), keywordRole, exactText);
+}
+
 void WatermarkTab::toggleWatermarkSection(bool checked)
 {
     if (!checked)
@@ -438,7 +443,7 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         // A printer without colour always prints the watermark in black.
         cmbBxClr->setEnabled(false);
         lblWClr->setEnabled(false);
-        int black = cmbBxClr->findData(QStringLiteral("Black"), keywordRole, exactText);
+        int black = blackColourItem();
         if (black < 0)
             black = cmbBxClr->findText(tr("Black"), exactText);
         cmbBxClr->setCurrentIndex(black);
@@ -499,6 +504,11 @@ void WatermarkTab::handleWatermarkSelection(const QString &selection)
         const tOption *colour = AppState::currentOption("Wclr");
         cmbBxClr->setCurrentIndex(colour && colour->choiceCount() > 1 ? defaultColourPosition : 0);
     }
+    // Without colour modes the mark is the PPD's black, whatever a record or
+    // the usual position says; found by its keyword, since the PPD may word
+    // it in any language.
+    if (!hasOption("ColorModel") && blackColourItem() >= 0)
+        cmbBxClr->setCurrentIndex(blackColourItem());
     handleCustomWatermarkTextEdit();
 }
 

@@ -79,6 +79,8 @@ private:
     void removeCustomItem();
     void addBlackColourItem();
     void resetWatermarkFields();
+    // The colour list's item of the PPD's black; -1 when it has none.
+    int blackColourItem() const;
     void rebuildTextCombo();
     void loadCustomWatermarks();
     Record recordFromWidgets() const;
@@ -88,15 +90,15 @@ private:
     // no choice.
     static QString itemKeyword(const ComboBoxEx *combo, int index);
     // A choice's record goes under its language-independent name: the
-    // built-in text for a built-in keyword, else the text shown. A custom
+    // built-in text for a built-in keyword, else the keyword. A custom
     // watermark's record goes under its own name.
     QString recordNameOf(int index) const;
     QString selectedRecordName() const;
     // The item whose record name is `name`: a choice of the PPD first, then a
     // custom watermark; -1 when none.
     int recordItem(const QString &name) const;
-    // A built-in text, or the record name or shown text of a choice: never a
-    // custom watermark of its own.
+    // A built-in text or the record name of a choice: never a custom
+    // watermark of its own. A choice's shown text is no such name.
     bool isPrinterText(const QString &name) const;
     // While the watermark is on, keeps the current settings as a record
     // under the typed name, or the selected text when none is typed, and

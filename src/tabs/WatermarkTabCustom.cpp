@@ -95,15 +95,18 @@ QString WatermarkTab::builtinTextOf(const QString &keyword)
     return QString();
 }
 
-// Under a PPD that carries its own translations the built-in texts are
-// shown translated; their records keep the names an English list gives them,
-// so that the settings file reads the same in every language.
+// A record's name must not depend on the language the list is shown in, so
+// that one settings file gives the same options in every language. A choice
+// of the PPD is named by what every language shares: the English text for a
+// built-in keyword, else its keyword. A custom watermark is named by its own
+// text, which no language changes.
 QString WatermarkTab::recordNameOf(int index) const
 {
     const QString keyword = itemKeyword(cmbBxWtxt, index);
-    const QString builtin = builtinTextOf(keyword);
-    if (!builtin.isEmpty())
-        return builtin;
+    if (!keyword.isEmpty()) {
+        const QString builtin = builtinTextOf(keyword);
+        return builtin.isEmpty() ? keyword : builtin;
+    }
     return index >= 0 && index < cmbBxWtxt->count() ? cmbBxWtxt->itemText(index) : QString();
 }
 
@@ -112,14 +115,22 @@ QString WatermarkTab::selectedRecordName() const
     return recordNameOf(cmbBxWtxt->currentIndex());
 }
 
+// Only language-independent names reach a choice of the PPD. Any other
+// name is a custom watermark, even one that reads like a choice's text in
+// this language ("COPIE" beside a French "COPIE"), or one an older version
+// stored under a translated text: matching such names against the texts
+// shown would give the same file other options in another language.
 int WatermarkTab::recordItem(const QString &name) const
 {
     for (int i = 0; i < cmbBxWtxt->count(); ++i) {
         if (!itemKeyword(cmbBxWtxt, i).isEmpty() && recordNameOf(i) == name)
             return i;
     }
-    // A name saved under a translated PPD text, or a custom watermark.
-    return cmbBxWtxt->findText(name, exactText);
+    for (int i = 0; i < cmbBxWtxt->count(); ++i) {
+        if (itemKeyword(cmbBxWtxt, i).isEmpty() && cmbBxWtxt->itemText(i) == name)
+            return i;
+    }
+    return -1;
 }
 
 bool WatermarkTab::isPrinterText(const QString &name) const
@@ -127,8 +138,7 @@ bool WatermarkTab::isPrinterText(const QString &name) const
     if (isBuiltinText(name))
         return true;
     for (int i = 0; i < cmbBxWtxt->count(); ++i) {
-        if (!itemKeyword(cmbBxWtxt, i).isEmpty()
-            && (recordNameOf(i) == name || cmbBxWtxt->itemText(i) == name))
+        if (!itemKeyword(cmbBxWtxt, i).isEmpty() && recordNameOf(i) == name)
             return true;
     }
     return false;

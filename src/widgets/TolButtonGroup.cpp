@@ -128,6 +128,19 @@ void TolButtonGroup::updateButtonIcons(const QString &name)
         label->setText(titleText);
 }
 
+void TolButtonGroup::uncheckAll()
+{
+    // An exclusive group keeps one button checked; it lets go only while
+    // it is not exclusive.
+    group->setExclusive(false);
+    for (int i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setChecked(false);
+        buttons[i]->setIcon(QIcon(iconPaths[i]));
+    }
+    group->setExclusive(true);
+    label->setText(titleText);
+}
+
 void TolButtonGroup::setButton(int button_index)
 {
     if (button_index >= 0 && button_index < buttons.size())

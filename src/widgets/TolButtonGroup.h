@@ -44,6 +44,9 @@ public:
     // Selects the button named `name` (the first button when none has that
     // name), updates every icon and the title. Emits nothing.
     void updateButtonIcons(const QString &name);
+    // Leaves no button checked and shows the bare title: the group then
+    // stands for none of its buttons' choices.
+    void uncheckAll();
 
     void setLabelColour(bool enabled);
 

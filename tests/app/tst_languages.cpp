@@ -17,6 +17,7 @@
 #include "widgets/TolCheckBoxButton.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -32,6 +33,28 @@ const QString germanQueue = QStringLiteral("Tolvane_TX9000_de");
 // languages; and a black-only watermark without colour modes.
 const QString translatedQueue = QStringLiteral("Tolvane_TX9000_l10n");
 const QString blackQueue = QStringLiteral("Tolvane_WM200_l10n");
+// Four watermark colours without colour modes, and a text of its own beside
+// the built-in ones.
+const QString textsQueue = QStringLiteral("Tolvane_WM300_l10n");
+
+// Each queue with what its rows do on the watermark page besides switching
+// it on, and lines the applied and the reloaded file must hold.
+const struct
+{
+    QString queue;
+    const char *action;
+    const char *lines;
+} runs[] = {
+    {englishQueue, "", ""},
+    {germanQueue, "", ""},
+    {translatedQueue, "", ""},
+    {blackQueue, "", ""},
+    {textsQueue, "pick Internal",
+     "Wtxt=Internal;Confidential|CustomWatermarkSet=Internal|Wclr=Black;Black"},
+    {textsQueue, "name COPIE", "CustomWatermarkSet=COPIE|Wclr=Black;Black"},
+    // The German text of Confidential, as older versions stored it.
+    {textsQueue, "old record VERTRAULICH", "CustomWatermarkSet=VERTRAULICH|Wclr=Black;Black"},
+};
 
 // Each language with the locale a user of it runs the program under.
 const struct
@@ -167,26 +190,40 @@ QStringList destLine(const RoadSession &session, const QString &queue)
     return {};
 }
 
-// The text list's items as the choices they show; a custom watermark by its
-// name, the separator as "--".
+// The text list's items as the choices they stand for, by the keyword each
+// item carries; a custom watermark by its name, the separator as "--".
 QStringList offeredTexts(QWidget *window, QString *problem)
 {
     ComboBoxEx *texts = listOf(window, "Wtxt");
-    tOption *option = AppState::optionModel->option("Wtxt");
     QStringList offered;
-    for (const QString &text : items(texts)) {
-        const tChoice *choice = option->findChoiceByText(text);
+    for (int i = 0; i < texts->count(); ++i) {
+        const QString text = texts->itemText(i);
+        const QString keyword = texts->itemData(i).toString();
         if (text.isEmpty())
             offered << QStringLiteral("--");
-        else if (!choice)
+        else if (keyword.isEmpty())
             offered << QStringLiteral("custom ") + text;
-        else if (choice->keyword() == QLatin1String("Custom")
-                 || choice->keyword() == QLatin1String("_Custom"))
+        else if (keyword == QLatin1String("Custom") || keyword == QLatin1String("_Custom"))
             *problem = QStringLiteral("watermark texts offer their custom entry ") + text;
         else
-            offered << choice->keyword();
+            offered << keyword;
     }
     return offered;
+}
+
+// The watermark text the Dest line holds is the one the list shows: a
+// choice's keyword, or a custom watermark's name (lpoptions' quoting off).
+bool destShowsWatermark(QWidget *window, const QStringList &dest, QString *problem)
+{
+    ComboBoxEx *texts = listOf(window, "Wtxt");
+    const QVariant keyword = texts->itemData(texts->currentIndex());
+    const QString shown = keyword.isValid() ? keyword.toString() : texts->currentText();
+    const QStringList written = dest.filter(QRegularExpression(QStringLiteral("^Wtxt=")));
+    if (written.size() == 1
+        && written.first().mid(5).remove(QLatin1Char('"')).remove(QLatin1Char('\\')) == shown)
+        return true;
+    *problem = QStringLiteral("shown %1, Dest line %2").arg(shown, dest.join(' '));
+    return false;
 }
 
 // The process locale as the program takes it from the environment at start:
@@ -222,7 +259,8 @@ private slots:
         QVERIFY2(cups.start({{"demo-showcase.ppd", englishQueue},
                              {"demo-showcase-de.ppd", germanQueue},
                              {"demo-showcase-translated.ppd", translatedQueue},
-                             {"languages-watermark-black.ppd", blackQueue}}),
+                             {"languages-watermark-black.ppd", blackQueue},
+                             {"languages-watermark-texts.ppd", textsQueue}}),
                  qPrintable(cups.errorText()));
 
         realLpoptions = QStandardPaths::findExecutable(QStringLiteral("lpoptions"));
@@ -245,11 +283,16 @@ private slots:
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("locale");
-        for (const QString &queue : {englishQueue, germanQueue, translatedQueue, blackQueue}) {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("lines");
+        for (const auto &run : runs) {
             for (const auto &language : languages) {
-                const QString row = queue + QLatin1Char(' ') + QLatin1String(language.language);
-                QTest::newRow(qPrintable(row)) << queue << QString::fromLatin1(language.language)
-                                               << QString::fromLatin1(language.locale);
+                const QString action = QLatin1String(run.action);
+                const QString row = QStringList {run.queue, action, language.language}.join(' ');
+                QTest::newRow(qPrintable(row.simplified()))
+                    << run.queue << QString::fromLatin1(language.language)
+                    << QString::fromLatin1(language.locale) << action
+                    << QString::fromUtf8(run.lines).split('|', Qt::SkipEmptyParts);
             }
         }
     }
@@ -259,6 +302,9 @@ private slots:
         QFETCH(QString, queue);
         QFETCH(QString, language);
         QFETCH(QString, locale);
+        QFETCH(QString, action);
+        QFETCH(QStringList, lines);
+        const QString run = queue + action;
         QVERIFY2(
             setProcessLocale(locale),
             qPrintable(locale
@@ -267,11 +313,20 @@ private slots:
         Outcome outcome;
         QString problem;
         const bool isEnglish = language == QLatin1String("en");
-        QVERIFY2(isEnglish || english.contains(queue), "the English row runs first");
-        drive(queue, locale, isEnglish ? QStringList() : english[queue].cfg, &outcome, &problem);
+        QVERIFY2(isEnglish || english.contains(run), "the English row runs first");
+        drive(queue, locale, action, isEnglish ? QStringList() : english[run].cfg, &outcome,
+              &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        for (const QString &line : qAsConst(lines)) {
+            QVERIFY2(outcome.cfg.contains(line) && outcome.cfgReloaded.contains(line),
+                     qPrintable(line + QStringLiteral(" not in ") + outcome.cfg.join(' ')));
+        }
         // Untranslated and translated, the choices offered are the same.
         QVERIFY2(!outcome.offered.isEmpty(), "no watermark texts offered");
+        if (queue == textsQueue) {
+            compareWatermarkRuns(run, language, outcome);
+            return;
+        }
         // The printer's own text is stored and sent by its keyword, its
         // settings under its English name, on and off.
         if (queue == translatedQueue || queue == blackQueue) {
@@ -294,7 +349,7 @@ private slots:
                      qPrintable(outcome.cfg.join(' ')));
             QVERIFY2(outcome.cfgOff.contains(QLatin1String("Wclr=Black;Black")),
                      qPrintable(outcome.cfgOff.join(' ')));
-            compareWatermarkRuns(queue, language, outcome);
+            compareWatermarkRuns(run, language, outcome);
             return;
         }
 
@@ -312,16 +367,16 @@ private slots:
                 outcome.cfg.contains(QLatin1String(line)),
                 qPrintable(QLatin1String(line) + QStringLiteral(" in ") + outcome.cfg.join(' ')));
 
-        compareWatermarkRuns(queue, language, outcome);
+        compareWatermarkRuns(run, language, outcome);
     }
 
-    void compareWatermarkRuns(const QString &queue, const QString &language, const Outcome &outcome)
+    void compareWatermarkRuns(const QString &run, const QString &language, const Outcome &outcome)
     {
         if (language == QLatin1String("en")) {
-            english.insert(queue, outcome);
+            english.insert(run, outcome);
             return;
         }
-        const Outcome &base = english[queue];
+        const Outcome &base = english[run];
         QCOMPARE(outcome.cfgAfterSelect, base.cfgAfterSelect);
         QCOMPARE(outcome.offered, base.offered);
         QCOMPARE(outcome.collected, base.collected);
@@ -439,15 +494,22 @@ private slots:
 
 private:
     // One run of the window under `locale` against `queue`: select it, click
-    // on every option tab by position (only the watermark on a queue without
-    // the showcase's options), Apply; switch the watermark off, Apply; then
-    // the English row's file (this row's own for English) in a new start,
-    // Apply.
-    void drive(const QString &queue, const QString &locale, const QStringList &englishCfg,
-               Outcome *outcome, QString *problem)
+    // on every option tab by position (only the watermark and `action` on a
+    // queue without the showcase's options), Apply; switch the watermark off,
+    // Apply; then the English row's file (this row's own for English) in a
+    // new start, Apply. Each Apply's Dest line holds the text shown.
+    void drive(const QString &queue, const QString &locale, const QString &action,
+               const QStringList &englishCfg, Outcome *outcome, QString *problem)
     {
         RoadSession session;
         takeArguments();
+        if (action.startsWith(QLatin1String("old record"))
+            && !writeFile(session.cfgPath(queue),
+                          {"Wren=True;False", "CustomWatermarkStore=VERTRAULICH=1 -1 0 -1 -1 -1 1",
+                           "CustomWatermarkSet=VERTRAULICH"})) {
+            *problem = QStringLiteral("could not write the old file");
+            return;
+        }
         AppTranslators translators;
         // What main hands over: the system locale's name.
         translators.install(QLocale(locale).name());
@@ -464,20 +526,28 @@ private:
 
             const tChoice *confidential =
                 AppState::optionModel->option("Wtxt")->findChoice("Confidential");
-            const bool translated = queue == translatedQueue || queue == blackQueue;
+            const bool showcase = queue != blackQueue && queue != textsQueue;
+            const bool translated =
+                queue == translatedQueue || queue == blackQueue || queue == textsQueue;
             if (translated && !locale.startsWith(QLatin1String("en"))
                 && (!confidential || confidential->text() == QLatin1String("CONFIDENTIAL"))) {
                 *problem = QStringLiteral("libcups did not translate the PPD under ") + locale;
                 return;
             }
-            if (queue != blackQueue && !clickShowcase(dialog, problem))
+            if (showcase && !clickShowcase(dialog, problem))
                 return;
-            if (!tick(&dialog, "chkButWatermark")) {
+            // A starting file may have it on already.
+            if (!named<TolCheckBoxButton>(&dialog, QStringLiteral("chkButWatermark"))->isChecked()
+                && !tick(&dialog, "chkButWatermark")) {
                 *problem = QStringLiteral("could not click: watermark on");
                 return;
             }
-            if (queue != blackQueue && !clickSuperWatermark(dialog, problem))
+            if (showcase && !clickSuperWatermark(dialog, problem))
                 return;
+            if (!clickWatermark(dialog, action)) {
+                *problem = QStringLiteral("could not ") + action;
+                return;
+            }
 
             outcome->collected = collectedOptions(dialog);
             if (!apply(dialog, session, 1, problem))
@@ -486,6 +556,8 @@ private:
             outcome->lpoptions = lpoptionsOf(queue);
             outcome->dest = destLine(session, queue);
             outcome->arguments = takeArguments();
+            if (!destShowsWatermark(&dialog, outcome->dest, problem))
+                return;
             outcome->offered = offeredTexts(&dialog, problem);
             if (!problem->isEmpty())
                 return;
@@ -501,17 +573,14 @@ private:
             outcome->cfgOff = sortedLines(session.cfgPath(queue));
             outcome->destOff = destLine(session, queue);
             outcome->argumentsOff = takeArguments();
+            if (!destShowsWatermark(&dialog, outcome->destOff, problem))
+                return;
         }
 
-        QFile cfg(session.cfgPath(queue));
-        if (!cfg.open(QIODevice::WriteOnly)
-            || cfg.write(
-                   ((englishCfg.isEmpty() ? outcome->cfg : englishCfg).join('\n') + '\n').toUtf8())
-                   < 0) {
+        if (!writeFile(session.cfgPath(queue), englishCfg.isEmpty() ? outcome->cfg : englishCfg)) {
             *problem = QStringLiteral("could not write the English file");
             return;
         }
-        cfg.close();
         TolDialog again;
         again.show();
         if (!QTest::qWaitForWindowActive(&again)) {
@@ -522,6 +591,31 @@ private:
             return;
         outcome->cfgReloaded = sortedLines(session.cfgPath(queue));
         outcome->argumentsReloaded = takeArguments();
+        destShowsWatermark(&again, destLine(session, queue), problem);
+    }
+
+    static bool writeFile(const QString &path, const QStringList &lines)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly)
+               && file.write((lines.join('\n') + '\n').toUtf8()) >= 0;
+    }
+
+    // A row's own step on the watermark page: a text of the printer's by its
+    // keyword, or a name typed with another font; an old record needs none.
+    static bool clickWatermark(TolDialog &dialog, const QString &action)
+    {
+        ComboBoxEx *texts = listOf(&dialog, "Wtxt");
+        auto *name = named<QLineEdit>(&dialog, QStringLiteral("lnEditCustomWatermark"));
+        if (action == QLatin1String("pick Internal")) {
+            texts->setCurrentIndex(texts->findData(QStringLiteral("Internal")));
+            return texts->currentData() == QLatin1String("Internal");
+        }
+        if (action == QLatin1String("name COPIE")) {
+            QTest::keyClicks(name, QStringLiteral("COPIE"));
+            return name->text() == QLatin1String("COPIE") && pick(&dialog, "cmbBxWFnt", 1);
+        }
+        return true;
     }
 
     // The German watermark page of the translated queue, to be looked at.

@@ -21,6 +21,15 @@ namespace {
 
 const QString oddQueue = QStringLiteral("Tolvane_TK300");
 const QString showcaseQueue = QStringLiteral("Tolvane_TX9000");
+const QString grayscaleQueue = QStringLiteral("Tolvane_TC110");
+const QString autoQueue = QStringLiteral("Tolvane_TC120");
+const QString rgbQueue = QStringLiteral("Tolvane_TC130");
+
+// The colour mode each button of the two colour groups may write.
+const QHash<QString, QStringList> colourButtonChoices {
+    {QStringLiteral("Full color"), {QStringLiteral("CMYK"), QStringLiteral("RGB")}},
+    {QStringLiteral("Black & white"), {QStringLiteral("Gray")}},
+};
 
 // libcups marks its whole PPD interface deprecated; the program reads PPDs
 // through it all the same.
@@ -99,9 +108,12 @@ private slots:
         qputenv("USER", "ppdshapes");
         qputenv("LANG", "C");
         qputenv("LC_ALL", "C");
-        QVERIFY2(
-            cups.start({{"tabkit-oddshapes.ppd", oddQueue}, {"demo-showcase.ppd", showcaseQueue}}),
-            qPrintable(cups.errorText()));
+        QVERIFY2(cups.start({{"tabkit-oddshapes.ppd", oddQueue},
+                             {"demo-showcase.ppd", showcaseQueue},
+                             {"ppdshapes-colour-grayscale.ppd", grayscaleQueue},
+                             {"ppdshapes-colour-auto.ppd", autoQueue},
+                             {"ppdshapes-colour-rgb.ppd", rgbQueue}}),
+                 qPrintable(cups.errorText()));
     }
 
     void pickIsWritten_data()
@@ -112,28 +124,53 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("written");
         QTest::addColumn<QStringList>("notWritten");
+        // The colour button both tabs show checked; empty for none.
+        QTest::addColumn<QString>("shown");
 
         const QStringList none;
+        const QString colour = QStringLiteral("Full color");
+        const QString mono = QStringLiteral("Black & white");
         QTest::newRow("printer default colour kept at selection")
-            << oddQueue << QStringList {"select"} << QStringList {"ColorModel=Default"} << none;
+            << oddQueue << QStringList {"select"} << QStringList {"ColorModel=Default"} << none
+            << QString();
         QTest::newRow("printer default colour kept at Apply")
-            << oddQueue << none << QStringList {"ColorModel=Default"} << none;
+            << oddQueue << none << QStringList {"ColorModel=Default"} << none << QString();
         QTest::newRow("black and white on the user's click")
-            << oddQueue << QStringList {"basic bw"} << QStringList {"ColorModel=Gray"} << none;
-        QTest::newRow("colour again on the Imaging tab")
-            << oddQueue << QStringList {"basic bw", "imaging colour"}
-            << QStringList {"ColorModel=Default"} << none;
+            << oddQueue << QStringList {"basic bw"} << QStringList {"ColorModel=Gray"} << none
+            << mono;
+        QTest::newRow("no colour button for the printer default")
+            << oddQueue << QStringList {"basic bw", "imaging colour greyed"}
+            << QStringList {"ColorModel=Gray"} << none << mono;
         QTest::newRow("second of two trays with one text")
             << oddQueue << QStringList {"second tray 1"} << QStringList {"OutputBin=ExTray1"}
-            << none;
+            << none << QString();
         QTest::newRow("first of two trays with one text")
             << oddQueue << QStringList {"stacker", "first tray 1"}
-            << QStringList {"OutputBin=Tray1"} << none;
+            << QStringList {"OutputBin=Tray1"} << none << QString();
         QTest::newRow("no check box for choices other than True and False")
-            << oddQueue << none << QStringList {"GBTn=False"} << QStringList {"Fold", "Smoothing"};
+            << oddQueue << none << QStringList {"GBTn=False"} << QStringList {"Fold", "Smoothing"}
+            << QString();
         QTest::newRow("showcase writes only its own choices")
             << showcaseQueue << none
-            << QStringList {"ColorModel=CMYK", "Cabt=0.0", "CaHueMaster=00", "Malt=0.0"} << none;
+            << QStringList {"ColorModel=CMYK", "Cabt=0.0", "CaHueMaster=00", "Malt=0.0"} << none
+            << colour;
+        QTest::newRow("grey named Grayscale takes no button")
+            << grayscaleQueue << QStringList {"basic bw greyed", "imaging colour greyed"}
+            << QStringList {"ColorModel=Color"} << none << QString();
+        QTest::newRow("automatic colour kept at selection")
+            << autoQueue << QStringList {"select"} << QStringList {"ColorModel=AUTO"} << none
+            << QString();
+        QTest::newRow("automatic colour kept at Apply")
+            << autoQueue << none << QStringList {"ColorModel=AUTO"} << none << QString();
+        QTest::newRow("black and white clicked beside automatic")
+            << autoQueue << QStringList {"basic bw"} << QStringList {"ColorModel=Gray"} << none
+            << mono;
+        QTest::newRow("colour clicked on the Imaging tab beside automatic")
+            << autoQueue << QStringList {"basic bw", "imaging colour"}
+            << QStringList {"ColorModel=CMYK"} << none << colour;
+        QTest::newRow("RGB default beside CMYK kept")
+            << rgbQueue << QStringList {"select"} << QStringList {"ColorModel=RGB"} << none
+            << colour;
     }
 
     void pickIsWritten()
@@ -142,6 +179,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QStringList, written);
         QFETCH(QStringList, notWritten);
+        QFETCH(QString, shown);
 
         RoadSession session;
         TolDialog dialog;
@@ -163,6 +201,10 @@ private slots:
                 done = clickButton(basicColour, 1);
             else if (step == QLatin1String("imaging colour"))
                 done = clickButton(imagingColour, 0);
+            else if (step == QLatin1String("imaging colour greyed"))
+                done = !clickButton(imagingColour, 0) && !clickButton(basicColour, 0);
+            else if (step == QLatin1String("basic bw greyed"))
+                done = !clickButton(basicColour, 1) && !clickButton(imagingColour, 1);
             else if (step == QLatin1String("second tray 1"))
                 done = pickNth(outputBin, QStringLiteral("Tray 1"), 1);
             else if (step == QLatin1String("first tray 1"))
@@ -191,8 +233,14 @@ private slots:
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(' ')));
 
-        // Both tabs show the one colour mode.
-        QCOMPARE(imagingColour->checkedIndex(), basicColour->checkedIndex());
+        // Both tabs show the one colour mode, and it is the one written.
+        QCOMPARE(basicColour->checkedButtonName(), shown);
+        QCOMPARE(imagingColour->checkedButtonName(), shown);
+        const QStringList colour = dest.filter(QRegularExpression(QStringLiteral("^ColorModel=")));
+        if (!shown.isEmpty())
+            QVERIFY2(colour.size() == 1
+                         && colourButtonChoices.value(shown).contains(colour.first().mid(11)),
+                     qPrintable(shown + QStringLiteral(" shown, written ") + colour.join(' ')));
     }
 
     // An option whose choices are not True and False gets no check box: it

@@ -294,11 +294,12 @@ void TestGeneralTab::otherWordingsMatchByKeyword_data()
     QTest::newRow("Short Edge in capitals") << "queue-tolvane.ppd"
                                             << "butGroupDuplex"
                                             << "Duplex" << 0 << "None" << 2 << "DuplexTumble";
-    // No button stands for the printer's own default: it is kept until a click.
+    // No button stands for the printer's own default: none is shown, and it
+    // is kept until a click.
     QTest::newRow("Printer Default / Black and White")
         << "tabkit-oddshapes.ppd"
         << "butGroupColorModelGeneral"
-        << "ColorModel" << 0 << "Default" << 1 << "Gray";
+        << "ColorModel" << -1 << "Default" << 1 << "Gray";
 }
 
 void TestGeneralTab::otherWordingsMatchByKeyword()
