@@ -1,7 +1,8 @@
 // A per-user folder that another account created first is refused, by the
-// window and by the telemetry option alike. Only root can plant a folder
-// owned by someone else, so this test runs as root and runs the program as
-// "nobody" in a child process that gives up root before it starts.
+// window and by the telemetry option alike; the user's own is never. Only
+// root can plant a folder owned by someone else, so this test runs as root
+// and runs the program as "nobody", whose primary group other accounts
+// share, in a child process that gives up root before it starts.
 #include "ChildProgram.h"
 #include "TestMain.h"
 
@@ -82,53 +83,95 @@ private slots:
             QSKIP("no account \"nobody\" to run the program as");
     }
 
-    void windowRefusesForeignFolder()
+    void startInTheFolder_data()
     {
-        QTemporaryDir base;
-        QCOMPARE(chmod(QFile::encodeName(base.path()).constData(), 0755), 0);
-        const QString folder = base.path() + QLatin1Char('/') + QLatin1String(userName);
-        plantFolder(folder);
-
-        QString output;
-        const int status = runChild({QStringLiteral("--window"), base.path()}, &output);
-        if (status == 77)
-            QSKIP("could not run as nobody");
-        QCOMPARE(status, 1);
-        const QStringList boxes = output.split('\n', Qt::SkipEmptyParts).filter("|");
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY2(boxes.first().contains(folder), qPrintable(output));
-        QVERIFY2(boxes.first().contains("belongs to another account"), qPrintable(output));
-        verifyUntouched(folder);
+        QTest::addColumn<QString>("found"); // what is there before
+        QTest::addColumn<QString>("first"); // what runs first, under umask 002
+        QTest::newRow("another account's folder: the window refuses") << "foreign"
+                                                                      << "window";
+        QTest::newRow("another account's folder: the telemetry option refuses") << "foreign"
+                                                                                << "telemetry";
+        QTest::newRow("no folder: the telemetry option, then the window twice") << "none"
+                                                                                << "telemetry";
+        QTest::newRow("own folder 0775 from before: the window twice, told once") << "own 0775"
+                                                                                  << "window";
     }
 
-    void telemetryOptionRefusesForeignFolder()
+    void startInTheFolder()
     {
+        QFETCH(QString, found);
+        QFETCH(QString, first);
         if (!QFileInfo(QStringLiteral("/usr/share/tolvane")).isDir())
             QSKIP("/usr/share/tolvane must exist (the test script creates it)");
         const QString folder = QStringLiteral("/usr/share/tolvane/") + QLatin1String(userName);
         QDir(folder).removeRecursively();
-        plantFolder(folder);
+        const passwd *nobody = getpwnam("nobody");
+        if (found == "foreign")
+            plantFolder(folder);
+        if (found == "own 0775") {
+            QVERIFY(QDir().mkpath(folder));
+            QCOMPARE(chown(QFile::encodeName(folder).constData(), nobody->pw_uid, nobody->pw_gid),
+                     0);
+            QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0775), 0);
+        }
 
         QString output;
-        const int status = runChild({QStringLiteral("--telemetry")}, &output);
+        const QStringList window = {QStringLiteral("--window"),
+                                    QStringLiteral("/usr/share/tolvane")};
+        const int status =
+            runChild(first == "window" ? window : QStringList {"--telemetry"}, &output);
         if (status == 77) {
             QDir(folder).removeRecursively();
             QSKIP("could not run the program as nobody");
         }
-        QCOMPARE(status, 1);
-        QVERIFY2(output.contains(folder) && output.contains("belongs to another account"),
-                 qPrintable(output));
-        verifyUntouched(folder);
+        // The boxes, "title|text", and the telemetry option's own lines.
+        const auto said = [](const QString &output) {
+            return output.split('\n', Qt::SkipEmptyParts)
+                .filter(QRegularExpression(QStringLiteral("\\||^vellumark: ")));
+        };
+        const QStringList lines = said(output);
+        if (found == "foreign") {
+            QCOMPARE(status, 1);
+            QCOMPARE(lines.size(), 1);
+            QVERIFY2(lines.first().contains(folder), qPrintable(output));
+            QVERIFY2(lines.first().contains("belongs to another account"), qPrintable(output));
+            verifyUntouched(folder);
+            QDir(folder).removeRecursively();
+            return;
+        }
+        // Never a folder the program then refuses: made, or put right and
+        // said so once, and the user's answer kept.
+        QCOMPARE(status, first == "window" ? 3 : 0);
+        QCOMPARE(lines.size(), found == "none" ? 0 : 1);
+        if (found != "none")
+            QVERIFY2(lines.first().contains(folder)
+                         && lines.first().contains("could be changed by other accounts"),
+                     qPrintable(output));
+        struct stat info
+        {};
+        QCOMPARE(lstat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0755));
+        if (first == "telemetry") {
+            QFile settings(folder + QStringLiteral("/Settings"));
+            QVERIFY(settings.open(QIODevice::ReadOnly));
+            QCOMPARE(settings.readAll(), QByteArray("Telemetry=False\n"));
+        }
+        for (int run = 0; run < 2 - int(first == "window"); ++run) {
+            QCOMPARE(runChild(window, &output), 3);
+            QVERIFY2(said(output).isEmpty(), qPrintable(output));
+        }
         QDir(folder).removeRecursively();
     }
 };
 
 int main(int argc, char *argv[])
 {
+    // As a desktop session of a user in a shared group often has it.
+    umask(002);
     if (argc >= 2 && QByteArray(argv[1]) == "--telemetry") {
         if (!becomeNobody())
             return 77;
-        execl(VM_BINARY, VM_BINARY, "-t", "true", static_cast<char *>(nullptr));
+        execl(VM_BINARY, VM_BINARY, "-t", "false", static_cast<char *>(nullptr));
         return 77;
     }
     if (argc == 3 && QByteArray(argv[1]) == "--window") {
@@ -136,9 +179,7 @@ int main(int argc, char *argv[])
             return 77;
         QApplication app(argc, argv);
         SystemPaths::setUserBase(QString::fromLocal8Bit(argv[2]));
-        printMessageBoxes();
-        TolDialog window;
-        return 3; // the window must not come up
+        return buildWindowInChild();
     }
     QCoreApplication app(argc, argv);
     RootForeignFolderTest test;
