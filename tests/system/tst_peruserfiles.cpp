@@ -596,7 +596,7 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
     QFETCH(bool, readable);
     QVERIFY(QDir().mkpath(dir()));
     const QString path = dir() + QStringLiteral("Office.cfg");
-    const QByteArray line = "PageSize=A5;A4\n";
+    const QByteArray line = "[Profile]\nPageSize=A5;A4\n";
     const QByteArray path8 = QFile::encodeName(path);
     if (kind == "regular") {
         writeBytes(path, line);
