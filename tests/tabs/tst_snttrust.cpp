@@ -30,7 +30,6 @@
 #include <memory>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -528,13 +527,9 @@ void TestSNTTrust::untrustedRecordsAreNoFirstUse()
 
 QByteArray TestSNTTrust::bytes(const QString &path)
 {
-    struct stat info
-    {};
-    if (lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return "<none>";
     QFile file(path);
-    const QByteArray mode = QByteArray::number(info.st_mode & 07777, 8) + ':';
-    return file.open(QIODevice::ReadOnly) ? mode + file.readAll() : mode + "<unreadable>";
+    const QByteArray mode = QByteArray::number(int(QFileInfo(path).permissions()), 16) + ':';
+    return mode + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
 VM_TEST_MAIN(TestSNTTrust)
