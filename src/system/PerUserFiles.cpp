@@ -372,9 +372,9 @@ bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames
     }
     closedir(entries);
     std::sort(suspect.begin(), suspect.end());
+    if (!setAside)
+        suspect.clear();
     for (const QByteArray &name : qAsConst(suspect)) {
-        if (!setAside)
-            continue;
         forgetCachedFile(perUserDirectoryPath() + QFile::decodeName(name));
         const QByteArray newName = setAsideIn(folderFd, name);
         if (!newName.isEmpty()) {
