@@ -532,6 +532,18 @@ For example: jane.doe@example.com</translation>
         <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
         <translation>Nothing was read or written there. Have it removed or put right, then start the program again.</translation>
     </message>
+    <message>
+        <source>The settings folder %1 could be changed by other accounts. Now only you can change it.</source>
+        <translation>The settings folder %1 could be changed by other accounts. Now only you can change it.</translation>
+    </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They are kept, readable by you alone, under new names:</source>
+        <translation>These files in the settings folder %1 could be changed by other accounts, so they were not read. They are kept, readable by you alone, under new names:</translation>
+    </message>
+    <message>
+        <source>Check such a file before you give it its old name again.</source>
+        <translation>Check such a file before you give it its old name again.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>
@@ -1132,6 +1144,10 @@ For example: jane.doe@example.com</translation>
     <message>
         <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
         <translation>Previously, a trusted authority vouched for the server&apos;s certificate.</translation>
+    </message>
+    <message>
+        <source>The record of the servers you trusted could not be read safely, so the certificate you trusted before is not known.</source>
+        <translation>The record of the servers you trusted could not be read safely, so the certificate you trusted before is not known.</translation>
     </message>
 </context>
 <context>

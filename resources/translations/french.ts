@@ -532,6 +532,18 @@ Par exemple: jane.doe@example.com</translation>
         <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
         <translation>Rien n&apos;y a été lu ni écrit. Faites-le supprimer ou corriger, puis relancez le programme.</translation>
     </message>
+    <message>
+        <source>The settings folder %1 could be changed by other accounts. Now only you can change it.</source>
+        <translation>Le dossier de paramètres %1 pouvait être modifié par d&apos;autres comptes. Désormais, vous seul pouvez le modifier.</translation>
+    </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They are kept, readable by you alone, under new names:</source>
+        <translation>Ces fichiers du dossier de paramètres %1 pouvaient être modifiés par d&apos;autres comptes ; ils n&apos;ont donc pas été lus. Ils sont conservés, lisibles par vous seul, sous de nouveaux noms:</translation>
+    </message>
+    <message>
+        <source>Check such a file before you give it its old name again.</source>
+        <translation>Vérifiez un tel fichier avant de lui redonner son ancien nom.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>
@@ -1132,6 +1144,10 @@ Par exemple: jane.doe@example.com</translation>
     <message>
         <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
         <translation>Auparavant, une autorité de confiance garantissait le certificat du serveur.</translation>
+    </message>
+    <message>
+        <source>The record of the servers you trusted could not be read safely, so the certificate you trusted before is not known.</source>
+        <translation>La liste des serveurs que vous avez approuvés n&apos;a pas pu être lue de façon sûre ; le certificat que vous aviez approuvé auparavant n&apos;est donc pas connu.</translation>
     </message>
 </context>
 <context>

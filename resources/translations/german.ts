@@ -532,6 +532,18 @@ Beispiel: jane.doe@example.com</translation>
         <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
         <translation>Dort wurde nichts gelesen oder geschrieben. Lassen Sie ihn entfernen oder berichtigen und starten Sie das Programm dann erneut.</translation>
     </message>
+    <message>
+        <source>The settings folder %1 could be changed by other accounts. Now only you can change it.</source>
+        <translation>Der Einstellungsordner %1 konnte von anderen Benutzerkonten geändert werden. Jetzt können nur Sie ihn ändern.</translation>
+    </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They are kept, readable by you alone, under new names:</source>
+        <translation>Diese Dateien im Einstellungsordner %1 konnten von anderen Benutzerkonten geändert werden und wurden daher nicht gelesen. Sie bleiben erhalten, nur für Sie lesbar, unter neuen Namen:</translation>
+    </message>
+    <message>
+        <source>Check such a file before you give it its old name again.</source>
+        <translation>Prüfen Sie eine solche Datei, bevor Sie ihr wieder ihren alten Namen geben.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>
@@ -1132,6 +1144,10 @@ Beispiel: jane.doe@example.com</translation>
     <message>
         <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
         <translation>Bisher bürgte eine vertrauenswürdige Zertifizierungsstelle für das Zertifikat des Servers.</translation>
+    </message>
+    <message>
+        <source>The record of the servers you trusted could not be read safely, so the certificate you trusted before is not known.</source>
+        <translation>Die Liste der Server, denen Sie vertraut haben, konnte nicht sicher gelesen werden; daher ist nicht bekannt, welchem Zertifikat Sie bisher vertraut haben.</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,18 @@ Ad esempio: jane.doe@example.com</translation>
         <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
         <translation>Lì non è stato letto né scritto nulla. Falla rimuovere o correggere, poi riavvia il programma.</translation>
     </message>
+    <message>
+        <source>The settings folder %1 could be changed by other accounts. Now only you can change it.</source>
+        <translation>La cartella delle impostazioni %1 poteva essere modificata da altri account. Ora solo tu puoi modificarla.</translation>
+    </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They are kept, readable by you alone, under new names:</source>
+        <translation>Questi file della cartella delle impostazioni %1 potevano essere modificati da altri account, perciò non sono stati letti. Sono conservati, leggibili solo da te, con nuovi nomi:</translation>
+    </message>
+    <message>
+        <source>Check such a file before you give it its old name again.</source>
+        <translation>Controlla un file di questo tipo prima di ridargli il suo vecchio nome.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>
@@ -1132,6 +1144,10 @@ Ad esempio: jane.doe@example.com</translation>
     <message>
         <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
         <translation>In precedenza il certificato del server era garantito da un&apos;autorità attendibile.</translation>
+    </message>
+    <message>
+        <source>The record of the servers you trusted could not be read safely, so the certificate you trusted before is not known.</source>
+        <translation>L&apos;elenco dei server considerati attendibili non è stato letto in modo sicuro, perciò non si sa quale certificato avevi considerato attendibile.</translation>
     </message>
 </context>
 <context>

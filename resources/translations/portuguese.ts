@@ -532,6 +532,18 @@ Por exemplo: jane.doe@example.com</translation>
         <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
         <translation>Nada foi lido ou gravado nela. Providencie a remoção ou a correção dela e inicie o programa novamente.</translation>
     </message>
+    <message>
+        <source>The settings folder %1 could be changed by other accounts. Now only you can change it.</source>
+        <translation>A pasta de configurações %1 podia ser alterada por outras contas. Agora só você pode alterá-la.</translation>
+    </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They are kept, readable by you alone, under new names:</source>
+        <translation>Estes arquivos da pasta de configurações %1 podiam ser alterados por outras contas, por isso não foram lidos. Eles foram mantidos, legíveis só por você, com novos nomes:</translation>
+    </message>
+    <message>
+        <source>Check such a file before you give it its old name again.</source>
+        <translation>Verifique um arquivo assim antes de lhe devolver o nome antigo.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>
@@ -1132,6 +1144,10 @@ Por exemplo: jane.doe@example.com</translation>
     <message>
         <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
         <translation>Anteriormente, uma autoridade confiável garantia o certificado do servidor.</translation>
+    </message>
+    <message>
+        <source>The record of the servers you trusted could not be read safely, so the certificate you trusted before is not known.</source>
+        <translation>O registro dos servidores em que você confiou não pôde ser lido com segurança, por isso não se sabe em qual certificado você confiava antes.</translation>
     </message>
 </context>
 <context>

@@ -533,6 +533,18 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>Nothing was read or written there. Have it removed or put right, then start the program again.</source>
         <translation>No se leyó ni se escribió nada allí. Haga que la eliminen o la corrijan y vuelva a iniciar el programa.</translation>
     </message>
+    <message>
+        <source>The settings folder %1 could be changed by other accounts. Now only you can change it.</source>
+        <translation>La carpeta de configuración %1 podía ser modificada por otras cuentas. Ahora solo usted puede modificarla.</translation>
+    </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They are kept, readable by you alone, under new names:</source>
+        <translation>Estos archivos de la carpeta de configuración %1 podían ser modificados por otras cuentas, por eso no se leyeron. Se conservan, legibles solo por usted, con nombres nuevos:</translation>
+    </message>
+    <message>
+        <source>Check such a file before you give it its old name again.</source>
+        <translation>Revise un archivo así antes de devolverle su nombre anterior.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>
@@ -1133,6 +1145,10 @@ Por ejemplo: jane.doe@example.com</translation>
     <message>
         <source>Previously, a trusted authority vouched for the server&apos;s certificate.</source>
         <translation>Anteriormente, una autoridad de confianza avalaba el certificado del servidor.</translation>
+    </message>
+    <message>
+        <source>The record of the servers you trusted could not be read safely, so the certificate you trusted before is not known.</source>
+        <translation>El registro de los servidores en los que confió no se pudo leer de forma segura, por eso no se sabe en qué certificado confiaba antes.</translation>
     </message>
 </context>
 <context>

@@ -37,12 +37,21 @@ void handleTelemetryOption(int argc, char *argv[])
     const QString directory = SystemPaths::perUserDirectory();
     const QString settingsPath = SystemPaths::settingsFilePath();
     // One level only: the folder's parent belongs to the driver package.
-    const PerUserFolder::State state = PerUserFolder::create(directory);
+    PerUserFolder::create(directory);
+    bool tightened = false;
+    const PerUserFolder::State state = PerUserFolder::secure(directory, &tightened);
     if (!PerUserFolder::isUsable(state)) {
         std::fprintf(stderr, "vellumark: %s\n",
                      qPrintable(PerUserFolder::problemText(state, directory)));
         std::exit(1);
     }
+    if (tightened)
+        std::fprintf(stderr, "vellumark: %s\n",
+                     qPrintable(PerUserFolder::tightenedText(directory)));
+    // Files another account could write are left for the window, which sets
+    // them aside and tells the user in a box.
+    QStringList unused;
+    securePerUserFiles(false, &unused, &unused);
 
     const QByteArray line = telemetryLine(argv[option + 1]);
     if (line.isEmpty())

@@ -6,6 +6,7 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
+#include "system/PerUserFiles.h"
 #include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
 #include "tabs/BookletTab.h"
@@ -54,12 +55,15 @@ TolDialog::TolDialog(QWidget *parent)
     }
 
     // Nothing of the folder is read or written unless it is the user's own.
-    const PerUserFolder::State folder = PerUserFolder::inspect(AppState::perUserDirectory);
+    bool tightened = false;
+    const PerUserFolder::State folder =
+        PerUserFolder::secure(AppState::perUserDirectory, &tightened);
     if (!PerUserFolder::isUsable(folder)) {
         MessageBoxes::show(QMessageBox::Critical, tr("Error"),
                            PerUserFolder::problemText(folder, AppState::perUserDirectory));
         std::exit(1);
     }
+    reportSecuredFiles(tightened);
 
     if (!TelemetryDialog::isAnswered()) {
         TelemetryDialog telemetry;
@@ -192,6 +196,21 @@ TolDialog::TolDialog(QWidget *parent)
     connect(listRetryTimer, &QTimer::timeout, this, &TolDialog::refillIdleList);
     if (!printerTab->printingSystemAnswered())
         listRetryTimer->start();
+}
+
+void TolDialog::reportSecuredFiles(bool folderTightened)
+{
+    QStringList names;
+    QStringList newNames;
+    securePerUserFiles(true, &names, &newNames);
+    QStringList paragraphs;
+    if (folderTightened)
+        paragraphs << PerUserFolder::tightenedText(AppState::perUserDirectory);
+    if (!names.isEmpty())
+        paragraphs << PerUserFolder::setAsideText(AppState::perUserDirectory, names, newNames);
+    if (!paragraphs.isEmpty())
+        MessageBoxes::show(QMessageBox::Warning, tr("Vellumark"),
+                           paragraphs.join(QStringLiteral("\n\n")));
 }
 
 void TolDialog::setListRetryInterval(int ms)

@@ -75,6 +75,9 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // The start-up pass over the per-user files, and one box that names
+    // what it had to put right: the folder, the files it set aside.
+    void reportSecuredFiles(bool folderTightened);
     void setWriteButtonsEnabled(bool enabled);
     // CUPS gave no answer: unselects, empties the list and says so.
     void printingSystemNotAnswering();

@@ -23,12 +23,25 @@ public:
     static QString serverKey(const QUrl &url);
 
     // The record of the server: the pinned fingerprint or authorityRecord();
-    // empty when there is none or the file cannot be read.
+    // unknownRecord() when the file is there but cannot be read as trusted
+    // (another account could have changed it, or it is no file of the
+    // user's), or when it was set aside for that reason and holds no line of
+    // the server now; empty only when nothing was ever recorded for it.
     static QString pin(const QString &server);
 
     // Pins the fingerprint for the server, replacing an earlier record; every
-    // other line is kept. False when the pin cannot be stored.
+    // other line is kept. False when the pin cannot be stored, and when the
+    // file is there but cannot be read as trusted: that file is replaced
+    // only through setPinAsked().
     static bool setPin(const QString &server, const QString &fingerprint);
+
+    // As setPin, after the user agreed to trust the certificate: a file that
+    // cannot be read as trusted is set aside first and a new one begun.
+    static bool setPinAsked(const QString &server, const QString &fingerprint);
+
+    // The record of a server while the records cannot be read. It never
+    // equals a fingerprint, nor authorityRecord().
+    static QString unknownRecord() { return QStringLiteral("unknown"); }
 
     // The record of a server whose certificate a known authority vouched
     // for. It never equals a fingerprint, and a reader that takes it for

@@ -6,15 +6,20 @@
 #include "system/SystemPaths.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -117,6 +122,10 @@ bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identi
     // the user's; the next write replaces it.
     bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumFileSize
               && PerUserFolder::isUsersAlone(info);
+    // Secrets are kept in these files: one left readable by others (by an
+    // earlier version, say) is the user's alone from now on.
+    if (ok && (info.st_mode & 07777) != 0600 && fchmod(fd, 0600) == 0)
+        ok = fstat(fd, &info) == 0;
     QByteArray bytes;
     if (ok) {
         bytes.resize(int(info.st_size) + 1);
@@ -292,7 +301,118 @@ const QHash<QByteArray, QList<QByteArray>> *currentSettingsValues()
     return &cache.values;
 }
 
+const char setAsideSuffix[] = ".set-aside";
+
+// Renames the entry `name` of the folder to a set-aside name that is free,
+// never replacing anything, and makes it the user's alone when it is the
+// user's file. The new name, or empty when it could not be renamed.
+QByteArray setAsideIn(int folderFd, const QByteArray &name)
+{
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        QByteArray newName = name + setAsideSuffix;
+        if (attempt > 1)
+            newName += '-' + QByteArray::number(attempt);
+        if (renameat2(folderFd, name.constData(), folderFd, newName.constData(), RENAME_NOREPLACE)
+            == 0) {
+            // Renamed first: a crash in between leaves nothing that is read.
+            struct stat info
+            {};
+            if (fstatat(folderFd, newName.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISREG(info.st_mode) && info.st_uid == geteuid())
+                fchmodat(folderFd, newName.constData(), 0600, 0);
+            return newName;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return QByteArray();
+}
+
 } // namespace
+
+bool isSetAsideName(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\.set-aside(-[0-9]+)?$"));
+    return pattern.match(name).hasMatch();
+}
+
+bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames)
+{
+    const int folderFd = PerUserFolder::openTrusted(perUserDirectoryPath());
+    if (folderFd < 0)
+        return false;
+    const int listFd = dup(folderFd);
+    DIR *entries = listFd < 0 ? nullptr : fdopendir(listFd);
+    if (!entries) {
+        if (listFd >= 0)
+            close(listFd);
+        close(folderFd);
+        return false;
+    }
+    QList<QByteArray> suspect;
+    while (const dirent *entry = readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        struct stat info
+        {};
+        // Only the user's own files: anything else is refused when met, and
+        // no file is opened here. The folder is trusted, so nobody else can
+        // swap an entry between these calls.
+        if (name == "." || name == ".."
+            || fstatat(folderFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0
+            || !S_ISREG(info.st_mode) || info.st_uid != geteuid())
+            continue;
+        // Another account may have changed what it holds: it is not read,
+        // and not made to look trusted by the tightening below.
+        if (!PerUserFolder::isUsersAlone(info) && !isSetAsideName(QFile::decodeName(name))) {
+            suspect << name;
+            continue;
+        }
+        if ((info.st_mode & 07777) != 0600)
+            fchmodat(folderFd, name.constData(), 0600, 0);
+    }
+    closedir(entries);
+    std::sort(suspect.begin(), suspect.end());
+    if (!setAside)
+        suspect.clear();
+    for (const QByteArray &name : qAsConst(suspect)) {
+        forgetCachedFile(perUserDirectoryPath() + QFile::decodeName(name));
+        const QByteArray newName = setAsideIn(folderFd, name);
+        if (!newName.isEmpty()) {
+            *names << QFile::decodeName(name);
+            *newNames << QFile::decodeName(newName);
+        }
+    }
+    close(folderFd);
+    return true;
+}
+
+QString setAsidePerUserFile(const QString &path)
+{
+    const FolderOfFile folder(path);
+    if (folder.fd < 0)
+        return QString();
+    forgetCachedFile(path);
+    return QFile::decodeName(setAsideIn(folder.fd, folder.name));
+}
+
+bool hasSetAsideCopy(const QString &path)
+{
+    QString folderPath;
+    QByteArray name;
+    if (!splitPath(path, &folderPath, &name))
+        return false;
+    const QString prefix = QFile::decodeName(name);
+    const QStringList entries =
+        QDir(folderPath)
+            .entryList(QStringList(prefix + QLatin1String(setAsideSuffix) + '*'),
+                       QDir::AllEntries | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (isSetAsideName(entry)
+            && entry.left(entry.lastIndexOf(QLatin1String(setAsideSuffix))) == prefix)
+            return true;
+    }
+    return false;
+}
 
 QString perUserDirectoryPath()
 {
@@ -315,7 +435,7 @@ bool makePerUserDirectory()
             mkdir(prefix.constData(), 0775);
     }
     if (access(path.constData(), F_OK) != 0)
-        mkdir(path.constData(), 0775);
+        mkdir(path.constData(), PerUserFolder::creationMode(QFile::decodeName(path)));
     return QFileInfo(QFile::decodeName(path)).isDir();
 }
 

@@ -21,7 +21,8 @@ class QTextStream;
 QString perUserDirectoryPath();
 
 // Creates every missing level of the per-user directory with mode 0775
-// (less the umask). True when the directory exists afterwards.
+// (less the umask), the last one with PerUserFolder::creationMode(). True
+// when the directory exists afterwards.
 bool makePerUserDirectory();
 
 // True when anything (a file, a directory, a link, ...) exists at
@@ -39,7 +40,7 @@ QString unescapeBackslashes(const QString &value);
 // reader of the per-user folder goes through here. Only a regular file of at
 // most 1 MiB in a trusted folder (PerUserFolder), owned by the user and
 // writable by no other account, is read, never through a link; anything
-// else counts as nothing saved.
+// else counts as nothing saved. A file that is read is made 0600.
 bool readPerUserFile(const QString &path, QByteArray *data);
 
 // Replaces the file at path with content; false (the old file untouched)
@@ -51,6 +52,28 @@ bool readPerUserFile(const QString &path, QByteArray *data);
 // readable and writable by the user alone (0600). The folder is not created
 // here.
 bool writePerUserFile(const QString &path, const QByteArray &content);
+
+// At program start, one pass over the per-user folder that reads no file.
+// Every regular file of the user's that no other account can write is made
+// 0600, the user's alone, since secrets are kept in them. One that another
+// account could write (an earlier version left it so) may hold what that
+// account put there: it is not read, nor made to look trusted; with
+// setAside it is renamed to a name the program never reads and made 0600,
+// so that nothing is lost. The old and new names of those set aside are
+// appended to names and newNames. False when the folder is not trusted.
+bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames);
+
+// Renames whatever is at path (a file, a link, another account's file) to a
+// free set-aside name beside it, made 0600 when it is the user's file; the
+// new name, or empty when it could not be set aside.
+QString setAsidePerUserFile(const QString &path);
+
+// True for the names files are set aside under: name + ".set-aside",
+// optionally followed by "-" and a number.
+bool isSetAsideName(const QString &name);
+
+// True when a file of path's name was set aside beside it.
+bool hasSetAsideCopy(const QString &path);
 
 // One line per entry of the hash (a repeated key gives one line per value).
 // With printerFile set, a key with a non-empty PPD default in the current

@@ -22,8 +22,18 @@ QByteArray folderBytes(const QString &folder)
     return path;
 }
 
-// The user's primary group with the user alone in it: no other account
-// lists it among its groups or has it as its own primary group.
+// The account's name, or USER when the password database does not know the
+// account (a directory service that is down, say).
+QByteArray accountName(const passwd *own)
+{
+    return own ? QByteArray(own->pw_name) : qgetenv("USER");
+}
+
+// The user's private group: the user's primary group, named as the user,
+// with no other listed member, and not another account's own group as far
+// as one look-up can tell. Accounts are never enumerated: where they come
+// from a directory service that is slow or switched off, and a shared group
+// would then pass for a private one.
 bool isPrivateGroup(gid_t gid)
 {
     const uid_t user = geteuid();
@@ -37,28 +47,23 @@ bool isPrivateGroup(gid_t gid)
     if (cache.known && cache.user == user && cache.gid == gid)
         return cache.result;
 
-    QByteArray userName;
-    gid_t primary = getegid();
-    if (const passwd *own = getpwuid(user)) {
-        userName = own->pw_name;
-        primary = own->pw_gid;
-    }
-    bool alone = gid == primary;
+    const passwd *own = getpwuid(user);
+    const QByteArray userName = accountName(own);
+    const gid_t primary = own ? own->pw_gid : getegid();
+    bool alone = gid == primary && !userName.isEmpty();
+    QByteArray groupName;
     if (alone) {
-        if (const group *entry = getgrgid(gid)) {
-            for (char **member = entry->gr_mem; alone && member && *member; ++member)
-                alone = userName == *member;
-        }
+        const group *entry = getgrgid(gid);
+        alone = entry && userName == entry->gr_name;
+        for (char **member = entry ? entry->gr_mem : nullptr; alone && member && *member; ++member)
+            alone = userName == *member;
+        if (entry)
+            groupName = entry->gr_name;
     }
+    // The group bears the name of another account: it is that account's.
     if (alone) {
-        setpwent();
-        while (const passwd *account = getpwent()) {
-            if (account->pw_gid == gid && account->pw_uid != user) {
-                alone = false;
-                break;
-            }
-        }
-        endpwent();
+        const passwd *named = getpwnam(groupName.constData());
+        alone = !named || named->pw_uid == user;
     }
     cache = {true, user, gid, alone};
     return alone;
@@ -101,8 +106,63 @@ PerUserFolder::State PerUserFolder::inspect(const QString &folder)
 PerUserFolder::State PerUserFolder::create(const QString &folder)
 {
     if (inspect(folder) == Missing)
-        mkdir(folderBytes(folder).constData(), 0775);
+        mkdir(folderBytes(folder).constData(), creationMode(folder));
     return inspect(folder);
+}
+
+mode_t PerUserFolder::creationMode(const QString &folder)
+{
+    // The new folder's group: the parent's when it hands its group down,
+    // else the process's.
+    QByteArray parent = folderBytes(folder);
+    const int slash = parent.lastIndexOf('/');
+    parent = slash > 0 ? parent.left(slash) : QByteArray(slash == 0 ? "/" : ".");
+    struct stat info
+    {};
+    const gid_t group =
+        stat(parent.constData(), &info) == 0 && (info.st_mode & S_ISGID) ? info.st_gid : getegid();
+    return isPrivateGroup(group) ? 0775 : 0755;
+}
+
+PerUserFolder::State PerUserFolder::secure(const QString &folder, bool *tightened)
+{
+    *tightened = false;
+    const int fd =
+        open(folderBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return inspect(folder);
+    struct stat info
+    {};
+    State state = fstat(fd, &info) == 0 ? stateOf(info) : Unexaminable;
+    // The user's own folder: only the bits are wrong, and the user may put
+    // them right. The files in it are still checked one by one.
+    if (state == WritableByOthers
+        && fchmod(fd, info.st_mode & 07777 & ~mode_t(S_IWGRP | S_IWOTH)) == 0) {
+        *tightened = true;
+        state = fstat(fd, &info) == 0 ? stateOf(info) : Unexaminable;
+    }
+    close(fd);
+    return state;
+}
+
+QString PerUserFolder::tightenedText(const QString &folder)
+{
+    return tr("The settings folder %1 could be changed by other accounts. Now only you can "
+              "change it.")
+        .arg(QFile::decodeName(folderBytes(folder)));
+}
+
+QString PerUserFolder::setAsideText(const QString &folder, const QStringList &names,
+                                    const QStringList &newNames)
+{
+    QString text = tr("These files in the settings folder %1 could be changed by other "
+                      "accounts, so they were not read. They are kept, readable by you alone, "
+                      "under new names:")
+                       .arg(QFile::decodeName(folderBytes(folder)));
+    for (int i = 0; i < names.size() && i < newNames.size(); ++i)
+        text += QStringLiteral("\n") + names.at(i) + QStringLiteral(" \u2192 ") + newNames.at(i);
+    return text + QStringLiteral("\n")
+           + tr("Check such a file before you give it its old name again.");
 }
 
 QString PerUserFolder::problemText(State state, const QString &folder)

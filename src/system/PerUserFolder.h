@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <sys/types.h>
 
@@ -36,9 +37,27 @@ public:
     // the user's own, or not there yet (a writer then creates it).
     static bool isUsable(State state) { return state == Trusted || state == Missing; }
 
-    // Creates the folder, one level, with mode 0775 less the umask, when
-    // nothing is there; returns what is there afterwards.
+    // Creates the folder, one level, with mode creationMode() less the
+    // umask, when nothing is there; returns what is there afterwards.
     static State create(const QString &folder);
+
+    // The mode a new per-user folder is made with, so that it is never one
+    // the rule above refuses: 0775 when it would belong to the user's
+    // private group, else 0755.
+    static mode_t creationMode(const QString &folder);
+
+    // As inspect(), after the user's own folder that other accounts could
+    // write to has lost its group and other write bits; `tightened` tells
+    // whether it had to.
+    static State secure(const QString &folder, bool *tightened);
+
+    // For the user: the folder was put right by secure().
+    static QString tightenedText(const QString &folder);
+
+    // For the user: the files of the folder that were set aside, by their
+    // old names and the names they have now.
+    static QString setAsideText(const QString &folder, const QStringList &names,
+                                const QStringList &newNames);
 
     // Names the folder and what is wrong with it, for the user.
     static QString problemText(State state, const QString &folder);

@@ -96,7 +96,8 @@ int countProfiles()
     const QStringList files = dir.entryList(QDir::Files);
     for (const QString &file : files) {
         QByteArray data;
-        if (readAll(dir.filePath(file), &data) && data.contains(profileMarker))
+        if (!isSetAsideName(file) && readAll(dir.filePath(file), &data)
+            && data.contains(profileMarker))
             ++count;
     }
     return count;

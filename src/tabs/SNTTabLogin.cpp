@@ -162,7 +162,7 @@ void SNTTab::verifyCertificate(QString message, QString server, QString fingerpr
     // certificate; the silent login ends as a connection failure, shown by
     // the tab's mark alone.
     if (interactive && askToTrust(server, fingerprint, pinned, forAnotherHost)) {
-        if (CertificatePins::setPin(server, fingerprint)) {
+        if (CertificatePins::setPinAsked(server, fingerprint)) {
             verify();
             return;
         }
@@ -191,10 +191,14 @@ bool SNTTab::askToTrust(const QString &server, const QString &fingerprint, const
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;
     }
-    const QString before =
-        pinned == CertificatePins::authorityRecord()
-            ? tr("Previously, a trusted authority vouched for the server's certificate.")
-            : tr("Previously trusted fingerprint:") + QLatin1Char('\n') + pinned;
+    QString before;
+    if (pinned == CertificatePins::authorityRecord())
+        before = tr("Previously, a trusted authority vouched for the server's certificate.");
+    else if (pinned == CertificatePins::unknownRecord())
+        before = tr("The record of the servers you trusted could not be read safely, so the "
+                    "certificate you trusted before is not known.");
+    else
+        before = tr("Previously trusted fingerprint:") + QLatin1Char('\n') + pinned;
     const QString text =
         tr("The certificate of the server %1 has changed since you trusted it. Someone may be "
            "intercepting the connection.")

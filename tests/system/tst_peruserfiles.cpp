@@ -66,6 +66,13 @@ private:
     bool m_active = false;
 };
 
+mode_t modeOf(const QString &path)
+{
+    struct stat info
+    {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
 bool isRegularFile(const QString &path)
 {
     struct stat info
@@ -567,16 +574,20 @@ void tst_PerUserFiles::onlyRegularFilesAreRead_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("readable");
-    QTest::newRow("regular file") << "regular" << true;
-    QTest::newRow("exactly 1 MiB") << "1MiB" << true;
-    QTest::newRow("one byte over 1 MiB") << "over" << false;
-    QTest::newRow("100 MB") << "huge" << false;
-    QTest::newRow("FIFO") << "fifo" << false;
-    QTest::newRow("link to a regular file") << "link" << false;
-    QTest::newRow("folder") << "folder" << false;
-    QTest::newRow("read-only") << "0400" << true;
-    QTest::newRow("writable by everyone") << "0666" << false;
-    QTest::newRow("writable by others only") << "0602" << false;
+    // What the pass at program start does with it: "0600" made the user's
+    // alone, "aside" set aside, "left" as it was.
+    QTest::addColumn<QString>("atStart");
+    QTest::newRow("regular file") << "regular" << true << "0600";
+    QTest::newRow("exactly 1 MiB") << "1MiB" << true << "0600";
+    QTest::newRow("one byte over 1 MiB") << "over" << false << "0600";
+    QTest::newRow("100 MB") << "huge" << false << "0600";
+    QTest::newRow("FIFO") << "fifo" << false << "left";
+    QTest::newRow("link to a regular file") << "link" << false << "left";
+    QTest::newRow("folder") << "folder" << false << "left";
+    QTest::newRow("read-only") << "0400" << true << "0600";
+    QTest::newRow("readable by all") << "0644" << true << "0600";
+    QTest::newRow("writable by everyone") << "0666" << false << "aside";
+    QTest::newRow("writable by others only") << "0602" << false << "aside";
 }
 
 void tst_PerUserFiles::onlyRegularFilesAreRead()
@@ -585,7 +596,7 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
     QFETCH(bool, readable);
     QVERIFY(QDir().mkpath(dir()));
     const QString path = dir() + QStringLiteral("Office.cfg");
-    const QByteArray line = "PageSize=A5;A4\n";
+    const QByteArray line = "[Profile]\nPageSize=A5;A4\n";
     const QByteArray path8 = QFile::encodeName(path);
     if (kind == "regular") {
         writeBytes(path, line);
@@ -624,6 +635,31 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
     // Read once for all lookups; what is no regular file of a sane size is
     // not even opened.
     QCOMPARE(counter.opens() - opensBefore, readable ? 1 : 0);
+    // A file that is read is the user's alone from then on.
+    if (readable)
+        QCOMPARE(modeOf(path), mode_t(0600));
+
+    // The pass at start opens nothing; it sets aside what another account
+    // could have written, under a name that is never read.
+    QFETCH(QString, atStart);
+    const mode_t modeBefore = modeOf(path);
+    QStringList names;
+    QStringList newNames;
+    QVERIFY(securePerUserFiles(true, &names, &newNames));
+    QCOMPARE(counter.opens() - opensBefore, readable ? 1 : 0);
+    const QString aside = path + QStringLiteral(".set-aside");
+    QCOMPARE(names, atStart == "aside" ? QStringList {"Office.cfg"} : QStringList());
+    QCOMPARE(newNames, atStart == "aside" ? QStringList {"Office.cfg.set-aside"} : QStringList());
+    QCOMPARE(QFileInfo::exists(path), atStart != "aside");
+    if (atStart == "aside") {
+        QCOMPARE(modeOf(aside), mode_t(0600));
+        QCOMPARE(readBytes(aside), line);
+        QCOMPARE(countProfiles(), 0);
+        QVERIFY(securePerUserFiles(true, &names, &newNames));
+        QCOMPARE(names.size(), 1);
+    } else {
+        QCOMPARE(modeOf(path), atStart == "0600" ? mode_t(0600) : modeBefore);
+    }
 }
 
 void tst_PerUserFiles::lookupsReadTheFileOnce()

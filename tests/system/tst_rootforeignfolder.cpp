@@ -1,7 +1,8 @@
 // A per-user folder that another account created first is refused, by the
-// window and by the telemetry option alike. Only root can plant a folder
-// owned by someone else, so this test runs as root and runs the program as
-// "nobody" in a child process that gives up root before it starts.
+// window and by the telemetry option alike; the user's own is never. Only
+// root can plant a folder owned by someone else, so this test runs as root
+// and runs the program as "nobody", whose primary group other accounts
+// share, in a child process that gives up root before it starts.
 #include "ChildProgram.h"
 #include "TestMain.h"
 
@@ -82,53 +83,71 @@ private slots:
             QSKIP("no account \"nobody\" to run the program as");
     }
 
-    void windowRefusesForeignFolder()
+    void startInTheFolder_data()
     {
-        QTemporaryDir base;
-        QCOMPARE(chmod(QFile::encodeName(base.path()).constData(), 0755), 0);
-        const QString folder = base.path() + QLatin1Char('/') + QLatin1String(userName);
-        plantFolder(folder);
-
-        QString output;
-        const int status = runChild({QStringLiteral("--window"), base.path()}, &output);
-        if (status == 77)
-            QSKIP("could not run as nobody");
-        QCOMPARE(status, 1);
-        const QStringList boxes = output.split('\n', Qt::SkipEmptyParts).filter("|");
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY2(boxes.first().contains(folder), qPrintable(output));
-        QVERIFY2(boxes.first().contains("belongs to another account"), qPrintable(output));
-        verifyUntouched(folder);
+        QTest::addColumn<bool>("foreign"); // another account's folder is there
+        QTest::addColumn<bool>("window");  // the window runs first, else -t false
+        QTest::newRow("another account's folder: the window refuses") << true << true;
+        QTest::newRow("another account's folder: the telemetry option refuses") << true << false;
+        QTest::newRow("no folder: the telemetry option, then the window twice") << false << false;
     }
 
-    void telemetryOptionRefusesForeignFolder()
+    void startInTheFolder()
     {
+        QFETCH(bool, foreign);
+        QFETCH(bool, window);
         if (!QFileInfo(QStringLiteral("/usr/share/tolvane")).isDir())
             QSKIP("/usr/share/tolvane must exist (the test script creates it)");
         const QString folder = QStringLiteral("/usr/share/tolvane/") + QLatin1String(userName);
         QDir(folder).removeRecursively();
-        plantFolder(folder);
+        if (foreign)
+            plantFolder(folder);
 
+        const QStringList windowRun = {QStringLiteral("--window"),
+                                       QStringLiteral("/usr/share/tolvane")};
         QString output;
-        const int status = runChild({QStringLiteral("--telemetry")}, &output);
+        const int status = runChild(window ? windowRun : QStringList {"--telemetry"}, &output);
         if (status == 77) {
             QDir(folder).removeRecursively();
             QSKIP("could not run the program as nobody");
         }
-        QCOMPARE(status, 1);
-        QVERIFY2(output.contains(folder) && output.contains("belongs to another account"),
-                 qPrintable(output));
-        verifyUntouched(folder);
+        // The boxes, "title|text", and the telemetry option's own lines.
+        const auto said = [](const QString &output) {
+            return output.split('\n', Qt::SkipEmptyParts)
+                .filter(QRegularExpression(QStringLiteral("\\||^vellumark: ")));
+        };
+        if (foreign) {
+            QCOMPARE(status, 1);
+            QCOMPARE(said(output).size(), 1);
+            QVERIFY2(output.contains(folder) && output.contains("belongs to another account"),
+                     qPrintable(output));
+            verifyUntouched(folder);
+        } else {
+            // Never a folder the program then refuses, and the answer kept.
+            QCOMPARE(status, 0);
+            QVERIFY2(said(output).isEmpty(), qPrintable(output));
+            QCOMPARE(QFileInfo(folder).permissions() & (QFile::WriteGroup | QFile::WriteOther),
+                     QFile::Permissions());
+            QFile settings(folder + QStringLiteral("/Settings"));
+            QVERIFY(settings.open(QIODevice::ReadOnly));
+            QCOMPARE(settings.readAll(), QByteArray("Telemetry=False\n"));
+            for (int run = 0; run < 2; ++run) {
+                QCOMPARE(runChild(windowRun, &output), 3);
+                QVERIFY2(said(output).isEmpty(), qPrintable(output));
+            }
+        }
         QDir(folder).removeRecursively();
     }
 };
 
 int main(int argc, char *argv[])
 {
+    // As a desktop session of a user in a shared group often has it.
+    umask(002);
     if (argc >= 2 && QByteArray(argv[1]) == "--telemetry") {
         if (!becomeNobody())
             return 77;
-        execl(VM_BINARY, VM_BINARY, "-t", "true", static_cast<char *>(nullptr));
+        execl(VM_BINARY, VM_BINARY, "-t", "false", static_cast<char *>(nullptr));
         return 77;
     }
     if (argc == 3 && QByteArray(argv[1]) == "--window") {
@@ -136,9 +155,7 @@ int main(int argc, char *argv[])
             return 77;
         QApplication app(argc, argv);
         SystemPaths::setUserBase(QString::fromLocal8Bit(argv[2]));
-        printMessageBoxes();
-        TolDialog window;
-        return 3; // the window must not come up
+        return buildWindowInChild();
     }
     QCoreApplication app(argc, argv);
     RootForeignFolderTest test;

@@ -4,7 +4,9 @@
 // run two accounts side by side, so this test runs as root: the user is
 // "nobody", run in a child process of this program that gives up root
 // before it starts; the other account is a user id without a name that
-// shares one group with "nobody".
+// shares one group with "nobody". Where the password database does not know
+// the user, the user is a user id without a name in the group "daemon",
+// with USER=daemon, and the other account is "daemon".
 #include "ChildProgram.h"
 #include "TabTestHelpers.h"
 #include "TestMain.h"
@@ -40,25 +42,40 @@ namespace {
 const char userName[] = "othersvictim";
 const gid_t sharedGroup = 64997;
 const uid_t otherAccount = 64998;
+// A user the password database does not know, and the account whose name
+// its primary group bears.
+const char unknownUserName[] = "daemon";
+const uid_t unknownUser = 64990;
+const gid_t daemonAccount = 1;
 
 // The user, with the shared group among its groups.
 bool becomeTheUser()
 {
+    if (qgetenv("USER") == unknownUserName)
+        return setgroups(1, &daemonAccount) == 0 && setgid(daemonAccount) == 0
+               && setuid(unknownUser) == 0;
     const passwd *nobody = getpwnam("nobody");
     return nobody && setgroups(1, &sharedGroup) == 0 && setgid(nobody->pw_gid) == 0
            && setuid(nobody->pw_uid) == 0;
 }
 
+// The other account by default, or "daemon" in its own group.
+struct Account
+{
+    uid_t uid = otherAccount;
+    gid_t group = sharedGroup;
+};
+
 // Runs `what` as the other account in a forked child: its exit code, or -1.
 template<class F>
-int asOtherAccount(F what)
+int asOtherAccount(F what, Account account = Account())
 {
     const pid_t child = fork();
     if (child < 0)
         return -1;
     if (child == 0) {
-        if (setgroups(1, &sharedGroup) != 0 || setgid(otherAccount) != 0
-            || setuid(otherAccount) != 0)
+        if (setgroups(1, &account.group) != 0 || setgid(account.uid) != 0
+            || setuid(account.uid) != 0)
             _exit(77);
         _exit(what());
     }
@@ -82,17 +99,19 @@ int otherAccountOpens(const QString &path, int flags)
 }
 
 // The other account writes its own text into the file, in place.
-int otherAccountWrites(const QString &path, const QByteArray &text)
+int otherAccountWrites(const QString &path, const QByteArray &text, Account account = Account())
 {
     const QByteArray path8 = QFile::encodeName(path);
-    return asOtherAccount([&] {
-        const int fd = open(path8.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd < 0)
-            return 1;
-        const bool written = write(fd, text.constData(), size_t(text.size())) == text.size();
-        close(fd);
-        return written ? 0 : 2;
-    });
+    return asOtherAccount(
+        [&] {
+            const int fd = open(path8.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            if (fd < 0)
+                return 1;
+            const bool written = write(fd, text.constData(), size_t(text.size())) == text.size();
+            close(fd);
+            return written ? 0 : 2;
+        },
+        account);
 }
 
 // The other account puts a file of its own in the place of the file.
@@ -192,8 +211,9 @@ class RootOtherAccountsTest : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> base;
+    QString user = QLatin1String(userName);
 
-    QString folder() const { return base->path() + QLatin1Char('/') + QLatin1String(userName); }
+    QString folder() const { return base->path() + QLatin1Char('/') + user; }
     QString cfg() const { return folder() + QStringLiteral("/Q1.cfg"); }
 
     // Runs the user's part in a child; a generous guard ends one that hangs
@@ -203,7 +223,7 @@ private:
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("USER"), QString::fromLatin1(userName));
+        env.insert(QStringLiteral("USER"), user);
         env.insert(QStringLiteral("HOME"), base->path());
         env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
@@ -237,28 +257,52 @@ private slots:
         QCOMPARE(chmod(QFile::encodeName(base->path()).constData(), 01777), 0);
     }
 
-    void cleanup() { base.reset(); }
+    void cleanup()
+    {
+        base.reset();
+        user = QLatin1String(userName);
+    }
 
     void otherAccountCannotOpenTheSecrets_data()
     {
         QTest::addColumn<int>("mask");
-        QTest::newRow("umask 022") << 022;
-        QTest::newRow("umask 002") << 002;
-        QTest::newRow("umask 000") << 000;
+        // What meets the file an earlier version left readable by all.
+        QTest::addColumn<QString>("then");
+        QTest::newRow("umask 022") << 022 << "apply";
+        QTest::newRow("umask 002") << 002 << "apply";
+        QTest::newRow("umask 000") << 000 << "apply";
+        QTest::newRow("umask 002, the program starts") << 002 << "window";
     }
 
     void otherAccountCannotOpenTheSecrets()
     {
         QFETCH(int, mask);
+        QFETCH(QString, then);
         QCOMPARE(asTheUser({QStringLiteral("apply"), QString::number(mask, 8)}), 0);
         QVERIFY(QFile(cfg()).size() > 0);
         QCOMPARE(modeOf(cfg()), mode_t(0600));
         QCOMPARE(otherAccountOpens(cfg(), O_RDONLY), 1);
         QCOMPARE(otherAccountOpens(cfg(), O_WRONLY), 1);
 
-        // A file an earlier version left readable by all is rewritten 0600.
+        // A file an earlier version left readable by all is 0600 after the
+        // next write, or the next start, which neither reads nor rewrites it.
+        QString login;
+        QCOMPARE(asTheUser({QStringLiteral("read"), QStringLiteral("UserLoginPass")}, &login), 0);
+        QVERIFY(!login.isEmpty());
         QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0644), 0);
-        QCOMPARE(asTheUser({QStringLiteral("apply"), QString::number(mask, 8)}), 0);
+        const QByteArray saved = readAll(cfg());
+        if (then == "apply") {
+            QCOMPARE(asTheUser({QStringLiteral("apply"), QString::number(mask, 8)}), 0);
+        } else {
+            QString boxes;
+            QCOMPARE(asTheUser({QStringLiteral("window")}, &boxes), 3);
+            QVERIFY2(boxes.isEmpty(), qPrintable(boxes));
+            QCOMPARE(readAll(cfg()), saved);
+            QString after;
+            QCOMPARE(asTheUser({QStringLiteral("read"), QStringLiteral("UserLoginPass")}, &after),
+                     0);
+            QCOMPARE(after, login);
+        }
         QCOMPARE(modeOf(cfg()), mode_t(0600));
         QCOMPARE(otherAccountOpens(cfg(), O_RDONLY), 1);
     }
@@ -269,15 +313,24 @@ private slots:
         QTest::newRow("file writable by everyone (umask 000)") << "everyone";
         QTest::newRow("file writable by a shared group") << "group";
         QTest::newRow("folder writable by a shared group") << "folder";
+        // Named as the user, but another account's own: no private group.
+        QTest::newRow("file writable by a group another account bears the name of")
+            << "named group";
     }
 
     void plantedSettingsAreNotRead()
     {
         QFETCH(QString, door);
+        if (door == "named group")
+            user = QLatin1String(unknownUserName);
         QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("022")}), 0);
         const QByteArray planted = "SNT_server=attacker.example\n";
         // The door as an earlier version, a umask or the user left it open.
-        if (door == "everyone") {
+        if (door == "named group") {
+            QCOMPARE(chown(QFile::encodeName(cfg()).constData(), uid_t(-1), daemonAccount), 0);
+            QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0660), 0);
+            QCOMPARE(otherAccountWrites(cfg(), planted, {daemonAccount, daemonAccount}), 0);
+        } else if (door == "everyone") {
             QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0666), 0);
             QCOMPARE(otherAccountWrites(cfg(), planted), 0);
         } else if (door == "group") {
@@ -297,15 +350,29 @@ private slots:
         QCOMPARE(asTheUser({QStringLiteral("read"), QStringLiteral("SNT_server")}, &value), 0);
         QCOMPARE(value, QString());
 
+        // The start puts right the user's own folder, and sets the user's
+        // own file aside, unread; one box says so.
+        QString boxes;
+        QCOMPARE(asTheUser({QStringLiteral("window")}, &boxes), 3);
+        QCOMPARE(boxes.count('\n'), 0);
+        QVERIFY2(boxes.contains(folder()) && boxes.contains("could be changed by other accounts"),
+                 qPrintable(boxes));
+        const QString aside = cfg() + QStringLiteral(".set-aside");
         if (door == "folder") {
-            // The window names the folder and goes no further.
-            QString boxes;
-            QCOMPARE(asTheUser({QStringLiteral("window")}, &boxes), 1);
-            QVERIFY2(boxes.contains(folder()) && boxes.contains("can be changed by other accounts"),
+            QCOMPARE(modeOf(folder()) & 022, mode_t(0));
+            QVERIFY(!QFileInfo::exists(aside));
+        } else {
+            QVERIFY2(boxes.contains("Q1.cfg") && boxes.contains("Q1.cfg.set-aside"),
                      qPrintable(boxes));
-            return;
+            QVERIFY(!QFileInfo::exists(cfg()));
+            QCOMPARE(RootOtherAccountsTest::readAll(aside), planted);
+            QCOMPARE(modeOf(aside), mode_t(0600));
+            QCOMPARE(otherAccountOpens(aside, O_RDONLY), 1);
         }
-        // The next write replaces the planted file with the user's own.
+        QCOMPARE(asTheUser({QStringLiteral("window")}, &boxes), 3);
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes));
+
+        // The next write puts the user's own file in the place.
         QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("0")}), 0);
         QCOMPARE(modeOf(cfg()), mode_t(0600));
         QCOMPARE(otherAccountOpens(cfg(), O_WRONLY), 1);

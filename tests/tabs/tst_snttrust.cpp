@@ -13,6 +13,7 @@
 #include "net/tcurl.h"
 #include "system/AppState.h"
 #include "system/CertificatePins.h"
+#include "system/PerUserFiles.h"
 #include "system/SecretCipher.h"
 #include "tabs/SNTTab.h"
 #include "widgets/TolButtonGroup.h"
@@ -27,6 +28,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -60,6 +63,10 @@ private slots:
     void verifyShowsItsCheckAndTimeOut();
     void serverTypedAsIpv6Address();
 
+    // A record file that cannot be read as trusted.
+    void untrustedRecordsAreNoFirstUse_data();
+    void untrustedRecordsAreNoFirstUse();
+
 private:
     QString serverKey() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
     // A certificate by name, or "authority": an authority vouched for it.
@@ -77,6 +84,8 @@ private:
     // Not trusted: nothing sent, the pin as it was, the tab marked unable.
     void verifyRefusedWithPinKept(const QString &pinnedBefore);
     QString mark() const { return toggle->titleLabel()->toolTip(); }
+    // A file's mode and content.
+    static QByteArray bytes(const QString &path);
 
     TlsLoginServer server;
     TestIdentity usual;
@@ -430,6 +439,97 @@ void TestSNTTrust::serverTypedAsIpv6Address()
     verifyButton->click();
     QTRY_COMPARE_WITH_TIMEOUT(boxes->boxes.size(), 1, 20000);
     QVERIFY(boxes->boxes.first().second.startsWith(successStart));
+}
+
+// The records of an earlier version or another account, as the file was
+// found: none of them is taken, and none gives first-use trust.
+void TestSNTTrust::untrustedRecordsAreNoFirstUse_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("writable by all") << "0666";
+    QTest::newRow("unreadable") << "0000";
+    QTest::newRow("a link") << "link";
+    QTest::newRow("over 1 MiB") << "huge";
+    QTest::newRow("writable by all, set aside at start") << "aside";
+}
+
+void TestSNTTrust::untrustedRecordsAreNoFirstUse()
+{
+    QFETCH(QString, kind);
+    const QString path = CertificatePins::filePath();
+    QVERIFY(makePerUserDirectory());
+    const QByteArray records = serverKey().toLatin1() + "=authority\n";
+    const QString file = kind == "link" ? dir.filePath(QStringLiteral("elsewhere")) : path;
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(kind == "huge" ? records + QByteArray(1 << 20, '#') : records);
+    out.close();
+    if (kind == "link")
+        QVERIFY(QFile::link(file, path));
+    if (kind.startsWith('0') || kind == "aside")
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), kind == "0000" ? 0 : 0666), 0);
+    if (kind == "aside") {
+        QStringList names;
+        QStringList newNames;
+        QVERIFY(securePerUserFiles(true, &names, &newNames));
+        QCOMPARE(names, QStringList {"TrustedServers"});
+    }
+    const QByteArray before = TestSNTTrust::bytes(file);
+
+    // The silent login: nothing sent, the tab marked, the file as it was.
+    loadStoredLogin();
+    QCOMPARE(boxes->boxes.size(), 0);
+    QCOMPARE(server.handshakes, 0);
+    QVERIFY(server.received.isEmpty());
+    QVERIFY(owner->marked);
+    QCOMPARE(TestSNTTrust::bytes(file), before);
+
+    // Verify asks as for a changed certificate; Return answers No.
+    boxes.reset();
+    QStringList seen;
+    QTimer returner;
+    connect(&returner, &QTimer::timeout, this, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        seen << box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    returner.start(20);
+    int passes = owner->passes;
+    verifyButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(owner->passes > passes, 20000);
+    returner.stop();
+    QCOMPARE(seen.size(), 1);
+    QVERIFY2(seen.first().contains(changed) && seen.first().contains("could not be read safely"),
+             qPrintable(seen.first()));
+    QCOMPARE(server.handshakes, 0);
+    QVERIFY(server.received.isEmpty());
+    QCOMPARE(TestSNTTrust::bytes(file), before);
+
+    // Only Yes replaces the records; the old ones are kept aside.
+    boxes = std::make_unique<MessageRecorder>();
+    boxes->answer = QMessageBox::Yes;
+    verifyButton->click();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes->boxes.size(), 2, 20000);
+    QVERIFY(boxes->boxes[1].second.startsWith(successStart));
+    QCOMPARE(server.requests.size(), 1);
+    verifyLoggedInAndPinned();
+    QVERIFY(hasSetAsideCopy(path));
+    if (kind == "link")
+        QCOMPARE(TestSNTTrust::bytes(file), before);
+
+    const QDir folder(AppState::perUserDirectory);
+    for (const QString &name :
+         folder.entryList({"TrustedServers.*"}, QDir::AllEntries | QDir::System))
+        QVERIFY(QFile::remove(folder.filePath(name)));
+}
+
+QByteArray TestSNTTrust::bytes(const QString &path)
+{
+    QFile file(path);
+    const QByteArray mode = QByteArray::number(int(QFileInfo(path).permissions()), 16) + ':';
+    return mode + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
 VM_TEST_MAIN(TestSNTTrust)
