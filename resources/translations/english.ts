@@ -1427,5 +1427,9 @@ The printer list will be filled again as soon as it answers.</translation>
         <source>The server&apos;s certificate is not trusted.</source>
         <translation>The server&apos;s certificate is not trusted.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer is broken.</source>
+        <translation>The server&apos;s answer is broken.</translation>
+    </message>
 </context>
 </TS>

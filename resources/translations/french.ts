@@ -1427,5 +1427,9 @@ La liste des imprimantes sera de nouveau remplie dès qu&apos;il répondra.</tra
         <source>The server&apos;s certificate is not trusted.</source>
         <translation>Le certificat du serveur n&apos;est pas approuvé.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer is broken.</source>
+        <translation>La réponse du serveur est invalide.</translation>
+    </message>
 </context>
 </TS>

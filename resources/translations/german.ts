@@ -1427,5 +1427,9 @@ Die Druckerliste wird wieder gefüllt, sobald es antwortet.</translation>
         <source>The server&apos;s certificate is not trusted.</source>
         <translation>Das Zertifikat des Servers ist nicht vertrauenswürdig.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer is broken.</source>
+        <translation>Die Antwort des Servers ist fehlerhaft.</translation>
+    </message>
 </context>
 </TS>

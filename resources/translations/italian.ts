@@ -1427,5 +1427,9 @@ L&apos;elenco delle stampanti verrà compilato di nuovo appena risponderà.</tra
         <source>The server&apos;s certificate is not trusted.</source>
         <translation>Il certificato del server non è attendibile.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer is broken.</source>
+        <translation>La risposta del server non è valida.</translation>
+    </message>
 </context>
 </TS>

@@ -1427,5 +1427,9 @@ A lista de impressoras será preenchida novamente assim que ele responder.</tran
         <source>The server&apos;s certificate is not trusted.</source>
         <translation>O certificado do servidor não é confiável.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer is broken.</source>
+        <translation>A resposta do servidor é inválida.</translation>
+    </message>
 </context>
 </TS>

@@ -1428,5 +1428,9 @@ La lista de impresoras se volverá a rellenar en cuanto responda.</translation>
         <source>The server&apos;s certificate is not trusted.</source>
         <translation>El certificado del servidor no es de confianza.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer is broken.</source>
+        <translation>La respuesta del servidor no es válida.</translation>
+    </message>
 </context>
 </TS>

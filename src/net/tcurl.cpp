@@ -60,7 +60,6 @@ QString tcurl::replyTag(const QString &baseUrl, const QString &user)
 
 tcurl::tcurl(QObject *parent)
     : QObject(parent)
-    , manager(new QNetworkAccessManager(this))
 {}
 
 void tcurl::setTimeLimit(int milliseconds)
@@ -89,6 +88,13 @@ void tcurl::post(const QString &baseUrl, const QString &user, const QString &pas
 
     const QByteArray body = "userID=" + formValue(user) + "&userPWD=" + formValue(password);
 
+    // A manager of its own for every request. The network layer keeps one
+    // connection per server for all requests of a manager, hands its
+    // certificate check to whichever request waits first -- one just
+    // cancelled included -- and fails every waiting request when the
+    // handshake fails; so a request posted right after a cancel could end
+    // with the cancelled one's refusal, never asked about its own.
+    auto *manager = new QNetworkAccessManager(this);
     QNetworkReply *reply = manager->post(request, body);
     reply->setObjectName(replyTag(baseUrl, user));
     reply->setReadBufferSize(readBufferSize);
@@ -180,8 +186,23 @@ void tcurl::checkAnnouncedLength(QNetworkReply *reply)
 {
     if (!pending.contains(reply))
         return;
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > maxAnswerSize)
+    // Repeated headers come joined by ", ". The network layer would go by
+    // the first length, while a proxy on the way might take another: an
+    // answer whose end is open to interpretation is no answer.
+    const QByteArray announced = reply->rawHeader("Content-Length");
+    if (announced.isEmpty())
+        return;
+    qint64 length = -1;
+    for (const QByteArray &value : announced.split(',')) {
+        bool ok = false;
+        const qint64 one = value.trimmed().toLongLong(&ok);
+        if (!ok || one < 0 || (length >= 0 && one != length)) {
+            fail(reply, tr("The server's answer is broken."));
+            return;
+        }
+        length = one;
+    }
+    if (length > maxAnswerSize)
         fail(reply, tr("The server's answer is too large."));
 }
 
@@ -214,11 +235,10 @@ void tcurl::finishAnswer(QNetworkReply *reply)
         fail(reply, tr("The server's answer is too large."));
         return;
     }
+    // An answer without a body (204, or an interim 1xx that the network
+    // layer takes for the end) still ends the request: the tag alone.
     QByteArray body = pending.value(reply).body;
     drop(reply);
-    // An answer without a body is no answer.
-    if (body.isEmpty())
-        return;
     const int nul = body.indexOf('\0');
     if (nul >= 0)
         body.truncate(nul);
@@ -261,9 +281,11 @@ void tcurl::drop(QNetworkReply *reply)
     pending.erase(found);
     // Nothing of this reply is reported after this point.
     disconnect(reply, nullptr, this, nullptr);
-    // A reply that failed ends by itself; aborting it again would report a
-    // second error inside the network layer.
-    if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
-        reply->abort();
+    // Deleting the reply ends its transfer without a word. abort() would set
+    // "canceled" as its error, and the failure that the network layer may
+    // already have on its way (the server closing on a refused answer)
+    // would then be reported on it a second time. The request's manager
+    // goes with it.
     reply->deleteLater();
+    reply->manager()->deleteLater();
 }

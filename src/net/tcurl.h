@@ -7,7 +7,6 @@
 #include <QSslCertificate>
 #include <QString>
 
-class QNetworkAccessManager;
 class QTimer;
 
 // Sends print-management logins over HTTPS. Each request's answer or failure
@@ -22,6 +21,9 @@ class QTimer;
 // anything of the form is sent, and certificateRefused() reports it. Every
 // handshake that succeeds records how the server was trusted, so that a
 // server an authority vouched for is never trusted on first use later.
+//
+// Every request ends in exactly one report -- an answer, an error, a
+// refusal or the time limit -- unless cancel() ends it first.
 class tcurl : public QObject
 {
     Q_OBJECT
@@ -62,7 +64,8 @@ public:
     void setExtraCaCertificates(const QList<QSslCertificate> &certificates);
 
 signals:
-    // Tag + the answer body (up to its first NUL).
+    // Tag + the answer body (up to its first NUL); an answer without a body
+    // gives the tag alone.
     void messageReady(QString message);
     // Tag + the network layer's error text, or why the client ended it.
     void errorReady(QString message);
@@ -101,7 +104,6 @@ private:
     void drop(QNetworkReply *reply);
     void fail(QNetworkReply *reply, const QString &reason);
 
-    QNetworkAccessManager *manager;
     QHash<QNetworkReply *, Exchange> pending;
     int limit = defaultTimeLimit;
     QList<QSslCertificate> extraCaCertificates;

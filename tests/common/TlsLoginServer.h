@@ -124,6 +124,8 @@ public:
         Endless,       // chunks until the client goes away (bounded)
         Never,         // reads the request and says nothing
         AnnouncedOnly, // announces `announcedLength`, then sends nothing more
+        Raw,           // `raw` as it is, then closes or (`rawHolds`) holds the line
+        Interim,       // a "102 Processing" now and then, never a final answer
     };
 
     TestIdentity identity;
@@ -132,6 +134,8 @@ public:
     QByteArray body;
     qint64 chunkedSize = 0;
     qint64 announcedLength = 0;
+    QByteArray raw;
+    bool rawHolds = false;
 
     // Every request parsed whole, and every byte that came through TLS.
     QList<ReceivedRequest> requests;
@@ -214,6 +218,20 @@ private:
             break;
         case Answer::Never:
             break;
+        case Answer::Raw:
+            socket->write(raw);
+            if (!rawHolds)
+                socket->disconnectFromHost();
+            break;
+        case Answer::Interim: {
+            auto *timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket, [socket] {
+                if (socket->state() == QAbstractSocket::ConnectedState)
+                    socket->write("HTTP/1.1 102 Processing\r\n\r\n");
+            });
+            timer->start(50);
+            break;
+        }
         case Answer::AnnouncedOnly:
             socket->write(head + "Content-Length: " + QByteArray::number(announcedLength)
                           + "\r\nConnection: close\r\n\r\n");

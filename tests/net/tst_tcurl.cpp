@@ -4,6 +4,8 @@
 // and time, and the Sentrel tab turning answers into policy options.
 
 #include "ClosedPort.h"
+#include "LoginServerProcess.h"
+#include "MessageCounter.h"
 #include "MessageRecorder.h"
 #include "TabTestHelpers.h"
 #include "TestMain.h"
@@ -76,7 +78,10 @@ private slots:
     void certificateChangeBetweenLogins();
     void answerBounds_data();
     void answerBounds();
+    void everyRequestEndsOnce_data();
+    void everyRequestEndsOnce();
     void cancelEndsWithoutReport();
+    void requestRightAfterCancel_data();
     void requestRightAfterCancel();
     void tabTurnsAnswersIntoPolicies();
     void init();
@@ -271,39 +276,47 @@ void TestTcurl::certificateTrust_data()
     QTest::addColumn<bool>("answered");
     QTest::addColumn<QString>("pinnedAfter");
     QTest::addColumn<bool>("forAnotherHost");
+    // Appended to the server's key for the record made before.
+    QTest::addColumn<QString>("recordKeyTail");
 
     const auto refuse = tcurl::NewCertificate::Refuse;
     const auto trustFirst = tcurl::NewCertificate::TrustFirst;
-    QTest::newRow("pinned certificate") << "usual"
-                                        << "usual" << refuse << false << true << "usual" << false;
-    QTest::newRow("changed certificate") << "other"
-                                         << "usual" << refuse << false << false << "usual" << false;
+    QTest::newRow("pinned certificate")
+        << "usual"
+        << "usual" << refuse << false << true << "usual" << false << "";
+    QTest::newRow("changed certificate")
+        << "other"
+        << "usual" << refuse << false << false << "usual" << false << "";
     QTest::newRow("changed certificate, first use trusted")
         << "other"
-        << "usual" << trustFirst << false << false << "usual" << false;
+        << "usual" << trustFirst << false << false << "usual" << false << "";
     QTest::newRow("no pin") << "usual"
-                            << "" << refuse << false << false << "" << false;
+                            << "" << refuse << false << false << "" << false << "";
     QTest::newRow("no pin, first use trusted")
         << "usual"
-        << "" << trustFirst << false << true << "usual" << false;
+        << "" << trustFirst << false << true << "usual" << false << "";
     QTest::newRow("vouched for by a trusted authority: recorded")
         << "vouched"
-        << "" << trustFirst << true << true << "authority" << false;
+        << "" << trustFirst << true << true << "authority" << false << "";
     QTest::newRow("pinned before, now vouched for by an authority")
         << "vouched"
-        << "usual" << refuse << true << true << "authority" << false;
+        << "usual" << refuse << true << true << "authority" << false << "";
     QTest::newRow("authority unknown to the client")
         << "vouched"
-        << "" << refuse << false << false << "" << false;
+        << "" << refuse << false << false << "" << false << "";
     QTest::newRow("vouched for before, now self-signed, first use trusted")
         << "usual"
-        << "authority" << trustFirst << true << false << "authority" << false;
+        << "authority" << trustFirst << true << false << "authority" << false << "";
     QTest::newRow("vouched for before, now self-signed")
         << "usual"
-        << "authority" << refuse << true << false << "authority" << false;
+        << "authority" << refuse << true << false << "authority" << false << "";
     QTest::newRow("trusted authority, another host name")
         << "elsewhere"
-        << "" << refuse << true << false << "" << true;
+        << "" << refuse << true << false << "" << true << "";
+    // The record of host:8443 is not the one of host:844.
+    QTest::newRow("record of a port that begins with the server's")
+        << "usual"
+        << "usual" << refuse << false << false << "" << false << "0";
 }
 
 void TestTcurl::certificateTrust()
@@ -315,6 +328,7 @@ void TestTcurl::certificateTrust()
     QFETCH(bool, answered);
     QFETCH(QString, pinnedAfter);
     QFETCH(bool, forAnotherHost);
+    QFETCH(QString, recordKeyTail);
 
     const QHash<QString, TestIdentity *> identities {{QStringLiteral("usual"), &usual},
                                                      {QStringLiteral("other"), &other},
@@ -322,7 +336,7 @@ void TestTcurl::certificateTrust()
                                                      {QStringLiteral("elsewhere"), &elsewhere}};
     QFile::remove(CertificatePins::filePath());
     if (!pinnedBefore.isEmpty())
-        QVERIFY(CertificatePins::setPin(serverKey(), fingerprintOf(pinnedBefore)));
+        QVERIFY(CertificatePins::setPin(serverKey() + recordKeyTail, fingerprintOf(pinnedBefore)));
     server.identity = *identities.value(presented);
 
     tcurl client;
@@ -350,7 +364,8 @@ void TestTcurl::certificateTrust()
                                                     + QLatin1String(" erin>")));
         QCOMPARE(refusal.at(1).toString(), serverKey());
         QCOMPARE(refusal.at(2).toString(), fingerprintOf(presented));
-        QCOMPARE(refusal.at(3).toString(), fingerprintOf(pinnedBefore));
+        QCOMPARE(refusal.at(3).toString(),
+                 recordKeyTail.isEmpty() ? fingerprintOf(pinnedBefore) : QString());
         QCOMPARE(refusal.at(4).toBool(), forAnotherHost);
     }
     QCOMPARE(CertificatePins::pin(serverKey()), fingerprintOf(pinnedAfter));
@@ -455,6 +470,64 @@ void TestTcurl::answerBounds()
     }
 }
 
+void TestTcurl::everyRequestEndsOnce_data()
+{
+    QTest::addColumn<QByteArray>("raw"); // empty: a "102 Processing" now and then
+    QTest::addColumn<bool>("holds");     // the server keeps the line open after it
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QString>("text"); // the report after the tag
+
+    const QByteArray ok = "HTTP/1.1 200 OK\r\n";
+    const QString broken = tcurl::tr("The server's answer is broken.");
+    const QString tooLarge = tcurl::tr("The server's answer is too large.");
+    QTest::newRow("200 with an empty body") << ok + "Content-Length: 0\r\n\r\n"
+                                            << true << "answer"
+                                            << "";
+    QTest::newRow("204") << QByteArray("HTTP/1.1 204 No Content\r\n\r\n") << true << "answer"
+                         << "";
+    QTest::newRow("one 102, then nothing")
+        << QByteArray("HTTP/1.1 102 Processing\r\n\r\n") << true << "answer"
+        << "";
+    QTest::newRow("a stream of 102s") << QByteArray() << true << "answer"
+                                      << "";
+    QTest::newRow("two different Content-Length headers")
+        << ok + "Content-Length: 40\r\nContent-Length: 5242880\r\n\r\n"
+               + R"({"Policies":{"JE.FullColorPrint":"ON"}} )"
+        << true << "error" << broken;
+    // The client refuses the answer while the server's closing is on its way.
+    QTest::newRow("5 MiB announced, then the line closed")
+        << ok + "Content-Length: 5242880\r\n\r\n{" << false << "error" << tooLarge;
+}
+
+void TestTcurl::everyRequestEndsOnce()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(bool, holds);
+    QFETCH(QString, outcome);
+    QFETCH(QString, text);
+    server.answer = raw.isEmpty() ? LoginServer::Answer::Interim : LoginServer::Answer::Raw;
+    server.raw = raw;
+    server.rawHolds = holds;
+
+    MessageCounter doubleErrors(QStringLiteral("this method must only be called once"));
+    tcurl client;
+    client.setTimeLimit(3000);
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy errors(&client, &tcurl::errorReady);
+    QSignalSpy timeouts(&client, &tcurl::timedOut);
+    client.post(baseUrl(), QStringLiteral("ida"), QStringLiteral("pw"));
+    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + timeouts.count() > 0, 20000);
+    QTest::qWait(300);
+
+    QCOMPARE(answers.count() + errors.count() + timeouts.count(), 1);
+    QSignalSpy &ended = outcome == QLatin1String("answer")  ? answers
+                        : outcome == QLatin1String("error") ? errors
+                                                            : timeouts;
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.first().at(0).toString(), QLatin1Char('<') + baseUrl() + " ida>" + text);
+    QCOMPARE(doubleErrors.count(), 0);
+}
+
 void TestTcurl::cancelEndsWithoutReport()
 {
     server.answer = LoginServer::Answer::Never;
@@ -474,23 +547,62 @@ void TestTcurl::cancelEndsWithoutReport()
     QCOMPARE(errors.count() + answers.count(), 0);
 }
 
-// A reload and a Verify in one event-loop turn: the second handshake gets
-// its own certificate check.
+void TestTcurl::requestRightAfterCancel_data()
+{
+    QTest::addColumn<bool>("otherProcess");
+    QTest::addColumn<QString>("pinned");
+    QTest::newRow("server in this process") << false << "usual";
+    QTest::newRow("server in another process, certificate pinned") << true << "usual";
+    QTest::newRow("server in another process, certificate changed") << true << "other";
+}
+
+// A reload and a Verify in one event-loop turn: the second request gets its
+// own certificate check, and its own question for a changed certificate.
 void TestTcurl::requestRightAfterCancel()
 {
+    QFETCH(bool, otherProcess);
+    QFETCH(QString, pinned);
+    LoginServerProcess remote;
+    QString url = baseUrl();
+    QString key = serverKey();
+    if (otherProcess) {
+        QVERIFY(remote.start(dir.filePath(QStringLiteral("usual.pem")),
+                             dir.filePath(QStringLiteral("usual.key")), server.body));
+        key = QStringLiteral("127.0.0.1:%1").arg(remote.port());
+        url = QStringLiteral("https://") + key;
+    }
+    QFile::remove(CertificatePins::filePath());
+    QVERIFY(CertificatePins::setPin(key, fingerprintOf(pinned)));
+    const auto logins = [&] {
+        if (otherProcess)
+            return remote.requests();
+        QByteArrayList bodies;
+        for (const ReceivedRequest &request : qAsConst(server.requests))
+            bodies << request.body;
+        return bodies;
+    };
+
     tcurl client;
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy errors(&client, &tcurl::errorReady);
     QSignalSpy refusals(&client, &tcurl::certificateRefused);
-    client.post(baseUrl(), QStringLiteral("hal"), QStringLiteral("first"));
+    client.post(url, QStringLiteral("hal"), QStringLiteral("first"));
     client.cancel();
-    client.post(baseUrl(), QStringLiteral("hal"), QStringLiteral("second"));
+    client.post(url, QStringLiteral("hal"), QStringLiteral("second"));
     QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + refusals.count() > 0, 20000);
     QTest::qWait(100);
-    QCOMPARE(errors.count() + refusals.count(), 0);
-    QCOMPARE(answers.count(), 1);
-    QCOMPARE(server.requests.size(), 1);
-    QVERIFY(server.requests.first().body.endsWith("userPWD=second"));
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.value(0).value(0).toString()));
+    if (pinned == QLatin1String("usual")) {
+        QCOMPARE(answers.count(), 1);
+        QCOMPARE(refusals.count(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(logins().size(), 1, 20000);
+        QVERIFY(logins().first().endsWith("userPWD=second"));
+    } else {
+        QCOMPARE(refusals.count(), 1);
+        QCOMPARE(refusals.first().at(3).toString(), fingerprintOf(pinned));
+        QCOMPARE(answers.count(), 0);
+        QVERIFY(logins().isEmpty());
+    }
 }
 
 void TestTcurl::tabTurnsAnswersIntoPolicies()

@@ -5,6 +5,7 @@
 // asks, a server an authority vouched for is never trusted on first use, and
 // a new Verify ends the pending one.
 
+#include "LoginServerProcess.h"
 #include "MessageRecorder.h"
 #include "TabFixture.h"
 #include "TlsLoginServer.h"
@@ -62,6 +63,10 @@ private slots:
     void newVerifyEndsPendingOne();
     void verifyShowsItsCheckAndTimeOut();
     void serverTypedAsIpv6Address();
+    void verifyEndsOnce_data();
+    void verifyEndsOnce();
+    void reloadAndVerifyInOneTurn_data();
+    void reloadAndVerifyInOneTurn();
 
     // A record file that cannot be read as trusted.
     void untrustedRecordsAreNoFirstUse_data();
@@ -530,6 +535,73 @@ QByteArray TestSNTTrust::bytes(const QString &path)
     QFile file(path);
     const QByteArray mode = QByteArray::number(int(QFileInfo(path).permissions()), 16) + ':';
     return mode + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+}
+
+// Whatever the server answers, the check ends once: one box, Verify enabled
+// again, the cursor back.
+void TestSNTTrust::verifyEndsOnce_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::newRow("200 with an empty body")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
+    QTest::newRow("204") << QByteArray("HTTP/1.1 204 No Content\r\n\r\n");
+    QTest::newRow("one 102, then nothing") << QByteArray("HTTP/1.1 102 Processing\r\n\r\n");
+}
+
+void TestSNTTrust::verifyEndsOnce()
+{
+    QFETCH(QByteArray, raw);
+    pin(QStringLiteral("usual"));
+    loadStoredLogin();
+    QVERIFY(verifyButton->isEnabled());
+    server.answer = TlsLoginServer::Answer::Raw;
+    server.raw = raw;
+    server.rawHolds = true;
+    tab->findChild<tcurl *>()->setTimeLimit(3000);
+
+    verifyButton->click();
+    QVERIFY(!verifyButton->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(verifyButton->isEnabled(), 20000);
+    QTest::qWait(300);
+    QCOMPARE(verifyButton->cursor().shape(), Qt::ArrowCursor);
+    // An answer without text, told as any answer without a known marker.
+    QCOMPARE(boxes->boxes.size(), 1);
+    QCOMPARE(boxes->boxes.first().second, QStringLiteral("An unspecified error occured."));
+}
+
+void TestSNTTrust::reloadAndVerifyInOneTurn_data()
+{
+    QTest::addColumn<QString>("pinned");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("certificate pinned") << "usual" << successStart;
+    QTest::newRow("certificate changed") << "other" << changed;
+}
+
+// Against a server in another process, which goes on with its handshakes
+// while this one is busy.
+void TestSNTTrust::reloadAndVerifyInOneTurn()
+{
+    QFETCH(QString, pinned);
+    QFETCH(QString, says);
+    LoginServerProcess remote;
+    QVERIFY(remote.start(dir.filePath(QStringLiteral("usual.pem")),
+                         dir.filePath(QStringLiteral("usual.key")), server.body));
+    QVERIFY(CertificatePins::setPin(QStringLiteral("127.0.0.1:%1").arg(remote.port()),
+                                    fingerprintOf(pinned)));
+    QVERIFY(useSettingsFile(AppState::settingsFile,
+                            "SNT_enabled=ON\nSNT_server=127.0.0.1\nSNT_port="
+                                + QByteArray::number(remote.port())
+                                + "\nSNT_username=hana\nSNT_password="
+                                + encryptPassword(QStringLiteral("pw one")).toLatin1() + '\n'));
+    boxes->answer = QMessageBox::No;
+
+    tab->reload();
+    QVERIFY(verifyButton->isEnabled());
+    verifyButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes->boxes.isEmpty(), 20000);
+    QTest::qWait(300);
+    QCOMPARE(boxes->boxes.size(), 1);
+    QVERIFY2(boxes->boxes.first().second.contains(says), qPrintable(boxes->boxes.first().second));
 }
 
 VM_TEST_MAIN(TestSNTTrust)

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""A print-management login server in a process of its own, for tests.
+
+Usage: tls_login_server.py CERT KEY BODY
+
+Listens on 127.0.0.1 at a free port and prints that port as its first line.
+Answers every request whole with status 200 and BODY, then closes; prints
+"request " and the request body, percent-encoded, for every request it read.
+"""
+
+import socket
+import ssl
+import sys
+import threading
+import urllib.parse
+
+
+def serve(context, connection, body, lock):
+    try:
+        with context.wrap_socket(connection, server_side=True) as tls:
+            data = b""
+            while b"\r\n\r\n" not in data:
+                piece = tls.recv(65536)
+                if not piece:
+                    return
+                data += piece
+            head, rest = data.split(b"\r\n\r\n", 1)
+            length = 0
+            for line in head.split(b"\r\n")[1:]:
+                name, _, value = line.partition(b":")
+                if name.strip().lower() == b"content-length":
+                    length = int(value.strip())
+            while len(rest) < length:
+                piece = tls.recv(65536)
+                if not piece:
+                    return
+                rest += piece
+            with lock:
+                print("request " + urllib.parse.quote(rest[:length]), flush=True)
+            tls.sendall(b"HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
+                        b"Content-Length: %d\r\nConnection: close\r\n\r\n" % len(body) + body)
+    except (OSError, ssl.SSLError):
+        # A client that gave up or refused the certificate.
+        pass
+
+
+def main():
+    cert, key, body = sys.argv[1], sys.argv[2], sys.argv[3].encode()
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(cert, key)
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(16)
+    print(listener.getsockname()[1], flush=True)
+    lock = threading.Lock()
+    while True:
+        connection, _ = listener.accept()
+        threading.Thread(target=serve, args=(context, connection, body, lock),
+                         daemon=True).start()
+
+
+if __name__ == "__main__":
+    main()
