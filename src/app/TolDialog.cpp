@@ -6,6 +6,7 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
+#include "system/CupsWorker.h"
 #include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
 #include "tabs/BookletTab.h"
@@ -178,8 +179,8 @@ TolDialog::TolDialog(QWidget *parent)
     // when the window reloads the tabs.
     connect(printerTab->table(), &QTableWidget::currentCellChanged, this,
             &TolDialog::printerChanged);
-    // printerChanged finishes the status refresh that a selection starts.
-    printerTab->setStatusRefreshOnSelection(true);
+    connect(printerTab, &PrinterTab::printerSelected, this, &TolDialog::selectionAnswered);
+    connect(printerTab, &PrinterTab::listShown, this, &TolDialog::listShown);
 
     setWindowTitle(tr("Tolvane Vellumark"));
     styleTabBar();
@@ -190,13 +191,16 @@ TolDialog::TolDialog(QWidget *parent)
     listRetryTimer = new QTimer(this);
     listRetryTimer->setInterval(listRetryMs);
     connect(listRetryTimer, &QTimer::timeout, this, &TolDialog::refillIdleList);
-    if (!printerTab->printingSystemAnswered())
-        listRetryTimer->start();
 }
 
 void TolDialog::setListRetryInterval(int ms)
 {
     listRetryTimer->setInterval(ms);
+}
+
+bool TolDialog::awaitsCups() const
+{
+    return printerTab->cups()->pendingRequests() > 0;
 }
 
 bool TolDialog::event(QEvent *event)
@@ -234,8 +238,16 @@ void TolDialog::tabSelected()
 
 void TolDialog::setWriteButtonsEnabled(bool enabled)
 {
-    saveAsButton->setEnabled(enabled);
-    profilesButton->setEnabled(enabled);
-    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(enabled);
-    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(enabled);
+    writeButtonsWanted = enabled;
+    profilesWanted = enabled;
+    showWriteButtons();
+}
+
+void TolDialog::showWriteButtons()
+{
+    const bool free = !selecting && !writing;
+    saveAsButton->setEnabled(writeButtonsWanted && free);
+    profilesButton->setEnabled(profilesWanted && free);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(writeButtonsWanted && free);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(writeButtonsWanted && free);
 }

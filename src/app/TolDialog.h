@@ -5,6 +5,9 @@
 
 #include <QList>
 
+#include <functional>
+#include <vector>
+
 class AboutDialog;
 class BookletTab;
 class FinishingTab;
@@ -22,6 +25,7 @@ class QTimer;
 class SNTTab;
 class Tab;
 class TabOptionCollector;
+struct CupsNamesAnswer;
 class TolTabWidget;
 class WatermarkTab;
 
@@ -38,7 +42,15 @@ public:
 
     void styleTabBar();
     void enableTab(Tab *tab);
-    bool checkPrintersChanged();
+    // Asks CUPS for the destination names; when they differ from the last
+    // fill's it refills the list (and unselects a printer that is gone, with
+    // a box); when CUPS is silent it says so. `then` learns whether anything
+    // changed. One question answers every check asked before its answer.
+    void checkPrintersChanged(std::function<void(bool changed)> then = {});
+    // Checks that the printer still exists, writes its ".cfg" file and its
+    // CUPS defaults with lpoptions, each step once CUPS answered the last;
+    // `then` learns whether it all succeeded. Needs a current option model.
+    void writeTolpoptions(std::function<void(bool written)> then = {});
     void writeInstallableOptionsAsRoot();
     void openPasswordPrompt(const QString &optionText);
     void commitInstallableOptions();
@@ -52,9 +64,11 @@ public:
     int constraintPassCount() const { return constraintPasses; }
     // For the tests: how long to wait before asking a silent CUPS again.
     void setListRetryInterval(int ms);
+    // Whether an answer of CUPS is still awaited (the window goes on
+    // meanwhile).
+    bool awaitsCups() const;
 
 public slots:
-    bool writeTolpoptions();
     void setConstraints() override;
     void toggleColorMode() override;
     void togglePublishingFronAndBackLabel() override;
@@ -75,7 +89,18 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // The buttons that write: what the constraint marks allow, and only
+    // while no answer of CUPS is awaited for them.
     void setWriteButtonsEnabled(bool enabled);
+    void showWriteButtons();
+    // The rest of a printer change, once the selected queue's model came.
+    void selectionAnswered(bool answered);
+    void finishPrinterChange();
+    // An Apply ended: OK closes the window now, unless told otherwise.
+    void finishApply();
+    bool printersChecked(const CupsNamesAnswer &answer);
+    void writeFailed(std::function<void(bool)> done);
+    void listShown();
     // CUPS gave no answer: unselects, empties the list and says so.
     void printingSystemNotAnswering();
     // With no printer selected, lists the printers again when CUPS answers
@@ -111,6 +136,17 @@ private:
     int constraintPassDepth = 0;
     // Runs while CUPS is silent, so that the list comes back by itself.
     QTimer *listRetryTimer = nullptr;
+    // Awaited answers of CUPS.
+    bool selecting = false;
+    bool writing = false;
+    bool namesCheckPending = false;
+    bool retryPending = false;
+    std::vector<std::function<void(bool)>> pendingChecks;
+    // What the write buttons would be without an awaited answer.
+    bool writeButtonsWanted = false;
+    bool profilesWanted = false;
+    // OK was pressed: close once its Apply has ended.
+    bool closeAfterApply = false;
 };
 
 // The "Settings applied." box.
