@@ -198,6 +198,12 @@ void TolDialog::setListRetryInterval(int ms)
     listRetryTimer->setInterval(ms);
 }
 
+void keepGlDriverUnloaded()
+{
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 bool TolDialog::awaitsCups() const
 {
     return printerTab->cups()->pendingRequests() > 0;

@@ -151,3 +151,8 @@ private:
 
 // The "Settings applied." box.
 void showAppliedMessage();
+
+// Before the application object exists: the window draws no GL, so Qt's X11
+// platform is told to load no GL driver (which doubles the memory the
+// program takes), unless the user chose otherwise.
+void keepGlDriverUnloaded();

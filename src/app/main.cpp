@@ -16,10 +16,7 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     handleTelemetryOption(argc, argv);
 
-    // The window draws no GL: without this Qt's X11 platform loads a GL
-    // driver, which doubles the memory the program takes.
-    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    keepGlDriverUnloaded();
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
