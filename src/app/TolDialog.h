@@ -95,6 +95,8 @@ private:
     void showWriteButtons();
     // The rest of a printer change, once the selected queue's model came.
     void selectionAnswered(bool answered);
+    // Each page enabled as its tab is, after a selection disabled them.
+    void enableOptionPages();
     void finishPrinterChange();
     // An Apply ended: OK closes the window now, unless told otherwise.
     void finishApply();

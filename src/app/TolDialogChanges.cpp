@@ -213,6 +213,7 @@ void TolDialog::unselectPrinters()
     AppState::optionModel = nullptr;
     printerTab->clearOptionWidgets();
     selecting = false;
+    enableOptionPages();
     for (Tab *tab : qAsConst(tabList))
         enableTab(tab);
     // With no model nothing may be written or saved; the title names no printer.
@@ -239,11 +240,16 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
     }
 }
 
+void TolDialog::enableOptionPages()
+{
+    for (int i = 0; i < tabList.size(); ++i)
+        tabList.at(i)->setEnabled(tabWidget->isTabEnabled(i));
+}
+
 void TolDialog::selectionAnswered(bool answered)
 {
     selecting = false;
-    for (int i = 0; i < tabList.size(); ++i)
-        tabList.at(i)->setEnabled(tabWidget->isTabEnabled(i));
+    enableOptionPages();
     showWriteButtons();
     if (!answered) {
         printingSystemNotAnswering();

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QMutex>
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
@@ -69,10 +70,17 @@ struct ListingCheck
 };
 
 // Kept for the whole run: a refill only asks CUPS whether each PPD changed.
+// Listings of two windows' workers may run at once: taken under the lock.
 QHash<QString, ListingCheck> &listingChecks()
 {
     static QHash<QString, ListingCheck> checks;
     return checks;
+}
+
+QMutex &listingChecksLock()
+{
+    static QMutex lock;
+    return lock;
 }
 
 // Asks CUPS whether the queue's PPD changed since `previous` and reads it
@@ -132,6 +140,7 @@ QueueChecks prepareChecks(const QStringList &names)
         if (!batch.names.contains(name))
             batch.names.append(name);
     }
+    const QMutexLocker locker(&listingChecksLock());
     const QHash<QString, ListingCheck> &checks = listingChecks();
     for (const QString &name : qAsConst(batch.names))
         batch.previous.push_back(checks.value(name));
@@ -173,6 +182,7 @@ void runChecks(QueueChecks *batch)
 // `answered` becomes false when CUPS left a question unanswered.
 void mergeChecks(const QueueChecks &batch, QHash<QString, bool> *makerQueue, bool *answered)
 {
+    const QMutexLocker locker(&listingChecksLock());
     QHash<QString, ListingCheck> &checks = listingChecks();
     for (int i = 0; i < batch.names.size(); ++i) {
         if (batch.unanswered[i])
