@@ -50,7 +50,9 @@ public:
     // Checks that the printer still exists, writes its ".cfg" file and its
     // CUPS defaults with lpoptions, each step once CUPS answered the last;
     // `then` learns whether it all succeeded. Needs a current option model.
-    void writeTolpoptions(std::function<void(bool written)> then = {});
+    // With `thenList`, the printer list is read again once lpoptions ran
+    // (asked meanwhile where it can be).
+    void writeTolpoptions(std::function<void(bool written)> then = {}, bool thenList = false);
     void writeInstallableOptionsAsRoot();
     void openPasswordPrompt(const QString &optionText);
     void commitInstallableOptions();
@@ -149,6 +151,8 @@ private:
     bool profilesWanted = false;
     // OK was pressed: close once its Apply has ended.
     bool closeAfterApply = false;
+    // The write under way reads the list again after lpoptions.
+    bool listAfterWrite = false;
 };
 
 // The "Settings applied." box.

@@ -49,13 +49,17 @@ void TolDialog::slotButtonApply()
         finishApply();
         return;
     }
-    writeTolpoptions([this](bool written) {
-        if (written)
-            showAppliedMessage();
-        if (printerTab->printingSystemAnswered())
-            printerTab->fillPrinterTable();
-        finishApply();
-    });
+    writeTolpoptions(
+        [this](bool written) {
+            if (written)
+                showAppliedMessage();
+            // A write that ended before lpoptions read no list.
+            if (!listAfterWrite && printerTab->printingSystemAnswered())
+                printerTab->fillPrinterTable();
+            listAfterWrite = false;
+            finishApply();
+        },
+        true);
 }
 
 void TolDialog::accept()
@@ -84,7 +88,7 @@ void TolDialog::reject()
     QDialog::reject();
 }
 
-void TolDialog::writeTolpoptions(std::function<void(bool)> then)
+void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
 {
     const tOptionModel *model = AppState::optionModel;
     const QString printer = model->printerName();
@@ -140,14 +144,22 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then)
                 if (!value.isEmpty())
                     options.append(qMakePair(keyword, value));
             }
-            printerTab->cups()->writeLpoptions(printer, options, [=](bool written) {
-                if (!written) {
-                    writeFailed(done);
-                    return;
-                }
-                updateOtherAppsPrintSettings(pageSize);
-                done(true);
-            });
+            std::function<void(const PrinterListAnswer &)> listed;
+            if (thenList) {
+                listed = printerTab->expectRefill();
+                listAfterWrite = true;
+            }
+            printerTab->cups()->writeLpoptions(
+                printer, options,
+                [=](bool written) {
+                    if (!written) {
+                        writeFailed(done);
+                        return;
+                    }
+                    updateOtherAppsPrintSettings(pageSize);
+                    done(true);
+                },
+                listed);
         };
         // The selection read the PPD already; only a model from elsewhere
         // needs a fetch.

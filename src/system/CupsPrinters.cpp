@@ -315,6 +315,7 @@ struct MakerPrinterListingRun::State
     // Reads the destination list; only names and deviceUri are its own.
     std::thread destinationsRun;
     bool started = false;
+    bool checksStarted = false;
     QStringList names;
     QHash<QString, QString> deviceUri;
     CupsConnection *connection = nullptr;
@@ -329,16 +330,26 @@ MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when, CupsConnect
     // change differs.
     d->listing.knownPrinters = cupsPrinterSet(&d->listing.cupsAnswered, connection);
     // Nothing more to ask of a CUPS that kept silent.
-    if (connection && !d->listing.cupsAnswered)
+    if (connection && !d->listing.cupsAnswered) {
         d->started = true;
+        d->checksStarted = true;
+    }
     if (when == DestinationList::Now && !d->started) {
         d->started = true;
         // The queues' PPDs are asked about while the destination list comes.
-        d->early = prepareChecks(d->listing.knownPrinters.values());
-        d->early.bounded = connection != nullptr;
-        d->earlyRun = std::thread(runChecks, &d->early);
+        startChecks();
         readDestinations();
     }
+}
+
+void MakerPrinterListingRun::startChecks()
+{
+    if (d->checksStarted)
+        return;
+    d->checksStarted = true;
+    d->early = prepareChecks(d->listing.knownPrinters.values());
+    d->early.bounded = d->connection != nullptr;
+    d->earlyRun = std::thread(runChecks, &d->early);
 }
 
 void MakerPrinterListingRun::resume()
@@ -346,9 +357,7 @@ void MakerPrinterListingRun::resume()
     if (d->started)
         return;
     d->started = true;
-    d->early = prepareChecks(d->listing.knownPrinters.values());
-    d->early.bounded = d->connection != nullptr;
-    d->earlyRun = std::thread(runChecks, &d->early);
+    startChecks();
     d->destinationsRun = std::thread(&MakerPrinterListingRun::readDestinations, this);
 }
 

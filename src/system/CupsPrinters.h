@@ -64,6 +64,9 @@ public:
     explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now,
                                     CupsConnection *connection = nullptr);
     ~MakerPrinterListingRun();
+    // Starts asking about the PPDs alone, which no lpoptions run changes;
+    // resume() then reads the destination list.
+    void startChecks();
     void resume();
     void waitForDestinations();
     // The destination names asked for by the constructor, as cupsPrinterSet.

@@ -57,6 +57,17 @@ void CupsWorker::post(Job job)
         Qt::QueuedConnection);
 }
 
+void CupsWorker::handOver(std::function<void()> deliver)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, deliver] {
+            deliver();
+            emit answered();
+        },
+        Qt::QueuedConnection);
+}
+
 void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer)
 {
     post([answer](CupsConnection &connection) {
@@ -66,23 +77,48 @@ void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer)
     });
 }
 
+namespace {
+
+// A listing under way: the names asked for, the PPDs being asked about and
+// lpstat running, so that the rest can wait (for lpoptions, say).
+struct PendingListing
+{
+    std::unique_ptr<MakerPrinterListingRun> run;
+    std::unique_ptr<PrinterStatusRun> statusRun;
+};
+
+void startListing(PendingListing *pending, CupsConnection &connection)
+{
+    pending->run.reset(
+        new MakerPrinterListingRun(MakerPrinterListingRun::DestinationList::Later, &connection));
+    if (pending->run->cupsAnswered()) {
+        // lpstat, which takes longest, runs while the PPDs are asked about.
+        pending->statusRun.reset(new PrinterStatusRun);
+        pending->run->startChecks();
+    }
+}
+
+PrinterListAnswer finishListing(PendingListing *pending)
+{
+    PrinterListAnswer result;
+    result.listing = pending->run->finish();
+    if (pending->statusRun) {
+        QStringList names;
+        for (const MakerPrinter &printer : qAsConst(result.listing.printers))
+            names << printer.name;
+        result.statuses = pending->statusRun->statuses(names, CupsConnection::answerLimitMs());
+    }
+    return result;
+}
+
+} // namespace
+
 void CupsWorker::listPrinters(std::function<void(const PrinterListAnswer &)> answer)
 {
     post([answer](CupsConnection &connection) {
-        PrinterListAnswer result;
-        MakerPrinterListingRun run(MakerPrinterListingRun::DestinationList::Later, &connection);
-        if (run.cupsAnswered()) {
-            // lpstat, which takes longest, runs while the PPDs are asked about.
-            PrinterStatusRun statusRun;
-            run.resume();
-            result.listing = run.finish();
-            QStringList names;
-            for (const MakerPrinter &printer : qAsConst(result.listing.printers))
-                names << printer.name;
-            result.statuses = statusRun.statuses(names, CupsConnection::answerLimitMs());
-        } else {
-            result.listing = run.finish();
-        }
+        PendingListing pending;
+        startListing(&pending, connection);
+        const PrinterListAnswer result = finishListing(&pending);
         return std::function<void()>([answer, result] { answer(result); });
     });
 }
@@ -131,10 +167,20 @@ void CupsWorker::readLpoptionsKeywords(const QString &queueName,
 
 void CupsWorker::writeLpoptions(const QString &printerName,
                                 const QList<QPair<QString, QString>> &options,
-                                std::function<void(bool written)> answer)
+                                std::function<void(bool written)> answer,
+                                std::function<void(const PrinterListAnswer &)> listed)
 {
-    post([answer, printerName, options](CupsConnection &) {
+    post([this, answer, printerName, options, listed](CupsConnection &connection) {
+        PendingListing pending;
+        if (listed)
+            startListing(&pending, connection);
         const bool written = runLpoptions(printerName, options).succeeded();
-        return std::function<void()>([answer, written] { answer(written); });
+        if (!listed)
+            return std::function<void()>([answer, written] { answer(written); });
+        // Told at once; the listing goes on. The destination list holds the
+        // instances lpoptions writes: read after it, never half-written.
+        handOver([answer, written] { answer(written); });
+        const PrinterListAnswer result = finishListing(&pending);
+        return std::function<void()>([listed, result] { listed(result); });
     });
 }

@@ -74,9 +74,12 @@ public:
     // The option keywords that may reach lpoptions (topLevelOptionKeywords).
     void readLpoptionsKeywords(const QString &queueName,
                                std::function<void(const PpdKeywordsAnswer &)> answer);
-    // runLpoptions; the answer is whether it succeeded.
+    // runLpoptions; the answer is whether it succeeded. With `listed`, the
+    // maker's queues are listed too, as listPrinters does, and answered after
+    // the write: what does not depend on lpoptions is asked meanwhile.
     void writeLpoptions(const QString &printerName, const QList<QPair<QString, QString>> &options,
-                        std::function<void(bool written)> answer);
+                        std::function<void(bool written)> answer,
+                        std::function<void(const PrinterListAnswer &)> listed = {});
 
     // Requests asked and not yet answered; an answer that asks again keeps
     // the count above 0.
@@ -90,6 +93,8 @@ private:
     class Side;
     using Job = std::function<std::function<void()>(CupsConnection &)>;
     void post(Job job);
+    // From a request under way: an answer before its last.
+    void handOver(std::function<void()> deliver);
 
     QThread *thread;
     Side *side;

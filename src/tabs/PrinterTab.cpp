@@ -208,15 +208,20 @@ void PrinterTab::updateTableNotice()
 
 void PrinterTab::fillPrinterTable()
 {
+    cupsWorker->listPrinters(expectRefill());
+}
+
+std::function<void(const PrinterListAnswer &)> PrinterTab::expectRefill()
+{
     const int request = ++listRequest;
     listPending = true;
-    cupsWorker->listPrinters([this, request](const PrinterListAnswer &answer) {
+    return [this, request](const PrinterListAnswer &answer) {
         if (request != listRequest)
             return;
         listPending = false;
         showRefill(answer.listing, answer.statuses);
         emit listShown();
-    });
+    };
 }
 
 void PrinterTab::showNotAnswering()

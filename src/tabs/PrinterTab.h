@@ -9,6 +9,7 @@
 // Complete, so that the main window can connect to table() directly.
 #include <QTableWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,7 @@ class QLabel;
 class QWidget;
 class CupsWorker;
 struct MakerPrinterListing;
+struct PrinterListAnswer;
 class tOptionModel;
 
 // The first tab, "Printer": the table of the maker's CUPS queues with their
@@ -64,6 +66,9 @@ public:
     // no printer change; the selected printer keeps its selection when it is
     // still listed. A later refill makes an earlier one's answer void.
     void fillPrinterTable();
+    // The same for a listing asked for elsewhere (CupsWorker::writeLpoptions):
+    // what to hand its answer to.
+    std::function<void(const PrinterListAnswer &)> expectRefill();
     // A refill is under way.
     bool isListing() const { return listPending; }
     // CUPS is known to be silent: empties the table, which says so, and
