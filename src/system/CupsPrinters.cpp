@@ -484,6 +484,28 @@ QStringList PrinterStatusRun::statuses(const QStringList &names, int limitMs)
     return statuses;
 }
 
+bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection *connection)
+{
+    *answered = false;
+    http_t *http = connection->http();
+    if (!http)
+        return false;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", queueName.toUtf8().constData());
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ipp_t *response = cupsDoRequest(http, request, "/");
+    *answered = response != nullptr;
+    const bool exists = response && ippGetStatusCode(response) < IPP_STATUS_REDIRECTION_OTHER_SITE;
+    ippDelete(response);
+    if (!response)
+        connection->drop();
+    return exists;
+}
+
 bool cupsDestinationExists(const QString &queueName, CupsConnection *connection)
 {
     // libcups looks a name it does not find up elsewhere, for minutes, on

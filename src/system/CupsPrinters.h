@@ -108,6 +108,11 @@ private:
     std::unique_ptr<BackgroundCommand> command;
 };
 
+// Whether CUPS knows the queue, asked about it alone (not about every queue)
+// over the bounded `connection`; `answered` is false when CUPS gave no
+// answer at all.
+bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection *connection);
+
 // True when the queue is a CUPS destination at this moment.
 bool cupsDestinationExists(const QString &queueName, CupsConnection *connection = nullptr);
 

@@ -139,8 +139,7 @@ void CupsWorker::buildModel(const QString &queueName,
 {
     post([answer, queueName](CupsConnection &connection) {
         PrinterModelAnswer result;
-        const QSet<QString> names = cupsPrinterSet(&result.answered, &connection);
-        if (result.answered && names.contains(queueName)) {
+        if (cupsQueueExists(queueName, &result.answered, &connection)) {
             std::unique_ptr<tOptionModel> model =
                 buildPrinterModel(queueName, &result.lpoptionsKeywords, &connection);
             if (model)
