@@ -170,15 +170,16 @@ void CupsWorker::writeLpoptions(const QString &printerName,
                                 std::function<void(const PrinterListAnswer &)> listed)
 {
     post([this, answer, printerName, options, listed](CupsConnection &connection) {
-        PendingListing pending;
-        if (listed)
-            startListing(&pending, connection);
+        // CUPS answers one request at a time: lpoptions comes first, then
+        // the listing, which also reads the destination list lpoptions
+        // rewrites.
         const bool written = runLpoptions(printerName, options).succeeded();
         if (!listed)
             return std::function<void()>([answer, written] { answer(written); });
-        // Told at once; the listing goes on. The destination list holds the
-        // instances lpoptions writes: read after it, never half-written.
+        // Told at once; the listing goes on.
         handOver([answer, written] { answer(written); });
+        PendingListing pending;
+        startListing(&pending, connection);
         const PrinterListAnswer result = finishListing(&pending);
         return std::function<void()>([listed, result] { listed(result); });
     });

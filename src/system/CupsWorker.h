@@ -75,8 +75,8 @@ public:
     void readLpoptionsKeywords(const QString &queueName,
                                std::function<void(const PpdKeywordsAnswer &)> answer);
     // runLpoptions; the answer is whether it succeeded. With `listed`, the
-    // maker's queues are listed too, as listPrinters does, and answered after
-    // the write: what does not depend on lpoptions is asked meanwhile.
+    // maker's queues are then listed too, as listPrinters does, in the same
+    // request: nothing else comes in between.
     void writeLpoptions(const QString &printerName, const QList<QPair<QString, QString>> &options,
                         std::function<void(bool written)> answer,
                         std::function<void(const PrinterListAnswer &)> listed = {});
