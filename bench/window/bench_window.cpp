@@ -5,20 +5,25 @@
 //   vellumark_windowbench USERBASE startup
 //       start-up from the process start: VM_EXEC_AT (seconds since the
 //       epoch, as bash's EPOCHREALTIME just before the start) to the
-//       shown window; without it, from main()
+//       shown window and to the filled list; without it, from main()
 //   vellumark_windowbench USERBASE serve
 //       shows the window, then answers one line per command read:
-//       "select QUEUE", "apply QUEUE" (the queue is selected first, untimed;
-//       timed until the "Settings applied." box and until the click returned),
-//       "lpoptions QUEUE" (lpoptions alone with the options the queue's
-//       Apply writes), "refill", "quit"
+//       "select QUEUE" (until the tabs show the queue), "apply QUEUE" (the
+//       queue is selected first, untimed; timed until the "Settings
+//       applied." box, until the click returned and until the refill that
+//       follows has ended), "lpoptions QUEUE" (lpoptions alone with the
+//       options the queue's Apply writes), "refill", "rss" (the peak
+//       resident size so far, in kB), "quit". Each timed command also gives
+//       the longest gap between two turns of the event loop while it ran.
 //   vellumark_windowbench USERBASE parts ROUNDS QUEUE
 //
-// Prints one "name milliseconds..." line per figure.
+// Prints one "name milliseconds..." line per figure. The window asks CUPS on
+// a thread of its own: a command ends when the answer it waits for came.
 #include "app/TolDialog.h"
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
 #include "system/CupsPrinters.h"
+#include "system/CupsWorker.h"
 #include "system/AppState.h"
 #include "system/SystemPaths.h"
 #include "tabs/PrinterTab.h"
@@ -30,7 +35,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -41,6 +48,7 @@
 #include <functional>
 #include <string>
 
+#include <sys/resource.h>
 #include <time.h>
 
 namespace {
@@ -69,18 +77,72 @@ void prepareUser(const QString &userBase)
         settings.write("Telemetry=False\n");
 }
 
+// Runs the event loop until the window awaits no answer of CUPS.
+void waitForQuiet(TolDialog &window, PrinterTab *printerTab)
+{
+    if (!window.awaitsCups())
+        return;
+    QEventLoop loop;
+    QObject::connect(printerTab->cups(), &CupsWorker::answered, &loop, [&] {
+        if (!window.awaitsCups())
+            loop.quit();
+    });
+    loop.exec();
+}
+
+// The longest time between two turns of the event loop while it runs.
+class LoopGaps
+{
+public:
+    LoopGaps()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            longest = qMax(longest, msSince(clock));
+            clock.start();
+        });
+    }
+    void start()
+    {
+        longest = 0;
+        clock.start();
+        timer.start(0);
+    }
+    double stop()
+    {
+        longest = qMax(longest, msSince(clock));
+        timer.stop();
+        return longest;
+    }
+
+private:
+    QTimer timer;
+    QElapsedTimer clock;
+    double longest = 0;
+};
+
+// Selects the queue and runs the event loop until the tabs show it.
 bool selectQueue(PrinterTab *printerTab, const QString &queue)
 {
     QTableWidget *table = printerTab->table();
     const QList<QTableWidgetItem *> found = table->findItems(queue, Qt::MatchExactly);
     for (const QTableWidgetItem *item : found) {
         if (item->column() == 0) {
+            QEventLoop loop;
+            QObject::connect(printerTab, &PrinterTab::printerSelected, &loop, &QEventLoop::quit);
             table->setCurrentCell(item->row(), 0);
-            QCoreApplication::processEvents();
+            if (printerTab->selectionPending())
+                loop.exec();
             return AppState::optionModel && AppState::optionModel->printerName() == queue;
         }
     }
     return false;
+}
+
+long peakRssKb()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 double realtimeMs()
@@ -96,12 +158,15 @@ int startup(const QElapsedTimer &sinceMain)
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
+    const double shownAt = realtimeMs();
+    const double shownSinceMain = msSince(sinceMain);
+    waitForQuiet(window, window.findChild<PrinterTab *>());
     bool fromExec = false;
     const double execAt = qEnvironmentVariable("VM_EXEC_AT").toDouble(&fromExec);
     if (fromExec)
-        std::printf("startup %.1f\n", realtimeMs() - execAt * 1e3);
+        std::printf("startup %.1f %.1f\n", realtimeMs() - execAt * 1e3, shownAt - execAt * 1e3);
     else
-        std::printf("startup-from-main %.1f\n", msSince(sinceMain));
+        std::printf("startup-from-main %.1f %.1f\n", msSince(sinceMain), shownSinceMain);
     return 0;
 }
 
@@ -133,7 +198,7 @@ QList<QPair<QString, QString>> applyOptions(TolDialog &window, PrinterTab *print
     const OptionHash values = TabOptionCollector(&tabs).collectTabOptions();
     bool known = false;
     QStringList keywords = printerTab->lpoptionsKeywords(&known);
-    if (!known)
+    if (!known) // the bench's own wait, not the window's
         keywords = topLevelOptionKeywords(AppState::optionModel->printerName());
     QList<QPair<QString, QString>> options;
     for (const QString &keyword : qAsConst(keywords)) {
@@ -152,6 +217,8 @@ int serve(double *boxShownAt)
         return 1;
     auto *printerTab = window.findChild<PrinterTab *>();
     QPushButton *apply = window.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply);
+    waitForQuiet(window, printerTab);
+    LoopGaps gaps;
     std::printf("ready\n");
     std::fflush(stdout);
     std::string line;
@@ -163,26 +230,38 @@ int serve(double *boxShownAt)
             break;
         QElapsedTimer clock;
         if (command == QLatin1String("select")) {
+            gaps.start();
             clock.start();
-            if (!selectQueue(printerTab, queue)) {
+            const bool selected = selectQueue(printerTab, queue);
+            const double took = msSince(clock);
+            // The statuses that follow a selection come before the next command.
+            waitForQuiet(window, printerTab);
+            const double gap = gaps.stop();
+            if (!selected)
                 std::printf("error cannot select %s\n", qPrintable(queue));
-            } else {
-                std::printf("select %s %.1f\n", qPrintable(queue), msSince(clock));
-            }
+            else
+                std::printf("select %s %.1f %.1f\n", qPrintable(queue), took, gap);
         } else if (command == QLatin1String("apply")) {
             const bool selected =
                 (AppState::optionModel && AppState::optionModel->printerName() == queue)
                 || selectQueue(printerTab, queue);
+            waitForQuiet(window, printerTab);
             if (!selected) {
                 std::printf("error cannot select %s\n", qPrintable(queue));
             } else {
                 *boxShownAt = -1;
+                gaps.start();
                 const double start = realtimeMs();
                 apply->click();
-                QCoreApplication::processEvents();
+                const double clicked = realtimeMs();
+                waitForQuiet(window, printerTab);
                 const double end = realtimeMs();
-                std::printf("apply %s %.1f %.1f\n", qPrintable(queue),
-                            (*boxShownAt >= 0 ? *boxShownAt : end) - start, end - start);
+                const double gap = gaps.stop();
+                if (*boxShownAt < 0)
+                    std::printf("error no \"Settings applied.\" box\n");
+                else
+                    std::printf("apply %s %.1f %.1f %.1f %.1f\n", qPrintable(queue),
+                                *boxShownAt - start, clicked - start, end - start, gap);
             }
         } else if (command == QLatin1String("lpoptions")) {
             if (!AppState::optionModel || AppState::optionModel->printerName() != queue) {
@@ -199,7 +278,10 @@ int serve(double *boxShownAt)
         } else if (command == QLatin1String("refill")) {
             clock.start();
             printerTab->fillPrinterTable();
+            waitForQuiet(window, printerTab);
             std::printf("refill %.1f\n", msSince(clock));
+        } else if (command == QLatin1String("rss")) {
+            std::printf("rss %ld\n", peakRssKb());
         } else {
             std::printf("error unknown command\n");
         }
@@ -241,6 +323,7 @@ int main(int argc, char **argv)
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
+    keepGlDriverUnloaded();
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {

@@ -6,6 +6,7 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
+#include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 #include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
@@ -182,8 +183,8 @@ TolDialog::TolDialog(QWidget *parent)
     // when the window reloads the tabs.
     connect(printerTab->table(), &QTableWidget::currentCellChanged, this,
             &TolDialog::printerChanged);
-    // printerChanged finishes the status refresh that a selection starts.
-    printerTab->setStatusRefreshOnSelection(true);
+    connect(printerTab, &PrinterTab::printerSelected, this, &TolDialog::selectionAnswered);
+    connect(printerTab, &PrinterTab::listShown, this, &TolDialog::listShown);
 
     setWindowTitle(tr("Tolvane Vellumark"));
     styleTabBar();
@@ -194,8 +195,6 @@ TolDialog::TolDialog(QWidget *parent)
     listRetryTimer = new QTimer(this);
     listRetryTimer->setInterval(listRetryMs);
     connect(listRetryTimer, &QTimer::timeout, this, &TolDialog::refillIdleList);
-    if (!printerTab->printingSystemAnswered())
-        listRetryTimer->start();
 }
 
 void TolDialog::reportSecuredFiles(bool folderTightened)
@@ -216,6 +215,17 @@ void TolDialog::reportSecuredFiles(bool folderTightened)
 void TolDialog::setListRetryInterval(int ms)
 {
     listRetryTimer->setInterval(ms);
+}
+
+void keepGlDriverUnloaded()
+{
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
+bool TolDialog::awaitsCups() const
+{
+    return printerTab->cups()->pendingRequests() > 0;
 }
 
 bool TolDialog::event(QEvent *event)
@@ -253,8 +263,16 @@ void TolDialog::tabSelected()
 
 void TolDialog::setWriteButtonsEnabled(bool enabled)
 {
-    saveAsButton->setEnabled(enabled);
-    profilesButton->setEnabled(enabled);
-    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(enabled);
-    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(enabled);
+    writeButtonsWanted = enabled;
+    profilesWanted = enabled;
+    showWriteButtons();
+}
+
+void TolDialog::showWriteButtons()
+{
+    const bool free = !selecting && !writing;
+    saveAsButton->setEnabled(writeButtonsWanted && free);
+    profilesButton->setEnabled(profilesWanted && free);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(writeButtonsWanted && free);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(writeButtonsWanted && free);
 }

@@ -5,6 +5,9 @@
 
 #include <QList>
 
+#include <functional>
+#include <vector>
+
 class AboutDialog;
 class BookletTab;
 class FinishingTab;
@@ -22,6 +25,7 @@ class QTimer;
 class SNTTab;
 class Tab;
 class TabOptionCollector;
+struct CupsNamesAnswer;
 class TolTabWidget;
 class WatermarkTab;
 
@@ -38,7 +42,17 @@ public:
 
     void styleTabBar();
     void enableTab(Tab *tab);
-    bool checkPrintersChanged();
+    // Asks CUPS for the destination names; when they differ from the last
+    // fill's it refills the list (and unselects a printer that is gone, with
+    // a box); when CUPS is silent it says so. `then` learns whether anything
+    // changed. One question answers every check asked before its answer.
+    void checkPrintersChanged(std::function<void(bool changed)> then = {});
+    // Checks that the printer still exists, writes its ".cfg" file and its
+    // CUPS defaults with lpoptions, each step once CUPS answered the last;
+    // `then` learns whether it all succeeded. Needs a current option model.
+    // With `thenList`, the printer list is read again once lpoptions ran
+    // (asked meanwhile where it can be).
+    void writeTolpoptions(std::function<void(bool written)> then = {}, bool thenList = false);
     void writeInstallableOptionsAsRoot();
     void openPasswordPrompt(const QString &optionText);
     void commitInstallableOptions();
@@ -52,9 +66,11 @@ public:
     int constraintPassCount() const { return constraintPasses; }
     // For the tests: how long to wait before asking a silent CUPS again.
     void setListRetryInterval(int ms);
+    // Whether an answer of CUPS is still awaited (the window goes on
+    // meanwhile).
+    bool awaitsCups() const;
 
 public slots:
-    bool writeTolpoptions();
     void setConstraints() override;
     void toggleColorMode() override;
     void togglePublishingFronAndBackLabel() override;
@@ -78,7 +94,20 @@ private:
     // The start-up pass over the per-user files, and one box that names
     // what it had to put right: the folder, the files it set aside.
     void reportSecuredFiles(bool folderTightened);
+    // The buttons that write: what the constraint marks allow, and only
+    // while no answer of CUPS is awaited for them.
     void setWriteButtonsEnabled(bool enabled);
+    void showWriteButtons();
+    // The rest of a printer change, once the selected queue's model came.
+    void selectionAnswered(bool answered);
+    // Each page enabled as its tab is, after a selection disabled them.
+    void enableOptionPages();
+    void finishPrinterChange();
+    // An Apply ended: OK closes the window now, unless told otherwise.
+    void finishApply();
+    bool printersChecked(const CupsNamesAnswer &answer);
+    void writeFailed(std::function<void(bool)> done);
+    void listShown();
     // CUPS gave no answer: unselects, empties the list and says so.
     void printingSystemNotAnswering();
     // With no printer selected, lists the printers again when CUPS answers
@@ -114,7 +143,25 @@ private:
     int constraintPassDepth = 0;
     // Runs while CUPS is silent, so that the list comes back by itself.
     QTimer *listRetryTimer = nullptr;
+    // Awaited answers of CUPS.
+    bool selecting = false;
+    bool writing = false;
+    bool namesCheckPending = false;
+    bool retryPending = false;
+    std::vector<std::function<void(bool)>> pendingChecks;
+    // What the write buttons would be without an awaited answer.
+    bool writeButtonsWanted = false;
+    bool profilesWanted = false;
+    // OK was pressed: close once its Apply has ended.
+    bool closeAfterApply = false;
+    // The write under way reads the list again after lpoptions.
+    bool listAfterWrite = false;
 };
 
 // The "Settings applied." box.
 void showAppliedMessage();
+
+// Before the application object exists: the window draws no GL, so Qt's X11
+// platform is told to load no GL driver (which doubles the memory the
+// program takes), unless the user chose otherwise.
+void keepGlDriverUnloaded();

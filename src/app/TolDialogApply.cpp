@@ -6,7 +6,7 @@
 #include "system/AppPrintSettingsUpdater.h"
 #include "system/AppState.h"
 #include "system/CommandRunner.h"
-#include "system/CupsPrinters.h"
+#include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/TabOptionCollector.h"
@@ -16,13 +16,6 @@
 #include <QCoreApplication>
 
 namespace {
-
-bool cupsAnswers()
-{
-    bool answered = true;
-    cupsPrinterSet(&answered);
-    return answered;
-}
 
 void showWriteError()
 {
@@ -41,29 +34,46 @@ void showAppliedMessage()
 void TolDialog::slotButtonApply()
 {
     applyOk = true;
-    // The refill asks CUPS about every queue; the write needs only the names
-    // it asks for first, and the rest waits for lpoptions. Nothing the table
-    // shows feeds the write (the refill keeps the selection): a successful
-    // write is reported before the table is refilled.
-    printerTab->startRefill();
+    // The table is read again after the write has been told, and while CUPS
+    // answers: nothing it shows feeds the write (a refill keeps the
+    // selection).
     if (!AppState::optionModel) {
-        printerTab->finishRefill();
+        printerTab->fillPrinterTable();
         MessageBoxes::show(QMessageBox::NoIcon, QString(), tr("Select a printer."));
+        finishApply();
         return;
     }
     if (printerTab->optionsChanged()) {
-        printerTab->finishRefill();
+        printerTab->fillPrinterTable();
         writeInstallableOptionsAsRoot();
+        finishApply();
         return;
     }
-    if (writeTolpoptions())
-        showAppliedMessage();
-    printerTab->finishRefill();
+    writeTolpoptions(
+        [this](bool written) {
+            if (written)
+                showAppliedMessage();
+            // A write that ended before lpoptions read no list.
+            if (!listAfterWrite && printerTab->printingSystemAnswered())
+                printerTab->fillPrinterTable();
+            listAfterWrite = false;
+            finishApply();
+        },
+        true);
 }
 
 void TolDialog::accept()
 {
+    closeAfterApply = true;
     slotButtonApply();
+}
+
+void TolDialog::finishApply()
+{
+    // A write still under way (after a root write) ends the Apply later.
+    if (!closeAfterApply || writing)
+        return;
+    closeAfterApply = false;
     if (applyOk)
         QDialog::accept();
 }
@@ -78,82 +88,107 @@ void TolDialog::reject()
     QDialog::reject();
 }
 
-bool TolDialog::writeTolpoptions()
+void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
 {
-    const QString printer = AppState::optionModel->printerName();
-    // An Apply's refill has just asked CUPS for the names.
-    bool answered = true;
-    const QSet<QString> *refillNames = printerTab->refillPrinterNames(&answered);
-    if (!(refillNames ? refillNames->contains(printer)
-                      : cupsPrinterSet(&answered).contains(printer))) {
-        printerTab->finishRefill();
-        if (!answered) {
-            checkPrintersChanged();
-            return false;
-        }
-        showWriteError();
-        tabWidget->setCurrentIndex(0);
-        // Apply refills the table before it writes, so the printer check may
-        // find nothing new: unselect the vanished printer here.
-        if (!checkPrintersChanged() && AppState::optionModel)
-            unselectPrinters();
-        return false;
-    }
-
+    const tOptionModel *model = AppState::optionModel;
+    const QString printer = model->printerName();
+    // Collected now, as the tabs stand when the write is asked for.
     const OptionHash values = optionCollector->collectTabOptions();
-    if (!writeCfgFile(AppState::perUserDirectory + printer + QStringLiteral(".cfg"), values,
-                      true)) {
-        printerTab->finishRefill();
-        MessageBoxes::show(QMessageBox::NoIcon, tr("Error"),
-                           tr("The settings could not be saved."));
-        return false;
-    }
-
-    // The selection read the PPD already; only a model from elsewhere needs
-    // a fetch.
     bool known = false;
-    QStringList keywords = printerTab->lpoptionsKeywords(&known);
-    if (!known) {
-        bool ppdRead = false;
-        keywords = topLevelOptionKeywords(printer, &ppdRead);
-        if (!ppdRead) {
-            printerTab->finishRefill();
-            if (!cupsAnswers()) {
-                checkPrintersChanged();
-                return false;
+    const QStringList keywords = printerTab->lpoptionsKeywords(&known);
+    writing = true;
+    showWriteButtons();
+    const std::function<void(bool)> done = [this, then](bool written) {
+        writing = false;
+        showWriteButtons();
+        if (then)
+            then(written);
+    };
+
+    printerTab->cups()->askNames([=](const CupsNamesAnswer &answer) {
+        // Unselected meanwhile (CUPS fell silent elsewhere): nothing to write.
+        if (AppState::optionModel != model) {
+            done(false);
+            return;
+        }
+        if (!answer.names.contains(printer)) {
+            if (!answer.answered) {
+                printingSystemNotAnswering();
+                done(false);
+                return;
             }
             showWriteError();
             tabWidget->setCurrentIndex(0);
-            checkPrintersChanged();
-            return false;
+            // The list may know of the loss already: unselect here.
+            checkPrintersChanged([this](bool changed) {
+                if (!changed && AppState::optionModel)
+                    unselectPrinters();
+            });
+            done(false);
+            return;
         }
-    }
 
-    QList<QPair<QString, QString>> options;
-    for (const QString &keyword : keywords) {
-        const QString value = values.value(keyword);
-        if (!value.isEmpty())
-            options.append(qMakePair(keyword, value));
-    }
-    const bool written = runLpoptions(printer, options).succeeded();
-    // The destination list holds the instances lpoptions writes: read after
-    // it, never half-written.
-    printerTab->resumeRefill();
-    if (!written) {
-        printerTab->finishRefill();
-        // A CUPS that stopped answering is told as such, not as a lost printer.
-        if (!cupsAnswers()) {
-            checkPrintersChanged();
-            return false;
+        if (!writeCfgFile(AppState::perUserDirectory + printer + QStringLiteral(".cfg"), values,
+                          true)) {
+            MessageBoxes::show(QMessageBox::NoIcon, tr("Error"),
+                               tr("The settings could not be saved."));
+            done(false);
+            return;
         }
-        showWriteError();
-        tabWidget->setCurrentIndex(0);
-        checkPrintersChanged();
-        return false;
-    }
 
-    updateOtherAppsPrintSettings(values.value(QStringLiteral("PageSize")));
-    return true;
+        const QString pageSize = values.value(QStringLiteral("PageSize"));
+        auto write = [=](const QStringList &keywords) {
+            QList<QPair<QString, QString>> options;
+            for (const QString &keyword : keywords) {
+                const QString value = values.value(keyword);
+                if (!value.isEmpty())
+                    options.append(qMakePair(keyword, value));
+            }
+            std::function<void(const PrinterListAnswer &)> listed;
+            if (thenList) {
+                listed = printerTab->expectRefill();
+                listAfterWrite = true;
+            }
+            printerTab->cups()->writeLpoptions(
+                printer, options,
+                [=](bool written) {
+                    if (!written) {
+                        writeFailed(done);
+                        return;
+                    }
+                    updateOtherAppsPrintSettings(pageSize);
+                    done(true);
+                },
+                listed);
+        };
+        // The selection read the PPD already; only a model from elsewhere
+        // needs a fetch.
+        if (known) {
+            write(keywords);
+            return;
+        }
+        printerTab->cups()->readLpoptionsKeywords(printer, [=](const PpdKeywordsAnswer &ppd) {
+            if (ppd.read)
+                write(ppd.keywords);
+            else
+                writeFailed(done);
+        });
+    });
+}
+
+void TolDialog::writeFailed(std::function<void(bool)> done)
+{
+    // A CUPS that stopped answering is told as such, not as a lost printer.
+    printerTab->cups()->askNames([this, done](const CupsNamesAnswer &answer) {
+        if (!answer.answered) {
+            printingSystemNotAnswering();
+        } else {
+            showWriteError();
+            tabWidget->setCurrentIndex(0);
+            checkPrintersChanged();
+        }
+        done(false);
+    });
 }
 
 void TolDialog::writeInstallableOptionsAsRoot()
@@ -180,8 +215,11 @@ void TolDialog::commitInstallableOptions()
 void TolDialog::installableOptionsWritten()
 {
     commitInstallableOptions();
-    if (writeTolpoptions())
-        showAppliedMessage();
+    writeTolpoptions([this](bool written) {
+        if (written)
+            showAppliedMessage();
+        finishApply();
+    });
 }
 
 void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize)

@@ -3,7 +3,7 @@
 
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
-#include "system/CupsPrinters.h"
+#include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 #include "tabs/GeneralTab.h"
 #include "tabs/ImagingTab.h"
@@ -108,10 +108,9 @@ void TolDialog::setConstraints()
         if (tab->isConstraintMarked())
             allClear = false;
     }
-    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(allClear);
-    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(allClear);
+    writeButtonsWanted = allClear;
     AppState::constraintsSatisfied = allClear;
-    saveAsButton->setEnabled(allClear);
+    showWriteButtons();
 
     if (changed && constraintPasses <= lastChainedPass - 1) {
         ++constraintPasses;
@@ -123,21 +122,38 @@ void TolDialog::setConstraints()
     --constraintPassDepth;
 }
 
-bool TolDialog::checkPrintersChanged()
+void TolDialog::checkPrintersChanged(std::function<void(bool)> then)
 {
-    bool answered = true;
-    const QSet<QString> current = cupsPrinterSet(&answered);
-    if (!answered) {
+    if (then)
+        pendingChecks.push_back(then);
+    if (namesCheckPending)
+        return;
+    namesCheckPending = true;
+    printerTab->cups()->askNames([this](const CupsNamesAnswer &answer) {
+        namesCheckPending = false;
+        const std::vector<std::function<void(bool)>> waiting = std::move(pendingChecks);
+        pendingChecks.clear();
+        const bool changed = printersChecked(answer);
+        for (const auto &then : waiting)
+            then(changed);
+    });
+}
+
+bool TolDialog::printersChecked(const CupsNamesAnswer &answer)
+{
+    if (!answer.answered) {
         printingSystemNotAnswering();
         return true;
     }
-    if (current == AppState::knownPrinters)
+    // A refill on its way brings the names with it.
+    if (printerTab->isListing() || answer.names == AppState::knownPrinters)
         return false;
 
-    bool gone = true;
+    // A selection under way finds a vanished queue by itself.
+    bool gone = !selecting;
     if (AppState::optionModel) {
         const QString name = AppState::optionModel->printerName();
-        gone = AppState::knownPrinters.contains(name) && !current.contains(name);
+        gone = AppState::knownPrinters.contains(name) && !answer.names.contains(name);
     }
     printerTab->fillPrinterTable();
     if (gone) {
@@ -149,16 +165,19 @@ bool TolDialog::checkPrintersChanged()
 
 void TolDialog::printingSystemNotAnswering()
 {
+    // Once per silence: every request pending then fails the same way.
+    const bool told = !printerTab->printingSystemAnswered();
     // The queues are most likely still there, but nothing can be selected
     // or written until CUPS answers again. Unselected also without a model:
     // a selection that just failed left the tabs of the printer before.
     unselectPrinters();
     // OK keeps the window, so that the user can write once CUPS is back.
     applyOk = false;
-    printerTab->fillPrinterTable();
+    printerTab->showNotAnswering();
     tabWidget->setCurrentIndex(0);
-    showNotAnswering();
-    if (!printerTab->printingSystemAnswered())
+    if (!told)
+        showNotAnswering();
+    if (!listRetryTimer->isActive())
         listRetryTimer->start();
 }
 
@@ -166,12 +185,23 @@ void TolDialog::refillIdleList()
 {
     // Only with no printer selected: the refill then loses nothing, and it
     // selects nothing and writes nothing, as at start.
-    if (AppState::optionModel)
+    if (AppState::optionModel || selecting || retryPending || printerTab->isListing())
         return;
-    bool answered = true;
-    const QSet<QString> current = cupsPrinterSet(&answered);
-    if (answered && (!printerTab->printingSystemAnswered() || current != AppState::knownPrinters))
-        printerTab->fillPrinterTable();
+    retryPending = true;
+    printerTab->cups()->askNames([this](const CupsNamesAnswer &answer) {
+        retryPending = false;
+        if (AppState::optionModel || selecting || printerTab->isListing())
+            return;
+        if (answer.answered
+            && (!printerTab->printingSystemAnswered() || answer.names != AppState::knownPrinters))
+            printerTab->fillPrinterTable();
+        else if (!answer.answered && !listRetryTimer->isActive())
+            listRetryTimer->start();
+    });
+}
+
+void TolDialog::listShown()
+{
     if (printerTab->printingSystemAnswered())
         listRetryTimer->stop();
     else if (!listRetryTimer->isActive())
@@ -182,6 +212,8 @@ void TolDialog::unselectPrinters()
 {
     AppState::optionModel = nullptr;
     printerTab->clearOptionWidgets();
+    selecting = false;
+    enableOptionPages();
     for (Tab *tab : qAsConst(tabList))
         enableTab(tab);
     // With no model nothing may be written or saved; the title names no printer.
@@ -194,23 +226,55 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
     if (row == previousRow)
         return;
     setWriteButtonsEnabled(false);
+    if (!printerTab->selectionPending()) {
+        // No row: nothing to wait for.
+        selectionAnswered(true);
+        return;
+    }
+    // Until the model comes, the option pages show the printer before.
+    selecting = true;
+    showWriteButtons();
+    for (int i = 0; i < tabList.size(); ++i) {
+        if (tabList.at(i) != printerTab)
+            tabList.at(i)->setEnabled(false);
+    }
+}
+
+void TolDialog::enableOptionPages()
+{
+    for (int i = 0; i < tabList.size(); ++i)
+        tabList.at(i)->setEnabled(tabWidget->isTabEnabled(i));
+}
+
+void TolDialog::selectionAnswered(bool answered)
+{
+    selecting = false;
+    enableOptionPages();
+    showWriteButtons();
+    if (!answered) {
+        printingSystemNotAnswering();
+        return;
+    }
 
     if (!AppState::optionModel) {
         printerTab->clearErrorMarks();
         setWindowTitle(tr("Tolvane Vellumark"));
         // A listed queue whose PPD cannot be read any more: the list is out
         // of date even though the destinations are the same.
-        if (!checkPrintersChanged() && row >= 0) {
-            printerTab->fillPrinterTable();
-            unselectPrinters();
-            showPrintersChanged();
-        }
-        buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
-        buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
+        const bool hadRow = printerTab->table()->currentRow() >= 0;
+        checkPrintersChanged([this, hadRow](bool changed) {
+            if (!changed && hadRow && !AppState::optionModel && !selecting
+                && printerTab->printingSystemAnswered()) {
+                printerTab->fillPrinterTable();
+                unselectPrinters();
+                showPrintersChanged();
+            }
+        });
+        setWriteButtonsEnabled(false);
         return;
     }
 
-    printerTab->startStatusRefresh();
+    // retranslateUi asks lpstat for every row's status again.
     for (Tab *tab : qAsConst(tabList))
         tab->retranslateUi();
     setWindowTitle(tr("Tolvane Vellumark") + QStringLiteral(" - ")
@@ -226,11 +290,16 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
     if (constraintPassDepth == 0)
         printerTab->releaseReplacedModels();
 
-    if (!cfgFileExists(AppState::optionModel->printerName()))
-        writeTolpoptions();
+    if (!cfgFileExists(AppState::optionModel->printerName())) {
+        writeTolpoptions([this](bool) { finishPrinterChange(); });
+        return;
+    }
+    finishPrinterChange();
+}
 
+void TolDialog::finishPrinterChange()
+{
     setConstraints();
-    printerTab->finishStatusRefresh();
     if (AppState::optionModel)
         setWriteButtonsEnabled(true);
 }

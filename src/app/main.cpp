@@ -16,6 +16,8 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     handleTelemetryOption(argc, argv);
 
+    keepGlDriverUnloaded();
+
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/appicon"))));

@@ -166,15 +166,17 @@ BackgroundCommand::~BackgroundCommand()
     delete process;
 }
 
-CommandResult BackgroundCommand::waitToEnd()
+CommandResult BackgroundCommand::waitToEnd(int limitMs)
 {
     CommandResult result;
     if (waited)
         return result;
     waited = true;
+    QElapsedTimer clock;
+    clock.start();
     if (process->state() == QProcess::Starting)
-        process->waitForStarted(-1);
-    started = process->error() != QProcess::FailedToStart;
+        process->waitForStarted(limitMs);
+    started = process->error() != QProcess::FailedToStart && process->state() != QProcess::Starting;
     if (!started) {
         process->kill();
         process->waitForFinished(-1);
@@ -182,8 +184,14 @@ CommandResult BackgroundCommand::waitToEnd()
     }
     result.started = true;
     // The event loop may have seen the end already.
+    const int left = limitMs < 0 ? -1 : qMax(0, limitMs - int(clock.elapsed()));
     result.finishedInTime =
-        process->waitForFinished(-1) || process->state() == QProcess::NotRunning;
+        process->waitForFinished(left) || process->state() == QProcess::NotRunning;
+    if (!result.finishedInTime) {
+        process->kill();
+        process->waitForFinished(-1);
+        return result;
+    }
     result.exitStatus = process->exitStatus();
     result.exitCode = process->exitCode();
     result.standardOutput = process->readAllStandardOutput();

@@ -118,9 +118,10 @@ public:
     BackgroundCommand(const QString &program, const QStringList &arguments);
     ~BackgroundCommand();
 
-    // Waits for the end however long it takes; the outcome as
-    // CommandRunner::runToEnd would give it. Once only.
-    CommandResult waitToEnd();
+    // Waits for the end however long it takes, or at most `limitMs` when not
+    // negative (a child still running then is killed); the outcome as
+    // CommandRunner::run would give it. Once only.
+    CommandResult waitToEnd(int limitMs = -1);
 
 private:
     BackgroundCommand(const BackgroundCommand &) = delete;

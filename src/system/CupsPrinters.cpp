@@ -3,10 +3,12 @@
 #include "model/OptionModelBuilder.h"
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
+#include "system/CupsConnection.h"
 #include "system/FetchedPpd.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QMutex>
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
@@ -68,19 +70,37 @@ struct ListingCheck
 };
 
 // Kept for the whole run: a refill only asks CUPS whether each PPD changed.
+// Listings of two windows' workers may run at once: taken under the lock.
 QHash<QString, ListingCheck> &listingChecks()
 {
     static QHash<QString, ListingCheck> checks;
     return checks;
 }
 
+QMutex &listingChecksLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
 // Asks CUPS whether the queue's PPD changed since `previous` and reads it
 // when it did. Touches nothing shared: runs on any thread (libcups keeps
 // one connection per thread).
-ListingCheck checkQueue(const QString &name, const ListingCheck &previous, bool *valid)
+ListingCheck checkQueue(const QString &name, const ListingCheck &previous, bool *valid,
+                        bool *answered, CupsConnection *connection)
 {
+    *answered = true;
+    // Never the unbounded default connection in place of one that failed.
+    if (connection && !connection->http()) {
+        *valid = false;
+        *answered = false;
+        return ListingCheck();
+    }
     time_t modtime = previous.modtime;
-    FetchedPpd fetched(name, &modtime);
+    FetchedPpd fetched(name, &modtime, connection ? connection->http() : CUPS_HTTP_DEFAULT);
+    *answered = fetched.answered();
+    if (connection && (connection->timedOut() || !fetched.answered()))
+        connection->drop();
     if (fetched.notModified() && previous.modtime != 0) {
         *valid = true;
         return previous;
@@ -106,6 +126,11 @@ struct QueueChecks
     std::vector<ListingCheck> previous;
     std::vector<ListingCheck> results;
     std::vector<char> valid;
+    // A question CUPS gave no answer to: the queue's absence from the list
+    // then says nothing.
+    std::vector<char> unanswered;
+    // Each thread asks on a bounded connection of its own.
+    bool bounded = false;
 };
 
 QueueChecks prepareChecks(const QStringList &names)
@@ -115,11 +140,13 @@ QueueChecks prepareChecks(const QStringList &names)
         if (!batch.names.contains(name))
             batch.names.append(name);
     }
+    const QMutexLocker locker(&listingChecksLock());
     const QHash<QString, ListingCheck> &checks = listingChecks();
     for (const QString &name : qAsConst(batch.names))
         batch.previous.push_back(checks.value(name));
     batch.results.resize(batch.names.size());
     batch.valid.assign(batch.names.size(), 0);
+    batch.unanswered.assign(batch.names.size(), 0);
     return batch;
 }
 
@@ -130,10 +157,16 @@ void runChecks(QueueChecks *batch)
 {
     const int count = batch->names.size();
     auto work = [batch, count](int first, int step) {
+        std::unique_ptr<CupsConnection> connection;
+        if (batch->bounded)
+            connection.reset(new CupsConnection);
         for (int i = first; i < count; i += step) {
             bool ok = false;
-            batch->results[i] = checkQueue(batch->names.at(i), batch->previous[i], &ok);
+            bool answered = true;
+            batch->results[i] = checkQueue(batch->names.at(i), batch->previous[i], &ok, &answered,
+                                           connection.get());
             batch->valid[i] = ok;
+            batch->unanswered[i] = !answered;
         }
     };
     const int threads = std::max(1, std::min(count, 4));
@@ -146,10 +179,14 @@ void runChecks(QueueChecks *batch)
 }
 
 // Keeps the answers for the next listing; whether each queue is the maker's.
-void mergeChecks(const QueueChecks &batch, QHash<QString, bool> *makerQueue)
+// `answered` becomes false when CUPS left a question unanswered.
+void mergeChecks(const QueueChecks &batch, QHash<QString, bool> *makerQueue, bool *answered)
 {
+    const QMutexLocker locker(&listingChecksLock());
     QHash<QString, ListingCheck> &checks = listingChecks();
     for (int i = 0; i < batch.names.size(); ++i) {
+        if (batch.unanswered[i])
+            *answered = false;
         const QString &name = batch.names.at(i);
         if (batch.valid[i])
             checks.insert(name, batch.results[i]);
@@ -240,7 +277,7 @@ QHash<QByteArray, QByteArray> lpstatEntriesByName(const QByteArray &output,
 
 } // namespace
 
-QSet<QString> cupsPrinterSet(bool *answered)
+QSet<QString> cupsPrinterSet(bool *answered, CupsConnection *connection)
 {
     // Every constraint pass asks this: the queue names alone, not the whole
     // destination list with its options (the same names; an instance has
@@ -249,11 +286,18 @@ QSet<QString> cupsPrinterSet(bool *answered)
     ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "printer-name");
-    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    http_t *http = connection ? connection->http() : CUPS_HTTP_DEFAULT;
+    ipp_t *response = nullptr;
+    if (connection && !http)
+        ippDelete(request);
+    else
+        response = cupsDoRequest(http, request, "/");
     // A server without queues still answers (with "not found"); no response
     // at all means that nobody is listening or the connection broke.
     if (answered)
         *answered = response != nullptr;
+    if (connection && !response)
+        connection->drop();
     for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
          attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME)) {
         if (const char *name = ippGetString(attr, 0, nullptr))
@@ -271,23 +315,41 @@ struct MakerPrinterListingRun::State
     // Reads the destination list; only names and deviceUri are its own.
     std::thread destinationsRun;
     bool started = false;
+    bool checksStarted = false;
     QStringList names;
     QHash<QString, QString> deviceUri;
+    CupsConnection *connection = nullptr;
+    bool destinationsUnanswered = false;
 };
 
-MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when)
+MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when, CupsConnection *connection)
     : d(new State)
 {
+    d->connection = connection;
     // Compared with cupsPrinterSet() later: made by it, so that only a real
     // change differs.
-    d->listing.knownPrinters = cupsPrinterSet(&d->listing.cupsAnswered);
-    if (when == DestinationList::Now) {
+    d->listing.knownPrinters = cupsPrinterSet(&d->listing.cupsAnswered, connection);
+    // Nothing more to ask of a CUPS that kept silent.
+    if (connection && !d->listing.cupsAnswered) {
+        d->started = true;
+        d->checksStarted = true;
+    }
+    if (when == DestinationList::Now && !d->started) {
         d->started = true;
         // The queues' PPDs are asked about while the destination list comes.
-        d->early = prepareChecks(d->listing.knownPrinters.values());
-        d->earlyRun = std::thread(runChecks, &d->early);
+        startChecks();
         readDestinations();
     }
+}
+
+void MakerPrinterListingRun::startChecks()
+{
+    if (d->checksStarted)
+        return;
+    d->checksStarted = true;
+    d->early = prepareChecks(d->listing.knownPrinters.values());
+    d->early.bounded = d->connection != nullptr;
+    d->earlyRun = std::thread(runChecks, &d->early);
 }
 
 void MakerPrinterListingRun::resume()
@@ -295,8 +357,7 @@ void MakerPrinterListingRun::resume()
     if (d->started)
         return;
     d->started = true;
-    d->early = prepareChecks(d->listing.knownPrinters.values());
-    d->earlyRun = std::thread(runChecks, &d->early);
+    startChecks();
     d->destinationsRun = std::thread(&MakerPrinterListingRun::readDestinations, this);
 }
 
@@ -322,7 +383,19 @@ void MakerPrinterListingRun::readDestinations()
     // The destination list carries each queue's device already; an instance
     // has its queue's.
     cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests(&dests);
+    int count = 0;
+    if (!d->connection) {
+        count = cupsGetDests(&dests);
+    } else if (http_t *http = d->connection->http()) {
+        count = cupsGetDests2(http, &dests);
+        if (d->connection->timedOut()
+            || (count == 0 && cupsLastError() >= IPP_STATUS_ERROR_INTERNAL)) {
+            d->destinationsUnanswered = true;
+            d->connection->drop();
+        }
+    } else {
+        d->destinationsUnanswered = true;
+    }
     for (int i = 0; i < count; ++i) {
         const QString name = QString::fromUtf8(dests[i].name);
         d->names.append(name);
@@ -347,7 +420,8 @@ MakerPrinterListing MakerPrinterListingRun::finish()
     if (d->earlyRun.joinable())
         d->earlyRun.join();
     QHash<QString, bool> makerQueue;
-    mergeChecks(d->early, &makerQueue);
+    bool answered = d->listing.cupsAnswered && !d->destinationsUnanswered;
+    mergeChecks(d->early, &makerQueue, &answered);
     // A queue added in between.
     QStringList late;
     for (const QString &name : qAsConst(d->names)) {
@@ -356,11 +430,13 @@ MakerPrinterListing MakerPrinterListingRun::finish()
     }
     if (!late.isEmpty()) {
         QueueChecks batch = prepareChecks(late);
+        batch.bounded = d->connection != nullptr;
         runChecks(&batch);
-        mergeChecks(batch, &makerQueue);
+        mergeChecks(batch, &makerQueue, &answered);
     }
 
     MakerPrinterListing listing = d->listing;
+    listing.cupsAnswered = answered;
     for (const QString &name : qAsConst(d->names)) {
         if (makerQueue.value(name))
             listing.printers.append(MakerPrinter {name, d->deviceUri.value(name)});
@@ -368,9 +444,10 @@ MakerPrinterListing MakerPrinterListingRun::finish()
     return listing;
 }
 
-MakerPrinterListing listMakerPrinters()
+MakerPrinterListing listMakerPrinters(CupsConnection *connection)
 {
-    return MakerPrinterListingRun().finish();
+    return MakerPrinterListingRun(MakerPrinterListingRun::DestinationList::Now, connection)
+        .finish();
 }
 
 QStringList printerStatuses(const QStringList &names)
@@ -386,11 +463,11 @@ PrinterStatusRun::PrinterStatusRun()
 
 PrinterStatusRun::~PrinterStatusRun() = default;
 
-QStringList PrinterStatusRun::statuses(const QStringList &names)
+QStringList PrinterStatusRun::statuses(const QStringList &names, int limitMs)
 {
     QStringList statuses;
-    const CommandResult result = command->waitToEnd();
-    if (!result.started) {
+    const CommandResult result = command->waitToEnd(limitMs);
+    if (!result.started || !result.finishedInTime) {
         const QString failed = QCoreApplication::translate(
             "QObject", "Error: Printer does not exist or lpstat failed.");
         for (int i = 0; i < names.size(); ++i)
@@ -407,8 +484,34 @@ QStringList PrinterStatusRun::statuses(const QStringList &names)
     return statuses;
 }
 
-bool cupsDestinationExists(const QString &queueName)
+bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection *connection)
 {
+    *answered = false;
+    http_t *http = connection->http();
+    if (!http)
+        return false;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", queueName.toUtf8().constData());
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ipp_t *response = cupsDoRequest(http, request, "/");
+    *answered = response != nullptr;
+    const bool exists = response && ippGetStatusCode(response) < IPP_STATUS_REDIRECTION_OTHER_SITE;
+    ippDelete(response);
+    if (!response)
+        connection->drop();
+    return exists;
+}
+
+bool cupsDestinationExists(const QString &queueName, CupsConnection *connection)
+{
+    // libcups looks a name it does not find up elsewhere, for minutes, on
+    // connections of its own: a bounded question asks for the names alone.
+    if (connection)
+        return cupsPrinterSet(nullptr, connection).contains(queueName);
     const QByteArray utf8 = queueName.toUtf8();
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, utf8.constData(), nullptr);
     if (!dest)
@@ -423,13 +526,23 @@ std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName)
 }
 
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
-                                                QStringList *topLevelKeywords)
+                                                QStringList *topLevelKeywords,
+                                                CupsConnection *connection)
 {
     if (topLevelKeywords)
         topLevelKeywords->clear();
-    if (queueName.isEmpty() || !cupsDestinationExists(queueName))
+    if (queueName.isEmpty()
+        || (connection ? !connection->http() : !cupsDestinationExists(queueName)))
         return nullptr;
-    FetchedPpd fetched(queueName);
+    std::unique_ptr<FetchedPpd> fetchedPpd;
+    time_t anyTime = 0;
+    if (connection)
+        fetchedPpd.reset(new FetchedPpd(queueName, &anyTime, connection->http()));
+    else
+        fetchedPpd.reset(new FetchedPpd(queueName));
+    const FetchedPpd &fetched = *fetchedPpd;
+    if (connection && connection->timedOut())
+        connection->drop();
     if (!fetched.ppd())
         return nullptr;
     auto model = std::make_unique<tOptionModel>();
@@ -440,9 +553,21 @@ std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
     return model;
 }
 
-QStringList topLevelOptionKeywords(const QString &queueName, bool *ok)
+QStringList topLevelOptionKeywords(const QString &queueName, bool *ok, CupsConnection *connection)
 {
-    FetchedPpd fetched(queueName);
+    if (connection && !connection->http()) {
+        if (ok)
+            *ok = false;
+        return QStringList();
+    }
+    std::unique_ptr<FetchedPpd> fetchedPpd;
+    if (connection)
+        fetchedPpd.reset(new FetchedPpd(queueName, connection->http()));
+    else
+        fetchedPpd.reset(new FetchedPpd(queueName));
+    const FetchedPpd &fetched = *fetchedPpd;
+    if (connection && connection->timedOut())
+        connection->drop();
     if (ok)
         *ok = fetched.ppd() != nullptr;
     return lpoptionsKeywordsOf(fetched);

@@ -8,6 +8,7 @@
 #include <memory>
 
 class BackgroundCommand;
+class CupsConnection;
 class tOptionModel;
 
 // What the program asks of libcups about the local CUPS destinations. Queue
@@ -15,8 +16,10 @@ class tOptionModel;
 
 // The names of all CUPS destinations; instances of one queue collapse.
 // `answered` is set to false when the CUPS server gave no answer at all (the
-// set is then empty, though the queues may well still exist).
-QSet<QString> cupsPrinterSet(bool *answered = nullptr);
+// set is then empty, though the queues may well still exist). Over the
+// thread's default connection, or over `connection`, which a request without
+// an answer drops.
+QSet<QString> cupsPrinterSet(bool *answered = nullptr, CupsConnection *connection = nullptr);
 
 // One of the maker's queues as the printer table shows it.
 struct MakerPrinter
@@ -41,7 +44,7 @@ struct MakerPrinterListing
 // Walks every CUPS destination and keeps those whose PPD says it is one of
 // the maker's queues (manufacturer, filter and device ID). A queue's PPD is
 // read once per run and again only when CUPS says it changed.
-MakerPrinterListing listMakerPrinters();
+MakerPrinterListing listMakerPrinters(CupsConnection *connection = nullptr);
 
 // The same in two steps: the constructor asks CUPS for the destination
 // names and starts asking about the PPDs on other threads; finish() waits for
@@ -50,13 +53,20 @@ MakerPrinterListing listMakerPrinters();
 // the names alone and resume() starts the rest on threads of its own, so
 // that a caller's lpoptions run, which rewrites the list and which CUPS would
 // otherwise answer among the questions about the PPDs, ends first (finish()
-// resumes a run nobody resumed). Once only.
+// resumes a run nobody resumed). Once only. With a `connection`, every
+// question is bounded (CupsConnection), the PPDs are asked about on bounded
+// connections of their own, and a CUPS that does not answer the names is
+// asked nothing more.
 class MakerPrinterListingRun
 {
 public:
     enum class DestinationList { Now, Later };
-    explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now);
+    explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now,
+                                    CupsConnection *connection = nullptr);
     ~MakerPrinterListingRun();
+    // Starts asking about the PPDs alone, which no lpoptions run changes;
+    // resume() then reads the destination list.
+    void startChecks();
     void resume();
     void waitForDestinations();
     // The destination names asked for by the constructor, as cupsPrinterSet.
@@ -87,8 +97,9 @@ class PrinterStatusRun
 public:
     PrinterStatusRun();
     ~PrinterStatusRun();
-    // Waits for lpstat; once only.
-    QStringList statuses(const QStringList &names);
+    // Waits for lpstat, at most `limitMs` when not negative (lpstat is then
+    // ended and every status is the error text); once only.
+    QStringList statuses(const QStringList &names, int limitMs = -1);
 
 private:
     PrinterStatusRun(const PrinterStatusRun &) = delete;
@@ -97,19 +108,27 @@ private:
     std::unique_ptr<BackgroundCommand> command;
 };
 
+// Whether CUPS knows the queue, asked about it alone (not about every queue)
+// over the bounded `connection`; `answered` is false when CUPS gave no
+// answer at all.
+bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection *connection);
+
 // True when the queue is a CUPS destination at this moment.
-bool cupsDestinationExists(const QString &queueName);
+bool cupsDestinationExists(const QString &queueName, CupsConnection *connection = nullptr);
 
 // A new option model for the queue, with its printer name set; null when the
 // queue is gone or its PPD cannot be fetched or opened.
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName);
 // The same, from one fetch of the PPD that also gives its top-level option
 // keywords (as topLevelOptionKeywords), so that no later write fetches it.
+// With a `connection`, the caller has made sure that the queue exists.
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
-                                                QStringList *topLevelKeywords);
+                                                QStringList *topLevelKeywords,
+                                                CupsConnection *connection = nullptr);
 
 // The option keywords of the PPD's top-level groups, in PPD order, without
 // those declared inside a subgroup: the options that may be handed to
 // lpoptions. `ok` is set to false when the queue's PPD cannot be fetched or
 // opened.
-QStringList topLevelOptionKeywords(const QString &queueName, bool *ok = nullptr);
+QStringList topLevelOptionKeywords(const QString &queueName, bool *ok = nullptr,
+                                   CupsConnection *connection = nullptr);

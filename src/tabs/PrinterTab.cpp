@@ -3,6 +3,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/CupsPrinters.h"
+#include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 
 #include <QApplication>
@@ -13,29 +14,6 @@
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-// A refill under way: CUPS answers about the PPDs on other threads and
-// lpstat, which takes longest, runs beside from the start; or, for a refill
-// told to wait, from resume().
-struct PendingRefill
-{
-    explicit PendingRefill(MakerPrinterListingRun::DestinationList when)
-    {
-        if (when == MakerPrinterListingRun::DestinationList::Now)
-            statusRun.reset(new PrinterStatusRun);
-        listing.reset(new MakerPrinterListingRun(when));
-    }
-
-    void resume()
-    {
-        if (!statusRun)
-            statusRun.reset(new PrinterStatusRun);
-        listing->resume();
-    }
-
-    std::unique_ptr<PrinterStatusRun> statusRun;
-    std::unique_ptr<MakerPrinterListingRun> listing;
-};
 
 namespace {
 
@@ -93,9 +71,12 @@ protected:
 
 PrinterTab::PrinterTab(QWidget *parent)
     : Tab(parent)
+    , cupsWorker(new CupsWorker(this))
 {
     buildUi();
     connectOptionWidgets();
+    // The window shows at once; the list fills when CUPS answers.
+    fillPrinterTable();
 }
 
 PrinterTab::~PrinterTab()
@@ -148,15 +129,10 @@ void PrinterTab::createWidgets()
     printerTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     printerTable->setTabKeyNavigation(false);
     setHeaders();
-    listPrinters();
     layout->addWidget(printerTable);
-    if (printerTable->rowCount() > 0) {
-        printerTable->resizeColumnsToContents();
-        printerTable->resizeRowsToContents();
-    } else {
-        for (int column = 0; column < ColumnCount; ++column)
-            printerTable->setColumnWidth(column, emptyColumnWidth);
-    }
+    // Until a fill lists a printer.
+    for (int column = 0; column < ColumnCount; ++column)
+        printerTable->setColumnWidth(column, emptyColumnWidth);
 
     installedOptionsLabel = new QLabel(tr("Installed options"));
     installedOptionsLabel->setEnabled(false);
@@ -199,26 +175,16 @@ void PrinterTab::setHeaders()
     printerTable->setHorizontalHeaderItem(StatusColumn, cell(tr("Status")));
 }
 
-void PrinterTab::listPrinters()
-{
-    PendingRefill pending(MakerPrinterListingRun::DestinationList::Now);
-    showListing(pending.listing->finish(), *pending.statusRun);
-}
-
-void PrinterTab::showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun)
+void PrinterTab::showListing(const MakerPrinterListing &listing, const QStringList &statuses)
 {
     AppState::knownPrinters = listing.knownPrinters;
     cupsAnswered = listing.cupsAnswered;
-    QStringList names;
-    for (const MakerPrinter &printer : listing.printers)
-        names << printer.name;
-    const QStringList statuses = statusRun.statuses(names);
     printerTable->setRowCount(listing.printers.size());
     for (int row = 0; row < listing.printers.size(); ++row) {
         const MakerPrinter &printer = listing.printers.at(row);
         printerTable->setItem(row, NameColumn, cell(printer.name));
         printerTable->setItem(row, DestinationColumn, cell(printer.deviceUri));
-        printerTable->setItem(row, StatusColumn, cell(statuses.at(row)));
+        printerTable->setItem(row, StatusColumn, cell(statuses.value(row)));
     }
     updateTableNotice();
 }
@@ -242,40 +208,32 @@ void PrinterTab::updateTableNotice()
 
 void PrinterTab::fillPrinterTable()
 {
-    finishRefill();
-    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::Now));
-    finishRefill();
+    cupsWorker->listPrinters(expectRefill());
 }
 
-void PrinterTab::startRefill()
+std::function<void(const PrinterListAnswer &)> PrinterTab::expectRefill()
 {
-    finishRefill();
-    pendingRefill.reset(new PendingRefill(MakerPrinterListingRun::DestinationList::Later));
+    const int request = ++listRequest;
+    listPending = true;
+    return [this, request](const PrinterListAnswer &answer) {
+        if (request != listRequest)
+            return;
+        listPending = false;
+        showRefill(answer.listing, answer.statuses);
+        emit listShown();
+    };
 }
 
-void PrinterTab::resumeRefill()
+void PrinterTab::showNotAnswering()
 {
-    if (pendingRefill)
-        pendingRefill->resume();
+    ++listRequest;
+    ++statusRequest;
+    listPending = false;
+    showRefill(MakerPrinterListing {QList<MakerPrinter>(), QSet<QString>(), false}, QStringList());
 }
 
-const QSet<QString> *PrinterTab::refillPrinterNames(bool *answered) const
+void PrinterTab::showRefill(const MakerPrinterListing &listing, const QStringList &statuses)
 {
-    if (!pendingRefill)
-        return nullptr;
-    if (answered)
-        *answered = pendingRefill->listing->cupsAnswered();
-    return &pendingRefill->listing->knownPrinters();
-}
-
-void PrinterTab::finishRefill()
-{
-    if (!pendingRefill)
-        return;
-    const std::unique_ptr<PendingRefill> pending = std::move(pendingRefill);
-    pending->resume();
-    const MakerPrinterListing listing = pending->listing->finish();
-
     // Refilling must not look like a printer change to anyone.
     const bool tableBlocked = printerTable->blockSignals(true);
     const QTableWidgetItem *current = printerTable->item(printerTable->currentRow(), NameColumn);
@@ -285,20 +243,27 @@ void PrinterTab::finishRefill()
         widths[column] = printerTable->columnWidth(column);
     setOptionSignalsBlocked(true);
 
-    statusRefresh.reset();
+    // A status answer asked for before is about the old rows.
+    ++statusRequest;
     AppState::knownPrinters.clear();
     printerTable->clear();
     printerTable->setRowCount(0);
     setHeaders();
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    showListing(listing, *pending->statusRun);
+    showListing(listing, statuses);
     if (printerTable->rowCount() > 0) {
         printerTable->resizeColumnsToContents();
         printerTable->resizeRowsToContents();
     }
-    for (int column = 0; column < ColumnCount; ++column)
-        printerTable->setColumnWidth(column, widths[column]);
+    // The first fill that lists a printer sizes the columns; later ones keep
+    // what the user made of them.
+    if (columnsSized || printerTable->rowCount() == 0) {
+        for (int column = 0; column < ColumnCount; ++column)
+            printerTable->setColumnWidth(column, widths[column]);
+    } else {
+        columnsSized = true;
+    }
 
     // Keep the selection on the same printer, wherever the list moved it.
     if (!selectedName.isEmpty()) {
@@ -320,17 +285,37 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
 {
     if (row == prev_row)
         return;
-    // lpstat takes longer than the rest of a selection: it starts first.
-    if (statusRefreshOnSelection && row >= 0)
-        statusRefresh.reset(new PrinterStatusRun);
 
     // The replaced model stays alive until releaseReplacedModels().
     AppState::optionModel = nullptr;
     if (selectedModel)
         replacedModels.push_back(std::move(selectedModel));
+    selectedModel.reset();
+    selectedKeywords.clear();
+    AppState::settingsFile.clear();
 
+    const int request = ++selectionRequest;
     const QTableWidgetItem *item = printerTable->item(row, NameColumn);
-    selectedModel = buildPrinterModel(item ? item->text() : QString(), &selectedKeywords);
+    if (!item) {
+        selecting = false;
+        rootWarningLabel->hide();
+        return;
+    }
+    selecting = true;
+    cupsWorker->buildModel(item->text(), [this, request](const PrinterModelAnswer &answer) {
+        if (request != selectionRequest)
+            return;
+        selecting = false;
+        modelAnswered(answer.model, answer.lpoptionsKeywords);
+        emit printerSelected(answer.answered);
+    });
+}
+
+void PrinterTab::modelAnswered(const std::shared_ptr<tOptionModel> &model,
+                               const QStringList &keywords)
+{
+    selectedModel = model;
+    selectedKeywords = keywords;
     AppState::optionModel = selectedModel.get();
     if (selectedModel) {
         AppState::settingsFile =
@@ -338,8 +323,6 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
     } else {
         AppState::settingsFile.clear();
         rootWarningLabel->hide();
-        // Without a model the printer change reads no status.
-        statusRefresh.reset();
     }
 }
 
@@ -364,33 +347,23 @@ void PrinterTab::clearCurrentPrinter()
     printerTable->blockSignals(blocked);
 }
 
-void PrinterTab::startStatusRefresh()
-{
-    if (!statusRefresh)
-        statusRefresh.reset(new PrinterStatusRun);
-}
-
-void PrinterTab::finishStatusRefresh()
-{
-    if (!statusRefresh)
-        return;
-    const std::unique_ptr<PrinterStatusRun> run = std::move(statusRefresh);
-    showStatuses(*run);
-}
-
-void PrinterTab::showStatuses(PrinterStatusRun &run)
+void PrinterTab::refreshStatuses()
 {
     QStringList names;
-    QList<int> rows;
     for (int row = 0; row < printerTable->rowCount(); ++row) {
-        if (const QTableWidgetItem *name = printerTable->item(row, NameColumn)) {
-            names << name->text();
-            rows << row;
-        }
+        const QTableWidgetItem *name = printerTable->item(row, NameColumn);
+        names << (name ? name->text() : QString());
     }
-    const QStringList statuses = run.statuses(names);
-    for (int i = 0; i < rows.size(); ++i)
-        printerTable->setItem(rows.at(i), StatusColumn, cell(statuses.at(i)));
+    const int request = ++statusRequest;
+    cupsWorker->readStatuses(names, [this, request, names](const QStringList &statuses) {
+        if (request != statusRequest)
+            return;
+        for (int row = 0; row < names.size() && row < printerTable->rowCount(); ++row) {
+            if (!names.at(row).isEmpty())
+                printerTable->setItem(row, StatusColumn, cell(statuses.value(row)));
+        }
+        emit statusesShown();
+    });
 }
 
 void PrinterTab::retranslateUi()
@@ -401,8 +374,5 @@ void PrinterTab::retranslateUi()
     installedOptionsLabel->setText(tr("Installed options"));
     installedOptionsLabel->update();
     updateTableNotice();
-    if (statusRefresh)
-        return;
-    PrinterStatusRun run;
-    showStatuses(run);
+    refreshStatuses();
 }

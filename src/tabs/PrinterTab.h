@@ -9,6 +9,7 @@
 // Complete, so that the main window can connect to table() directly.
 #include <QTableWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,17 +18,18 @@ class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QWidget;
-class PrinterStatusRun;
+class CupsWorker;
 struct MakerPrinterListing;
-struct PendingRefill;
+struct PrinterListAnswer;
 class tOptionModel;
 
 // The first tab, "Printer": the table of the maker's CUPS queues with their
 // device and status, the printer selection, and the selected queue's
 // installable options (hardware settings that only root can write).
 //
-// Selecting a row builds the queue's option model and makes it the current
-// one (AppState::optionModel), with the printer's ".cfg" file in the per-user
+// Selecting a row has the queue's option model built (by CupsWorker, so that
+// the window never waits on CUPS) and makes it the current one
+// (AppState::optionModel) when it comes, with the printer's ".cfg" file in the per-user
 // directory as the current settings file. The tab owns every model it built.
 // A model that a selection replaced stays alive until the main window calls
 // releaseReplacedModels(), so that no tab or constraint pass is left holding
@@ -59,23 +61,19 @@ public:
     // After a profile change: the model takes the widgets' values again.
     virtual void reapplyOptions();
 
-    // Lists the maker's queues anew and replaces AppState::knownPrinters.
-    // Starts no printer change; the selected printer keeps its selection
-    // when it is still listed.
+    // Asks CUPS for the maker's queues anew; the table and
+    // AppState::knownPrinters change when the answer comes (listShown). Starts
+    // no printer change; the selected printer keeps its selection when it is
+    // still listed. A later refill makes an earlier one's answer void.
     void fillPrinterTable();
-    // The same in two steps, so that the caller can go on (and run
-    // lpoptions) while CUPS is asked: the table changes only at
-    // finishRefill(). Anything that reads the table or the known-printers
-    // set must finish a started refill first; finishing none does nothing.
-    void startRefill();
-    void finishRefill();
-    // A started refill asks CUPS for the destination names alone until
-    // resumed: lpoptions rewrites the destination list it reads, and CUPS
-    // answers one request at a time.
-    void resumeRefill();
-    // The destination names a started refill asked CUPS for, and whether CUPS
-    // answered; null without one.
-    const QSet<QString> *refillPrinterNames(bool *answered = nullptr) const;
+    // The same for a listing asked for elsewhere (CupsWorker::writeLpoptions):
+    // what to hand its answer to.
+    std::function<void(const PrinterListAnswer &)> expectRefill();
+    // A refill is under way.
+    bool isListing() const { return listPending; }
+    // CUPS is known to be silent: empties the table, which says so, and
+    // makes every pending answer about the list void.
+    void showNotAnswering();
 
     // Whether CUPS answered at the last fill of the table.
     bool printingSystemAnswered() const { return cupsAnswered; }
@@ -88,24 +86,22 @@ public:
     // The widgets' values become the unchanged state; hides the warning.
     void takeOptionValues();
 
-    // For the unselection: removes the installable-option widgets and clears
-    // the table's selection and current cell (see clearCurrentPrinter).
+    // For the unselection: removes the installable-option widgets, clears
+    // the table's selection and current cell (see clearCurrentPrinter) and
+    // makes a pending selection void.
     void clearOptionWidgets();
     // Clears the table's selection and current cell without signalling, so
     // that choosing the same row again is a printer change.
     void clearCurrentPrinter();
 
-    // A printer change reads every row's status again: this starts lpstat
-    // (unless a selection started it already), retranslateUi then leaves the
-    // Status cells alone, and finishStatusRefresh() fills them, so that
-    // lpstat runs while the tabs reload. A refill in between makes the
-    // refresh void.
-    void startStatusRefresh();
-    void finishStatusRefresh();
-    // For a window whose printer change always follows a selection with
-    // start/finishStatusRefresh: a selection then starts lpstat itself,
-    // before the PPD is fetched, and drops it when no model was built.
-    void setStatusRefreshOnSelection(bool on) { statusRefreshOnSelection = on; }
+    // A selected row's option model is being read (printerSelected follows).
+    bool selectionPending() const { return selecting; }
+    // Asks lpstat for every row's status again; the Status cells change when
+    // it answers. A refill in between makes the answer void.
+    void refreshStatuses();
+
+    // Where the tab, and the main window, ask CUPS.
+    CupsWorker *cups() const { return cupsWorker; }
 
     // The option keywords that may reach lpoptions, read from the PPD when the
     // current model was built (no fetch); `known` is false when the current
@@ -118,8 +114,20 @@ public:
     void releaseReplacedModels();
 
 public slots:
+    // Starts reading the row's option model; AppState::optionModel is null
+    // until printerSelected.
     void changePrinter(int row, int collumn, int prev_row, int prev_collumn);
     void checkForChanges(int value);
+
+signals:
+    // A refill's answer is in the table.
+    void listShown();
+    // The selection's answer: AppState::optionModel is the new model, or
+    // null when the queue is gone or unreadable, or when CUPS did not answer
+    // (`answered` false).
+    void printerSelected(bool answered);
+    // The Status cells hold lpstat's latest answer.
+    void statusesShown();
 
 protected:
     void initTabName() override;
@@ -129,10 +137,10 @@ protected:
 
 private:
     void createWidgets();
-    void listPrinters();
     void setHeaders();
-    void showStatuses(PrinterStatusRun &run);
-    void showListing(const MakerPrinterListing &listing, PrinterStatusRun &statusRun);
+    void showListing(const MakerPrinterListing &listing, const QStringList &statuses);
+    void showRefill(const MakerPrinterListing &listing, const QStringList &statuses);
+    void modelAnswered(const std::shared_ptr<tOptionModel> &model, const QStringList &keywords);
     void buildOptionWidgets();
     void removeOptionWidgets();
     void updateTableNotice();
@@ -147,12 +155,19 @@ private:
     int nextOptionRow = 0;
     QHash<QString, QString> takenValues;
     bool installedOptionsChanged = false;
-    bool statusRefreshOnSelection = false;
     bool cupsAnswered = true;
+    // Until the first answer with rows sizes the columns to their contents.
+    bool columnsSized = false;
 
-    std::unique_ptr<tOptionModel> selectedModel;
+    CupsWorker *cupsWorker = nullptr;
+    // Each request's number: an answer to any but the latest is dropped.
+    int listRequest = 0;
+    int selectionRequest = 0;
+    int statusRequest = 0;
+    bool listPending = false;
+    bool selecting = false;
+
+    std::shared_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;
-    std::unique_ptr<PrinterStatusRun> statusRefresh;
-    std::unique_ptr<PendingRefill> pendingRefill;
-    std::vector<std::unique_ptr<tOptionModel>> replacedModels;
+    std::vector<std::shared_ptr<tOptionModel>> replacedModels;
 };

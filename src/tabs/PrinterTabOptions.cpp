@@ -109,6 +109,9 @@ void PrinterTab::buildOptionWidgets()
 
 void PrinterTab::clearOptionWidgets()
 {
+    // A model still on its way belongs to the selection being undone.
+    ++selectionRequest;
+    selecting = false;
     clearCurrentPrinter();
     removeOptionWidgets();
     printerTable->verticalScrollBar()->setValue(0);

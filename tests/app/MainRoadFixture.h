@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QtTest>
 
 // No Q_OBJECT: its class name must simply not be "PrinterTab", and the
 // slots it overrides are virtual.
@@ -191,7 +192,9 @@ public:
 class RoadWindow
 {
 public:
-    RoadWindow()
+    // The list comes when CUPS answers: waited for unless `waitForList` is
+    // false.
+    explicit RoadWindow(bool waitForList = true)
         : tab(new StandInTab(&dialog))
     {
         dialog.addTab(tab);
@@ -199,6 +202,32 @@ public:
         buttons = dialog.findChild<QDialogButtonBox *>();
         // Shown, so that the style sheets take effect as for the user.
         dialog.show();
+        if (waitForList)
+            settle();
+    }
+
+    // Lets the event loop run until the window awaits no answer of CUPS; false
+    // when one is still awaited after minutes (only a hang).
+    bool settle()
+    {
+        return QTest::qWaitFor([this] { return !dialog.awaitsCups(); }, 120000);
+    }
+
+    // Asks for the printer check and waits for its answer: whether anything
+    // changed.
+    bool checkPrintersChanged()
+    {
+        bool changed = false;
+        dialog.checkPrintersChanged([&changed](bool c) { changed = c; });
+        settle();
+        return changed;
+    }
+
+    // Clicks the button and waits until what it started has ended.
+    void click(QDialogButtonBox::StandardButton which)
+    {
+        button(which)->click();
+        settle();
     }
 
     QTableWidget *table() const { return printerTab->table(); }
@@ -222,6 +251,7 @@ public:
         if (row < 0)
             return false;
         table()->setCurrentCell(row, 0);
+        settle();
         return AppState::optionModel && AppState::optionModel->printerName() == name;
     }
 

@@ -2,6 +2,7 @@
 // each tab is enabled and drawn (a screenshot per tab), Apply writes the
 // settings of several tabs, and a few user changes apply again.
 #include "MainRoadFixture.h"
+#include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
@@ -65,6 +66,7 @@ private slots:
     {
         RoadSession session;
         TolDialog dialog;
+        QVERIFY(waitForCups(dialog));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -74,6 +76,7 @@ private slots:
         const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
         QVERIFY(!rows.isEmpty());
         table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(waitForCups(dialog));
         QVERIFY(AppState::optionModel);
         QCOMPARE(AppState::optionModel->printerName(), queue);
 
@@ -96,6 +99,7 @@ private slots:
 
         auto *buttons = dialog.findChild<QDialogButtonBox *>();
         buttons->button(QDialogButtonBox::Apply)->click();
+        QVERIFY(waitForCups(dialog));
         QCOMPARE(session.boxes.boxes.size(), 1);
         QCOMPARE(session.boxes.boxes.first(), qMakePair(QString("Success"), applied));
         QMap<QString, QString> saved = cfgValues(session.cfgPath(queue));
@@ -138,6 +142,8 @@ private slots:
         watermark->checkBox()->click();
 
         buttons->button(QDialogButtonBox::Apply)->click();
+
+        QVERIFY(waitForCups(dialog));
         QCOMPARE(session.boxes.count(applied), 2);
         QCOMPARE(session.boxes.boxes.size(), 2);
         saved = cfgValues(session.cfgPath(queue));
@@ -151,12 +157,14 @@ private slots:
     {
         RoadSession session;
         TolDialog dialog;
+        QVERIFY(waitForCups(dialog));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTableWidget *table = dialog.findChild<PrinterTab *>()->table();
         const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
         QVERIFY(!rows.isEmpty());
         table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(waitForCups(dialog));
         QVERIFY(AppState::optionModel);
 
         auto *tabs = dialog.findChild<QTabWidget *>();

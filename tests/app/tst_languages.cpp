@@ -5,6 +5,7 @@
 // catalogue's "Factory Default" is a reserved profile name; Qt's own buttons
 // are translated.
 #include "MainRoadFixture.h"
+#include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TabTestHelpers.h"
 #include "TestMain.h"
@@ -400,6 +401,7 @@ private slots:
         TolDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(waitForCups(dialog));
 
         auto *buttons = dialog.findChild<QDialogButtonBox *>();
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbre&chen"));
@@ -409,7 +411,7 @@ private slots:
         const QList<QTableWidgetItem *> rows = table->findItems(germanQueue, Qt::MatchExactly);
         QVERIFY(!rows.isEmpty());
         table->setCurrentCell(rows.first()->row(), 0);
-        QCoreApplication::processEvents();
+        QVERIFY(waitForCups(dialog));
         const QString shot = QDir::temp().filePath(QStringLiteral("vellumark-window-de.png"));
         QVERIFY(dialog.grab().save(shot));
         qInfo("screenshot: %s", qPrintable(shot));
@@ -632,6 +634,7 @@ private:
 
     static bool selectQueue(TolDialog &dialog, const QString &queue, QString *problem)
     {
+        waitForCups(dialog);
         auto *table = dialog.findChild<PrinterTab *>()->table();
         const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
         if (rows.isEmpty()) {
@@ -639,12 +642,17 @@ private:
             return false;
         }
         table->setCurrentCell(rows.first()->row(), 0);
+        if (!waitForCups(dialog)) {
+            *problem = QStringLiteral("no answer of CUPS");
+            return false;
+        }
         return true;
     }
 
     static bool apply(TolDialog &dialog, RoadSession &session, int boxes, QString *problem)
     {
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
+        waitForCups(dialog);
         if (session.boxes.boxes.size() != boxes) {
             *problem = QStringLiteral("expected %1 boxes after Apply, got %2")
                            .arg(boxes)

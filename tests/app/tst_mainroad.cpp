@@ -105,6 +105,7 @@ private slots:
         RoadWindow window;
         QVERIFY(cups.run("cupsdisable", {"Rbor"}));
         window.printerTab->fillPrinterTable();
+        QVERIFY(window.settle());
         const bool paused = window.table()->item(window.rowOf("Rbor"), 2)->text() == "Paused";
         QVERIFY(cups.run("cupsenable", {"Rbor"}));
         QVERIFY(paused);
@@ -198,6 +199,7 @@ private slots:
         QVERIFY(session->boxes.boxes.isEmpty());
 
         QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
+        QVERIFY(window.settle());
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Error"), printersChanged));
         QCOMPARE(window.rowOf("Vanish"), -1);
@@ -226,7 +228,7 @@ private slots:
         QVERIFY(cups.run("lpadmin", {"-x", "Vanish"}));
         const QByteArray saved = RoadSession::readFile(session->cfgPath("Vanish"));
 
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QVERIFY(session->boxes.count(writeError) == 1);
         QCOMPARE(session->boxes.count("Settings applied."), 0);
         QCOMPARE(AppState::optionModel, nullptr);
@@ -267,12 +269,12 @@ private slots:
         RoadWindow window;
         QVERIFY(window.select("Q2"));
         addQueue("Added");
-        QVERIFY(window.dialog.checkPrintersChanged());
+        QVERIFY(window.checkPrintersChanged());
         QCOMPARE(window.column(0), QStringList({"Added", "Q1", "Q2", "Rbor", "TwoFilters"}));
         QCOMPARE(window.table()->item(window.table()->currentRow(), 0)->text(), QString("Q2"));
         QCOMPARE(AppState::optionModel->printerName(), QString("Q2"));
         QVERIFY(session->boxes.boxes.isEmpty());
-        QVERIFY(!window.dialog.checkPrintersChanged());
+        QVERIFY(!window.checkPrintersChanged());
         QVERIFY(cups.run("lpadmin", {"-x", "Added"}));
     }
 
@@ -311,7 +313,7 @@ private slots:
             QVERIFY(QFile::exists(session->cfgPath(name)));
             QCOMPARE(session->lpoptionsOf(name), QStringList({"Duplex=None", "PageSize=A4"}));
             QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
-            window.button(QDialogButtonBox::Apply)->click();
+            window.click(QDialogButtonBox::Apply);
             QCOMPARE(session->boxes.boxes.size(), 1);
             QCOMPARE(session->boxes.count("Settings applied."), 1);
             QCOMPARE(session->lpoptionsOf(name), QStringList({"Duplex=None", "PageSize=Letter"}));

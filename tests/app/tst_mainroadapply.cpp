@@ -52,7 +52,7 @@ private slots:
         QVERIFY(window.tab->choose(window.tab->duplex, "DuplexTumble"));
         // A5 blocks short-edge duplex: what is written is what the pass left.
         QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
 
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Success"), applied));
@@ -67,7 +67,7 @@ private slots:
         QVERIFY(window.select("Q1"));
         QVERIFY(cups.run("lpadmin", {"-p", "Later", "-E", "-v", "file:///dev/null", "-P",
                                      SandboxCups::dataFile("queue-tolvane.ppd")}));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         const int laterRow = window.rowOf("Later");
         QVERIFY(cups.run("lpadmin", {"-x", "Later"}));
         QVERIFY(laterRow >= 0);
@@ -94,7 +94,7 @@ private slots:
         standIn.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         qputenv("PATH", bin.toLocal8Bit() + ":" + originalPath);
 
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count(applied), 1);
         QCOMPARE(window.column(0).count("Q1"), 2);
         QCOMPARE(window.table()->item(window.table()->currentRow(), 0)->text(), QString("Q1"));
@@ -129,7 +129,7 @@ private slots:
 
         // Past the limit, lpoptions is given up: the stand-in's sleep would
         // end with status 0 and the write would count as done.
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
 
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Error"), writeError));
@@ -149,7 +149,7 @@ private slots:
         // A folder where the printer's file belongs: it cannot be replaced.
         QVERIFY(QFile::remove(session->cfgPath("Q1")));
         QVERIFY(QDir().mkpath(session->cfgPath("Q1")));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
 
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first(),
@@ -163,7 +163,7 @@ private slots:
         RoadWindow window;
         QVERIFY(window.select("Q1"));
         QVERIFY(window.tab->choose(window.tab->duplex, "DuplexNoTumble"));
-        window.button(QDialogButtonBox::Ok)->click();
+        window.click(QDialogButtonBox::Ok);
         QCOMPARE(session->boxes.count(applied), 1);
         QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=DuplexNoTumble", "PageSize=A4"}));
         QVERIFY(!window.dialog.isVisible());

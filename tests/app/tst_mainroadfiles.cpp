@@ -117,7 +117,7 @@ private slots:
         QVERIFY(session->boxes.boxes.isEmpty());
 
         // Apply puts a regular file in its place.
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count(applied), 1);
         QVERIFY(isRegularFile(path));
         QCOMPARE(
@@ -138,7 +138,7 @@ private slots:
         QVERIFY(window.select("Q1"));
         QCOMPARE(window.tab->pageSize->currentText(), QString("A4")); // a link is nothing saved
         QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count(applied), 1);
         QVERIFY(isRegularFile(session->cfgPath("Q1")));
         QVERIFY(session->cfgLinesOf("Q1").contains("PageSize=Letter;A4"));
@@ -163,7 +163,7 @@ private slots:
         QVERIFY(window.select("Q1"));
         QVERIFY(QFile::setPermissions(session->cfgPath("Q1"), QFileDevice::ReadOwner));
         QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first().second, applied);
         QVERIFY(session->cfgLinesOf("Q1").contains("PageSize=Letter;A4"));
@@ -240,7 +240,7 @@ static int limitedApply()
     limit.rlim_cur = 8;
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         return 5;
-    window.button(QDialogButtonBox::Apply)->click();
+    window.click(QDialogButtonBox::Apply);
     for (const auto &box : session.boxes.boxes)
         std::printf("%s|%s\n", qPrintable(box.first), qPrintable(box.second));
     for (const QString &line : session.cfgLinesOf("Q1")) {

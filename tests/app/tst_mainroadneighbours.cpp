@@ -82,7 +82,7 @@ private slots:
         QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
         {
             const HangGuard guard("Apply while the home search is held");
-            window.button(QDialogButtonBox::Apply)->click();
+            window.click(QDialogButtonBox::Apply);
         }
         QVERIFY(AppPrintSettingsUpdater::updatesPending());
         QCOMPARE(session->boxes.count(applied), 1);
@@ -120,9 +120,9 @@ private slots:
             return;
 
         QVERIFY(window.tab->choose(window.tab->pageSize, "A5"));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count(applied), 2);
 
         release();
@@ -158,7 +158,7 @@ private slots:
             return;
 
         QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
-        window.button(QDialogButtonBox::Ok)->click();
+        window.click(QDialogButtonBox::Ok);
         QVERIFY(!window.dialog.isVisible());
         QCOMPARE(session->boxes.count(applied), 1);
         QVERIFY(AppPrintSettingsUpdater::updatesPending());

@@ -5,6 +5,10 @@
 #include "SandboxCups.h"
 #include "TestMain.h"
 
+#include "system/CupsConnection.h"
+
+#include <QTcpServer>
+#include <QTimer>
 #include <QtTest>
 
 #include <unistd.h>
@@ -20,10 +24,30 @@ const QString noPrinter = QStringLiteral("No Tolvane printer is installed.");
 // Generous: only a hang fails it.
 const int patienceMs = 120000;
 
+// How CUPS falls silent: its daemon gone (connections refused), stopped
+// with SIGSTOP (connections accepted, never answered), or a listener that
+// accepts and never answers in its place.
+enum class Silence { Gone, Stopped, SilentSocket };
+
 enum class Trigger { Apply, Ok, SelectOther, ChangeOption };
+
+// Counts the turns of the event loop: it runs while the window waits for CUPS
+// only if the count grows meanwhile.
+class LoopTurns
+{
+public:
+    LoopTurns()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] { ++turns; });
+        timer.start(0);
+    }
+    QTimer timer;
+    int turns = 0;
+};
 
 } // namespace
 
+Q_DECLARE_METATYPE(Silence)
 Q_DECLARE_METATYPE(Trigger)
 
 class MainRoadOutageTest : public QObject
@@ -40,29 +64,63 @@ private slots:
         qputenv("LC_ALL", "C");
         QVERIFY2(cups.start({{"queue-tolvane.ppd", "Q1"}, {"queue-tolvane.ppd", "Q2"}}),
                  qPrintable(cups.errorText()));
+        // Long enough for a busy machine's CUPS, short enough to wait for.
+        CupsConnection::setAnswerLimitMs(3000);
+    }
+
+    bool silence(Silence how)
+    {
+        switch (how) {
+        case Silence::Gone:
+            return cups.halt();
+        case Silence::Stopped:
+            return cups.freeze();
+        case Silence::SilentSocket:
+            if (!silentListener.listen(QHostAddress::LocalHost))
+                return false;
+            qputenv("CUPS_SERVER",
+                    QByteArray("127.0.0.1:") + QByteArray::number(silentListener.serverPort()));
+            return true;
+        }
+        return false;
+    }
+
+    bool speakAgain()
+    {
+        silentListener.close();
+        qputenv("CUPS_SERVER", cups.server().toLocal8Bit());
+        return cups.resume();
     }
 
     void init() { session.reset(new RoadSession); }
     void cleanup()
     {
         // A failed row must not leave the next one without CUPS.
-        QVERIFY2(cups.resume(), qPrintable(cups.errorText()));
+        QVERIFY2(speakAgain(), qPrintable(cups.errorText()));
         session.reset();
     }
 
     void silentCupsIsToldAndTheListComesBack_data()
     {
+        QTest::addColumn<Silence>("how");
         QTest::addColumn<Trigger>("trigger");
         QTest::addColumn<bool>("byActivation");
-        QTest::newRow("Apply, back at activation") << Trigger::Apply << true;
-        QTest::newRow("Apply, back by retry") << Trigger::Apply << false;
-        QTest::newRow("OK keeps the window") << Trigger::Ok << true;
-        QTest::newRow("another printer chosen") << Trigger::SelectOther << true;
-        QTest::newRow("an option changed") << Trigger::ChangeOption << false;
+        QTest::newRow("Apply, back at activation") << Silence::Gone << Trigger::Apply << true;
+        QTest::newRow("Apply, back by retry") << Silence::Gone << Trigger::Apply << false;
+        QTest::newRow("OK keeps the window") << Silence::Gone << Trigger::Ok << true;
+        QTest::newRow("another printer chosen") << Silence::Gone << Trigger::SelectOther << true;
+        QTest::newRow("an option changed") << Silence::Gone << Trigger::ChangeOption << false;
+        QTest::newRow("stopped: Apply") << Silence::Stopped << Trigger::Apply << true;
+        QTest::newRow("stopped: OK") << Silence::Stopped << Trigger::Ok << false;
+        QTest::newRow("stopped: another printer")
+            << Silence::Stopped << Trigger::SelectOther << false;
+        QTest::newRow("stopped: an option changed")
+            << Silence::Stopped << Trigger::ChangeOption << true;
     }
 
     void silentCupsIsToldAndTheListComesBack()
     {
+        QFETCH(Silence, how);
         QFETCH(Trigger, trigger);
         QFETCH(bool, byActivation);
 
@@ -73,8 +131,11 @@ private slots:
         QVERIFY(window.select("Q1"));
         const QByteArray lpoptions = RoadSession::readFile(session->lpoptionsPath());
         QVERIFY(!lpoptions.isEmpty());
-        QVERIFY(cups.halt());
+        QVERIFY(silence(how));
 
+        LoopTurns loop;
+        int turnsAtNotice = -1;
+        session->boxes.onBox = [&] { turnsAtNotice = loop.turns; };
         switch (trigger) {
         case Trigger::Apply:
             window.button(QDialogButtonBox::Apply)->click();
@@ -89,6 +150,13 @@ private slots:
             QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
             break;
         }
+        // The window asked and went on: the answer comes through its event
+        // loop, which kept turning until the notice.
+        QVERIFY(window.dialog.awaitsCups());
+        QVERIFY(session->boxes.boxes.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!session->boxes.boxes.isEmpty(), patienceMs);
+        if (how != Silence::Gone)
+            QVERIFY(turnsAtNotice > 0);
 
         QCOMPARE(session->boxes.boxes.size(), 1);
         QCOMPARE(session->boxes.boxes.first(), qMakePair(QString("Error"), notAnswering));
@@ -105,7 +173,7 @@ private slots:
         QVERIFY(!window.buttonWithText("Profiles...")->isEnabled());
         QCOMPARE(window.dialog.windowTitle(), QString("Tolvane Vellumark"));
 
-        QVERIFY2(cups.resume(), qPrintable(cups.errorText()));
+        QVERIFY2(speakAgain(), qPrintable(cups.errorText()));
         if (byActivation) {
             // The user goes to another window and comes back.
             QWidget elsewhere;
@@ -113,8 +181,12 @@ private slots:
             elsewhere.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
             QCOMPARE(window.table()->rowCount(), 0);
+            QSignalSpy listed(window.printerTab, &PrinterTab::listShown);
             window.dialog.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+            // The activation asked CUPS: its answer, not the activation,
+            // fills the list.
+            QTRY_VERIFY_WITH_TIMEOUT(listed.count() > 0, patienceMs);
             QCOMPARE(window.column(0), QStringList({"Q1", "Q2"}));
         } else {
             QTRY_COMPARE_WITH_TIMEOUT(window.column(0), QStringList({"Q1", "Q2"}), patienceMs);
@@ -133,25 +205,51 @@ private slots:
         // The user goes on without a restart.
         QVERIFY(window.select("Q2"));
         QVERIFY(window.tab->choose(window.tab->pageSize, "Legal"));
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count("Settings applied."), 1);
         QCOMPARE(session->lpoptionsOf("Q2"), QStringList({"Duplex=None", "PageSize=Legal"}));
     }
 
+    void startedWithoutCups_data()
+    {
+        QTest::addColumn<Silence>("how");
+        QTest::newRow("no daemon") << Silence::Gone;
+        QTest::newRow("daemon stopped") << Silence::Stopped;
+        QTest::newRow("silent listener") << Silence::SilentSocket;
+    }
+
     void startedWithoutCups()
     {
-        QVERIFY(cups.halt());
-        RoadWindow window;
+        QFETCH(Silence, how);
+        QVERIFY(silence(how));
+        LoopTurns loop;
+        RoadWindow window(false);
+        // The window is up before CUPS said anything.
+        QVERIFY(window.dialog.isVisible());
+        QVERIFY(window.dialog.awaitsCups());
         window.dialog.setListRetryInterval(10);
+        QSignalSpy listed(window.printerTab, &PrinterTab::listShown);
+        const int turnsAtStart = loop.turns;
+        QTRY_VERIFY_WITH_TIMEOUT(listed.count() > 0, patienceMs);
+        if (how != Silence::Gone)
+            QVERIFY(loop.turns > turnsAtStart);
         QCOMPARE(window.table()->rowCount(), 0);
         QCOMPARE(window.printerTab->tableNotice(), tableNotAnswering);
         QVERIFY(session->boxes.boxes.isEmpty());
 
-        QVERIFY2(cups.resume(), qPrintable(cups.errorText()));
+        QVERIFY2(speakAgain(), qPrintable(cups.errorText()));
         QTRY_COMPARE_WITH_TIMEOUT(window.column(0), QStringList({"Q1", "Q2"}), patienceMs);
         QVERIFY(window.printerTab->tableNotice().isEmpty());
         QCOMPARE(AppState::optionModel, nullptr);
         QVERIFY(session->boxes.boxes.isEmpty());
+        QVERIFY(RoadSession::readFile(session->lpoptionsPath()).isEmpty());
+
+        // Nothing was written meanwhile; now it can be.
+        QVERIFY(window.select("Q1"));
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Legal"));
+        window.click(QDialogButtonBox::Apply);
+        QCOMPARE(session->boxes.count("Settings applied."), 1);
+        QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=Legal"}));
     }
 
     void emptyListSaysNoPrinterIsInstalled_data()
@@ -181,8 +279,10 @@ private slots:
             elsewhere.show();
             elsewhere.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+            QSignalSpy listed(window.printerTab, &PrinterTab::listShown);
             window.dialog.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+            QTRY_VERIFY_WITH_TIMEOUT(listed.count() > 0, patienceMs);
             QCOMPARE(window.column(0), QStringList({"Q1"}));
             QVERIFY(window.printerTab->tableNotice().isEmpty());
             QCOMPARE(AppState::optionModel, nullptr);
@@ -195,6 +295,7 @@ private slots:
 
 private:
     SandboxCups cups;
+    QTcpServer silentListener;
     std::unique_ptr<RoadSession> session;
 };
 

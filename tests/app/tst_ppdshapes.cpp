@@ -2,6 +2,7 @@
 // the whole window: what the user picks, or leaves alone, is what lpoptions
 // writes, and every choice written is one the queue's PPD has.
 #include "MainRoadFixture.h"
+#include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TabTestHelpers.h"
 #include "TestMain.h"
@@ -183,12 +184,14 @@ private slots:
 
         RoadSession session;
         TolDialog dialog;
+        QVERIFY(waitForCups(dialog));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto *table = dialog.findChild<PrinterTab *>()->table();
         const QList<QTableWidgetItem *> rows = table->findItems(queue, Qt::MatchExactly);
         QVERIFY(!rows.isEmpty());
         table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(waitForCups(dialog));
         QVERIFY(AppState::optionModel);
         QCOMPARE(AppState::optionModel->printerName(), queue);
 
@@ -215,6 +218,7 @@ private slots:
         }
         if (!steps.contains(QLatin1String("select"))) {
             dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
+            QVERIFY(waitForCups(dialog));
             QCOMPARE(session.boxes.count(QStringLiteral("Settings applied.")), 1);
         }
         const QStringList dest = destEntries(session, queue);
@@ -249,12 +253,14 @@ private slots:
     {
         RoadSession session;
         TolDialog dialog;
+        QVERIFY(waitForCups(dialog));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto *table = dialog.findChild<PrinterTab *>()->table();
         const QList<QTableWidgetItem *> rows = table->findItems(oddQueue, Qt::MatchExactly);
         QVERIFY(!rows.isEmpty());
         table->setCurrentCell(rows.first()->row(), 0);
+        QVERIFY(waitForCups(dialog));
         QVERIFY(AppState::optionModel);
 
         for (const char *name : {"chkBxFold", "chkBxSmoothing"}) {

@@ -121,6 +121,7 @@ private slots:
 
         QVERIFY(cups.run("cupsenable", {"Q2"}));
         window.printerTab->fillPrinterTable();
+        QVERIFY(window.settle());
         QCOMPARE(runs("lpstat"), 2);
         QCOMPARE(window.column(2), QStringList({"Idle", "Idle", "Idle", "Idle"}));
 
@@ -141,7 +142,7 @@ private slots:
         QVERIFY(cups.run("cupsdisable", {"Q1"}));
         QFile::remove(runLog());
         for (int round = 0; round < 3; ++round)
-            window.button(QDialogButtonBox::Apply)->click();
+            window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count("Settings applied."), 3);
         QCOMPARE(runs("lpoptions"), 3);
         QCOMPARE(runs("lpstat"), 3);
@@ -194,7 +195,7 @@ private slots:
         QVERIFY(window.tab->choose(window.tab->duplex, "DuplexNoTumble"));
         QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
         QFile::remove(runLog());
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count("Settings applied."), 1);
 
         const CommandResult shown = CommandRunner::run("lpoptions", {"-p", "Sub"});

@@ -100,7 +100,7 @@ private slots:
         page.onOff->checkBox()->click();
         page.text->setCurrentText(QStringLiteral("DRAFT"));
         page.font->setCurrentIndex(1);
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count(applied), 1);
         const QStringList draft =
             cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkStore"));
@@ -110,7 +110,7 @@ private slots:
         page.name->setFocus();
         QTest::keyClicks(page.name, QStringLiteral("Secret"));
         page.font->setCurrentIndex(2);
-        window.button(QDialogButtonBox::Apply)->click();
+        window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count(applied), 2);
         QStringList stored =
             cfgValues(session->cfgPath(queue), QStringLiteral("CustomWatermarkStore"));
@@ -143,7 +143,7 @@ private slots:
             QCOMPARE(page.text->currentText(), QStringLiteral("CONFIDENTIAL"));
             page.name->setFocus();
             QTest::keyClicks(page.name, typed);
-            window.button(QDialogButtonBox::Apply)->click();
+            window.click(QDialogButtonBox::Apply);
             QCOMPARE(session->boxes.count(applied), 1);
             QCOMPARE(page.text->currentText(), typed);
         }

@@ -6,6 +6,7 @@
 // screen's available area, what cannot be reached and every control laid
 // out below its minimum size. A screenshot of the screen is kept per tab.
 #include "MainRoadFixture.h"
+#include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
@@ -196,6 +197,7 @@ int runChild(int argc, char *argv[])
     dialog.show();
     if (!QTest::qWaitForWindowActive(&dialog, 60000))
         found.add(QStringLiteral("window"), QStringLiteral("never activated"));
+    waitForCups(dialog);
     auto *printerTab = dialog.findChild<PrinterTab *>();
     const QList<QTableWidgetItem *> rows = printerTab->table()->findItems(queue, Qt::MatchExactly);
     if (rows.isEmpty()) {
@@ -203,6 +205,7 @@ int runChild(int argc, char *argv[])
         return 1;
     }
     printerTab->table()->setCurrentCell(rows.first()->row(), 0);
+    waitForCups(dialog);
     // A window manager frames the window a little after it shows.
     (void)QTest::qWaitFor(
         [&] { return dialog.screen()->availableGeometry().contains(dialog.frameGeometry()); },

@@ -6,6 +6,8 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
+
 // Records every message box as (title, text) and answers it with OK, so that
 // no modal box waits for a click during a test.
 class MessageRecorder
@@ -16,6 +18,8 @@ public:
         MessageBoxes::setHandler([this](QMessageBox::Icon, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons) {
             boxes.append(qMakePair(title, text));
+            if (onBox)
+                onBox();
             return answer;
         });
     }
@@ -23,6 +27,8 @@ public:
 
     QList<QPair<QString, QString>> boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
+    // Runs as each box is shown.
+    std::function<void()> onBox;
 
     int count(const QString &text) const
     {

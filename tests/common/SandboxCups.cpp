@@ -1,7 +1,10 @@
 #include "SandboxCups.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+
+#include <signal.h>
 
 namespace {
 
@@ -63,8 +66,32 @@ bool SandboxCups::halt()
                   == 0;
 }
 
+namespace {
+
+bool signalDaemon(const QString &stateDir, int signal)
+{
+    QFile pidFile(stateDir + QStringLiteral("/cupsd.pid"));
+    if (!pidFile.open(QIODevice::ReadOnly))
+        return false;
+    const int pid = pidFile.readAll().trimmed().toInt();
+    return pid > 0 && ::kill(pid, signal) == 0;
+}
+
+} // namespace
+
+bool SandboxCups::freeze()
+{
+    return running && signalDaemon(stateDir, SIGSTOP);
+}
+
+bool SandboxCups::thaw()
+{
+    return running && signalDaemon(stateDir, SIGCONT);
+}
+
 bool SandboxCups::resume()
 {
+    thaw();
     QProcess process;
     process.start(QStringLiteral("bash"), {script(), QStringLiteral("resume"), stateDir});
     if (!process.waitForFinished(120000) || process.exitCode() != 0) {

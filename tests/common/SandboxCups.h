@@ -21,6 +21,10 @@ public:
     // same queues: CUPS going away and coming back under a running program.
     bool halt();
     bool resume();
+    // Stops the daemon where it stands (SIGSTOP) and lets it go on (SIGCONT):
+    // a CUPS that accepts connections and never answers. resume() thaws.
+    bool freeze();
+    bool thaw();
 
     QString server() const { return serverAddress; }
     QString errorText() const { return lastError; }

@@ -153,7 +153,7 @@ private slots:
             type(prompt, QStringLiteral("right"));
             closedAfterWrite = !prompt->isVisible();
         });
-        road.window->button(QDialogButtonBox::Apply)->click();
+        road.window->click(QDialogButtonBox::Apply);
 
         QVERIFY(stayedOpen);
         QVERIFY(closedAfterWrite);
@@ -198,7 +198,7 @@ private slots:
                 }
             }
         });
-        road.window->button(QDialogButtonBox::Ok)->click();
+        road.window->click(QDialogButtonBox::Ok);
         QVERIFY(cancelled);
         QVERIFY(road.window->dialog.isVisible());
         QVERIFY(road.window->printerTab->optionsChanged());
@@ -219,7 +219,7 @@ private slots:
                 asked << method->currentText() + QStringLiteral(": ") + text->text();
             }
         });
-        road.window->button(QDialogButtonBox::Apply)->click();
+        road.window->click(QDialogButtonBox::Apply);
         QCOMPARE(asked, QStringList({"sudo: Please enter your own password.",
                                      "su: Please enter the root password.",
                                      "sudo: Please enter your own password."}));

@@ -2,6 +2,7 @@
 // cupsd: a first selection writes the printer's file and its CUPS defaults,
 // the tabs follow the printer, and a change in the Basic tab is applied.
 #include "MessageRecorder.h"
+#include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
@@ -95,6 +96,7 @@ void GeneralTabRoadTest::firstSelectionWritesTheBasicTabsValues()
 {
     MessageRecorder boxes;
     TolDialog dialog;
+    QVERIFY(waitForCups(dialog));
     dialog.show();
     auto *table = dialog.findChild<PrinterTab *>()->table();
     auto *tabs = dialog.findChild<QTabWidget *>();
@@ -114,6 +116,7 @@ void GeneralTabRoadTest::firstSelectionWritesTheBasicTabsValues()
     QVERIFY(!QFile::exists(cfg));
     QVERIFY(rowOf("Full") >= 0);
     table->setCurrentCell(rowOf("Full"), 0);
+    QVERIFY(waitForCups(dialog));
     QVERIFY(AppState::optionModel);
     QVERIFY(tabs->isTabEnabled(1));
     QVERIFY(tabs->isTabEnabled(2));
@@ -140,6 +143,7 @@ void GeneralTabRoadTest::firstSelectionWritesTheBasicTabsValues()
     QCOMPARE(pageSize->accessibleName(), QString("cmbBxPageSize"));
     pageSize->setCurrentIndex(pageSize->findText("Letter"));
     dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
+    QVERIFY(waitForCups(dialog));
     QCOMPARE(boxes.count("Settings applied."), 1);
     const QStringList applied = lpoptionsOf("Full");
     QVERIFY2(applied.contains("PageSize=Letter") && applied.contains("PageRegion=Letter"),
@@ -147,6 +151,7 @@ void GeneralTabRoadTest::firstSelectionWritesTheBasicTabsValues()
 
     // A printer without booklet options has no Layout tab.
     table->setCurrentCell(rowOf("Plain"), 0);
+    QVERIFY(waitForCups(dialog));
     QVERIFY(tabs->isTabEnabled(1));
     QVERIFY(!tabs->isTabEnabled(2));
     QVERIFY(lpoptionsOf("Plain").contains("PageSize=A4"));

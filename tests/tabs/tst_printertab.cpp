@@ -8,6 +8,7 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "system/CupsWorker.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
@@ -21,7 +22,7 @@
 #include <QtTest>
 
 // Stands in for the main window: reacts to a printer change the way it must,
-// after the tab's own slot has put the new model in place.
+// once the tab has put the new model in place.
 class FakeWindow : public TabOwner
 {
     Q_OBJECT
@@ -37,10 +38,8 @@ public slots:
     void togglePublishingFronAndBackLabel() override {}
     void profileChanged() override {}
 
-    void printerChanged(int row, int, int previousRow, int)
+    void printerSelected(bool)
     {
-        if (row == previousRow)
-            return;
         printerChanges << (AppState::optionModel ? AppState::optionModel->printerName()
                                                  : QStringLiteral("<none>"));
         if (!AppState::optionModel)
@@ -52,6 +51,12 @@ public slots:
 };
 
 namespace {
+
+// The tab asks CUPS and goes on: waits for every answer.
+bool settled(PrinterTab *tab)
+{
+    return QTest::qWaitFor([tab] { return tab->cups()->pendingRequests() == 0; }, 120000);
+}
 
 QStringList column(QTableWidget *table, int col)
 {
@@ -111,6 +116,7 @@ private slots:
     {
         FakeWindow parent;
         PrinterTab tab(&parent);
+        QVERIFY(settled(&tab));
         QTableWidget *table = tab.table();
         QCOMPARE(table->rowCount(), 0);
         QCOMPARE(table->accessibleName(), QString("tblPrinters"));
@@ -128,8 +134,8 @@ private slots:
         window = new FakeWindow;
         tab = new PrinterTab(window);
         window->tab = tab;
-        connect(tab->table(), SIGNAL(currentCellChanged(int, int, int, int)), window,
-                SLOT(printerChanged(int, int, int, int)));
+        connect(tab, &PrinterTab::printerSelected, window, &FakeWindow::printerSelected);
+        QVERIFY(settled(tab));
         QTableWidget *table = tab->table();
 
         QCOMPARE(column(table, 0), QStringList({"Office", "Q1"}));
@@ -152,12 +158,14 @@ private slots:
     {
         QTableWidget *table = tab->table();
         table->setCurrentCell(rowOf(table, "Office"), 0);
+        QVERIFY(settled(tab));
         QCOMPARE(window->printerChanges, QStringList({"Office"}));
         QVERIFY(AppState::optionModel);
         QCOMPARE(AppState::settingsFile, userDir.path() + "/Office.cfg");
 
         // Another cell of the same row is no printer change.
         table->setCurrentCell(rowOf(table, "Office"), 2);
+        QVERIFY(settled(tab));
         QCOMPARE(window->printerChanges.size(), 1);
 
         auto *finisher = findNamed<QCheckBox>(tab, "chkBxOption17");
@@ -214,6 +222,7 @@ private slots:
     {
         QTableWidget *table = tab->table();
         table->setCurrentCell(rowOf(table, "Q1"), 1);
+        QVERIFY(settled(tab));
         QCOMPARE(window->printerChanges.last(), QString("Q1"));
         QCOMPARE(AppState::optionModel->printerName(), QString("Q1"));
         QCOMPARE(AppState::settingsFile, userDir.path() + "/Q1.cfg");
@@ -232,6 +241,7 @@ private slots:
 
         addQueue("queue-tolvane.ppd", "Aaa"); // listed before the selected one
         tab->fillPrinterTable();
+        QVERIFY(settled(tab));
         QCOMPARE(column(table, 0), QStringList({"Aaa", "Office", "Q1"}));
         QCOMPARE(table->item(table->currentRow(), 0)->text(), QString("Q1"));
         QCOMPARE(table->selectedItems().first()->text(), QString("Q1"));
@@ -243,17 +253,20 @@ private slots:
         // A printer that is gone leaves no row selected.
         QVERIFY(cups.run("lpadmin", {"-x", "Q1"}));
         tab->fillPrinterTable();
+        QVERIFY(settled(tab));
         QCOMPARE(column(table, 0), QStringList({"Aaa", "Office"}));
         QCOMPARE(table->currentRow(), -1);
         QCOMPARE(window->printerChanges.size(), changes);
         addQueue("queue-tolvane.ppd", "Q1");
         tab->fillPrinterTable();
+        QVERIFY(settled(tab));
     }
 
     void unselectingAllowsTheSameRowAgain()
     {
         QTableWidget *table = tab->table();
         table->setCurrentCell(rowOf(table, "Office"), 0);
+        QVERIFY(settled(tab));
         QCOMPARE(window->printerChanges.last(), QString("Office"));
         const int changes = window->printerChanges.size();
 
@@ -266,6 +279,8 @@ private slots:
         QCOMPARE(window->printerChanges.size(), changes);
 
         table->setCurrentCell(rowOf(table, "Office"), 0);
+
+        QVERIFY(settled(tab));
         QCOMPARE(window->printerChanges.size(), changes + 1);
         QCOMPARE(AppState::optionModel->printerName(), QString("Office"));
         QVERIFY(findNamed<ComboBoxEx>(tab, "cmbBxOption8"));
@@ -276,11 +291,13 @@ private slots:
         QTableWidget *table = tab->table();
         QVERIFY(cups.run("lpadmin", {"-x", "Aaa"}));
         table->setCurrentCell(rowOf(table, "Aaa"), 0);
+        QVERIFY(settled(tab));
         QCOMPARE(window->printerChanges.last(), QString("<none>"));
         QCOMPARE(AppState::optionModel, nullptr);
         QVERIFY(AppState::settingsFile.isEmpty());
         tab->clearOptionWidgets();
         tab->fillPrinterTable();
+        QVERIFY(settled(tab));
     }
 
     void retranslationReadsTheStatusAgain()
@@ -289,9 +306,11 @@ private slots:
         QVERIFY(cups.run("cupsdisable", {"Q1"}));
         QCOMPARE(table->item(rowOf(table, "Q1"), 2)->text(), QString("Idle"));
         tab->retranslateUi();
+        QVERIFY(settled(tab));
         QCOMPARE(table->item(rowOf(table, "Q1"), 2)->text(), QString("Paused"));
         QVERIFY(cups.run("cupsenable", {"Q1"}));
         tab->fillPrinterTable();
+        QVERIFY(settled(tab));
         QCOMPARE(table->item(rowOf(table, "Q1"), 2)->text(), QString("Idle"));
     }
 
@@ -300,8 +319,10 @@ private slots:
         QTableWidget *table = tab->table();
         for (int i = 0; i < 20; ++i) {
             tab->fillPrinterTable();
+            QVERIFY(settled(tab));
             tab->clearOptionWidgets();
             table->setCurrentCell(i % 2 ? rowOf(table, "Q1") : rowOf(table, "Office"), 0);
+            QVERIFY(settled(tab));
         }
         QCOMPARE(window->printerChanges.last(), QString("Q1"));
         QCOMPARE(

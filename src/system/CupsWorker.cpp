@@ -1,0 +1,186 @@
+#include "system/CupsWorker.h"
+
+#include "model/tOptionModel.h"
+#include "system/CommandRunner.h"
+#include "system/CupsConnection.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+
+// Lives on the worker thread; owns the connection that the requests share.
+class CupsWorker::Side : public QObject
+{
+public:
+    CupsConnection connection;
+};
+
+CupsWorker::CupsWorker(QObject *parent)
+    : QObject(parent)
+    , thread(new QThread)
+    , side(new Side)
+{
+    side->moveToThread(thread);
+    thread->start();
+}
+
+CupsWorker::~CupsWorker()
+{
+    thread->requestInterruption();
+    thread->quit();
+    thread->wait();
+    delete side;
+    delete thread;
+}
+
+void CupsWorker::post(Job job)
+{
+    Side *target = side;
+    QThread *worker = thread;
+    ++pending;
+    QMetaObject::invokeMethod(
+        side,
+        [this, target, worker, job] {
+            // Going away: what is still queued goes unasked.
+            if (worker->isInterruptionRequested())
+                return;
+            const std::function<void()> deliver = job(target->connection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, deliver] {
+                    deliver();
+                    --pending;
+                    emit answered();
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void CupsWorker::handOver(std::function<void()> deliver)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, deliver] {
+            deliver();
+            emit answered();
+        },
+        Qt::QueuedConnection);
+}
+
+void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer)
+{
+    post([answer](CupsConnection &connection) {
+        CupsNamesAnswer result;
+        result.names = cupsPrinterSet(&result.answered, &connection);
+        return std::function<void()>([answer, result] { answer(result); });
+    });
+}
+
+namespace {
+
+// A listing under way: the names asked for, the PPDs being asked about and
+// lpstat running, so that the rest can wait (for lpoptions, say).
+struct PendingListing
+{
+    std::unique_ptr<MakerPrinterListingRun> run;
+    std::unique_ptr<PrinterStatusRun> statusRun;
+};
+
+void startListing(PendingListing *pending, CupsConnection &connection)
+{
+    pending->run.reset(
+        new MakerPrinterListingRun(MakerPrinterListingRun::DestinationList::Later, &connection));
+    if (pending->run->cupsAnswered()) {
+        // lpstat, which takes longest, runs while the PPDs are asked about.
+        pending->statusRun.reset(new PrinterStatusRun);
+        pending->run->startChecks();
+    }
+}
+
+PrinterListAnswer finishListing(PendingListing *pending)
+{
+    PrinterListAnswer result;
+    result.listing = pending->run->finish();
+    if (pending->statusRun) {
+        QStringList names;
+        for (const MakerPrinter &printer : qAsConst(result.listing.printers))
+            names << printer.name;
+        result.statuses = pending->statusRun->statuses(names, CupsConnection::answerLimitMs());
+    }
+    return result;
+}
+
+} // namespace
+
+void CupsWorker::listPrinters(std::function<void(const PrinterListAnswer &)> answer)
+{
+    post([answer](CupsConnection &connection) {
+        PendingListing pending;
+        startListing(&pending, connection);
+        const PrinterListAnswer result = finishListing(&pending);
+        return std::function<void()>([answer, result] { answer(result); });
+    });
+}
+
+void CupsWorker::readStatuses(const QStringList &names,
+                              std::function<void(const QStringList &)> answer)
+{
+    post([answer, names](CupsConnection &) {
+        QStringList statuses;
+        if (!names.isEmpty())
+            statuses = PrinterStatusRun().statuses(names, CupsConnection::answerLimitMs());
+        return std::function<void()>([answer, statuses] { answer(statuses); });
+    });
+}
+
+void CupsWorker::buildModel(const QString &queueName,
+                            std::function<void(const PrinterModelAnswer &)> answer)
+{
+    post([answer, queueName](CupsConnection &connection) {
+        PrinterModelAnswer result;
+        if (cupsQueueExists(queueName, &result.answered, &connection)) {
+            std::unique_ptr<tOptionModel> model =
+                buildPrinterModel(queueName, &result.lpoptionsKeywords, &connection);
+            if (model)
+                result.model.reset(model.release());
+            else // an unreadable PPD, or a CUPS fallen silent since: the names tell
+                cupsPrinterSet(&result.answered, &connection);
+        }
+        return std::function<void()>([answer, result] { answer(result); });
+    });
+}
+
+void CupsWorker::readLpoptionsKeywords(const QString &queueName,
+                                       std::function<void(const PpdKeywordsAnswer &)> answer)
+{
+    post([answer, queueName](CupsConnection &connection) {
+        PpdKeywordsAnswer result;
+        result.keywords = topLevelOptionKeywords(queueName, &result.read, &connection);
+        result.answered = result.read;
+        if (!result.read)
+            cupsPrinterSet(&result.answered, &connection);
+        return std::function<void()>([answer, result] { answer(result); });
+    });
+}
+
+void CupsWorker::writeLpoptions(const QString &printerName,
+                                const QList<QPair<QString, QString>> &options,
+                                std::function<void(bool written)> answer,
+                                std::function<void(const PrinterListAnswer &)> listed)
+{
+    post([this, answer, printerName, options, listed](CupsConnection &connection) {
+        // CUPS answers one request at a time: lpoptions comes first, then
+        // the listing, which also reads the destination list lpoptions
+        // rewrites.
+        const bool written = runLpoptions(printerName, options).succeeded();
+        if (!listed)
+            return std::function<void()>([answer, written] { answer(written); });
+        // Told at once; the listing goes on.
+        handOver([answer, written] { answer(written); });
+        PendingListing pending;
+        startListing(&pending, connection);
+        const PrinterListAnswer result = finishListing(&pending);
+        return std::function<void()>([listed, result] { listed(result); });
+    });
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "system/CupsPrinters.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QThread;
+class tOptionModel;
+
+// The answers of CUPS, as values.
+struct CupsNamesAnswer
+{
+    QSet<QString> names;
+    // False when CUPS gave no answer within the bound.
+    bool answered = false;
+};
+
+struct PrinterListAnswer
+{
+    MakerPrinterListing listing;
+    // One per entry of listing.printers.
+    QStringList statuses;
+};
+
+struct PrinterModelAnswer
+{
+    // Null when the queue is gone, its PPD cannot be read, or CUPS is silent.
+    std::shared_ptr<tOptionModel> model;
+    // The option keywords that may reach lpoptions.
+    QStringList lpoptionsKeywords;
+    bool answered = false;
+};
+
+struct PpdKeywordsAnswer
+{
+    QStringList keywords;
+    bool read = false;
+    bool answered = false;
+};
+
+// Talks to CUPS, and waits for lpstat and lpoptions, on a thread of its own,
+// so that the thread that asks never waits: a CUPS that stops answering must
+// not freeze a window. Requests run one after the other, in the order asked,
+// each on a connection whose every wait is bounded (CupsConnection). Each
+// answer is handed to its callback on the asking thread's event loop, never
+// during the call that asked; the caller drops an answer that came too late
+// to matter. The callbacks die unanswered with this object.
+class CupsWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CupsWorker(QObject *parent = nullptr);
+    // Waits for the request running now (bounded) and drops the others.
+    ~CupsWorker() override;
+
+    // The names of all CUPS destinations (cupsPrinterSet).
+    void askNames(std::function<void(const CupsNamesAnswer &)> answer);
+    // The maker's queues with their status (listMakerPrinters, lpstat).
+    void listPrinters(std::function<void(const PrinterListAnswer &)> answer);
+    // The status words of these queues, in their order (lpstat).
+    void readStatuses(const QStringList &names, std::function<void(const QStringList &)> answer);
+    // The queue's option model, read from its PPD (buildPrinterModel).
+    void buildModel(const QString &queueName,
+                    std::function<void(const PrinterModelAnswer &)> answer);
+    // The option keywords that may reach lpoptions (topLevelOptionKeywords).
+    void readLpoptionsKeywords(const QString &queueName,
+                               std::function<void(const PpdKeywordsAnswer &)> answer);
+    // runLpoptions; the answer is whether it succeeded. With `listed`, the
+    // maker's queues are then listed too, as listPrinters does, in the same
+    // request: nothing else comes in between.
+    void writeLpoptions(const QString &printerName, const QList<QPair<QString, QString>> &options,
+                        std::function<void(bool written)> answer,
+                        std::function<void(const PrinterListAnswer &)> listed = {});
+
+    // Requests asked and not yet answered; an answer that asks again keeps
+    // the count above 0.
+    int pendingRequests() const { return pending; }
+
+signals:
+    // After every answer handed over, for whoever waits for quiet.
+    void answered();
+
+private:
+    class Side;
+    using Job = std::function<std::function<void()>(CupsConnection &)>;
+    void post(Job job);
+    // From a request under way: an answer before its last.
+    void handOver(std::function<void()> deliver);
+
+    QThread *thread;
+    Side *side;
+    int pending = 0;
+};
