@@ -106,7 +106,9 @@ private:
     // An Apply ended: OK closes the window now, unless told otherwise.
     void finishApply();
     bool printersChecked(const CupsNamesAnswer &answer);
-    void writeFailed(std::function<void(bool)> done);
+    // A write that failed, told from the printer names CUPS gave then; lost:
+    // the printer is not among them.
+    void writeFailed(const CupsNamesAnswer &answer, bool lost, std::function<void(bool)> done);
     void listShown();
     // CUPS gave no answer: unselects, empties the list and says so.
     void printingSystemNotAnswering();

@@ -104,6 +104,11 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
         if (then)
             then(written);
     };
+    // lpoptions or the PPD read failed: the names, asked again, tell why.
+    const auto failed = [this, done]() {
+        printerTab->cups()->askNames(
+            [this, done](const CupsNamesAnswer &answer) { writeFailed(answer, false, done); });
+    };
 
     printerTab->cups()->askNames([=](const CupsNamesAnswer &answer) {
         // Unselected meanwhile (CUPS fell silent elsewhere): nothing to write.
@@ -112,19 +117,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
             return;
         }
         if (!answer.names.contains(printer)) {
-            if (!answer.answered) {
-                printingSystemNotAnswering();
-                done(false);
-                return;
-            }
-            showWriteError();
-            tabWidget->setCurrentIndex(0);
-            // The list may know of the loss already: unselect here.
-            checkPrintersChanged([this](bool changed) {
-                if (!changed && AppState::optionModel)
-                    unselectPrinters();
-            });
-            done(false);
+            writeFailed(answer, true, done);
             return;
         }
 
@@ -153,7 +146,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
                 printer, options,
                 [=](bool written) {
                     if (!written) {
-                        writeFailed(done);
+                        failed();
                         return;
                     }
                     updateOtherAppsPrintSettings(pageSize);
@@ -171,24 +164,27 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
             if (ppd.read)
                 write(ppd.keywords);
             else
-                writeFailed(done);
+                failed();
         });
     });
 }
 
-void TolDialog::writeFailed(std::function<void(bool)> done)
+void TolDialog::writeFailed(const CupsNamesAnswer &answer, bool lost,
+                            std::function<void(bool)> done)
 {
     // A CUPS that stopped answering is told as such, not as a lost printer.
-    printerTab->cups()->askNames([this, done](const CupsNamesAnswer &answer) {
-        if (!answer.answered) {
-            printingSystemNotAnswering();
-        } else {
-            showWriteError();
-            tabWidget->setCurrentIndex(0);
-            checkPrintersChanged();
-        }
-        done(false);
-    });
+    if (!answer.answered) {
+        printingSystemNotAnswering();
+    } else {
+        showWriteError();
+        tabWidget->setCurrentIndex(0);
+        // The list may know of the loss already: unselect here.
+        checkPrintersChanged([this, lost](bool changed) {
+            if (lost && !changed && AppState::optionModel)
+                unselectPrinters();
+        });
+    }
+    done(false);
 }
 
 void TolDialog::writeInstallableOptionsAsRoot()

@@ -13,8 +13,8 @@
 #include "app/AppTranslators.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/TelemetryDialog.h"
-#include "dialogs/adjustmentDialog.h"
-#include "dialogs/monoDialog.h"
+#include "dialogs/adjustment/adjustmentDialog.h"
+#include "dialogs/adjustment/monoDialog.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/adjustmentDialog.h"
+#include "dialogs/adjustment/adjustmentDialog.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"

@@ -1,4 +1,4 @@
-#include "dialogs/monoDialog.h"
+#include "dialogs/adjustment/monoDialog.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"

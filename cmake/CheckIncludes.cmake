@@ -1,0 +1,55 @@
+# cmake -DSRC=<src folder> -P CheckIncludes.cmake
+#
+# Fails on every #include "..." under SRC that reaches a layer its own layer
+# does not build on. The include views stop "system/x.h" in a model file, but
+# a quoted include is looked up beside the including file first, so
+# "../system/x.h" or a neighbour in a shared folder gets past them.
+cmake_minimum_required(VERSION 3.16)
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.cpp ${SRC}/*.h)
+list(SORT files)
+set(faults 0)
+foreach(file ${files})
+  vellumark_layer_of(${file} own)
+  if(NOT own)
+    continue()
+  endif()
+  get_filename_component(dir ${SRC}/${file} DIRECTORY)
+  file(READ ${SRC}/${file} rest)
+  set(line 1)
+  while(rest MATCHES "(^|\n)[ \t]*#[ \t]*include[ \t]*\"([^\"\n]+)\"")
+    set(match "${CMAKE_MATCH_0}")
+    set(lead "${CMAKE_MATCH_1}")
+    set(include "${CMAKE_MATCH_2}")
+    string(FIND "${rest}" "${match}" at)
+    string(SUBSTRING "${rest}" 0 ${at} before)
+    string(LENGTH "${before}${match}" used)
+    string(REGEX MATCHALL "\n" breaks "${before}${lead}")
+    list(LENGTH breaks count)
+    math(EXPR line "${line} + ${count}")
+    string(SUBSTRING "${rest}" ${used} -1 rest)
+
+    # As the compiler looks: beside the file first, then in the view of src/.
+    get_filename_component(target ${include} ABSOLUTE BASE_DIR ${dir})
+    if(NOT EXISTS ${target})
+      get_filename_component(target ${include} ABSOLUTE BASE_DIR ${SRC})
+    endif()
+    file(RELATIVE_PATH reached ${SRC} ${target})
+    vellumark_layer_of(${reached} layer)
+    if(NOT layer OR layer STREQUAL own OR layer IN_LIST VELLUMARK_LAYER_${own}_BELOW)
+      continue()
+    endif()
+    set(below "${VELLUMARK_LAYER_${own}_BELOW}")
+    if(NOT below)
+      set(below "nothing")
+    endif()
+    string(REPLACE ";" ", " below "${below}")
+    message("src/${file}:${line}: \"${include}\" reaches the layer ${layer}, "
+            "which ${own} does not build on (${own} builds on ${below})")
+    math(EXPR faults "${faults} + 1")
+  endwhile()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "${faults} include(s) reach a layer their own does not build on")
+endif()
