@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -36,6 +37,13 @@ protected:
             case QEvent::LayoutRequest:
             case QEvent::ScreenChangeInternal:
                 fit();
+                break;
+            // A window manager that frames the window in place sends it no
+            // move; the next activation or repaint is the first sign of it.
+            case QEvent::WindowActivate:
+            case QEvent::UpdateRequest:
+                if (window->isVisible() && frameMargins() != placedFrame)
+                    fit();
                 break;
             default:
                 break;
@@ -74,24 +82,28 @@ private:
         }
 
         if (place && window->isVisible() && available.isValid()) {
-            const QRect outer = window->frameGeometry();
+            const QRect outer = outerGeometry();
             QPoint at = outer.topLeft();
             at.setX(qMax(available.left(), qMin(at.x(), available.right() + 1 - outer.width())));
             at.setY(qMax(available.top(), qMin(at.y(), available.bottom() + 1 - outer.height())));
+            // Placed by its inside: the widget's own move would take the
+            // frame it knew before.
             if (at != outer.topLeft())
-                window->move(at);
+                window->windowHandle()->setPosition(at + QPoint(frame.left(), frame.top()));
             placedFrame = frame;
         }
         fitting = false;
     }
 
+    // Asked of the window system: the widget learns of a frame added later
+    // only when it next moves.
     QMargins frameMargins() const
     {
-        const QRect outer = window->frameGeometry();
-        const QRect inner = window->geometry();
-        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        const QWindow *handle = window->windowHandle();
+        return handle ? handle->frameMargins() : QMargins();
     }
+
+    QRect outerGeometry() const { return window->geometry().marginsAdded(frameMargins()); }
 
     QSize wantedSize(const QRect &available) const
     {
@@ -103,8 +115,8 @@ private:
             size = size.expandedTo(window->size().expandedTo(window->minimumSize()) + shortfall());
         // The frame is known only once a window manager has framed the window.
         if (available.isValid()) {
-            const QSize frame =
-                window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(0, 0);
+            const QMargins margins = window->isVisible() ? frameMargins() : QMargins();
+            const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
             size = size.boundedTo(available.size() - frame).expandedTo(window->minimumSizeHint());
         }
         return size;

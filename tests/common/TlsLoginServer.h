@@ -4,6 +4,8 @@
 // made at test time by the openssl tool, answering each login in one of a
 // few ways and keeping a log of every byte it received.
 
+#include "system/CertificatePins.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
@@ -105,6 +107,55 @@ inline bool makeSignedBy(const QString &dir, const QString &caName, const QStrin
                           base + QStringLiteral(".pem")})
            && loadIdentity(base + QStringLiteral(".pem"), base + QStringLiteral(".key"), identity);
 }
+
+// The certificates the trust tests meet: the server's usual one, another
+// self-signed one, an authority, a certificate it signed and one it signed
+// for another host name. A test class derives from QObject first and from
+// this second.
+class TestCertificates
+{
+protected:
+    TestIdentity usual;
+    TestIdentity other;
+    TestIdentity authority;
+    TestIdentity vouched;
+    TestIdentity elsewhere;
+
+    // Makes all five in `dir`; false when the openssl tool failed.
+    [[nodiscard]] bool makeCertificates(const QString &dir)
+    {
+        return makeSelfSigned(dir, QStringLiteral("usual"), &usual)
+               && makeSelfSigned(dir, QStringLiteral("other"), &other)
+               && makeSelfSigned(dir, QStringLiteral("authority"), &authority, true)
+               && makeSignedBy(dir, QStringLiteral("authority"), QStringLiteral("vouched"),
+                               &vouched)
+               && makeSignedBy(dir, QStringLiteral("authority"), QStringLiteral("elsewhere"),
+                               &elsewhere, QStringLiteral("print.elsewhere.test"));
+    }
+
+    // A certificate by name; any other name gives the usual one.
+    const TestIdentity &identity(const QString &name) const
+    {
+        if (name == QLatin1String("other"))
+            return other;
+        if (name == QLatin1String("vouched"))
+            return vouched;
+        if (name == QLatin1String("elsewhere"))
+            return elsewhere;
+        return usual;
+    }
+
+    // The pin recorded for the named certificate, or for "authority" that
+    // an authority vouched for the server; empty for no name.
+    QString fingerprintOf(const QString &name) const
+    {
+        if (name.isEmpty())
+            return QString();
+        if (name == QLatin1String("authority"))
+            return CertificatePins::authorityRecord();
+        return CertificatePins::fingerprint(identity(name).certificate);
+    }
+};
 
 struct ReceivedRequest
 {

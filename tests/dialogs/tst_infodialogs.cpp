@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -79,38 +80,56 @@ private slots:
     {
         QTest::addColumn<QString>("tab");
         QTest::addColumn<QString>("resource");
+        // What the page names as the window's buttons.
+        QTest::addColumn<QStringList>("buttons");
+        const QStringList none;
+        const QStringList window {"Apply", "OK", "Cancel", "Save As...", "Profiles...", "?"};
         QTest::newRow("Printer") << "Printer"
-                                 << ":/strings/help_printer";
+                                 << ":/strings/help_printer" << window;
         QTest::newRow("Basic") << "Basic"
-                               << ":/strings/help_basic";
+                               << ":/strings/help_basic" << none;
         QTest::newRow("Layout") << "Layout"
-                                << ":/strings/help_layout";
+                                << ":/strings/help_layout" << none;
         QTest::newRow("Finishing") << "Finishing"
-                                   << ":/strings/help_finishing";
+                                   << ":/strings/help_finishing" << none;
         QTest::newRow("Imaging") << "Imaging"
-                                 << ":/strings/help_imaging";
+                                 << ":/strings/help_imaging" << none;
         QTest::newRow("Publishing") << "Publishing"
-                                    << ":/strings/help_publishing";
+                                    << ":/strings/help_publishing" << none;
         QTest::newRow("Job") << "Job"
-                             << ":/strings/help_job";
+                             << ":/strings/help_job" << none;
         QTest::newRow("Watermark") << "Watermark"
-                                   << ":/strings/help_watermark";
+                                   << ":/strings/help_watermark" << none;
         QTest::newRow("Sentrel") << "Sentrel"
-                                 << ":/strings/help_sentrel";
+                                 << ":/strings/help_sentrel" << none;
         QTest::newRow("letter case differs") << "finishing"
-                                             << ":/strings/help_printer";
+                                             << ":/strings/help_printer" << window;
         QTest::newRow("unknown tab") << "Profiles"
-                                     << ":/strings/help_printer";
+                                     << ":/strings/help_printer" << window;
         QTest::newRow("empty name") << ""
-                                    << ":/strings/help_printer";
+                                    << ":/strings/help_printer" << window;
     }
 
     void helpPageForTab()
     {
         QFETCH(QString, tab);
         QFETCH(QString, resource);
+        QFETCH(QStringList, buttons);
         QCOMPARE(HelpDialog::helpResourceForTab(tab), resource);
-        QVERIFY(HelpDialog::helpText(tab).contains(QLatin1String("<body>")));
+        const QString page = HelpDialog::helpText(tab);
+        QVERIFY(page.contains(QLatin1String("<body>")));
+        // A button is named in bold at the start of a sentence of the
+        // section on the window's buttons.
+        const QString heading = QStringLiteral("Buttons of the window</h3>");
+        const int start = page.indexOf(heading);
+        const QString section =
+            start < 0 ? QString() : page.mid(start).section(QStringLiteral("<h3>"), 0, 0);
+        QStringList named;
+        QRegularExpressionMatchIterator found =
+            QRegularExpression(QStringLiteral("(?:<p>|[.;] )<b>([^<]+)</b>")).globalMatch(section);
+        while (found.hasNext())
+            named << found.next().captured(1);
+        QCOMPARE(named, buttons);
     }
 
     void helpPageForTranslatedTabName()

@@ -61,7 +61,7 @@ using LoginServer = TlsLoginServer;
 Q_DECLARE_METATYPE(tcurl::NewCertificate)
 Q_DECLARE_METATYPE(TlsLoginServer::Answer)
 
-class TestTcurl : public QObject
+class TestTcurl : public QObject, TestCertificates
 {
     Q_OBJECT
 
@@ -97,30 +97,16 @@ private:
         return CertificatePins::setPin(serverKey(),
                                        CertificatePins::fingerprint(identity.certificate));
     }
-    QString fingerprintOf(const QString &name) const;
 
     QTemporaryDir dir;
     LoginServer server;
-    // The server's usual certificate, another self-signed one, an authority,
-    // a certificate it signed and one it signed for another host name.
-    TestIdentity usual;
-    TestIdentity other;
-    TestIdentity authority;
-    TestIdentity vouched;
-    TestIdentity elsewhere;
 };
 
 void TestTcurl::initTestCase()
 {
     QVERIFY(QSslSocket::supportsSsl());
     QVERIFY(dir.isValid());
-    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("usual"), &usual));
-    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("other"), &other));
-    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("authority"), &authority, true));
-    QVERIFY(
-        makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
-    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"),
-                         &elsewhere, QStringLiteral("print.elsewhere.test")));
+    QVERIFY(makeCertificates(dir.path()));
     AppState::perUserDirectory = dir.filePath(QStringLiteral("user")) + QLatin1Char('/');
     QVERIFY(server.listen(QHostAddress::LocalHost));
 }
@@ -250,20 +236,6 @@ void TestTcurl::certificateWaiverStaysWithTheLogin()
     QVERIFY(finished.wait(120000));
     QCOMPARE(reply->error(), QNetworkReply::SslHandshakeFailedError);
     delete reply;
-}
-
-QString TestTcurl::fingerprintOf(const QString &name) const
-{
-    if (name.isEmpty())
-        return QString();
-    if (name == QLatin1String("authority"))
-        return CertificatePins::authorityRecord();
-    const QHash<QString, const TestIdentity *> identities {
-        {QStringLiteral("usual"), &usual},
-        {QStringLiteral("other"), &other},
-        {QStringLiteral("vouched"), &vouched},
-        {QStringLiteral("elsewhere"), &elsewhere}};
-    return CertificatePins::fingerprint(identities.value(name)->certificate);
 }
 
 void TestTcurl::certificateTrust_data()

@@ -54,7 +54,10 @@ private slots:
     void screenshot();
 
 private:
-    void saveSettings(const QByteArray &lines) { writeSettingsFile("FT.cfg", lines); }
+    [[nodiscard]] bool saveSettings(const QByteArray &lines)
+    {
+        return writeSettingsFile("FT.cfg", lines);
+    }
     TolCheckBoxButton *button(const char *name) { return named<TolCheckBoxButton>(tab, name); }
     QLabel *label(const char *name, int which = 0) { return named<QLabel>(tab, name, which); }
     ComboBoxEx *list(const char *name) { return named<ComboBoxEx>(tab, name); }
@@ -71,7 +74,7 @@ void TestFinishingTab::hasOptions_data()
 
 void TestFinishingTab::hasOptions()
 {
-    checkHasOptions();
+    QVERIFY(checkHasOptions());
     QFETCH(bool, shown);
     // A tab without options never holds OK back.
     if (!shown) {
@@ -82,7 +85,7 @@ void TestFinishingTab::hasOptions()
 
 void TestFinishingTab::reloadFromPpdDefaults()
 {
-    select("finishingtab-full.ppd");
+    QVERIFY(select("finishingtab-full.ppd"));
     QCOMPARE(tab->getTabName(), QString("Finishing"));
     QCOMPARE(owner->passes, 0);
 
@@ -120,10 +123,11 @@ void TestFinishingTab::reloadFromSettingsFile()
 {
     // The saved fold decides the fold buttons; the saved toggles decide punch
     // and staple, whatever "Pnch" and "Stpl" say.
-    saveSettings("FldA=Trifold;None\ncTriFld=True\ncBiFld=True\nFldC=Right;None\nFldD=Multi;None\n"
-                 "Stpl=Center;None\ncStpl=True\nScnt=Two;None\nPnch=2Hole;None\ncHole=False\n"
-                 "Sep=Rot;None\nRotate=True;False\n");
-    select("finishingtab-full.ppd");
+    QVERIFY(saveSettings(
+        "FldA=Trifold;None\ncTriFld=True\ncBiFld=True\nFldC=Right;None\nFldD=Multi;None\n"
+        "Stpl=Center;None\ncStpl=True\nScnt=Two;None\nPnch=2Hole;None\ncHole=False\n"
+        "Sep=Rot;None\nRotate=True;False\n"));
+    QVERIFY(select("finishingtab-full.ppd"));
 
     QVERIFY(button("chkButTriFld")->isChecked());
     QVERIFY(!button("chkButBiFld")->isChecked());
@@ -157,7 +161,7 @@ void TestFinishingTab::reloadFromSettingsFile()
 
 void TestFinishingTab::foldButtonsDriveModel()
 {
-    select("finishingtab-full.ppd");
+    QVERIFY(select("finishingtab-full.ppd"));
     TolCheckBoxButton *biFold = button("chkButBiFld");
     TolCheckBoxButton *zFold = button("chkButTriFldZ");
 
@@ -200,7 +204,7 @@ static void constraintPass(FinishingTab *tab)
 
 void TestFinishingTab::allFourFoldsAreMarked()
 {
-    select("finishingtab-full.ppd");
+    QVERIFY(select("finishingtab-full.ppd"));
     const QList<QLabel *> labels = {label("lblTriFld"), label("lblBiFld"), label("lblTriFldZ"),
                                     label("lblHalfZFld")};
     const char *buttons[] = {"chkButTriFld", "chkButBiFld", "chkButTriFldZ", "chkButHalfZFld"};
@@ -225,7 +229,7 @@ void TestFinishingTab::allFourFoldsAreMarked()
 
 void TestFinishingTab::foldErrorMarks()
 {
-    select("finishingtab-full.ppd");
+    QVERIFY(select("finishingtab-full.ppd"));
     QLabel *zLabel = label("lblTriFldZ");
     tab->flagOptionError("FldA", "Zfold");
     tab->flagOptionError("FldA", "Zfold");
@@ -250,8 +254,8 @@ void TestFinishingTab::foldsExcludeEachOther()
     owner->driven = tab;
     // A saved fold without its toggle: the reload switches the fold on, and
     // the pass after the reload greys the others.
-    saveSettings("FldA=Trifold;None\n");
-    select("finishingtab-full.ppd");
+    QVERIFY(saveSettings("FldA=Trifold;None\n"));
+    QVERIFY(select("finishingtab-full.ppd"));
     owner->setConstraints();
     QVERIFY(button("chkButTriFld")->isChecked());
     QCOMPARE(current("cTriFld"), QString("True"));
@@ -268,8 +272,8 @@ void TestFinishingTab::foldsExcludeEachOther()
 
 void TestFinishingTab::smallPrinterHidesAndDisables()
 {
-    saveSettings("FldA=Zfold;None\n");
-    select("finishingtab-small.ppd");
+    QVERIFY(saveSettings("FldA=Zfold;None\n"));
+    QVERIFY(select("finishingtab-small.ppd"));
 
     // Without the fold unit: the Z-fold and engineering fold are out of
     // sight. The saved Z-fold comes from another model: this printer's fold
@@ -318,8 +322,8 @@ void TestFinishingTab::savedStapleAndCount()
 {
     QFETCH(QString, fixture);
     QFETCH(bool, countChoosable);
-    saveSettings("cStpl=True\nStpl=Front;None\n");
-    select(fixture);
+    QVERIFY(saveSettings("cStpl=True\nStpl=Front;None\n"));
+    QVERIFY(select(fixture));
 
     QVERIFY(button("chkButStpl")->isChecked());
     QVERIFY(list("cmbBxStpl")->isEnabled());
@@ -331,7 +335,7 @@ void TestFinishingTab::savedStapleAndCount()
 
 void TestFinishingTab::stapleOffSavesNone()
 {
-    select("finishingtab-full.ppd");
+    QVERIFY(select("finishingtab-full.ppd"));
     TolCheckBoxButton *staple = button("chkButStpl");
     staple->setChecked(true);
     list("cmbBxStpl")->setCurrentIndex(2);
@@ -351,9 +355,9 @@ void TestFinishingTab::stapleOffSavesNone()
 
 void TestFinishingTab::screenshot()
 {
-    saveSettings(
-        "FldA=Trifold;None\ncTriFld=True\ncStpl=True\nStpl=Front;None\ncHole=True\nPnch=3Hole;None\n");
-    select("finishingtab-full.ppd");
+    QVERIFY(saveSettings(
+        "FldA=Trifold;None\ncTriFld=True\ncStpl=True\nStpl=Front;None\ncHole=True\nPnch=3Hole;None\n"));
+    QVERIFY(select("finishingtab-full.ppd"));
     // The page area the main window gives a tab.
     owner->resize(620, 686);
     tab->resize(620, 686);

@@ -53,7 +53,7 @@ private slots:
     void cleanup() { tearDownTab(); }
 
     void hasOptions_data();
-    void hasOptions() { checkHasOptions(); }
+    void hasOptions() { QVERIFY(checkHasOptions()); }
     void reloadFromPpdDefaults();
     void tonerliteFromSettings_data();
     void tonerliteFromSettings();
@@ -71,7 +71,7 @@ private slots:
     void screenshot();
 
 private:
-    void select(const QString &fixture, const QByteArray &settings = QByteArray());
+    [[nodiscard]] bool select(const QString &fixture, const QByteArray &settings = QByteArray());
     adjustmentDialog *colourDialog() { return tab->findChild<adjustmentDialog *>(); }
     monoDialog *monoDlg() { return tab->findChild<monoDialog *>(); }
     QSlider *colourSlider(const QString &key)
@@ -81,12 +81,12 @@ private:
 };
 
 // As a printer change does: a fresh model, a settings file, a reload.
-void TestImagingTab::select(const QString &fixture, const QByteArray &settings)
+bool TestImagingTab::select(const QString &fixture, const QByteArray &settings)
 {
-    useModel(fixture);
-    if (!settings.isNull())
-        writeSettingsFile("IM.cfg", settings);
+    if (!useModel(fixture) || (!settings.isNull() && !writeSettingsFile("IM.cfg", settings)))
+        return false;
     tab->reload();
+    return true;
 }
 
 void TestImagingTab::hasOptions_data()
@@ -100,7 +100,7 @@ void TestImagingTab::hasOptions_data()
 
 void TestImagingTab::reloadFromPpdDefaults()
 {
-    select("imagingtab-full.ppd");
+    QVERIFY(select("imagingtab-full.ppd"));
     QCOMPARE(tab->getTabName(), QString("Imaging"));
     QCOMPARE(owner->passes, 0);
     QCOMPARE(owner->colourCouplings, 0);
@@ -188,7 +188,7 @@ void TestImagingTab::tonerliteFromSettings()
 
 void TestImagingTab::tonerliteSwitching()
 {
-    select("imagingtab-full.ppd");
+    QVERIFY(select("imagingtab-full.ppd"));
     auto *tonerlite = named<TolButtonGroup>(tab, "butGroupTnlt");
     auto *levels = named<ComboBoxEx>(tab, "cmbBxTnlt");
 
@@ -212,7 +212,7 @@ void TestImagingTab::tonerliteSwitching()
 
 void TestImagingTab::smallRasterPrinter()
 {
-    select("imagingtab-small.ppd", "Madj=True;False\nfMalt=5.5\n");
+    QVERIFY(select("imagingtab-small.ppd", "Madj=True;False\nfMalt=5.5\n"));
     auto *levels = named<ComboBoxEx>(tab, "cmbBxTnlt");
     QVERIFY(levels->isHidden());
     QCOMPARE(items(named<ComboBoxEx>(tab, "cmbBxResolution")), QStringList({"600 dpi"}));
@@ -230,7 +230,7 @@ void TestImagingTab::smallRasterPrinter()
 
 void TestImagingTab::tonerliteForcedOn()
 {
-    select("imagingtab-small.ppd");
+    QVERIFY(select("imagingtab-small.ppd"));
     auto *tonerlite = named<TolButtonGroup>(tab, "butGroupTnlt");
     QCOMPARE(tonerlite->checkedButtonName(), QString("Off"));
 
@@ -251,8 +251,8 @@ void TestImagingTab::tonerliteForcedOn()
 
 void TestImagingTab::colourModeClearsTheOtherAdjustment()
 {
-    select("imagingtab-full.ppd", "Cadj=True;False\nCaColorSpace=1;-1\nfCaCR=2.5\n"
-                                  "Madj=True;False\nfMact=2.5\n");
+    QVERIFY(select("imagingtab-full.ppd", "Cadj=True;False\nCaColorSpace=1;-1\nfCaCR=2.5\n"
+                                          "Madj=True;False\nfMact=2.5\n"));
     QCOMPARE(current("Cadj"), QString("True"));
     QCOMPARE(current("Madj"), QString("True"));
     QCOMPARE(colourSlider("CaCR")->value(), 250);
@@ -320,7 +320,7 @@ void TestImagingTab::colourOptions()
     QFETCH(QString, edit);
     QFETCH(QString, written);
     QFETCH(QString, exact);
-    select("imagingtab-full.ppd");
+    QVERIFY(select("imagingtab-full.ppd"));
 
     colourSlider(key)->setValue(slider);
     const QList<QLineEdit *> edits = colourDialog()->findChildren<QLineEdit *>();
@@ -332,8 +332,9 @@ void TestImagingTab::colourOptions()
 
 void TestImagingTab::colourAdjustmentRoundTrip()
 {
-    select("imagingtab-full.ppd", "Cadj=True;False\nCaColorSpace=0;-1\nHueIndex=2\nfCaHg=0.29\n"
-                                  "fCaHr=999\nfCast=-1.5\n");
+    QVERIFY(select("imagingtab-full.ppd",
+                   "Cadj=True;False\nCaColorSpace=0;-1\nHueIndex=2\nfCaHg=0.29\n"
+                   "fCaHr=999\nfCast=-1.5\n"));
     adjustmentDialog *dialog = colourDialog();
     auto *hues = dialog->findChild<ComboBoxEx *>();
     // The PPD has no yellow hue.
@@ -358,7 +359,7 @@ void TestImagingTab::colourAdjustmentRoundTrip()
     QByteArray saved;
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         saved += (it.key() + "=" + it.value() + "\n").toUtf8();
-    select("imagingtab-full.ppd", saved);
+    QVERIFY(select("imagingtab-full.ppd", saved));
     QCOMPARE(tab->collectOptionValues(), values);
 
     // Switching custom adjustment off forgets every number.
@@ -379,7 +380,7 @@ void TestImagingTab::colourAdjustmentRoundTrip()
 
 void TestImagingTab::hueRowsExcludeEachOther()
 {
-    select("imagingtab-full.ppd", "Cadj=True;False\nCaColorSpace=0;-1\n");
+    QVERIFY(select("imagingtab-full.ppd", "Cadj=True;False\nCaColorSpace=0;-1\n"));
     colourSlider("CaHr")->setValue(100);
     colourSlider("CaHueMaster")->setValue(30);
     QCOMPARE(colourSlider("CaHr")->value(), 0);
@@ -417,7 +418,7 @@ void TestImagingTab::monoOptions()
     QFETCH(int, slider);
     QFETCH(QString, written);
     QFETCH(QString, exact);
-    select("imagingtab-full.ppd", "Madj=True;False\n");
+    QVERIFY(select("imagingtab-full.ppd", "Madj=True;False\n"));
     monoDlg()->findChildren<QSlider *>().value(0)->setValue(slider);
     QCOMPARE(monoDlg()->findChildren<QLineEdit *>().value(0)->text(), QString::number(slider));
     const Values values = tab->collectOptionValues();
@@ -427,7 +428,7 @@ void TestImagingTab::monoOptions()
 
 void TestImagingTab::monoReload()
 {
-    select("imagingtab-full.ppd", "Madj=True;False\nfMalt=2.3\nfMact=-10\n");
+    QVERIFY(select("imagingtab-full.ppd", "Madj=True;False\nfMalt=2.3\nfMact=-10\n"));
     monoDialog *dialog = monoDlg();
     const QList<QSlider *> sliders = dialog->findChildren<QSlider *>();
     const QList<QLineEdit *> edits = dialog->findChildren<QLineEdit *>();
@@ -443,7 +444,7 @@ void TestImagingTab::monoReload()
     dialog->saveSettings();
     QCOMPARE(current("Madj"), QString("True"));
 
-    select("imagingtab-full.ppd", "");
+    QVERIFY(select("imagingtab-full.ppd", ""));
     QCOMPARE(current("Madj"), QString("False"));
     QVERIFY(!dialog->findChild<QCheckBox *>()->isChecked());
     QCOMPARE(sliders[0]->value(), 0);
@@ -452,7 +453,8 @@ void TestImagingTab::monoReload()
 
 void TestImagingTab::screenshot()
 {
-    select("imagingtab-full.ppd", "Cadj=True;False\nCaColorSpace=0;-1\nHueIndex=1\nfCaHr=1.5\n");
+    QVERIFY(select("imagingtab-full.ppd",
+                   "Cadj=True;False\nCaColorSpace=0;-1\nHueIndex=1\nfCaHr=1.5\n"));
     // About the page area of the main window.
     tab->setGeometry(0, 0, 600, 640);
     owner->resize(600, 640);

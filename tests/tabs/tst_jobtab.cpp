@@ -97,7 +97,7 @@ void TestJobTab::hasOptions_data()
 
 void TestJobTab::hasOptions()
 {
-    checkHasOptions(true);
+    QVERIFY(checkHasOptions(true));
     QFETCH(bool, shown);
     if (!shown) {
         // A tab that is not shown never holds OK back.
@@ -108,7 +108,7 @@ void TestJobTab::hasOptions()
 
 void TestJobTab::reloadFromPpdDefaults()
 {
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
     QCOMPARE(tab->getTabName(), QString("Job"));
     QCOMPARE(owner->passes, 0);
 
@@ -153,7 +153,7 @@ void TestJobTab::reloadFromPpdDefaults()
 
 void TestJobTab::savedSettingsComeBack()
 {
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
     auto *storageButton = get<TolCheckBoxButton>("chkButTCCollate1");
     auto *storage = storageCombo();
     storageButton->checkBox()->click();
@@ -212,7 +212,7 @@ void TestJobTab::savedSettingsComeBack()
 
 void TestJobTab::customBoxAndOverwrite()
 {
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
     get<TolCheckBoxButton>("chkButTCCollate1")->checkBox()->click();
     auto *storage = storageCombo();
     storage->setCurrentText("Custom box");
@@ -243,7 +243,7 @@ void TestJobTab::customBoxAndOverwrite()
 
 void TestJobTab::storageModesFollowDevice()
 {
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
     auto *storage = storageCombo();
     get<TolCheckBoxButton>("chkButTCCollate1")->checkBox()->click();
     storage->setCurrentText("Private print");
@@ -322,7 +322,7 @@ void TestJobTab::storageChecks()
     QFETCH(QString, code);
     QFETCH(QString, box);
     QFETCH(QString, message);
-    select(fixture);
+    QVERIFY(select(fixture));
     get<TolCheckBoxButton>("chkButTCCollate1")->checkBox()->click();
     storageCombo()->setCurrentText(mode);
     type(get<QLineEdit>("lnEditJobStorage"), code);
@@ -335,7 +335,7 @@ void TestJobTab::storageChecks()
 
 void TestJobTab::otherChecks()
 {
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
 
     // Letters in the access code go at the next pass.
     get<TolCheckBoxButton>("chkButTCCollate1")->checkBox()->click();
@@ -421,7 +421,7 @@ void TestJobTab::otherChecks()
 void TestJobTab::accountList()
 {
     MessageRecorder boxes;
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
     auto *listButton = get<QPushButton>("butAccountID");
     auto *table = get<QTableWidget>("tblCustomAccountID");
     auto *listDialog = qobject_cast<QDialog *>(table->window());
@@ -521,7 +521,7 @@ void TestJobTab::accountList()
 
     // A printer without job accounting saves none of them; without job
     // collation storage cannot be switched on.
-    select("jobtab-bare.ppd");
+    QVERIFY(select("jobtab-bare.ppd"));
     QVERIFY(!tab->extraSettings().contains("CustomAccountIDStore"));
     QVERIFY(!get<TolCheckBoxButton>("chkButTCCollate1")->isEnabled());
     QVERIFY(!get<TolCheckBoxButton>("chkButTCCollate1")->isChecked());
@@ -531,7 +531,7 @@ void TestJobTab::accountList()
 void TestJobTab::accountingFromSavedValues()
 {
     // A PPD default of "MG<digits>" presets a typed ID.
-    select("jobtab-partial.ppd");
+    QVERIFY(select("jobtab-partial.ppd"));
     QVERIFY(get<TolCheckBoxButton>("chkButTvManagment")->isChecked());
     QCOMPARE(get<ComboBoxEx>("cmbBxTvManagment")->currentIndex(), 0);
     QCOMPARE(get<QLineEdit>("lnEditAccountID")->text(), QString("123"));
@@ -585,7 +585,7 @@ void TestJobTab::pastedControlCharacters()
     QFETCH(QString, pasted);
     QFETCH(bool, taken);
     MessageRecorder boxes;
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
     owner->show();
     QVERIFY(QTest::qWaitForWindowActive(owner));
 
@@ -619,7 +619,7 @@ void TestJobTab::pastedControlCharacters()
 
 void TestJobTab::screenshot()
 {
-    select("jobtab-full.ppd");
+    QVERIFY(select("jobtab-full.ppd"));
     get<TolCheckBoxButton>("chkButTCCollate1")->checkBox()->click();
     storageCombo()->setCurrentText("Custom box");
     get<TolCheckBoxButton>("chkButTvManagment")->checkBox()->click();

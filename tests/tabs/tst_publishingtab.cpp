@@ -62,8 +62,8 @@ private slots:
     void screenshot();
 
 private:
-    void select(const QString &fixture);
-    void writeSettings(const QStringList &lines);
+    [[nodiscard]] bool select(const QString &fixture);
+    [[nodiscard]] bool writeSettings(const QStringList &lines);
     template<class W>
     W *widget(const QString &name)
     {
@@ -72,18 +72,21 @@ private:
 };
 
 // As a printer change does: a fresh model, the tab reloads, a pass follows.
-void TestPublishingTab::select(const QString &fixture)
+bool TestPublishingTab::select(const QString &fixture)
 {
-    useModel(fixture);
+    if (!useModel(fixture))
+        return false;
     model->resetConstraints();
     tab->reload();
     owner->setConstraints();
+    return true;
 }
 
-void TestPublishingTab::writeSettings(const QStringList &lines)
+bool TestPublishingTab::writeSettings(const QStringList &lines)
 {
-    writeSettingsFile("printer.cfg",
-                      ("[Profile]\n[Tolvane Ledgerwick 610]\n" + lines.join('\n') + '\n').toUtf8());
+    return writeSettingsFile(
+        "printer.cfg",
+        ("[Profile]\n[Tolvane Ledgerwick 610]\n" + lines.join('\n') + '\n').toUtf8());
 }
 
 void TestPublishingTab::pageList_data()
@@ -164,13 +167,13 @@ void TestPublishingTab::hasOptions_data()
 
 void TestPublishingTab::hasOptions()
 {
-    checkHasOptions();
+    QVERIFY(checkHasOptions());
     QCOMPARE(tab->isConstraintMarked(), false);
 }
 
 void TestPublishingTab::reloadFromPpdDefaults()
 {
-    select("publishingtab-full.ppd");
+    QVERIFY(select("publishingtab-full.ppd"));
     QCOMPARE(tab->getTabName(), QString("Publishing"));
     QVERIFY(!tab->tabIcon().isNull());
     QVERIFY(!tab->tabConstraintIcon().isNull());
@@ -205,13 +208,13 @@ void TestPublishingTab::backCoverSourceFollowsPrinter()
     auto *label = widget<QLabel>("lblBackCvrM");
     auto *combo = widget<ComboBoxEx>("cmbBxBackCvrM");
 
-    select("publishingtab-front.ppd");
+    QVERIFY(select("publishingtab-front.ppd"));
     QCOMPARE(button->dependents().size(), 11);
     QVERIFY(label->isHidden());
     QVERIFY(combo->isHidden());
 
     for (int round = 0; round < 2; ++round) {
-        select("publishingtab-full.ppd");
+        QVERIFY(select("publishingtab-full.ppd"));
         QCOMPARE(button->dependents().size(), 13);
         QCOMPARE(button->dependents().at(11), label);
         QCOMPARE(button->dependents().at(12), combo);
@@ -222,7 +225,7 @@ void TestPublishingTab::backCoverSourceFollowsPrinter()
 
 void TestPublishingTab::reloadFromSettingsFile()
 {
-    writeSettings({
+    QVERIFY(writeSettings({
         "CvrM=Tray2;Tray1",
         "cCovBut=True",
         "cCovPOFO=True",
@@ -236,8 +239,8 @@ void TestPublishingTab::reloadFromSettingsFile()
         "TvPageinsertValue=2",
         "TvIntLvEnabled=False",
         "TvIntLvValue=2",
-    });
-    select("publishingtab-full.ppd");
+    }));
+    QVERIFY(select("publishingtab-full.ppd"));
 
     QVERIFY(widget<TolCheckBoxButton>("chkButCvr")->isChecked());
     QVERIFY(widget<QRadioButton>("rdButCvrFrontBack")->isChecked());
@@ -266,8 +269,9 @@ void TestPublishingTab::reloadFromSettingsFile()
     QVERIFY(!owner->marked);
 
     // A saved list that no longer passes is shown, marked, not rejected.
-    writeSettings({"TvPageInsertEnabled=True", "TvPageinsertNums=1,3", "TvCoverModeValue=32"});
-    select("publishingtab-full.ppd");
+    QVERIFY(
+        writeSettings({"TvPageInsertEnabled=True", "TvPageinsertNums=1,3", "TvCoverModeValue=32"}));
+    QVERIFY(select("publishingtab-full.ppd"));
     QCOMPARE(widget<QLineEdit>("lnEditPinsPage")->text(), QString("1,3"));
     QVERIFY(tab->isPageListInvalid());
     QVERIFY(hasErrorImage(widget<QLabel>("lblPins")));
@@ -282,7 +286,7 @@ void TestPublishingTab::reloadFromSettingsFile()
 
 void TestPublishingTab::modelFollowsWidgetsAndSwitchingOffResets()
 {
-    select("publishingtab-full.ppd");
+    QVERIFY(select("publishingtab-full.ppd"));
     auto *cover = widget<TolCheckBoxButton>("chkButCvr");
     auto *frontBack = widget<QRadioButton>("rdButCvrFrontBack");
     auto *backIn = widget<QCheckBox>("chkBxCvrBackIn");
@@ -398,7 +402,7 @@ void TestPublishingTab::extraSettings()
     QFETCH(QString, pageText);
     QFETCH(Values, expected);
 
-    select("publishingtab-full.ppd");
+    QVERIFY(select("publishingtab-full.ppd"));
     for (const QString &name : clicks) {
         if (auto *button = widget<TolCheckBoxButton>(name))
             button->setChecked(true);
@@ -417,7 +421,7 @@ void TestPublishingTab::extraSettings()
 
 void TestPublishingTab::pageListMarksAndFrontCoverBoxes()
 {
-    select("publishingtab-full.ppd");
+    QVERIFY(select("publishingtab-full.ppd"));
     auto *pins = widget<TolCheckBoxButton>("chkButPins");
     auto *pages = widget<QLineEdit>("lnEditPinsPage");
     auto *title = widget<QLabel>("lblPins");
@@ -463,7 +467,7 @@ void TestPublishingTab::pageListMarksAndFrontCoverBoxes()
 
 void TestPublishingTab::interleavingConflictMarks()
 {
-    select("publishingtab-full.ppd");
+    QVERIFY(select("publishingtab-full.ppd"));
     auto *pins = widget<TolCheckBoxButton>("chkButPins");
     auto *tint = widget<TolCheckBoxButton>("chkButTint");
     pins->setChecked(true);
@@ -499,7 +503,7 @@ void TestPublishingTab::interleavingConflictMarks()
 
 void TestPublishingTab::inserterTrayGreysSideLabel()
 {
-    select("publishingtab-full.ppd");
+    QVERIFY(select("publishingtab-full.ppd"));
     auto *front = widget<QLabel>("lblCvrFront");
     auto *source = widget<ComboBoxEx>("cmbBxCvrM");
     QCOMPARE(tab->coverModeButton(), widget<TolCheckBoxButton>("chkButCvr"));
@@ -517,17 +521,18 @@ void TestPublishingTab::inserterTrayGreysSideLabel()
     QVERIFY(front->isEnabled());
 
     // Reloaded with an inserter tray saved: greyed at once.
-    writeSettings({"CvrM=Inserter1;Tray1", "TvCoverModeEnabled=True"});
-    select("publishingtab-full.ppd");
+    QVERIFY(writeSettings({"CvrM=Inserter1;Tray1", "TvCoverModeEnabled=True"}));
+    QVERIFY(select("publishingtab-full.ppd"));
     QCOMPARE(source->currentText(), QString("Inserter tray 1"));
     QVERIFY(!front->isEnabled());
 }
 
 void TestPublishingTab::screenshot()
 {
-    writeSettings({"TvCoverModeEnabled=True", "TvCovermodeRadioButtonState=2", "TvCoverModeValue=1",
-                   "TvPageInsertEnabled=True", "TvPageinsertNums=1,4", "cCovBut=True"});
-    select("publishingtab-full.ppd");
+    QVERIFY(writeSettings({"TvCoverModeEnabled=True", "TvCovermodeRadioButtonState=2",
+                           "TvCoverModeValue=1", "TvPageInsertEnabled=True", "TvPageinsertNums=1,4",
+                           "cCovBut=True"}));
+    QVERIFY(select("publishingtab-full.ppd"));
     owner->resize(620, 735);
     tab->resize(620, 735);
     owner->show();

@@ -92,7 +92,7 @@ void TestSNTTab::init()
     setUpTab();
     AppState::settingsFile = dir.filePath(QStringLiteral("printer.cfg"));
     QFile::remove(AppState::settingsFile);
-    useModel("snttab-basic.ppd");
+    QVERIFY(useModel("snttab-basic.ppd"));
     toggle = named<TolButtonGroup>(tab, QStringLiteral("butGroupSNT"));
     serverEdit = named<QLineEdit>(tab, QStringLiteral("lnEditSNTServer"));
     portEdit = named<QLineEdit>(tab, QStringLiteral("lnEditSNTPort"));
@@ -149,7 +149,7 @@ void TestSNTTab::inUseUnlessTpsl()
     QCOMPARE(tab->getTabName(), QStringLiteral("Sentrel"));
     QVERIFY(!tab->tabIcon().isNull());
     QVERIFY(!tab->tabConstraintIcon().isNull());
-    useModel("snttab-tpsl.ppd");
+    QVERIFY(useModel("snttab-tpsl.ppd"));
     QVERIFY(!tab->hasOptions());
     AppState::optionModel = nullptr;
     QVERIFY(!tab->hasOptions());

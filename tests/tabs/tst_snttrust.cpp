@@ -46,7 +46,7 @@ const QString authorityBefore =
 
 } // namespace
 
-class TestSNTTrust : public QObject, TabFixture<SNTTab>
+class TestSNTTrust : public QObject, TabFixture<SNTTab>, TestCertificates
 {
     Q_OBJECT
 
@@ -74,9 +74,6 @@ private slots:
 
 private:
     QString serverKey() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
-    // A certificate by name, or "authority": an authority vouched for it.
-    QString fingerprintOf(const QString &name) const;
-    const TestIdentity &identity(const QString &name) const;
     // Records how the server was trusted: the named certificate pinned, or
     // for "authority" a login to it presenting a certificate the test
     // authority signed.
@@ -96,11 +93,6 @@ private:
     static QByteArray bytes(const QString &path);
 
     TlsLoginServer server;
-    TestIdentity usual;
-    TestIdentity other;
-    TestIdentity authority;
-    TestIdentity vouched;
-    TestIdentity elsewhere;
 
     std::unique_ptr<MessageRecorder> boxes;
     TolButtonGroup *toggle = nullptr;
@@ -110,13 +102,7 @@ private:
 void TestSNTTrust::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("usual"), &usual));
-    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("other"), &other));
-    QVERIFY(makeSelfSigned(dir.path(), QStringLiteral("authority"), &authority, true));
-    QVERIFY(
-        makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("vouched"), &vouched));
-    QVERIFY(makeSignedBy(dir.path(), QStringLiteral("authority"), QStringLiteral("elsewhere"),
-                         &elsewhere, QStringLiteral("print.elsewhere.test")));
+    QVERIFY(makeCertificates(dir.path()));
     AppState::perUserDirectory = dir.filePath(QStringLiteral("user")) + QLatin1Char('/');
     QVERIFY(server.listen(QHostAddress::LocalHost));
 }
@@ -147,26 +133,6 @@ void TestSNTTrust::cleanup()
 {
     tearDownTab();
     boxes.reset();
-}
-
-QString TestSNTTrust::fingerprintOf(const QString &name) const
-{
-    if (name.isEmpty())
-        return QString();
-    if (name == QLatin1String("authority"))
-        return CertificatePins::authorityRecord();
-    return CertificatePins::fingerprint(identity(name).certificate);
-}
-
-const TestIdentity &TestSNTTrust::identity(const QString &name) const
-{
-    if (name == QLatin1String("other"))
-        return other;
-    if (name == QLatin1String("vouched"))
-        return vouched;
-    if (name == QLatin1String("elsewhere"))
-        return elsewhere;
-    return usual;
 }
 
 void TestSNTTrust::pin(const QString &name)

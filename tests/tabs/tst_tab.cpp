@@ -151,9 +151,9 @@ private slots:
     void missingTabNameIsReported();
 
 private:
-    void writeSettings(const QByteArray &text)
+    [[nodiscard]] bool writeSettings(const QByteArray &text)
     {
-        writeSettingsFile(QStringLiteral("Kit.cfg"), text);
+        return writeSettingsFile(QStringLiteral("Kit.cfg"), text);
     }
     void reloadTab();
 };
@@ -173,11 +173,11 @@ void TestTab::reloadTab()
 
 void TestTab::reloadLoadsSavedValuesAndTellsTheModel()
 {
-    writeSettings("TkMedia=Film;Plain\n"
-                  "TkEdge=Sideways;None\n" // no such choice: the default shows
-                  "TkSeal=True;False\n"
-                  "TkGloss=True;False\n"
-                  "TkGlossLevel=High;Off\n");
+    QVERIFY(writeSettings("TkMedia=Film;Plain\n"
+                          "TkEdge=Sideways;None\n" // no such choice: the default shows
+                          "TkSeal=True;False\n"
+                          "TkGloss=True;False\n"
+                          "TkGlossLevel=High;Off\n"));
     QSignalSpy edgeClicks(tab->edge, SIGNAL(buttonClicked(int)));
     reloadTab();
 
@@ -312,7 +312,7 @@ void TestTab::checkBoxIsTiedByKeywordNotPosition()
 
 void TestTab::checkBoxButtonWithTrueBlockedTurnsOff()
 {
-    writeSettings("TkGloss=True;False\n");
+    QVERIFY(writeSettings("TkGloss=True;False\n"));
     reloadTab();
     QVERIFY(tab->glossLevel->isEnabled());
 
@@ -327,7 +327,7 @@ void TestTab::checkBoxButtonWithTrueBlockedTurnsOff()
 
 void TestTab::uncheckedDependentsCollectTheirRegisteredChoice()
 {
-    writeSettings("TkGloss=True;False\nTkGlossLevel=High;Off\nTkGlossSide=Back;Front\n");
+    QVERIFY(writeSettings("TkGloss=True;False\nTkGlossLevel=High;Off\nTkGlossSide=Back;Front\n"));
     reloadTab();
     QHash<QString, QString> values = tab->collectOptionValues();
     QCOMPARE(values.value("TkGlossLevel"), QStringLiteral("High"));

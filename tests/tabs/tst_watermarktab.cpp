@@ -43,7 +43,7 @@ private slots:
     void cleanup() { tearDownTab(); }
 
     void hasOptions_data();
-    void hasOptions() { checkHasOptions(true); }
+    void hasOptions() { QVERIFY(checkHasOptions(true)); }
     void reloadFromPpdDefaults();
     void reloadFromSettingsFile();
     void customDefaultOfMonoPrinter();
@@ -91,9 +91,9 @@ void TestWatermarkTab::init()
 
 void TestWatermarkTab::writeSettings(const QStringList &lines)
 {
-    writeSettingsFile(QStringLiteral("WM-500.cfg"),
-                      (QStringList {"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8()
-                          + '\n');
+    QVERIFY(writeSettingsFile(
+        QStringLiteral("WM-500.cfg"),
+        (QStringList {"[Profile]", "[Tolvane WM-500]"} + lines).join('\n').toUtf8() + '\n'));
 }
 
 void TestWatermarkTab::hasOptions_data()
@@ -107,7 +107,7 @@ void TestWatermarkTab::hasOptions_data()
 
 void TestWatermarkTab::reloadFromPpdDefaults()
 {
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     QCOMPARE(tab->getTabName(), QString("Watermark"));
     QCOMPARE(owner->passes, 0);
 
@@ -144,7 +144,7 @@ void TestWatermarkTab::reloadFromSettingsFile()
                    "CustomWatermarkStore=back\\\\slash=0 1 0 0 0 0 0",
                    "CustomWatermarkStore=DRAFT=2 11 1 4 1 0 1",
                    "CustomWatermarkStore=a=b c=0 4 0 7 1 0 0", "CustomWatermarkSet=My Draft!"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
 
     // A record under a built-in text is not listed twice; names sort by code unit.
     QCOMPARE(items(text), builtinItems + QStringList({"", "My Draft!", "a=b c", "back\\slash"}));
@@ -181,7 +181,7 @@ void TestWatermarkTab::reloadFromSettingsFile()
 
 void TestWatermarkTab::customDefaultOfMonoPrinter()
 {
-    select("watermarktab-mono.ppd");
+    QVERIFY(select("watermarktab-mono.ppd"));
     // The PPD's custom default text becomes a record with the PPD defaults.
     QCOMPARE(items(text), QStringList({"DRAFT", "FINAL", "Internal use", "", "Internal"}));
     QCOMPARE(text->currentText(), QString("Internal"));
@@ -205,7 +205,7 @@ void TestWatermarkTab::buttonsFollowName()
 {
     writeSettings({"Wren=True;False", "CustomWatermarkStore=DRAFT=0 1 2 3 0 0 0",
                    "CustomWatermarkStore=Mine=0 1 2 3 0 0 0"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     QPushButton *create = button("butNewCustomWatermark");
     QPushButton *remove = button("butDeleteCustomWatermark");
 
@@ -236,7 +236,7 @@ void TestWatermarkTab::buttonsFollowName()
 void TestWatermarkTab::newSaveDelete()
 {
     writeSettings({"Wren=True;False"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     QCOMPARE(items(text), builtinItems);
 
     combo("cmbBxWsze")->setCurrentIndex(2);
@@ -263,7 +263,7 @@ void TestWatermarkTab::newSaveDelete()
 void TestWatermarkTab::builtinTextRecord()
 {
     writeSettings({"Wren=True;False", "CustomWatermarkStore=DRAFT=2 11 1 4 1 0 1"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     text->setCurrentText("DRAFT");
     QVERIFY(name->text().isEmpty());
     QCOMPARE(combo("cmbBxWsze")->currentIndex(), 11);
@@ -280,7 +280,7 @@ void TestWatermarkTab::builtinTextRecord()
 void TestWatermarkTab::saveUnderNewNameKeepsBuiltinRecord()
 {
     writeSettings({"Wren=True;False", "CustomWatermarkStore=DRAFT=2 11 1 4 1 0 1"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     text->setCurrentText("DRAFT");
     name->setText("Secret");
     combo("cmbBxWsze")->setCurrentIndex(5);
@@ -308,7 +308,7 @@ void TestWatermarkTab::pastedControlCharacters()
 {
     QFETCH(QString, pasted);
     writeSettings({"Wren=True;False"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     owner->show();
     QVERIFY(QTest::qWaitForWindowActive(owner));
     QVERIFY(name->isEnabled());
@@ -330,7 +330,7 @@ void TestWatermarkTab::turningOffResets()
 {
     writeSettings(
         {"Wren=True;False", "CustomWatermarkStore=Mine=1 2 1 4 1 1 1", "CustomWatermarkSet=Mine"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     QCOMPARE(text->currentText(), QString("Mine"));
 
     watermarkSwitch()->setChecked(false);
@@ -355,7 +355,7 @@ void TestWatermarkTab::turningOffResets()
 void TestWatermarkTab::grayBlocksColours()
 {
     writeSettings({"Wren=True;False"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     AppState::optionModel->setCurrentChoice("ColorModel", "Gray");
     tab->enableOptions();
     auto *items = qobject_cast<QStandardItemModel *>(combo("cmbBxClr")->model());
@@ -369,7 +369,7 @@ void TestWatermarkTab::grayBlocksColours()
 
 void TestWatermarkTab::superWatermarkValue()
 {
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     auto *superSwitch = named<TolCheckBoxButton>(tab, "chkButSuperWatermark");
     QVERIFY(superSwitch->isEnabled());
     QCOMPARE(tab->collectOptionValues().value("TCSuperWatermark"), QString("None"));
@@ -390,7 +390,7 @@ void TestWatermarkTab::superWatermarkValue()
 void TestWatermarkTab::storedFormRoundTrip()
 {
     writeSettings({"Wren=True;False"});
-    select("watermarktab-full.ppd");
+    QVERIFY(select("watermarktab-full.ppd"));
     const QStringList names {"50% off = deal!", "back\\slash", "say \"hi\" %1"};
     for (const QString &custom : names) {
         name->setText(custom);
