@@ -11,6 +11,7 @@
 #include "TestMain.h"
 
 #include "app/AppTranslators.h"
+#include "system/AppPrintSettingsUpdater.h"
 #include "system/ProfileFiles.h"
 #include "tabs/TabOptionCollector.h"
 #include "tabs/WatermarkTab.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -306,6 +308,9 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QStringList, lines);
         const QString run = queue + action;
+        // setenv and setlocale are not thread-safe: nothing the last row
+        // started may still run while they change the process.
+        QVERIFY(!AppPrintSettingsUpdater::updatesPending());
         QVERIFY2(
             setProcessLocale(locale),
             qPrintable(locale
@@ -504,6 +509,10 @@ private:
                const QStringList &englishCfg, Outcome *outcome, QString *problem)
     {
         RoadSession session;
+        // Each Apply starts a search of this home (a child, then a thread of
+        // edits) that outlives the window: it ends before the home goes.
+        const auto updatesEnded =
+            qScopeGuard([] { AppPrintSettingsUpdater::finishPendingUpdates(); });
         takeArguments();
         if (action.startsWith(QLatin1String("old record"))
             && !writeFile(session.cfgPath(queue),
