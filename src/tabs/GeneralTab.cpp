@@ -40,7 +40,7 @@ const ChoiceButton colorButtons[] = {
     {QT_TRANSLATE_NOOP("GeneralTab", "Black & white"), ":/icons/monochrome", "Gray"},
 };
 
-const char *const groupStyle = "TolButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } ";
+const char *const groupStyle = "TolButtonGroup{ margin-top: 8px; margin-bottom: 8px } ";
 
 } // namespace
 
