@@ -94,8 +94,14 @@ void GeneralTab::buildUi()
     inputSlotCombo = new ComboBoxEx(this);
     outputBinLabel = new QLabel(tr("Destination") + colon, this);
     outputBinCombo = new ComboBoxEx(this);
-    for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo})
-        combo->setFixedWidth(comboWidth);
+    // Choices of real PPDs may differ only after 30 characters: a list is as
+    // wide as its longest choice where the page has room, and elides below
+    // that, down to its least width.
+    for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo}) {
+        combo->setMinimumWidth(comboWidth);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        combo->setMinimumContentsLength(1);
+    }
 
     collateGroup = new TolButtonGroup(this, tr("Collate") + colonBlank);
     for (const ChoiceButton &row : collateButtons)

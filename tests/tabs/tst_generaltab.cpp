@@ -69,6 +69,8 @@ private slots:
     void colourMarkIsCleared();
     void otherWordingsMatchByKeyword_data();
     void otherWordingsMatchByKeyword();
+    void longChoiceShowsWholeOrElided_data();
+    void longChoiceShowsWholeOrElided();
     void bookletTabFollowsModel();
     void bookletTabWithFoldOnly();
 
@@ -323,6 +325,40 @@ void TestGeneralTab::otherWordingsMatchByKeyword()
     QCOMPARE(buttons->checkedIndex(), clicked);
     QCOMPARE(current(keyword), chosen);
     QCOMPARE(tab->collectOptionValues().value(keyword), chosen);
+}
+
+void TestGeneralTab::longChoiceShowsWholeOrElided_data()
+{
+    QTest::addColumn<int>("pageWidth");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("room on the page: whole") << 1200 << true;
+    QTest::newRow("no room: elided, whole as tool tip") << 360 << false;
+}
+
+// The two bins differ only after 30 characters: a cut text would make them
+// look alike.
+void TestGeneralTab::longChoiceShowsWholeOrElided()
+{
+    QFETCH(int, pageWidth);
+    QFETCH(bool, whole);
+    select("generaltab-longchoice.ppd");
+    owner->resize(pageWidth, 500);
+    tab->setGeometry(0, 0, pageWidth, 500);
+    owner->show();
+    QVERIFY(QTest::qWaitForWindowExposed(owner));
+
+    auto *outputBin = named<ComboBoxEx>(tab, "cmbBxOutputBin");
+    const QString text = outputBin->currentText();
+    QCOMPARE(text, QString("Mailbox 7 of the upper finisher (face up, last page on top)"));
+    QTRY_COMPARE(outputBin->toolTip(), whole ? QString() : text);
+    if (whole) {
+        QCOMPARE(outputBin->shownText(), text);
+    } else {
+        QCOMPARE(outputBin->width(), 215);
+        QVERIFY2(outputBin->shownText().endsWith(QChar(0x2026)),
+                 qPrintable(outputBin->shownText()));
+        QVERIFY(text.startsWith(outputBin->shownText().chopped(1)));
+    }
 }
 
 void TestGeneralTab::bookletTabFollowsModel()
