@@ -1,6 +1,7 @@
 #include "widgets/TolTabBar.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QPainter>
 #include <QStyleOptionTab>
@@ -11,6 +12,13 @@ namespace {
 const int iconLeftMargin = 7;
 const int textGapAfterIcon = 17;
 const int verticalInset = 3;
+// The page overlaps the bar by 7 pixels.
+const int textRightMargin = 14;
+
+QFont labelFont()
+{
+    return QFont(QStringLiteral("Arial"), 12);
+}
 
 } // namespace
 
@@ -18,10 +26,22 @@ TolTabBar::TolTabBar(QWidget *parent)
     : QTabBar(parent)
 {}
 
+QSize TolTabBar::tabSizeHint(int index) const
+{
+    QSize size = QTabBar::tabSizeHint(index);
+    // A disabled tab keeps the no size the window's style gives it. Larger
+    // fonts and longer translations widen the tabs rather than cut labels.
+    if (size.isEmpty() || !isTabEnabled(index))
+        return size;
+    const QFontMetrics metrics(labelFont(), this);
+    const int label = iconSize().width() + textGapAfterIcon
+                      + metrics.horizontalAdvance(tabText(index)) + textRightMargin;
+    return size.expandedTo(QSize(label, 0));
+}
+
 void TolTabBar::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
-    const QFont labelFont(QStringLiteral("Arial"), 12);
 
     for (int i = 0; i < count(); ++i) {
         QStyleOptionTab option;
@@ -43,7 +63,7 @@ void TolTabBar::paintEvent(QPaintEvent *)
         else if (i == currentIndex())
             pen = Qt::white;
         painter.setPen(pen);
-        painter.setFont(labelFont);
+        painter.setFont(labelFont());
 
         const QRect area = option.rect.adjusted(0, verticalInset, 0, -verticalInset);
         const QRect textRect = area.adjusted(option.iconSize.width() + textGapAfterIcon, 0, 0, 0);

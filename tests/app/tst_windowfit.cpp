@@ -15,6 +15,7 @@
 #include "dialogs/TelemetryDialog.h"
 #include "dialogs/adjustmentDialog.h"
 #include "dialogs/monoDialog.h"
+#include "widgets/ComboBoxEx.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -30,6 +31,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QtTest>
 
 #include <unistd.h>
@@ -121,7 +123,88 @@ public:
             if (w->width() < least.width() || w->height() < least.height())
                 add(where, QStringLiteral("%1 is %2, needs %3")
                                .arg(describe(w), sizeText(w->size()), sizeText(least)));
+            // A closed list cuts its text only where the screen has no more
+            // room, and then gives it whole as its tool tip.
+            auto *combo = qobject_cast<const ComboBoxEx *>(w);
+            if (combo && combo->shownText() != combo->currentText()
+                && (roomLeft(root) || combo->toolTip() != combo->currentText()))
+                add(where, describe(w) + QStringLiteral(" shows \"%1\"").arg(combo->shownText()));
         }
+    }
+
+    static bool roomLeft(const QWidget *root)
+    {
+        const QWidget *window = root->window();
+        return window->frameGeometry().width() < window->screen()->availableGeometry().width();
+    }
+
+    // Every enabled tab can be brought into sight with the mouse, its label
+    // whole: the bar's arrows scroll it into view where the window is too low.
+    void tabs(QWidget *window, QTabBar *bar, const QString &where)
+    {
+        for (int t = 0; t < bar->count(); ++t) {
+            if (!bar->isTabEnabled(t))
+                continue;
+            const QString tab = QStringLiteral("tab ") + bar->tabText(t);
+            for (int clicks = 0; clicks < 20 && !inSight(window, bar, t); ++clicks) {
+                QToolButton *arrow = scrollArrow(bar, t);
+                if (!arrow)
+                    break;
+                QTest::mouseClick(arrow, Qt::LeftButton);
+            }
+            if (!inSight(window, bar, t)) {
+                add(where,
+                    tab
+                        + QStringLiteral(" at %1+%2+%3 cannot be brought into sight of the bar %4")
+                              .arg(sizeText(bar->tabRect(t).size()))
+                              .arg(bar->tabRect(t).x())
+                              .arg(bar->tabRect(t).y())
+                              .arg(sizeText(bar->size())));
+                continue;
+            }
+            // Where a label is cut, its ink runs on to the bar's edge (the
+            // page covers the rest of the tab). The focus frame is not ink.
+            bar->clearFocus();
+            const QRect r = bar->tabRect(t) & bar->rect();
+            const QImage shot = bar->grab().toImage();
+            const qreal scale = shot.devicePixelRatio();
+            auto pixel = [&](int x, int y) { return shot.pixelColor(QPoint(x, y) * scale); };
+            const QColor ground = pixel(r.right() - 3, r.top() + 3);
+            bool cut = false;
+            for (int x = r.right() - 6; x < r.right() && !cut; ++x) {
+                for (int y = r.top() + 8; y <= r.bottom() - 8 && !cut; ++y)
+                    cut = pixel(x, y) != ground;
+            }
+            if (cut)
+                add(where, tab + QStringLiteral(" has its label cut"));
+        }
+    }
+
+    static bool inSight(QWidget *window, QTabBar *bar, int t)
+    {
+        // The page covers the bar's right edge: only the height counts.
+        const QRect r = bar->tabRect(t) & QRect(0, -1000000, bar->width(), 2000000);
+        if (r.top() < 0 || r.bottom() >= bar->height()
+            || !window->rect().contains(QRect(bar->mapTo(window, r.topLeft()), r.size())))
+            return false;
+        for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
+            if (arrow->isVisible() && arrow->geometry().intersects(r))
+                return false;
+        }
+        return true;
+    }
+
+    // The visible, enabled arrow that scrolls toward the tab.
+    static QToolButton *scrollArrow(QTabBar *bar, int t)
+    {
+        const bool before = bar->tabRect(t).top() < 0;
+        const Qt::ArrowType wanted = before ? Qt::UpArrow : Qt::DownArrow;
+        for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
+            if (arrow->isVisible() && arrow->isEnabled() && !arrow->size().isEmpty()
+                && arrow->arrowType() == wanted)
+                return arrow;
+        }
+        return nullptr;
     }
 
     // A page scrolls only when the screen has no more room for the window.
@@ -235,14 +318,7 @@ int runChild(int argc, char *argv[])
             },
             3000);
         found.window(&dialog, name);
-        for (int t = 0; t < tabs->count(); ++t) {
-            if (tabs->isTabEnabled(t))
-                found.reachable(
-                    &dialog,
-                    QRect(tabs->tabBar()->mapTo(&dialog, tabs->tabBar()->tabRect(t).topLeft()),
-                          tabs->tabBar()->tabRect(t).size()),
-                    QStringLiteral("tab ") + tabs->tabText(t), name);
-        }
+        found.tabs(&dialog, tabs->tabBar(), name);
         for (QPushButton *button : buttons) {
             if (button->isVisible())
                 found.reachable(&dialog,
@@ -419,6 +495,14 @@ private slots:
             << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
                             QStringLiteral("LC_ALL=de_DE.UTF-8"),
                             QStringLiteral("QT_SCALE_FACTOR=1.5")}
+            << false;
+        QTest::newRow("German, font dpi 144")
+            << "1920x1080" << 0
+            << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
+                            QStringLiteral("LC_ALL=de_DE.UTF-8"), QStringLiteral("QT_FONT_DPI=144")}
+            << false;
+        QTest::newRow("scale 2 on 1920x1080")
+            << "1920x1080" << 0 << (english + QStringList {QStringLiteral("QT_SCALE_FACTOR=2")})
             << false;
         QTest::newRow("Portuguese") << "1920x1080" << 0
                                     << QStringList {QStringLiteral("LANG=pt_BR.UTF-8"),
