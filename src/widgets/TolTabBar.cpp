@@ -14,6 +14,8 @@ const int textGapAfterIcon = 17;
 const int verticalInset = 3;
 // The page overlaps the bar by 7 pixels.
 const int textRightMargin = 14;
+const int focusInset = 3;
+const int focusPenWidth = 2;
 
 QFont labelFont()
 {
@@ -73,6 +75,17 @@ void TolTabBar::paintEvent(QPaintEvent *)
         const QRect iconRect = QStyle::alignedRect(
             layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, option.iconSize, iconArea);
         icon.paint(&painter, iconRect, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+
+        // The style marks the focus by a shade a user cannot tell apart.
+        if (hasFocus() && i == currentIndex() && !option.rect.isEmpty()) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(pen, focusPenWidth));
+            painter.setBrush(Qt::NoBrush);
+            const qreal inset = focusInset + focusPenWidth / 2.0;
+            // The page covers the bar's right edge, and the tab may reach under it.
+            const QRectF shown = option.rect & rect();
+            painter.drawRoundedRect(shown.adjusted(inset, inset, -inset, -inset), 3, 3);
+        }
         painter.restore();
     }
 }

@@ -374,6 +374,54 @@ private slots:
         QCOMPARE(window.dialog.result(), int(QDialog::Rejected));
     }
 
+    void focusIsVisible_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("tab bar") << "tab bar";
+        QTest::newRow("printer table, no row current") << "table";
+    }
+
+    // Tabbing from the start, a keyboard user sees where the focus is: with
+    // it, the widget looks clearly different than without it.
+    void focusIsVisible()
+    {
+        QFETCH(QString, target);
+        RoadWindow window;
+        QApplication::setActiveWindow(&window.dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QWidget *focused = target == "table" ? static_cast<QWidget *>(window.table())
+                                             : window.tabWidget()->tabBar();
+        QVERIFY(!window.table()->currentIndex().isValid());
+        auto press = [&] {
+            QWidget *at = QApplication::focusWidget();
+            QTest::keyClick(at ? at : &window.dialog, Qt::Key_Tab);
+        };
+        for (int presses = 0; presses < 20 && (focused->hasFocus() || !QApplication::focusWidget());
+             ++presses)
+            press();
+        QVERIFY(!focused->hasFocus());
+        const QImage without = focused->grab().toImage();
+        for (int presses = 0; presses < 20 && !focused->hasFocus(); ++presses)
+            press();
+        QVERIFY(focused->hasFocus());
+        QVERIFY(!window.table()->currentIndex().isValid());
+        const QImage with = focused->grab().toImage();
+        QCOMPARE(with.size(), without.size());
+
+        // Differing by more than a tenth of the scale, as an eye tells it.
+        int differing = 0;
+        for (int y = 0; y < with.height(); ++y) {
+            for (int x = 0; x < with.width(); ++x) {
+                const QColor a = with.pixelColor(x, y);
+                const QColor b = without.pixelColor(x, y);
+                if (qAbs(a.red() - b.red()) > 25 || qAbs(a.green() - b.green()) > 25
+                    || qAbs(a.blue() - b.blue()) > 25)
+                    ++differing;
+            }
+        }
+        QVERIFY2(differing >= 100, qPrintable(QString::number(differing)));
+    }
+
     void screenshot()
     {
         RoadWindow window;
