@@ -163,6 +163,9 @@ void PrinterTab::createWidgets()
 
     auto *scrollArea = new QScrollArea;
     scrollArea->setWidgetResizable(true);
+    // A stop of the Tab key that shows nothing; the options in it take the
+    // focus themselves.
+    scrollArea->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(scrollArea);
     optionsContainer = new QWidget;
     optionsLayout = new QGridLayout(optionsContainer);

@@ -45,6 +45,8 @@ public:
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
         viewport()->setAutoFillBackground(false);
+        // The page's own controls take the focus; a stop here would show nothing.
+        setFocusPolicy(Qt::NoFocus);
     }
 
     // The content's own, unbounded, so that the window lays out as without
