@@ -31,7 +31,7 @@ TolTabBar::TolTabBar(QWidget *parent)
 QSize TolTabBar::tabSizeHint(int index) const
 {
     QSize size = QTabBar::tabSizeHint(index);
-    // A disabled tab keeps the no size the window's style gives it. Larger
+    // A disabled tab keeps the empty size the style sheet gives it. Larger
     // fonts and longer translations widen the tabs rather than cut labels.
     if (size.isEmpty() || !isTabEnabled(index))
         return size;

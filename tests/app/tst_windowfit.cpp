@@ -126,20 +126,17 @@ public:
             // A closed list cuts its text only where the screen has no more
             // room, and then gives it whole as its tool tip.
             auto *combo = qobject_cast<const ComboBoxEx *>(w);
+            const QWidget *window = root->window();
             if (combo && combo->shownText() != combo->currentText()
-                && (roomLeft(root) || combo->toolTip() != combo->currentText()))
-                add(where, describe(w) + QStringLiteral(" shows \"%1\"").arg(combo->shownText()));
+                && (window->frameGeometry().width() < window->screen()->availableGeometry().width()
+                    || combo->toolTip() != combo->currentText()))
+                add(where, describe(w) + QStringLiteral(" shows its text cut"));
         }
     }
 
-    static bool roomLeft(const QWidget *root)
-    {
-        const QWidget *window = root->window();
-        return window->frameGeometry().width() < window->screen()->availableGeometry().width();
-    }
-
-    // Every enabled tab can be brought into sight with the mouse, its label
-    // whole: the bar's arrows scroll it into view where the window is too low.
+    // Every enabled tab comes into sight through the bar's arrows, its label
+    // whole: a cut label's ink runs on to the bar's edge, under which the
+    // page covers the rest of the tab.
     void tabs(QWidget *window, QTabBar *bar, const QString &where)
     {
         for (int t = 0; t < bar->count(); ++t) {
@@ -147,33 +144,28 @@ public:
                 continue;
             const QString tab = QStringLiteral("tab ") + bar->tabText(t);
             for (int clicks = 0; clicks < 20 && !inSight(window, bar, t); ++clicks) {
-                QToolButton *arrow = scrollArrow(bar, t);
-                if (!arrow)
-                    break;
-                QTest::mouseClick(arrow, Qt::LeftButton);
+                const Qt::ArrowType toward =
+                    bar->tabRect(t).top() < 0 ? Qt::UpArrow : Qt::DownArrow;
+                for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
+                    if (arrow->isVisible() && arrow->isEnabled() && !arrow->size().isEmpty()
+                        && arrow->arrowType() == toward)
+                        QTest::mouseClick(arrow, Qt::LeftButton);
+                }
             }
             if (!inSight(window, bar, t)) {
-                add(where,
-                    tab
-                        + QStringLiteral(" at %1+%2+%3 cannot be brought into sight of the bar %4")
-                              .arg(sizeText(bar->tabRect(t).size()))
-                              .arg(bar->tabRect(t).x())
-                              .arg(bar->tabRect(t).y())
-                              .arg(sizeText(bar->size())));
+                add(where, tab + QStringLiteral(" cannot be brought into sight"));
                 continue;
             }
-            // Where a label is cut, its ink runs on to the bar's edge (the
-            // page covers the rest of the tab). The focus frame is not ink.
-            bar->clearFocus();
+            bar->clearFocus(); // its frame is no label
             const QRect r = bar->tabRect(t) & bar->rect();
             const QImage shot = bar->grab().toImage();
-            const qreal scale = shot.devicePixelRatio();
-            auto pixel = [&](int x, int y) { return shot.pixelColor(QPoint(x, y) * scale); };
-            const QColor ground = pixel(r.right() - 3, r.top() + 3);
+            auto pixel = [&](int x, int y) {
+                return shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
+            };
             bool cut = false;
-            for (int x = r.right() - 6; x < r.right() && !cut; ++x) {
-                for (int y = r.top() + 8; y <= r.bottom() - 8 && !cut; ++y)
-                    cut = pixel(x, y) != ground;
+            for (int x = r.right() - 6; x < r.right(); ++x) {
+                for (int y = r.top() + 8; y <= r.bottom() - 8; ++y)
+                    cut = cut || pixel(x, y) != pixel(r.right() - 3, r.top() + 3);
             }
             if (cut)
                 add(where, tab + QStringLiteral(" has its label cut"));
@@ -182,29 +174,12 @@ public:
 
     static bool inSight(QWidget *window, QTabBar *bar, int t)
     {
-        // The page covers the bar's right edge: only the height counts.
-        const QRect r = bar->tabRect(t) & QRect(0, -1000000, bar->width(), 2000000);
-        if (r.top() < 0 || r.bottom() >= bar->height()
-            || !window->rect().contains(QRect(bar->mapTo(window, r.topLeft()), r.size())))
-            return false;
-        for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
-            if (arrow->isVisible() && arrow->geometry().intersects(r))
-                return false;
-        }
-        return true;
-    }
-
-    // The visible, enabled arrow that scrolls toward the tab.
-    static QToolButton *scrollArrow(QTabBar *bar, int t)
-    {
-        const bool before = bar->tabRect(t).top() < 0;
-        const Qt::ArrowType wanted = before ? Qt::UpArrow : Qt::DownArrow;
-        for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
-            if (arrow->isVisible() && arrow->isEnabled() && !arrow->size().isEmpty()
-                && arrow->arrowType() == wanted)
-                return arrow;
-        }
-        return nullptr;
+        const QRect r = bar->tabRect(t);
+        bool clear = r.top() >= 0 && r.bottom() < bar->height()
+                     && window->rect().contains(bar->mapTo(window, r.bottomLeft()));
+        for (QToolButton *arrow : bar->findChildren<QToolButton *>())
+            clear = clear && !(arrow->isVisible() && arrow->geometry().intersects(r));
+        return clear;
     }
 
     // A page scrolls only when the screen has no more room for the window.

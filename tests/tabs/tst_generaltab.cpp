@@ -342,23 +342,17 @@ void TestGeneralTab::longChoiceShowsWholeOrElided()
     QFETCH(int, pageWidth);
     QFETCH(bool, whole);
     select("generaltab-longchoice.ppd");
-    owner->resize(pageWidth, 500);
     tab->setGeometry(0, 0, pageWidth, 500);
     owner->show();
     QVERIFY(QTest::qWaitForWindowExposed(owner));
-
-    auto *outputBin = named<ComboBoxEx>(tab, "cmbBxOutputBin");
-    const QString text = outputBin->currentText();
-    QCOMPARE(text, QString("Mailbox 7 of the upper finisher (face up, last page on top)"));
-    QTRY_COMPARE(outputBin->toolTip(), whole ? QString() : text);
-    if (whole) {
-        QCOMPARE(outputBin->shownText(), text);
-    } else {
-        QCOMPARE(outputBin->width(), 215);
-        QVERIFY2(outputBin->shownText().endsWith(QChar(0x2026)),
-                 qPrintable(outputBin->shownText()));
-        QVERIFY(text.startsWith(outputBin->shownText().chopped(1)));
-    }
+    auto *bin = named<ComboBoxEx>(tab, "cmbBxOutputBin");
+    const QString text("Mailbox 7 of the upper finisher (face up, last page on top)");
+    QCOMPARE(bin->currentText(), text);
+    QTRY_COMPARE(bin->toolTip(), whole ? QString() : text);
+    const QString shown = bin->shownText();
+    QVERIFY2(whole ? shown == text
+                   : shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1)),
+             qPrintable(shown));
 }
 
 void TestGeneralTab::bookletTabFollowsModel()
