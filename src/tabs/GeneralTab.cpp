@@ -40,7 +40,7 @@ const ChoiceButton colorButtons[] = {
     {QT_TRANSLATE_NOOP("GeneralTab", "Black & white"), ":/icons/monochrome", "Gray"},
 };
 
-const char *const groupStyle = "TolButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } ";
+const char *const groupStyle = "TolButtonGroup{ margin-top: 8px; margin-bottom: 8px } ";
 
 } // namespace
 
@@ -94,8 +94,14 @@ void GeneralTab::buildUi()
     inputSlotCombo = new ComboBoxEx(this);
     outputBinLabel = new QLabel(tr("Destination") + colon, this);
     outputBinCombo = new ComboBoxEx(this);
-    for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo})
-        combo->setFixedWidth(comboWidth);
+    // Choices of real PPDs may differ only after 30 characters: a list is as
+    // wide as its longest choice where the page has room, and elides below
+    // that, down to its least width.
+    for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo}) {
+        combo->setMinimumWidth(comboWidth);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        combo->setMinimumContentsLength(1);
+    }
 
     collateGroup = new TolButtonGroup(this, tr("Collate") + colonBlank);
     for (const ChoiceButton &row : collateButtons)

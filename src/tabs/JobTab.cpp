@@ -164,8 +164,8 @@ void JobTab::buildStorageWidgets()
 {
     storageHeading = namedLabel(tr("Job settings") + QStringLiteral(":"), "lblTCCollate1");
     storageCombo = new ComboBoxEx;
+    // Wider only where a larger font or a longer translation needs it.
     storageCombo->setMinimumWidth(180);
-    storageCombo->setMaximumWidth(180);
 
     accessCodeLabel = namedLabel(tr("Access code") + QStringLiteral(":"), "lblAccesCodeLabel");
     accessCodeEdit = namedEdit("lnEditJobStorage", 4);

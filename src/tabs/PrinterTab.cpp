@@ -21,6 +21,7 @@ enum Column { NameColumn = 0, DestinationColumn = 1, StatusColumn = 2, ColumnCou
 
 // Width of each column while the first fill lists no printer.
 const int emptyColumnWidth = 186;
+const int focusPenWidth = 2;
 
 QTableWidgetItem *cell(const QString &text)
 {
@@ -44,9 +45,16 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QTableWidget::paintEvent(event);
+        QPainter painter(viewport());
+        // The view marks the focus on the current row only: without one, a
+        // keyboard user would not see that the table has it.
+        if (hasFocus() && !currentIndex().isValid()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), focusPenWidth));
+            const int inset = focusPenWidth / 2;
+            painter.drawRect(viewport()->rect().adjusted(inset, inset, -inset, -inset));
+        }
         if (rowCount() > 0 || notice.isEmpty())
             return;
-        QPainter painter(viewport());
         painter.setPen(palette().color(QPalette::Text));
         const int margin = fontMetrics().height();
         painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
@@ -155,6 +163,9 @@ void PrinterTab::createWidgets()
 
     auto *scrollArea = new QScrollArea;
     scrollArea->setWidgetResizable(true);
+    // A stop of the Tab key that shows nothing; the options in it take the
+    // focus themselves.
+    scrollArea->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(scrollArea);
     optionsContainer = new QWidget;
     optionsLayout = new QGridLayout(optionsContainer);

@@ -1,6 +1,7 @@
 #include "widgets/TolTabBar.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QPainter>
 #include <QStyleOptionTab>
@@ -11,6 +12,15 @@ namespace {
 const int iconLeftMargin = 7;
 const int textGapAfterIcon = 17;
 const int verticalInset = 3;
+// The page overlaps the bar by 7 pixels.
+const int textRightMargin = 14;
+const int focusInset = 3;
+const int focusPenWidth = 2;
+
+QFont labelFont()
+{
+    return QFont(QStringLiteral("Arial"), 12);
+}
 
 } // namespace
 
@@ -18,10 +28,22 @@ TolTabBar::TolTabBar(QWidget *parent)
     : QTabBar(parent)
 {}
 
+QSize TolTabBar::tabSizeHint(int index) const
+{
+    QSize size = QTabBar::tabSizeHint(index);
+    // A disabled tab keeps the empty size the style sheet gives it. Larger
+    // fonts and longer translations widen the tabs rather than cut labels.
+    if (size.isEmpty() || !isTabEnabled(index))
+        return size;
+    const QFontMetrics metrics(labelFont(), this);
+    const int label = iconSize().width() + textGapAfterIcon
+                      + metrics.horizontalAdvance(tabText(index)) + textRightMargin;
+    return size.expandedTo(QSize(label, 0));
+}
+
 void TolTabBar::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
-    const QFont labelFont(QStringLiteral("Arial"), 12);
 
     for (int i = 0; i < count(); ++i) {
         QStyleOptionTab option;
@@ -43,7 +65,7 @@ void TolTabBar::paintEvent(QPaintEvent *)
         else if (i == currentIndex())
             pen = Qt::white;
         painter.setPen(pen);
-        painter.setFont(labelFont);
+        painter.setFont(labelFont());
 
         const QRect area = option.rect.adjusted(0, verticalInset, 0, -verticalInset);
         const QRect textRect = area.adjusted(option.iconSize.width() + textGapAfterIcon, 0, 0, 0);
@@ -53,6 +75,17 @@ void TolTabBar::paintEvent(QPaintEvent *)
         const QRect iconRect = QStyle::alignedRect(
             layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, option.iconSize, iconArea);
         icon.paint(&painter, iconRect, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+
+        // The style marks the focus by a shade a user cannot tell apart.
+        if (hasFocus() && i == currentIndex() && !option.rect.isEmpty()) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(pen, focusPenWidth));
+            painter.setBrush(Qt::NoBrush);
+            const qreal inset = focusInset + focusPenWidth / 2.0;
+            // The page covers the bar's right edge, and the tab may reach under it.
+            const QRectF shown = option.rect & rect();
+            painter.drawRoundedRect(shown.adjusted(inset, inset, -inset, -inset), 3, 3);
+        }
         painter.restore();
     }
 }

@@ -12,13 +12,20 @@ namespace {
 
 const QColor columnBelowTabs(169, 169, 169);
 
+// Tabs are 180 pixels wide at least; the bar widens them for longer labels.
 const char *const tabBarStyle =
-    "QTabBar::tab { background-color: #A9A9A9; color: rgba(0,0,0, 1); width: 180px; "
+    "QTabBar::tab { background-color: #A9A9A9; color: rgba(0,0,0, 1); min-width: 180px; "
     "height: 49px; padding: 0px; border: 0px; margin: 0px; }"
     "QTabBar::icon { margin-top: 10px; margin-bottom: 10px; margin-left: 7px; margin-right: 7px; }"
     "QTabBar::tab:selected { background-color: rgba(10,155,205,1); color: rgba(255,255,255, 1); }"
-    "QTabBar::tab:disabled { width: 0; height: 0; margin: 0; padding: 0; border: none; }"
-    "QTabBar::scroller { width: 0px; padding: 0px; border: 0px; margin: 0px; }";
+    "QTabBar::tab:disabled { min-width: 0; width: 0; height: 0; margin: 0; padding: 0; border: none; }"
+    // Where the window is too low for every tab, arrows at the bar's foot
+    // bring the hidden ones into view (the two share the scroller's width).
+    "QTabBar::scroller { width: 64px; }"
+    "QTabBar QToolButton { background-color: #8F8F8F; border: none; "
+    "border-top: 1px solid #767676; }"
+    "QTabBar QToolButton:hover { background-color: #B8B8B8; }"
+    "QTabBar QToolButton:disabled { background-color: #A9A9A9; }";
 
 const char *const tabWidgetStyle =
     "QTabWidget::tab-bar { left: -7px; border: 0px; padding: 0px; margin: 0px; }"
@@ -38,6 +45,8 @@ public:
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
         viewport()->setAutoFillBackground(false);
+        // The page's own controls take the focus; a stop here would show nothing.
+        setFocusPolicy(Qt::NoFocus);
     }
 
     // The content's own, unbounded, so that the window lays out as without

@@ -374,6 +374,47 @@ private slots:
         QCOMPARE(window.dialog.result(), int(QDialog::Rejected));
     }
 
+    void focusIsVisible_data()
+    {
+        QTest::addColumn<bool>("table");
+        QTest::newRow("tab bar") << false;
+        QTest::newRow("printer table, no row current") << true;
+    }
+
+    // Tabbing from the start, a keyboard user sees where the focus is.
+    void focusIsVisible()
+    {
+        QFETCH(bool, table);
+        RoadWindow window;
+        QApplication::setActiveWindow(&window.dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QWidget *target =
+            table ? static_cast<QWidget *>(window.table()) : window.tabWidget()->tabBar();
+        auto tabUntil = [&](bool focused) {
+            for (int presses = 0; presses < 20 && target->hasFocus() != focused; ++presses) {
+                QWidget *at = QApplication::focusWidget();
+                QTest::keyClick(at ? at : &window.dialog, Qt::Key_Tab);
+            }
+            return target->hasFocus() == focused;
+        };
+        QVERIFY(tabUntil(false));
+        const QImage without = target->grab().toImage();
+        QVERIFY(tabUntil(true));
+        QVERIFY(!window.table()->currentIndex().isValid());
+        const QImage with = target->grab().toImage();
+        // Pixels an eye tells apart: by more than a tenth of the scale.
+        int differing = 0;
+        for (int y = 0; y < with.height(); ++y) {
+            for (int x = 0; x < with.width(); ++x) {
+                const QRgb a = with.pixel(x, y);
+                const QRgb b = without.pixel(x, y);
+                differing += qAbs(qRed(a) - qRed(b)) > 25 || qAbs(qGreen(a) - qGreen(b)) > 25
+                             || qAbs(qBlue(a) - qBlue(b)) > 25;
+            }
+        }
+        QVERIFY2(differing >= 100, qPrintable(QString::number(differing)));
+    }
+
     void screenshot()
     {
         RoadWindow window;

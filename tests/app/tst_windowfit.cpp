@@ -15,6 +15,7 @@
 #include "dialogs/TelemetryDialog.h"
 #include "dialogs/adjustment/adjustmentDialog.h"
 #include "dialogs/adjustment/monoDialog.h"
+#include "widgets/ComboBoxEx.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -30,6 +31,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QWindow>
 #include <QtTest>
 
@@ -141,7 +143,63 @@ public:
             if (w->width() < least.width() || w->height() < least.height())
                 add(where, QStringLiteral("%1 is %2, needs %3")
                                .arg(describe(w), sizeText(w->size()), sizeText(least)));
+            // A closed list cuts its text only where the screen has no more
+            // room, and then gives it whole as its tool tip.
+            auto *combo = qobject_cast<const ComboBoxEx *>(w);
+            const QWidget *window = root->window();
+            if (combo && combo->shownText() != combo->currentText()
+                && (window->frameGeometry().width() < window->screen()->availableGeometry().width()
+                    || combo->toolTip() != combo->currentText()))
+                add(where, describe(w) + QStringLiteral(" shows its text cut"));
         }
+    }
+
+    // Every enabled tab comes into sight through the bar's arrows, its label
+    // whole: a cut label's ink runs on to the bar's edge, under which the
+    // page covers the rest of the tab.
+    void tabs(QWidget *window, QTabBar *bar, const QString &where)
+    {
+        for (int t = 0; t < bar->count(); ++t) {
+            if (!bar->isTabEnabled(t))
+                continue;
+            const QString tab = QStringLiteral("tab ") + bar->tabText(t);
+            for (int clicks = 0; clicks < 20 && !inSight(window, bar, t); ++clicks) {
+                const Qt::ArrowType toward =
+                    bar->tabRect(t).top() < 0 ? Qt::UpArrow : Qt::DownArrow;
+                for (QToolButton *arrow : bar->findChildren<QToolButton *>()) {
+                    if (arrow->isVisible() && arrow->isEnabled() && !arrow->size().isEmpty()
+                        && arrow->arrowType() == toward)
+                        QTest::mouseClick(arrow, Qt::LeftButton);
+                }
+            }
+            if (!inSight(window, bar, t)) {
+                add(where, tab + QStringLiteral(" cannot be brought into sight"));
+                continue;
+            }
+            bar->clearFocus(); // its frame is no label
+            const QRect r = bar->tabRect(t) & bar->rect();
+            const QImage shot = bar->grab().toImage();
+            auto pixel = [&](int x, int y) {
+                return shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
+            };
+            bool cut = false;
+            for (int x = r.right() - 6; x < r.right(); ++x) {
+                for (int y = r.top() + 8; y <= r.bottom() - 8; ++y)
+                    cut = cut || pixel(x, y) != pixel(r.right() - 3, r.top() + 3);
+            }
+            if (cut)
+                add(where, tab + QStringLiteral(" has its label cut"));
+        }
+    }
+
+    static bool inSight(QWidget *window, QTabBar *bar, int t)
+    {
+        const QRect r = bar->tabRect(t);
+        bool clear = r.top() >= 0 && r.bottom() < bar->height()
+                     && window->rect().contains(bar->mapTo(window, r.bottomLeft()));
+        for (QToolButton *arrow : bar->findChildren<QToolButton *>())
+            clear = clear && !(arrow->isVisible() && arrow->geometry().intersects(r));
+        return clear;
     }
 
     // A page scrolls only when the screen has no more room for the window.
@@ -268,14 +326,7 @@ int runChild(int argc, char *argv[])
             },
             3000);
         found.window(&dialog, name);
-        for (int t = 0; t < tabs->count(); ++t) {
-            if (tabs->isTabEnabled(t))
-                found.reachable(
-                    &dialog,
-                    QRect(tabs->tabBar()->mapTo(&dialog, tabs->tabBar()->tabRect(t).topLeft()),
-                          tabs->tabBar()->tabRect(t).size()),
-                    QStringLiteral("tab ") + tabs->tabText(t), name);
-        }
+        found.tabs(&dialog, tabs->tabBar(), name);
         for (QPushButton *button : buttons) {
             if (button->isVisible())
                 found.reachable(&dialog,
@@ -462,6 +513,14 @@ private slots:
             << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
                             QStringLiteral("LC_ALL=de_DE.UTF-8"),
                             QStringLiteral("QT_SCALE_FACTOR=1.5")}
+            << false;
+        QTest::newRow("German, font dpi 144")
+            << "1920x1080" << 0
+            << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
+                            QStringLiteral("LC_ALL=de_DE.UTF-8"), QStringLiteral("QT_FONT_DPI=144")}
+            << false;
+        QTest::newRow("scale 2 on 1920x1080")
+            << "1920x1080" << 0 << (english + QStringList {QStringLiteral("QT_SCALE_FACTOR=2")})
             << false;
         QTest::newRow("Portuguese") << "1920x1080" << 0
                                     << QStringList {QStringLiteral("LANG=pt_BR.UTF-8"),

@@ -69,6 +69,8 @@ private slots:
     void colourMarkIsCleared();
     void otherWordingsMatchByKeyword_data();
     void otherWordingsMatchByKeyword();
+    void longChoiceShowsWholeOrElided_data();
+    void longChoiceShowsWholeOrElided();
     void bookletTabFollowsModel();
     void bookletTabWithFoldOnly();
 
@@ -325,6 +327,34 @@ void TestGeneralTab::otherWordingsMatchByKeyword()
     QCOMPARE(buttons->checkedIndex(), clicked);
     QCOMPARE(current(keyword), chosen);
     QCOMPARE(tab->collectOptionValues().value(keyword), chosen);
+}
+
+void TestGeneralTab::longChoiceShowsWholeOrElided_data()
+{
+    QTest::addColumn<int>("pageWidth");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("room on the page: whole") << 1200 << true;
+    QTest::newRow("no room: elided, whole as tool tip") << 360 << false;
+}
+
+// The two bins differ only after 30 characters: a cut text would make them
+// look alike.
+void TestGeneralTab::longChoiceShowsWholeOrElided()
+{
+    QFETCH(int, pageWidth);
+    QFETCH(bool, whole);
+    select("generaltab-longchoice.ppd");
+    tab->setGeometry(0, 0, pageWidth, 500);
+    owner->show();
+    QVERIFY(QTest::qWaitForWindowExposed(owner));
+    auto *bin = named<ComboBoxEx>(tab, "cmbBxOutputBin");
+    const QString text("Mailbox 7 of the upper finisher (face up, last page on top)");
+    QCOMPARE(bin->currentText(), text);
+    QTRY_COMPARE(bin->toolTip(), whole ? QString() : text);
+    const QString shown = bin->shownText();
+    QVERIFY2(whole ? shown == text
+                   : shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1)),
+             qPrintable(shown));
 }
 
 void TestGeneralTab::bookletTabFollowsModel()
