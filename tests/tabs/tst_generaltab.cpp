@@ -343,7 +343,7 @@ void TestGeneralTab::longChoiceShowsWholeOrElided()
 {
     QFETCH(int, pageWidth);
     QFETCH(bool, whole);
-    select("generaltab-longchoice.ppd");
+    QVERIFY(select("generaltab-longchoice.ppd"));
     tab->setGeometry(0, 0, pageWidth, 500);
     owner->show();
     QVERIFY(QTest::qWaitForWindowExposed(owner));
