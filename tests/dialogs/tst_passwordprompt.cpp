@@ -225,6 +225,22 @@ private slots:
                                      "sudo: Please enter your own password."}));
     }
 
+    // What the window manager is asked for; some (openbox) draw minimise and
+    // maximise buttons whatever a dialog asks.
+    void titleBarAsksForCloseOnly()
+    {
+        RoadFixture road;
+        if (!road.ready())
+            return;
+        Qt::WindowFlags flags;
+        whenPromptOpens([&](PasswordPrompt *prompt) { flags = prompt->windowFlags(); });
+        road.window->click(QDialogButtonBox::Apply);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags
+                  & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                     | Qt::WindowContextHelpButtonHint)));
+    }
+
 private:
     // A main window on a private cupsd with one queue whose finisher was
     // just switched on, so that Apply asks for the root password.
