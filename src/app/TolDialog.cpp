@@ -178,6 +178,10 @@ TolDialog::TolDialog(QWidget *parent)
     layout->addWidget(logoButton, 4, 1, 1, 1, Qt::AlignBottom);
     layout->addWidget(helpButton, 4, 2, 1, 1, Qt::AlignBottom | Qt::AlignHCenter);
     layout->addWidget(buttonBox, 4, 4, 1, 6, Qt::AlignBottom | Qt::AlignRight);
+    // Growth goes to the page: the button box's own last column would
+    // otherwise take a share and leave an empty strip beside the page.
+    for (int column = 1; column <= 8; ++column)
+        layout->setColumnStretch(column, 1);
 
     // The printer tab's own handler runs first, so the new model exists
     // when the window reloads the tabs.

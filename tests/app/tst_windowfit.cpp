@@ -340,6 +340,13 @@ int runChild(int argc, char *argv[])
         screenshot(folder, QStringLiteral("tab%1-%2").arg(i + 1).arg(name));
     }
 
+    // Room the window grew by belongs to the page, not beside it.
+    const int strip =
+        dialog.findChild<QDialogButtonBox *>()->geometry().right() - tabs->geometry().right();
+    if (strip > 40)
+        found.add(QStringLiteral("window"),
+                  QStringLiteral("an empty strip of %1 px beside the page").arg(strip));
+
     // Where the window keeps its size, so do the dialogs of a fixed size.
     const QSize helpSize = expectDesigned ? QSize(650, 500) : QSize();
     const QSize consentSize = expectDesigned ? QSize(650, 450) : QSize();
