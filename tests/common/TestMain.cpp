@@ -2,12 +2,15 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QMetaMethod>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QSet>
 #include <QStringList>
 #include <QThread>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -40,11 +43,43 @@ void connectionCheck(QtMsgType type, const QMessageLogContext &context, const QS
     inCheck = false;
 }
 
+// "--except f g" in front of Qt Test's own arguments runs every test function
+// but f and g: a slow function then runs as a ctest entry of its own beside
+// the rest, and a function added later still runs.
+std::vector<QByteArray> functionsExcept(const QObject *testObject, const QSet<QByteArray> &except)
+{
+    static const QSet<QByteArray> fixtures {"initTestCase", "cleanupTestCase", "init", "cleanup"};
+    std::vector<QByteArray> functions;
+    const QMetaObject *meta = testObject->metaObject();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        const QByteArray name = method.name();
+        if (method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Private
+            && method.parameterCount() == 0 && !name.endsWith("_data") && !fixtures.contains(name)
+            && !except.contains(name))
+            functions.push_back(name);
+    }
+    return functions;
+}
+
 } // namespace
 
 int runTestObject(QObject *testObject, int argc, char **argv)
 {
-    QTest::qInit(testObject, argc, argv);
+    std::vector<char *> args(argv, argv + argc);
+    std::vector<QByteArray> functions;
+    if (argc > 1 && qstrcmp(argv[1], "--except") == 0) {
+        int next = 2;
+        QSet<QByteArray> except;
+        while (next < argc && argv[next][0] != '-')
+            except.insert(argv[next++]);
+        functions = functionsExcept(testObject, except);
+        args.assign(argv + next, argv + argc);
+        args.insert(args.begin(), argv[0]);
+        for (QByteArray &function : functions)
+            args.push_back(function.data());
+    }
+    QTest::qInit(testObject, int(args.size()), args.data());
     testLogHandler = qInstallMessageHandler(connectionCheck);
     int code = QTest::qRun();
     // Restores the handler qInit found, so ours is out from here on.
