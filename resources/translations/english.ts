@@ -544,6 +544,17 @@ For example: jane.doe@example.com</translation>
         <source>Check such a file before you give it its old name again.</source>
         <translation>Check such a file before you give it its old name again.</translation>
     </message>
+    <message>
+        <source>%1 (not set aside)</source>
+        <translation>%1 (not set aside)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

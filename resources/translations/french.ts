@@ -544,6 +544,17 @@ Par exemple: jane.doe@example.com</translation>
         <source>Check such a file before you give it its old name again.</source>
         <translation>Vérifiez un tel fichier avant de lui redonner son ancien nom.</translation>
     </message>
+    <message>
+        <source>%1 (not set aside)</source>
+        <translation>%1 (non mis de côté)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n de plus</numerusform>
+            <numerusform>et %n de plus</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

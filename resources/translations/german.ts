@@ -544,6 +544,17 @@ Beispiel: jane.doe@example.com</translation>
         <source>Check such a file before you give it its old name again.</source>
         <translation>Prüfen Sie eine solche Datei, bevor Sie ihr wieder ihren alten Namen geben.</translation>
     </message>
+    <message>
+        <source>%1 (not set aside)</source>
+        <translation>%1 (nicht beiseitegelegt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

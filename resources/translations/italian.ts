@@ -544,6 +544,17 @@ Ad esempio: jane.doe@example.com</translation>
         <source>Check such a file before you give it its old name again.</source>
         <translation>Controlla un file di questo tipo prima di ridargli il suo vecchio nome.</translation>
     </message>
+    <message>
+        <source>%1 (not set aside)</source>
+        <translation>%1 (non messo da parte)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e altri %n</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

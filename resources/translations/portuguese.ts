@@ -544,6 +544,17 @@ Por exemplo: jane.doe@example.com</translation>
         <source>Check such a file before you give it its old name again.</source>
         <translation>Verifique um arquivo assim antes de lhe devolver o nome antigo.</translation>
     </message>
+    <message>
+        <source>%1 (not set aside)</source>
+        <translation>%1 (não separado)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

@@ -545,6 +545,17 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>Check such a file before you give it its old name again.</source>
         <translation>Revise un archivo así antes de devolverle su nombre anterior.</translation>
     </message>
+    <message>
+        <source>%1 (not set aside)</source>
+        <translation>%1 (no apartado)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

@@ -207,13 +207,16 @@ void TolDialog::reportSecuredFiles(bool folderTightened)
     QStringList newNames;
     securePerUserFiles(true, &names, &newNames);
     QStringList paragraphs;
+    QString details;
     if (folderTightened)
         paragraphs << PerUserFolder::tightenedText(AppState::perUserDirectory);
     if (!names.isEmpty())
-        paragraphs << PerUserFolder::setAsideText(AppState::perUserDirectory, names, newNames);
+        paragraphs << PerUserFolder::setAsideText(AppState::perUserDirectory, names, newNames,
+                                                  &details);
+    // Plain text: the names are another account's choice.
     if (!paragraphs.isEmpty())
-        MessageBoxes::show(QMessageBox::Warning, tr("Vellumark"),
-                           paragraphs.join(QStringLiteral("\n\n")));
+        MessageBoxes::showPlain(QMessageBox::Warning, tr("Vellumark"),
+                                paragraphs.join(QStringLiteral("\n\n")), details);
 }
 
 void TolDialog::setListRetryInterval(int ms)

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -123,8 +124,9 @@ bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identi
     bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumFileSize
               && PerUserFolder::isUsersAlone(info);
     // Secrets are kept in these files: one left readable by others (by an
-    // earlier version, say) is the user's alone from now on.
-    if (ok && (info.st_mode & 07777) != 0600 && fchmod(fd, 0600) == 0)
+    // earlier version, say) is the user's alone from now on. One with other
+    // links is not changed in place: that would change it elsewhere too.
+    if (ok && (info.st_mode & 07777) != 0600 && info.st_nlink == 1 && fchmod(fd, 0600) == 0)
         ok = fstat(fd, &info) == 0;
     QByteArray bytes;
     if (ok) {
@@ -303,22 +305,102 @@ const QHash<QByteArray, QList<QByteArray>> *currentSettingsValues()
 
 const char setAsideSuffix[] = ".set-aside";
 
-// Renames the entry `name` of the folder to a set-aside name that is free,
+// The content of the user's regular file `name`, the one `info` describes,
+// read without following a link or blocking; false when it is gone, another
+// file now, or too big to be a settings file.
+bool readEntry(int folderFd, const QByteArray &name, const struct stat &info, QByteArray *data)
+{
+    const int fd = openat(folderFd, name.constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat now
+    {};
+    bool ok = fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && now.st_dev == info.st_dev
+              && now.st_ino == info.st_ino && now.st_size <= maximumFileSize;
+    QByteArray bytes(ok ? int(now.st_size) + 1 : 0, Qt::Uninitialized);
+    qint64 total = 0;
+    while (ok) {
+        const ssize_t got = read(fd, bytes.data() + total, size_t(bytes.size() - total));
+        if (got < 0 && errno == EINTR)
+            continue;
+        ok = got >= 0 && total + got < bytes.size();
+        if (got <= 0)
+            break;
+        total += got;
+    }
+    close(fd);
+    if (ok)
+        *data = bytes.left(int(total));
+    return ok;
+}
+
+// Creates the entry `name` anew, the user's alone, never through a link,
+// with the content; 0, or the errno of what failed (EEXIST: name taken).
+int createEntry(int folderFd, const QByteArray &name, const QByteArray &content)
+{
+    const int fd = openat(folderFd, name.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    bool ok = fchmod(fd, 0600) == 0 && writeAll(fd, content);
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    if (ok)
+        return 0;
+    unlinkat(folderFd, name.constData(), 0);
+    return EIO;
+}
+
+// The set-aside name of `name` for the given attempt, cut so that it fits
+// NAME_MAX: the suffix is kept, since it is what keeps the file from being
+// read, and the cut never splits a UTF-8 character.
+QByteArray setAsideName(const QByteArray &name, int attempt)
+{
+    QByteArray suffix = setAsideSuffix;
+    if (attempt > 1)
+        suffix += '-' + QByteArray::number(attempt);
+    int keep = qMin(name.size(), NAME_MAX - suffix.size());
+    while (keep > 0 && keep < name.size() && (uchar(name.at(keep)) & 0xC0) == 0x80)
+        --keep;
+    return name.left(keep) + suffix;
+}
+
+// Moves the entry `name` of the folder to a set-aside name that is free,
 // never replacing anything, and makes it the user's alone when it is the
-// user's file. The new name, or empty when it could not be renamed.
+// user's file. A file of the user's with other links elsewhere is not
+// changed at all: its content is copied to the new name and only this name
+// of it goes. The new name, or empty when it could not be set aside.
 QByteArray setAsideIn(int folderFd, const QByteArray &name)
 {
+    struct stat info
+    {};
+    if (fstatat(folderFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return QByteArray();
+    const bool usersFile = S_ISREG(info.st_mode) && info.st_uid == geteuid();
+    QByteArray content;
+    const bool copy = usersFile && info.st_nlink > 1;
+    if (copy && !readEntry(folderFd, name, info, &content))
+        return QByteArray();
     for (int attempt = 1; attempt <= 100; ++attempt) {
-        QByteArray newName = name + setAsideSuffix;
-        if (attempt > 1)
-            newName += '-' + QByteArray::number(attempt);
+        const QByteArray newName = setAsideName(name, attempt);
+        if (copy) {
+            const int error = createEntry(folderFd, newName, content);
+            if (error == 0) {
+                if (unlinkat(folderFd, name.constData(), 0) == 0)
+                    return newName;
+                unlinkat(folderFd, newName.constData(), 0);
+                break;
+            }
+            if (error != EEXIST)
+                break;
+            continue;
+        }
         if (renameat2(folderFd, name.constData(), folderFd, newName.constData(), RENAME_NOREPLACE)
             == 0) {
             // Renamed first: a crash in between leaves nothing that is read.
-            struct stat info
-            {};
             if (fstatat(folderFd, newName.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
-                && S_ISREG(info.st_mode) && info.st_uid == geteuid())
+                && S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_nlink == 1)
                 fchmodat(folderFd, newName.constData(), 0600, 0);
             return newName;
         }
@@ -326,6 +408,20 @@ QByteArray setAsideIn(int folderFd, const QByteArray &name)
             break;
     }
     return QByteArray();
+}
+
+// Makes the user's file `name`, the one `info` describes, the user's alone.
+// With other links elsewhere it is not changed: a copy of it takes its
+// name here.
+void tightenIn(int folderFd, const QByteArray &name, const struct stat &info)
+{
+    if (info.st_nlink == 1) {
+        fchmodat(folderFd, name.constData(), 0600, 0);
+        return;
+    }
+    QByteArray content;
+    if (readEntry(folderFd, name, info, &content))
+        writePerUserFile(perUserDirectoryPath() + QFile::decodeName(name), content);
 }
 
 } // namespace
@@ -368,7 +464,7 @@ bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames
             continue;
         }
         if ((info.st_mode & 07777) != 0600)
-            fchmodat(folderFd, name.constData(), 0600, 0);
+            tightenIn(folderFd, name, info);
     }
     closedir(entries);
     std::sort(suspect.begin(), suspect.end());
@@ -377,10 +473,17 @@ bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames
     for (const QByteArray &name : qAsConst(suspect)) {
         forgetCachedFile(perUserDirectoryPath() + QFile::decodeName(name));
         const QByteArray newName = setAsideIn(folderFd, name);
-        if (!newName.isEmpty()) {
-            *names << QFile::decodeName(name);
-            *newNames << QFile::decodeName(newName);
-        }
+        // Still here: at least no other account reads or changes it from
+        // now on, unless that would change it elsewhere too. The user is
+        // told either way.
+        struct stat info
+        {};
+        if (newName.isEmpty()
+            && fstatat(folderFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_nlink == 1)
+            fchmodat(folderFd, name.constData(), 0600, 0);
+        *names << QFile::decodeName(name);
+        *newNames << QFile::decodeName(newName);
     }
     close(folderFd);
     return true;

@@ -53,14 +53,17 @@ bool readPerUserFile(const QString &path, QByteArray *data);
 // here.
 bool writePerUserFile(const QString &path, const QByteArray &content);
 
-// At program start, one pass over the per-user folder that reads no file.
-// Every regular file of the user's that no other account can write is made
-// 0600, the user's alone, since secrets are kept in them. One that another
-// account could write (an earlier version left it so) may hold what that
-// account put there: it is not read, nor made to look trusted; with
-// setAside it is renamed to a name the program never reads and made 0600,
-// so that nothing is lost. The old and new names of those set aside are
-// appended to names and newNames. False when the folder is not trusted.
+// At program start, one pass over the per-user folder. Every regular file
+// of the user's that no other account can write is made 0600, the user's
+// alone, since secrets are kept in them. One that another account could
+// write (an earlier version left it so) may hold what that account put
+// there: it is not read, nor made to look trusted; with setAside it is
+// renamed to a name the program never reads and made 0600, so that nothing
+// is lost. A file with other links elsewhere is never changed: a 0600 copy
+// takes its place here. The old and new names of those set aside are
+// appended to names and newNames; a new name is empty for one that could
+// not be set aside (then made 0600 when that changes nothing elsewhere).
+// False when the folder is not trusted.
 bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames);
 
 // Renames whatever is at path (a file, a link, another account's file) to a

@@ -153,16 +153,89 @@ QString PerUserFolder::tightenedText(const QString &folder)
 }
 
 QString PerUserFolder::setAsideText(const QString &folder, const QStringList &names,
-                                    const QStringList &newNames)
+                                    const QStringList &newNames, QString *details)
 {
+    // Enough to see what happened; the rest would push OK off the screen.
+    const int shownNames = 10;
+    const int shownLength = 60;
+    const QString arrow = QStringLiteral(" \u2192 ");
+    auto shortened = [&](const QString &name) {
+        if (name.size() <= shownLength)
+            return name;
+        int head = shownLength * 2 / 3;
+        int tail = shownLength - head - 1;
+        if (name.at(head - 1).isHighSurrogate())
+            --head;
+        if (name.at(name.size() - tail).isLowSurrogate())
+            --tail;
+        return name.left(head) + QChar(0x2026) + name.right(tail);
+    };
+
     QString text = tr("These files in the settings folder %1 could be changed by other "
                       "accounts, so they were not read. They are kept, readable by you alone, "
                       "under new names:")
-                       .arg(QFile::decodeName(folderBytes(folder)));
-    for (int i = 0; i < names.size() && i < newNames.size(); ++i)
-        text += QStringLiteral("\n") + names.at(i) + QStringLiteral(" \u2192 ") + newNames.at(i);
+                       .arg(visibleName(QFile::decodeName(folderBytes(folder))));
+    details->clear();
+    bool cut = names.size() > shownNames;
+    for (int i = 0; i < names.size() && i < newNames.size(); ++i) {
+        const QString name = visibleName(names.at(i));
+        const QString newName = visibleName(newNames.at(i));
+        const bool setAside = !newName.isEmpty();
+        *details += (setAside ? name + arrow + newName : tr("%1 (not set aside)").arg(name))
+                    + QLatin1Char('\n');
+        if (i >= shownNames)
+            continue;
+        const QString shownName = shortened(name);
+        const QString shownNewName = shortened(newName);
+        cut = cut || shownName.size() < name.size() || shownNewName.size() < newName.size();
+        text += QLatin1Char('\n')
+                + (setAside ? shownName + arrow + shownNewName
+                            : tr("%1 (not set aside)").arg(shownName));
+    }
+    if (names.size() > shownNames)
+        text += QLatin1Char('\n') + tr("and %n more", nullptr, names.size() - shownNames);
+    if (!cut)
+        details->clear();
     return text + QStringLiteral("\n")
            + tr("Check such a file before you give it its old name again.");
+}
+
+QString PerUserFolder::visibleName(const QString &name)
+{
+    QString shown;
+    shown.reserve(name.size());
+    const QVector<uint> codes = name.toUcs4();
+    for (const uint code : codes) {
+        switch (code) {
+        case '\\':
+            shown += QLatin1String("\\\\");
+            continue;
+        case '\n':
+            shown += QLatin1String("\\n");
+            continue;
+        case '\r':
+            shown += QLatin1String("\\r");
+            continue;
+        case '\t':
+            shown += QLatin1String("\\t");
+            continue;
+        default:
+            break;
+        }
+        switch (QChar::category(code)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format: // the direction marks and overrides among them
+        case QChar::Other_Surrogate:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            shown += code > 0xFFFF ? QStringLiteral("\\U%1").arg(code, 8, 16, QLatin1Char('0'))
+                                   : QStringLiteral("\\u%1").arg(code, 4, 16, QLatin1Char('0'));
+            break;
+        default:
+            shown += QString::fromUcs4(&code, 1);
+        }
+    }
+    return shown;
 }
 
 QString PerUserFolder::problemText(State state, const QString &folder)

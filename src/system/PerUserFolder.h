@@ -55,9 +55,18 @@ public:
     static QString tightenedText(const QString &folder);
 
     // For the user: the files of the folder that were set aside, by their
-    // old names and the names they have now.
+    // old names and the names they have now (an empty one: not set aside).
+    // So that the box fits any screen, the text names only the first few,
+    // each shortened where long; `details` gets every one whole, a line
+    // each, when the text could not (else it is emptied).
     static QString setAsideText(const QString &folder, const QStringList &names,
-                                const QStringList &newNames);
+                                const QStringList &newNames, QString *details);
+
+    // A file name as plain text on one line: control characters, line
+    // breaks, tabs and direction marks are shown as escapes ("\n",
+    // "\u202E", a backslash as two), so that a name can neither add lines
+    // to a text nor turn it around.
+    static QString visibleName(const QString &name);
 
     // Names the folder and what is wrong with it, for the user.
     static QString problemText(State state, const QString &folder);

@@ -73,6 +73,17 @@ QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &title, c
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QMessageBox::StandardButton showPlain(QMessageBox::Icon icon, const QString &title,
+                                      const QString &text, const QString &details)
+{
+    if (handlerRef())
+        return handlerRef()(icon, title, text, QMessageBox::Ok);
+    LeastSizeBox box(icon, title, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &title, const QString &text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton)

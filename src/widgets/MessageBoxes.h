@@ -23,6 +23,12 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &title, co
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton);
 
+// As show(), for an OK box whose text is taken as plain text whatever it
+// holds, with `details` (when not empty) in the box's scrolled detailed
+// text. The handler of tests gets the text alone.
+QMessageBox::StandardButton showPlain(QMessageBox::Icon icon, const QString &title,
+                                      const QString &text, const QString &details);
+
 // As show(), for an OK box that must be shown at least `minimum` in size
 // (QMessageBox fits itself to its text when shown).
 QMessageBox::StandardButton showAtLeast(QMessageBox::Icon icon, const QString &title,

@@ -586,6 +586,8 @@ void tst_PerUserFiles::onlyRegularFilesAreRead_data()
     QTest::newRow("folder") << "folder" << false << "left";
     QTest::newRow("read-only") << "0400" << true << "0600";
     QTest::newRow("readable by all") << "0644" << true << "0600";
+    // Its other link, elsewhere, keeps its mode: a copy takes its place.
+    QTest::newRow("readable by all, linked elsewhere") << "linked" << true << "0600";
     QTest::newRow("writable by everyone") << "0666" << false << "aside";
     QTest::newRow("writable by others only") << "0602" << false << "aside";
 }
@@ -598,6 +600,7 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
     const QString path = dir() + QStringLiteral("Office.cfg");
     const QByteArray line = "[Profile]\nPageSize=A5;A4\n";
     const QByteArray path8 = QFile::encodeName(path);
+    const QString elsewhere = m_base->path() + QStringLiteral("/elsewhere.cfg");
     if (kind == "regular") {
         writeBytes(path, line);
     } else if (kind == "1MiB" || kind == "over" || kind == "huge") {
@@ -609,6 +612,10 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
     } else if (kind == "link") {
         writeBytes(m_base->path() + QStringLiteral("/real.cfg"), line);
         QVERIFY(QFile::link(m_base->path() + QStringLiteral("/real.cfg"), path));
+    } else if (kind == "linked") {
+        writeBytes(path, line);
+        QCOMPARE(chmod(path8.constData(), 0644), 0);
+        QCOMPARE(link(path8.constData(), QFile::encodeName(elsewhere).constData()), 0);
     } else if (kind.startsWith('0')) {
         writeBytes(path, line);
         QCOMPARE(chmod(path8.constData(), mode_t(kind.toInt(nullptr, 8))), 0);
@@ -635,18 +642,20 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
     // Read once for all lookups; what is no regular file of a sane size is
     // not even opened.
     QCOMPARE(counter.opens() - opensBefore, readable ? 1 : 0);
-    // A file that is read is the user's alone from then on.
+    // A file that is read is the user's alone from then on, but for one
+    // whose other link would change too.
     if (readable)
-        QCOMPARE(modeOf(path), mode_t(0600));
+        QCOMPARE(modeOf(path), mode_t(kind == "linked" ? 0644 : 0600));
 
-    // The pass at start opens nothing; it sets aside what another account
-    // could have written, under a name that is never read.
+    // The pass at start opens nothing but a linked file it copies; it sets
+    // aside what another account could have written, under a name that is
+    // never read.
     QFETCH(QString, atStart);
     const mode_t modeBefore = modeOf(path);
     QStringList names;
     QStringList newNames;
     QVERIFY(securePerUserFiles(true, &names, &newNames));
-    QCOMPARE(counter.opens() - opensBefore, readable ? 1 : 0);
+    QCOMPARE(counter.opens() - opensBefore, readable ? (kind == "linked" ? 2 : 1) : 0);
     const QString aside = path + QStringLiteral(".set-aside");
     QCOMPARE(names, atStart == "aside" ? QStringList {"Office.cfg"} : QStringList());
     QCOMPARE(newNames, atStart == "aside" ? QStringList {"Office.cfg.set-aside"} : QStringList());
@@ -659,6 +668,10 @@ void tst_PerUserFiles::onlyRegularFilesAreRead()
         QCOMPARE(names.size(), 1);
     } else {
         QCOMPARE(modeOf(path), atStart == "0600" ? mode_t(0600) : modeBefore);
+    }
+    if (kind == "linked") {
+        QCOMPARE(readBytes(path), line);
+        QCOMPARE(modeOf(elsewhere), mode_t(0644));
     }
 }
 

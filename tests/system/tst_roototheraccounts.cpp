@@ -10,7 +10,9 @@
 #include "ChildProgram.h"
 #include "TabTestHelpers.h"
 #include "TestMain.h"
+#include "VirtualScreen.h"
 
+#include "app/TelemetryOption.h"
 #include "app/TolDialog.h"
 #include "dialogs/ProfileDialog.h"
 #include "system/PerUserFiles.h"
@@ -22,6 +24,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -129,6 +134,13 @@ int otherAccountReplaces(const QString &path, const QByteArray &text)
     });
 }
 
+uid_t ownerOf(const QString &path)
+{
+    struct stat info
+    {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_uid : uid_t(-1);
+}
+
 mode_t modeOf(const QString &path)
 {
     struct stat info
@@ -203,6 +215,32 @@ int showDetails(const QString &makerFolder)
     return 0;
 }
 
+// The window's start with the real boxes on the screen: whether the first
+// message box and its OK button lie on the screen, whether it takes its
+// text as plain text, then its text and details in Base64.
+int showRealBoxes()
+{
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (modal && !box)
+            modal->close(); // the consent question
+        if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
+            return;
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        const QRect screen = box->screen()->availableGeometry();
+        const bool fits = screen.contains(box->frameGeometry())
+                          && screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size()));
+        std::printf("%d %d %s\n", int(fits), int(box->textFormat() == Qt::PlainText),
+                    (box->text() + '\n' + box->detailedText()).toUtf8().toBase64().constData());
+        ok->click();
+    });
+    poll.start(20);
+    TolDialog window;
+    return 3;
+}
+
 } // namespace
 
 class RootOtherAccountsTest : public QObject
@@ -218,11 +256,14 @@ private:
 
     // Runs the user's part in a child; a generous guard ends one that hangs
     // (exit -1). Its standard output comes back in `output`.
-    int asTheUser(const QStringList &arguments, QString *output = nullptr)
+    int asTheUser(const QStringList &arguments, QString *output = nullptr,
+                  const QString &display = QString())
     {
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   display.isEmpty() ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display);
         env.insert(QStringLiteral("USER"), user);
         env.insert(QStringLiteral("HOME"), base->path());
         env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
@@ -316,11 +357,15 @@ private slots:
         // Named as the user, but another account's own: no private group.
         QTest::newRow("file writable by a group another account bears the name of")
             << "named group";
+        QTest::newRow("file writable by everyone, the telemetry option first") << "telemetry";
+        // The user's own file elsewhere, linked into the open folder.
+        QTest::newRow("file of the user's elsewhere, hard-linked in") << "hard link";
     }
 
     void plantedSettingsAreNotRead()
     {
         QFETCH(QString, door);
+        const QString elsewhere = base->path() + QStringLiteral("/shared.cfg");
         if (door == "named group")
             user = QLatin1String(unknownUserName);
         QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("022")}), 0);
@@ -330,8 +375,24 @@ private slots:
             QCOMPARE(chown(QFile::encodeName(cfg()).constData(), uid_t(-1), daemonAccount), 0);
             QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0660), 0);
             QCOMPARE(otherAccountWrites(cfg(), planted, {daemonAccount, daemonAccount}), 0);
-        } else if (door == "everyone") {
+        } else if (door == "everyone" || door == "telemetry") {
             QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0666), 0);
+            QCOMPARE(otherAccountWrites(cfg(), planted), 0);
+        } else if (door == "hard link") {
+            QCOMPARE(chmod(QFile::encodeName(folder()).constData(), 0777), 0);
+            QVERIFY(QFile(elsewhere).open(QIODevice::WriteOnly));
+            QCOMPARE(chown(QFile::encodeName(elsewhere).constData(), ownerOf(folder()), gid_t(-1)),
+                     0);
+            QCOMPARE(chmod(QFile::encodeName(elsewhere).constData(), 0666), 0);
+            const QByteArray from = QFile::encodeName(elsewhere);
+            const QByteArray to = QFile::encodeName(cfg());
+            QCOMPARE(asOtherAccount([&] {
+                         return unlink(to.constData()) == 0
+                                        && link(from.constData(), to.constData()) == 0
+                                    ? 0
+                                    : 1;
+                     }),
+                     0);
             QCOMPARE(otherAccountWrites(cfg(), planted), 0);
         } else if (door == "group") {
             QCOMPARE(chown(QFile::encodeName(cfg()).constData(), uid_t(-1), sharedGroup), 0);
@@ -346,6 +407,9 @@ private slots:
                 0);
         }
 
+        // Run before the window, the option leaves the file for the window.
+        if (door == "telemetry")
+            QCOMPARE(asTheUser({QStringLiteral("telemetry"), QStringLiteral("true")}), 0);
         QString value;
         QCOMPARE(asTheUser({QStringLiteral("read"), QStringLiteral("SNT_server")}, &value), 0);
         QCOMPARE(value, QString());
@@ -369,6 +433,8 @@ private slots:
             QCOMPARE(modeOf(aside), mode_t(0600));
             QCOMPARE(otherAccountOpens(aside, O_RDONLY), 1);
         }
+        if (door == "hard link")
+            QCOMPARE(modeOf(elsewhere), mode_t(0666));
         QCOMPARE(asTheUser({QStringLiteral("window")}, &boxes), 3);
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes));
 
@@ -377,6 +443,73 @@ private slots:
         QCOMPARE(modeOf(cfg()), mode_t(0600));
         QCOMPARE(otherAccountOpens(cfg(), O_WRONLY), 1);
         QVERIFY(!RootOtherAccountsTest::readAll(cfg()).contains("attacker"));
+    }
+
+    // Files of the user's that an older version left writable by all, in a
+    // folder it left open, named by the other account: the start sets each
+    // aside and names it in one box that fits a 1280x1024 screen, every name
+    // on a line of its own and as plain text.
+    void setAsideNamesInTheBox_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("a name with line breaks")
+            << QStringList {"a.cfg\n\nAll files were checked: nothing was set aside.\nType "
+                            "your password again in the Sentrel tab"};
+        QTest::newRow("a name with a right-to-left override and a tab")
+            << QStringList {QStringLiteral("report\u202Egfc.exe\t.cfg")};
+        QStringList many;
+        for (int i = 1; i <= 60; ++i)
+            many << QStringLiteral("Profile%1.cfg").arg(i);
+        QTest::newRow("60 names") << many;
+        QTest::newRow("a name of 250 bytes") << QStringList {QString(246, 'p') + ".cfg"};
+    }
+
+    void setAsideNamesInTheBox()
+    {
+        QFETCH(QStringList, names);
+        VirtualScreen screen;
+        const QString problem = screen.start(QStringLiteral("1280x1024"), 0, false);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("022")}), 0);
+        QCOMPARE(chmod(QFile::encodeName(folder()).constData(), 0777), 0);
+        const QByteArray planted = "SNT_server=attacker.example\n";
+        for (const QString &name : names) {
+            const QByteArray path = QFile::encodeName(folder() + '/' + name);
+            QFile file(QFile::decodeName(path));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(planted) == planted.size());
+            file.close();
+            QCOMPARE(chown(path.constData(), ownerOf(folder()), gid_t(-1)), 0);
+            QCOMPARE(chmod(path.constData(), 0666), 0);
+        }
+
+        QString shown;
+        QCOMPARE(asTheUser({QStringLiteral("box")}, &shown, screen.display), 3);
+        QVERIFY2(shown.startsWith("1 "), "the box or its OK button is off the screen");
+        const QString all =
+            QString::fromUtf8(QByteArray::fromBase64(shown.section(' ', 2).toLatin1()));
+        for (const QChar c : all)
+            QVERIFY2(c == '\n'
+                         || (c.category() != QChar::Other_Control
+                             && c.category() != QChar::Other_Format),
+                     qPrintable(QStringLiteral("U+%1 in the box").arg(c.unicode(), 4, 16)));
+        // Named, and a name's text after a line break never begins a line.
+        for (const QString &name : names) {
+            QVERIFY2(all.contains(name.section(QRegularExpression("[\\n\\t\\x{202E}]"), 0, 0)),
+                     qPrintable(name));
+            for (const QString &line : all.split('\n'))
+                QVERIFY2(line.isEmpty() || !name.contains('\n' + line.left(8)), qPrintable(line));
+        }
+        // Each set aside, the user's alone; none left in use.
+        int aside = 0;
+        for (const QString &entry : QDir(folder()).entryList(QDir::Files | QDir::Hidden)) {
+            QVERIFY2(!names.contains(entry), qPrintable(entry));
+            if (!isSetAsideName(entry))
+                continue;
+            ++aside;
+            QCOMPARE(modeOf(folder() + '/' + entry), mode_t(0600));
+        }
+        QCOMPARE(aside, names.size());
+        QCOMPARE(shown.section(' ', 1, 1), QStringLiteral("1"));
     }
 
     void makerFolderOfAnotherAccount_data()
@@ -456,6 +589,14 @@ int main(int argc, char *argv[])
             return showDetails(argument);
         if (what == "window") {
             return buildWindowInChild();
+        }
+        if (what == "box")
+            return showRealBoxes();
+        if (what == "telemetry") {
+            QByteArray value = argument.toUtf8();
+            char program[] = "vellumark", option[] = "-t";
+            char *options[] = {program, option, value.data(), nullptr};
+            handleTelemetryOption(3, options);
         }
         return 78;
     }
