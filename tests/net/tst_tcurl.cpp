@@ -385,6 +385,9 @@ void TestTcurl::answerBounds_data()
     QTest::newRow("5 MiB chunked") << LoginServer::Answer::Chunked << 5 * mebibyte << false << 0;
     QTest::newRow("endless chunked") << LoginServer::Answer::Endless << qint64(0) << false << 0;
     QTest::newRow("never answers") << LoginServer::Answer::Never << qint64(0) << false << 1500;
+    // The answer comes when the client has let the request go.
+    QTest::newRow("answers just after the limit")
+        << LoginServer::Answer::Late << qint64(0) << false << 1000;
 }
 
 void TestTcurl::answerBounds()
@@ -397,6 +400,7 @@ void TestTcurl::answerBounds()
     server.answer = answer;
     server.chunkedSize = size;
     server.announcedLength = size;
+    server.lateMs = timeLimitMs + 300;
     server.body = R"({"Policies":{"JE.FullColorPrint":"ON"}})";
 
     // Only the rows that nothing else could end meet the time limit; the
@@ -439,6 +443,12 @@ void TestTcurl::answerBounds()
         const qint64 sent = server.bodyBytesSent;
         QTest::qWait(300);
         QVERIFY(server.bodyBytesSent - sent < 1024 * 1024);
+        // Reported once: nothing more a second after a late answer.
+        if (answer == LoginServer::Answer::Late) {
+            QTRY_COMPARE_WITH_TIMEOUT(server.lateAnswers, 1, 20000);
+            QTest::qWait(1000);
+        }
+        QCOMPARE(answers.count() + errors.count() + timeouts.count(), 1);
     }
 }
 
