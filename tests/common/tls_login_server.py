@@ -7,9 +7,11 @@ Listens on 127.0.0.1 at a free port and prints that port as its first line.
 Answers every request whole with status 200 and BODY, then closes; prints
 "request " and the request body, percent-encoded, for every request it read.
 With HEADER_MIB, the answer's header block holds that many MiB of 1 KiB
-"X-Fill" lines before the usual ones.
+"X-Fill" lines before the usual ones. Ends when its standard input does, so
+that it does not outlive a test that was aborted.
 """
 
+import os
 import socket
 import ssl
 import sys
@@ -56,6 +58,11 @@ def serve(context, connection, body, header_mib, lock):
         pass
 
 
+def end_with_input():
+    sys.stdin.buffer.read()
+    os._exit(0)
+
+
 def main():
     cert, key, body = sys.argv[1], sys.argv[2], sys.argv[3].encode()
     header_mib = int(sys.argv[4]) if len(sys.argv) > 4 else 0
@@ -66,6 +73,7 @@ def main():
     listener.listen(16)
     print(listener.getsockname()[1], flush=True)
     lock = threading.Lock()
+    threading.Thread(target=end_with_input, daemon=True).start()
     while True:
         connection, _ = listener.accept()
         threading.Thread(target=serve, args=(context, connection, body, header_mib, lock),
