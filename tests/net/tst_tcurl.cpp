@@ -476,6 +476,10 @@ void TestTcurl::everyRequestEndsOnce_data()
         << ok + "Content-Length: 40\r\nContent-Length: 5242880\r\n\r\n"
                + R"({"Policies":{"JE.FullColorPrint":"ON"}} )"
         << true << "error" << broken;
+    QTest::newRow("a header block over 64 KiB")
+        << ok + QByteArray("X-Fill: " + QByteArray(1014, 'x') + "\r\n").repeated(70)
+               + "Content-Length: 2\r\n\r\n{}"
+        << true << "error" << tooLarge;
     // The client refuses the answer while the server's closing is on its way.
     QTest::newRow("5 MiB announced, then the line closed")
         << ok + "Content-Length: 5242880\r\n\r\n{" << false << "error" << tooLarge;
