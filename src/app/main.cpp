@@ -1,6 +1,7 @@
 #include "app/AppTranslators.h"
 #include "app/TelemetryOption.h"
 #include "app/TolDialog.h"
+#include "net/tcurl.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,8 @@
 #include <QStyleFactory>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -30,6 +33,12 @@ int main(int argc, char *argv[])
         TolDialog window;
         window.show();
         result = app.exec();
+    }
+    // A login whose thread the network layer still keeps busy is not waited
+    // for, and the libraries it runs in are not torn down under it.
+    if (tcurl::loginsRunning() > 0) {
+        std::fflush(nullptr);
+        std::_Exit(result);
     }
     return result;
 }

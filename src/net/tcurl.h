@@ -2,11 +2,14 @@
 
 #include <QHash>
 #include <QList>
-#include <QNetworkReply>
 #include <QObject>
 #include <QSslCertificate>
 #include <QString>
 
+#include <memory>
+
+class LoginLine;
+struct LoginReport;
 class QTimer;
 
 // Sends print-management logins over HTTPS. Each request's answer or failure
@@ -24,6 +27,14 @@ class QTimer;
 //
 // Every request ends in exactly one report -- an answer, an error, a
 // refusal or the time limit -- unless cancel() ends it first.
+//
+// The network work of each request runs on a thread of its own
+// (LoginExchange), since the network layer takes in an answer's header
+// block on the thread that owns its manager, without a bound; the time
+// limit, cancel() and every report stay on the client's thread. A request
+// that passes its limit or is cancelled is forgotten at once, whatever its
+// thread still does, and nothing waits for that thread: not the client's
+// destructor, nor the end of the process.
 class tcurl : public QObject
 {
     Q_OBJECT
@@ -36,11 +47,11 @@ public:
         TrustFirst, // pin it and go on (trust on first use)
     };
 
-    // The answer is one small JSON object; anything larger is refused.
-    static constexpr qint64 maxAnswerSize = 1024 * 1024;
     static constexpr int defaultTimeLimit = 30000;
 
     explicit tcurl(QObject *parent = nullptr);
+    // Lets every pending request go, without a report and without waiting.
+    ~tcurl() override;
 
     // The tag that every report of a request for baseUrl and user begins
     // with.
@@ -63,6 +74,10 @@ public:
     // certificate of a private authority.
     void setExtraCaCertificates(const QList<QSslCertificate> &certificates);
 
+    // Requests of the whole process whose thread has not finished yet,
+    // including those already let go: what an exit would cut short.
+    static int loginsRunning();
+
 signals:
     // Tag + the answer body (up to its first NUL); an answer without a body
     // gives the tag alone.
@@ -79,32 +94,20 @@ signals:
     // Tag + why: the server did not answer within the time limit.
     void timedOut(QString message);
 
-public slots:
-    void slotReadyRead();
-    void slotError(QNetworkReply::NetworkError error);
-
 private:
-    struct Exchange
+    struct Pending
     {
-        QByteArray body;
+        QString tag;
         QTimer *timer = nullptr;
-        NewCertificate newCertificate = NewCertificate::Refuse;
-        // Set when the certificate was refused.
-        QString server;
-        QString fingerprint;
-        QString pinned;
-        bool forAnotherHost = false;
+        std::shared_ptr<LoginLine> line;
     };
 
-    void checkCertificate(QNetworkReply *reply, const QList<QSslError> &errors);
-    void recordTrust(QNetworkReply *reply);
-    void checkAnnouncedLength(QNetworkReply *reply);
-    void finishAnswer(QNetworkReply *reply);
+    void deliver(quint64 id, const LoginReport &report);
     // Ends the request and forgets it; no report follows.
-    void drop(QNetworkReply *reply);
-    void fail(QNetworkReply *reply, const QString &reason);
+    void drop(quint64 id);
 
-    QHash<QNetworkReply *, Exchange> pending;
+    QHash<quint64, Pending> pending;
+    quint64 lastId = 0;
     int limit = defaultTimeLimit;
     QList<QSslCertificate> extraCaCertificates;
 };

@@ -23,15 +23,18 @@ public:
     }
 
     // Serves the certificate and key of the named files, answering every
-    // login with `body`. False when it did not come up.
-    bool start(const QString &certificatePath, const QString &keyPath, const QByteArray &body)
+    // login with `body`, after `headerMiB` MiB of filler header lines. False
+    // when it did not come up.
+    bool start(const QString &certificatePath, const QString &keyPath, const QByteArray &body,
+               int headerMiB = 0)
     {
         const QString script = QFileInfo(QStringLiteral(__FILE__))
                                    .dir()
                                    .filePath(QStringLiteral("tls_login_server.py"));
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral("python3"),
-                      {script, certificatePath, keyPath, QString::fromUtf8(body)});
+                      {script, certificatePath, keyPath, QString::fromUtf8(body),
+                       QString::number(headerMiB)});
         while (!process.canReadLine()) {
             if (!process.waitForReadyRead(120000))
                 return false;

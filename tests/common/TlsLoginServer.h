@@ -177,6 +177,7 @@ public:
         AnnouncedOnly, // announces `announcedLength`, then sends nothing more
         Raw,           // `raw` as it is, then closes or (`rawHolds`) holds the line
         Interim,       // a "102 Processing" now and then, never a final answer
+        Late,          // as Whole, `lateMs` after the request
     };
 
     TestIdentity identity;
@@ -187,12 +188,15 @@ public:
     qint64 announcedLength = 0;
     QByteArray raw;
     bool rawHolds = false;
+    int lateMs = 0;
 
     // Every request parsed whole, and every byte that came through TLS.
     QList<ReceivedRequest> requests;
     QByteArray received;
     int handshakes = 0;
     qint64 bodyBytesSent = 0;
+    // Late answers due, whether or not the client still listened.
+    int lateAnswers = 0;
 
     void clearLog()
     {
@@ -200,6 +204,7 @@ public:
         received.clear();
         handshakes = 0;
         bodyBytesSent = 0;
+        lateAnswers = 0;
     }
 
 protected:
@@ -251,12 +256,24 @@ private:
         socket->setProperty("answered", true);
 
         const QByteArray head = "HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\n";
+        const QByteArray whole = head + "Content-Length: " + QByteArray::number(body.size())
+                                 + "\r\nConnection: close\r\n\r\n" + body;
         switch (answer) {
         case Answer::Whole:
-            socket->write(head + "Content-Length: " + QByteArray::number(body.size())
-                          + "\r\nConnection: close\r\n\r\n" + body);
+            socket->write(whole);
             socket->disconnectFromHost();
             break;
+        case Answer::Late: {
+            QPointer<QSslSocket> guarded(socket);
+            QTimer::singleShot(lateMs, this, [this, guarded, whole] {
+                ++lateAnswers;
+                if (guarded && guarded->state() == QAbstractSocket::ConnectedState) {
+                    guarded->write(whole);
+                    guarded->disconnectFromHost();
+                }
+            });
+            break;
+        }
         case Answer::BytePieces:
             writeBytewise(socket, head + "Content-Length: " + QByteArray::number(body.size())
                                       + "\r\nConnection: close\r\n\r\n" + body);

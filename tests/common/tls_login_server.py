@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """A print-management login server in a process of its own, for tests.
 
-Usage: tls_login_server.py CERT KEY BODY
+Usage: tls_login_server.py CERT KEY BODY [HEADER_MIB]
 
 Listens on 127.0.0.1 at a free port and prints that port as its first line.
 Answers every request whole with status 200 and BODY, then closes; prints
 "request " and the request body, percent-encoded, for every request it read.
+With HEADER_MIB, the answer's header block holds that many MiB of 1 KiB
+"X-Fill" lines before the usual ones. Ends when its standard input does, so
+that it does not outlive a test that was aborted.
 """
 
+import os
 import socket
 import ssl
 import sys
@@ -15,7 +19,14 @@ import threading
 import urllib.parse
 
 
-def serve(context, connection, body, lock):
+def fill_lines(mebibytes):
+    """Yields the filler header lines, 1 MiB at a time."""
+    line = b"X-Fill: " + b"x" * 1014 + b"\r\n"
+    for _ in range(mebibytes):
+        yield line * 1024
+
+
+def serve(context, connection, body, header_mib, lock):
     try:
         with context.wrap_socket(connection, server_side=True) as tls:
             data = b""
@@ -37,15 +48,24 @@ def serve(context, connection, body, lock):
                 rest += piece
             with lock:
                 print("request " + urllib.parse.quote(rest[:length]), flush=True)
-            tls.sendall(b"HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
+            tls.sendall(b"HTTP/1.1 200 OK\r\n")
+            for lines in fill_lines(header_mib):
+                tls.sendall(lines)
+            tls.sendall(b"Content-Type: application/json\r\n"
                         b"Content-Length: %d\r\nConnection: close\r\n\r\n" % len(body) + body)
     except (OSError, ssl.SSLError):
         # A client that gave up or refused the certificate.
         pass
 
 
+def end_with_input():
+    sys.stdin.buffer.read()
+    os._exit(0)
+
+
 def main():
     cert, key, body = sys.argv[1], sys.argv[2], sys.argv[3].encode()
+    header_mib = int(sys.argv[4]) if len(sys.argv) > 4 else 0
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(cert, key)
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
@@ -53,9 +73,10 @@ def main():
     listener.listen(16)
     print(listener.getsockname()[1], flush=True)
     lock = threading.Lock()
+    threading.Thread(target=end_with_input, daemon=True).start()
     while True:
         connection, _ = listener.accept()
-        threading.Thread(target=serve, args=(context, connection, body, lock),
+        threading.Thread(target=serve, args=(context, connection, body, header_mib, lock),
                          daemon=True).start()
 
 

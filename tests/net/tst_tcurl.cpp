@@ -385,6 +385,9 @@ void TestTcurl::answerBounds_data()
     QTest::newRow("5 MiB chunked") << LoginServer::Answer::Chunked << 5 * mebibyte << false << 0;
     QTest::newRow("endless chunked") << LoginServer::Answer::Endless << qint64(0) << false << 0;
     QTest::newRow("never answers") << LoginServer::Answer::Never << qint64(0) << false << 1500;
+    // The answer comes when the client has let the request go.
+    QTest::newRow("answers just after the limit")
+        << LoginServer::Answer::Late << qint64(0) << false << 1000;
 }
 
 void TestTcurl::answerBounds()
@@ -397,6 +400,7 @@ void TestTcurl::answerBounds()
     server.answer = answer;
     server.chunkedSize = size;
     server.announcedLength = size;
+    server.lateMs = timeLimitMs + 300;
     server.body = R"({"Policies":{"JE.FullColorPrint":"ON"}})";
 
     // Only the rows that nothing else could end meet the time limit; the
@@ -439,6 +443,12 @@ void TestTcurl::answerBounds()
         const qint64 sent = server.bodyBytesSent;
         QTest::qWait(300);
         QVERIFY(server.bodyBytesSent - sent < 1024 * 1024);
+        // Reported once: nothing more a second after a late answer.
+        if (answer == LoginServer::Answer::Late) {
+            QTRY_COMPARE_WITH_TIMEOUT(server.lateAnswers, 1, 20000);
+            QTest::qWait(1000);
+        }
+        QCOMPARE(answers.count() + errors.count() + timeouts.count(), 1);
     }
 }
 
@@ -466,6 +476,10 @@ void TestTcurl::everyRequestEndsOnce_data()
         << ok + "Content-Length: 40\r\nContent-Length: 5242880\r\n\r\n"
                + R"({"Policies":{"JE.FullColorPrint":"ON"}} )"
         << true << "error" << broken;
+    QTest::newRow("a header block over 64 KiB")
+        << ok + QByteArray("X-Fill: " + QByteArray(1014, 'x') + "\r\n").repeated(70)
+               + "Content-Length: 2\r\n\r\n{}"
+        << true << "error" << tooLarge;
     // The client refuses the answer while the server's closing is on its way.
     QTest::newRow("5 MiB announced, then the line closed")
         << ok + "Content-Length: 5242880\r\n\r\n{" << false << "error" << tooLarge;

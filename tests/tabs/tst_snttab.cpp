@@ -392,6 +392,15 @@ void TestSNTTab::staleAnswersAndErrors()
     feedAnswer(QStringLiteral(R"({"Error":"INVALID_USER_NAME_OR_PASSWORD"})"));
     QCOMPARE(boxes->boxes.size(), 2);
     QCOMPARE(boxes->boxes[1].second, failedText);
+
+    // A stale answer while Verify is pending still ends the check.
+    verifyButton->click();
+    QVERIFY(!verifyButton->isEnabled());
+    QCOMPARE(verifyButton->cursor().shape(), Qt::BusyCursor);
+    emit client->messageReady(oldTag + QStringLiteral(R"({"Policies":{}})"));
+    QVERIFY(verifyButton->isEnabled());
+    QCOMPARE(verifyButton->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(boxes->boxes.size(), 2);
 }
 
 void TestSNTTab::screenshot()
