@@ -273,14 +273,17 @@ measure() { # QUEUES_LISTED
     local apply_box apply_click apply_end lpo dests after_box refill
     local rows_show="" rows_large="" rows_show_quiet="" rows_large_quiet="" rows_lpo=""
     local rows_refilled="" rows_click="" rows_after_box="" rows_refill="" rows_gap=""
+    local sl ss gap
     window refill >/dev/null
+    window select Showcase >/dev/null
     for r in $(seq 1 "$rounds"); do
-        # Showcase is selected first, untimed; Large right after the box.
-        as=$(window applyselect Showcase Large)
-        after_box=$(field 3 "$as")
-        s=$(window select Showcase)
-        sel_show=$(field 3 "$s")
-        quiet_show=$(field 4 "$s")
+        sl=$(window select Large)
+        sel_large=$(field 3 "$sl")
+        quiet_large=$(field 4 "$sl")
+        web_large=$(web_ms Large)
+        ss=$(window select Showcase)
+        sel_show=$(field 3 "$ss")
+        quiet_show=$(field 4 "$ss")
         web_show=$(web_ms Showcase)
         a=$(window apply Showcase)
         apply_box=$(field 3 "$a")
@@ -290,12 +293,12 @@ measure() { # QUEUES_LISTED
         dests=$(field 2 "$(window dests)")
         rf=$(window refill)
         refill=$(field 2 "$rf")
-        s=$(window select Large)
-        sel_large=$(field 3 "$s")
-        quiet_large=$(field 4 "$s")
-        web_large=$(web_ms Large)
-        local gap
-        gap=$(largest "$(field 4 "$as")" "$(field 5 "$s")" "$(field 6 "$a")" "$(field 3 "$rf")")
+        # Large right after the box, then back to Showcase, untimed.
+        as=$(window applyselect Showcase Large)
+        after_box=$(field 3 "$as")
+        window select Showcase >/dev/null
+        gap=$(largest "$(field 5 "$sl")" "$(field 5 "$ss")" "$(field 6 "$a")" "$(field 3 "$rf")" \
+            "$(field 4 "$as")")
         rows_show+="$sel_show $web_show"$'\n'
         rows_large+="$sel_large $web_large"$'\n'
         rows_show_quiet+="$quiet_show $web_show"$'\n'
