@@ -5,17 +5,32 @@
 //   vellumark_windowbench USERBASE startup
 //       start-up from the process start: VM_EXEC_AT (seconds since the
 //       epoch, as bash's EPOCHREALTIME just before the start) to the
-//       shown window and to the filled list; without it, from main()
+//       filled list and to the shown window, and the longest event-loop
+//       gap from showing the window to the filled list; without
+//       VM_EXEC_AT, from main()
 //   vellumark_windowbench USERBASE serve
 //       shows the window, then answers one line per command read:
-//       "select QUEUE" (until the tabs show the queue), "apply QUEUE" (the
-//       queue is selected first, untimed; timed until the "Settings
-//       applied." box, until the click returned and until the refill that
-//       follows has ended), "lpoptions QUEUE" (lpoptions alone with the
-//       options the queue's Apply writes), "refill", "rss" (the peak
-//       resident size so far, in kB), "quit". Each timed command also gives
-//       the longest gap between two turns of the event loop while it ran.
+//       "select QUEUE" (until the tabs show the queue, and until no request
+//       to CUPS is pending), "apply QUEUE" (the queue is selected first,
+//       untimed; timed until the "Settings applied." box, until the click
+//       returned and until the refill that follows has ended), "applyselect
+//       QUEUE OTHER" (Apply on QUEUE, untimed; right after its box, OTHER
+//       is selected, timed until the tabs show it), "lpoptions QUEUE"
+//       (lpoptions alone with the options the queue's Apply writes),
+//       "dests" (one Get-Printers with the listing's attributes: the
+//       destination list alone), "refill", "quit". Each timed command also
+//       gives the longest gap between two turns of the event loop while it
+//       ran.
+//   vellumark_windowbench USERBASE rss SELECTIONS QUEUE OTHER
+//       the peak and the present resident size (kB) after that many
+//       selections, alternating between the two queues
+//   vellumark_windowbench USERBASE ppds
+//       every queue's PPD fetched and opened once, one after the other:
+//       the floor of a listing that reads each PPD
 //   vellumark_windowbench USERBASE parts ROUNDS QUEUE
+//
+// Nothing but the window's own libraries is linked, so that its resident
+// size is the program's.
 //
 // Prints one "name milliseconds..." line per figure. The window asks CUPS on
 // a thread of its own: a command ends when the answer it waits for came.
@@ -23,8 +38,9 @@
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
 #include "system/CupsPrinters.h"
-#include "system/CupsWorker.h"
 #include "system/AppState.h"
+#include "system/CupsWorker.h"
+#include "system/FetchedPpd.h"
 #include "system/SystemPaths.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/Tab.h"
@@ -37,10 +53,11 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cerrno>
@@ -48,7 +65,7 @@
 #include <functional>
 #include <string>
 
-#include <sys/resource.h>
+#include <cups/cups.h>
 #include <time.h>
 
 namespace {
@@ -88,6 +105,20 @@ void waitForQuiet(TolDialog &window, PrinterTab *printerTab)
             loop.quit();
     });
     loop.exec();
+}
+
+// Runs the event loop until the window is on the screen; false after 20 s.
+bool waitForExposed(QWidget &window)
+{
+    QElapsedTimer guard;
+    guard.start();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
+        if (guard.elapsed() > 20000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
 }
 
 // The longest time between two turns of the event loop while it runs.
@@ -138,11 +169,18 @@ bool selectQueue(PrinterTab *printerTab, const QString &queue)
     return false;
 }
 
-long peakRssKb()
+// A line of /proc/self/status in kB ("VmHWM", "VmRSS"); -1 when missing.
+long statusKb(const char *field)
 {
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
 }
 
 double realtimeMs()
@@ -155,18 +193,23 @@ double realtimeMs()
 int startup(const QElapsedTimer &sinceMain)
 {
     TolDialog window;
+    // From the call on: the first layout and paint are the user's first wait.
+    LoopGaps gaps;
+    gaps.start();
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!waitForExposed(window))
         return 1;
     const double shownAt = realtimeMs();
     const double shownSinceMain = msSince(sinceMain);
     waitForQuiet(window, window.findChild<PrinterTab *>());
+    const double gap = gaps.stop();
     bool fromExec = false;
     const double execAt = qEnvironmentVariable("VM_EXEC_AT").toDouble(&fromExec);
     if (fromExec)
-        std::printf("startup %.1f %.1f\n", realtimeMs() - execAt * 1e3, shownAt - execAt * 1e3);
+        std::printf("startup %.1f %.1f %.1f\n", realtimeMs() - execAt * 1e3, shownAt - execAt * 1e3,
+                    gap);
     else
-        std::printf("startup-from-main %.1f %.1f\n", msSince(sinceMain), shownSinceMain);
+        std::printf("startup-from-main %.1f %.1f %.1f\n", msSince(sinceMain), shownSinceMain, gap);
     return 0;
 }
 
@@ -209,11 +252,28 @@ QList<QPair<QString, QString>> applyOptions(TolDialog &window, PrinterTab *print
     return options;
 }
 
+// Set while the bench waits for the "Settings applied." box.
+QEventLoop *boxLoop = nullptr;
+
+// Runs the event loop until the box came (`*boxShownAt` set); false when it
+// did not come within a minute.
+bool waitForBox(const double *boxShownAt)
+{
+    if (*boxShownAt >= 0)
+        return true;
+    QEventLoop loop;
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    boxLoop = &loop;
+    loop.exec();
+    boxLoop = nullptr;
+    return *boxShownAt >= 0;
+}
+
 int serve(double *boxShownAt)
 {
     TolDialog window;
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!waitForExposed(window))
         return 1;
     auto *printerTab = window.findChild<PrinterTab *>();
     QPushButton *apply = window.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply);
@@ -236,11 +296,12 @@ int serve(double *boxShownAt)
             const double took = msSince(clock);
             // The statuses that follow a selection come before the next command.
             waitForQuiet(window, printerTab);
+            const double quiet = msSince(clock);
             const double gap = gaps.stop();
             if (!selected)
                 std::printf("error cannot select %s\n", qPrintable(queue));
             else
-                std::printf("select %s %.1f %.1f\n", qPrintable(queue), took, gap);
+                std::printf("select %s %.1f %.1f %.1f\n", qPrintable(queue), took, quiet, gap);
         } else if (command == QLatin1String("apply")) {
             const bool selected =
                 (AppState::optionModel && AppState::optionModel->printerName() == queue)
@@ -263,6 +324,39 @@ int serve(double *boxShownAt)
                     std::printf("apply %s %.1f %.1f %.1f %.1f\n", qPrintable(queue),
                                 *boxShownAt - start, clicked - start, end - start, gap);
             }
+        } else if (command == QLatin1String("applyselect")) {
+            const QString other = words.value(2);
+            const bool selected =
+                (AppState::optionModel && AppState::optionModel->printerName() == queue)
+                || selectQueue(printerTab, queue);
+            waitForQuiet(window, printerTab);
+            *boxShownAt = -1;
+            if (!selected) {
+                std::printf("error cannot select %s\n", qPrintable(queue));
+            } else {
+                apply->click();
+                if (!waitForBox(boxShownAt)) {
+                    std::printf("error no \"Settings applied.\" box\n");
+                } else {
+                    gaps.start();
+                    clock.start();
+                    const bool otherSelected = selectQueue(printerTab, other);
+                    const double took = msSince(clock);
+                    waitForQuiet(window, printerTab);
+                    const double gap = gaps.stop();
+                    if (!otherSelected)
+                        std::printf("error cannot select %s\n", qPrintable(other));
+                    else
+                        std::printf("applyselect %s %.1f %.1f\n", qPrintable(other), took, gap);
+                }
+            }
+        } else if (command == QLatin1String("dests")) {
+            cups_dest_t *dests = nullptr;
+            clock.start();
+            const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+            const double took = msSince(clock);
+            cupsFreeDests(count, dests);
+            std::printf("dests %.1f %d\n", took, count);
         } else if (command == QLatin1String("lpoptions")) {
             if (!AppState::optionModel || AppState::optionModel->printerName() != queue) {
                 std::printf("error %s is not selected\n", qPrintable(queue));
@@ -276,17 +370,56 @@ int serve(double *boxShownAt)
                     std::fprintf(stderr, "lpoptions failed\n");
             }
         } else if (command == QLatin1String("refill")) {
+            gaps.start();
             clock.start();
             printerTab->fillPrinterTable();
             waitForQuiet(window, printerTab);
-            std::printf("refill %.1f\n", msSince(clock));
-        } else if (command == QLatin1String("rss")) {
-            std::printf("rss %ld\n", peakRssKb());
+            const double took = msSince(clock);
+            std::printf("refill %.1f %.1f\n", took, gaps.stop());
         } else {
             std::printf("error unknown command\n");
         }
         std::fflush(stdout);
     }
+    return 0;
+}
+
+// The resident size after a session of selections: the peak, which the
+// first selections set when nothing grows, and the present one.
+int residentSize(int selections, const QString &queue, const QString &other)
+{
+    TolDialog window;
+    window.show();
+    if (!waitForExposed(window))
+        return 1;
+    auto *printerTab = window.findChild<PrinterTab *>();
+    waitForQuiet(window, printerTab);
+    for (int i = 0; i < selections; ++i) {
+        const QString &name = i % 2 ? other : queue;
+        if (!selectQueue(printerTab, name)) {
+            std::printf("error cannot select %s\n", qPrintable(name));
+            return 1;
+        }
+        waitForQuiet(window, printerTab);
+    }
+    std::printf("rss %ld %ld %d\n", statusKb("VmHWM"), statusKb("VmRSS"), selections);
+    return 0;
+}
+
+// Every queue's PPD fetched and opened once, as a listing that reads each
+// one must at least.
+int fetchEveryPpd()
+{
+    const QSet<QString> names = cupsPrinterSet();
+    QElapsedTimer clock;
+    clock.start();
+    int opened = 0;
+    for (const QString &name : names) {
+        FetchedPpd fetched(name);
+        if (fetched.ppd())
+            ++opened;
+    }
+    std::printf("ppds %.1f %d\n", msSince(clock), opened);
     return 0;
 }
 
@@ -301,17 +434,23 @@ int parts(int rounds, const QStringList &queues)
             part();
             values << msSince(clock);
         }
-        std::printf("part:%s %.1f\n", name, median(values));
+        std::printf("part:%-64s %7.1f\n", name, median(values));
     };
     const QString queue = queues.first();
-    time("destinations", [] { cupsPrinterSet(); });
-    time("model", [&] { buildPrinterModel(queue); });
-    time("listing", [] { listMakerPrinters(); });
+    time("queue names alone (Get-Printers, names; each constraint pass)", [] { cupsPrinterSet(); });
+    time("destination list (Get-Printers with the listing's attributes)", [] {
+        cups_dest_t *dests = nullptr;
+        cupsFreeDests(cupsGetDests2(CUPS_HTTP_DEFAULT, &dests), dests);
+    });
+    time("option model of one queue (its PPD fetched and read)", [&] { buildPrinterModel(queue); });
+    // The first round reads every PPD; the others ask whether each changed.
+    time("maker listing (names, destination list, each PPD: changed?)",
+         [] { listMakerPrinters(); });
     QStringList names;
     for (const MakerPrinter &printer : listMakerPrinters().printers)
         names << printer.name;
-    time("statuses", [&] { printerStatuses(names); });
-    time("lpoptions", [&] {
+    time("statuses of the listed queues (one lpstat -p)", [&] { printerStatuses(names); });
+    time("lpoptions alone, one option", [&] {
         runLpoptions(queue, {{QStringLiteral("PageSize"), QStringLiteral("A4")}});
     });
     return 0;
@@ -328,7 +467,8 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {
         std::fprintf(stderr,
-                     "usage: %s USERBASE startup | USERBASE serve | USERBASE parts ROUNDS QUEUE\n",
+                     "usage: %s USERBASE startup | serve | rss SELECTIONS QUEUE OTHER | ppds"
+                     " | parts ROUNDS QUEUE\n",
                      argv[0]);
         return 2;
     }
@@ -336,9 +476,11 @@ int main(int argc, char **argv)
     double boxShownAt = -1;
     MessageBoxes::setHandler([&boxShownAt](QMessageBox::Icon, const QString &, const QString &text,
                                            QMessageBox::StandardButtons) {
-        if (text == QLatin1String("Settings applied."))
+        if (text == QLatin1String("Settings applied.")) {
             boxShownAt = realtimeMs();
-        else
+            if (boxLoop)
+                boxLoop->quit();
+        } else
             std::fprintf(stderr, "box: %s\n", qPrintable(text));
         return QMessageBox::Ok;
     });
@@ -347,6 +489,10 @@ int main(int argc, char **argv)
         return startup(sinceMain);
     if (args.at(1) == QLatin1String("parts") && args.size() >= 4)
         return parts(qMax(1, args.at(2).toInt()), args.mid(3));
+    if (args.at(1) == QLatin1String("rss") && args.size() >= 5)
+        return residentSize(qMax(1, args.at(2).toInt()), args.at(3), args.at(4));
+    if (args.at(1) == QLatin1String("ppds"))
+        return fetchEveryPpd();
     if (args.at(1) == QLatin1String("serve"))
         return serve(&boxShownAt);
     return 2;

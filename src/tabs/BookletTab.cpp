@@ -1,6 +1,7 @@
 #include "tabs/BookletTab.h"
 
 #include "widgets/ChoiceKey.h"
+#include "widgets/IconCache.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
@@ -66,12 +67,12 @@ void BookletTab::connectSignals()
 
 QIcon BookletTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-layout"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-layout"));
 }
 
 QIcon BookletTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-layout-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-layout-constraint"));
 }
 
 bool BookletTab::hasOptions()

@@ -8,6 +8,7 @@
 #include "system/SharedRoutines.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/IconCache.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
@@ -76,7 +77,7 @@ void FinishingTab::buildUi()
         return combo;
     };
     auto checkButton = [this](const QString &name, const char *icon, const char *accessibleName) {
-        auto *button = new TolCheckBoxButton(this, name, QIcon(QLatin1String(icon)));
+        auto *button = new TolCheckBoxButton(this, name, IconCache::icon(QLatin1String(icon)));
         button->setAccessibleName(QLatin1String(accessibleName));
         return button;
     };
@@ -276,12 +277,12 @@ void FinishingTab::buildLayout()
 
 QIcon FinishingTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-finishing"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-finishing"));
 }
 
 QIcon FinishingTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-finishing-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-finishing-constraint"));
 }
 
 bool FinishingTab::hasOptions()

@@ -7,6 +7,7 @@
 #include "tabs/TabOwner.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/IconCache.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
@@ -185,12 +186,12 @@ void GeneralTab::buildLayout()
 
 QIcon GeneralTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-basic"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-basic"));
 }
 
 QIcon GeneralTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-basic-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-basic-constraint"));
 }
 
 bool GeneralTab::hasOptions()

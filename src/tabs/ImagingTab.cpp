@@ -10,6 +10,7 @@
 #include "tabs/TabOwner.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/IconCache.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolButtonGroup.h"
 
@@ -56,12 +57,12 @@ void ImagingTab::initTabName()
 
 QIcon ImagingTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-imaging"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-imaging"));
 }
 
 QIcon ImagingTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-imaging-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-imaging-constraint"));
 }
 
 // ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
+#include "widgets/IconCache.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -96,12 +97,12 @@ void JobTab::initTabName()
 
 QIcon JobTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-job"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-job"));
 }
 
 QIcon JobTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-job-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-job-constraint"));
 }
 
 bool JobTab::hasOptions()
@@ -180,7 +181,7 @@ void JobTab::buildStorageWidgets()
     boxPasswordEdit->setEchoMode(QLineEdit::Password);
 
     storageButton = new TolCheckBoxButton(nullptr, QStringLiteral("storage"),
-                                          QIcon(QStringLiteral(":/icons/storage")));
+                                          IconCache::icon(QStringLiteral(":/icons/storage")));
     storageButton->setAccessibleName(QStringLiteral("chkButTCCollate1"));
 }
 
@@ -204,7 +205,7 @@ void JobTab::buildAccountingWidgets()
     accountingModeCombo->addItem(tr("Select account ID"));
 
     accountingButton = new TolCheckBoxButton(nullptr, QStringLiteral("accounting"),
-                                             QIcon(QStringLiteral(":/icons/accounting")));
+                                             IconCache::icon(QStringLiteral(":/icons/accounting")));
     accountingButton->setAccessibleName(QStringLiteral("chkButTvManagment"));
 }
 
@@ -277,7 +278,7 @@ void JobTab::buildJobNameAndLoginWidgets()
     overwriteCombo->setMinimumWidth(200);
 
     emailButton = new TolCheckBoxButton(nullptr, QStringLiteral("email"),
-                                        QIcon(QStringLiteral(":/icons/email")));
+                                        IconCache::icon(QStringLiteral(":/icons/email")));
     emailButton->setAccessibleName(QStringLiteral("chkButJobEmail"));
     emailLabel =
         namedLabel(richLabel(tr("Job e-mail notification"), QStringLiteral(":")), "lblJobEmail");
@@ -295,7 +296,7 @@ void JobTab::buildJobNameAndLoginWidgets()
 
     userLoginHeading = namedLabel(tr("User Login") + QStringLiteral(":"), "lblUserLogin");
     userLoginButton = new TolCheckBoxButton(nullptr, QStringLiteral("login"),
-                                            QIcon(QStringLiteral(":/icons/user")));
+                                            IconCache::icon(QStringLiteral(":/icons/user")));
     userLoginButton->setAccessibleName(QStringLiteral("chkButUserLogin"));
 }
 

@@ -5,6 +5,7 @@
 #include "system/CupsPrinters.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
+#include "widgets/IconCache.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -101,12 +102,12 @@ void PrinterTab::initTabName()
 
 QIcon PrinterTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-printer"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-printer"));
 }
 
 QIcon PrinterTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-printer-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-printer-constraint"));
 }
 
 bool PrinterTab::hasOptions()

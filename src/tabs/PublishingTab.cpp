@@ -5,6 +5,7 @@
 #include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
+#include "widgets/IconCache.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -79,8 +80,8 @@ void PublishingTab::buildUi()
     cmbBxCvrM = new ComboBoxEx(this);
     lblBackCvrM = new QLabel(this);
     cmbBxBackCvrM = new ComboBoxEx(this);
-    chkButCvr =
-        new TolCheckBoxButton(this, tr("Cover mode:"), QIcon(QStringLiteral(":/icons/covermode")));
+    chkButCvr = new TolCheckBoxButton(this, tr("Cover mode:"),
+                                      IconCache::icon(QStringLiteral(":/icons/covermode")));
 
     lblPins = new QLabel(this);
     chkBxPinsPrintOntoFront = new QCheckBox(this);
@@ -93,14 +94,14 @@ void PublishingTab::buildUi()
     lblPMed = new QLabel(this);
     cmbBxPMed = new ComboBoxEx(this);
     chkButPins = new TolCheckBoxButton(this, tr("Page insert:"),
-                                       QIcon(QStringLiteral(":/icons/pageinsert")));
+                                       IconCache::icon(QStringLiteral(":/icons/pageinsert")));
 
     lblTint = new QLabel(this);
     chkBxTintPrintOnto = new QCheckBox(this);
     lblTMed = new QLabel(this);
     cmbBxTMed = new ComboBoxEx(this);
     chkButTint = new TolCheckBoxButton(this, tr("Transparency interleaving:"),
-                                       QIcon(QStringLiteral(":/icons/transparency")));
+                                       IconCache::icon(QStringLiteral(":/icons/transparency")));
 
     for (QWidget *widget :
          {static_cast<QWidget *>(cmbBxCvrM), static_cast<QWidget *>(cmbBxBackCvrM),
@@ -342,12 +343,12 @@ void PublishingTab::initTabName()
 
 QIcon PublishingTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-publishing"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-publishing"));
 }
 
 QIcon PublishingTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-publishing-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-publishing-constraint"));
 }
 
 bool PublishingTab::hasOptions()

@@ -6,6 +6,7 @@
 #include "system/PerUserFiles.h"
 #include "system/SecretCipher.h"
 #include "tabs/TabOwner.h"
+#include "widgets/IconCache.h"
 #include "widgets/TolButtonGroup.h"
 
 #include <QCheckBox>
@@ -68,12 +69,12 @@ void SNTTab::initTabName()
 
 QIcon SNTTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-snt"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-snt"));
 }
 
 QIcon SNTTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-snt-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-snt-constraint"));
 }
 
 bool SNTTab::hasOptions()

@@ -8,6 +8,7 @@
 #include "tabs/TabOwner.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/IconCache.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
@@ -66,12 +67,12 @@ QString Tab::getTabName()
 
 QIcon Tab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-basic"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-basic"));
 }
 
 QIcon Tab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-basic-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-basic-constraint"));
 }
 
 void Tab::resetDisabledTab() {}

@@ -10,6 +10,7 @@
 #include "system/AppState.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/ErrorMark.h"
+#include "widgets/IconCache.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -261,7 +262,7 @@ void Tab::flagOptionError(const QString &keyword, const QString &choice)
     } else if (auto *checkBox = qobject_cast<QCheckBox *>(editor);
                checkBox && keyword != QLatin1String("Cadj")) {
         constraintMarked = true;
-        checkBox->setIcon(QIcon(ErrorMark::iconPath));
+        checkBox->setIcon(IconCache::icon(ErrorMark::iconPath));
     } else if (auto *group = qobject_cast<TolButtonGroup *>(title)) {
         constraintMarked = true;
         group->showError(true);
@@ -289,7 +290,7 @@ void Tab::markTitle(QWidget *title)
     if (auto *label = qobject_cast<QLabel *>(title))
         ErrorMark::addTo(label);
     else if (auto *checkBox = qobject_cast<QCheckBox *>(title))
-        checkBox->setIcon(QIcon(ErrorMark::iconPath));
+        checkBox->setIcon(IconCache::icon(ErrorMark::iconPath));
     else if (auto *group = qobject_cast<TolButtonGroup *>(title))
         group->showError(true);
 }

@@ -6,6 +6,7 @@
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
 #include "widgets/ComboBoxEx.h"
+#include "widgets/IconCache.h"
 #include "widgets/SeparatorLine.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -116,11 +117,11 @@ void WatermarkTab::buildUi()
                 Qt::CaseSensitive),
         lnEditCustomWatermark));
     chkBxWFlg = new QCheckBox(tr("Repeat watermark"), this);
-    chkButWatermark =
-        new TolCheckBoxButton(this, QString(), QIcon(QStringLiteral(":/icons/watermark")));
+    chkButWatermark = new TolCheckBoxButton(this, QString(),
+                                            IconCache::icon(QStringLiteral(":/icons/watermark")));
     lblWatermark = new QLabel(tr("Watermark/Stamp"), this);
-    chkButSuperWatermark =
-        new TolCheckBoxButton(this, QString(), QIcon(QStringLiteral(":/icons/super-watermark")));
+    chkButSuperWatermark = new TolCheckBoxButton(
+        this, QString(), IconCache::icon(QStringLiteral(":/icons/super-watermark")));
     lblSuperWatermark = new QLabel(tr("Super watermark") + colon, this);
     cmbBxSuperWatermark = new ComboBoxEx(this);
 
@@ -274,12 +275,12 @@ void WatermarkTab::buildLayout()
 
 QIcon WatermarkTab::tabIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-watermark"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-watermark"));
 }
 
 QIcon WatermarkTab::tabConstraintIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tab-watermark-constraint"));
+    return IconCache::icon(QStringLiteral(":/icons/tab-watermark-constraint"));
 }
 
 bool WatermarkTab::hasOptions()

@@ -1,6 +1,7 @@
 #include "widgets/TolButtonGroup.h"
 
 #include "widgets/ErrorMark.h"
+#include "widgets/IconCache.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -77,7 +78,7 @@ void TolButtonGroup::addButton(const QString &name, const QString &iconPath, con
 {
     auto *button = new QPushButton(this);
     button->setAccessibleName(name);
-    button->setIcon(QIcon(iconPath));
+    button->setIcon(IconCache::icon(iconPath));
     button->setIconSize(buttonIconSize);
     button->setCheckable(true);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -117,7 +118,8 @@ void TolButtonGroup::updateButtonIcons(const QString &name)
 
     for (int i = 0; i < buttons.size(); ++i) {
         const bool isSelected = i == selected;
-        buttons[i]->setIcon(QIcon(isSelected ? iconPaths[i] + selectedSuffix : iconPaths[i]));
+        buttons[i]->setIcon(
+            IconCache::icon(isSelected ? iconPaths[i] + selectedSuffix : iconPaths[i]));
         if (isSelected)
             buttons[i]->setChecked(true);
     }
@@ -135,7 +137,7 @@ void TolButtonGroup::uncheckAll()
     group->setExclusive(false);
     for (int i = 0; i < buttons.size(); ++i) {
         buttons[i]->setChecked(false);
-        buttons[i]->setIcon(QIcon(iconPaths[i]));
+        buttons[i]->setIcon(IconCache::icon(iconPaths[i]));
     }
     group->setExclusive(true);
     label->setText(titleText);

@@ -1,11 +1,13 @@
 // The whole window against one queue whose PPD enables every option tab:
 // each tab is enabled and drawn (a screenshot per tab), Apply writes the
-// settings of several tabs, and a few user changes apply again.
+// settings of several tabs, and a few user changes apply again; selections
+// back and forth make no icon once each look was shown.
 #include "MainRoadFixture.h"
 #include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
+#include "widgets/IconCache.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
 
@@ -19,6 +21,8 @@
 namespace {
 
 const QString queue = QStringLiteral("Tolvane_TX9000");
+const QString twin = QStringLiteral("Tolvane_TX9000_Twin");
+const QString small = QStringLiteral("Tolvane_TX4020");
 const QString applied = QStringLiteral("Settings applied.");
 
 // The option tabs the showcase queue must enable, by class.
@@ -45,6 +49,32 @@ QMap<QString, QString> cfgValues(const QString &path)
     return values;
 }
 
+bool selectQueue(TolDialog &dialog, const QString &name)
+{
+    QTableWidget *table = dialog.findChild<PrinterTab *>()->table();
+    const QList<QTableWidgetItem *> rows = table->findItems(name, Qt::MatchExactly);
+    if (rows.isEmpty())
+        return false;
+    table->setCurrentCell(rows.first()->row(), 0);
+    return waitForCups(dialog) && AppState::optionModel
+           && AppState::optionModel->printerName() == name;
+}
+
+// Every icon the window shows, on its buttons and its tabs, by identity: an
+// icon made anew has a key of its own even when it shows the same file.
+QSet<qint64> shownIcons(TolDialog &dialog)
+{
+    QSet<qint64> keys;
+    for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+        if (!button->icon().isNull())
+            keys << button->icon().cacheKey();
+    }
+    const QTabBar *bar = dialog.findChild<QTabWidget *>()->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        keys << bar->tabIcon(i).cacheKey();
+    return keys;
+}
+
 } // namespace
 
 class AllTabsTest : public QObject
@@ -59,7 +89,10 @@ private slots:
         qputenv("USER", "alltabs");
         qputenv("LANG", "C");
         qputenv("LC_ALL", "C");
-        QVERIFY2(cups.start({{"demo-showcase.ppd", queue}}), qPrintable(cups.errorText()));
+        QVERIFY2(cups.start({{"demo-showcase.ppd", queue},
+                             {"demo-showcase.ppd", twin},
+                             {"queue-tolvane.ppd", small}}),
+                 qPrintable(cups.errorText()));
     }
 
     void everyTabShowsAndApplies()
@@ -194,6 +227,43 @@ private slots:
             }
         }
         QVERIFY(checked > 10);
+    }
+
+    // Each look is made when first shown; selections after that reuse it.
+    void selectionsMakeNoIcon_data()
+    {
+        QTest::addColumn<QString>("other");
+        QTest::newRow("between two queues of one model") << twin;
+        QTest::newRow("between queues that enable other tabs") << small;
+    }
+
+    void selectionsMakeNoIcon()
+    {
+        QFETCH(QString, other);
+        RoadSession session;
+        TolDialog dialog;
+        QVERIFY(waitForCups(dialog));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        QSet<qint64> warm;
+        for (const QString &name : {queue, other, queue, other}) {
+            QVERIFY2(selectQueue(dialog, name), qPrintable(name));
+            dialog.grab();
+            warm += shownIcons(dialog);
+        }
+        const int made = IconCache::iconsMade();
+        for (int i = 0; i < 6; ++i) {
+            const QString name = i % 2 ? other : queue;
+            QVERIFY2(selectQueue(dialog, name), qPrintable(name));
+            dialog.grab();
+            const QSet<qint64> fresh = shownIcons(dialog) - warm;
+            QVERIFY2(
+                fresh.isEmpty(),
+                qPrintable(
+                    QStringLiteral("%1 new icon(s) at selection %2").arg(fresh.size()).arg(i + 1)));
+        }
+        QCOMPARE(IconCache::iconsMade(), made);
     }
 
 private:

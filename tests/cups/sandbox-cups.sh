@@ -2,11 +2,12 @@
 # A private cupsd on a free loopback port, with its own configuration in a
 # temporary folder, for the tests and the demo.
 #
-#   sandbox-cups.sh start DIR [--owner PID] [PPD NAME]...
+#   sandbox-cups.sh start DIR [--owner PID] [--port N] [PPD NAME]...
 #                                             start it, add one queue per pair,
 #                                             print the CUPS_SERVER value; with
 #                                             --owner, the daemon ends when that
-#                                             process does, however it ends
+#                                             process does, however it ends;
+#                                             --port: that port, not any free one
 #   sandbox-cups.sh stop DIR                  stop it and remove DIR
 #   sandbox-cups.sh halt DIR                  stop the daemon, keep its state
 #   sandbox-cups.sh resume DIR                start it again on the same port
@@ -60,10 +61,12 @@ halt_daemon() {
 case "$cmd" in
 start)
     owner=
+    port=
     if [ "${1:-}" = --owner ]; then owner=${2:?--owner needs a process id}; shift 2; fi
+    if [ "${1:-}" = --port ]; then port=${2:?--port needs a number}; shift 2; fi
     mkdir -p "$dir"/{conf,state,cache,spool,tmp,log,ppd}
     dir=$(cd "$dir" && pwd)
-    port=$(free_port)
+    [ -n "$port" ] || port=$(free_port)
     cat >"$dir/conf/cupsd.conf" <<CONF
 Listen 127.0.0.1:$port
 LogLevel warn

@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include "widgets/ComboBoxEx.h"
+#include "widgets/IconCache.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TolButtonGroup.h"
 #include "widgets/TolCheckBoxButton.h"
@@ -48,6 +49,7 @@ private slots:
     void disabledGroupTitleIsGreyAndKeepsButtons();
     void errorMarkOnTitleIsShownOnce();
     void buttonsAddedAfterRemovingAllGetTheirOwnIcons();
+    void eachLookIsMadeOnce();
 
     void clickOnIconTogglesAndSignalsInOrder();
     void applyToDependentsDropsUncheckedItem();
@@ -212,6 +214,26 @@ void TestWidgetKit::buttonsAddedAfterRemovingAllGetTheirOwnIcons()
     group->updateButtonIcons("On");
     QCOMPARE(group->buttonNames(), QStringList {"On"});
     QCOMPARE(centreColour(group->pushButton(0)->icon()), QColor(Qt::darkBlue));
+}
+
+void TestWidgetKit::eachLookIsMadeOnce()
+{
+    QWidget parent;
+    TolButtonGroup *group = makeGroup(&parent, "T");
+    const QStringList names = group->buttonNames();
+    for (const QString &name : names)
+        group->updateButtonIcons(name);
+    const int made = IconCache::iconsMade();
+    const qint64 plainLeft = group->pushButton(1)->icon().cacheKey();
+    for (int round = 0; round < 5; ++round) {
+        for (const QString &name : names)
+            group->updateButtonIcons(name);
+    }
+    QCOMPARE(IconCache::iconsMade(), made);
+    QCOMPARE(group->pushButton(1)->icon().cacheKey(), plainLeft);
+    // A kept icon still shows the look it stands for.
+    QCOMPARE(centreColour(group->pushButton(2)->icon()), QColor(Qt::darkBlue));
+    QCOMPARE(centreColour(group->pushButton(0)->icon()), QColor(Qt::red));
 }
 
 void TestWidgetKit::clickOnIconTogglesAndSignalsInOrder()
