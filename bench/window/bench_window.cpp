@@ -22,6 +22,7 @@
 #include "app/TolDialog.h"
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
+#include "system/CupsConnection.h"
 #include "system/CupsPrinters.h"
 #include "system/CupsWorker.h"
 #include "system/AppState.h"
@@ -198,8 +199,10 @@ QList<QPair<QString, QString>> applyOptions(TolDialog &window, PrinterTab *print
     const OptionHash values = TabOptionCollector(&tabs).collectTabOptions();
     bool known = false;
     QStringList keywords = printerTab->lpoptionsKeywords(&known);
-    if (!known) // the bench's own wait, not the window's
-        keywords = topLevelOptionKeywords(AppState::optionModel->printerName());
+    if (!known) { // the bench's own wait, not the window's
+        CupsConnection connection;
+        keywords = topLevelOptionKeywords(AppState::optionModel->printerName(), connection);
+    }
     QList<QPair<QString, QString>> options;
     for (const QString &keyword : qAsConst(keywords)) {
         const QString value = values.value(keyword);
@@ -304,11 +307,12 @@ int parts(int rounds, const QStringList &queues)
         std::printf("part:%s %.1f\n", name, median(values));
     };
     const QString queue = queues.first();
-    time("destinations", [] { cupsPrinterSet(); });
-    time("model", [&] { buildPrinterModel(queue); });
-    time("listing", [] { listMakerPrinters(); });
+    CupsConnection connection;
+    time("destinations", [&] { cupsPrinterSet(connection); });
+    time("model", [&] { buildPrinterModel(queue, connection); });
+    time("listing", [&] { listMakerPrinters(connection); });
     QStringList names;
-    for (const MakerPrinter &printer : listMakerPrinters().printers)
+    for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
         names << printer.name;
     time("statuses", [&] { printerStatuses(names); });
     time("lpoptions", [&] {

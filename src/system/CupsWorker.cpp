@@ -91,7 +91,7 @@ void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer)
 {
     post([answer](CupsConnection &connection) {
         CupsNamesAnswer result;
-        result.names = cupsPrinterSet(&result.answered, &connection);
+        result.names = cupsPrinterSet(connection, &result.answered);
         return std::function<void()>([answer, result] { answer(result); });
     });
 }
@@ -109,7 +109,7 @@ struct PendingListing
 void startListing(PendingListing *pending, CupsConnection &connection)
 {
     pending->run.reset(
-        new MakerPrinterListingRun(MakerPrinterListingRun::DestinationList::Later, &connection));
+        new MakerPrinterListingRun(connection, MakerPrinterListingRun::DestinationList::Later));
     if (pending->run->cupsAnswered()) {
         // lpstat, which takes longest, runs while the PPDs are asked about.
         pending->statusRun.reset(new PrinterStatusRun(connection.stopFlag()));
@@ -159,13 +159,13 @@ void CupsWorker::buildModel(const QString &queueName,
 {
     post([answer, queueName](CupsConnection &connection) {
         PrinterModelAnswer result;
-        if (cupsQueueExists(queueName, &result.answered, &connection)) {
+        if (cupsQueueExists(queueName, &result.answered, connection)) {
             std::unique_ptr<tOptionModel> model =
-                buildPrinterModel(queueName, &result.lpoptionsKeywords, &connection);
+                buildPrinterModel(queueName, connection, &result.lpoptionsKeywords);
             if (model)
                 result.model.reset(model.release());
             else // an unreadable PPD, or a CUPS fallen silent since: the names tell
-                cupsPrinterSet(&result.answered, &connection);
+                cupsPrinterSet(connection, &result.answered);
         }
         return std::function<void()>([answer, result] { answer(result); });
     });
@@ -176,10 +176,10 @@ void CupsWorker::readLpoptionsKeywords(const QString &queueName,
 {
     post([answer, queueName](CupsConnection &connection) {
         PpdKeywordsAnswer result;
-        result.keywords = topLevelOptionKeywords(queueName, &result.read, &connection);
+        result.keywords = topLevelOptionKeywords(queueName, connection, &result.read);
         result.answered = result.read;
         if (!result.read)
-            cupsPrinterSet(&result.answered, &connection);
+            cupsPrinterSet(connection, &result.answered);
         return std::function<void()>([answer, result] { answer(result); });
     });
 }

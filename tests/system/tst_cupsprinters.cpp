@@ -102,7 +102,7 @@ private slots:
 
     void listsExactlyTheMakersQueuesInCupsOrder()
     {
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         const QStringList listed = namesOf(listing.printers);
         const QSet<QString> expected {"Q1", "Rbor", "Two", hostileName, utf8Name};
         QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
@@ -120,12 +120,12 @@ private slots:
         const QSet<QString> all {"Q1",       "Foreign",  "Rbor", "Blank",     "Lower",
                                  "MfgUpper", "NoFilter", "Two",  hostileName, utf8Name};
         QCOMPARE(listing.knownPrinters, all);
-        QCOMPARE(cupsPrinterSet(), all);
+        QCOMPARE(cupsPrinterSet(connection), all);
     }
 
     void destinationIsTheDeviceUri()
     {
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         QVERIFY(!listing.printers.isEmpty());
         for (const MakerPrinter &printer : listing.printers)
             QCOMPARE(printer.deviceUri, QString("file:///dev/null"));
@@ -274,25 +274,25 @@ private slots:
 
     void listingFollowsAChangedPpd()
     {
-        QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
+        QVERIFY(namesOf(listMakerPrinters(connection).printers).contains("Two"));
         // CUPS compares with the time of the last fetch, in whole seconds.
         QTest::qWait(1100);
         QVERIFY(
             cups.run("lpadmin", {"-p", "Two", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
-        QVERIFY(!namesOf(listMakerPrinters().printers).contains("Two"));
+        QVERIFY(!namesOf(listMakerPrinters(connection).printers).contains("Two"));
         QTest::qWait(1100);
         QVERIFY(cups.run("lpadmin",
                          {"-p", "Two", "-P", SandboxCups::dataFile("queue-twofilters.ppd")}));
-        QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
+        QVERIFY(namesOf(listMakerPrinters(connection).printers).contains("Two"));
     }
 
     void hostileNameReachesNoShell()
     {
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         QVERIFY(namesOf(listing.printers).contains(hostileName));
         QCOMPARE(printerStatus(hostileName), QString("Idle"));
         QVERIFY(runLpoptions(hostileName, {{"Duplex", "None"}}).succeeded());
-        QVERIFY(buildPrinterModel(hostileName) != nullptr);
+        QVERIFY(buildPrinterModel(hostileName, connection) != nullptr);
         QCOMPARE(entriesOf(work.path()), QStringList());
     }
 
@@ -462,30 +462,30 @@ private slots:
 
     void modelOfAQueue()
     {
-        std::unique_ptr<tOptionModel> model = buildPrinterModel(utf8Name);
+        std::unique_ptr<tOptionModel> model = buildPrinterModel(utf8Name, connection);
         QVERIFY(model);
         QCOMPARE(model->printerName(), utf8Name);
         QVERIFY(model->option("PageSize"));
         QCOMPARE(model->option("Duplex")->defaultChoice()->keyword(), QString("None"));
 
-        QCOMPARE(buildPrinterModel("NoSuchQueue"), nullptr);
-        QCOMPARE(buildPrinterModel(QString()), nullptr);
+        QCOMPARE(buildPrinterModel("NoSuchQueue", connection), nullptr);
+        QCOMPARE(buildPrinterModel(QString(), connection), nullptr);
         // A queue without a PPD.
         QVERIFY2(cups.run("lpadmin", {"-p", "Raw", "-E", "-v", "file:///dev/null"}),
                  qPrintable(cups.errorText()));
-        QCOMPARE(buildPrinterModel("Raw"), nullptr);
+        QCOMPARE(buildPrinterModel("Raw", connection), nullptr);
         bool ok = true;
-        QVERIFY(topLevelOptionKeywords("Raw", &ok).isEmpty());
+        QVERIFY(topLevelOptionKeywords("Raw", connection, &ok).isEmpty());
         QVERIFY(!ok);
-        QVERIFY(cupsPrinterSet().contains("Raw"));
+        QVERIFY(cupsPrinterSet(connection).contains("Raw"));
         QVERIFY(cups.run("lpadmin", {"-x", "Raw"}));
-        QVERIFY(!cupsPrinterSet().contains("Raw"));
+        QVERIFY(!cupsPrinterSet(connection).contains("Raw"));
     }
 
     void topLevelKeywordsInPpdOrder()
     {
         bool ok = false;
-        const QStringList keywords = topLevelOptionKeywords("Q1", &ok);
+        const QStringList keywords = topLevelOptionKeywords("Q1", connection, &ok);
         QVERIFY(ok);
         QCOMPARE(keywords,
                  QStringList({"PageSize", "PageRegion", "Duplex", "MediaType", "ColorModel"}));
@@ -496,13 +496,13 @@ private slots:
         QVERIFY(cups.run("lpadmin", {"-p", "Sub", "-E", "-v", "file:///dev/null", "-P",
                                      SandboxCups::dataFile("queue-subgroup.ppd")}));
         bool ok = false;
-        QCOMPARE(topLevelOptionKeywords("Sub", &ok),
+        QCOMPARE(topLevelOptionKeywords("Sub", connection, &ok),
                  QStringList({"PageSize", "PageRegion", "MediaType", "ColorModel"}));
         QVERIFY(ok);
         QStringList fromSelection;
-        std::unique_ptr<tOptionModel> model = buildPrinterModel("Sub", &fromSelection);
+        std::unique_ptr<tOptionModel> model = buildPrinterModel("Sub", connection, &fromSelection);
         QVERIFY(model && model->option("Duplex") && model->option("BindEdge"));
-        QCOMPARE(fromSelection, topLevelOptionKeywords("Sub"));
+        QCOMPARE(fromSelection, topLevelOptionKeywords("Sub", connection));
         QVERIFY(cups.run("lpadmin", {"-x", "Sub"}));
     }
 
@@ -510,7 +510,7 @@ private slots:
     {
         QString path;
         {
-            FetchedPpd fetched("Q1");
+            FetchedPpd fetched("Q1", connection);
             QVERIFY(fetched.ppd());
             path = fetched.path();
             QVERIFY2(path.startsWith(tmp.path() + "/"), qPrintable(path));
@@ -519,9 +519,9 @@ private slots:
         QVERIFY(!QFileInfo::exists(path));
 
         for (int i = 0; i < 20; ++i)
-            QCOMPARE(listMakerPrinters().printers.size(), 5);
-        QVERIFY(buildPrinterModel("Q1"));
-        QVERIFY(!buildPrinterModel("Raw"));
+            QCOMPARE(listMakerPrinters(connection).printers.size(), 5);
+        QVERIFY(buildPrinterModel("Q1", connection));
+        QVERIFY(!buildPrinterModel("Raw", connection));
         QCOMPARE(entriesOf(tmp.path()), QStringList());
     }
 
@@ -529,11 +529,11 @@ private slots:
     {
         QVERIFY(
             CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         QCOMPARE(namesOf(listing.printers).count("Rbor"), 2);
-        QCOMPARE(cupsPrinterSet().size(), 10);
+        QCOMPARE(cupsPrinterSet(connection).size(), 10);
         QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
-        QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
+        QCOMPARE(namesOf(listMakerPrinters(connection).printers).count("Rbor"), 1);
     }
 
     // A listing whose destination list is read later holds the list as
@@ -549,7 +549,7 @@ private slots:
     void laterListingReadsTheListWhenTold()
     {
         QFETCH(bool, started);
-        MakerPrinterListingRun run(MakerPrinterListingRun::DestinationList::Later);
+        MakerPrinterListingRun run(connection, MakerPrinterListingRun::DestinationList::Later);
         QVERIFY(
             CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
         MakerPrinterListing listing;
@@ -563,9 +563,9 @@ private slots:
             QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
         }
         QCOMPARE(namesOf(listing.printers).count("Rbor"), 2);
-        QCOMPARE(listing.knownPrinters, cupsPrinterSet());
+        QCOMPARE(listing.knownPrinters, cupsPrinterSet(connection));
         QCOMPARE(run.knownPrinters(), listing.knownPrinters);
-        QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
+        QCOMPARE(namesOf(listMakerPrinters(connection).printers).count("Rbor"), 1);
     }
 
     // The table's rows are the destination list's entries that are the
@@ -579,9 +579,9 @@ private slots:
         QVERIFY(cups.run("cupsenable", {"Klasse"}));
         QVERIFY(cups.run("cupsaccept", {"Klasse"}));
 
-        const auto listed = [] {
+        const auto listed = [this] {
             QStringList rows;
-            for (const MakerPrinter &printer : listMakerPrinters().printers)
+            for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
                 rows << printer.name + " " + printer.deviceUri;
             return rows;
         };
@@ -697,6 +697,8 @@ private:
     QTemporaryDir stubs;
     QByteArray originalPath;
     SandboxCups cups;
+    // The program's own kind of connection, bounded.
+    CupsConnection connection;
 };
 
 VM_TEST_GUILESS_MAIN(CupsPrintersTest)
