@@ -168,7 +168,6 @@ struct QueueChecks
     std::atomic<bool> gaveUp {false};
     // Stops every thread's connection.
     const std::atomic<bool> *stop = nullptr;
-    int fetched = 0;
 };
 
 // Each question is a round trip to CUPS and a parse, so they are spread over
@@ -177,8 +176,7 @@ struct QueueChecks
 void runChecks(QueueChecks *batch)
 {
     const int count = batch->queues.size();
-    std::atomic<int> fetched {0};
-    auto work = [batch, count, &fetched](int first, int step) {
+    auto work = [batch, count](int first, int step) {
         CupsConnection connection(batch->stop);
         for (int i = first; i < count; i += step) {
             if (batch->gaveUp || connection.stopping())
@@ -186,7 +184,6 @@ void runChecks(QueueChecks *batch)
             bool answered = false;
             batch->results[i] = checkQueue(batch->queues.at(i).name, &answered, connection);
             batch->answered[i] = answered;
-            ++fetched;
             if (!answered)
                 batch->gaveUp = true;
         }
@@ -198,7 +195,6 @@ void runChecks(QueueChecks *batch)
     work(0, threads);
     for (std::thread &worker : workers)
         worker.join();
-    batch->fetched = fetched;
 }
 
 // A listed queue's rows and their order, as the user's destination list
@@ -470,7 +466,6 @@ MakerPrinterListing MakerPrinterListingRun::finish()
     if (d->checksRun.joinable())
         d->checksRun.join();
     MakerPrinterListing listing = d->listing;
-    listing.ppdsFetched = d->checks.fetched;
     QHash<QString, bool> makerQueue;
     {
         const QMutexLocker locker(&listingChecksLock());

@@ -38,9 +38,6 @@ struct MakerPrinterListing
     // False when CUPS did not answer one of the listing's questions: the
     // empty list then says nothing about the installed queues.
     bool cupsAnswered = true;
-    // The PPDs fetched for it: those of the queues that are new or whose
-    // printer-config-change-time moved since the last listing.
-    int ppdsFetched = 0;
 };
 
 // Asks CUPS once for its queues with their device and the time their

@@ -286,6 +286,62 @@ private slots:
         QVERIFY(namesOf(listMakerPrinters(connection).printers).contains("Two"));
     }
 
+    // A refill fetches the PPDs of the queues that are new or changed
+    // (counted in the daemon's access log) and no other; the rest of the
+    // table (devices, instances) is as fresh as ever.
+    void refillFetchesOnlyWhatChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("fetched");
+        QTest::newRow("nothing") << "" << 0;
+        QTest::newRow("an instance added") << "instance" << 0;
+        QTest::newRow("a PPD changed") << "ppd" << 1;
+        QTest::newRow("a queue added") << "queue" << 1;
+    }
+
+    void refillFetchesOnlyWhatChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, fetched);
+        const auto rows = [this] {
+            QStringList rows;
+            for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
+                rows << printer.name + " " + printer.deviceUri;
+            return rows;
+        };
+        const QString dev = QStringLiteral(" file:///dev/null");
+        QStringList expected = rows();
+        QVERIFY(expected.contains("Two" + dev));
+        // CUPS keeps the time of a change in whole seconds.
+        QTest::qWait(1100);
+        if (change == "instance") {
+            QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
+                        .succeeded());
+            expected.insert(expected.indexOf("Rbor" + dev), "Rbor" + dev);
+        } else if (change == "ppd") {
+            QVERIFY(cups.run("lpadmin",
+                             {"-p", "Two", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
+            expected.removeAll("Two" + dev);
+        } else if (change == "queue") {
+            QVERIFY(cups.addQueue("queue-tolvane.ppd", "Fresh"));
+        }
+        const int before = cups.ppdRequests();
+        QStringList listed = rows();
+        QCOMPARE(cups.ppdRequests() - before, fetched);
+        if (change == "queue")
+            QCOMPARE(listed.removeAll("Fresh" + dev), 1);
+        QCOMPARE(listed, expected);
+
+        if (change == "instance")
+            QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
+        QTest::qWait(1100);
+        if (change == "ppd")
+            QVERIFY(cups.run("lpadmin",
+                             {"-p", "Two", "-P", SandboxCups::dataFile("queue-twofilters.ppd")}));
+        if (change == "queue")
+            QVERIFY(cups.run("lpadmin", {"-x", "Fresh"}));
+    }
+
     void hostileNameReachesNoShell()
     {
         const MakerPrinterListing listing = listMakerPrinters(connection);
@@ -688,6 +744,45 @@ private slots:
         QCOMPARE(answers, 0);
         if (request == WorkerRequest::Write && !frozen)
             QVERIFY(!QFile::exists(lpoptionsPath));
+    }
+
+    // The listing's PPD questions, on connections of their own, end with a
+    // stop or at the first one left unanswered, and the listing says that
+    // CUPS did not answer: the guard, far beyond the bound, fails a wait
+    // that does not end.
+    void ppdQuestionsEndWithTheListing_data()
+    {
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("stopped") << true;
+        QTest::newRow("left unanswered") << false;
+    }
+
+    void ppdQuestionsEndWithTheListing()
+    {
+        QFETCH(bool, stopped);
+        // A queue whose PPD no listing has fetched yet.
+        QVERIFY(cups.addQueue("queue-tolvane.ppd", "Fresh"));
+        CupsConnection::setAnswerLimitMs(stopped ? 10 * 60 * 1000 : 1000);
+        std::atomic<bool> stop {false};
+        MakerPrinterListing listing;
+        {
+            CupsConnection own(&stop);
+            MakerPrinterListingRun run(own, MakerPrinterListingRun::DestinationList::Later);
+            QVERIFY(run.cupsAnswered());
+            QVERIFY(cups.freeze());
+            run.startChecks();
+            if (stopped) {
+                QTest::qWait(300); // most likely in CUPS' silence by now
+                stop = true;
+            }
+            HangGuard guard("the listing's PPD questions", 60);
+            listing = run.finish();
+        }
+        QVERIFY(!listing.cupsAnswered);
+        QVERIFY(listing.printers.isEmpty());
+        QVERIFY(cups.thaw());
+        CupsConnection::setAnswerLimitMs(10000);
+        QVERIFY(cups.run("lpadmin", {"-x", "Fresh"}));
     }
 
 private:
