@@ -561,13 +561,6 @@ bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection &c
     return exists;
 }
 
-bool cupsDestinationExists(const QString &queueName, CupsConnection &connection)
-{
-    // libcups looks a name it does not find up elsewhere, for minutes, on
-    // connections of its own: the names alone are asked for.
-    return cupsPrinterSet(connection).contains(queueName);
-}
-
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
                                                 CupsConnection &connection,
                                                 QStringList *topLevelKeywords)

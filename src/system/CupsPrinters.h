@@ -115,9 +115,6 @@ private:
 // queue); `answered` is false when CUPS gave no answer at all.
 bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection &connection);
 
-// True when the queue is a CUPS destination at this moment.
-bool cupsDestinationExists(const QString &queueName, CupsConnection &connection);
-
 // A new option model for the queue, with its printer name set; null when the
 // queue is gone or its PPD cannot be fetched or opened. From one fetch of the
 // PPD that also gives its top-level option keywords (as
