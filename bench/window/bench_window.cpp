@@ -37,6 +37,7 @@
 #include "app/TolDialog.h"
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
+#include "system/CupsConnection.h"
 #include "system/CupsPrinters.h"
 #include "system/AppState.h"
 #include "system/CupsWorker.h"
@@ -190,6 +191,29 @@ double realtimeMs()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
+// The one Get-Printers question a listing asks, with its attributes: the
+// floor of a refill that fetches no PPD. The number of queues answered.
+int askListingAttributes(CupsConnection &connection)
+{
+    static const char *const wanted[] = {"printer-name", "device-uri",
+                                         "printer-config-change-time"};
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  int(sizeof wanted / sizeof *wanted), nullptr, wanted);
+    http_t *http = connection.http();
+    if (!http) {
+        ippDelete(request);
+        return 0;
+    }
+    ipp_t *response = cupsDoRequest(http, request, "/");
+    int count = 0;
+    for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
+         attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME))
+        ++count;
+    ippDelete(response);
+    return count;
+}
+
 int startup(const QElapsedTimer &sinceMain)
 {
     TolDialog window;
@@ -241,8 +265,10 @@ QList<QPair<QString, QString>> applyOptions(TolDialog &window, PrinterTab *print
     const OptionHash values = TabOptionCollector(&tabs).collectTabOptions();
     bool known = false;
     QStringList keywords = printerTab->lpoptionsKeywords(&known);
-    if (!known) // the bench's own wait, not the window's
-        keywords = topLevelOptionKeywords(AppState::optionModel->printerName());
+    if (!known) { // the bench's own wait, not the window's
+        CupsConnection connection;
+        keywords = topLevelOptionKeywords(AppState::optionModel->printerName(), connection);
+    }
     QList<QPair<QString, QString>> options;
     for (const QString &keyword : qAsConst(keywords)) {
         const QString value = values.value(keyword);
@@ -351,12 +377,10 @@ int serve(double *boxShownAt)
                 }
             }
         } else if (command == QLatin1String("dests")) {
-            cups_dest_t *dests = nullptr;
+            CupsConnection connection;
             clock.start();
-            const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-            const double took = msSince(clock);
-            cupsFreeDests(count, dests);
-            std::printf("dests %.1f %d\n", took, count);
+            const int count = askListingAttributes(connection);
+            std::printf("dests %.1f %d\n", msSince(clock), count);
         } else if (command == QLatin1String("lpoptions")) {
             if (!AppState::optionModel || AppState::optionModel->printerName() != queue) {
                 std::printf("error %s is not selected\n", qPrintable(queue));
@@ -410,12 +434,13 @@ int residentSize(int selections, const QString &queue, const QString &other)
 // one must at least.
 int fetchEveryPpd()
 {
-    const QSet<QString> names = cupsPrinterSet();
+    CupsConnection connection;
+    const QSet<QString> names = cupsPrinterSet(connection);
     QElapsedTimer clock;
     clock.start();
     int opened = 0;
     for (const QString &name : names) {
-        FetchedPpd fetched(name);
+        FetchedPpd fetched(name, connection);
         if (fetched.ppd())
             ++opened;
     }
@@ -437,17 +462,18 @@ int parts(int rounds, const QStringList &queues)
         std::printf("part:%-64s %7.1f\n", name, median(values));
     };
     const QString queue = queues.first();
-    time("queue names alone (Get-Printers, names; each constraint pass)", [] { cupsPrinterSet(); });
-    time("destination list (Get-Printers with the listing's attributes)", [] {
-        cups_dest_t *dests = nullptr;
-        cupsFreeDests(cupsGetDests2(CUPS_HTTP_DEFAULT, &dests), dests);
-    });
-    time("option model of one queue (its PPD fetched and read)", [&] { buildPrinterModel(queue); });
-    // The first round reads every PPD; the others ask whether each changed.
-    time("maker listing (names, destination list, each PPD: changed?)",
-         [] { listMakerPrinters(); });
+    CupsConnection connection;
+    time("queue names alone (Get-Printers, names; each constraint pass)",
+         [&] { cupsPrinterSet(connection); });
+    time("destination list (Get-Printers with the listing's attributes)",
+         [&] { askListingAttributes(connection); });
+    time("option model of one queue (its PPD fetched and read)",
+         [&] { buildPrinterModel(queue, connection); });
+    // The first round reads every PPD; the others only where a queue changed.
+    time("maker listing (Get-Printers, PPDs of changed queues)",
+         [&] { listMakerPrinters(connection); });
     QStringList names;
-    for (const MakerPrinter &printer : listMakerPrinters().printers)
+    for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
         names << printer.name;
     time("statuses of the listed queues (one lpstat -p)", [&] { printerStatuses(names); });
     time("lpoptions alone, one option", [&] {

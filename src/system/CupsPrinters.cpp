@@ -6,7 +6,10 @@
 #include "system/CupsConnection.h"
 #include "system/FetchedPpd.h"
 
+#include "system/SystemPaths.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QMutex>
 
@@ -62,15 +65,17 @@ bool hasMakerDeviceId(ppd_file_t *ppd)
     return attr && attr->value && std::strstr(attr->value, makerDeviceIdMark);
 }
 
-// What the listing learnt of a queue's PPD, and the time to ask CUPS with.
+// What the listing learnt of a queue's PPD, and the queue's
+// printer-config-change-time then: CUPS changes that time with the PPD.
 struct ListingCheck
 {
-    time_t modtime = 0;
+    int changeTime = 0;
     bool makerQueue = false;
 };
 
-// Kept for the whole run: a refill only asks CUPS whether each PPD changed.
-// Listings of two windows' workers may run at once: taken under the lock.
+// Kept for the whole run: a refill fetches only the PPDs whose queue
+// changed. Listings of two windows' workers may run at once: taken under
+// the lock.
 QHash<QString, ListingCheck> &listingChecks()
 {
     static QHash<QString, ListingCheck> checks;
@@ -83,90 +88,104 @@ QMutex &listingChecksLock()
     return lock;
 }
 
-// Asks CUPS whether the queue's PPD changed since `previous` and reads it
-// when it did. Touches nothing shared: runs on any thread (libcups keeps
-// one connection per thread).
-ListingCheck checkQueue(const QString &name, const ListingCheck &previous, bool *valid,
-                        bool *answered, CupsConnection *connection)
+// A queue as the one Get-Printers question of a listing gives it.
+struct ListedQueue
 {
-    *answered = true;
-    // Never the unbounded default connection in place of one that failed.
-    if (connection && !connection->http()) {
-        *valid = false;
-        *answered = false;
-        return ListingCheck();
+    QString name;
+    QString deviceUri;
+    int changeTime = 0;
+};
+
+// Every queue CUPS knows, in its order; `answered` false when it gave no
+// answer at all.
+QList<ListedQueue> askQueues(CupsConnection &connection, bool *answered)
+{
+    QList<ListedQueue> queues;
+    static const char *const wanted[] = {"printer-name", "device-uri",
+                                         "printer-config-change-time"};
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  int(sizeof wanted / sizeof *wanted), nullptr, wanted);
+    http_t *http = connection.http();
+    ipp_t *response = nullptr;
+    if (http)
+        response = cupsDoRequest(http, request, "/");
+    else
+        ippDelete(request);
+    // A server without queues still answers (with "not found"); no response
+    // at all means that nobody is listening or the connection broke.
+    *answered = response != nullptr && !connection.timedOut();
+    if (!*answered)
+        connection.drop();
+    ListedQueue queue;
+    auto keep = [&] {
+        if (!queue.name.isEmpty())
+            queues.append(queue);
+        queue = ListedQueue();
+    };
+    for (ipp_attribute_t *attr = ippFirstAttribute(response); attr;
+         attr = ippNextAttribute(response)) {
+        const char *name = ippGetName(attr);
+        if (!name) { // between two queues
+            keep();
+            continue;
+        }
+        if (ippGetGroupTag(attr) != IPP_TAG_PRINTER)
+            continue;
+        if (!std::strcmp(name, "printer-name") && ippGetValueTag(attr) == IPP_TAG_NAME)
+            queue.name = QString::fromUtf8(ippGetString(attr, 0, nullptr));
+        else if (!std::strcmp(name, "device-uri") && ippGetValueTag(attr) == IPP_TAG_URI)
+            queue.deviceUri = QString::fromUtf8(ippGetString(attr, 0, nullptr));
+        else if (!std::strcmp(name, "printer-config-change-time")
+                 && ippGetValueTag(attr) == IPP_TAG_INTEGER)
+            queue.changeTime = ippGetInteger(attr, 0);
     }
-    time_t modtime = previous.modtime;
-    FetchedPpd fetched(name, &modtime, connection ? connection->http() : CUPS_HTTP_DEFAULT);
+    keep();
+    ippDelete(response);
+    return queues;
+}
+
+// Fetches the queue's PPD and tells whether it is one of the maker's.
+// Touches nothing shared: runs on any thread, on its own connection.
+ListingCheck checkQueue(const QString &name, bool *answered, CupsConnection &connection)
+{
+    const FetchedPpd fetched(name, connection);
     *answered = fetched.answered();
-    if (connection && (connection->timedOut() || !fetched.answered()))
-        connection->drop();
-    if (fetched.notModified() && previous.modtime != 0) {
-        *valid = true;
-        return previous;
-    }
-    if (fetched.notModified() || fetched.path().isEmpty()) {
-        // No PPD, or no answer: ask afresh next time.
-        *valid = false;
-        return ListingCheck();
-    }
-    ppd_file_t *ppd = fetched.ppd();
     ListingCheck check;
-    check.modtime = modtime;
+    ppd_file_t *ppd = fetched.ppd();
     check.makerQueue =
         ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
-    *valid = true;
     return check;
 }
 
-// The questions of one listing about the queues' PPDs, and their answers.
+// The PPD questions of one listing, and their answers.
 struct QueueChecks
 {
-    QStringList names; // distinct
-    std::vector<ListingCheck> previous;
+    QList<ListedQueue> queues; // those whose PPD is to be fetched
     std::vector<ListingCheck> results;
-    std::vector<char> valid;
-    // A question CUPS gave no answer to: the queue's absence from the list
-    // then says nothing.
-    std::vector<char> unanswered;
-    // Each thread asks on a bounded connection of its own.
-    bool bounded = false;
+    std::vector<char> answered;
+    // One question unanswered ends the listing: the rest are not asked.
+    std::atomic<bool> gaveUp {false};
+    // Stops every thread's connection.
+    const std::atomic<bool> *stop = nullptr;
 };
 
-QueueChecks prepareChecks(const QStringList &names)
-{
-    QueueChecks batch;
-    for (const QString &name : names) {
-        if (!batch.names.contains(name))
-            batch.names.append(name);
-    }
-    const QMutexLocker locker(&listingChecksLock());
-    const QHash<QString, ListingCheck> &checks = listingChecks();
-    for (const QString &name : qAsConst(batch.names))
-        batch.previous.push_back(checks.value(name));
-    batch.results.resize(batch.names.size());
-    batch.valid.assign(batch.names.size(), 0);
-    batch.unanswered.assign(batch.names.size(), 0);
-    return batch;
-}
-
-// Each question is a round trip to CUPS (and a parse when the PPD changed),
-// so they are spread over a few threads; the answers do not depend on the
-// order. Touches nothing but the batch.
+// Each question is a round trip to CUPS and a parse, so they are spread over
+// a few threads, each on a bounded connection of its own; the answers do not
+// depend on the order. Touches nothing but the batch.
 void runChecks(QueueChecks *batch)
 {
-    const int count = batch->names.size();
+    const int count = batch->queues.size();
     auto work = [batch, count](int first, int step) {
-        std::unique_ptr<CupsConnection> connection;
-        if (batch->bounded)
-            connection.reset(new CupsConnection);
+        CupsConnection connection(batch->stop);
         for (int i = first; i < count; i += step) {
-            bool ok = false;
-            bool answered = true;
-            batch->results[i] = checkQueue(batch->names.at(i), batch->previous[i], &ok, &answered,
-                                           connection.get());
-            batch->valid[i] = ok;
-            batch->unanswered[i] = !answered;
+            if (batch->gaveUp || connection.stopping())
+                return;
+            bool answered = false;
+            batch->results[i] = checkQueue(batch->queues.at(i).name, &answered, connection);
+            batch->answered[i] = answered;
+            if (!answered)
+                batch->gaveUp = true;
         }
     };
     const int threads = std::max(1, std::min(count, 4));
@@ -178,22 +197,80 @@ void runChecks(QueueChecks *batch)
         worker.join();
 }
 
-// Keeps the answers for the next listing; whether each queue is the maker's.
-// `answered` becomes false when CUPS left a question unanswered.
-void mergeChecks(const QueueChecks &batch, QHash<QString, bool> *makerQueue, bool *answered)
+// A listed queue's rows and their order, as the user's destination list
+// has them: the queue, then each of its lpoptions instances. libcups sorts
+// that list by name, then instance, comparing ASCII letters without their
+// case and other bytes as signed chars.
+int destinationCompare(const QByteArray &a, const QByteArray &b)
 {
-    const QMutexLocker locker(&listingChecksLock());
-    QHash<QString, ListingCheck> &checks = listingChecks();
-    for (int i = 0; i < batch.names.size(); ++i) {
-        if (batch.unanswered[i])
-            *answered = false;
-        const QString &name = batch.names.at(i);
-        if (batch.valid[i])
-            checks.insert(name, batch.results[i]);
-        else
-            checks.remove(name);
-        makerQueue->insert(name, batch.valid[i] && batch.results[i].makerQueue);
+    const int size = std::min(a.size(), b.size());
+    for (int i = 0; i < size; ++i) {
+        const auto lower = [](char c) {
+            return static_cast<signed char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        };
+        if (lower(a.at(i)) != lower(b.at(i)))
+            return lower(a.at(i)) < lower(b.at(i)) ? -1 : 1;
     }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+struct DestinationRow
+{
+    QByteArray name; // UTF-8, as CUPS spells it
+    QByteArray instance;
+    int queue; // index into the listed queues
+};
+
+// The instances named by "Dest" and "Default" lines of an lpoptions file,
+// as queue name and instance.
+void readInstances(const QString &path, QList<QPair<QByteArray, QByteArray>> *instances)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() < 2)
+            continue;
+        const QByteArray keyword = words.first().toLower();
+        if (keyword != "dest" && keyword != "default")
+            continue;
+        const int slash = words.at(1).indexOf('/');
+        if (slash > 0 && slash + 1 < words.at(1).size())
+            instances->append(qMakePair(words.at(1).left(slash), words.at(1).mid(slash + 1)));
+    }
+}
+
+QList<DestinationRow> destinationRows(const QList<ListedQueue> &queues)
+{
+    QList<DestinationRow> rows;
+    for (int i = 0; i < queues.size(); ++i)
+        rows.append(DestinationRow {queues.at(i).name.toUtf8(), QByteArray(), i});
+    QList<QPair<QByteArray, QByteArray>> instances;
+    readInstances(SystemPaths::cupsServerOptionsFile(), &instances);
+    readInstances(SystemPaths::userCupsOptionsFile(), &instances);
+    for (const auto &instance : qAsConst(instances)) {
+        int queue = -1;
+        bool known = false;
+        for (const DestinationRow &row : qAsConst(rows)) {
+            if (destinationCompare(row.name, instance.first) != 0)
+                continue;
+            queue = row.queue;
+            known = known || destinationCompare(row.instance, instance.second) == 0;
+        }
+        // Only the server's queues, and each instance once.
+        if (queue >= 0 && !known)
+            rows.append(DestinationRow {queues.at(queue).name.toUtf8(), instance.second, queue});
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const DestinationRow &a, const DestinationRow &b) {
+                         const int byName = destinationCompare(a.name, b.name);
+                         if (byName != 0)
+                             return byName < 0;
+                         return destinationCompare(a.instance, b.instance) < 0;
+                     });
+    return rows;
 }
 
 QStringList lpoptionsKeywordsOf(const FetchedPpd &fetched)
@@ -276,8 +353,7 @@ QHash<QByteArray, QByteArray> lpstatEntriesByName(const QByteArray &output,
 }
 
 } // namespace
-
-QSet<QString> cupsPrinterSet(bool *answered, CupsConnection *connection)
+QSet<QString> cupsPrinterSet(CupsConnection &connection, bool *answered)
 {
     // Every constraint pass asks this: the queue names alone, not the whole
     // destination list with its options (the same names; an instance has
@@ -286,18 +362,18 @@ QSet<QString> cupsPrinterSet(bool *answered, CupsConnection *connection)
     ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "printer-name");
-    http_t *http = connection ? connection->http() : CUPS_HTTP_DEFAULT;
+    http_t *http = connection.http();
     ipp_t *response = nullptr;
-    if (connection && !http)
-        ippDelete(request);
-    else
+    if (http)
         response = cupsDoRequest(http, request, "/");
+    else
+        ippDelete(request);
     // A server without queues still answers (with "not found"); no response
     // at all means that nobody is listening or the connection broke.
     if (answered)
         *answered = response != nullptr;
-    if (connection && !response)
-        connection->drop();
+    if (!response)
+        connection.drop();
     for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
          attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME)) {
         if (const char *name = ippGetString(attr, 0, nullptr))
@@ -310,36 +386,27 @@ QSet<QString> cupsPrinterSet(bool *answered, CupsConnection *connection)
 struct MakerPrinterListingRun::State
 {
     MakerPrinterListing listing;
-    QueueChecks early;
-    std::thread earlyRun;
-    // Reads the destination list; only names and deviceUri are its own.
-    std::thread destinationsRun;
-    bool started = false;
+    QList<ListedQueue> queues;
+    // What the PPDs of the queues that are new or changed say.
+    QueueChecks checks;
+    std::thread checksRun;
     bool checksStarted = false;
-    QStringList names;
-    QHash<QString, QString> deviceUri;
-    CupsConnection *connection = nullptr;
-    bool destinationsUnanswered = false;
+    bool started = false;
+    QList<DestinationRow> rows;
 };
 
-MakerPrinterListingRun::MakerPrinterListingRun(DestinationList when, CupsConnection *connection)
+MakerPrinterListingRun::MakerPrinterListingRun(CupsConnection &connection, DestinationList when)
     : d(new State)
 {
-    d->connection = connection;
-    // Compared with cupsPrinterSet() later: made by it, so that only a real
-    // change differs.
-    d->listing.knownPrinters = cupsPrinterSet(&d->listing.cupsAnswered, connection);
+    d->checks.stop = connection.stopFlag();
+    d->queues = askQueues(connection, &d->listing.cupsAnswered);
+    for (const ListedQueue &queue : qAsConst(d->queues))
+        d->listing.knownPrinters.insert(queue.name);
     // Nothing more to ask of a CUPS that kept silent.
-    if (connection && !d->listing.cupsAnswered) {
-        d->started = true;
+    if (!d->listing.cupsAnswered)
         d->checksStarted = true;
-    }
-    if (when == DestinationList::Now && !d->started) {
-        d->started = true;
-        // The queues' PPDs are asked about while the destination list comes.
-        startChecks();
-        readDestinations();
-    }
+    if (when == DestinationList::Now)
+        resume();
 }
 
 void MakerPrinterListingRun::startChecks()
@@ -347,9 +414,17 @@ void MakerPrinterListingRun::startChecks()
     if (d->checksStarted)
         return;
     d->checksStarted = true;
-    d->early = prepareChecks(d->listing.knownPrinters.values());
-    d->early.bounded = d->connection != nullptr;
-    d->earlyRun = std::thread(runChecks, &d->early);
+    const QMutexLocker locker(&listingChecksLock());
+    const QHash<QString, ListingCheck> &known = listingChecks();
+    for (const ListedQueue &queue : qAsConst(d->queues)) {
+        const auto found = known.constFind(queue.name);
+        // A queue whose time CUPS did not tell is asked about every time.
+        if (found == known.cend() || found->changeTime != queue.changeTime || queue.changeTime == 0)
+            d->checks.queues.append(queue);
+    }
+    d->checks.results.resize(d->checks.queues.size());
+    d->checks.answered.assign(d->checks.queues.size(), 0);
+    d->checksRun = std::thread(runChecks, &d->checks);
 }
 
 void MakerPrinterListingRun::resume()
@@ -358,14 +433,10 @@ void MakerPrinterListingRun::resume()
         return;
     d->started = true;
     startChecks();
-    d->destinationsRun = std::thread(&MakerPrinterListingRun::readDestinations, this);
+    readDestinations();
 }
 
-void MakerPrinterListingRun::waitForDestinations()
-{
-    if (d->destinationsRun.joinable())
-        d->destinationsRun.join();
-}
+void MakerPrinterListingRun::waitForDestinations() {}
 
 const QSet<QString> &MakerPrinterListingRun::knownPrinters() const
 {
@@ -377,77 +448,54 @@ bool MakerPrinterListingRun::cupsAnswered() const
     return d->listing.cupsAnswered;
 }
 
-// Touches only names and deviceUri: runs on any thread.
 void MakerPrinterListingRun::readDestinations()
 {
-    // The destination list carries each queue's device already; an instance
-    // has its queue's.
-    cups_dest_t *dests = nullptr;
-    int count = 0;
-    if (!d->connection) {
-        count = cupsGetDests(&dests);
-    } else if (http_t *http = d->connection->http()) {
-        count = cupsGetDests2(http, &dests);
-        if (d->connection->timedOut()
-            || (count == 0 && cupsLastError() >= IPP_STATUS_ERROR_INTERNAL)) {
-            d->destinationsUnanswered = true;
-            d->connection->drop();
-        }
-    } else {
-        d->destinationsUnanswered = true;
-    }
-    for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromUtf8(dests[i].name);
-        d->names.append(name);
-        const char *uri = cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
-        if (uri && (!dests[i].instance || !d->deviceUri.contains(name)))
-            d->deviceUri.insert(name, QString::fromUtf8(uri));
-    }
-    cupsFreeDests(count, dests);
+    if (d->listing.cupsAnswered)
+        d->rows = destinationRows(d->queues);
 }
 
 MakerPrinterListingRun::~MakerPrinterListingRun()
 {
-    waitForDestinations();
-    if (d->earlyRun.joinable())
-        d->earlyRun.join();
+    if (d->checksRun.joinable())
+        d->checksRun.join();
 }
 
 MakerPrinterListing MakerPrinterListingRun::finish()
 {
     resume();
-    waitForDestinations();
-    if (d->earlyRun.joinable())
-        d->earlyRun.join();
-    QHash<QString, bool> makerQueue;
-    bool answered = d->listing.cupsAnswered && !d->destinationsUnanswered;
-    mergeChecks(d->early, &makerQueue, &answered);
-    // A queue added in between.
-    QStringList late;
-    for (const QString &name : qAsConst(d->names)) {
-        if (!makerQueue.contains(name))
-            late.append(name);
-    }
-    if (!late.isEmpty()) {
-        QueueChecks batch = prepareChecks(late);
-        batch.bounded = d->connection != nullptr;
-        runChecks(&batch);
-        mergeChecks(batch, &makerQueue, &answered);
-    }
-
+    if (d->checksRun.joinable())
+        d->checksRun.join();
     MakerPrinterListing listing = d->listing;
-    listing.cupsAnswered = answered;
-    for (const QString &name : qAsConst(d->names)) {
-        if (makerQueue.value(name))
-            listing.printers.append(MakerPrinter {name, d->deviceUri.value(name)});
+    QHash<QString, bool> makerQueue;
+    {
+        const QMutexLocker locker(&listingChecksLock());
+        QHash<QString, ListingCheck> &known = listingChecks();
+        for (int i = 0; i < d->checks.queues.size(); ++i) {
+            if (!d->checks.answered[i])
+                continue;
+            ListingCheck check = d->checks.results[i];
+            check.changeTime = d->checks.queues.at(i).changeTime;
+            known.insert(d->checks.queues.at(i).name, check);
+        }
+        for (const ListedQueue &queue : qAsConst(d->queues))
+            makerQueue.insert(queue.name, known.value(queue.name).makerQueue);
+    }
+    if (d->checks.gaveUp || (d->checks.stop && d->checks.stop->load())) {
+        // What is not known yet is not shown as known.
+        listing.cupsAnswered = false;
+        return listing;
+    }
+    for (const DestinationRow &row : qAsConst(d->rows)) {
+        const ListedQueue &queue = d->queues.at(row.queue);
+        if (makerQueue.value(queue.name))
+            listing.printers.append(MakerPrinter {queue.name, queue.deviceUri});
     }
     return listing;
 }
 
-MakerPrinterListing listMakerPrinters(CupsConnection *connection)
+MakerPrinterListing listMakerPrinters(CupsConnection &connection)
 {
-    return MakerPrinterListingRun(MakerPrinterListingRun::DestinationList::Now, connection)
-        .finish();
+    return MakerPrinterListingRun(connection).finish();
 }
 
 QStringList printerStatuses(const QStringList &names)
@@ -457,16 +505,23 @@ QStringList printerStatuses(const QStringList &names)
     return PrinterStatusRun().statuses(names);
 }
 
-PrinterStatusRun::PrinterStatusRun()
+PrinterStatusRun::PrinterStatusRun(const std::atomic<bool> *stop)
     : command(new BackgroundCommand(QStringLiteral("lpstat"), {QStringLiteral("-p")}))
+    , stop(stop)
 {}
 
-PrinterStatusRun::~PrinterStatusRun() = default;
+PrinterStatusRun::~PrinterStatusRun()
+{
+    // lpstat only reads: nothing is lost by ending it.
+    if (!waited)
+        command->waitToEnd(0);
+}
 
 QStringList PrinterStatusRun::statuses(const QStringList &names, int limitMs)
 {
     QStringList statuses;
-    const CommandResult result = command->waitToEnd(limitMs);
+    waited = true;
+    const CommandResult result = command->waitToEnd(limitMs, stop);
     if (!result.started || !result.finishedInTime) {
         const QString failed = QCoreApplication::translate(
             "QObject", "Error: Printer does not exist or lpstat failed.");
@@ -484,10 +539,10 @@ QStringList PrinterStatusRun::statuses(const QStringList &names, int limitMs)
     return statuses;
 }
 
-bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection *connection)
+bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection &connection)
 {
     *answered = false;
-    http_t *http = connection->http();
+    http_t *http = connection.http();
     if (!http)
         return false;
     char uri[HTTP_MAX_URI];
@@ -502,47 +557,19 @@ bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection *c
     const bool exists = response && ippGetStatusCode(response) < IPP_STATUS_REDIRECTION_OTHER_SITE;
     ippDelete(response);
     if (!response)
-        connection->drop();
+        connection.drop();
     return exists;
 }
 
-bool cupsDestinationExists(const QString &queueName, CupsConnection *connection)
-{
-    // libcups looks a name it does not find up elsewhere, for minutes, on
-    // connections of its own: a bounded question asks for the names alone.
-    if (connection)
-        return cupsPrinterSet(nullptr, connection).contains(queueName);
-    const QByteArray utf8 = queueName.toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, utf8.constData(), nullptr);
-    if (!dest)
-        return false;
-    cupsFreeDests(1, dest);
-    return true;
-}
-
-std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName)
-{
-    return buildPrinterModel(queueName, nullptr);
-}
-
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
-                                                QStringList *topLevelKeywords,
-                                                CupsConnection *connection)
+                                                CupsConnection &connection,
+                                                QStringList *topLevelKeywords)
 {
     if (topLevelKeywords)
         topLevelKeywords->clear();
-    if (queueName.isEmpty()
-        || (connection ? !connection->http() : !cupsDestinationExists(queueName)))
+    if (queueName.isEmpty())
         return nullptr;
-    std::unique_ptr<FetchedPpd> fetchedPpd;
-    time_t anyTime = 0;
-    if (connection)
-        fetchedPpd.reset(new FetchedPpd(queueName, &anyTime, connection->http()));
-    else
-        fetchedPpd.reset(new FetchedPpd(queueName));
-    const FetchedPpd &fetched = *fetchedPpd;
-    if (connection && connection->timedOut())
-        connection->drop();
+    const FetchedPpd fetched(queueName, connection);
     if (!fetched.ppd())
         return nullptr;
     auto model = std::make_unique<tOptionModel>();
@@ -553,21 +580,9 @@ std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
     return model;
 }
 
-QStringList topLevelOptionKeywords(const QString &queueName, bool *ok, CupsConnection *connection)
+QStringList topLevelOptionKeywords(const QString &queueName, CupsConnection &connection, bool *ok)
 {
-    if (connection && !connection->http()) {
-        if (ok)
-            *ok = false;
-        return QStringList();
-    }
-    std::unique_ptr<FetchedPpd> fetchedPpd;
-    if (connection)
-        fetchedPpd.reset(new FetchedPpd(queueName, connection->http()));
-    else
-        fetchedPpd.reset(new FetchedPpd(queueName));
-    const FetchedPpd &fetched = *fetchedPpd;
-    if (connection && connection->timedOut())
-        connection->drop();
+    const FetchedPpd fetched(queueName, connection);
     if (ok)
         *ok = fetched.ppd() != nullptr;
     return lpoptionsKeywordsOf(fetched);

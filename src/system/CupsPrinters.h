@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 class BackgroundCommand;
@@ -16,10 +17,8 @@ class tOptionModel;
 
 // The names of all CUPS destinations; instances of one queue collapse.
 // `answered` is set to false when the CUPS server gave no answer at all (the
-// set is then empty, though the queues may well still exist). Over the
-// thread's default connection, or over `connection`, which a request without
-// an answer drops.
-QSet<QString> cupsPrinterSet(bool *answered = nullptr, CupsConnection *connection = nullptr);
+// set is then empty, though the queues may well still exist).
+QSet<QString> cupsPrinterSet(CupsConnection &connection, bool *answered = nullptr);
 
 // One of the maker's queues as the printer table shows it.
 struct MakerPrinter
@@ -36,38 +35,38 @@ struct MakerPrinterListing
     QList<MakerPrinter> printers;
     // Every destination seen, the maker's or not.
     QSet<QString> knownPrinters;
-    // False when CUPS did not answer: the empty list then says nothing about
-    // the installed queues.
+    // False when CUPS did not answer one of the listing's questions: the
+    // empty list then says nothing about the installed queues.
     bool cupsAnswered = true;
 };
 
-// Walks every CUPS destination and keeps those whose PPD says it is one of
-// the maker's queues (manufacturer, filter and device ID). A queue's PPD is
-// read once per run and again only when CUPS says it changed.
-MakerPrinterListing listMakerPrinters(CupsConnection *connection = nullptr);
+// Asks CUPS once for its queues with their device and the time their
+// configuration changed, and keeps those whose PPD says it is one of the
+// maker's queues (manufacturer, filter and device ID). A queue's PPD is
+// fetched once per run and again only when that time moved. The rows are the
+// user's destination list: each queue, and each lpoptions instance of it
+// named in the server's or the user's lpoptions file, sorted as libcups
+// sorts that list. Every question is bounded (CupsConnection), the PPDs are
+// fetched on bounded connections of their own, and the first one left
+// unanswered ends the listing as not answered.
+MakerPrinterListing listMakerPrinters(CupsConnection &connection);
 
-// The same in two steps: the constructor asks CUPS for the destination
-// names and starts asking about the PPDs on other threads; finish() waits for
-// the answers. The destination list (which holds the user's lpoptions
-// instances) is read by the constructor. Or later: the constructor asks for
-// the names alone and resume() starts the rest on threads of its own, so
-// that a caller's lpoptions run, which rewrites the list and which CUPS would
-// otherwise answer among the questions about the PPDs, ends first (finish()
-// resumes a run nobody resumed). Once only. With a `connection`, every
-// question is bounded (CupsConnection), the PPDs are asked about on bounded
-// connections of their own, and a CUPS that does not answer the names is
-// asked nothing more.
+// The same in two steps: the constructor asks CUPS for the queues, finish()
+// waits for the PPD answers. The lpoptions instances are read by the
+// constructor, or later: startChecks() starts fetching the PPDs alone, which
+// no lpoptions run changes, and resume() reads the instances, so that a
+// caller's lpoptions run ends first (finish() resumes a run nobody resumed).
+// Once only.
 class MakerPrinterListingRun
 {
 public:
     enum class DestinationList { Now, Later };
-    explicit MakerPrinterListingRun(DestinationList when = DestinationList::Now,
-                                    CupsConnection *connection = nullptr);
+    explicit MakerPrinterListingRun(CupsConnection &connection,
+                                    DestinationList when = DestinationList::Now);
     ~MakerPrinterListingRun();
-    // Starts asking about the PPDs alone, which no lpoptions run changes;
-    // resume() then reads the destination list.
     void startChecks();
     void resume();
+    // The instances are read by resume() itself: nothing to wait for.
     void waitForDestinations();
     // The destination names asked for by the constructor, as cupsPrinterSet.
     const QSet<QString> &knownPrinters() const;
@@ -95,7 +94,9 @@ QStringList printerStatuses(const QStringList &names);
 class PrinterStatusRun
 {
 public:
-    PrinterStatusRun();
+    // `stop`, when given, ends the wait (and lpstat) once set.
+    explicit PrinterStatusRun(const std::atomic<bool> *stop = nullptr);
+    // Ends lpstat when nobody waited for it.
     ~PrinterStatusRun();
     // Waits for lpstat, at most `limitMs` when not negative (lpstat is then
     // ended and every status is the error text); once only.
@@ -106,29 +107,25 @@ private:
     PrinterStatusRun &operator=(const PrinterStatusRun &) = delete;
 
     std::unique_ptr<BackgroundCommand> command;
+    const std::atomic<bool> *stop;
+    bool waited = false;
 };
 
-// Whether CUPS knows the queue, asked about it alone (not about every queue)
-// over the bounded `connection`; `answered` is false when CUPS gave no
-// answer at all.
-bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection *connection);
-
-// True when the queue is a CUPS destination at this moment.
-bool cupsDestinationExists(const QString &queueName, CupsConnection *connection = nullptr);
+// Whether CUPS knows the queue, asked about it alone (not about every
+// queue); `answered` is false when CUPS gave no answer at all.
+bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection &connection);
 
 // A new option model for the queue, with its printer name set; null when the
-// queue is gone or its PPD cannot be fetched or opened.
-std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName);
-// The same, from one fetch of the PPD that also gives its top-level option
-// keywords (as topLevelOptionKeywords), so that no later write fetches it.
-// With a `connection`, the caller has made sure that the queue exists.
+// queue is gone or its PPD cannot be fetched or opened. From one fetch of the
+// PPD that also gives its top-level option keywords (as
+// topLevelOptionKeywords), so that no later write fetches it.
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
-                                                QStringList *topLevelKeywords,
-                                                CupsConnection *connection = nullptr);
+                                                CupsConnection &connection,
+                                                QStringList *topLevelKeywords = nullptr);
 
 // The option keywords of the PPD's top-level groups, in PPD order, without
 // those declared inside a subgroup: the options that may be handed to
 // lpoptions. `ok` is set to false when the queue's PPD cannot be fetched or
 // opened.
-QStringList topLevelOptionKeywords(const QString &queueName, bool *ok = nullptr,
-                                   CupsConnection *connection = nullptr);
+QStringList topLevelOptionKeywords(const QString &queueName, CupsConnection &connection,
+                                   bool *ok = nullptr);

@@ -12,13 +12,16 @@
 class CupsWorker::Side : public QObject
 {
 public:
+    explicit Side(const std::atomic<bool> *stop)
+        : connection(stop)
+    {}
     CupsConnection connection;
 };
 
 CupsWorker::CupsWorker(QObject *parent)
     : QObject(parent)
     , thread(new QThread)
-    , side(new Side)
+    , side(new Side(&stopRequested))
 {
     side->moveToThread(thread);
     thread->start();
@@ -26,15 +29,25 @@ CupsWorker::CupsWorker(QObject *parent)
 
 CupsWorker::~CupsWorker()
 {
-    thread->requestInterruption();
+    stop();
     thread->quit();
     thread->wait();
     delete side;
     delete thread;
 }
 
+void CupsWorker::stop()
+{
+    stopped = true;
+    pending = 0;
+    stopRequested = true;
+    thread->requestInterruption();
+}
+
 void CupsWorker::post(Job job)
 {
+    if (stopped)
+        return;
     Side *target = side;
     QThread *worker = thread;
     ++pending;
@@ -45,9 +58,13 @@ void CupsWorker::post(Job job)
             if (worker->isInterruptionRequested())
                 return;
             const std::function<void()> deliver = job(target->connection);
+            if (worker->isInterruptionRequested())
+                return;
             QMetaObject::invokeMethod(
                 this,
                 [this, deliver] {
+                    if (stopped)
+                        return;
                     deliver();
                     --pending;
                     emit answered();
@@ -62,6 +79,8 @@ void CupsWorker::handOver(std::function<void()> deliver)
     QMetaObject::invokeMethod(
         this,
         [this, deliver] {
+            if (stopped)
+                return;
             deliver();
             emit answered();
         },
@@ -72,7 +91,7 @@ void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer)
 {
     post([answer](CupsConnection &connection) {
         CupsNamesAnswer result;
-        result.names = cupsPrinterSet(&result.answered, &connection);
+        result.names = cupsPrinterSet(connection, &result.answered);
         return std::function<void()>([answer, result] { answer(result); });
     });
 }
@@ -90,10 +109,10 @@ struct PendingListing
 void startListing(PendingListing *pending, CupsConnection &connection)
 {
     pending->run.reset(
-        new MakerPrinterListingRun(MakerPrinterListingRun::DestinationList::Later, &connection));
+        new MakerPrinterListingRun(connection, MakerPrinterListingRun::DestinationList::Later));
     if (pending->run->cupsAnswered()) {
         // lpstat, which takes longest, runs while the PPDs are asked about.
-        pending->statusRun.reset(new PrinterStatusRun);
+        pending->statusRun.reset(new PrinterStatusRun(connection.stopFlag()));
         pending->run->startChecks();
     }
 }
@@ -126,10 +145,11 @@ void CupsWorker::listPrinters(std::function<void(const PrinterListAnswer &)> ans
 void CupsWorker::readStatuses(const QStringList &names,
                               std::function<void(const QStringList &)> answer)
 {
-    post([answer, names](CupsConnection &) {
+    post([answer, names](CupsConnection &connection) {
         QStringList statuses;
         if (!names.isEmpty())
-            statuses = PrinterStatusRun().statuses(names, CupsConnection::answerLimitMs());
+            statuses = PrinterStatusRun(connection.stopFlag())
+                           .statuses(names, CupsConnection::answerLimitMs());
         return std::function<void()>([answer, statuses] { answer(statuses); });
     });
 }
@@ -139,13 +159,13 @@ void CupsWorker::buildModel(const QString &queueName,
 {
     post([answer, queueName](CupsConnection &connection) {
         PrinterModelAnswer result;
-        if (cupsQueueExists(queueName, &result.answered, &connection)) {
+        if (cupsQueueExists(queueName, &result.answered, connection)) {
             std::unique_ptr<tOptionModel> model =
-                buildPrinterModel(queueName, &result.lpoptionsKeywords, &connection);
+                buildPrinterModel(queueName, connection, &result.lpoptionsKeywords);
             if (model)
                 result.model.reset(model.release());
             else // an unreadable PPD, or a CUPS fallen silent since: the names tell
-                cupsPrinterSet(&result.answered, &connection);
+                cupsPrinterSet(connection, &result.answered);
         }
         return std::function<void()>([answer, result] { answer(result); });
     });
@@ -156,10 +176,10 @@ void CupsWorker::readLpoptionsKeywords(const QString &queueName,
 {
     post([answer, queueName](CupsConnection &connection) {
         PpdKeywordsAnswer result;
-        result.keywords = topLevelOptionKeywords(queueName, &result.read, &connection);
+        result.keywords = topLevelOptionKeywords(queueName, connection, &result.read);
         result.answered = result.read;
         if (!result.read)
-            cupsPrinterSet(&result.answered, &connection);
+            cupsPrinterSet(connection, &result.answered);
         return std::function<void()>([answer, result] { answer(result); });
     });
 }
@@ -173,7 +193,7 @@ void CupsWorker::writeLpoptions(const QString &printerName,
         // CUPS answers one request at a time: lpoptions comes first, then
         // the listing, which also reads the destination list lpoptions
         // rewrites.
-        const bool written = runLpoptions(printerName, options).succeeded();
+        const bool written = runLpoptions(printerName, options, connection.stopFlag()).succeeded();
         if (!listed)
             return std::function<void()>([answer, written] { answer(written); });
         // Told at once; the listing goes on.

@@ -1,5 +1,7 @@
 #include "system/FetchedPpd.h"
 
+#include "system/CupsConnection.h"
+
 #include <QFile>
 
 #include <cups/cups.h>
@@ -12,47 +14,30 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
-FetchedPpd::FetchedPpd(const QString &queueName)
+FetchedPpd::FetchedPpd(const QString &queueName, CupsConnection &connection)
 {
-    const QByteArray name = queueName.toUtf8();
-    // The returned name lives in a buffer of libcups that the next call
-    // overwrites: keep a copy at once.
-    if (const char *fetched = cupsGetPPD(name.constData())) {
-        m_pathBytes = QByteArray(fetched);
-        m_path = QFile::decodeName(m_pathBytes);
-        m_ppd = ppdOpenFile(m_pathBytes.constData());
+    http_t *http = connection.http();
+    if (!http) {
+        m_answered = false;
+        return;
     }
-}
-
-FetchedPpd::FetchedPpd(const QString &queueName, http_t *http)
-{
-    const QByteArray name = queueName.toUtf8();
-    if (const char *fetched = cupsGetPPD2(http, name.constData())) {
-        m_pathBytes = QByteArray(fetched);
-        m_path = QFile::decodeName(m_pathBytes);
-        m_ppd = ppdOpenFile(m_pathBytes.constData());
-    }
-}
-
-FetchedPpd::FetchedPpd(const QString &queueName, time_t *modtime, http_t *http)
-{
-    const QByteArray name = queueName.toUtf8();
     char buffer[1024] = "";
-    const http_status_t status =
-        cupsGetPPD3(http, name.constData(), modtime, buffer, sizeof buffer);
-    // Over HTTP a temporary file is made even when nothing changed.
-    if (buffer[0]) {
-        m_pathBytes = QByteArray(buffer);
+    const int fd = cupsTempFd(buffer, sizeof buffer);
+    if (fd < 0)
+        return;
+    m_pathBytes = QByteArray(buffer);
+    // libcups encodes what a request line cannot carry as it is.
+    const QByteArray resource = "/printers/" + queueName.toUtf8() + ".ppd";
+    const http_status_t status = cupsGetFd(http, resource.constData(), fd);
+    ::close(fd);
+    m_answered = status != HTTP_STATUS_ERROR && status < HTTP_STATUS_SERVER_ERROR
+                 && !connection.timedOut() && !connection.stopping();
+    if (!m_answered)
+        connection.drop();
+    if (status == HTTP_STATUS_OK && m_answered) {
         m_path = QFile::decodeName(m_pathBytes);
-    }
-    // libcups reports a printer it could not ask about as not found.
-    m_answered =
-        status != HTTP_STATUS_ERROR && status < HTTP_STATUS_SERVER_ERROR
-        && !(status == HTTP_STATUS_NOT_FOUND && cupsLastError() >= IPP_STATUS_ERROR_INTERNAL);
-    if (status == HTTP_STATUS_NOT_MODIFIED)
-        m_notModified = true;
-    else if (status == HTTP_STATUS_OK && !m_pathBytes.isEmpty())
         m_ppd = ppdOpenFile(m_pathBytes.constData());
+    }
 }
 
 FetchedPpd::~FetchedPpd()

@@ -1,5 +1,7 @@
 #include "system/SystemPaths.h"
 
+#include <QDir>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -19,6 +21,12 @@ QString &userBaseRef()
 QString &cupsPpdRef()
 {
     static QString path = QStringLiteral("/etc/cups/ppd/");
+    return path;
+}
+
+QString &cupsServerOptionsRef()
+{
+    static QString path = QStringLiteral("/etc/cups/lpoptions");
     return path;
 }
 
@@ -48,6 +56,20 @@ QString cupsPpdDirectory()
 void setCupsPpdDirectory(const QString &path)
 {
     cupsPpdRef() = withSlash(path);
+}
+
+QString cupsServerOptionsFile()
+{
+    return cupsServerOptionsRef();
+}
+void setCupsServerOptionsFile(const QString &path)
+{
+    cupsServerOptionsRef() = path;
+}
+
+QString userCupsOptionsFile()
+{
+    return QDir::homePath() + QStringLiteral("/.cups/lpoptions");
 }
 
 QString makerPpdDirectory()

@@ -14,6 +14,14 @@ void setUserBase(const QString &path);
 QString cupsPpdDirectory();
 void setCupsPpdDirectory(const QString &path);
 
+// The server's lpoptions file, which the destination list of every user
+// reads: "/etc/cups/lpoptions".
+QString cupsServerOptionsFile();
+void setCupsServerOptionsFile(const QString &path);
+
+// The user's own lpoptions file: "~/.cups/lpoptions".
+QString userCupsOptionsFile();
+
 // The driver package's PPD folder: "/usr/share/tolvane/ppd9.1/".
 QString makerPpdDirectory();
 void setMakerPpdDirectory(const QString &path);

@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #include <unistd.h>
 
 namespace {
@@ -25,9 +28,10 @@ const QString noPrinter = QStringLiteral("No Tolvane printer is installed.");
 const int patienceMs = 120000;
 
 // How CUPS falls silent: its daemon gone (connections refused), stopped
-// with SIGSTOP (connections accepted, never answered), or a listener that
-// accepts and never answers in its place.
-enum class Silence { Gone, Stopped, SilentSocket };
+// with SIGSTOP (connections accepted, never answered), a listener that
+// accepts and never answers in its place, or stopped in the middle of a
+// long listing, while its PPDs are fetched.
+enum class Silence { Gone, Stopped, SilentSocket, StoppedDuringListing };
 
 enum class Trigger { Apply, Ok, SelectOther, ChangeOption };
 
@@ -81,6 +85,8 @@ private slots:
             qputenv("CUPS_SERVER",
                     QByteArray("127.0.0.1:") + QByteArray::number(silentListener.serverPort()));
             return true;
+        case Silence::StoppedDuringListing:
+            return true; // later
         }
         return false;
     }
@@ -216,14 +222,43 @@ private slots:
         QTest::newRow("no daemon") << Silence::Gone;
         QTest::newRow("daemon stopped") << Silence::Stopped;
         QTest::newRow("silent listener") << Silence::SilentSocket;
+        QTest::newRow("daemon stopped during the listing") << Silence::StoppedDuringListing;
     }
 
     void startedWithoutCups()
     {
         QFETCH(Silence, how);
+        // Another maker's queues: a listing long enough to stop CUPS in,
+        // the same rows.
+        QStringList others;
+        if (how == Silence::StoppedDuringListing) {
+            for (int i = 0; i < 150; ++i) {
+                others << QStringLiteral("Other%1").arg(i);
+                QVERIFY2(cups.addQueue("queue-foreign.ppd", others.last()),
+                         qPrintable(cups.errorText()));
+            }
+        }
+        const int fetchedBefore = cups.ppdRequests();
         QVERIFY(silence(how));
+        // Stops CUPS at the listing's first PPD fetch, sooner than the event
+        // loop would see it.
+        std::atomic<bool> frozen {false};
+        std::thread freezer;
+        if (how == Silence::StoppedDuringListing) {
+            freezer = std::thread([&] {
+                for (int i = 0; i < patienceMs && cups.ppdRequests() <= fetchedBefore; ++i)
+                    ::usleep(1000);
+                frozen = cups.freeze();
+            });
+        }
         LoopTurns loop;
         RoadWindow window(false);
+        if (how == Silence::StoppedDuringListing) {
+            freezer.join();
+            QVERIFY2(frozen, "the listing fetched no PPD");
+            QVERIFY2(cups.ppdRequests() < fetchedBefore + others.size(),
+                     "the listing ended before CUPS stopped");
+        }
         // The window is up before CUPS said anything.
         QVERIFY(window.dialog.isVisible());
         QVERIFY(window.dialog.awaitsCups());
@@ -250,6 +285,8 @@ private slots:
         window.click(QDialogButtonBox::Apply);
         QCOMPARE(session->boxes.count("Settings applied."), 1);
         QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=Legal"}));
+        for (const QString &other : qAsConst(others))
+            QVERIFY(cups.run("lpadmin", {"-x", other}));
     }
 
     void emptyListSaysNoPrinterIsInstalled_data()

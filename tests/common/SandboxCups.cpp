@@ -116,3 +116,17 @@ bool SandboxCups::addQueue(const QString &fixture, const QString &name)
     return run(QStringLiteral("lpadmin"),
                {"-p", name, "-E", "-v", "file:///dev/null", "-P", dataFile(fixture)});
 }
+
+int SandboxCups::ppdRequests() const
+{
+    QFile log(stateDir + QStringLiteral("/log/access_log"));
+    if (!log.open(QIODevice::ReadOnly))
+        return 0;
+    int count = 0;
+    while (!log.atEnd()) {
+        const QByteArray line = log.readLine();
+        if (line.contains("\"GET /printers/") && line.contains(".ppd HTTP/"))
+            ++count;
+    }
+    return count;
+}

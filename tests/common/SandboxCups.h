@@ -34,6 +34,10 @@ public:
     // Adds an enabled queue made from a fixture PPD, as start() makes them.
     bool addQueue(const QString &fixture, const QString &name);
 
+    // The PPD fetches the daemon answered so far (its access log), as a
+    // count of what a program asked for.
+    int ppdRequests() const;
+
     static QString dataFile(const QString &name);
 
 private:

@@ -70,6 +70,7 @@ start)
     cat >"$dir/conf/cupsd.conf" <<CONF
 Listen 127.0.0.1:$port
 LogLevel warn
+AccessLogLevel all
 WebInterface No
 Browsing No
 DefaultAuthType None

@@ -1,6 +1,7 @@
 // The CUPS and child-process layer against a private cupsd: which queues are
 // the maker's, their device and status, PPD fetching, and the lpstat and
 // lpoptions runs.
+#include "HangGuard.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
@@ -8,7 +9,9 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
+#include "system/CupsConnection.h"
 #include "system/CupsPrinters.h"
+#include "system/CupsWorker.h"
 #include "system/FetchedPpd.h"
 
 #include <QDir>
@@ -23,6 +26,10 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(ChildOutput)
+
+// What a worker is stopped in the middle of, and what holds it there.
+enum class WorkerRequest { Listing, Model, Keywords, Names, Statuses, Write };
+Q_DECLARE_METATYPE(WorkerRequest)
 
 namespace {
 
@@ -87,13 +94,15 @@ private slots:
 
     void cleanup()
     {
+        cups.thaw();
         qputenv("PATH", originalPath);
         CommandRunner::setTimeoutMs(30000);
+        CupsConnection::setAnswerLimitMs(10000);
     }
 
     void listsExactlyTheMakersQueuesInCupsOrder()
     {
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         const QStringList listed = namesOf(listing.printers);
         const QSet<QString> expected {"Q1", "Rbor", "Two", hostileName, utf8Name};
         QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
@@ -111,12 +120,12 @@ private slots:
         const QSet<QString> all {"Q1",       "Foreign",  "Rbor", "Blank",     "Lower",
                                  "MfgUpper", "NoFilter", "Two",  hostileName, utf8Name};
         QCOMPARE(listing.knownPrinters, all);
-        QCOMPARE(cupsPrinterSet(), all);
+        QCOMPARE(cupsPrinterSet(connection), all);
     }
 
     void destinationIsTheDeviceUri()
     {
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         QVERIFY(!listing.printers.isEmpty());
         for (const MakerPrinter &printer : listing.printers)
             QCOMPARE(printer.deviceUri, QString("file:///dev/null"));
@@ -265,25 +274,81 @@ private slots:
 
     void listingFollowsAChangedPpd()
     {
-        QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
+        QVERIFY(namesOf(listMakerPrinters(connection).printers).contains("Two"));
         // CUPS compares with the time of the last fetch, in whole seconds.
         QTest::qWait(1100);
         QVERIFY(
             cups.run("lpadmin", {"-p", "Two", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
-        QVERIFY(!namesOf(listMakerPrinters().printers).contains("Two"));
+        QVERIFY(!namesOf(listMakerPrinters(connection).printers).contains("Two"));
         QTest::qWait(1100);
         QVERIFY(cups.run("lpadmin",
                          {"-p", "Two", "-P", SandboxCups::dataFile("queue-twofilters.ppd")}));
-        QVERIFY(namesOf(listMakerPrinters().printers).contains("Two"));
+        QVERIFY(namesOf(listMakerPrinters(connection).printers).contains("Two"));
+    }
+
+    // A refill fetches the PPDs of the queues that are new or changed
+    // (counted in the daemon's access log) and no other; the rest of the
+    // table (devices, instances) is as fresh as ever.
+    void refillFetchesOnlyWhatChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("fetched");
+        QTest::newRow("nothing") << "" << 0;
+        QTest::newRow("an instance added") << "instance" << 0;
+        QTest::newRow("a PPD changed") << "ppd" << 1;
+        QTest::newRow("a queue added") << "queue" << 1;
+    }
+
+    void refillFetchesOnlyWhatChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, fetched);
+        const auto rows = [this] {
+            QStringList rows;
+            for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
+                rows << printer.name + " " + printer.deviceUri;
+            return rows;
+        };
+        const QString dev = QStringLiteral(" file:///dev/null");
+        QStringList expected = rows();
+        QVERIFY(expected.contains("Two" + dev));
+        // CUPS keeps the time of a change in whole seconds.
+        QTest::qWait(1100);
+        if (change == "instance") {
+            QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
+                        .succeeded());
+            expected.insert(expected.indexOf("Rbor" + dev), "Rbor" + dev);
+        } else if (change == "ppd") {
+            QVERIFY(cups.run("lpadmin",
+                             {"-p", "Two", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
+            expected.removeAll("Two" + dev);
+        } else if (change == "queue") {
+            QVERIFY(cups.addQueue("queue-tolvane.ppd", "Fresh"));
+        }
+        const int before = cups.ppdRequests();
+        QStringList listed = rows();
+        QCOMPARE(cups.ppdRequests() - before, fetched);
+        if (change == "queue")
+            QCOMPARE(listed.removeAll("Fresh" + dev), 1);
+        QCOMPARE(listed, expected);
+
+        if (change == "instance")
+            QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
+        QTest::qWait(1100);
+        if (change == "ppd")
+            QVERIFY(cups.run("lpadmin",
+                             {"-p", "Two", "-P", SandboxCups::dataFile("queue-twofilters.ppd")}));
+        if (change == "queue")
+            QVERIFY(cups.run("lpadmin", {"-x", "Fresh"}));
     }
 
     void hostileNameReachesNoShell()
     {
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         QVERIFY(namesOf(listing.printers).contains(hostileName));
         QCOMPARE(printerStatus(hostileName), QString("Idle"));
         QVERIFY(runLpoptions(hostileName, {{"Duplex", "None"}}).succeeded());
-        QVERIFY(buildPrinterModel(hostileName) != nullptr);
+        QVERIFY(buildPrinterModel(hostileName, connection) != nullptr);
         QCOMPARE(entriesOf(work.path()), QStringList());
     }
 
@@ -453,30 +518,30 @@ private slots:
 
     void modelOfAQueue()
     {
-        std::unique_ptr<tOptionModel> model = buildPrinterModel(utf8Name);
+        std::unique_ptr<tOptionModel> model = buildPrinterModel(utf8Name, connection);
         QVERIFY(model);
         QCOMPARE(model->printerName(), utf8Name);
         QVERIFY(model->option("PageSize"));
         QCOMPARE(model->option("Duplex")->defaultChoice()->keyword(), QString("None"));
 
-        QCOMPARE(buildPrinterModel("NoSuchQueue"), nullptr);
-        QCOMPARE(buildPrinterModel(QString()), nullptr);
+        QCOMPARE(buildPrinterModel("NoSuchQueue", connection), nullptr);
+        QCOMPARE(buildPrinterModel(QString(), connection), nullptr);
         // A queue without a PPD.
         QVERIFY2(cups.run("lpadmin", {"-p", "Raw", "-E", "-v", "file:///dev/null"}),
                  qPrintable(cups.errorText()));
-        QCOMPARE(buildPrinterModel("Raw"), nullptr);
+        QCOMPARE(buildPrinterModel("Raw", connection), nullptr);
         bool ok = true;
-        QVERIFY(topLevelOptionKeywords("Raw", &ok).isEmpty());
+        QVERIFY(topLevelOptionKeywords("Raw", connection, &ok).isEmpty());
         QVERIFY(!ok);
-        QVERIFY(cupsPrinterSet().contains("Raw"));
+        QVERIFY(cupsPrinterSet(connection).contains("Raw"));
         QVERIFY(cups.run("lpadmin", {"-x", "Raw"}));
-        QVERIFY(!cupsPrinterSet().contains("Raw"));
+        QVERIFY(!cupsPrinterSet(connection).contains("Raw"));
     }
 
     void topLevelKeywordsInPpdOrder()
     {
         bool ok = false;
-        const QStringList keywords = topLevelOptionKeywords("Q1", &ok);
+        const QStringList keywords = topLevelOptionKeywords("Q1", connection, &ok);
         QVERIFY(ok);
         QCOMPARE(keywords,
                  QStringList({"PageSize", "PageRegion", "Duplex", "MediaType", "ColorModel"}));
@@ -487,13 +552,13 @@ private slots:
         QVERIFY(cups.run("lpadmin", {"-p", "Sub", "-E", "-v", "file:///dev/null", "-P",
                                      SandboxCups::dataFile("queue-subgroup.ppd")}));
         bool ok = false;
-        QCOMPARE(topLevelOptionKeywords("Sub", &ok),
+        QCOMPARE(topLevelOptionKeywords("Sub", connection, &ok),
                  QStringList({"PageSize", "PageRegion", "MediaType", "ColorModel"}));
         QVERIFY(ok);
         QStringList fromSelection;
-        std::unique_ptr<tOptionModel> model = buildPrinterModel("Sub", &fromSelection);
+        std::unique_ptr<tOptionModel> model = buildPrinterModel("Sub", connection, &fromSelection);
         QVERIFY(model && model->option("Duplex") && model->option("BindEdge"));
-        QCOMPARE(fromSelection, topLevelOptionKeywords("Sub"));
+        QCOMPARE(fromSelection, topLevelOptionKeywords("Sub", connection));
         QVERIFY(cups.run("lpadmin", {"-x", "Sub"}));
     }
 
@@ -501,7 +566,7 @@ private slots:
     {
         QString path;
         {
-            FetchedPpd fetched("Q1");
+            FetchedPpd fetched("Q1", connection);
             QVERIFY(fetched.ppd());
             path = fetched.path();
             QVERIFY2(path.startsWith(tmp.path() + "/"), qPrintable(path));
@@ -510,9 +575,9 @@ private slots:
         QVERIFY(!QFileInfo::exists(path));
 
         for (int i = 0; i < 20; ++i)
-            QCOMPARE(listMakerPrinters().printers.size(), 5);
-        QVERIFY(buildPrinterModel("Q1"));
-        QVERIFY(!buildPrinterModel("Raw"));
+            QCOMPARE(listMakerPrinters(connection).printers.size(), 5);
+        QVERIFY(buildPrinterModel("Q1", connection));
+        QVERIFY(!buildPrinterModel("Raw", connection));
         QCOMPARE(entriesOf(tmp.path()), QStringList());
     }
 
@@ -520,11 +585,11 @@ private slots:
     {
         QVERIFY(
             CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
-        const MakerPrinterListing listing = listMakerPrinters();
+        const MakerPrinterListing listing = listMakerPrinters(connection);
         QCOMPARE(namesOf(listing.printers).count("Rbor"), 2);
-        QCOMPARE(cupsPrinterSet().size(), 10);
+        QCOMPARE(cupsPrinterSet(connection).size(), 10);
         QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
-        QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
+        QCOMPARE(namesOf(listMakerPrinters(connection).printers).count("Rbor"), 1);
     }
 
     // A listing whose destination list is read later holds the list as
@@ -540,7 +605,7 @@ private slots:
     void laterListingReadsTheListWhenTold()
     {
         QFETCH(bool, started);
-        MakerPrinterListingRun run(MakerPrinterListingRun::DestinationList::Later);
+        MakerPrinterListingRun run(connection, MakerPrinterListingRun::DestinationList::Later);
         QVERIFY(
             CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
         MakerPrinterListing listing;
@@ -554,9 +619,9 @@ private slots:
             QVERIFY(CommandRunner::run("lpoptions", {"-x", "Rbor/draft"}).succeeded());
         }
         QCOMPARE(namesOf(listing.printers).count("Rbor"), 2);
-        QCOMPARE(listing.knownPrinters, cupsPrinterSet());
+        QCOMPARE(listing.knownPrinters, cupsPrinterSet(connection));
         QCOMPARE(run.knownPrinters(), listing.knownPrinters);
-        QCOMPARE(namesOf(listMakerPrinters().printers).count("Rbor"), 1);
+        QCOMPARE(namesOf(listMakerPrinters(connection).printers).count("Rbor"), 1);
     }
 
     // The table's rows are the destination list's entries that are the
@@ -570,9 +635,9 @@ private slots:
         QVERIFY(cups.run("cupsenable", {"Klasse"}));
         QVERIFY(cups.run("cupsaccept", {"Klasse"}));
 
-        const auto listed = [] {
+        const auto listed = [this] {
             QStringList rows;
-            for (const MakerPrinter &printer : listMakerPrinters().printers)
+            for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
                 rows << printer.name + " " + printer.deviceUri;
             return rows;
         };
@@ -599,6 +664,127 @@ private slots:
         QVERIFY(cups.run("lpadmin", {"-x", "alpha"}));
     }
 
+    // A stopped worker ends what it waits for, CUPS or a child, at once:
+    // the bounds are set far beyond the guard, so only the stop can end it
+    // in time. Nothing is answered afterwards, and nothing is written.
+    void stopEndsTheRequestUnderWay_data()
+    {
+        QTest::addColumn<WorkerRequest>("request");
+        QTest::addColumn<bool>("frozen"); // else the child is slowed
+        QTest::newRow("listing, CUPS frozen") << WorkerRequest::Listing << true;
+        QTest::newRow("listing, lpstat slowed") << WorkerRequest::Listing << false;
+        QTest::newRow("model, CUPS frozen") << WorkerRequest::Model << true;
+        QTest::newRow("keywords, CUPS frozen") << WorkerRequest::Keywords << true;
+        QTest::newRow("names, CUPS frozen") << WorkerRequest::Names << true;
+        QTest::newRow("statuses, lpstat slowed") << WorkerRequest::Statuses << false;
+        QTest::newRow("write, lpoptions slowed") << WorkerRequest::Write << false;
+        QTest::newRow("write and listing, CUPS frozen") << WorkerRequest::Write << true;
+    }
+
+    void stopEndsTheRequestUnderWay()
+    {
+        QFETCH(WorkerRequest, request);
+        QFETCH(bool, frozen);
+        const int beyondTheGuardMs = 10 * 60 * 1000;
+        CupsConnection::setAnswerLimitMs(beyondTheGuardMs);
+        CommandRunner::setTimeoutMs(beyondTheGuardMs);
+        const QString started = stubs.path() + "/started";
+        QFile::remove(started);
+        const QByteArray startedPath = QFile::encodeName(started);
+        for (const char *program : {"lpstat", "lpoptions"})
+            writeScript(stubs.path() + "/" + program,
+                        "touch '" + startedPath + "'\n" + (frozen ? "" : "sleep 600\n") + "PATH='"
+                            + originalPath + "' exec " + program + " \"$@\"");
+        qputenv("PATH", QFile::encodeName(stubs.path()) + ":" + originalPath);
+        const QString lpoptionsPath = home.path() + "/.cups/lpoptions";
+        QFile::remove(lpoptionsPath);
+        if (frozen)
+            QVERIFY(cups.freeze());
+
+        std::unique_ptr<CupsWorker> worker(new CupsWorker);
+        int answers = 0;
+        switch (request) {
+        case WorkerRequest::Listing:
+            worker->listPrinters([&](const PrinterListAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Model:
+            worker->buildModel("Q1", [&](const PrinterModelAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Keywords:
+            worker->readLpoptionsKeywords("Q1", [&](const PpdKeywordsAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Names:
+            worker->askNames([&](const CupsNamesAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Statuses:
+            worker->readStatuses({"Q1"}, [&](const QStringList &) { ++answers; });
+            break;
+        case WorkerRequest::Write:
+            worker->writeLpoptions(
+                "Q1", {{"Duplex", "DuplexNoTumble"}}, [&](bool) { ++answers; },
+                [&](const PrinterListAnswer &) { ++answers; });
+            break;
+        }
+        // Queued behind it: dropped.
+        worker->askNames([&](const CupsNamesAnswer &) { ++answers; });
+        if (!frozen || request == WorkerRequest::Write)
+            QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(started), "the child never started", 60000);
+        else
+            QTest::qWait(300); // into CUPS' silence, most likely; before it does as well
+        QCOMPARE(answers, 0);
+        QCOMPARE(worker->pendingRequests(), 2);
+
+        worker->stop();
+        QCOMPARE(worker->pendingRequests(), 0);
+        {
+            HangGuard guard("a stopped worker's end", 60);
+            worker.reset();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(answers, 0);
+        if (request == WorkerRequest::Write && !frozen)
+            QVERIFY(!QFile::exists(lpoptionsPath));
+    }
+
+    // The listing's PPD questions, on connections of their own, end with a
+    // stop or at the first one left unanswered, and the listing says that
+    // CUPS did not answer: the guard, far beyond the bound, fails a wait
+    // that does not end.
+    void ppdQuestionsEndWithTheListing_data()
+    {
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("stopped") << true;
+        QTest::newRow("left unanswered") << false;
+    }
+
+    void ppdQuestionsEndWithTheListing()
+    {
+        QFETCH(bool, stopped);
+        // A queue whose PPD no listing has fetched yet.
+        QVERIFY(cups.addQueue("queue-tolvane.ppd", "Fresh"));
+        CupsConnection::setAnswerLimitMs(stopped ? 10 * 60 * 1000 : 1000);
+        std::atomic<bool> stop {false};
+        MakerPrinterListing listing;
+        {
+            CupsConnection own(&stop);
+            MakerPrinterListingRun run(own, MakerPrinterListingRun::DestinationList::Later);
+            QVERIFY(run.cupsAnswered());
+            QVERIFY(cups.freeze());
+            run.startChecks();
+            if (stopped) {
+                QTest::qWait(300); // most likely in CUPS' silence by now
+                stop = true;
+            }
+            HangGuard guard("the listing's PPD questions", 60);
+            listing = run.finish();
+        }
+        QVERIFY(!listing.cupsAnswered);
+        QVERIFY(listing.printers.isEmpty());
+        QVERIFY(cups.thaw());
+        CupsConnection::setAnswerLimitMs(10000);
+        QVERIFY(cups.run("lpadmin", {"-x", "Fresh"}));
+    }
+
 private:
     QTemporaryDir home;
     QTemporaryDir tmp;
@@ -606,6 +792,8 @@ private:
     QTemporaryDir stubs;
     QByteArray originalPath;
     SandboxCups cups;
+    // The program's own kind of connection, bounded.
+    CupsConnection connection;
 };
 
 VM_TEST_GUILESS_MAIN(CupsPrintersTest)
