@@ -85,6 +85,31 @@ void setChannels(QProcess &process, ChildOutput output, ChildOutput error)
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 }
 
+// Waits for the end at most `waitMs` (without limit when negative), looking
+// at `stop` between short periods; whether the child ended.
+bool waitForEnd(QProcess &process, int waitMs, const std::atomic<bool> *stop)
+{
+    if (!stop)
+        return process.waitForFinished(waitMs) || process.state() == QProcess::NotRunning;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (process.state() == QProcess::NotRunning)
+            return true;
+        if (stop->load())
+            return false;
+        int period = 50;
+        if (waitMs >= 0) {
+            const int left = waitMs - int(clock.elapsed());
+            if (left <= 0)
+                return false;
+            period = qMin(period, left);
+        }
+        if (process.waitForFinished(period))
+            return true;
+    }
+}
+
 } // namespace
 
 int CommandRunner::timeoutMs()
@@ -97,9 +122,11 @@ void CommandRunner::setTimeoutMs(int ms)
     defaultTimeoutMs = ms;
 }
 
-CommandResult CommandRunner::run(const QString &program, const QStringList &arguments, int limitMs)
+CommandResult CommandRunner::run(const QString &program, const QStringList &arguments, int limitMs,
+                                 const std::atomic<bool> *stop)
 {
-    return runFor(program, arguments, limitMs < 0 ? defaultTimeoutMs : limitMs);
+    return runFor(program, arguments, limitMs < 0 ? defaultTimeoutMs : limitMs, nullptr,
+                  ChildOutput::Kept, ChildOutput::Kept, stop);
 }
 
 CommandResult CommandRunner::runToEnd(const QString &program, const QStringList &arguments)
@@ -116,7 +143,7 @@ CommandResult CommandRunner::runToEnd(const QString &program, const QStringList 
 
 CommandResult CommandRunner::runFor(const QString &program, const QStringList &arguments,
                                     int waitMs, const QByteArray *input, ChildOutput output,
-                                    ChildOutput error)
+                                    ChildOutput error, const std::atomic<bool> *stop)
 {
     CommandResult result;
     QElapsedTimer clock;
@@ -137,7 +164,7 @@ CommandResult CommandRunner::runFor(const QString &program, const QStringList &a
         process.closeWriteChannel();
     }
     const int left = waitMs < 0 ? -1 : qMax(0, waitMs - int(clock.elapsed()));
-    result.finishedInTime = process.waitForFinished(left);
+    result.finishedInTime = waitForEnd(process, left, stop);
     if (!result.finishedInTime) {
         process.kill();
         process.waitForFinished(-1);
@@ -166,7 +193,7 @@ BackgroundCommand::~BackgroundCommand()
     delete process;
 }
 
-CommandResult BackgroundCommand::waitToEnd(int limitMs)
+CommandResult BackgroundCommand::waitToEnd(int limitMs, const std::atomic<bool> *stop)
 {
     CommandResult result;
     if (waited)
@@ -185,8 +212,7 @@ CommandResult BackgroundCommand::waitToEnd(int limitMs)
     result.started = true;
     // The event loop may have seen the end already.
     const int left = limitMs < 0 ? -1 : qMax(0, limitMs - int(clock.elapsed()));
-    result.finishedInTime =
-        process->waitForFinished(left) || process->state() == QProcess::NotRunning;
+    result.finishedInTime = waitForEnd(*process, left, stop);
     if (!result.finishedInTime) {
         process->kill();
         process->waitForFinished(-1);
@@ -288,10 +314,11 @@ QString printerStatus(const QString &name)
 }
 
 CommandResult runLpoptions(const QString &printerName,
-                           const QList<QPair<QString, QString>> &options)
+                           const QList<QPair<QString, QString>> &options,
+                           const std::atomic<bool> *stop)
 {
     QStringList arguments {QStringLiteral("-p"), printerName};
     for (const auto &option : options)
         arguments << QStringLiteral("-o") << option.first + QLatin1Char('=') + option.second;
-    return CommandRunner::run(QStringLiteral("lpoptions"), arguments);
+    return CommandRunner::run(QStringLiteral("lpoptions"), arguments, -1, stop);
 }

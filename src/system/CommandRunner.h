@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 // The outcome of one child process.
 struct CommandResult
 {
@@ -48,9 +50,10 @@ public:
     static void setTimeoutMs(int ms);
 
     // Waits at most `limitMs` for the end (timeoutMs() when negative); a
-    // process still running then is killed.
-    static CommandResult run(const QString &program, const QStringList &arguments,
-                             int limitMs = -1);
+    // process still running then is killed. So is one still running when
+    // `stop` is set (by another thread).
+    static CommandResult run(const QString &program, const QStringList &arguments, int limitMs = -1,
+                             const std::atomic<bool> *stop = nullptr);
     // Waits for the end however long it takes.
     static CommandResult runToEnd(const QString &program, const QStringList &arguments);
     // The same, handing `input` to the child's standard input and closing it
@@ -70,7 +73,8 @@ private:
     static CommandResult runFor(const QString &program, const QStringList &arguments, int waitMs,
                                 const QByteArray *input = nullptr,
                                 ChildOutput output = ChildOutput::Kept,
-                                ChildOutput error = ChildOutput::Kept);
+                                ChildOutput error = ChildOutput::Kept,
+                                const std::atomic<bool> *stop = nullptr);
 };
 
 // A child started by CommandRunner::start() that runs while the event loop
@@ -119,9 +123,9 @@ public:
     ~BackgroundCommand();
 
     // Waits for the end however long it takes, or at most `limitMs` when not
-    // negative (a child still running then is killed); the outcome as
-    // CommandRunner::run would give it. Once only.
-    CommandResult waitToEnd(int limitMs = -1);
+    // negative (a child still running then is killed), or until `stop` is
+    // set; the outcome as CommandRunner::run would give it. Once only.
+    CommandResult waitToEnd(int limitMs = -1, const std::atomic<bool> *stop = nullptr);
 
 private:
     BackgroundCommand(const BackgroundCommand &) = delete;
@@ -146,6 +150,7 @@ QString lpstatStatusWord(const QString &text);
 
 // `lpoptions -p NAME -o keyword=choice ...`, one "-o" and one keyword=choice
 // argument per pair, in the given order. Succeeds only when lpoptions ended
-// within the time limit with exit status 0.
+// within the time limit with exit status 0; `stop` ends it early, failed.
 CommandResult runLpoptions(const QString &printerName,
-                           const QList<QPair<QString, QString>> &options);
+                           const QList<QPair<QString, QString>> &options,
+                           const std::atomic<bool> *stop = nullptr);

@@ -97,7 +97,12 @@ ListingCheck checkQueue(const QString &name, const ListingCheck &previous, bool 
         return ListingCheck();
     }
     time_t modtime = previous.modtime;
-    FetchedPpd fetched(name, &modtime, connection ? connection->http() : CUPS_HTTP_DEFAULT);
+    std::unique_ptr<FetchedPpd> fetchedPpd;
+    if (connection)
+        fetchedPpd.reset(new FetchedPpd(name, *connection));
+    else
+        fetchedPpd.reset(new FetchedPpd(name, &modtime, CUPS_HTTP_DEFAULT));
+    const FetchedPpd &fetched = *fetchedPpd;
     *answered = fetched.answered();
     if (connection && (connection->timedOut() || !fetched.answered()))
         connection->drop();
@@ -129,8 +134,10 @@ struct QueueChecks
     // A question CUPS gave no answer to: the queue's absence from the list
     // then says nothing.
     std::vector<char> unanswered;
-    // Each thread asks on a bounded connection of its own.
+    // Each thread asks on a bounded connection of its own, which stops with
+    // this.
     bool bounded = false;
+    const std::atomic<bool> *stop = nullptr;
 };
 
 QueueChecks prepareChecks(const QStringList &names)
@@ -159,8 +166,12 @@ void runChecks(QueueChecks *batch)
     auto work = [batch, count](int first, int step) {
         std::unique_ptr<CupsConnection> connection;
         if (batch->bounded)
-            connection.reset(new CupsConnection);
+            connection.reset(new CupsConnection(batch->stop));
         for (int i = first; i < count; i += step) {
+            if (connection && connection->stopping()) {
+                batch->unanswered[i] = true;
+                continue;
+            }
             bool ok = false;
             bool answered = true;
             batch->results[i] = checkQueue(batch->names.at(i), batch->previous[i], &ok, &answered,
@@ -349,6 +360,7 @@ void MakerPrinterListingRun::startChecks()
     d->checksStarted = true;
     d->early = prepareChecks(d->listing.knownPrinters.values());
     d->early.bounded = d->connection != nullptr;
+    d->early.stop = d->connection ? d->connection->stopFlag() : nullptr;
     d->earlyRun = std::thread(runChecks, &d->early);
 }
 
@@ -431,6 +443,7 @@ MakerPrinterListing MakerPrinterListingRun::finish()
     if (!late.isEmpty()) {
         QueueChecks batch = prepareChecks(late);
         batch.bounded = d->connection != nullptr;
+        batch.stop = d->connection ? d->connection->stopFlag() : nullptr;
         runChecks(&batch);
         mergeChecks(batch, &makerQueue, &answered);
     }
@@ -457,16 +470,23 @@ QStringList printerStatuses(const QStringList &names)
     return PrinterStatusRun().statuses(names);
 }
 
-PrinterStatusRun::PrinterStatusRun()
+PrinterStatusRun::PrinterStatusRun(const std::atomic<bool> *stop)
     : command(new BackgroundCommand(QStringLiteral("lpstat"), {QStringLiteral("-p")}))
+    , stop(stop)
 {}
 
-PrinterStatusRun::~PrinterStatusRun() = default;
+PrinterStatusRun::~PrinterStatusRun()
+{
+    // lpstat only reads: nothing is lost by ending it.
+    if (!waited)
+        command->waitToEnd(0);
+}
 
 QStringList PrinterStatusRun::statuses(const QStringList &names, int limitMs)
 {
     QStringList statuses;
-    const CommandResult result = command->waitToEnd(limitMs);
+    waited = true;
+    const CommandResult result = command->waitToEnd(limitMs, stop);
     if (!result.started || !result.finishedInTime) {
         const QString failed = QCoreApplication::translate(
             "QObject", "Error: Printer does not exist or lpstat failed.");
@@ -535,9 +555,8 @@ std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
         || (connection ? !connection->http() : !cupsDestinationExists(queueName)))
         return nullptr;
     std::unique_ptr<FetchedPpd> fetchedPpd;
-    time_t anyTime = 0;
     if (connection)
-        fetchedPpd.reset(new FetchedPpd(queueName, &anyTime, connection->http()));
+        fetchedPpd.reset(new FetchedPpd(queueName, *connection));
     else
         fetchedPpd.reset(new FetchedPpd(queueName));
     const FetchedPpd &fetched = *fetchedPpd;
@@ -562,7 +581,7 @@ QStringList topLevelOptionKeywords(const QString &queueName, bool *ok, CupsConne
     }
     std::unique_ptr<FetchedPpd> fetchedPpd;
     if (connection)
-        fetchedPpd.reset(new FetchedPpd(queueName, connection->http()));
+        fetchedPpd.reset(new FetchedPpd(queueName, *connection));
     else
         fetchedPpd.reset(new FetchedPpd(queueName));
     const FetchedPpd &fetched = *fetchedPpd;

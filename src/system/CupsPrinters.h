@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 class BackgroundCommand;
@@ -95,7 +96,9 @@ QStringList printerStatuses(const QStringList &names);
 class PrinterStatusRun
 {
 public:
-    PrinterStatusRun();
+    // `stop`, when given, ends the wait (and lpstat) once set.
+    explicit PrinterStatusRun(const std::atomic<bool> *stop = nullptr);
+    // Ends lpstat when nobody waited for it.
     ~PrinterStatusRun();
     // Waits for lpstat, at most `limitMs` when not negative (lpstat is then
     // ended and every status is the error text); once only.
@@ -106,6 +109,8 @@ private:
     PrinterStatusRun &operator=(const PrinterStatusRun &) = delete;
 
     std::unique_ptr<BackgroundCommand> command;
+    const std::atomic<bool> *stop;
+    bool waited = false;
 };
 
 // Whether CUPS knows the queue, asked about it alone (not about every queue)

@@ -12,13 +12,16 @@
 class CupsWorker::Side : public QObject
 {
 public:
+    explicit Side(const std::atomic<bool> *stop)
+        : connection(stop)
+    {}
     CupsConnection connection;
 };
 
 CupsWorker::CupsWorker(QObject *parent)
     : QObject(parent)
     , thread(new QThread)
-    , side(new Side)
+    , side(new Side(&stopRequested))
 {
     side->moveToThread(thread);
     thread->start();
@@ -26,15 +29,25 @@ CupsWorker::CupsWorker(QObject *parent)
 
 CupsWorker::~CupsWorker()
 {
-    thread->requestInterruption();
+    stop();
     thread->quit();
     thread->wait();
     delete side;
     delete thread;
 }
 
+void CupsWorker::stop()
+{
+    stopped = true;
+    pending = 0;
+    stopRequested = true;
+    thread->requestInterruption();
+}
+
 void CupsWorker::post(Job job)
 {
+    if (stopped)
+        return;
     Side *target = side;
     QThread *worker = thread;
     ++pending;
@@ -45,9 +58,13 @@ void CupsWorker::post(Job job)
             if (worker->isInterruptionRequested())
                 return;
             const std::function<void()> deliver = job(target->connection);
+            if (worker->isInterruptionRequested())
+                return;
             QMetaObject::invokeMethod(
                 this,
                 [this, deliver] {
+                    if (stopped)
+                        return;
                     deliver();
                     --pending;
                     emit answered();
@@ -62,6 +79,8 @@ void CupsWorker::handOver(std::function<void()> deliver)
     QMetaObject::invokeMethod(
         this,
         [this, deliver] {
+            if (stopped)
+                return;
             deliver();
             emit answered();
         },
@@ -93,7 +112,7 @@ void startListing(PendingListing *pending, CupsConnection &connection)
         new MakerPrinterListingRun(MakerPrinterListingRun::DestinationList::Later, &connection));
     if (pending->run->cupsAnswered()) {
         // lpstat, which takes longest, runs while the PPDs are asked about.
-        pending->statusRun.reset(new PrinterStatusRun);
+        pending->statusRun.reset(new PrinterStatusRun(connection.stopFlag()));
         pending->run->startChecks();
     }
 }
@@ -126,10 +145,11 @@ void CupsWorker::listPrinters(std::function<void(const PrinterListAnswer &)> ans
 void CupsWorker::readStatuses(const QStringList &names,
                               std::function<void(const QStringList &)> answer)
 {
-    post([answer, names](CupsConnection &) {
+    post([answer, names](CupsConnection &connection) {
         QStringList statuses;
         if (!names.isEmpty())
-            statuses = PrinterStatusRun().statuses(names, CupsConnection::answerLimitMs());
+            statuses = PrinterStatusRun(connection.stopFlag())
+                           .statuses(names, CupsConnection::answerLimitMs());
         return std::function<void()>([answer, statuses] { answer(statuses); });
     });
 }
@@ -173,7 +193,7 @@ void CupsWorker::writeLpoptions(const QString &printerName,
         // CUPS answers one request at a time: lpoptions comes first, then
         // the listing, which also reads the destination list lpoptions
         // rewrites.
-        const bool written = runLpoptions(printerName, options).succeeded();
+        const bool written = runLpoptions(printerName, options, connection.stopFlag()).succeeded();
         if (!listed)
             return std::function<void()>([answer, written] { answer(written); });
         // Told at once; the listing goes on.

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -59,8 +60,16 @@ class CupsWorker : public QObject
 
 public:
     explicit CupsWorker(QObject *parent = nullptr);
-    // Waits for the request running now (bounded) and drops the others.
+    // Stops, then waits for the request under way to end, which a stop makes
+    // short.
     ~CupsWorker() override;
+
+    // Drops every request not yet answered and ends the one under way within
+    // about CupsConnection::periodMs() twice, whatever it waits for: CUPS is
+    // asked nothing more, lpstat and lpoptions are killed. No answer is handed
+    // over after this, and later requests are dropped as asked. Returns at
+    // once.
+    void stop();
 
     // The names of all CUPS destinations (cupsPrinterSet).
     void askNames(std::function<void(const CupsNamesAnswer &)> answer);
@@ -96,7 +105,10 @@ private:
     // From a request under way: an answer before its last.
     void handOver(std::function<void()> deliver);
 
+    // Seen by the worker thread and every thread it starts.
+    std::atomic<bool> stopRequested {false};
     QThread *thread;
     Side *side;
     int pending = 0;
+    bool stopped = false;
 };

@@ -1,5 +1,7 @@
 #include "system/FetchedPpd.h"
 
+#include "system/CupsConnection.h"
+
 #include <QFile>
 
 #include <cups/cups.h>
@@ -19,6 +21,32 @@ FetchedPpd::FetchedPpd(const QString &queueName)
     // overwrites: keep a copy at once.
     if (const char *fetched = cupsGetPPD(name.constData())) {
         m_pathBytes = QByteArray(fetched);
+        m_path = QFile::decodeName(m_pathBytes);
+        m_ppd = ppdOpenFile(m_pathBytes.constData());
+    }
+}
+
+FetchedPpd::FetchedPpd(const QString &queueName, CupsConnection &connection)
+{
+    http_t *http = connection.http();
+    if (!http) {
+        m_answered = false;
+        return;
+    }
+    char buffer[1024] = "";
+    const int fd = cupsTempFd(buffer, sizeof buffer);
+    if (fd < 0)
+        return;
+    m_pathBytes = QByteArray(buffer);
+    // libcups encodes what a request line cannot carry as it is.
+    const QByteArray resource = "/printers/" + queueName.toUtf8() + ".ppd";
+    const http_status_t status = cupsGetFd(http, resource.constData(), fd);
+    ::close(fd);
+    m_answered = status != HTTP_STATUS_ERROR && status < HTTP_STATUS_SERVER_ERROR
+                 && !connection.timedOut() && !connection.stopping();
+    if (!m_answered)
+        connection.drop();
+    if (status == HTTP_STATUS_OK && m_answered) {
         m_path = QFile::decodeName(m_pathBytes);
         m_ppd = ppdOpenFile(m_pathBytes.constData());
     }

@@ -9,6 +9,7 @@
 struct ppd_file_s;
 typedef struct ppd_file_s ppd_file_t;
 typedef struct _http_s http_t;
+class CupsConnection;
 
 // The PPD of a CUPS queue, fetched into a temporary file that is closed and
 // removed when this goes, whatever was read from it, so that no fetched copy
@@ -17,6 +18,10 @@ class FetchedPpd
 {
 public:
     explicit FetchedPpd(const QString &queueName);
+    // Fetched over the bounded `connection` itself, by a plain GET of the
+    // queue's PPD: libcups' own fetch may open a connection of its own,
+    // whose waits nothing bounds.
+    FetchedPpd(const QString &queueName, CupsConnection &connection);
     // The same over a connection of the caller's (null: the thread's default
     // one).
     FetchedPpd(const QString &queueName, http_t *http);

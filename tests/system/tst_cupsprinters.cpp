@@ -1,6 +1,7 @@
 // The CUPS and child-process layer against a private cupsd: which queues are
 // the maker's, their device and status, PPD fetching, and the lpstat and
 // lpoptions runs.
+#include "HangGuard.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
@@ -8,7 +9,9 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/CommandRunner.h"
+#include "system/CupsConnection.h"
 #include "system/CupsPrinters.h"
+#include "system/CupsWorker.h"
 #include "system/FetchedPpd.h"
 
 #include <QDir>
@@ -23,6 +26,10 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(ChildOutput)
+
+// What a worker is stopped in the middle of, and what holds it there.
+enum class WorkerRequest { Listing, Model, Keywords, Names, Statuses, Write };
+Q_DECLARE_METATYPE(WorkerRequest)
 
 namespace {
 
@@ -87,8 +94,10 @@ private slots:
 
     void cleanup()
     {
+        cups.thaw();
         qputenv("PATH", originalPath);
         CommandRunner::setTimeoutMs(30000);
+        CupsConnection::setAnswerLimitMs(10000);
     }
 
     void listsExactlyTheMakersQueuesInCupsOrder()
@@ -597,6 +606,88 @@ private slots:
 
         QVERIFY(cups.run("lpadmin", {"-x", "Klasse"}));
         QVERIFY(cups.run("lpadmin", {"-x", "alpha"}));
+    }
+
+    // A stopped worker ends what it waits for, CUPS or a child, at once:
+    // the bounds are set far beyond the guard, so only the stop can end it
+    // in time. Nothing is answered afterwards, and nothing is written.
+    void stopEndsTheRequestUnderWay_data()
+    {
+        QTest::addColumn<WorkerRequest>("request");
+        QTest::addColumn<bool>("frozen"); // else the child is slowed
+        QTest::newRow("listing, CUPS frozen") << WorkerRequest::Listing << true;
+        QTest::newRow("listing, lpstat slowed") << WorkerRequest::Listing << false;
+        QTest::newRow("model, CUPS frozen") << WorkerRequest::Model << true;
+        QTest::newRow("keywords, CUPS frozen") << WorkerRequest::Keywords << true;
+        QTest::newRow("names, CUPS frozen") << WorkerRequest::Names << true;
+        QTest::newRow("statuses, lpstat slowed") << WorkerRequest::Statuses << false;
+        QTest::newRow("write, lpoptions slowed") << WorkerRequest::Write << false;
+        QTest::newRow("write and listing, CUPS frozen") << WorkerRequest::Write << true;
+    }
+
+    void stopEndsTheRequestUnderWay()
+    {
+        QFETCH(WorkerRequest, request);
+        QFETCH(bool, frozen);
+        const int beyondTheGuardMs = 10 * 60 * 1000;
+        CupsConnection::setAnswerLimitMs(beyondTheGuardMs);
+        CommandRunner::setTimeoutMs(beyondTheGuardMs);
+        const QString started = stubs.path() + "/started";
+        QFile::remove(started);
+        const QByteArray startedPath = QFile::encodeName(started);
+        for (const char *program : {"lpstat", "lpoptions"})
+            writeScript(stubs.path() + "/" + program,
+                        "touch '" + startedPath + "'\n" + (frozen ? "" : "sleep 600\n") + "PATH='"
+                            + originalPath + "' exec " + program + " \"$@\"");
+        qputenv("PATH", QFile::encodeName(stubs.path()) + ":" + originalPath);
+        const QString lpoptionsPath = home.path() + "/.cups/lpoptions";
+        QFile::remove(lpoptionsPath);
+        if (frozen)
+            QVERIFY(cups.freeze());
+
+        std::unique_ptr<CupsWorker> worker(new CupsWorker);
+        int answers = 0;
+        switch (request) {
+        case WorkerRequest::Listing:
+            worker->listPrinters([&](const PrinterListAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Model:
+            worker->buildModel("Q1", [&](const PrinterModelAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Keywords:
+            worker->readLpoptionsKeywords("Q1", [&](const PpdKeywordsAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Names:
+            worker->askNames([&](const CupsNamesAnswer &) { ++answers; });
+            break;
+        case WorkerRequest::Statuses:
+            worker->readStatuses({"Q1"}, [&](const QStringList &) { ++answers; });
+            break;
+        case WorkerRequest::Write:
+            worker->writeLpoptions(
+                "Q1", {{"Duplex", "DuplexNoTumble"}}, [&](bool) { ++answers; },
+                [&](const PrinterListAnswer &) { ++answers; });
+            break;
+        }
+        // Queued behind it: dropped.
+        worker->askNames([&](const CupsNamesAnswer &) { ++answers; });
+        if (!frozen || request == WorkerRequest::Write)
+            QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(started), "the child never started", 60000);
+        else
+            QTest::qWait(300); // into CUPS' silence, most likely; before it does as well
+        QCOMPARE(answers, 0);
+        QCOMPARE(worker->pendingRequests(), 2);
+
+        worker->stop();
+        QCOMPARE(worker->pendingRequests(), 0);
+        {
+            HangGuard guard("a stopped worker's end", 60);
+            worker.reset();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(answers, 0);
+        if (request == WorkerRequest::Write && !frozen)
+            QVERIFY(!QFile::exists(lpoptionsPath));
     }
 
 private:
