@@ -172,7 +172,7 @@ void CupsRequests::stop()
 {
     close();
     drop(Write);
-    // cups->stop(); // MERGE-PENDING
+    cups->stop();
 }
 
 void CupsRequests::setRetryInterval(int ms)
