@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     {
         TolDialog window;
         window.show();
-        result = app.exec();
+        result = window.runUntilEnded();
     }
     return result;
 }
