@@ -51,7 +51,8 @@ public:
     // hand its answer to; empty once closed.
     std::function<void(const PrinterListAnswer &)>
     expectListing(std::function<void(const PrinterListAnswer &)> answer);
-    void selectPrinter(const QString &queue, std::function<void(const PrinterModelAnswer &)> answer);
+    void selectPrinter(const QString &queue,
+                       std::function<void(const PrinterModelAnswer &)> answer);
     void readStatuses(const QStringList &names, std::function<void(const QStringList &)> answer);
     // Whether the destinations changed. One question answers every check
     // asked before its answer: `handle` of the check that asked it decides,

@@ -200,8 +200,8 @@ public:
     {
         const QByteArray real = QFile::encodeName(QStandardPaths::findExecutable("lpoptions"));
         const QByteArray at = QFile::encodeName(dir);
-        const QByteArray hold = "touch '" + at + "/started'\nwhile [ ! -e '" + at
-                                + "/go' ]; do sleep 0.02; done\n";
+        const QByteArray hold =
+            "touch '" + at + "/started'\nwhile [ ! -e '" + at + "/go' ]; do sleep 0.02; done\n";
         QDir().mkpath(dir);
         QFile standIn(dir + "/lpoptions");
         if (!standIn.open(QIODevice::WriteOnly))
@@ -213,7 +213,12 @@ public:
         standIn.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         qputenv("PATH", at + ":" + path);
     }
-    ~HeldLpoptions() { qputenv("PATH", path); }
+    // A row that failed leaves nothing held.
+    ~HeldLpoptions()
+    {
+        release();
+        qputenv("PATH", path);
+    }
 
     bool started() const { return QFile::exists(folder + "/started"); }
     void release() { QFile(folder + "/go").open(QIODevice::WriteOnly); }

@@ -27,11 +27,11 @@ const QString title = QStringLiteral("Tolvane Vellumark");
 // What the user does while an answer is pending, after Apply or OK, or
 // after choosing another row.
 enum class Meanwhile {
-    OtherRow, // CUPS stopped after the click, a click on another row
-    Option, // lpoptions held, a key on an option
+    OtherRow,        // CUPS stopped after the click, a click on another row
+    Option,          // lpoptions held, a key on an option
     InstalledOption, // CUPS stopped during a selection, the old queue's installed option
-    RemovedBefore, // the queue removed before the click
-    RemovedDuring, // the queue removed while lpoptions runs
+    RemovedBefore,   // the queue removed before the click
+    RemovedDuring,   // the queue removed while lpoptions runs
 };
 
 // The shown widget of that accessible name.
@@ -191,8 +191,7 @@ private slots:
             << Meanwhile::RemovedBefore << false << QStringList({writeError, printersChanged})
             << "";
         QTest::newRow("queue removed during Apply")
-            << Meanwhile::RemovedDuring << false << QStringList({::applied, printersChanged})
-            << "";
+            << Meanwhile::RemovedDuring << false << QStringList({::applied, printersChanged}) << "";
     }
 
     void theWindowWritesWhatItShowed()
@@ -201,8 +200,8 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QStringList, boxes);
         QFETCH(QString, selected);
-        const bool removed = meanwhile == Meanwhile::RemovedBefore
-                             || meanwhile == Meanwhile::RemovedDuring;
+        const bool removed =
+            meanwhile == Meanwhile::RemovedBefore || meanwhile == Meanwhile::RemovedDuring;
         if (removed)
             QVERIFY(cups.addQueue("queue-tolvane.ppd", "Gone"));
         const QString queue = removed ? "Gone" : "Q1";
