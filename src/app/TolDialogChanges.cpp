@@ -203,12 +203,9 @@ void TolDialog::listShown()
         return;
     }
     requests->cancelRetry();
-    // Removed after the last check: the list no longer has the queue.
+    // Removed after the last check: the destinations listed lack the queue.
     if (AppState::optionModel && !printerTab->selectionPending()
-        && printerTab->table()
-               ->findItems(AppState::optionModel->printerName(),
-                           Qt::MatchExactly | Qt::MatchCaseSensitive)
-               .isEmpty())
+        && !AppState::knownPrinters.contains(AppState::optionModel->printerName()))
         selectedPrinterGone();
 }
 
