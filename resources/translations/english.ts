@@ -590,6 +590,10 @@ For example: jane.doe@example.com</translation>
         <source>The printing system (CUPS) is not answering.</source>
         <translation>The printing system (CUPS) is not answering.</translation>
     </message>
+    <message>
+        <source>Waiting for the printing system (CUPS)...</source>
+        <translation>Waiting for the printing system (CUPS)...</translation>
+    </message>
 </context>
 <context>
     <name>ProfileDialog</name>

@@ -590,6 +590,10 @@ Par exemple: jane.doe@example.com</translation>
         <source>The printing system (CUPS) is not answering.</source>
         <translation>Le système d&apos;impression (CUPS) ne répond pas.</translation>
     </message>
+    <message>
+        <source>Waiting for the printing system (CUPS)...</source>
+        <translation>En attente du système d&apos;impression (CUPS)...</translation>
+    </message>
 </context>
 <context>
     <name>ProfileDialog</name>

@@ -590,6 +590,10 @@ Beispiel: jane.doe@example.com</translation>
         <source>The printing system (CUPS) is not answering.</source>
         <translation>Das Drucksystem (CUPS) antwortet nicht.</translation>
     </message>
+    <message>
+        <source>Waiting for the printing system (CUPS)...</source>
+        <translation>Warten auf das Drucksystem (CUPS)...</translation>
+    </message>
 </context>
 <context>
     <name>ProfileDialog</name>

@@ -590,6 +590,10 @@ Ad esempio: jane.doe@example.com</translation>
         <source>The printing system (CUPS) is not answering.</source>
         <translation>Il sistema di stampa (CUPS) non risponde.</translation>
     </message>
+    <message>
+        <source>Waiting for the printing system (CUPS)...</source>
+        <translation>In attesa del sistema di stampa (CUPS)...</translation>
+    </message>
 </context>
 <context>
     <name>ProfileDialog</name>

@@ -590,6 +590,10 @@ Por exemplo: jane.doe@example.com</translation>
         <source>The printing system (CUPS) is not answering.</source>
         <translation>O sistema de impressão (CUPS) não está respondendo.</translation>
     </message>
+    <message>
+        <source>Waiting for the printing system (CUPS)...</source>
+        <translation>Aguardando o sistema de impressão (CUPS)...</translation>
+    </message>
 </context>
 <context>
     <name>ProfileDialog</name>

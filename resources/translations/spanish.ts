@@ -591,6 +591,10 @@ Por ejemplo: jane.doe@example.com</translation>
         <source>The printing system (CUPS) is not answering.</source>
         <translation>El sistema de impresión (CUPS) no responde.</translation>
     </message>
+    <message>
+        <source>Waiting for the printing system (CUPS)...</source>
+        <translation>Esperando al sistema de impresión (CUPS)...</translation>
+    </message>
 </context>
 <context>
     <name>ProfileDialog</name>

@@ -6,6 +6,8 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
+#include "system/CupsConnection.h"
+#include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 #include "system/PerUserFolder.h"
@@ -25,8 +27,10 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/TolTabWidget.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -38,8 +42,13 @@
 
 namespace {
 
-// A silent CUPS is asked again this often while no printer can be listed.
-const int listRetryMs = 3000;
+// How long a held wait goes unshown: an answer within it causes no flash.
+const int waitShownAfterMs = 300;
+
+bool within(const QWidget *widget, const QWidget *area)
+{
+    return area && (widget == area || area->isAncestorOf(widget));
+}
 
 } // namespace
 
@@ -83,8 +92,19 @@ TolDialog::TolDialog(QWidget *parent)
 
     printerJustChanged = false;
 
+    requests = new CupsRequests(this);
+    waitTimer = new QTimer(this);
+    waitTimer->setSingleShot(true);
+    waitTimer->setInterval(waitShownAfterMs);
+    connect(waitTimer, &QTimer::timeout, this, [this] {
+        waitShown = true;
+        showWait();
+    });
+    connect(requests, &CupsRequests::pendingChanged, this, &TolDialog::requestsChanged);
+    connect(requests, &CupsRequests::retryDue, this, &TolDialog::refillIdleList);
+
     // The option tabs, in their fixed order.
-    printerTab = new PrinterTab(this);
+    printerTab = new PrinterTab(this, requests);
     generalTab = new GeneralTab(this);
     bookletTab = new BookletTab(this);
     finishingTab = new FinishingTab(this);
@@ -196,9 +216,15 @@ TolDialog::TolDialog(QWidget *parent)
     buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
     constraintPasses = 0;
 
-    listRetryTimer = new QTimer(this);
-    listRetryTimer->setInterval(listRetryMs);
-    connect(listRetryTimer, &QTimer::timeout, this, &TolDialog::refillIdleList);
+    closeTimer = new QTimer(this);
+    closeTimer->setSingleShot(true);
+    connect(closeTimer, &QTimer::timeout, this, [this] {
+        // The write did not end within the bound: cut, and told.
+        requests->stop();
+        writeEndedAfterClose(false, false);
+    });
+    qApp->installEventFilter(this);
+    requestsChanged();
 }
 
 void TolDialog::reportSecuredFiles(bool folderTightened)
@@ -221,7 +247,7 @@ void TolDialog::reportSecuredFiles(bool folderTightened)
 
 void TolDialog::setListRetryInterval(int ms)
 {
-    listRetryTimer->setInterval(ms);
+    requests->setRetryInterval(ms);
 }
 
 void keepGlDriverUnloaded()
@@ -232,7 +258,97 @@ void keepGlDriverUnloaded()
 
 bool TolDialog::awaitsCups() const
 {
-    return printerTab->cups()->pendingRequests() > 0;
+    return requests->awaitsAnswer();
+}
+
+int TolDialog::runUntilEnded()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    connect(this, &TolDialog::ended, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (hasEnded)
+        return 0;
+    return QApplication::exec();
+}
+
+bool TolDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (refusesInput(watched, event))
+        return true;
+    return TabOwner::eventFilter(watched, event);
+}
+
+bool TolDialog::refusesInput(QObject *watched, QEvent *event) const
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        // Closing is never held.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            return false;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        break;
+    default:
+        return false;
+    }
+    const bool holdsTable = requests->holdsTable();
+    const bool holdsOptions = requests->holdsOptions();
+    if (!holdsTable && !holdsOptions)
+        return false;
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    if (within(widget, printerTab->table()))
+        return holdsTable;
+    if (!holdsOptions)
+        return false;
+    if (within(widget, printerTab->installedOptionsArea()))
+        return true;
+    for (const Tab *tab : tabList) {
+        if (tab != printerTab && within(widget, tab))
+            return true;
+    }
+    return widget == saveAsButton || widget == profilesButton
+           || widget == buttonBox->button(QDialogButtonBox::Ok)
+           || widget == buttonBox->button(QDialogButtonBox::Apply);
+}
+
+void TolDialog::requestsChanged()
+{
+    if (!waitTimer)
+        return;
+    const bool held = requests->holdsTable();
+    if (!held) {
+        waitTimer->stop();
+        if (waitShown) {
+            waitShown = false;
+            showWait();
+        }
+        return;
+    }
+    if (waitShown)
+        showWait();
+    else if (!waitTimer->isActive())
+        waitTimer->start();
+}
+
+void TolDialog::showWait()
+{
+    if (waitShown)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+    printerTab->showWaiting(waitShown);
+    enableOptionPages();
+    showWriteButtons();
 }
 
 bool TolDialog::event(QEvent *event)
@@ -246,6 +362,7 @@ bool TolDialog::event(QEvent *event)
 
 TolDialog::~TolDialog()
 {
+    qApp->removeEventFilter(this);
     delete optionCollector;
 }
 
@@ -277,7 +394,7 @@ void TolDialog::setWriteButtonsEnabled(bool enabled)
 
 void TolDialog::showWriteButtons()
 {
-    const bool free = !selecting && !writing;
+    const bool free = !(waitShown && requests->holdsOptions());
     saveAsButton->setEnabled(writeButtonsWanted && free);
     profilesButton->setEnabled(profilesWanted && free);
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(writeButtonsWanted && free);

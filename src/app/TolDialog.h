@@ -10,6 +10,7 @@
 
 class AboutDialog;
 class BookletTab;
+class CupsRequests;
 class FinishingTab;
 class GeneralTab;
 class HelpDialog;
@@ -69,6 +70,14 @@ public:
     // Whether an answer of CUPS is still awaited (the window goes on
     // meanwhile).
     bool awaitsCups() const;
+    // Runs the application's event loop until the window has closed and
+    // what it left under way has ended (within CupsConnection's bound);
+    // the loop's result.
+    int runUntilEnded();
+
+signals:
+    // The window has closed and nothing it started goes on.
+    void ended();
 
 public slots:
     void setConstraints() override;
@@ -87,28 +96,44 @@ public slots:
     // for tabs of their own.
     void addTab(Tab *tab);
 
+    // Closing: every pending answer is dropped and nothing new is asked;
+    // a write under way may end within the bound, else it is cut and told.
+    void done(int result) override;
+
 protected:
     bool event(QEvent *event) override;
+    // Holds the input that depends on a pending answer.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The start-up pass over the per-user files, and one box that names
     // what it had to put right: the folder, the files it set aside.
     void reportSecuredFiles(bool folderTightened);
-    // The buttons that write: what the constraint marks allow, and only
-    // while no answer of CUPS is awaited for them.
+    // The buttons that write: what the constraint marks allow, greyed while
+    // a held wait is shown.
     void setWriteButtonsEnabled(bool enabled);
     void showWriteButtons();
+    bool refusesInput(QObject *watched, QEvent *event) const;
+    // What is pending changed: input is held at once, the wait shown only
+    // once it lasts.
+    void requestsChanged();
+    void showWait();
+    // The write is over: after the close, the process may end.
+    void writeEndedAfterClose(bool written, bool told);
+    void endAfterClose();
     // The rest of a printer change, once the selected queue's model came.
     void selectionAnswered(bool answered);
-    // Each page enabled as its tab is, after a selection disabled them.
+    // Each page enabled as its tab is, unless a held wait greys it.
     void enableOptionPages();
     void finishPrinterChange();
     // An Apply ended: OK closes the window now, unless told otherwise.
     void finishApply();
     bool printersChecked(const CupsNamesAnswer &answer);
-    // A write that failed, told from the printer names CUPS gave then; lost:
-    // the printer is not among them.
-    void writeFailed(const CupsNamesAnswer &answer, bool lost, std::function<void(bool)> done);
+    // The selected printer is gone: unselected, with the box that says so.
+    void selectedPrinterGone();
+    // A write to `printer` that failed, told from the printer names CUPS
+    // gave then; lost: the printer is not among them.
+    void writeFailed(const CupsNamesAnswer &answer, const QString &printer, bool lost);
     void listShown();
     // CUPS gave no answer: unselects, empties the list and says so.
     void printingSystemNotAnswering();
@@ -143,21 +168,19 @@ private:
     // How many constraint passes are running, nested; a replaced option
     // model is freed only outside them.
     int constraintPassDepth = 0;
-    // Runs while CUPS is silent, so that the list comes back by itself.
-    QTimer *listRetryTimer = nullptr;
-    // Awaited answers of CUPS.
-    bool selecting = false;
-    bool writing = false;
-    bool namesCheckPending = false;
-    bool retryPending = false;
-    std::vector<std::function<void(bool)>> pendingChecks;
-    // What the write buttons would be without an awaited answer.
+    // Every request to CUPS; made before the tabs, which share it.
+    CupsRequests *requests = nullptr;
+    // Starts when input is first held; the wait is shown when it fires.
+    QTimer *waitTimer = nullptr;
+    bool waitShown = false;
+    // After the close: cuts a write that has not ended within the bound.
+    QTimer *closeTimer = nullptr;
+    bool hasEnded = false;
+    // What the write buttons would be without a held wait.
     bool writeButtonsWanted = false;
     bool profilesWanted = false;
     // OK was pressed: close once its Apply has ended.
     bool closeAfterApply = false;
-    // The write under way reads the list again after lpoptions.
-    bool listAfterWrite = false;
 };
 
 // The "Settings applied." box.

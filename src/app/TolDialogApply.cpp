@@ -5,7 +5,9 @@
 #include "model/tOptionModel.h"
 #include "system/AppPrintSettingsUpdater.h"
 #include "system/AppState.h"
+#include "system/CupsConnection.h"
 #include "system/CommandRunner.h"
+#include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 #include "tabs/PrinterTab.h"
@@ -14,6 +16,7 @@
 #include "widgets/TolTabWidget.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -33,6 +36,10 @@ void showAppliedMessage()
 
 void TolDialog::slotButtonApply()
 {
+    // Refused as a disabled button would be: what it would write is about
+    // to change, or is being written.
+    if (requests->holdsOptions() || requests->isClosed())
+        return;
     applyOk = true;
     // The table is read again after the write has been told, and while CUPS
     // answers: nothing it shows feeds the write (a refill keeps the
@@ -53,10 +60,9 @@ void TolDialog::slotButtonApply()
         [this](bool written) {
             if (written)
                 showAppliedMessage();
-            // A write that ended before lpoptions read no list.
-            if (!listAfterWrite && printerTab->printingSystemAnswered())
+            // A write that ended before lpoptions brought no list.
+            if (!printerTab->isListing() && printerTab->printingSystemAnswered())
                 printerTab->fillPrinterTable();
-            listAfterWrite = false;
             finishApply();
         },
         true);
@@ -64,6 +70,8 @@ void TolDialog::slotButtonApply()
 
 void TolDialog::accept()
 {
+    if (requests->holdsOptions() || requests->isClosed())
+        return;
     closeAfterApply = true;
     slotButtonApply();
 }
@@ -71,7 +79,7 @@ void TolDialog::accept()
 void TolDialog::finishApply()
 {
     // A write still under way (after a root write) ends the Apply later.
-    if (!closeAfterApply || writing)
+    if (!closeAfterApply || requests->isPending(CupsRequests::Write))
         return;
     closeAfterApply = false;
     if (applyOk)
@@ -88,48 +96,92 @@ void TolDialog::reject()
     QDialog::reject();
 }
 
+void TolDialog::done(int result)
+{
+    const bool first = !requests->isClosed();
+    // Nothing more is asked, and no answer but the write's is taken.
+    requests->close();
+    QDialog::done(result);
+    if (!first)
+        return;
+    if (!requests->isPending(CupsRequests::Write)) {
+        endAfterClose();
+        return;
+    }
+    closeTimer->start(CupsConnection::answerLimitMs());
+}
+
+void TolDialog::writeEndedAfterClose(bool written, bool told)
+{
+    if (hasEnded)
+        return;
+    closeTimer->stop();
+    requests->endWrite();
+    if (!written && !told)
+        showWriteError();
+    endAfterClose();
+}
+
+void TolDialog::endAfterClose()
+{
+    if (hasEnded)
+        return;
+    hasEnded = true;
+    emit ended();
+}
+
 void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
 {
-    const tOptionModel *model = AppState::optionModel;
-    const QString printer = model->printerName();
-    // Collected now, as the tabs stand when the write is asked for.
+    // All the write needs, as the window shows it now: nothing the window
+    // does later reaches it, and its outcome is told for this queue.
+    const QString printer = AppState::optionModel->printerName();
+    const QString cfgPath = AppState::perUserDirectory + printer + QStringLiteral(".cfg");
     const OptionHash values = optionCollector->collectTabOptions();
+    const QString pageSize = values.value(QStringLiteral("PageSize"));
     bool known = false;
     const QStringList keywords = printerTab->lpoptionsKeywords(&known);
-    writing = true;
-    showWriteButtons();
-    const std::function<void(bool)> done = [this, then](bool written) {
-        writing = false;
-        showWriteButtons();
+    requests->beginWrite();
+    // `told`: a box said already what went wrong.
+    const std::function<void(bool, bool)> done = [this, then](bool written, bool told) {
+        if (requests->isClosed()) {
+            writeEndedAfterClose(written, told);
+            return;
+        }
+        requests->endWrite();
         if (then)
             then(written);
     };
     // lpoptions or the PPD read failed: the names, asked again, tell why.
-    const auto failed = [this, done]() {
-        printerTab->cups()->askNames(
-            [this, done](const CupsNamesAnswer &answer) { writeFailed(answer, false, done); });
+    const auto failed = [this, done, printer]() {
+        if (requests->isClosed()) {
+            done(false, false);
+            return;
+        }
+        requests->writeNames([this, done, printer](const CupsNamesAnswer &answer) {
+            if (requests->isClosed()) {
+                done(false, false);
+                return;
+            }
+            writeFailed(answer, printer, false);
+            done(false, true);
+        });
     };
 
-    printerTab->cups()->askNames([=](const CupsNamesAnswer &answer) {
-        // Unselected meanwhile (CUPS fell silent elsewhere): nothing to write.
-        if (AppState::optionModel != model) {
-            done(false);
-            return;
-        }
-        if (!answer.names.contains(printer)) {
-            writeFailed(answer, true, done);
+    requests->writeNames([=](const CupsNamesAnswer &answer) {
+        if (!answer.answered || !answer.names.contains(printer)) {
+            if (!requests->isClosed())
+                writeFailed(answer, printer, true);
+            done(false, !requests->isClosed());
             return;
         }
 
-        if (!writeCfgFile(AppState::perUserDirectory + printer + QStringLiteral(".cfg"), values,
-                          true)) {
+        if (!writeCfgFile(cfgPath, values, true)) {
             MessageBoxes::show(QMessageBox::NoIcon, tr("Error"),
                                tr("The settings could not be saved."));
-            done(false);
+            done(false, true);
             return;
         }
 
-        const QString pageSize = values.value(QStringLiteral("PageSize"));
         auto write = [=](const QStringList &keywords) {
             QList<QPair<QString, QString>> options;
             for (const QString &keyword : keywords) {
@@ -137,12 +189,11 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
                 if (!value.isEmpty())
                     options.append(qMakePair(keyword, value));
             }
+            // None once the window has closed.
             std::function<void(const PrinterListAnswer &)> listed;
-            if (thenList) {
+            if (thenList)
                 listed = printerTab->expectRefill();
-                listAfterWrite = true;
-            }
-            printerTab->cups()->writeLpoptions(
+            requests->writeLpoptions(
                 printer, options,
                 [=](bool written) {
                     if (!written) {
@@ -150,7 +201,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
                         return;
                     }
                     updateOtherAppsPrintSettings(pageSize);
-                    done(true);
+                    done(true, false);
                 },
                 listed);
         };
@@ -160,7 +211,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
             write(keywords);
             return;
         }
-        printerTab->cups()->readLpoptionsKeywords(printer, [=](const PpdKeywordsAnswer &ppd) {
+        requests->writeKeywords(printer, [=](const PpdKeywordsAnswer &ppd) {
             if (ppd.read)
                 write(ppd.keywords);
             else
@@ -169,22 +220,20 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
     });
 }
 
-void TolDialog::writeFailed(const CupsNamesAnswer &answer, bool lost,
-                            std::function<void(bool)> done)
+void TolDialog::writeFailed(const CupsNamesAnswer &answer, const QString &printer, bool lost)
 {
     // A CUPS that stopped answering is told as such, not as a lost printer.
     if (!answer.answered) {
         printingSystemNotAnswering();
-    } else {
-        showWriteError();
-        tabWidget->setCurrentIndex(0);
-        // The list may know of the loss already: unselect here.
-        checkPrintersChanged([this, lost](bool changed) {
-            if (lost && !changed && AppState::optionModel)
-                unselectPrinters();
-        });
+        return;
     }
-    done(false);
+    showWriteError();
+    tabWidget->setCurrentIndex(0);
+    // The printer check says so now, also while a refill is on its way.
+    if (lost && AppState::optionModel && AppState::optionModel->printerName() == printer)
+        selectedPrinterGone();
+    else
+        checkPrintersChanged();
 }
 
 void TolDialog::writeInstallableOptionsAsRoot()

@@ -3,6 +3,7 @@
 
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 #include "tabs/GeneralTab.h"
@@ -124,19 +125,8 @@ void TolDialog::setConstraints()
 
 void TolDialog::checkPrintersChanged(std::function<void(bool)> then)
 {
-    if (then)
-        pendingChecks.push_back(then);
-    if (namesCheckPending)
-        return;
-    namesCheckPending = true;
-    printerTab->cups()->askNames([this](const CupsNamesAnswer &answer) {
-        namesCheckPending = false;
-        const std::vector<std::function<void(bool)>> waiting = std::move(pendingChecks);
-        pendingChecks.clear();
-        const bool changed = printersChecked(answer);
-        for (const auto &then : waiting)
-            then(changed);
-    });
+    requests->checkNames([this](const CupsNamesAnswer &answer) { return printersChecked(answer); },
+                         then);
 }
 
 bool TolDialog::printersChecked(const CupsNamesAnswer &answer)
@@ -150,7 +140,7 @@ bool TolDialog::printersChecked(const CupsNamesAnswer &answer)
         return false;
 
     // A selection under way finds a vanished queue by itself.
-    bool gone = !selecting;
+    bool gone = !printerTab->selectionPending();
     if (AppState::optionModel) {
         const QString name = AppState::optionModel->printerName();
         gone = AppState::knownPrinters.contains(name) && !answer.names.contains(name);
@@ -161,6 +151,14 @@ bool TolDialog::printersChecked(const CupsNamesAnswer &answer)
         showPrintersChanged();
     }
     return true;
+}
+
+void TolDialog::selectedPrinterGone()
+{
+    if (!printerTab->isListing())
+        printerTab->fillPrinterTable();
+    unselectPrinters();
+    showPrintersChanged();
 }
 
 void TolDialog::printingSystemNotAnswering()
@@ -177,42 +175,44 @@ void TolDialog::printingSystemNotAnswering()
     tabWidget->setCurrentIndex(0);
     if (!told)
         showNotAnswering();
-    if (!listRetryTimer->isActive())
-        listRetryTimer->start();
+    requests->scheduleRetry();
 }
 
 void TolDialog::refillIdleList()
 {
     // Only with no printer selected: the refill then loses nothing, and it
     // selects nothing and writes nothing, as at start.
-    if (AppState::optionModel || selecting || retryPending || printerTab->isListing())
+    if (AppState::optionModel || printerTab->selectionPending()
+        || requests->isPending(CupsRequests::Retry) || printerTab->isListing())
         return;
-    retryPending = true;
-    printerTab->cups()->askNames([this](const CupsNamesAnswer &answer) {
-        retryPending = false;
-        if (AppState::optionModel || selecting || printerTab->isListing())
+    requests->retryNames([this](const CupsNamesAnswer &answer) {
+        if (AppState::optionModel || printerTab->selectionPending() || printerTab->isListing())
             return;
         if (answer.answered
             && (!printerTab->printingSystemAnswered() || answer.names != AppState::knownPrinters))
             printerTab->fillPrinterTable();
-        else if (!answer.answered && !listRetryTimer->isActive())
-            listRetryTimer->start();
+        else if (!answer.answered)
+            requests->scheduleRetry();
     });
 }
 
 void TolDialog::listShown()
 {
-    if (printerTab->printingSystemAnswered())
-        listRetryTimer->stop();
-    else if (!listRetryTimer->isActive())
-        listRetryTimer->start();
+    if (!printerTab->printingSystemAnswered()) {
+        requests->scheduleRetry();
+        return;
+    }
+    requests->cancelRetry();
+    // Removed after the last check: the destinations listed lack the queue.
+    if (AppState::optionModel && !printerTab->selectionPending()
+        && !AppState::knownPrinters.contains(AppState::optionModel->printerName()))
+        selectedPrinterGone();
 }
 
 void TolDialog::unselectPrinters()
 {
     AppState::optionModel = nullptr;
     printerTab->clearOptionWidgets();
-    selecting = false;
     enableOptionPages();
     for (Tab *tab : qAsConst(tabList))
         enableTab(tab);
@@ -226,31 +226,24 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
     if (row == previousRow)
         return;
     setWriteButtonsEnabled(false);
-    if (!printerTab->selectionPending()) {
-        // No row: nothing to wait for.
+    // No row: nothing to wait for. Otherwise, until the model comes, the
+    // option pages show the printer before and take no input.
+    if (!printerTab->selectionPending())
         selectionAnswered(true);
-        return;
-    }
-    // Until the model comes, the option pages show the printer before.
-    selecting = true;
-    showWriteButtons();
-    for (int i = 0; i < tabList.size(); ++i) {
-        if (tabList.at(i) != printerTab)
-            tabList.at(i)->setEnabled(false);
-    }
 }
 
 void TolDialog::enableOptionPages()
 {
-    for (int i = 0; i < tabList.size(); ++i)
-        tabList.at(i)->setEnabled(tabWidget->isTabEnabled(i));
+    const bool greyed = waitShown && requests->holdsOptions();
+    for (int i = 0; i < tabList.size(); ++i) {
+        if (tabList.at(i) != printerTab)
+            tabList.at(i)->setEnabled(tabWidget->isTabEnabled(i) && !greyed);
+    }
+    printerTab->installedOptionsArea()->setEnabled(!greyed);
 }
 
 void TolDialog::selectionAnswered(bool answered)
 {
-    selecting = false;
-    enableOptionPages();
-    showWriteButtons();
     if (!answered) {
         printingSystemNotAnswering();
         return;
@@ -263,7 +256,7 @@ void TolDialog::selectionAnswered(bool answered)
         // of date even though the destinations are the same.
         const bool hadRow = printerTab->table()->currentRow() >= 0;
         checkPrintersChanged([this, hadRow](bool changed) {
-            if (!changed && hadRow && !AppState::optionModel && !selecting
+            if (!changed && hadRow && !AppState::optionModel && !printerTab->selectionPending()
                 && printerTab->printingSystemAnswered()) {
                 printerTab->fillPrinterTable();
                 unselectPrinters();

@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     {
         TolDialog window;
         window.show();
-        result = app.exec();
+        result = window.runUntilEnded();
     }
     // A login whose thread the network layer still keeps busy is not waited
     // for, and the libraries it runs in are not torn down under it.

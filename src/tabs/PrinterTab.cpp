@@ -3,6 +3,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/CupsPrinters.h"
+#include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
 #include "widgets/IconCache.h"
@@ -78,9 +79,9 @@ protected:
 
 } // namespace
 
-PrinterTab::PrinterTab(QWidget *parent)
+PrinterTab::PrinterTab(QWidget *parent, CupsRequests *requests)
     : Tab(parent)
-    , cupsWorker(new CupsWorker(this))
+    , cupsRequests(requests ? requests : new CupsRequests(this))
 {
     buildUi();
     connectOptionWidgets();
@@ -163,6 +164,7 @@ void PrinterTab::createWidgets()
     layout->addLayout(headingLayout);
 
     auto *scrollArea = new QScrollArea;
+    optionsArea = scrollArea;
     scrollArea->setWidgetResizable(true);
     // A stop of the Tab key that shows nothing; the options in it take the
     // focus themselves.
@@ -187,10 +189,31 @@ void PrinterTab::setHeaders()
     printerTable->setHorizontalHeaderItem(StatusColumn, cell(tr("Status")));
 }
 
+CupsWorker *PrinterTab::cups() const
+{
+    return cupsRequests->worker();
+}
+
+bool PrinterTab::isListing() const
+{
+    return cupsRequests->isPending(CupsRequests::Listing);
+}
+
+bool PrinterTab::selectionPending() const
+{
+    return cupsRequests->isPending(CupsRequests::Selection);
+}
+
+bool PrinterTab::printingSystemAnswered() const
+{
+    return cupsRequests->cupsAnswered();
+}
+
 void PrinterTab::showListing(const MakerPrinterListing &listing, const QStringList &statuses)
 {
     AppState::knownPrinters = listing.knownPrinters;
-    cupsAnswered = listing.cupsAnswered;
+    cupsRequests->setCupsAnswered(listing.cupsAnswered);
+    filledOnce = true;
     printerTable->setRowCount(listing.printers.size());
     for (int row = 0; row < listing.printers.size(); ++row) {
         const MakerPrinter &printer = listing.printers.at(row);
@@ -210,37 +233,44 @@ void PrinterTab::updateTableNotice()
 {
     // An empty table says why, so that nobody takes it for a fault.
     QString notice;
-    if (printerTable->rowCount() == 0) {
-        notice = cupsAnswered ? tr("No Tolvane printer is installed.")
-                              : tr("The printing system (CUPS) is not answering.");
+    if (printerTable->rowCount() == 0 && !filledOnce) {
+        if (waitingShown)
+            notice = tr("Waiting for the printing system (CUPS)...");
+    } else if (printerTable->rowCount() == 0) {
+        notice = printingSystemAnswered() ? tr("No Tolvane printer is installed.")
+                                          : tr("The printing system (CUPS) is not answering.");
     }
     static_cast<PrinterTable *>(printerTable)->notice = notice;
     printerTable->viewport()->update();
 }
 
+void PrinterTab::showWaiting(bool shown)
+{
+    waitingShown = shown;
+    updateTableNotice();
+}
+
 void PrinterTab::fillPrinterTable()
 {
-    cupsWorker->listPrinters(expectRefill());
+    cupsRequests->listPrinters([this](const PrinterListAnswer &answer) { listAnswered(answer); });
 }
 
 std::function<void(const PrinterListAnswer &)> PrinterTab::expectRefill()
 {
-    const int request = ++listRequest;
-    listPending = true;
-    return [this, request](const PrinterListAnswer &answer) {
-        if (request != listRequest)
-            return;
-        listPending = false;
-        showRefill(answer.listing, answer.statuses);
-        emit listShown();
-    };
+    return cupsRequests->expectListing(
+        [this](const PrinterListAnswer &answer) { listAnswered(answer); });
+}
+
+void PrinterTab::listAnswered(const PrinterListAnswer &answer)
+{
+    showRefill(answer.listing, answer.statuses);
+    emit listShown();
 }
 
 void PrinterTab::showNotAnswering()
 {
-    ++listRequest;
-    ++statusRequest;
-    listPending = false;
+    cupsRequests->drop(CupsRequests::Listing);
+    cupsRequests->drop(CupsRequests::Statuses);
     showRefill(MakerPrinterListing {QList<MakerPrinter>(), QSet<QString>(), false}, QStringList());
 }
 
@@ -256,7 +286,7 @@ void PrinterTab::showRefill(const MakerPrinterListing &listing, const QStringLis
     setOptionSignalsBlocked(true);
 
     // A status answer asked for before is about the old rows.
-    ++statusRequest;
+    cupsRequests->drop(CupsRequests::Statuses);
     AppState::knownPrinters.clear();
     printerTable->clear();
     printerTable->setRowCount(0);
@@ -306,18 +336,13 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
     selectedKeywords.clear();
     AppState::settingsFile.clear();
 
-    const int request = ++selectionRequest;
     const QTableWidgetItem *item = printerTable->item(row, NameColumn);
     if (!item) {
-        selecting = false;
+        cupsRequests->drop(CupsRequests::Selection);
         rootWarningLabel->hide();
         return;
     }
-    selecting = true;
-    cupsWorker->buildModel(item->text(), [this, request](const PrinterModelAnswer &answer) {
-        if (request != selectionRequest)
-            return;
-        selecting = false;
+    cupsRequests->selectPrinter(item->text(), [this](const PrinterModelAnswer &answer) {
         modelAnswered(answer.model, answer.lpoptionsKeywords);
         emit printerSelected(answer.answered);
     });
@@ -366,10 +391,7 @@ void PrinterTab::refreshStatuses()
         const QTableWidgetItem *name = printerTable->item(row, NameColumn);
         names << (name ? name->text() : QString());
     }
-    const int request = ++statusRequest;
-    cupsWorker->readStatuses(names, [this, request, names](const QStringList &statuses) {
-        if (request != statusRequest)
-            return;
+    cupsRequests->readStatuses(names, [this, names](const QStringList &statuses) {
         for (int row = 0; row < names.size() && row < printerTable->rowCount(); ++row) {
             if (!names.at(row).isEmpty())
                 printerTable->setItem(row, StatusColumn, cell(statuses.value(row)));

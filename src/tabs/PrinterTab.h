@@ -18,6 +18,7 @@ class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QWidget;
+class CupsRequests;
 class CupsWorker;
 struct MakerPrinterListing;
 struct PrinterListAnswer;
@@ -27,8 +28,8 @@ class tOptionModel;
 // device and status, the printer selection, and the selected queue's
 // installable options (hardware settings that only root can write).
 //
-// Selecting a row has the queue's option model built (by CupsWorker, so that
-// the window never waits on CUPS) and makes it the current one
+// Selecting a row has the queue's option model built (through CupsRequests,
+// so that the window never waits on CUPS) and makes it the current one
 // (AppState::optionModel) when it comes, with the printer's ".cfg" file in the per-user
 // directory as the current settings file. The tab owns every model it built.
 // A model that a selection replaced stays alive until the main window calls
@@ -44,7 +45,9 @@ class PrinterTab : public Tab
     Q_OBJECT
 
 public:
-    explicit PrinterTab(QWidget *parent);
+    // Asks CUPS through `requests`, or through an owner of its own when
+    // none is given.
+    explicit PrinterTab(QWidget *parent, CupsRequests *requests = nullptr);
     ~PrinterTab() override;
 
     // The printer table ("tblPrinters").
@@ -70,16 +73,21 @@ public:
     // what to hand its answer to.
     std::function<void(const PrinterListAnswer &)> expectRefill();
     // A refill is under way.
-    bool isListing() const { return listPending; }
+    bool isListing() const;
     // CUPS is known to be silent: empties the table, which says so, and
     // makes every pending answer about the list void.
     void showNotAnswering();
 
     // Whether CUPS answered at the last fill of the table.
-    bool printingSystemAnswered() const { return cupsAnswered; }
+    bool printingSystemAnswered() const;
     // What the table area says while it lists no printer; empty while it
     // lists some.
     QString tableNotice() const;
+    // Whether the window shows that it waits: an empty table that CUPS has
+    // not filled yet then says so.
+    void showWaiting(bool shown);
+    // The installed options below the table.
+    QWidget *installedOptionsArea() const { return optionsArea; }
 
     // Whether an installable option differs from its value at the last take.
     bool optionsChanged() const { return installedOptionsChanged; }
@@ -95,13 +103,14 @@ public:
     void clearCurrentPrinter();
 
     // A selected row's option model is being read (printerSelected follows).
-    bool selectionPending() const { return selecting; }
+    bool selectionPending() const;
     // Asks lpstat for every row's status again; the Status cells change when
     // it answers. A refill in between makes the answer void.
     void refreshStatuses();
 
     // Where the tab, and the main window, ask CUPS.
-    CupsWorker *cups() const { return cupsWorker; }
+    CupsRequests *requests() const { return cupsRequests; }
+    CupsWorker *cups() const;
 
     // The option keywords that may reach lpoptions, read from the PPD when the
     // current model was built (no fetch); `known` is false when the current
@@ -140,6 +149,7 @@ private:
     void setHeaders();
     void showListing(const MakerPrinterListing &listing, const QStringList &statuses);
     void showRefill(const MakerPrinterListing &listing, const QStringList &statuses);
+    void listAnswered(const PrinterListAnswer &answer);
     void modelAnswered(const std::shared_ptr<tOptionModel> &model, const QStringList &keywords);
     void buildOptionWidgets();
     void removeOptionWidgets();
@@ -152,20 +162,18 @@ private:
     QLabel *rootWarningLabel = nullptr;
     QGridLayout *optionsLayout = nullptr;
     QWidget *optionsContainer = nullptr;
+    QWidget *optionsArea = nullptr;
     int nextOptionRow = 0;
     QHash<QString, QString> takenValues;
     bool installedOptionsChanged = false;
-    bool cupsAnswered = true;
     // Until the first answer with rows sizes the columns to their contents.
     bool columnsSized = false;
+    // A fill (or the notice of a silence) was shown; until then an empty
+    // table waits for CUPS.
+    bool filledOnce = false;
+    bool waitingShown = false;
 
-    CupsWorker *cupsWorker = nullptr;
-    // Each request's number: an answer to any but the latest is dropped.
-    int listRequest = 0;
-    int selectionRequest = 0;
-    int statusRequest = 0;
-    bool listPending = false;
-    bool selecting = false;
+    CupsRequests *cupsRequests = nullptr;
 
     std::shared_ptr<tOptionModel> selectedModel;
     QStringList selectedKeywords;

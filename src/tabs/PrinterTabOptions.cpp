@@ -5,6 +5,7 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "system/CupsRequests.h"
 #include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
 
@@ -110,8 +111,7 @@ void PrinterTab::buildOptionWidgets()
 void PrinterTab::clearOptionWidgets()
 {
     // A model still on its way belongs to the selection being undone.
-    ++selectionRequest;
-    selecting = false;
+    requests()->drop(CupsRequests::Selection);
     clearCurrentPrinter();
     removeOptionWidgets();
     printerTable->verticalScrollBar()->setValue(0);

@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -187,6 +188,46 @@ public:
     MessageRecorder boxes;
 };
 
+// An lpoptions first on PATH that holds until the test gives the word:
+// before the real one runs, or after it (its status kept). Put in place
+// after the selection, whose first write it would hold too.
+class HeldLpoptions
+{
+public:
+    HeldLpoptions(const QString &dir, bool afterRun)
+        : folder(dir)
+        , path(qgetenv("PATH"))
+    {
+        const QByteArray real = QFile::encodeName(QStandardPaths::findExecutable("lpoptions"));
+        const QByteArray at = QFile::encodeName(dir);
+        const QByteArray hold =
+            "touch '" + at + "/started'\nwhile [ ! -e '" + at + "/go' ]; do sleep 0.02; done\n";
+        QDir().mkpath(dir);
+        QFile standIn(dir + "/lpoptions");
+        if (!standIn.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(standIn.fileName()));
+        standIn.write("#!/bin/sh\n");
+        standIn.write(afterRun ? "'" + real + "' \"$@\"\nstatus=$?\n" + hold + "exit $status\n"
+                               : hold + "exec '" + real + "' \"$@\"\n");
+        standIn.close();
+        standIn.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", at + ":" + path);
+    }
+    // A row that failed leaves nothing held.
+    ~HeldLpoptions()
+    {
+        release();
+        qputenv("PATH", path);
+    }
+
+    bool started() const { return QFile::exists(folder + "/started"); }
+    void release() { QFile(folder + "/go").open(QIODevice::WriteOnly); }
+
+private:
+    QString folder;
+    QByteArray path;
+};
+
 // The main window with the stand-in tab, as the program will have its
 // "Basic" tab second.
 class RoadWindow
@@ -231,6 +272,14 @@ public:
     }
 
     QTableWidget *table() const { return printerTab->table(); }
+
+    // A click on the printer's row as a person makes it, through the
+    // window's input path.
+    void clickRow(const QString &name)
+    {
+        const QRect cell = table()->visualRect(table()->model()->index(rowOf(name), 0));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+    }
 
     QStringList column(int col) const
     {

@@ -5,8 +5,12 @@
 #include "SandboxCups.h"
 #include "TestMain.h"
 
+#include "model/tChoice.h"
+#include "model/tOption.h"
 #include "system/CommandRunner.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -16,8 +20,34 @@ namespace {
 
 const QString applied = QStringLiteral("Settings applied.");
 const QString writeError = QStringLiteral("Error: Printer does not exist or lpoptions failed.");
+const QString printersChanged =
+    QStringLiteral("It looks like your installed printers have changed.\nReloading list now.");
+const QString title = QStringLiteral("Tolvane Vellumark");
+
+// What the user does while an answer is pending, after Apply or OK, or
+// after choosing another row.
+enum class Meanwhile {
+    OtherRow,        // CUPS stopped after the click, a click on another row
+    Option,          // lpoptions held, a key on an option
+    InstalledOption, // CUPS stopped during a selection, the old queue's installed option
+    RemovedBefore,   // the queue removed before the click
+    RemovedDuring,   // the queue removed while lpoptions runs
+};
+
+// The shown widget of that accessible name.
+template<typename T>
+T *named(QWidget *parent, const QString &accessibleName)
+{
+    for (T *widget : parent->findChildren<T *>()) {
+        if (widget->accessibleName() == accessibleName && !widget->isHidden())
+            return widget;
+    }
+    return nullptr;
+}
 
 } // namespace
+
+Q_DECLARE_METATYPE(Meanwhile)
 
 class MainRoadApplyTest : public QObject
 {
@@ -32,7 +62,9 @@ private slots:
         qputenv("LANG", "C");
         qputenv("LC_ALL", "C");
         originalPath = qgetenv("PATH");
-        QVERIFY2(cups.start({{"queue-tolvane.ppd", "Q1"}, {"queue-tolvane.ppd", "Stale"}}),
+        QVERIFY2(cups.start({{"queue-tolvane.ppd", "Q1"},
+                             {"queue-tolvane.ppd", "Stale"},
+                             {"printertab-installable.ppd", "Inst"}}),
                  qPrintable(cups.errorText()));
     }
 
@@ -139,6 +171,125 @@ private slots:
         QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
         // The printer is still there and still selected.
         QCOMPARE(AppState::optionModel->printerName(), QString("Q1"));
+    }
+
+    void theWindowWritesWhatItShowed_data()
+    {
+        QTest::addColumn<Meanwhile>("meanwhile");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QStringList>("boxes");
+        // The queue selected at the end, empty for none.
+        QTest::addColumn<QString>("selected");
+        const QStringList applied = {::applied};
+        QTest::newRow("Apply, then another row") << Meanwhile::OtherRow << false << applied << "Q1";
+        QTest::newRow("OK, then another row") << Meanwhile::OtherRow << true << applied << "Q1";
+        QTest::newRow("Apply, then an option") << Meanwhile::Option << false << applied << "Q1";
+        QTest::newRow("OK, then an option") << Meanwhile::Option << true << applied << "Q1";
+        QTest::newRow("installed option during a selection")
+            << Meanwhile::InstalledOption << false << applied << "Q1";
+        QTest::newRow("queue removed before Apply")
+            << Meanwhile::RemovedBefore << false << QStringList({writeError, printersChanged})
+            << "";
+        QTest::newRow("queue removed during Apply")
+            << Meanwhile::RemovedDuring << false << QStringList({::applied, printersChanged}) << "";
+    }
+
+    void theWindowWritesWhatItShowed()
+    {
+        QFETCH(Meanwhile, meanwhile);
+        QFETCH(bool, ok);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, selected);
+        const bool removed =
+            meanwhile == Meanwhile::RemovedBefore || meanwhile == Meanwhile::RemovedDuring;
+        if (removed)
+            QVERIFY(cups.addQueue("queue-tolvane.ppd", "Gone"));
+        const QString queue = removed ? "Gone" : "Q1";
+        RoadWindow window;
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QVERIFY(window.select(meanwhile == Meanwhile::InstalledOption ? "Inst" : queue));
+        std::unique_ptr<HeldLpoptions> held;
+        if (meanwhile == Meanwhile::Option || meanwhile == Meanwhile::RemovedDuring)
+            held.reset(new HeldLpoptions(session->work.path() + "/held",
+                                         meanwhile == Meanwhile::RemovedDuring));
+
+        if (meanwhile == Meanwhile::InstalledOption) {
+            // The old queue's installed option, clicked while the new
+            // queue's model is on its way, must not count.
+            QVERIFY(cups.freeze());
+            window.clickRow("Q1");
+            auto *finisher = named<QCheckBox>(&window.dialog, "chkBxOption17");
+            QVERIFY(finisher && window.dialog.awaitsCups());
+            const bool checked = finisher->isChecked();
+            QTest::mouseClick(finisher, Qt::LeftButton, {}, QPoint(8, finisher->height() / 2));
+            QCOMPARE(finisher->isChecked(), checked);
+            QVERIFY(!named<QLabel>(&window.dialog, "lblRootWarning"));
+            QVERIFY(cups.thaw());
+            QVERIFY(window.settle());
+            QCOMPARE(AppState::optionModel->printerName(), QString("Q1"));
+        }
+        QVERIFY(window.tab->choose(window.tab->pageSize, "Letter"));
+        QVERIFY(window.settle());
+        if (meanwhile == Meanwhile::RemovedBefore)
+            QVERIFY(cups.run("lpadmin", {"-x", "Gone"}));
+        if (meanwhile == Meanwhile::OtherRow)
+            QVERIFY(cups.freeze());
+        QString duplex = AppState::optionModel->option("Duplex")->currentChoice()->keyword();
+        QPushButton *button = window.button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Apply);
+        QTest::mouseClick(button, Qt::LeftButton);
+
+        switch (meanwhile) {
+        case Meanwhile::OtherRow:
+            QVERIFY(window.dialog.awaitsCups());
+            window.clickRow("Stale");
+            QVERIFY(cups.thaw());
+            break;
+        case Meanwhile::Option:
+            QTRY_VERIFY_WITH_TIMEOUT(held->started(), 120000);
+            QTest::keyClick(window.tab->duplex, Qt::Key_Down);
+            // Shown once the wait lasts: a busy cursor, the page greyed.
+            QTRY_VERIFY_WITH_TIMEOUT(window.dialog.cursor().shape() == Qt::BusyCursor, 120000);
+            QVERIFY(!window.tab->duplex->isEnabled());
+            held->release();
+            break;
+        case Meanwhile::RemovedDuring:
+            QTRY_VERIFY_WITH_TIMEOUT(held->started(), 120000);
+            QVERIFY(cups.run("lpadmin", {"-x", "Gone"}));
+            held->release();
+            break;
+        default:
+            break;
+        }
+        QVERIFY(window.settle());
+        held.reset();
+
+        QStringList shown;
+        for (const auto &box : qAsConst(session->boxes.boxes))
+            shown << box.second;
+        QCOMPARE(shown, boxes);
+        QCOMPARE(window.dialog.isVisible(), !ok);
+        QCOMPARE(window.dialog.cursor().shape(), Qt::ArrowCursor);
+        if (selected.isEmpty()) {
+            QCOMPARE(AppState::optionModel, nullptr);
+            QCOMPARE(window.dialog.windowTitle(), title);
+            QCOMPARE(window.rowOf(queue), -1);
+            QVERIFY(!window.button(QDialogButtonBox::Apply)->isEnabled());
+        } else {
+            QCOMPARE(AppState::optionModel->printerName(), selected);
+            QCOMPARE(window.dialog.windowTitle(), title + " - " + selected);
+            QCOMPARE(window.tab->pageSize->currentText(), QString("Letter"));
+            QVERIFY(window.tab->duplex->isEnabled());
+            QVERIFY(!named<QLabel>(&window.dialog, "lblRootWarning"));
+        }
+        if (meanwhile != Meanwhile::RemovedBefore) {
+            // What the window shows is what was written.
+            if (AppState::optionModel)
+                duplex = AppState::optionModel->option("Duplex")->currentChoice()->keyword();
+            QCOMPARE(session->lpoptionsOf(queue),
+                     QStringList({"Duplex=" + duplex, "PageSize=Letter"}));
+            QVERIFY(session->cfgLinesOf(queue).contains("Duplex=" + duplex + ";None"));
+            QVERIFY(session->cfgLinesOf(queue).contains("PageSize=Letter;A4"));
+        }
     }
 
     void unsavableSettingsStopTheWrite()

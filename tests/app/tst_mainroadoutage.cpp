@@ -1,12 +1,14 @@
 // The main window when CUPS stops answering and comes back: the boxes say
 // so, the list explains itself, and the list comes back without a restart,
 // with nothing selected and nothing written.
+#include "ChildProgram.h"
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
 #include "system/CupsConnection.h"
 
+#include <QProcess>
 #include <QTcpServer>
 #include <QTimer>
 #include <QtTest>
@@ -23,6 +25,9 @@ const QString notAnswering =
                    "filled again as soon as it answers.");
 const QString tableNotAnswering = QStringLiteral("The printing system (CUPS) is not answering.");
 const QString noPrinter = QStringLiteral("No Tolvane printer is installed.");
+const QString waiting = QStringLiteral("Waiting for the printing system (CUPS)...");
+const QByteArray writeErrorLine = "Error|Error: Printer does not exist or lpoptions failed.\n";
+const char closeChild[] = "--close-child";
 
 // Generous: only a hang fails it.
 const int patienceMs = 120000;
@@ -265,7 +270,13 @@ private slots:
         window.dialog.setListRetryInterval(10);
         QSignalSpy listed(window.printerTab, &PrinterTab::listShown);
         const int turnsAtStart = loop.turns;
+        if (how != Silence::Gone) {
+            // Once the wait lasts, the window shows it.
+            QTRY_VERIFY_WITH_TIMEOUT(window.printerTab->tableNotice() == waiting, patienceMs);
+            QCOMPARE(window.dialog.cursor().shape(), Qt::BusyCursor);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(listed.count() > 0, patienceMs);
+        QCOMPARE(window.dialog.cursor().shape(), Qt::ArrowCursor);
         if (how != Silence::Gone)
             QVERIFY(loop.turns > turnsAtStart);
         QCOMPARE(window.table()->rowCount(), 0);
@@ -287,6 +298,54 @@ private slots:
         QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=Legal"}));
         for (const QString &other : qAsConst(others))
             QVERIFY(cups.run("lpadmin", {"-x", other}));
+    }
+
+    // The window closed while CUPS or lpoptions keeps it waiting: the
+    // process ends within the bound, and a write cut short is told.
+    void closingEndsTheProcess_data()
+    {
+        QTest::addColumn<bool>("duringWrite");
+        QTest::newRow("Escape during a stopped listing") << false;
+        QTest::newRow("Escape while lpoptions runs") << true;
+    }
+
+    void closingEndsTheProcess()
+    {
+        QFETCH(bool, duringWrite);
+        if (!duringWrite)
+            QVERIFY(cups.freeze());
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {closeChild, duringWrite ? "write" : "list", session->home.path(),
+                     session->base.path(), session->work.path() + "/held"});
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains("closed\n")
+                                     || child.state() == QProcess::NotRunning,
+                                 patienceMs);
+        QVERIFY2(output.contains("closed\n"), output.constData());
+        // A guard from the close: the bound and what ending takes, with room
+        // to spare; no speed bound.
+        const bool ended = child.waitForFinished(CupsConnection::answerLimitMs() + 20000);
+        if (!ended) {
+            child.kill();
+            child.waitForFinished();
+        }
+        QVERIFY(cups.thaw());
+        QVERIFY2(ended, "the process lived on after its window had closed");
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        output += child.readAllStandardOutput();
+        // The write was cut: the settings file has the new size, lpoptions'
+        // defaults the old one, and the user was told.
+        QCOMPARE(output.count(writeErrorLine), duringWrite ? 1 : 0);
+        QVERIFY2(!output.contains("Success|"), output.constData());
+        if (duringWrite) {
+            QVERIFY(session->cfgLinesOf("Q1").contains("PageSize=Letter;A4"));
+            QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
+        }
     }
 
     void emptyListSaysNoPrinterIsInstalled_data()
@@ -336,5 +395,41 @@ private:
     std::unique_ptr<RoadSession> session;
 };
 
-VM_TEST_MAIN(MainRoadOutageTest)
+// The child of closingEndsTheProcess: the window as the program runs it,
+// closed with Escape during the listing or while lpoptions is held.
+int closeWindowInChild(char **argv)
+{
+    printMessageBoxes();
+    qputenv("HOME", argv[3]);
+    SystemPaths::setUserBase(QString::fromLocal8Bit(argv[4]) + "/");
+    CupsConnection::setAnswerLimitMs(3000);
+    RoadWindow window(false);
+    if (!QTest::qWaitForWindowExposed(&window.dialog))
+        return 10;
+    std::unique_ptr<HeldLpoptions> held;
+    if (QByteArray(argv[2]) == "write") {
+        if (!window.settle() || !window.select("Q1")
+            || !window.tab->choose(window.tab->pageSize, "Letter") || !window.settle())
+            return 11;
+        held.reset(new HeldLpoptions(QString::fromLocal8Bit(argv[5]), false));
+        window.button(QDialogButtonBox::Apply)->click();
+        if (!QTest::qWaitFor([&held] { return held->started(); }, patienceMs))
+            return 12;
+    }
+    std::printf("closed\n");
+    std::fflush(stdout);
+    QTest::keyClick(&window.dialog, Qt::Key_Escape);
+    return window.dialog.runUntilEnded();
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (argc == 6 && QByteArray(argv[1]) == closeChild)
+        return closeWindowInChild(argv);
+    MainRoadOutageTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return runTestObject(&test, argc, argv);
+}
 #include "tst_mainroadoutage.moc"

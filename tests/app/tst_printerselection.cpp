@@ -7,6 +7,7 @@
 #include "TestMain.h"
 
 #include "system/CommandRunner.h"
+#include "system/CupsWorker.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -153,6 +154,49 @@ private slots:
         QVERIFY(window.select("Q1"));
         QCOMPARE(runs("lpstat"), 1);
         QCOMPARE(window.column(2), QStringList({"Idle", "Idle", "Idle", "Idle"}));
+    }
+
+    // Requests asked in one turn of the event loop: the latest wins.
+    void requestsInOneTurn_data()
+    {
+        QTest::addColumn<bool>("selections");
+        QTest::newRow("two listings") << false;
+        QTest::newRow("two rows chosen") << true;
+    }
+
+    void requestsInOneTurn()
+    {
+        QFETCH(bool, selections);
+        RoadWindow window;
+        QSignalSpy listed(window.printerTab, &PrinterTab::listShown);
+        QSignalSpy selected(window.printerTab, &PrinterTab::printerSelected);
+        // Whether the tab reports a listing after each answer, up to the
+        // list shown.
+        QList<bool> listing;
+        QList<bool> beforeShown;
+        connect(window.printerTab->cups(), &CupsWorker::answered, &window.dialog,
+                [&] { listing << window.printerTab->isListing(); });
+        connect(window.printerTab, &PrinterTab::listShown, &window.dialog,
+                [&] { beforeShown = listing; });
+        if (selections) {
+            window.table()->setCurrentCell(window.rowOf("Q1"), 0);
+            window.table()->setCurrentCell(window.rowOf("Q2"), 0);
+        } else {
+            window.printerTab->fillPrinterTable();
+            window.printerTab->fillPrinterTable();
+        }
+        QVERIFY(window.settle());
+        if (selections) {
+            QCOMPARE(selected.count(), 1);
+            QCOMPARE(AppState::optionModel->printerName(), QString("Q2"));
+            QVERIFY(!QFile::exists(session->cfgPath("Q1")));
+            QVERIFY(QFile::exists(session->cfgPath("Q2")));
+        } else {
+            QCOMPARE(listed.count(), 1);
+            QVERIFY(beforeShown.contains(true) && !beforeShown.contains(false));
+            QVERIFY(!window.printerTab->isListing());
+            QCOMPARE(window.column(0), QStringList({"Q1", "Q2", "Rbor", "Sub"}));
+        }
     }
 
     void unfetchablePpdIsReported()

@@ -1,0 +1,192 @@
+#include "system/CupsRequests.h"
+
+#include <QTimer>
+
+namespace {
+
+// A silent CUPS is asked again this often while no printer can be listed.
+const int retryMs = 3000;
+
+} // namespace
+
+CupsRequests::CupsRequests(QObject *parent)
+    : QObject(parent)
+    , cups(new CupsWorker(this))
+    , retryTimer(new QTimer(this))
+{
+    retryTimer->setInterval(retryMs);
+    connect(retryTimer, &QTimer::timeout, this, &CupsRequests::retryDue);
+}
+
+CupsRequests::~CupsRequests()
+{
+    // The window that listens is going too.
+    blockSignals(true);
+    stop();
+}
+
+bool CupsRequests::holdsTable() const
+{
+    return isPending(Listing) || holdsOptions();
+}
+
+bool CupsRequests::holdsOptions() const
+{
+    return isPending(Selection) || isPending(Write);
+}
+
+template<typename... Answer>
+std::function<void(Answer...)> CupsRequests::open(Kind kind, std::function<void(Answer...)> answer)
+{
+    handles[kind] = std::make_shared<int>(0);
+    const std::weak_ptr<int> handle = handles[kind];
+    emit pendingChanged();
+    return [this, kind, handle, answer](Answer... result) {
+        if (handle.expired())
+            return;
+        handles[kind].reset();
+        emit pendingChanged();
+        answer(result...);
+    };
+}
+
+template<typename... Answer>
+std::function<void(Answer...)> CupsRequests::writeStep(std::function<void(Answer...)> answer)
+{
+    const std::weak_ptr<int> handle = handles[Write];
+    return [handle, answer](Answer... result) {
+        if (!handle.expired())
+            answer(result...);
+    };
+}
+
+void CupsRequests::listPrinters(std::function<void(const PrinterListAnswer &)> answer)
+{
+    if (!closed)
+        cups->listPrinters(expectListing(answer));
+}
+
+std::function<void(const PrinterListAnswer &)>
+CupsRequests::expectListing(std::function<void(const PrinterListAnswer &)> answer)
+{
+    if (closed)
+        return {};
+    return open(Listing, answer);
+}
+
+void CupsRequests::selectPrinter(const QString &queue,
+                                 std::function<void(const PrinterModelAnswer &)> answer)
+{
+    if (!closed)
+        cups->buildModel(queue, open(Selection, answer));
+}
+
+void CupsRequests::readStatuses(const QStringList &names,
+                                std::function<void(const QStringList &)> answer)
+{
+    if (!closed)
+        cups->readStatuses(names, open(Statuses, answer));
+}
+
+void CupsRequests::checkNames(std::function<bool(const CupsNamesAnswer &)> handle,
+                              std::function<void(bool)> then)
+{
+    if (closed)
+        return;
+    namesWaiters.push_back(then);
+    if (isPending(NamesCheck))
+        return;
+    const std::function<void(const CupsNamesAnswer &)> answer =
+        [this, handle](const CupsNamesAnswer &names) {
+            const std::vector<std::function<void(bool)>> waiting = std::move(namesWaiters);
+            namesWaiters.clear();
+            const bool changed = handle(names);
+            for (const auto &then : waiting) {
+                if (then)
+                    then(changed);
+            }
+        };
+    cups->askNames(open(NamesCheck, answer));
+}
+
+void CupsRequests::retryNames(std::function<void(const CupsNamesAnswer &)> answer)
+{
+    if (!closed)
+        cups->askNames(open(Retry, answer));
+}
+
+void CupsRequests::beginWrite()
+{
+    handles[Write] = std::make_shared<int>(0);
+    emit pendingChanged();
+}
+
+void CupsRequests::writeNames(std::function<void(const CupsNamesAnswer &)> answer)
+{
+    cups->askNames(writeStep(answer));
+}
+
+void CupsRequests::writeKeywords(const QString &queue,
+                                 std::function<void(const PpdKeywordsAnswer &)> answer)
+{
+    cups->readLpoptionsKeywords(queue, writeStep(answer));
+}
+
+void CupsRequests::writeLpoptions(const QString &queue,
+                                  const QList<QPair<QString, QString>> &options,
+                                  std::function<void(bool written)> answer,
+                                  std::function<void(const PrinterListAnswer &)> listed)
+{
+    cups->writeLpoptions(queue, options, writeStep(answer), listed);
+}
+
+void CupsRequests::endWrite()
+{
+    if (!handles[Write])
+        return;
+    handles[Write].reset();
+    emit pendingChanged();
+}
+
+void CupsRequests::drop(Kind kind)
+{
+    if (kind == NamesCheck)
+        namesWaiters.clear();
+    if (!handles[kind])
+        return;
+    handles[kind].reset();
+    emit pendingChanged();
+}
+
+void CupsRequests::close()
+{
+    closed = true;
+    retryTimer->stop();
+    for (int kind = 0; kind < KindCount; ++kind) {
+        if (kind != Write)
+            drop(Kind(kind));
+    }
+}
+
+void CupsRequests::stop()
+{
+    close();
+    drop(Write);
+    cups->stop();
+}
+
+void CupsRequests::setRetryInterval(int ms)
+{
+    retryTimer->setInterval(ms);
+}
+
+void CupsRequests::scheduleRetry()
+{
+    if (!closed && !retryTimer->isActive())
+        retryTimer->start();
+}
+
+void CupsRequests::cancelRetry()
+{
+    retryTimer->stop();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "system/CupsWorker.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QTimer;
+
+// The one owner of what the window asks CUPS: the listing, the selection,
+// the write, the status refresh, the names check and the retry after a
+// silence, each held as a handle. Replacing a handle (the same kind asked
+// again) or dropping it voids the answer of the request it stood for, so the
+// latest wins and closing drops them all. It says what is pending, and so
+// what input the window may take now; it knows no widgets. It owns the worker
+// that runs the requests.
+class CupsRequests : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Kind { Listing, Selection, Write, Statuses, NamesCheck, Retry, KindCount };
+
+    explicit CupsRequests(QObject *parent = nullptr);
+    // Ends the request under way at once: nothing is answered afterwards.
+    ~CupsRequests() override;
+
+    CupsWorker *worker() const { return cups; }
+
+    bool isPending(Kind kind) const { return bool(handles[kind]); }
+    // The printer table takes no input: its rows are about to change, or a
+    // selection or a write depends on the row chosen.
+    bool holdsTable() const;
+    // The option pages, the installed options, Profiles, Save As, OK and
+    // Apply take no input: a selection will replace what they show, or a
+    // write has taken what they showed.
+    bool holdsOptions() const;
+    // Some answer is still on its way, a dropped one included.
+    bool awaitsAnswer() const { return cups->pendingRequests() > 0; }
+
+    // The maker's queues, replacing any listing pending.
+    void listPrinters(std::function<void(const PrinterListAnswer &)> answer);
+    // The same for a listing another request brings (a write's): what to
+    // hand its answer to; empty once closed.
+    std::function<void(const PrinterListAnswer &)>
+    expectListing(std::function<void(const PrinterListAnswer &)> answer);
+    void selectPrinter(const QString &queue,
+                       std::function<void(const PrinterModelAnswer &)> answer);
+    void readStatuses(const QStringList &names, std::function<void(const QStringList &)> answer);
+    // Whether the destinations changed. One question answers every check
+    // asked before its answer: `handle` of the check that asked it decides,
+    // and each `then` learns its result.
+    void checkNames(std::function<bool(const CupsNamesAnswer &)> handle,
+                    std::function<void(bool changed)> then);
+    // The names, asked while nothing is listed, so that the list comes back.
+    void retryNames(std::function<void(const CupsNamesAnswer &)> answer);
+
+    // A write holds its handle from beginWrite() to endWrite(), over all
+    // its steps; it goes on after close(), and only stop() voids it.
+    void beginWrite();
+    void writeNames(std::function<void(const CupsNamesAnswer &)> answer);
+    void writeKeywords(const QString &queue, std::function<void(const PpdKeywordsAnswer &)> answer);
+    void writeLpoptions(const QString &queue, const QList<QPair<QString, QString>> &options,
+                        std::function<void(bool written)> answer,
+                        std::function<void(const PrinterListAnswer &)> listed = {});
+    void endWrite();
+
+    void drop(Kind kind);
+    // The window closed: every request but the write is dropped, and
+    // nothing new is asked.
+    void close();
+    bool isClosed() const { return closed; }
+    // The write is cut too; the worker ends what it runs.
+    void stop();
+
+    // Whether CUPS answered the last listing.
+    bool cupsAnswered() const { return answered; }
+    void setCupsAnswered(bool yes) { answered = yes; }
+    // While CUPS is silent, retryDue() comes at this interval.
+    void setRetryInterval(int ms);
+    void scheduleRetry();
+    void cancelRetry();
+
+signals:
+    // What is pending changed.
+    void pendingChanged();
+    void retryDue();
+
+private:
+    template<typename... Answer>
+    std::function<void(Answer...)> open(Kind kind, std::function<void(Answer...)> answer);
+    template<typename... Answer>
+    std::function<void(Answer...)> writeStep(std::function<void(Answer...)> answer);
+
+    CupsWorker *cups;
+    QTimer *retryTimer;
+    std::shared_ptr<int> handles[KindCount];
+    std::vector<std::function<void(bool)>> namesWaiters;
+    bool closed = false;
+    bool answered = true;
+};
