@@ -570,8 +570,15 @@ std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
     if (queueName.isEmpty())
         return nullptr;
     const FetchedPpd fetched(queueName, connection);
-    if (!fetched.ppd())
+    if (!fetched.ppd()) {
+        // The listing's verdict on this queue is out of date (replaced
+        // within the second it was checked in, say): the next one asks again.
+        if (fetched.answered()) {
+            const QMutexLocker locker(&listingChecksLock());
+            listingChecks().remove(queueName);
+        }
         return nullptr;
+    }
     auto model = std::make_unique<tOptionModel>();
     buildOptionModel(fetched.ppd(), model.get());
     model->setPrinterName(queueName);
