@@ -170,6 +170,15 @@ bool selectQueue(PrinterTab *printerTab, const QString &queue)
     return false;
 }
 
+// The queue selected, unless it is already, and the window quiet after it.
+bool selectQuietly(TolDialog &window, PrinterTab *printerTab, const QString &queue)
+{
+    const bool selected = (AppState::optionModel && AppState::optionModel->printerName() == queue)
+                          || selectQueue(printerTab, queue);
+    waitForQuiet(window, printerTab);
+    return selected;
+}
+
 // A line of /proc/self/status in kB ("VmHWM", "VmRSS"); -1 when missing.
 long statusKb(const char *field)
 {
@@ -195,17 +204,9 @@ double realtimeMs()
 // floor of a refill that fetches no PPD. The number of queues answered.
 int askListingAttributes(CupsConnection &connection)
 {
-    static const char *const wanted[] = {"printer-name", "device-uri",
-                                         "printer-config-change-time"};
-    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(sizeof wanted / sizeof *wanted), nullptr, wanted);
-    http_t *http = connection.http();
-    if (!http) {
-        ippDelete(request);
-        return 0;
-    }
-    ipp_t *response = cupsDoRequest(http, request, "/");
+    bool answered = false;
+    ipp_t *response = askCupsPrinters(
+        connection, {"printer-name", "device-uri", "printer-config-change-time"}, &answered);
     int count = 0;
     for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
          attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME))
@@ -329,10 +330,7 @@ int serve(double *boxShownAt)
             else
                 std::printf("select %s %.1f %.1f %.1f\n", qPrintable(queue), took, quiet, gap);
         } else if (command == QLatin1String("apply")) {
-            const bool selected =
-                (AppState::optionModel && AppState::optionModel->printerName() == queue)
-                || selectQueue(printerTab, queue);
-            waitForQuiet(window, printerTab);
+            const bool selected = selectQuietly(window, printerTab, queue);
             if (!selected) {
                 std::printf("error cannot select %s\n", qPrintable(queue));
             } else {
@@ -352,10 +350,7 @@ int serve(double *boxShownAt)
             }
         } else if (command == QLatin1String("applyselect")) {
             const QString other = words.value(2);
-            const bool selected =
-                (AppState::optionModel && AppState::optionModel->printerName() == queue)
-                || selectQueue(printerTab, queue);
-            waitForQuiet(window, printerTab);
+            const bool selected = selectQuietly(window, printerTab, queue);
             *boxShownAt = -1;
             if (!selected) {
                 std::printf("error cannot select %s\n", qPrintable(queue));

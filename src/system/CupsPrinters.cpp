@@ -101,22 +101,8 @@ struct ListedQueue
 QList<ListedQueue> askQueues(CupsConnection &connection, bool *answered)
 {
     QList<ListedQueue> queues;
-    static const char *const wanted[] = {"printer-name", "device-uri",
-                                         "printer-config-change-time"};
-    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(sizeof wanted / sizeof *wanted), nullptr, wanted);
-    http_t *http = connection.http();
-    ipp_t *response = nullptr;
-    if (http)
-        response = cupsDoRequest(http, request, "/");
-    else
-        ippDelete(request);
-    // A server without queues still answers (with "not found"); no response
-    // at all means that nobody is listening or the connection broke.
-    *answered = response != nullptr && !connection.timedOut();
-    if (!*answered)
-        connection.drop();
+    ipp_t *response = askCupsPrinters(
+        connection, {"printer-name", "device-uri", "printer-config-change-time"}, answered);
     ListedQueue queue;
     auto keep = [&] {
         if (!queue.name.isEmpty())
@@ -353,15 +339,13 @@ QHash<QByteArray, QByteArray> lpstatEntriesByName(const QByteArray &output,
 }
 
 } // namespace
-QSet<QString> cupsPrinterSet(CupsConnection &connection, bool *answered)
+ipp_t *askCupsPrinters(CupsConnection &connection, std::initializer_list<const char *> attributes,
+                       bool *answered)
 {
-    // Every constraint pass asks this: the queue names alone, not the whole
-    // destination list with its options (the same names; an instance has
-    // its queue's name).
-    QSet<QString> names;
+    const std::vector<const char *> wanted(attributes);
     ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-name");
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  int(wanted.size()), nullptr, wanted.data());
     http_t *http = connection.http();
     ipp_t *response = nullptr;
     if (http)
@@ -370,10 +354,25 @@ QSet<QString> cupsPrinterSet(CupsConnection &connection, bool *answered)
         ippDelete(request);
     // A server without queues still answers (with "not found"); no response
     // at all means that nobody is listening or the connection broke.
-    if (answered)
-        *answered = response != nullptr;
-    if (!response)
+    *answered = response != nullptr && !connection.timedOut();
+    if (!*answered) {
         connection.drop();
+        ippDelete(response);
+        response = nullptr;
+    }
+    return response;
+}
+
+QSet<QString> cupsPrinterSet(CupsConnection &connection, bool *answered)
+{
+    // Every constraint pass asks this: the queue names alone, not the whole
+    // destination list with its options (the same names; an instance has
+    // its queue's name).
+    QSet<QString> names;
+    bool replied = false;
+    ipp_t *response = askCupsPrinters(connection, {"printer-name"}, &replied);
+    if (answered)
+        *answered = replied;
     for (ipp_attribute_t *attr = ippFindAttribute(response, "printer-name", IPP_TAG_NAME); attr;
          attr = ippFindNextAttribute(response, "printer-name", IPP_TAG_NAME)) {
         if (const char *name = ippGetString(attr, 0, nullptr))

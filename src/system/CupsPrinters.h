@@ -6,11 +6,13 @@
 #include <QStringList>
 
 #include <atomic>
+#include <initializer_list>
 #include <memory>
 
 class BackgroundCommand;
 class CupsConnection;
 class tOptionModel;
+typedef struct _ipp_s ipp_t;
 
 // What the program asks of libcups about the local CUPS destinations. Queue
 // names are UTF-8 throughout: CUPS accepts names outside ASCII.
@@ -19,6 +21,12 @@ class tOptionModel;
 // `answered` is set to false when the CUPS server gave no answer at all (the
 // set is then empty, though the queues may well still exist).
 QSet<QString> cupsPrinterSet(CupsConnection &connection, bool *answered = nullptr);
+
+// One CUPS-Get-Printers question for these attributes of every queue; null,
+// with `answered` false, when CUPS gave no answer in time. The caller frees
+// the answer with ippDelete.
+ipp_t *askCupsPrinters(CupsConnection &connection, std::initializer_list<const char *> attributes,
+                       bool *answered);
 
 // One of the maker's queues as the printer table shows it.
 struct MakerPrinter
