@@ -303,14 +303,8 @@ private slots:
     {
         QFETCH(QString, change);
         QFETCH(int, fetched);
-        const auto rows = [this] {
-            QStringList rows;
-            for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
-                rows << printer.name + " " + printer.deviceUri;
-            return rows;
-        };
         const QString dev = QStringLiteral(" file:///dev/null");
-        QStringList expected = rows();
+        QStringList expected = listedRows();
         QVERIFY(expected.contains("Two" + dev));
         // CUPS keeps the time of a change in whole seconds.
         QTest::qWait(1100);
@@ -326,7 +320,7 @@ private slots:
             QVERIFY(cups.addQueue("queue-tolvane.ppd", "Fresh"));
         }
         const int before = cups.ppdRequests();
-        QStringList listed = rows();
+        QStringList listed = listedRows();
         QCOMPARE(cups.ppdRequests() - before, fetched);
         if (change == "queue")
             QCOMPARE(listed.removeAll("Fresh" + dev), 1);
@@ -635,16 +629,10 @@ private slots:
         QVERIFY(cups.run("cupsenable", {"Klasse"}));
         QVERIFY(cups.run("cupsaccept", {"Klasse"}));
 
-        const auto listed = [this] {
-            QStringList rows;
-            for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
-                rows << printer.name + " " + printer.deviceUri;
-            return rows;
-        };
         const QString dev = QStringLiteral(" file:///dev/null");
         const QStringList plain {"alpha" + dev, utf8Name + dev, hostileName + dev, "Klasse" + dev,
                                  "Q1" + dev,    "Rbor" + dev,   "Two" + dev};
-        QCOMPARE(listed(), plain);
+        QCOMPARE(listedRows(), plain);
 
         QVERIFY(
             CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"}).succeeded());
@@ -654,11 +642,11 @@ private slots:
         withInstances.insert(1, "alpha" + dev);
         withInstances.insert(1, "alpha" + dev);
         withInstances.insert(7, "Rbor" + dev);
-        QCOMPARE(listed(), withInstances);
+        QCOMPARE(listedRows(), withInstances);
 
         for (const char *instance : {"Rbor/draft", "alpha/b", "alpha/A"})
             QVERIFY(CommandRunner::run("lpoptions", {"-x", instance}).succeeded());
-        QCOMPARE(listed(), plain);
+        QCOMPARE(listedRows(), plain);
 
         QVERIFY(cups.run("lpadmin", {"-x", "Klasse"}));
         QVERIFY(cups.run("lpadmin", {"-x", "alpha"}));
@@ -786,6 +774,15 @@ private slots:
     }
 
 private:
+    // The listing's rows, each as name and device.
+    QStringList listedRows()
+    {
+        QStringList rows;
+        for (const MakerPrinter &printer : listMakerPrinters(connection).printers)
+            rows << printer.name + " " + printer.deviceUri;
+        return rows;
+    }
+
     QTemporaryDir home;
     QTemporaryDir tmp;
     QTemporaryDir work;
