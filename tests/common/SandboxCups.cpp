@@ -21,6 +21,7 @@ SandboxCups::SandboxCups()
 
 SandboxCups::~SandboxCups()
 {
+    relay.reset();
     stop();
 }
 
@@ -87,6 +88,24 @@ bool SandboxCups::freeze()
 bool SandboxCups::thaw()
 {
     return running && signalDaemon(stateDir, SIGCONT);
+}
+
+QString SandboxCups::relayFreezingAtFirstPpd()
+{
+    const int colon = serverAddress.lastIndexOf(QLatin1Char(':'));
+    if (!running || colon < 0)
+        return QString();
+    relay.reset(new QProcess);
+    relay->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    relay->start(QStringLiteral("python3"),
+                 {QStringLiteral(VM_TEST_SCRIPTS "/cups-relay.py"), serverAddress.left(colon),
+                  serverAddress.mid(colon + 1), stateDir + QStringLiteral("/cupsd.pid")});
+    while (!relay->canReadLine()) {
+        if (!relay->waitForReadyRead(120000))
+            return QString();
+    }
+    const int port = relay->readLine().trimmed().toInt();
+    return port > 0 ? QStringLiteral("127.0.0.1:%1").arg(port) : QString();
 }
 
 bool SandboxCups::resume()

@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <memory>
+
+class QProcess;
+
 // A private cupsd on a loopback port with queues made from our fixture PPDs.
 // Starting it points this process (libcups, lpstat, lpoptions) at it through
 // CUPS_SERVER; stopping it ends the daemon.
@@ -25,6 +29,11 @@ public:
     // a CUPS that accepts connections and never answers. resume() thaws.
     bool freeze();
     bool thaw();
+    // A relay to the daemon that freezes it just before the first request
+    // for a queue's PPD reaches it: CUPS falling silent at a known point of
+    // a listing, however fast the machine. Its address, for CUPS_SERVER;
+    // empty when it did not come up. It lives as long as this object.
+    QString relayFreezingAtFirstPpd();
 
     QString server() const { return serverAddress; }
     QString errorText() const { return lastError; }
@@ -46,4 +55,5 @@ private:
     QString serverAddress;
     QString lastError;
     bool running = false;
+    std::unique_ptr<QProcess> relay;
 };
