@@ -244,7 +244,7 @@ private slots:
         TolDialog dialog;
         QVERIFY(waitForCups(dialog));
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
         QSet<qint64> warm;
         for (const QString &name : {queue, other, queue, other}) {
