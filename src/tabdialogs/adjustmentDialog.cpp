@@ -1,4 +1,4 @@
-#include "dialogs/adjustment/adjustmentDialog.h"
+#include "tabdialogs/adjustmentDialog.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"

@@ -1,4 +1,4 @@
-#include "dialogs/adjustment/monoDialog.h"
+#include "tabdialogs/monoDialog.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
