@@ -6,7 +6,6 @@
 #include "system/AppPrintSettingsUpdater.h"
 #include "system/AppState.h"
 #include "system/CupsConnection.h"
-#include "system/CommandRunner.h"
 #include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"

@@ -1,6 +1,5 @@
 #include "system/PerUserFiles.h"
 
-#include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFolder.h"
 #include "system/SystemPaths.h"
@@ -9,16 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTextStream>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -27,22 +24,6 @@
 
 namespace {
 
-const char *const escapedKeys[] = {"CustomWatermarkSet", "CustomWatermarkStore", "CustomJobName"};
-
-const char *const profileMarker = "[Profile]";
-const char *const descriptionKey = "ProfileDescription=";
-
-QHash<QString, QString> currentDefaults()
-{
-    return AppState::optionModel ? AppState::optionModel->defaultChoices()
-                                 : QHash<QString, QString>();
-}
-
-QString currentModelName()
-{
-    return AppState::optionModel ? AppState::optionModel->modelName() : QString();
-}
-
 // No real settings file comes near this; a bigger one is taken as unreadable
 // rather than read into memory.
 constexpr qint64 maximumFileSize = 1 << 20;
@@ -50,26 +31,28 @@ constexpr qint64 maximumFileSize = 1 << 20;
 // "." and random letters, as mkstemp makes them.
 constexpr int temporaryNameLength = 13;
 
-// Tells whether the file at a path is still the one that was read.
-struct FileIdentity
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified {};
-    timespec changed {};
+// Counts the writes and set-asides made through here: a file read before one
+// of them is read again, whatever its own stamp says.
+std::atomic<quint64> changesThroughHere {0};
 
-    static FileIdentity of(const struct stat &info)
-    {
-        return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-    }
-    bool operator==(const FileIdentity &o) const
-    {
-        return device == o.device && inode == o.inode && size == o.size
-               && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec
-               && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
-    }
-};
+void countChange()
+{
+    ++changesThroughHere;
+}
+
+PerUserFileStamp stampOf(const struct stat &info, quint64 changes)
+{
+    PerUserFileStamp stamp;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modified[0] = info.st_mtim.tv_sec;
+    stamp.modified[1] = info.st_mtim.tv_nsec;
+    stamp.changed[0] = info.st_ctim.tv_sec;
+    stamp.changed[1] = info.st_ctim.tv_nsec;
+    stamp.changesThroughHere = changes;
+    return stamp;
+}
 
 // The folder and the file name of a per-user file's path; false when the
 // path names no file.
@@ -108,8 +91,10 @@ public:
 // the user's own and writable by no other account, is read. It is opened
 // without following a link and without blocking (a FIFO would wait for a
 // writer for ever), then checked through its descriptor.
-bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identity)
+bool readRegularFile(const QString &path, QByteArray *data, PerUserFileStamp *stamp)
 {
+    // Taken first: a change made while the file is read makes the stamp stale.
+    const quint64 changes = changesThroughHere;
     const FolderOfFile folder(path);
     if (folder.fd < 0)
         return false;
@@ -156,51 +141,9 @@ bool readRegularFile(const QString &path, QByteArray *data, FileIdentity *identi
     if (!ok)
         return false;
     *data = bytes;
-    if (identity)
-        *identity = FileIdentity::of(info);
+    if (stamp)
+        *stamp = stampOf(info, changes);
     return true;
-}
-
-// The current settings file as read at the last lookup, by key. The reload
-// of every tab looks up well over a hundred keys; the file is read once and
-// read again only when the path or the file at it changes.
-struct SettingsCache
-{
-    QString path;
-    FileIdentity identity;
-    // The stored text of every line, by key, in file order.
-    QHash<QByteArray, QList<QByteArray>> values;
-};
-
-SettingsCache &settingsCache()
-{
-    static SettingsCache cache;
-    return cache;
-}
-
-void forgetCachedFile(const QString &path)
-{
-    if (settingsCache().path == path)
-        settingsCache() = SettingsCache();
-}
-
-// One line of a settings file: [begin, end) is its text without the line
-// feed and without a carriage return before it.
-struct LineSpan
-{
-    int begin;
-    int end;
-    int next; // where the following line begins
-};
-
-LineSpan lineAt(const QByteArray &data, int begin)
-{
-    int feed = data.indexOf('\n', begin);
-    const int next = feed < 0 ? data.size() : feed + 1;
-    int end = feed < 0 ? data.size() : feed;
-    if (end > begin && data.at(end - 1) == '\r')
-        --end;
-    return {begin, end, next};
 }
 
 bool writeAll(int fd, const QByteArray &content)
@@ -216,91 +159,6 @@ bool writeAll(int fd, const QByteArray &content)
         done += written;
     }
     return true;
-}
-
-bool hasLineBreak(const QString &text)
-{
-    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-}
-
-// A line break in any part of a line would let a value add lines of its own.
-bool splitsALine(const OptionHash &options, bool printerFile, const QString *description)
-{
-    if (!printerFile
-        && (hasLineBreak(currentModelName()) || (description && hasLineBreak(*description))))
-        return true;
-    const QHash<QString, QString> defaults =
-        printerFile ? currentDefaults() : QHash<QString, QString>();
-    for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
-        if (hasLineBreak(it.key()) || hasLineBreak(it.value())
-            || hasLineBreak(defaults.value(it.key())))
-            return true;
-    }
-    return false;
-}
-
-bool writeSettingsFile(const QString &path, const OptionHash &options, bool printerFile,
-                       const QString *description)
-{
-    if (path.isEmpty() || splitsALine(options, printerFile, description))
-        return false;
-    makePerUserDirectory();
-    QByteArray content;
-    QTextStream out(&content, QIODevice::WriteOnly);
-    out.setCodec("UTF-8");
-    if (!printerFile) {
-        out << profileMarker << '\n';
-        out << '[' << currentModelName() << "]\n";
-        if (description)
-            out << descriptionKey << *description << '\n';
-    }
-    writeCfgOptionLines(out, options, printerFile);
-    out.flush();
-    if (out.status() != QTextStream::Ok)
-        return false;
-    return writePerUserFile(path, content);
-}
-
-// The current settings file's lines by key, read when it is not cached or
-// has changed since; null when there is nothing saved to read.
-const QHash<QByteArray, QList<QByteArray>> *currentSettingsValues()
-{
-    SettingsCache &cache = settingsCache();
-    const QString &path = AppState::settingsFile;
-    struct stat info
-    {};
-    // A lookup costs one lstat; anything but a regular file of a sane size
-    // that only the user can write is nothing saved and is not even opened.
-    if (path.isEmpty() || lstat(QFile::encodeName(path).constData(), &info) != 0
-        || !S_ISREG(info.st_mode) || info.st_size > maximumFileSize
-        || !PerUserFolder::isUsersAlone(info)) {
-        cache = SettingsCache();
-        return nullptr;
-    }
-    if (cache.path == path && cache.identity == FileIdentity::of(info))
-        return &cache.values;
-
-    cache = SettingsCache();
-    QByteArray data;
-    FileIdentity identity;
-    if (!readRegularFile(path, &data, &identity))
-        return nullptr;
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
-    for (int pos = 0; pos < data.size();) {
-        const LineSpan line = lineAt(data, pos);
-        const char *text = data.constData() + line.begin;
-        const int length = line.end - line.begin;
-        const void *equals = memchr(text, '=', size_t(length));
-        const int keyLength = equals ? int(static_cast<const char *>(equals) - text) : length;
-        const int valueBegin = equals ? keyLength + 1 : length;
-        cache.values[QByteArray(text, keyLength)].append(
-            QByteArray(text + valueBegin, length - valueBegin));
-        pos = line.next;
-    }
-    cache.path = path;
-    cache.identity = identity;
-    return &cache.values;
 }
 
 const char setAsideSuffix[] = ".set-aside";
@@ -471,7 +329,7 @@ bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames
     if (!setAside)
         suspect.clear();
     for (const QByteArray &name : qAsConst(suspect)) {
-        forgetCachedFile(perUserDirectoryPath() + QFile::decodeName(name));
+        countChange();
         const QByteArray newName = setAsideIn(folderFd, name);
         // Still here: at least no other account reads or changes it from
         // now on, unless that would change it elsewhere too. The user is
@@ -494,7 +352,7 @@ QString setAsidePerUserFile(const QString &path)
     const FolderOfFile folder(path);
     if (folder.fd < 0)
         return QString();
-    forgetCachedFile(path);
+    countChange();
     return QFile::decodeName(setAsideIn(folder.fd, folder.name));
 }
 
@@ -542,9 +400,29 @@ bool makePerUserDirectory()
     return QFileInfo(QFile::decodeName(path)).isDir();
 }
 
-bool readPerUserFile(const QString &path, QByteArray *data)
+bool readPerUserFile(const QString &path, QByteArray *data, PerUserFileStamp *stamp)
 {
-    return readRegularFile(path, data, nullptr);
+    return readRegularFile(path, data, stamp);
+}
+
+bool perUserFileStamp(const QString &path, PerUserFileStamp *stamp)
+{
+    struct stat info
+    {};
+    if (path.isEmpty() || lstat(QFile::encodeName(path).constData(), &info) != 0
+        || !S_ISREG(info.st_mode) || info.st_size > maximumFileSize
+        || !PerUserFolder::isUsersAlone(info))
+        return false;
+    *stamp = stampOf(info, changesThroughHere);
+    return true;
+}
+
+bool PerUserFileStamp::operator==(const PerUserFileStamp &other) const
+{
+    return device == other.device && inode == other.inode && size == other.size
+           && modified[0] == other.modified[0] && modified[1] == other.modified[1]
+           && changed[0] == other.changed[0] && changed[1] == other.changed[1]
+           && changesThroughHere == other.changesThroughHere;
 }
 
 bool writePerUserFile(const QString &path, const QByteArray &content)
@@ -552,7 +430,7 @@ bool writePerUserFile(const QString &path, const QByteArray &content)
     const FolderOfFile folder(path);
     if (folder.fd < 0)
         return false;
-    forgetCachedFile(path);
+    countChange();
 
     // A hidden temporary name of fixed length beside the file, so that any
     // name that fits the folder can be written and the profile list and
@@ -596,137 +474,4 @@ bool cfgFileExists(const QString &printerName)
     {};
     const QString path = perUserDirectoryPath() + printerName + QStringLiteral(".cfg");
     return lstat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
-QString escapeCfgValue(const QString &key, const QString &value)
-{
-    for (const char *escaped : escapedKeys) {
-        if (key == QLatin1String(escaped)) {
-            QString doubled = value;
-            return doubled.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-        }
-    }
-    return value;
-}
-
-QString unescapeBackslashes(const QString &value)
-{
-    QString result;
-    result.reserve(value.size());
-    for (int i = 0; i < value.size(); ++i) {
-        result += value.at(i);
-        if (value.at(i) == QLatin1Char('\\') && i + 1 < value.size()
-            && value.at(i + 1) == QLatin1Char('\\'))
-            ++i;
-    }
-    return result;
-}
-
-void writeCfgOptionLines(QTextStream &out, const OptionHash &options, bool printerFile)
-{
-    const QHash<QString, QString> defaults =
-        printerFile ? currentDefaults() : QHash<QString, QString>();
-    for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
-        out << it.key() << '=' << escapeCfgValue(it.key(), it.value());
-        const QString defaultChoice = defaults.value(it.key());
-        if (!defaultChoice.isEmpty())
-            out << ';' << defaultChoice;
-        out << '\n';
-    }
-}
-
-bool writeCfgFile(const QString &path, const OptionHash &options, bool printerFile)
-{
-    return writeSettingsFile(path, options, printerFile, nullptr);
-}
-
-bool writeProfileFile(const QString &path, const OptionHash &options, bool printerFile,
-                      const QString &description)
-{
-    return writeSettingsFile(path, options, printerFile, &description);
-}
-
-QString readCfgValue(const QString &key)
-{
-    const auto *values = currentSettingsValues();
-    if (!values)
-        return QString();
-    const auto found = values->constFind(key.toUtf8());
-    if (found == values->constEnd())
-        return QString();
-    return parseCfgValue(key, QString::fromUtf8(found->first()));
-}
-
-QStringList readCfgValues(const QString &key)
-{
-    QStringList result;
-    const auto *values = currentSettingsValues();
-    if (!values)
-        return result;
-    const QList<QByteArray> stored = values->value(key.toUtf8());
-    for (const QByteArray &value : stored)
-        result << QString::fromUtf8(value);
-    return result;
-}
-
-QString parseCfgValue(const QString &key, const QString &storedText)
-{
-    const QHash<QString, QString> defaults = currentDefaults();
-    const auto found = defaults.constFind(key);
-    if (found == defaults.constEnd()) {
-        const QString value = unescapeBackslashes(storedText);
-        return value.isEmpty() ? QString() : value;
-    }
-    const int semicolon = storedText.indexOf(QLatin1Char(';'));
-    const QString value = semicolon < 0 ? storedText : storedText.left(semicolon);
-    const QString savedDefault = semicolon < 0 ? QString() : storedText.mid(semicolon + 1);
-    const QString &currentDefault = found.value();
-    // The PPD's default changed since the line was written: the saved choice
-    // was made against a different driver and is dropped.
-    if (!savedDefault.isEmpty() && !currentDefault.isEmpty() && savedDefault != currentDefault)
-        return currentDefault;
-    return value.isEmpty() ? QString() : value;
-}
-
-bool refreshProfileDefaults(const QString &path)
-{
-    // A file that cannot be read (gone, no regular file) has nothing saved
-    // to refresh: that is no failure.
-    QByteArray data;
-    if (!readPerUserFile(path, &data))
-        return true;
-    const QHash<QString, QString> defaults = currentDefaults();
-    QByteArray refreshed;
-    bool changed = false;
-    int copiedUpTo = 0;
-    for (int pos = 0; pos < data.size();) {
-        const LineSpan line = lineAt(data, pos);
-        pos = line.next;
-        const QByteArray text =
-            QByteArray::fromRawData(data.constData() + line.begin, line.end - line.begin);
-        const int equals = text.indexOf('=');
-        const QByteArray keyBytes = equals < 0 ? text : text.left(equals);
-        const QString key = QString::fromUtf8(keyBytes);
-        const auto found = defaults.constFind(key);
-        const int semicolon = text.indexOf(';');
-        if (found == defaults.constEnd() || semicolon < 0)
-            continue;
-        const QByteArray currentDefault = found.value().toUtf8();
-        if (text.mid(semicolon + 1) == currentDefault)
-            continue;
-        // Only this line's text changes; its line ending and everything
-        // around it are copied as they were.
-        refreshed.append(data.constData() + copiedUpTo, line.begin - copiedUpTo);
-        refreshed.append(keyBytes)
-            .append('=')
-            .append(currentDefault)
-            .append(';')
-            .append(currentDefault);
-        copiedUpTo = line.end;
-        changed = true;
-    }
-    if (!changed)
-        return true;
-    refreshed.append(data.constData() + copiedUpTo, data.size() - copiedUpTo);
-    return writePerUserFile(path, refreshed);
 }

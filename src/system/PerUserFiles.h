@@ -1,20 +1,28 @@
 #pragma once
 
-#include "model/OptionHash.h"
+#include "system/CfgLines.h"
 
 #include <QString>
 #include <QStringList>
 
-class QTextStream;
+// The per-user folder and every file in it: trusted reads and writes, the
+// pass at start and setting files aside. The ".cfg" line format and its
+// lookups (CfgLines.h) come with this header, so that it stays the one
+// gateway to the per-user files.
 
-// The user's saved choices: one ".cfg" file per printer and one per named
-// profile, in the per-user directory. Lines are key "=" value; a printer
-// file adds ";" and the PPD default at the time of writing, so that a choice
-// saved against a default that has since changed can be recognised as stale.
-//
-// Readers and writers that need the PPD defaults or the model name use the
-// current option model (AppState::optionModel); with no model they behave as
-// if no key had a PPD default. Readers read AppState::settingsFile.
+// Tells whether the file at a path is still the one that was read: the same
+// file, unchanged, and nothing written or set aside through here since.
+struct PerUserFileStamp
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 modified[2] = {0, 0};
+    qint64 changed[2] = {0, 0};
+    quint64 changesThroughHere = 0;
+
+    bool operator==(const PerUserFileStamp &other) const;
+};
 
 // AppState::perUserDirectory when set, else SystemPaths::perUserDirectory().
 // Always ends in "/".
@@ -29,19 +37,17 @@ bool makePerUserDirectory();
 // per-user directory + printerName + ".cfg".
 bool cfgFileExists(const QString &printerName);
 
-// The value with every backslash doubled for "CustomWatermarkSet",
-// "CustomWatermarkStore" and "CustomJobName"; other keys unchanged.
-QString escapeCfgValue(const QString &key, const QString &value);
-
-// Every pair of backslashes becomes one, left to right without overlap.
-QString unescapeBackslashes(const QString &value);
-
 // The whole content of a per-user file; false when it cannot be read. Every
 // reader of the per-user folder goes through here. Only a regular file of at
 // most 1 MiB in a trusted folder (PerUserFolder), owned by the user and
 // writable by no other account, is read, never through a link; anything
 // else counts as nothing saved. A file that is read is made 0600.
-bool readPerUserFile(const QString &path, QByteArray *data);
+// With stamp set, it gets what tells this file from a later one at the path.
+bool readPerUserFile(const QString &path, QByteArray *data, PerUserFileStamp *stamp = nullptr);
+
+// The stamp of the file at path now, from one lstat, nothing opened; false
+// for what readPerUserFile would refuse by its kind, size or owner.
+bool perUserFileStamp(const QString &path, PerUserFileStamp *stamp);
 
 // Replaces the file at path with content; false (the old file untouched)
 // when it cannot be written. Every writer of the per-user folder goes
@@ -77,49 +83,3 @@ bool isSetAsideName(const QString &name);
 
 // True when a file of path's name was set aside beside it.
 bool hasSetAsideCopy(const QString &path);
-
-// One line per entry of the hash (a repeated key gives one line per value).
-// With printerFile set, a key with a non-empty PPD default in the current
-// model gets the suffix ";" + that default.
-void writeCfgOptionLines(QTextStream &out, const OptionHash &options, bool printerFile);
-
-// Replace the file at path atomically: the new content goes to a temporary
-// file beside it that is renamed over the old one only when fully written.
-// On any failure the old file is left as it was and the result is false, so
-// the caller can tell the user; so is a key, value or header that holds a
-// line break, which would add lines of its own. With printerFile clear the
-// file begins with the profile header lines "[Profile]" and "[<model name>]".
-bool writeCfgFile(const QString &path, const OptionHash &options, bool printerFile);
-
-// As writeCfgFile, with the line "ProfileDescription=" + description after
-// the two header lines when printerFile is clear.
-bool writeProfileFile(const QString &path, const OptionHash &options, bool printerFile,
-                      const QString &description);
-
-// The saved value of key in the current settings file (first matching line
-// wins), after the stale-default rule of parseCfgValue; null when nothing is
-// saved, the file cannot be read, or the saved value is empty. The caller
-// then takes the PPD default. The file is read once and kept in memory until
-// the path or the file at it changes.
-QString readCfgValue(const QString &key);
-
-// The stored text (everything after the first "=") of every line of the
-// current settings file whose key is key, in file order, exactly as stored:
-// no ";" split, no stale-default rule, no backslash undoubling. Empty when
-// there is none or the file cannot be read.
-QStringList readCfgValues(const QString &key);
-
-// The value a stored line stands for. For a key with a PPD default in the
-// current model: the text before the first ";", unless the saved default
-// after it differs from the current default, which then wins. For any other
-// key: the whole stored text with doubled backslashes undoubled. An empty
-// result is returned as a null QString.
-QString parseCfgValue(const QString &key, const QString &storedText);
-
-// The refresh on Cancel: every line whose saved PPD default differs from the
-// current one becomes key "=" default ";" default; every other line is kept
-// byte for byte. The file is replaced atomically and only when a line
-// changed. False when the file could not be replaced (the old file is then
-// untouched); true otherwise, including when nothing was stale and when the
-// file cannot be read (gone, or no regular file): there is nothing to refresh.
-bool refreshProfileDefaults(const QString &path);

@@ -43,6 +43,35 @@ const char *const stapleLocations[] = {"Center", "Rear", "Front", "BookletStitch
 
 } // namespace
 
+using F = FinishingTab;
+
+// clang-format off
+const F::FinisherRow F::finisherRows[] = {
+    // heading              button               heading text, its ending, accessible name                                      button        icon               accessible name   option      lists follow
+    {&F::triFoldLabel,      &F::triFoldButton,   {QT_TRANSLATE_NOOP("FinishingTab", "Tri-Fold"), ":", "lblTriFld"},             "TriFold",    ":/icons/trifold", "chkButTriFld",   "cTriFld",  true},
+    {&F::engrFoldLabel,     &F::engrFoldButton,  {QT_TRANSLATE_NOOP("FinishingTab", "Engineering Fold"), ":", "lblHalfZFld"},   "EngrFold",   ":/icons/efold",   "chkButHalfZFld", "cEngrFld", true},
+    {&F::zFoldLabel,        &F::zFoldButton,     {QT_TRANSLATE_NOOP("FinishingTab", "Z-Fold"), ":", "lblTriFldZ"},              "Zfold",      ":/icons/zfold",   "chkButTriFldZ",  "cTriFldZ", true},
+    {&F::biFoldLabel,       &F::biFoldButton,    {QT_TRANSLATE_NOOP("FinishingTab", "Bi-Fold"), ":", "lblBiFld"},               "BiFold",     ":/icons/bifold",  "chkButBiFld",    "cBiFld",   true},
+    {&F::punchHeading,      &F::punchButton,     {QT_TRANSLATE_NOOP("FinishingTab", "Punch"), ": ", "lblHolePunch"},            "Hole punch", ":/icons/punch",   "chkButPnch",     "cHole",    true},
+    {&F::stapleLabel,       &F::stapleButton,    {QT_TRANSLATE_NOOP("FinishingTab", "Staple:"), "", "lblStaple"},               "Staple",     ":/icons/staple",  "chkButStpl",     "cStpl",    false},
+};
+
+// No ":" is added where the translated text carries its own.
+const F::ListRow F::listRows[] = {
+    // under                label                     list                      label text, its ending, accessible name                                       list name    option   fixed width
+    {&F::triFoldButton,     &F::triPrintSideLabel,    &F::triPrintSideCombo,    {QT_TRANSLATE_NOOP("FinishingTab", "Print side"), ":", "lblFldB"},            "cmbBxFldB",  "FldB",   true},
+    {&F::triFoldButton,     &F::triDirectionLabel,    &F::triDirectionCombo,    {QT_TRANSLATE_NOOP("FinishingTab", "Direction of fold"), ":", "lblFldC"},     "cmbBxFldC",  "FldC",   true},
+    {&F::triFoldButton,     &F::triSheetsLabel,       &F::triSheetsCombo,       {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblFldD"},      "cmbBxFldD",  "FldD",   true},
+    {&F::zFoldButton,       &F::zDirectionLabel,      &F::zDirectionCombo,      {QT_TRANSLATE_NOOP("FinishingTab", "Direction of fold"), ":", "lblZFldC"},    "cmbBxZFldC", "ZFldC",  true},
+    {&F::zFoldButton,       &F::zSheetsLabel,         &F::zSheetsCombo,         {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblZFldD"},     "cmbBxZFldD", "ZFldD",  true},
+    {&F::biFoldButton,      &F::biPrintSideLabel,     &F::biPrintSideCombo,     {QT_TRANSLATE_NOOP("FinishingTab", "Print side"), ":", "cmbBxLblBiFld"},      "cmbBxBiFld", "BiFldB", true},
+    {&F::biFoldButton,      &F::biSheetsLabel,        &F::biSheetsCombo,        {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblFldB"},      "cmbBxFldA",  "BFpS",   true},
+    {&F::punchButton,       &F::punchLabel,           &F::punchCombo,           {QT_TRANSLATE_NOOP("FinishingTab", "Punch Method:"), "", "lblPnch"},          "cmbBxPnch",  "Pnch",   false},
+    {&F::stapleButton,      &F::stapleCountLabel,     &F::stapleCountCombo,     {QT_TRANSLATE_NOOP("FinishingTab", "Staple method"), "", "lblScnt"},          "cmbBxScnt",  "Scnt",   false},
+    {&F::stapleButton,      &F::stapleLocationLabel,  &F::stapleLocationCombo,  {QT_TRANSLATE_NOOP("FinishingTab", "Staple location:"), "", "lblStpl"},       "cmbBxStpl",  "Stpl",   false},
+};
+// clang-format on
+
 FinishingTab::FinishingTab(QWidget *parent)
     : Tab(parent)
 {
@@ -60,114 +89,55 @@ void FinishingTab::initTabName()
 void FinishingTab::buildUi()
 {
     tabName = tr("Finishing");
-    const QString colon = QStringLiteral(":");
     const QString colonBlank = QStringLiteral(": ");
     const QString off = tr("Off");
-
-    auto label = [this](const QString &text, const char *name) {
-        auto *widget = new QLabel(text, this);
-        widget->setAccessibleName(QLatin1String(name));
-        return widget;
-    };
-    auto list = [this](const char *name, bool fixedWidth) {
-        auto *combo = new ComboBoxEx(this);
-        combo->setAccessibleName(QLatin1String(name));
-        if (fixedWidth)
-            combo->setFixedWidth(listWidth);
-        return combo;
-    };
-    auto checkButton = [this](const QString &name, const char *icon, const char *accessibleName) {
-        auto *button = new TolCheckBoxButton(this, name, IconCache::icon(QLatin1String(icon)));
-        button->setAccessibleName(QLatin1String(accessibleName));
-        return button;
-    };
 
     sepGroup = new TolButtonGroup(this, tr("Separation") + colonBlank);
     for (const ChoiceButton &row : separationButtons)
         addChoiceButton(sepGroup, row);
     sepGroup->setAccessibleName(QStringLiteral("butGroupSep"));
+    addOptionWidget(QStringLiteral("Sep"), sepGroup);
 
-    triFoldLabel = label(tr("Tri-Fold") + colon, "lblTriFld");
-    triFoldButton = checkButton(QStringLiteral("TriFold"), ":/icons/trifold", "chkButTriFld");
-    triPrintSideLabel = label(tr("Print side") + colon, "lblFldB");
-    triPrintSideCombo = list("cmbBxFldB", true);
-    triDirectionLabel = label(tr("Direction of fold") + colon, "lblFldC");
-    triDirectionCombo = list("cmbBxFldC", true);
-    triSheetsLabel = label(tr("Number of sheets") + colon, "lblFldD");
-    triSheetsCombo = list("cmbBxFldD", true);
+    auto label = [this](const LabelRow &row) {
+        auto *widget = new QLabel(tr(row.text) + QLatin1String(row.suffix), this);
+        widget->setAccessibleName(QLatin1String(row.name));
+        return widget;
+    };
+    for (const FinisherRow &finisher : finisherRows) {
+        this->*finisher.heading = label(finisher.headingText);
+        TolCheckBoxButton *button =
+            new TolCheckBoxButton(this, QLatin1String(finisher.buttonText),
+                                  IconCache::icon(QLatin1String(finisher.icon)));
+        button->setAccessibleName(QLatin1String(finisher.buttonName));
+        this->*finisher.button = button;
+        addOptionWidget(QLatin1String(finisher.toggle), button);
 
-    engrFoldLabel = label(tr("Engineering Fold") + colon, "lblHalfZFld");
-    engrFoldButton = checkButton(QStringLiteral("EngrFold"), ":/icons/efold", "chkButHalfZFld");
-
-    zFoldLabel = label(tr("Z-Fold") + colon, "lblTriFldZ");
-    zFoldButton = checkButton(QStringLiteral("Zfold"), ":/icons/zfold", "chkButTriFldZ");
-    zDirectionLabel = label(tr("Direction of fold") + colon, "lblZFldC");
-    zDirectionCombo = list("cmbBxZFldC", true);
-    zSheetsLabel = label(tr("Number of sheets") + colon, "lblZFldD");
-    zSheetsCombo = list("cmbBxZFldD", true);
-
-    biFoldLabel = label(tr("Bi-Fold") + colon, "lblBiFld");
-    biFoldButton = checkButton(QStringLiteral("BiFold"), ":/icons/bifold", "chkButBiFld");
-    biPrintSideLabel = label(tr("Print side") + colon, "cmbBxLblBiFld");
-    biPrintSideCombo = list("cmbBxBiFld", true);
-    biSheetsLabel = label(tr("Number of sheets") + colon, "lblFldB");
-    biSheetsCombo = list("cmbBxFldA", true);
-
-    punchHeading = label(tr("Punch") + colonBlank, "lblHolePunch");
-    punchButton = checkButton(QStringLiteral("Hole punch"), ":/icons/punch", "chkButPnch");
-    punchLabel = label(tr("Punch Method:"), "lblPnch");
-    punchCombo = list("cmbBxPnch", false);
-
-    stapleLabel = label(tr("Staple:"), "lblStaple");
-    stapleButton = checkButton(QStringLiteral("Staple"), ":/icons/staple", "chkButStpl");
-    stapleCountLabel = label(tr("Staple method"), "lblScnt");
-    stapleCountCombo = list("cmbBxScnt", false);
-    stapleLocationLabel = label(tr("Staple location:"), "lblStpl");
-    stapleLocationCombo = list("cmbBxStpl", false);
+        for (const ListRow &row : listRows) {
+            if (row.button != finisher.button)
+                continue;
+            QLabel *title = label(row.labelText);
+            auto *list = new ComboBoxEx(this);
+            list->setAccessibleName(QLatin1String(row.listName));
+            if (row.fixedWidth)
+                list->setFixedWidth(listWidth);
+            this->*row.label = title;
+            this->*row.list = list;
+            addOptionWidget(QLatin1String(row.keyword), list);
+            // While a button is off, its lists stand for the choice shown as
+            // "Off"; labels have no value of their own.
+            if (finisher.listsFollow) {
+                button->addDependent(title, noDefault);
+                button->addDependent(list, off, offChoice);
+            }
+        }
+    }
+    linkStapleCount(true);
 
     rotateGroup = new TolButtonGroup(this, rotate180Label() + colonBlank);
     for (const ChoiceButton &row : rotateButtons)
         addChoiceButton(rotateGroup, row);
     rotateGroup->setAccessibleName(QStringLiteral("butGroupRot"));
-
-    // While a button is off, its lists stand for the choice shown as "Off";
-    // labels have no value of their own.
-    triFoldButton->addDependent(triPrintSideLabel, noDefault);
-    triFoldButton->addDependent(triPrintSideCombo, off, offChoice);
-    triFoldButton->addDependent(triDirectionLabel, noDefault);
-    triFoldButton->addDependent(triDirectionCombo, off, offChoice);
-    triFoldButton->addDependent(triSheetsLabel, noDefault);
-    triFoldButton->addDependent(triSheetsCombo, off, offChoice);
-    zFoldButton->addDependent(zDirectionLabel, noDefault);
-    zFoldButton->addDependent(zDirectionCombo, off, offChoice);
-    zFoldButton->addDependent(zSheetsLabel, noDefault);
-    zFoldButton->addDependent(zSheetsCombo, off, offChoice);
-    biFoldButton->addDependent(biPrintSideLabel, noDefault);
-    biFoldButton->addDependent(biPrintSideCombo, off, offChoice);
-    biFoldButton->addDependent(biSheetsLabel, noDefault);
-    biFoldButton->addDependent(biSheetsCombo, off, offChoice);
-    punchButton->addDependent(punchLabel, noDefault);
-    punchButton->addDependent(punchCombo, off, offChoice);
-    linkStapleCount(true);
-
-    addOptionWidget(QStringLiteral("Sep"), sepGroup);
-    addOptionWidget(QStringLiteral("FldB"), triPrintSideCombo);
-    addOptionWidget(QStringLiteral("FldC"), triDirectionCombo);
-    addOptionWidget(QStringLiteral("FldD"), triSheetsCombo);
-    addOptionWidget(QStringLiteral("ZFldC"), zDirectionCombo);
-    addOptionWidget(QStringLiteral("ZFldD"), zSheetsCombo);
-    addOptionWidget(QStringLiteral("BiFldB"), biPrintSideCombo);
-    addOptionWidget(QStringLiteral("BFpS"), biSheetsCombo);
     addOptionWidget(QStringLiteral("Rotate"), rotateGroup);
-    addOptionWidget(QStringLiteral("Pnch"), punchCombo);
-    addOptionWidget(QStringLiteral("Stpl"), stapleLocationCombo);
-    addOptionWidget(QStringLiteral("Scnt"), stapleCountCombo);
-    addOptionWidget(QStringLiteral("cTriFld"), triFoldButton);
-    addOptionWidget(QStringLiteral("cBiFld"), biFoldButton);
-    addOptionWidget(QStringLiteral("cHole"), punchButton);
-    addOptionWidget(QStringLiteral("cStpl"), stapleButton);
-    addOptionWidget(QStringLiteral("cEngrFld"), engrFoldButton);
-    addOptionWidget(QStringLiteral("cTriFldZ"), zFoldButton);
 
     addLabelWidget(QStringLiteral("Sep"), sepGroup);
     addLabelWidget(QStringLiteral("Pnch"), punchLabel);

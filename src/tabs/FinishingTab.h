@@ -65,6 +65,39 @@ private:
     // Tri-fold, bi-fold, Z-fold, engineering fold.
     QList<Fold> folds() const;
 
+    // A finisher's heading and check button, and a labelled list under one;
+    // built in the order of their tables, which is also the focus order.
+    struct LabelRow
+    {
+        const char *text;
+        const char *suffix;
+        const char *name;
+    };
+    struct FinisherRow
+    {
+        QLabel *FinishingTab::*heading;
+        TolCheckBoxButton *FinishingTab::*button;
+        LabelRow headingText;
+        const char *buttonText;
+        const char *icon;
+        const char *buttonName;
+        const char *toggle;
+        // The staple lists follow the button through linkStapleCount.
+        bool listsFollow;
+    };
+    struct ListRow
+    {
+        TolCheckBoxButton *FinishingTab::*button;
+        QLabel *FinishingTab::*label;
+        ComboBoxEx *FinishingTab::*list;
+        LabelRow labelText;
+        const char *listName;
+        const char *keyword;
+        bool fixedWidth;
+    };
+    static const FinisherRow finisherRows[];
+    static const ListRow listRows[];
+
     void buildLayout();
     void initFolds();
     void initStaple();

@@ -5,11 +5,11 @@
 cmake_minimum_required(VERSION 3.16)
 set(check ${SOURCE}/cmake/CheckIncludes.cmake)
 
-#    the including file                    | the include              | the layer reached
+#    the including file             | the include              | the layer reached
 set(rows
-  "model/tOption.cpp                       | ../system/SystemPaths.h  | system"
-  "tabs/JobTab.cpp                         | ../dialogs/HelpDialog.h  | dialogs"
-  "dialogs/adjustment/adjustmentDialog.cpp | ../ProfileDialog.h       | dialogs")
+  "model/tOption.cpp                | ../system/SystemPaths.h  | system"
+  "tabs/JobTab.cpp                  | ../dialogs/HelpDialog.h  | dialogs"
+  "tabdialogs/adjustmentDialog.cpp  | ../tabs/ImagingTab.h     | tabs")
 
 set(failed 0)
 set(row 0)

@@ -5,8 +5,8 @@
 #include "TabTestHelpers.h"
 #include "TestMain.h"
 
-#include "dialogs/adjustment/adjustmentDialog.h"
-#include "dialogs/adjustment/monoDialog.h"
+#include "tabdialogs/adjustmentDialog.h"
+#include "tabdialogs/monoDialog.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -6,8 +6,8 @@
 #include "TabFixture.h"
 
 #include "TestMain.h"
-#include "dialogs/adjustment/adjustmentDialog.h"
-#include "dialogs/adjustment/monoDialog.h"
+#include "tabdialogs/adjustmentDialog.h"
+#include "tabdialogs/monoDialog.h"
 #include "model/tChoice.h"
 #include "model/tOption.h"
 #include "model/tOptionModel.h"

@@ -1,4 +1,4 @@
-#include "dialogs/adjustment/adjustmentDialog.h"
+#include "tabdialogs/adjustmentDialog.h"
 
 #include "model/tChoice.h"
 #include "model/tOption.h"
@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegExpValidator>
 #include <QSlider>
@@ -73,34 +72,21 @@ int toSlider(double value, int unit, const QSlider *slider)
     return static_cast<int>(std::lround(bounded));
 }
 
-// The fields are too narrow for "-0.25": left at its end, the text would
-// scroll its minus sign out of sight.
-void showFromStart(QLineEdit *edit, const QString &text)
-{
-    edit->setText(text);
-    edit->setCursorPosition(0);
-}
-
 } // namespace
 
 adjustmentDialog::adjustmentDialog(QWidget *parent)
-    : QDialog(parent)
+    : AdjustmentDialogBase(parent, QStringLiteral("Cadj"))
 {
     buildUi();
     connectSignals();
     buildLayout();
 }
 
-adjustmentDialog::~adjustmentDialog() = default;
-
 // ---------------------------------------------------------------------------
 // Building
 
 void adjustmentDialog::buildUi()
 {
-    setWindowFlags(windowFlags()
-                   & ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinimizeButtonHint
-                       | Qt::WindowMaximizeButtonHint));
     setWindowTitle(tr("Adjustment Settings"));
 
     const QString colon = QStringLiteral(":");
@@ -148,7 +134,7 @@ void adjustmentDialog::buildUi()
     }
     blockable << hslRadio << balanceRadio;
 
-    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    addButtons();
 
     // Until a printer's state arrives: no custom adjustment, HSL shown with
     // the master hue row.
@@ -201,12 +187,6 @@ void adjustmentDialog::connectSignals()
         else if (row.kind == HueRow)
             connect(edit, &QLineEdit::textChanged, this, &adjustmentDialog::clearMasterSliderValue);
     }
-
-    QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
-    connect(ok, &QPushButton::clicked, this, &adjustmentDialog::saveSettings);
-    connect(ok, &QPushButton::clicked, this, &adjustmentDialog::close);
-    connect(buttonBox->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this,
-            &adjustmentDialog::close);
 }
 
 void adjustmentDialog::buildLayout()
@@ -389,9 +369,7 @@ void adjustmentDialog::syncFromModel()
     // the row to restore is the stored one.
     const int wantedHue = hueIndex;
 
-    if (const tOption *custom = AppState::currentOption(QStringLiteral("Cadj"))) {
-        const tChoice *current = custom->currentChoice();
-        customCheck->setChecked(current && current->keyword() == QLatin1String("True"));
+    if (syncCustomFromModel()) {
         const bool on = customCheck->isChecked();
         hslRadio->setEnabled(on);
         hueGroup->setEnabled(on);
@@ -447,9 +425,7 @@ void adjustmentDialog::reload()
         // Nothing saved, or no number, counts as 0.
         values.append(qMakePair(key, readCfgValue(QStringLiteral("f") + key).toDouble()));
     }
-    const QString custom = readCfgValue(QStringLiteral("Cadj"));
-    AppState::setCurrentChoice(QStringLiteral("Cadj"),
-                               custom.isEmpty() ? QStringLiteral("False") : custom);
+    reloadCustom();
     const QString space = readCfgValue(QStringLiteral("CaColorSpace"));
     AppState::setCurrentChoice(QStringLiteral("CaColorSpace"),
                                space.isEmpty() ? QStringLiteral("-1") : space);
@@ -466,9 +442,7 @@ QString adjustmentDialog::colorSpaceValue() const
 
 void adjustmentDialog::saveSettings()
 {
-    AppState::setCurrentChoice(QStringLiteral("Cadj"), customCheck->isChecked()
-                                                           ? QStringLiteral("True")
-                                                           : QStringLiteral("False"));
+    saveCustom();
     AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), colorSpaceValue());
     values.clear();
     for (const ValueRow &row : valueRows) {
@@ -480,7 +454,7 @@ void adjustmentDialog::saveSettings()
 
 void adjustmentDialog::resetStates()
 {
-    AppState::setCurrentChoice(QStringLiteral("Cadj"), QStringLiteral("False"));
+    resetCustom();
     AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), QStringLiteral("-1"));
     values.clear();
     for (const ValueRow &row : valueRows)
@@ -488,19 +462,11 @@ void adjustmentDialog::resetStates()
     syncFromModel();
 }
 
-int adjustmentDialog::exec()
-{
-    syncFromModel();
-    return QDialog::exec();
-}
-
 QList<QPair<QString, QString>> adjustmentDialog::options() const
 {
     const QString space = colorSpaceValue();
     QList<QPair<QString, QString>> result;
-    result.append(qMakePair(QStringLiteral("Cadj"), customCheck->isChecked()
-                                                        ? QStringLiteral("True")
-                                                        : QStringLiteral("False")));
+    result.append(qMakePair(QStringLiteral("Cadj"), customChoice()));
     result.append(qMakePair(QStringLiteral("CaColorSpace"), space));
     result.append(qMakePair(QStringLiteral("HueIndex"),
                             space == QLatin1String("0")

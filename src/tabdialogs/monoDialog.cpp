@@ -1,9 +1,5 @@
-#include "dialogs/adjustment/monoDialog.h"
+#include "tabdialogs/monoDialog.h"
 
-#include "model/tChoice.h"
-#include "model/tOption.h"
-#include "model/tOptionModel.h"
-#include "system/AppState.h"
 #include "system/PerUserFiles.h"
 
 #include <QCheckBox>
@@ -11,7 +7,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegExpValidator>
 #include <QSlider>
 #include <QSpacerItem>
@@ -33,13 +28,6 @@ int savedToSlider(const QString &saved)
     return static_cast<int>(qBound(-1000.0, saved.toDouble() * 10.0, 1000.0));
 }
 
-// A negative number would otherwise scroll its minus sign out of the narrow field.
-void showFromStart(QLineEdit *edit, const QString &text)
-{
-    edit->setText(text);
-    edit->setCursorPosition(0);
-}
-
 QString printerValue(int slider)
 {
     return QString::number(slider / 10) + QStringLiteral(".0");
@@ -48,7 +36,7 @@ QString printerValue(int slider)
 } // namespace
 
 monoDialog::monoDialog(QWidget *parent)
-    : QDialog(parent)
+    : AdjustmentDialogBase(parent, QStringLiteral("Madj"))
 {
     buildUi();
     connectSignals();
@@ -68,13 +56,8 @@ monoDialog::monoDialog(QWidget *parent)
     layout->addWidget(buttonBox, 6, 1, 2, 1, Qt::AlignBottom);
 }
 
-monoDialog::~monoDialog() = default;
-
 void monoDialog::buildUi()
 {
-    setWindowFlags(windowFlags()
-                   & ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinimizeButtonHint
-                       | Qt::WindowMaximizeButtonHint));
     setWindowTitle(tr("Adjustment Settings"));
 
     const QRegExp pattern(QStringLiteral("-?([0-9]|[1-9][0-9]|100)?"), Qt::CaseSensitive,
@@ -94,7 +77,7 @@ void monoDialog::buildUi()
     }
     for (QSlider *slider : {brightnessSlider, contrastSlider})
         slider->setRange(-100, 100);
-    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    addButtons();
 }
 
 void monoDialog::connectSignals()
@@ -104,11 +87,6 @@ void monoDialog::connectSignals()
     connect(contrastSlider, &QSlider::valueChanged, this, &monoDialog::setLineEditText);
     connect(brightnessEdit, &QLineEdit::textChanged, this, &monoDialog::setSliderValue);
     connect(contrastEdit, &QLineEdit::textChanged, this, &monoDialog::setSliderValue);
-    QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
-    connect(ok, &QPushButton::clicked, this, &monoDialog::saveSettings);
-    connect(ok, &QPushButton::clicked, this, &monoDialog::close);
-    connect(buttonBox->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this,
-            &monoDialog::close);
 }
 
 void monoDialog::blockWidgetSignals(bool block)
@@ -151,11 +129,7 @@ void monoDialog::toggleAdjustment(bool enabled)
 
 void monoDialog::syncFromModel()
 {
-    const tOption *option = AppState::currentOption(QStringLiteral("Madj"));
-    if (option) {
-        const tChoice *current = option->currentChoice();
-        customCheck->setChecked(current && current->keyword() == QLatin1String("True"));
-    }
+    syncCustomFromModel();
 
     for (const auto &pair : qAsConst(storedValues)) {
         const bool contrast = pair.first == contrastKey;
@@ -171,34 +145,24 @@ void monoDialog::syncFromModel()
     toggleAdjustment(customCheck->isChecked());
 }
 
-int monoDialog::exec()
-{
-    syncFromModel();
-    return QDialog::exec();
-}
-
 void monoDialog::saveSettings()
 {
     storedValues.clear();
-    AppState::setCurrentChoice(QStringLiteral("Madj"), customCheck->isChecked()
-                                                           ? QStringLiteral("True")
-                                                           : QStringLiteral("False"));
+    saveCustom();
     storedValues.append(qMakePair(brightnessKey, brightnessEdit->text().toInt()));
     storedValues.append(qMakePair(contrastKey, contrastEdit->text().toInt()));
 }
 
 void monoDialog::resetStates()
 {
-    AppState::setCurrentChoice(QStringLiteral("Madj"), QStringLiteral("False"));
+    resetCustom();
     storedValues.clear();
     syncFromModel();
 }
 
 void monoDialog::reload()
 {
-    const QString custom = readCfgValue(QStringLiteral("Madj"));
-    AppState::setCurrentChoice(QStringLiteral("Madj"),
-                               custom.isEmpty() ? QStringLiteral("False") : custom);
+    reloadCustom();
     // Only the last pair of each key counts, so older pairs need not be kept.
     storedValues.clear();
     storedValues.append(
@@ -213,8 +177,7 @@ QList<QPair<QString, QString>> monoDialog::options() const
     const int brightness = brightnessSlider->value();
     const int contrast = contrastSlider->value();
     return {
-        {QStringLiteral("Madj"),
-         customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False")},
+        {QStringLiteral("Madj"), customChoice()},
         {brightnessKey, printerValue(brightness)},
         {contrastKey, printerValue(contrast)},
         {QStringLiteral("fMalt"), QString::number(brightness / 10.0, 'g', 6)},

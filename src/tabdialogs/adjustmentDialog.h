@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "tabdialogs/AdjustmentDialogBase.h"
+
 #include <QHash>
-#include <QList>
-#include <QPair>
-#include <QString>
 
 class ComboBoxEx;
-class QCheckBox;
-class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -22,23 +18,19 @@ class QSlider;
 // tab's values. The exact slider positions are saved under the keys with a
 // leading "f" (and the chosen hue row under "HueIndex"), which only this
 // dialog reads back.
-class adjustmentDialog : public QDialog
+class adjustmentDialog : public AdjustmentDialogBase
 {
     Q_OBJECT
 
 public:
     explicit adjustmentDialog(QWidget *parent);
-    ~adjustmentDialog() override;
 
-    // Takes the saved state from the current settings file.
-    void reload();
-    // Every key to save and write, as the widgets show them now.
-    QList<QPair<QString, QString>> options() const;
+    void reload() override;
+    QList<QPair<QString, QString>> options() const override;
 
 public slots:
-    int exec() override;
-    void saveSettings();
-    void resetStates();
+    void saveSettings() override;
+    void resetStates() override;
     void checkAdjustmentSettings();
     void hueSelectedChanged(const QString &hue);
     void setLineEditText(int value);
@@ -53,7 +45,7 @@ private:
     void buildUi();
     void connectSignals();
     void buildLayout();
-    void syncFromModel();
+    void syncFromModel() override;
     // Blocks (or restores) the sliders, edits and radio buttons.
     void blockValueSignals(bool block);
     QString colorSpaceValue() const;
@@ -67,14 +59,12 @@ private:
     QList<QPair<QString, double>> values;
 
     QLabel *iconLabel = nullptr;
-    QCheckBox *customCheck = nullptr;
     QRadioButton *hslRadio = nullptr;
     QRadioButton *balanceRadio = nullptr;
     QGroupBox *hueGroup = nullptr;
     QLabel *modifyLabel = nullptr;
     ComboBoxEx *hueCombo = nullptr;
     QGroupBox *levelsGroup = nullptr;
-    QDialogButtonBox *buttonBox = nullptr;
     // Per key, in key order: the row's label(s).
     QHash<QString, QLabel *> firstLabels;
     QHash<QString, QLabel *> secondLabels;

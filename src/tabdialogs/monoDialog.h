@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QDialog>
-#include <QList>
-#include <QPair>
-#include <QString>
+#include "tabdialogs/AdjustmentDialogBase.h"
 
-class QCheckBox;
-class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -15,24 +10,20 @@ class QSlider;
 // lives in the model's "Madj"; the two numbers (slider positions, tenths of
 // the printer's unit) are kept here and saved through the Imaging tab under
 // "fMalt" and "fMact", which only this dialog reads back.
-class monoDialog : public QDialog
+class monoDialog : public AdjustmentDialogBase
 {
     Q_OBJECT
 
 public:
     explicit monoDialog(QWidget *parent);
-    ~monoDialog() override;
 
-    // Restores the numbers from the current settings file; the custom
-    // switch goes into the model.
-    void reload();
-    // ("Madj", "Malt", "Mact", "fMalt", "fMact") as the widgets show them.
-    QList<QPair<QString, QString>> options() const;
+    void reload() override;
+    // ("Madj", "Malt", "Mact", "fMalt", "fMact").
+    QList<QPair<QString, QString>> options() const override;
 
 public slots:
-    int exec() override;
-    void saveSettings();
-    void resetStates();
+    void saveSettings() override;
+    void resetStates() override;
     void setLineEditText(int value);
     void setSliderValue();
     void toggleAdjustment(bool enabled);
@@ -40,16 +31,14 @@ public slots:
 private:
     void buildUi();
     void connectSignals();
-    void syncFromModel();
+    void syncFromModel() override;
     void blockWidgetSignals(bool block);
 
-    QCheckBox *customCheck = nullptr;
     QLabel *brightnessLabel = nullptr;
     QLineEdit *brightnessEdit = nullptr;
     QSlider *brightnessSlider = nullptr;
     QLabel *contrastLabel = nullptr;
     QLineEdit *contrastEdit = nullptr;
     QSlider *contrastSlider = nullptr;
-    QDialogButtonBox *buttonBox = nullptr;
     QList<QPair<QString, int>> storedValues;
 };
