@@ -303,6 +303,7 @@ void walkFocus(QWidget *start, bool forward, const QString &where, Findings &fou
         const QImage focused = at->grab().toImage();
         QWidget *left = at;
         QTest::keyClick(at, Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+        QCoreApplication::processEvents();
         at = QApplication::focusWidget();
         if (left != start && left != at && differingPixels(focused, left->grab().toImage()) < 20)
             found.add(where, describe(left) + QStringLiteral(" shows no focus"));
@@ -361,6 +362,7 @@ int runKeysChild(int argc, char *argv[])
             if (!tabs->isTabEnabled(i))
                 continue;
             tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents(); // the page lays out
             // As a user may have scrolled them: away from the first stops.
             for (bool forward : {true, false}) {
                 for (QScrollArea *area : tabs->widget(i)->findChildren<QScrollArea *>()) {
@@ -383,6 +385,7 @@ int runKeysChild(int argc, char *argv[])
             if (tabs->widget(i)->isAncestorOf(start))
                 tabs->setCurrentIndex(i);
         }
+        QCoreApplication::processEvents(); // the page lays out
         const QKeySequence keys = QKeySequence::fromString(QString::fromLocal8Bit(argv[4]));
         if (!start || !start->isVisible() || keys.isEmpty()) {
             std::printf("problem|no %s to start from\n", qPrintable(control));
