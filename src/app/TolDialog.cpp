@@ -23,6 +23,7 @@
 #include "tabs/Tab.h"
 #include "tabs/WatermarkTab.h"
 #include "tabs/TabOptionCollector.h"
+#include "widgets/FocusInSight.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/TolTabWidget.h"
@@ -224,6 +225,7 @@ TolDialog::TolDialog(QWidget *parent)
         writeEndedAfterClose(false, false);
     });
     qApp->installEventFilter(this);
+    new FocusInSight(this);
     requestsChanged();
 }
 
