@@ -34,6 +34,7 @@
 #include <QKeyEvent>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QTableWidget>
 #include <QTimer>
@@ -203,6 +204,26 @@ TolDialog::TolDialog(QWidget *parent)
     // otherwise take a share and leave an empty strip beside the page.
     for (int column = 1; column <= 8; ++column)
         layout->setColumnStretch(column, 1);
+
+    // The tab widget takes these keys only when the focused control lets
+    // them pass, which lists and combo boxes do not.
+    const struct
+    {
+        QKeySequence keys;
+        int step;
+    } tabKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto &key : tabKeys) {
+        auto *shortcut = new QShortcut(key.keys, this);
+        const int step = key.step;
+        connect(shortcut, &QShortcut::activated, tabWidget,
+                [this, step] { tabWidget->showNeighbourTab(step); });
+    }
 
     // The printer tab's own handler runs first, so the new model exists
     // when the window reloads the tabs.
