@@ -6,6 +6,7 @@
 // screen's available area, what cannot be reached and every control laid
 // out below its minimum size. A screenshot of the screen is kept per tab.
 #include "MainRoadFixture.h"
+#include "PixelCompare.h"
 #include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
@@ -273,23 +274,6 @@ bool selectQueue(TolDialog &dialog, const QString &name)
     }
     table->setCurrentCell(rows.first()->row(), 0);
     return waitForCups(dialog);
-}
-
-// Pixels an eye tells apart: by more than a tenth of the scale.
-int differingPixels(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return a.width() * a.height();
-    int differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            differing += qAbs(qRed(p) - qRed(q)) > 25 || qAbs(qGreen(p) - qGreen(q)) > 25
-                         || qAbs(qBlue(p) - qBlue(q)) > 25;
-        }
-    }
-    return differing;
 }
 
 // Presses Tab (or Shift+Tab) from `start` until the focus comes back to it:
