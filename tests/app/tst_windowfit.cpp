@@ -630,34 +630,22 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("tabAfter");
 
-        QTest::newRow("Tab and Shift+Tab stop on controls in sight") << queue << ""
-                                                                     << ""
-                                                                     << "";
-        QTest::newRow("Ctrl+Tab from the paper size") << queue << "cmbBxPageSize"
-                                                      << "Ctrl+Tab"
-                                                      << "Layout";
-        QTest::newRow("Ctrl+PgDown from the paper size") << queue << "cmbBxPageSize"
-                                                         << "Ctrl+PgDown"
-                                                         << "Layout";
-        QTest::newRow("Ctrl+PgUp from the paper size") << queue << "cmbBxPageSize"
-                                                       << "Ctrl+PgUp"
-                                                       << "Printer";
-        QTest::newRow("Ctrl+Tab from the printer list") << queue << "tblPrinters"
-                                                        << "Ctrl+Tab"
-                                                        << "Basic";
-        QTest::newRow("Ctrl+PgDown from the printer list") << queue << "tblPrinters"
-                                                           << "Ctrl+PgDown"
-                                                           << "Basic";
-        QTest::newRow("Ctrl+Shift+Tab from the printer list wraps") << queue << "tblPrinters"
-                                                                    << "Ctrl+Shift+Tab"
-                                                                    << "Sentrel";
-        // What X sends for Shift+Tab.
-        QTest::newRow("Ctrl+Shift+Backtab from the paper size") << queue << "cmbBxPageSize"
-                                                                << "Ctrl+Shift+Backtab"
-                                                                << "Printer";
-        QTest::newRow("Ctrl+Tab skips the hidden tabs") << small << "cmbBxPageSize"
-                                                        << "Ctrl+Tab"
-                                                        << "Imaging";
+        auto row = [](const char *name, const QString &queueName, const char *control,
+                      const char *keys, const char *tabAfter) {
+            QTest::newRow(name) << queueName << control << keys << tabAfter;
+        };
+        row("Tab and Shift+Tab stop on controls in sight", queue, "", "", "");
+        row("Ctrl+Tab from the paper size", queue, "cmbBxPageSize", "Ctrl+Tab", "Layout");
+        row("Ctrl+PgDown from the paper size", queue, "cmbBxPageSize", "Ctrl+PgDown", "Layout");
+        row("Ctrl+PgUp from the paper size", queue, "cmbBxPageSize", "Ctrl+PgUp", "Printer");
+        // What X sends for Ctrl+Shift+Tab.
+        row("Ctrl+Shift+Backtab from the paper size", queue, "cmbBxPageSize", "Ctrl+Shift+Backtab",
+            "Printer");
+        row("Ctrl+Tab from the printer list", queue, "tblPrinters", "Ctrl+Tab", "Basic");
+        row("Ctrl+PgDown from the printer list", queue, "tblPrinters", "Ctrl+PgDown", "Basic");
+        row("Ctrl+Shift+Tab from the printer list wraps", queue, "tblPrinters", "Ctrl+Shift+Tab",
+            "Sentrel");
+        row("Ctrl+Tab skips the hidden tabs", small, "cmbBxPageSize", "Ctrl+Tab", "Imaging");
     }
 
     // At scale 2 the window is shrunk to the screen: the tab bar and the
