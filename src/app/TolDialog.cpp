@@ -23,6 +23,7 @@
 #include "tabs/Tab.h"
 #include "tabs/WatermarkTab.h"
 #include "tabs/TabOptionCollector.h"
+#include "widgets/FocusInSight.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/TolTabWidget.h"
@@ -33,6 +34,7 @@
 #include <QKeyEvent>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QTableWidget>
 #include <QTimer>
@@ -203,6 +205,26 @@ TolDialog::TolDialog(QWidget *parent)
     for (int column = 1; column <= 8; ++column)
         layout->setColumnStretch(column, 1);
 
+    // The tab widget takes these keys only when the focused control lets
+    // them pass, which lists and combo boxes do not.
+    const struct
+    {
+        QKeySequence keys;
+        int step;
+    } tabKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto &key : tabKeys) {
+        auto *shortcut = new QShortcut(key.keys, this);
+        const int step = key.step;
+        connect(shortcut, &QShortcut::activated, tabWidget,
+                [this, step] { tabWidget->showNeighbourTab(step); });
+    }
+
     // The printer tab's own handler runs first, so the new model exists
     // when the window reloads the tabs.
     connect(printerTab->table(), &QTableWidget::currentCellChanged, this,
@@ -224,6 +246,7 @@ TolDialog::TolDialog(QWidget *parent)
         writeEndedAfterClose(false, false);
     });
     qApp->installEventFilter(this);
+    new FocusInSight(this);
     requestsChanged();
 }
 

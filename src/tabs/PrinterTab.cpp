@@ -48,9 +48,9 @@ protected:
     {
         QTableWidget::paintEvent(event);
         QPainter painter(viewport());
-        // The view marks the focus on the current row only: without one, a
-        // keyboard user would not see that the table has it.
-        if (hasFocus() && !currentIndex().isValid()) {
+        // The view marks the focus by a faint dotted line on the current
+        // row, and the selected row looks the same with or without it.
+        if (hasFocus()) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), focusPenWidth));
             const int inset = focusPenWidth / 2;
             painter.drawRect(viewport()->rect().adjusted(inset, inset, -inset, -inset));

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleOptionTab>
 #include <QStylePainter>
+#include <QToolButton>
 
 namespace {
 
@@ -26,7 +27,12 @@ QFont labelFont()
 
 TolTabBar::TolTabBar(QWidget *parent)
     : QTabBar(parent)
-{}
+{
+    // The scroll arrows draw no focus, and the arrow keys already move
+    // between the tabs: the Tab key passes them by.
+    for (QToolButton *arrow : findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
+        arrow->setFocusPolicy(Qt::NoFocus);
+}
 
 QSize TolTabBar::tabSizeHint(int index) const
 {

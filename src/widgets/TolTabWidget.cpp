@@ -102,6 +102,18 @@ void TolTabWidget::applyMainWindowStyle(TolTabWidget *tabWidget)
     tabWidget->setStyleSheet(QString::fromLatin1(tabWidgetStyle));
 }
 
+void TolTabWidget::showNeighbourTab(int step)
+{
+    const int tabs = count();
+    for (int index = currentIndex(), passes = 1; passes < tabs; ++passes) {
+        index = (index + step + tabs) % tabs;
+        if (isTabEnabled(index)) {
+            setCurrentIndex(index);
+            return;
+        }
+    }
+}
+
 QSize TolTabWidget::pageShortfall() const
 {
     const QScrollArea *shown = scrollerOf(currentWidget());

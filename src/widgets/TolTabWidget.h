@@ -20,6 +20,10 @@ public:
     // disappears, and a translucent light page background.
     static void applyMainWindowStyle(TolTabWidget *tabWidget);
 
+    // Makes the next enabled tab current (`step` 1) or the previous one
+    // (-1), round from the last to the first.
+    void showNeighbourTab(int step);
+
     // How much room the pages of the enabled tabs lack (negative: have to
     // spare) to show their controls whole without scrolling.
     QSize pageShortfall() const;

@@ -2,6 +2,7 @@
 // selecting a printer, the constraint pass, printers vanishing underneath,
 // and a queue name that a shell would take for commands.
 #include "MainRoadFixture.h"
+#include "PixelCompare.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
 
@@ -402,16 +403,7 @@ private slots:
         QVERIFY(tabUntil(true));
         QVERIFY(!window.table()->currentIndex().isValid());
         const QImage with = target->grab().toImage();
-        // Pixels an eye tells apart: by more than a tenth of the scale.
-        int differing = 0;
-        for (int y = 0; y < with.height(); ++y) {
-            for (int x = 0; x < with.width(); ++x) {
-                const QRgb a = with.pixel(x, y);
-                const QRgb b = without.pixel(x, y);
-                differing += qAbs(qRed(a) - qRed(b)) > 25 || qAbs(qGreen(a) - qGreen(b)) > 25
-                             || qAbs(qBlue(a) - qBlue(b)) > 25;
-            }
-        }
+        const int differing = differingPixels(with, without);
         QVERIFY2(differing >= 100, qPrintable(QString::number(differing)));
     }
 

@@ -6,6 +6,7 @@
 // screen's available area, what cannot be reached and every control laid
 // out below its minimum size. A screenshot of the screen is kept per tab.
 #include "MainRoadFixture.h"
+#include "PixelCompare.h"
 #include "WindowWait.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
@@ -41,6 +42,8 @@
 namespace {
 
 const QString queue = QStringLiteral("Tolvane_TX9000");
+// A queue that enables only a few tabs.
+const QString small = QStringLiteral("Tolvane_TX4020");
 const QSize designed(800, 735);
 // Set in the child's environment: the window manager starts only once the
 // window shows.
@@ -260,6 +263,134 @@ void checkDialog(QDialog *dialog, const QString &name, const QSize &designedSize
     dialog->hide();
 }
 
+bool selectQueue(TolDialog &dialog, const QString &name)
+{
+    waitForCups(dialog);
+    QTableWidget *table = dialog.findChild<PrinterTab *>()->table();
+    const QList<QTableWidgetItem *> rows = table->findItems(name, Qt::MatchExactly);
+    if (rows.isEmpty()) {
+        std::printf("problem|the queue %s is not listed\n", qPrintable(name));
+        return false;
+    }
+    table->setCurrentCell(rows.first()->row(), 0);
+    return waitForCups(dialog);
+}
+
+// Presses Tab (or Shift+Tab) from `start` until the focus comes back to it:
+// every stop is a control that shows the focus and lies in sight within
+// each scrolled area around it.
+void walkFocus(QWidget *start, bool forward, const QString &where, Findings &found)
+{
+    start->setFocus(Qt::OtherFocusReason);
+    QWidget *at = start;
+    for (int presses = 0; presses < 300; ++presses) {
+        const QImage focused = at->grab().toImage();
+        QWidget *left = at;
+        QTest::keyClick(at, Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+        at = QApplication::focusWidget();
+        if (left != start && left != at && differingPixels(focused, left->grab().toImage()) < 20)
+            found.add(where, describe(left) + QStringLiteral(" shows no focus"));
+        if (!at || at == start)
+            return;
+        if (qobject_cast<QTabBar *>(at->parentWidget()))
+            found.add(where, QStringLiteral("the Tab key stops on the tab bar's ") + describe(at));
+        else if (!isControl(at) && !qobject_cast<TolCheckBoxButton *>(at->parentWidget())
+                 && !qobject_cast<QTabBar *>(at))
+            found.add(where,
+                      QStringLiteral("the Tab key stops on %1, no control").arg(describe(at)));
+        for (QWidget *p = at->parentWidget(); p; p = p->parentWidget()) {
+            auto *area = qobject_cast<QScrollArea *>(p);
+            if (!area)
+                continue;
+            const QRect shown = area->viewport()->rect();
+            const QRect r(at->mapTo(area->viewport(), QPoint(0, 0)), at->size());
+            const QRect seen = r & shown;
+            if (seen.width() < qMin(r.width(), shown.width())
+                || seen.height() < qMin(r.height(), shown.height()))
+                found.add(where, describe(at) + QStringLiteral(" takes the focus out of sight"));
+        }
+    }
+    found.add(where, QStringLiteral("the Tab key never comes back to ") + describe(start));
+}
+
+QString valueOf(const QWidget *w)
+{
+    if (auto *combo = qobject_cast<const QComboBox *>(w))
+        return combo->currentText();
+    if (auto *view = qobject_cast<const QAbstractItemView *>(w))
+        return QStringLiteral("row %1").arg(view->currentIndex().row());
+    return QString();
+}
+
+// The child of the keyboard rows: the window at the queue, then either a
+// walk of the Tab key over every tab, or one key pressed on a control.
+int runKeysChild(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QString queueName = QString::fromLocal8Bit(argv[2]);
+    const QString control = QString::fromLocal8Bit(argv[3]);
+
+    RoadSession session;
+    Findings found;
+    TolDialog dialog;
+    dialog.show();
+    if (!QTest::qWaitForWindowActive(&dialog, 60000))
+        found.add(QStringLiteral("window"), QStringLiteral("never activated"));
+    if (!selectQueue(dialog, queueName))
+        return 1;
+    auto *tabs = dialog.findChild<QTabWidget *>();
+    if (control.isEmpty()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (!tabs->isTabEnabled(i))
+                continue;
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents(); // the page lays out
+            // As a user may have scrolled them: away from the first stops.
+            for (bool forward : {true, false}) {
+                for (QScrollArea *area : tabs->widget(i)->findChildren<QScrollArea *>()) {
+                    for (QScrollBar *bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+                        bar->setValue(forward ? bar->maximum() : bar->minimum());
+                }
+                walkFocus(tabs->tabBar(), forward,
+                          tabs->tabText(i)
+                              + (forward ? QStringLiteral(", Tab") : QStringLiteral(", Shift+Tab")),
+                          found);
+            }
+        }
+    } else {
+        QWidget *start = nullptr;
+        for (QWidget *w : dialog.findChildren<QWidget *>()) {
+            if (w->accessibleName() == control)
+                start = w;
+        }
+        for (int i = 0; start && i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(start))
+                tabs->setCurrentIndex(i);
+        }
+        QCoreApplication::processEvents(); // the page lays out
+        const QKeySequence keys = QKeySequence::fromString(QString::fromLocal8Bit(argv[4]));
+        if (!start || !start->isVisible() || keys.isEmpty()) {
+            std::printf("problem|no %s to start from\n", qPrintable(control));
+            return 1;
+        }
+        start->setFocus(Qt::TabFocusReason);
+        const QString before = valueOf(start);
+        QTest::keyClick(start, Qt::Key(keys[0] & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(keys[0] & Qt::KeyboardModifierMask));
+        QCoreApplication::processEvents();
+        const QString where = keys.toString() + QStringLiteral(" from ") + control;
+        if (valueOf(start) != before)
+            found.add(where, QStringLiteral("changes %1 to %2").arg(before, valueOf(start)));
+        std::printf("tab|%s\n", qPrintable(tabs->tabText(tabs->currentIndex())));
+    }
+    for (const QString &line : qAsConst(found.lines))
+        std::printf("problem|%s\n", qPrintable(line));
+    std::fflush(stdout);
+    return 0;
+}
+
 // The child: the window as the user starts it, then every tab and dialog.
 int runChild(int argc, char *argv[])
 {
@@ -289,15 +420,8 @@ int runChild(int argc, char *argv[])
                              120000))
             found.add(QStringLiteral("window"), QStringLiteral("never framed"));
     }
-    waitForCups(dialog);
-    auto *printerTab = dialog.findChild<PrinterTab *>();
-    const QList<QTableWidgetItem *> rows = printerTab->table()->findItems(queue, Qt::MatchExactly);
-    if (rows.isEmpty()) {
-        std::printf("problem|the queue %s is not listed\n", qPrintable(queue));
+    if (!selectQueue(dialog, queue))
         return 1;
-    }
-    printerTab->table()->setCurrentCell(rows.first()->row(), 0);
-    waitForCups(dialog);
     // A window manager frames the window a little after it shows.
     (void)QTest::qWaitFor(
         [&] { return dialog.screen()->availableGeometry().contains(outerGeometry(&dialog)); },
@@ -381,7 +505,8 @@ private slots:
             QSKIP("the window refuses root; run as an ordinary user");
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
             QSKIP("needs Xvfb for screens of chosen sizes");
-        QVERIFY2(cups.start({{"demo-showcase.ppd", queue}}), qPrintable(cups.errorText()));
+        QVERIFY2(cups.start({{"demo-showcase.ppd", queue}, {"queue-tolvane.ppd", small}}),
+                 qPrintable(cups.errorText()));
     }
 
     void windowFitsScreen_data()
@@ -465,18 +590,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
 
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("DISPLAY"), virtualScreen.display);
-        // Under the sanitizers the X11 platform's session bus and unloaded
-        // plugins keep a few bytes to the end; this child measures geometry,
-        // and the leak checks run on the program under the offscreen platform.
-        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS"))
-                                                           + QStringLiteral(":detect_leaks=0"));
-        for (const QString &variable : qAsConst(variables))
-            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
-        child.setProcessEnvironment(env);
+        child.setProcessEnvironment(childEnvironment(virtualScreen, variables));
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--child"), folder,
                      keepsDesignedSize ? QStringLiteral("designed") : QStringLiteral("fitted")});
@@ -507,7 +621,86 @@ private slots:
         QCOMPARE(shots, 13);
     }
 
+    void keyboardAtScaleTwo_data()
+    {
+        QTest::addColumn<QString>("queueName");
+        // The control the key is pressed on, by accessible name; none: the
+        // Tab key walks every tab.
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("tabAfter");
+
+        auto row = [](const char *name, const QString &queueName, const char *control,
+                      const char *keys, const char *tabAfter) {
+            QTest::newRow(name) << queueName << control << keys << tabAfter;
+        };
+        row("Tab and Shift+Tab stop on controls in sight", queue, "", "", "");
+        row("Ctrl+Tab from the paper size", queue, "cmbBxPageSize", "Ctrl+Tab", "Layout");
+        row("Ctrl+PgDown from the paper size", queue, "cmbBxPageSize", "Ctrl+PgDown", "Layout");
+        row("Ctrl+PgUp from the paper size", queue, "cmbBxPageSize", "Ctrl+PgUp", "Printer");
+        // What X sends for Ctrl+Shift+Tab.
+        row("Ctrl+Shift+Backtab from the paper size", queue, "cmbBxPageSize", "Ctrl+Shift+Backtab",
+            "Printer");
+        row("Ctrl+Tab from the printer list", queue, "tblPrinters", "Ctrl+Tab", "Basic");
+        row("Ctrl+PgDown from the printer list", queue, "tblPrinters", "Ctrl+PgDown", "Basic");
+        row("Ctrl+Shift+Tab from the printer list wraps", queue, "tblPrinters", "Ctrl+Shift+Tab",
+            "Sentrel");
+        row("Ctrl+Tab skips the hidden tabs", small, "cmbBxPageSize", "Ctrl+Tab", "Imaging");
+    }
+
+    // At scale 2 the window is shrunk to the screen: the tab bar and the
+    // pages scroll.
+    void keyboardAtScaleTwo()
+    {
+        QFETCH(QString, queueName);
+        QFETCH(QString, control);
+        QFETCH(QString, keys);
+        QFETCH(QString, tabAfter);
+
+        VirtualScreen virtualScreen;
+        const QString screenError = virtualScreen.start(QStringLiteral("1920x1080"), 0);
+        QVERIFY2(screenError.isEmpty(), qPrintable(screenError));
+        QProcess child;
+        child.setProcessEnvironment(
+            childEnvironment(virtualScreen, {QStringLiteral("LANG=C"), QStringLiteral("LC_ALL=C"),
+                                             QStringLiteral("QT_SCALE_FACTOR=2")}));
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--keys"), queueName, control, keys});
+        QVERIFY2(child.waitForFinished(240000),
+                 "the window's child process did not end within four minutes");
+        const QStringList lines =
+            QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable(lines.join('\n')
+                            + QString::fromLocal8Bit(child.readAllStandardError()).right(2000)));
+        const QStringList problems = lines.filter(QRegularExpression("^problem"));
+        for (const QString &problem : problems)
+            qInfo("%s", qPrintable(problem.mid(8)));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QString::number(problems.size())
+                            + QStringLiteral(" problems, the first: ") + problems.value(0).mid(8)));
+        if (!tabAfter.isEmpty())
+            QCOMPARE(lines.filter(QRegularExpression("^tab")), QStringList("tab|" + tabAfter));
+    }
+
 private:
+    static QProcessEnvironment childEnvironment(const VirtualScreen &screen,
+                                                const QStringList &variables)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), screen.display);
+        // Under the sanitizers the X11 platform's session bus and unloaded
+        // plugins keep a few bytes to the end; this child measures geometry,
+        // and the leak checks run on the program under the offscreen platform.
+        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
+            env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS"))
+                                                           + QStringLiteral(":detect_leaks=0"));
+        for (const QString &variable : variables)
+            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        return env;
+    }
+
     SandboxCups cups;
 };
 
@@ -515,6 +708,8 @@ int main(int argc, char *argv[])
 {
     if (argc == 4 && QByteArray(argv[1]) == "--child")
         return runChild(argc, argv);
+    if (argc == 5 && QByteArray(argv[1]) == "--keys")
+        return runKeysChild(argc, argv);
     QCoreApplication app(argc, argv);
     WindowFitTest test;
     return runTestObject(&test, argc, argv);
