@@ -349,6 +349,9 @@ void TestGeneralTab::colourRulesOnBothPages()
     auto *imaging = new ImagingTab(owner);
     const QList<QPair<Tab *, TolButtonGroup *>> pages = {{tab, tab->colorModelGroup()},
                                                          {imaging, imaging->colorGroup()}};
+    // One line per page, so that a difference names the page.
+    QStringList seen;
+    QStringList wanted;
     for (const auto &[page, colour] : pages) {
         QVERIFY(useModel(fixture));
         if (!settings.isEmpty())
@@ -371,7 +374,6 @@ void TestGeneralTab::colourRulesOnBothPages()
         const bool hasOption = model->option("ColorModel") != nullptr;
         // Without a colour option the Imaging page writes black and white.
         const QString writes = page == imaging && !hasOption ? QString("Gray") : written;
-        // One line per page, so that a difference names the page.
         const auto line = [&](const QString &button, bool isFixed, const QStringList &grey,
                               bool titleGrey, const QString &modelChoice, const QString &value) {
             return QStringLiteral("%1: shown '%2' fixed %3 greyed '%4' title greyed %5 model "
@@ -382,11 +384,12 @@ void TestGeneralTab::colourRulesOnBothPages()
                 .arg(titleGrey)
                 .arg(modelChoice, value);
         };
-        QCOMPARE(line(colour->checkedButtonName(), !colour->isEnabled(), greyedNow,
-                      titleGreyed(colour), hasOption ? current("ColorModel") : QString(),
-                      page->collectOptionValues().value("ColorModel")),
-                 line(shown, fixed, fixed ? QStringList() : greyed, false, choice, writes));
+        seen << line(colour->checkedButtonName(), !colour->isEnabled(), greyedNow,
+                     titleGreyed(colour), hasOption ? current("ColorModel") : QString(),
+                     page->collectOptionValues().value("ColorModel"));
+        wanted << line(shown, fixed, fixed ? QStringList() : greyed, false, choice, writes);
     }
+    QCOMPARE(seen.join(QStringLiteral(" | ")), wanted.join(QStringLiteral(" | ")));
 }
 
 // PPDs that word the choices otherwise than the buttons: the button stands
