@@ -4,6 +4,7 @@
 #include "model/tOption.h"
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
+#include "tabs/ColourModeGroup.h"
 #include "tabs/TabOwner.h"
 #include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
@@ -36,10 +37,6 @@ const ChoiceButton duplexButtons[] = {
     {QT_TRANSLATE_NOOP("GeneralTab", "Long edge"), ":/icons/duplex-long", "DuplexNoTumble"},
     {QT_TRANSLATE_NOOP("GeneralTab", "Short edge"), ":/icons/duplex-short", "DuplexTumble"},
 };
-const ChoiceButton colorButtons[] = {
-    {QT_TRANSLATE_NOOP("GeneralTab", "Full color"), ":/icons/color", "CMYK RGB"},
-    {QT_TRANSLATE_NOOP("GeneralTab", "Black & white"), ":/icons/monochrome", "Gray"},
-};
 
 const char *const groupStyle = "TolButtonGroup{ margin-top: 8px; margin-bottom: 8px } ";
 
@@ -59,7 +56,7 @@ GeneralTab::GeneralTab(QWidget *parent)
     QWidget::setTabOrder(collateGroup->pushButton(0), collateGroup->pushButton(1));
 
     if (dialog) {
-        connect(colorGroup, qOverload<int>(&TolButtonGroup::buttonClicked), dialog,
+        connect(colour->buttons(), qOverload<int>(&TolButtonGroup::buttonClicked), dialog,
                 &TabOwner::toggleColorMode, Qt::UniqueConnection);
         connect(mediaTypeCombo, qOverload<int>(&QComboBox::currentIndexChanged), dialog,
                 &TabOwner::togglePublishingFronAndBackLabel, Qt::UniqueConnection);
@@ -112,10 +109,9 @@ void GeneralTab::buildUi()
     for (const ChoiceButton &row : duplexButtons)
         addChoiceButton(duplexGroup, row);
 
-    colorGroup = new TolButtonGroup(this, tr("Color") + colonBlank);
+    colour = new ColourModeGroup(this);
+    TolButtonGroup *colorGroup = colour->buttons();
     colorGroup->setFixedWidth(colorGroupWidth);
-    for (const ChoiceButton &row : colorButtons)
-        addChoiceButton(colorGroup, row);
     colorGroup->setLabelColour(true);
 
     pageSizeCombo->setAccessibleName(QStringLiteral("cmbBxPageSize"));
@@ -128,7 +124,7 @@ void GeneralTab::buildUi()
     outputBinLabel->setAccessibleName(QStringLiteral("lblOutputBin"));
     collateGroup->setAccessibleName(QStringLiteral("butGroupCol"));
     duplexGroup->setAccessibleName(QStringLiteral("butGroupDuplex"));
-    colorGroup->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
+    colour->buttons()->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
 
     addOptionWidget(QStringLiteral("PageSize"), pageSizeCombo);
     addOptionWidget(QStringLiteral("MediaType"), mediaTypeCombo);
@@ -136,7 +132,7 @@ void GeneralTab::buildUi()
     addOptionWidget(QStringLiteral("OutputBin"), outputBinCombo);
     addOptionWidget(QStringLiteral("Coll"), collateGroup);
     addOptionWidget(QStringLiteral("Duplex"), duplexGroup);
-    addOptionWidget(QStringLiteral("ColorModel"), colorGroup);
+    addOptionWidget(QLatin1String(ColourModeGroup::keyword), colorGroup);
 
     addLabelWidget(QStringLiteral("PageSize"), pageSizeLabel);
     addLabelWidget(QStringLiteral("MediaType"), mediaTypeLabel);
@@ -169,7 +165,7 @@ void GeneralTab::buildLayout()
     right->addWidget(separatorLine(this, QFrame::HLine), 1, 0, 1, 4);
     right->addWidget(duplexGroup, 2, 0, 1, 3, Qt::AlignLeft);
     right->addWidget(separatorLine(this, QFrame::HLine), 3, 0, 1, 4);
-    right->addWidget(colorGroup, 4, 0, 1, 2, Qt::AlignLeft);
+    right->addWidget(colour->buttons(), 4, 0, 1, 2, Qt::AlignLeft);
     right->setColumnStretch(2, 1);
     right->setRowStretch(9, 1);
 
@@ -177,11 +173,16 @@ void GeneralTab::buildLayout()
     const QString style =
         QString::fromLatin1(groupStyle) + QLatin1String(TolButtonGroup::focusFrameStyle);
     duplexGroup->setStyleSheet(style);
-    colorGroup->setStyleSheet(style);
+    colour->buttons()->setStyleSheet(style);
 
     layout->addLayout(left);
     layout->addWidget(separatorLine(this, QFrame::VLine), 1);
     layout->addLayout(right);
+}
+
+TolButtonGroup *GeneralTab::colorModelGroup() const
+{
+    return colour->buttons();
 }
 
 QIcon GeneralTab::tabIcon()
@@ -211,9 +212,9 @@ void GeneralTab::reload()
     loadOptionValues();
     applyAllWidgets();
     enableOptions();
-    checkColorModel();
+    colour->checkColorModel();
     checkDuplex();
-    colorGroup->repaint();
+    colour->buttons()->repaint();
     setOptionSignalsBlocked(false);
 }
 
@@ -224,24 +225,6 @@ void GeneralTab::setLabelTexts()
     outputBinLabel->setText(tr("Destination") + colon);
     inputSlotLabel->setText(tr("Source") + colon);
     pageSizeLabel->setText(tr("Print size") + colon);
-}
-
-void GeneralTab::fixColorToMonochrome()
-{
-    colorGroup->updateButtonIcons(tr("Black & white"));
-    colorGroup->setEnabled(false);
-    colorGroup->setLabelColour(true);
-}
-
-void GeneralTab::checkColorModel()
-{
-    const tOption *option = AppState::currentOption(QStringLiteral("ColorModel"));
-    if (!option) {
-        colorGroup->updateButtonIcons(tr("Black & white"));
-        colorGroup->setLabelColour(true);
-    } else if (option->choiceCount() == 1) {
-        fixColorToMonochrome();
-    }
 }
 
 void GeneralTab::checkDuplex()
@@ -255,15 +238,15 @@ void GeneralTab::checkDuplex()
 bool GeneralTab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *option)
 {
     const bool moved = Tab::enableOptionsForButtonGroup(button_group, option);
-    if (option->keyword() == QLatin1String("ColorModel") && option->choiceCount() == 1)
-        fixColorToMonochrome();
+    if (button_group == colour->buttons())
+        colour->followModel(option);
     return moved;
 }
 
 void GeneralTab::clearErrorMarks()
 {
     Tab::clearErrorMarks();
-    colorGroup->showError(false);
+    colour->clearErrorMark();
 }
 
 QHash<QString, QString> GeneralTab::collectOptionValues()
@@ -272,10 +255,8 @@ QHash<QString, QString> GeneralTab::collectOptionValues()
     for (auto it = optionWidgets.cbegin(); it != optionWidgets.cend(); ++it) {
         tOption *option = offeredOption(it.key());
         QString value = widgetValue(it.value(), option);
-        // A colour mode that neither button stands for (a PPD's "Default",
-        // say) stays the model's, as the Imaging tab keeps it.
-        if (value.isEmpty() && it.value() == colorGroup && option && option->currentChoice())
-            value = option->currentChoice()->keyword();
+        if (it.value() == colour->buttons())
+            value = ColourModeGroup::savedValue(value, option);
         if (value.isEmpty())
             continue;
         optionValues.insert(it.key(), value);

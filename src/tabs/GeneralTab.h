@@ -2,6 +2,7 @@
 
 #include "tabs/Tab.h"
 
+class ColourModeGroup;
 class ComboBoxEx;
 class QLabel;
 class TolButtonGroup;
@@ -29,7 +30,7 @@ public:
     void clearErrorMarks() override;
 
     // For the main window's colour coupling.
-    TolButtonGroup *colorModelGroup() const { return colorGroup; }
+    TolButtonGroup *colorModelGroup() const;
 
 public slots:
     bool enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *option) override;
@@ -40,13 +41,10 @@ protected:
     void buildUi() override;
     virtual void setLabelTexts();
 
-    void checkColorModel();
     void checkDuplex();
 
 private:
     void buildLayout();
-    // A colour option with nothing to choose: black and white, fixed.
-    void fixColorToMonochrome();
 
     QLabel *pageSizeLabel = nullptr;
     ComboBoxEx *pageSizeCombo = nullptr;
@@ -58,5 +56,5 @@ private:
     ComboBoxEx *outputBinCombo = nullptr;
     TolButtonGroup *collateGroup = nullptr;
     TolButtonGroup *duplexGroup = nullptr;
-    TolButtonGroup *colorGroup = nullptr;
+    ColourModeGroup *colour = nullptr;
 };

@@ -7,8 +7,8 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/PerUserFiles.h"
+#include "tabs/ColourModeGroup.h"
 #include "tabs/TabOwner.h"
-#include "widgets/ChoiceKey.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/IconCache.h"
 #include "widgets/SeparatorLine.h"
@@ -26,13 +26,7 @@ namespace {
 
 const int comboWidth = 175;
 const QString tonerliteKeyword = QStringLiteral("Tnlt");
-const QString colorKeyword = QStringLiteral("ColorModel");
-
-// Each colour button with the choice keywords it stands for in a PPD.
-const ChoiceButton colorChoices[] = {
-    {QT_TRANSLATE_NOOP("ImagingTab", "Full color"), ":/icons/color", "CMYK RGB"},
-    {QT_TRANSLATE_NOOP("ImagingTab", "Black & white"), ":/icons/monochrome", "Gray"},
-};
+const QString colorKeyword = QLatin1String(ColourModeGroup::keyword);
 
 bool namesTonerSaving(const QString &keyword)
 {
@@ -53,6 +47,11 @@ void ImagingTab::initTabName()
 {
     tabName = tr("Imaging");
     getTabName();
+}
+
+TolButtonGroup *ImagingTab::colorGroup() const
+{
+    return colorButtons;
 }
 
 QIcon ImagingTab::tabIcon()
@@ -94,9 +93,8 @@ void ImagingTab::buildUi()
     tonerliteGroup->addButton(tr("On"), QStringLiteral(":/icons/tonerlite-on"));
     tonerliteCombo = new ComboBoxEx(this);
 
-    colorButtons = new TolButtonGroup(this, tr("Color") + QStringLiteral(": "));
-    for (const ChoiceButton &row : colorChoices)
-        addChoiceButton(colorButtons, row);
+    colour = new ColourModeGroup(this);
+    colorButtons = colour->buttons();
 
     adjustmentLabel = new QLabel(tr("Adjustment") + colon, this);
     adjustmentIcon = new QLabel(this);
@@ -161,7 +159,7 @@ void ImagingTab::buildUi()
         // The level list only; "Tnlt" itself is handled by the tab.
         {"cTnlt", tonerliteCombo, nullptr},
         {"Tnlt", nullptr, tonerliteGroup},
-        {"ColorModel", colorButtons, colorButtons},
+        {ColourModeGroup::keyword, colorButtons, colorButtons},
         {"Cadj", nullptr, adjustmentLabel},
         {"Crep", crepCombo, crepLabel},
         {"RCM", rcmCombo, rcmLabel},
@@ -270,7 +268,7 @@ void ImagingTab::reload()
     loadOptionValues();
     initTonerlite();
     updateResolutionCombo();
-    checkColorModel();
+    colour->checkColorModel();
     applyAllWidgets();
     setOptionSignalsBlocked(false);
 }
@@ -346,24 +344,6 @@ void ImagingTab::updateResolutionCombo()
     resolutionCombo->addItem(tr("600 dpi"));
 }
 
-void ImagingTab::fixColorToMonochrome()
-{
-    colorButtons->updateButtonIcons(tr("Black & white"));
-    colorButtons->setEnabled(false);
-    colorButtons->setLabelColour(true);
-}
-
-void ImagingTab::checkColorModel()
-{
-    const tOption *option = AppState::currentOption(colorKeyword);
-    if (!option) {
-        colorButtons->updateButtonIcons(tr("Black & white"));
-        colorButtons->setLabelColour(true);
-    } else if (option->choiceCount() == 1) {
-        fixColorToMonochrome();
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Toner saving
 
@@ -435,30 +415,15 @@ bool ImagingTab::enableOptions()
 bool ImagingTab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *option)
 {
     const bool moved = Tab::enableOptionsForButtonGroup(button_group, option);
-    if (option->keyword() != colorKeyword)
-        return moved;
-    if (option->choiceCount() == 1) {
-        fixColorToMonochrome();
-        return moved;
-    }
-    // The group shows the button that stands for the model's choice, and
-    // none for a choice that no button stands for (a PPD's "AUTO", say):
-    // then it shows what the Basic tab shows.
-    if (!option->currentChoice())
-        return moved;
-    const int index = buttonIndexOf(colorButtons, option, option->currentChoice());
-    if (index >= 0)
-        colorButtons->setButton(index);
-    else
-        colorButtons->uncheckAll();
+    if (button_group == colorButtons)
+        colour->followModel(option);
     return moved;
 }
 
 void ImagingTab::clearErrorMarks()
 {
     Tab::clearErrorMarks();
-    if (colorButtons->isEnabled())
-        colorButtons->showError(false);
+    colour->clearErrorMark();
 }
 
 // ---------------------------------------------------------------------------
@@ -500,10 +465,8 @@ QHash<QString, QString> ImagingTab::collectOptionValues()
         if (!option)
             continue;
         QString value = widgetValue(it.value(), option);
-        // Gray is written only on the user's click, never for a colour mode
-        // that neither button stands for.
-        if (value.isEmpty() && it.value() == colorButtons && option->currentChoice())
-            value = option->currentChoice()->keyword();
+        if (it.value() == colorButtons)
+            value = ColourModeGroup::savedValue(value, option);
         if (!value.isEmpty())
             optionValues.insert(it.key(), value);
     }
@@ -527,8 +490,8 @@ QHash<QString, QString> ImagingTab::collectOptionValues()
     // neither does colour.
     if (!model->hasRasterOrPdfFilter()) {
         if (hasColor) {
-            const QList<QPair<QString, QString>> colour = colorAdjustment->options();
-            for (const auto &pair : colour)
+            const QList<QPair<QString, QString>> colourPairs = colorAdjustment->options();
+            for (const auto &pair : colourPairs)
                 optionValues.insert(pair.first, pair.second);
         }
         const QList<QPair<QString, QString>> mono = monoAdjustment->options();

@@ -2,6 +2,7 @@
 
 #include "tabs/Tab.h"
 
+class ColourModeGroup;
 class ComboBoxEx;
 class QCheckBox;
 class QLabel;
@@ -35,7 +36,7 @@ public:
 
     // For the main window's colour coupling: colour at index 0, black and
     // white at 1, as on the Basic tab.
-    TolButtonGroup *colorGroup() const { return colorButtons; }
+    TolButtonGroup *colorGroup() const;
 
 public slots:
     void tonerliteButtonToggled();
@@ -57,8 +58,6 @@ private:
     void updateAdjustmentButton();
     void initTonerlite();
     void updateResolutionCombo();
-    void checkColorModel();
-    void fixColorToMonochrome();
     tOption *tonerliteOption() const;
 
     adjustmentDialog *colorAdjustment = nullptr;
@@ -77,6 +76,7 @@ private:
     ComboBoxEx *resolutionCombo = nullptr;
     TolButtonGroup *tonerliteGroup = nullptr;
     ComboBoxEx *tonerliteCombo = nullptr;
+    ColourModeGroup *colour = nullptr;
     TolButtonGroup *colorButtons = nullptr;
     QLabel *adjustmentLabel = nullptr;
     QLabel *adjustmentIcon = nullptr;

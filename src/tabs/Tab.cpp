@@ -113,13 +113,18 @@ void Tab::addCheckButton(TolCheckBoxButton *button)
         checkButtons.append(button);
 }
 
-void Tab::addChoiceButton(TolButtonGroup *group, const ChoiceButton &row)
+void Tab::addChoiceButton(TolButtonGroup *group, const ChoiceButton &row, const char *context)
 {
     const QString source = QString::fromUtf8(row.text);
     const ChoiceKey key {
         QString::fromLatin1(row.keywords).split(QLatin1Char(' '), Qt::SkipEmptyParts), source};
-    group->addButton(QCoreApplication::translate(metaObject()->className(), row.text),
+    group->addButton(QCoreApplication::translate(context, row.text),
                      QString::fromLatin1(row.iconPath), key);
+}
+
+void Tab::addChoiceButton(TolButtonGroup *group, const ChoiceButton &row)
+{
+    addChoiceButton(group, row, metaObject()->className());
 }
 
 QHash<QString, QWidget *> Tab::optionWidgetMap() const
@@ -298,15 +303,10 @@ void Tab::loadButtonGroup(TolButtonGroup *button_group, tOption *option)
         return;
     }
     button_group->setEnabled(true);
-    // The model stands on the choice shown; a choice that no button stands
-    // for (a PPD's "AUTO", say) is kept with no button checked, so that
-    // neither the group nor the value written claims another one.
+    // The model stands on the choice shown, also on one that no button
+    // stands for, so that the value written claims no other one.
     option->setCurrentChoice(shown);
-    const int index = buttonIndexOf(button_group, option, shown);
-    if (index >= 0)
-        button_group->updateButtonIcons(button_group->buttonNames().at(index));
-    else
-        button_group->uncheckAll();
+    showChoice(button_group, option, shown);
 }
 
 void Tab::loadCheckBoxButton(TolCheckBoxButton *checkbox_button, tOption *option)
@@ -492,6 +492,15 @@ int Tab::buttonIndexOf(const TolButtonGroup *group, tOption *option, const tChoi
             return i;
     }
     return -1;
+}
+
+void Tab::showChoice(TolButtonGroup *group, tOption *option, const tChoice *choice)
+{
+    const int index = buttonIndexOf(group, option, choice);
+    if (index >= 0)
+        group->setButton(index);
+    else
+        group->uncheckAll();
 }
 
 tChoice *Tab::dependentChoice(const TolCheckBoxButton *button, QWidget *dependent, tOption *option)

@@ -103,6 +103,14 @@ public:
     // Greys (or frees) one item of a combo box.
     static void setComboItemBlocked(int index, QComboBox *combo, bool blocked);
 
+    // Appends a button made from a table row, its text translated in
+    // `context`; its key is the row's keywords and untranslated text.
+    static void addChoiceButton(TolButtonGroup *group, const ChoiceButton &row,
+                                const char *context);
+    // The group shows the button that stands for `choice`, and none when no
+    // button does: a group never claims a choice the model does not hold.
+    static void showChoice(TolButtonGroup *group, tOption *option, const tChoice *choice);
+
 public slots:
     // The model takes the sending widget's value.
     virtual void markOption(bool value);
@@ -140,8 +148,7 @@ protected:
     void addCompanionWidget(const QString &keyword, QWidget *widget);
     // A check-box button that has dependents, in the order they are handled.
     void addCheckButton(TolCheckBoxButton *button);
-    // Appends a button made from a page's table row; its text is translated
-    // in the page's own context, and its key is the row's keywords and text.
+    // As the static one, in the page's own context.
     void addChoiceButton(TolButtonGroup *group, const ChoiceButton &row);
 
     // Whether the current model has an option for any registered keyword;

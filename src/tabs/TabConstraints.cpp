@@ -214,11 +214,7 @@ bool Tab::enableOptionsForButtonGroup(TolButtonGroup *button_group, tOption *opt
         button_group->setEnabled(false);
         button_group->setLabelColour(true);
         option->setCurrentChoice(option->choices().value(0));
-        const int shown = buttonIndexOf(button_group, option, option->currentChoice());
-        if (shown >= 0)
-            button_group->setButton(shown);
-        else
-            button_group->uncheckAll();
+        showChoice(button_group, option, option->currentChoice());
     } else if (blockedCount == choiceCount - 1) {
         button_group->setEnabled(false);
         button_group->setLabelColour(true);

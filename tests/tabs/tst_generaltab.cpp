@@ -1,6 +1,7 @@
 // The "Basic" and "Layout" tabs over fixture PPDs: when they are shown,
 // loading from the PPD and from a settings file, the model following the
-// widgets, the colour and duplex fallbacks, and the values they save.
+// widgets, the colour and duplex fallbacks, and the values they save; the
+// colour mode's rules through both pages that show it, Basic and Imaging.
 
 #include "TabFixture.h"
 
@@ -11,6 +12,7 @@
 #include "system/AppState.h"
 #include "tabs/BookletTab.h"
 #include "tabs/GeneralTab.h"
+#include "tabs/ImagingTab.h"
 #include "widgets/ComboBoxEx.h"
 #include "widgets/TolButtonGroup.h"
 
@@ -67,6 +69,8 @@ private slots:
     void colourAndDuplexFallbacks_data();
     void colourAndDuplexFallbacks();
     void colourMarkIsCleared();
+    void colourRulesOnBothPages_data();
+    void colourRulesOnBothPages();
     void otherWordingsMatchByKeyword_data();
     void otherWordingsMatchByKeyword();
     void longChoiceShowsWholeOrElided_data();
@@ -275,6 +279,117 @@ void TestGeneralTab::colourMarkIsCleared()
     QVERIFY(colour->titleLabel()->text().contains("<img"));
     tab->clearErrorMarks();
     QVERIFY(!colour->titleLabel()->text().contains("<img"));
+}
+
+// The colour mode's rules, each row run on both pages that show it: after
+// loading and a constraint pass, then a step and another pass, the button
+// shown ("" for none), whether the group is fixed, its greyed buttons, the
+// model's choice ("" without the option) and the value written.
+void TestGeneralTab::colourRulesOnBothPages_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("step"); // "click N", "model X" (another page moved it), "policy"
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("fixed");
+    QTest::addColumn<QStringList>("greyed");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("written");
+    const QString colour("Full color");
+    const QString mono("Black & white");
+    const QStringList none;
+
+    QTest::newRow("colour PPD") << "generaltab-full.ppd" << QByteArray() << "" << colour << false
+                                << none << "CMYK"
+                                << "CMYK";
+    QTest::newRow("saved gray") << "generaltab-full.ppd" << QByteArray("ColorModel=Gray;CMYK\n")
+                                << "" << mono << false << none << "Gray"
+                                << "Gray";
+    QTest::newRow("black and white clicked")
+        << "generaltab-full.ppd" << QByteArray() << "click 1" << mono << false << none << "Gray"
+        << "Gray";
+    QTest::newRow("RGB beside CMYK stays RGB")
+        << "ppdshapes-colour-rgb.ppd" << QByteArray() << "" << colour << false << none << "RGB"
+        << "RGB";
+    QTest::newRow("AUTO kept, no button") << "ppdshapes-colour-auto.ppd" << QByteArray() << ""
+                                          << "" << false << none << "AUTO"
+                                          << "AUTO";
+    QTest::newRow("AUTO, then colour clicked") << "ppdshapes-colour-auto.ppd" << QByteArray()
+                                               << "click 0" << colour << false << none << "CMYK"
+                                               << "CMYK";
+    QTest::newRow("buttons for no choice greyed")
+        << "ppdshapes-colour-grayscale.ppd" << QByteArray() << ""
+        << "" << false << QStringList({colour, mono}) << "Color"
+        << "Color";
+    QTest::newRow("single choice fixed")
+        << "generaltab-mono.ppd" << QByteArray() << "" << mono << true << none << "Gray"
+        << "Gray";
+    QTest::newRow("no colour option")
+        << "generaltab-bare.ppd" << QByteArray() << "" << mono << true << none << ""
+        << "";
+    QTest::newRow("another page moved the model")
+        << "generaltab-full.ppd" << QByteArray() << "model Gray" << mono << false << none << "Gray"
+        << "Gray";
+    QTest::newRow("policy forbids colour")
+        << "generaltab-full.ppd" << QByteArray() << "policy" << mono << true << none << "Gray"
+        << "Gray";
+}
+
+void TestGeneralTab::colourRulesOnBothPages()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, step);
+    QFETCH(QString, shown);
+    QFETCH(bool, fixed);
+    QFETCH(QStringList, greyed);
+    QFETCH(QString, choice);
+    QFETCH(QString, written);
+
+    auto *imaging = new ImagingTab(owner);
+    const QList<QPair<Tab *, TolButtonGroup *>> pages = {{tab, tab->colorModelGroup()},
+                                                         {imaging, imaging->colorGroup()}};
+    // One line per page, so that a difference names the page.
+    QStringList seen;
+    QStringList wanted;
+    for (const auto &[page, colour] : pages) {
+        QVERIFY(useModel(fixture));
+        if (!settings.isEmpty())
+            QVERIFY(writeSettingsFile("CM.cfg", settings));
+        page->reload();
+        page->enableOptions();
+        if (step.startsWith("click "))
+            colour->pushButton(step.mid(6).toInt())->click();
+        else if (step.startsWith("model "))
+            model->setCurrentChoice("ColorModel", step.mid(6));
+        else if (step == QLatin1String("policy"))
+            model->setCurrentChoice("SNTColorMode", "On");
+        page->enableOptions();
+
+        QStringList greyedNow;
+        for (int i = 0; i < colour->count(); ++i) {
+            if (colour->isEnabled() && !colour->pushButton(i)->isEnabled())
+                greyedNow << colour->buttonNames().at(i);
+        }
+        const bool hasOption = model->option("ColorModel") != nullptr;
+        // Without a colour option the Imaging page writes black and white.
+        const QString writes = page == imaging && !hasOption ? QString("Gray") : written;
+        const auto line = [&](const QString &button, bool isFixed, const QStringList &grey,
+                              bool titleGrey, const QString &modelChoice, const QString &value) {
+            return QStringLiteral("%1: shown '%2' fixed %3 greyed '%4' title greyed %5 model "
+                                  "'%6' written '%7'")
+                .arg(page->getTabName(), button)
+                .arg(isFixed)
+                .arg(grey.join(", "))
+                .arg(titleGrey)
+                .arg(modelChoice, value);
+        };
+        seen << line(colour->checkedButtonName(), !colour->isEnabled(), greyedNow,
+                     titleGreyed(colour), hasOption ? current("ColorModel") : QString(),
+                     page->collectOptionValues().value("ColorModel"));
+        wanted << line(shown, fixed, fixed ? QStringList() : greyed, false, choice, writes);
+    }
+    QCOMPARE(seen.join(QStringLiteral(" | ")), wanted.join(QStringLiteral(" | ")));
 }
 
 // PPDs that word the choices otherwise than the buttons: the button stands

@@ -1,0 +1,77 @@
+#include "tabs/ColourModeGroup.h"
+
+#include "model/tChoice.h"
+#include "model/tOption.h"
+#include "system/AppState.h"
+#include "tabs/Tab.h"
+#include "widgets/ChoiceKey.h"
+#include "widgets/TolButtonGroup.h"
+
+#include <QWidget>
+
+namespace {
+
+// Each button with the choice keywords it stands for in a PPD.
+const ChoiceButton colourButtons[] = {
+    {QT_TRANSLATE_NOOP("ColourModeGroup", "Full color"), ":/icons/color", "CMYK RGB"},
+    {QT_TRANSLATE_NOOP("ColourModeGroup", "Black & white"), ":/icons/monochrome", "Gray"},
+};
+const int monochromeIndex = 1;
+
+} // namespace
+
+const char *const ColourModeGroup::keyword = "ColorModel";
+
+ColourModeGroup::ColourModeGroup(QWidget *page)
+    : QObject(page)
+    , group(new TolButtonGroup(page, tr("Color") + QStringLiteral(": ")))
+{
+    for (const ChoiceButton &row : colourButtons)
+        Tab::addChoiceButton(group, row, "ColourModeGroup");
+}
+
+void ColourModeGroup::showMonochrome()
+{
+    group->setButton(monochromeIndex);
+}
+
+void ColourModeGroup::fixColorToMonochrome()
+{
+    showMonochrome();
+    group->setEnabled(false);
+    // Nothing to choose is not an unavailable option.
+    group->setLabelColour(true);
+}
+
+void ColourModeGroup::checkColorModel()
+{
+    const tOption *option = AppState::currentOption(QLatin1String(keyword));
+    if (!option) {
+        showMonochrome();
+        group->setLabelColour(true);
+    } else if (option->choiceCount() == 1) {
+        fixColorToMonochrome();
+    }
+}
+
+void ColourModeGroup::followModel(tOption *option)
+{
+    if (option->choiceCount() == 1) {
+        fixColorToMonochrome();
+        return;
+    }
+    if (option->currentChoice())
+        Tab::showChoice(group, option, option->currentChoice());
+}
+
+void ColourModeGroup::clearErrorMark()
+{
+    group->showError(false);
+}
+
+QString ColourModeGroup::savedValue(const QString &buttonValue, const tOption *option)
+{
+    if (!buttonValue.isEmpty() || !option || !option->currentChoice())
+        return buttonValue;
+    return option->currentChoice()->keyword();
+}
