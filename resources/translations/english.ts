@@ -60,21 +60,6 @@
     </message>
 </context>
 <context>
-    <name>ColourModeGroup</name>
-    <message>
-        <source>Full color</source>
-        <translation>Full color</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Black &amp; white</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-</context>
-<context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
@@ -196,6 +181,18 @@
         <translation>Short edge</translation>
     </message>
     <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
+    </message>
+    <message>
         <source>Print size</source>
         <translation>Print size</translation>
     </message>
@@ -248,6 +245,18 @@
     <message>
         <source>On</source>
         <translation>On</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
     </message>
     <message>
         <source>Adjustment</source>

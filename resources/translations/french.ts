@@ -60,21 +60,6 @@
     </message>
 </context>
 <context>
-    <name>ColourModeGroup</name>
-    <message>
-        <source>Full color</source>
-        <translation>Toutes couleurs</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Noir et blanc</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
-    </message>
-</context>
-<context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
@@ -196,6 +181,18 @@
         <translation>Bord court</translation>
     </message>
     <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Toutes couleurs</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
         <source>Print size</source>
         <translation>Format d&apos;impression</translation>
     </message>
@@ -248,6 +245,18 @@
     <message>
         <source>On</source>
         <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Toutes couleurs</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
     </message>
     <message>
         <source>Adjustment</source>

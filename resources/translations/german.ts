@@ -60,21 +60,6 @@
     </message>
 </context>
 <context>
-    <name>ColourModeGroup</name>
-    <message>
-        <source>Full color</source>
-        <translation>Vollfarbe</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Schwarzweiß</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-</context>
-<context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
@@ -196,6 +181,18 @@
         <translation>Kurze Kante</translation>
     </message>
     <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
         <source>Print size</source>
         <translation>Druckformat</translation>
     </message>
@@ -248,6 +245,18 @@
     <message>
         <source>On</source>
         <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
     </message>
     <message>
         <source>Adjustment</source>

@@ -60,21 +60,6 @@
     </message>
 </context>
 <context>
-    <name>ColourModeGroup</name>
-    <message>
-        <source>Full color</source>
-        <translation>A colori</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Bianco e nero</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colore</translation>
-    </message>
-</context>
-<context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
@@ -196,6 +181,18 @@
         <translation>Lato corto</translation>
     </message>
     <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
         <source>Print size</source>
         <translation>Formato di stampa</translation>
     </message>
@@ -248,6 +245,18 @@
     <message>
         <source>On</source>
         <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
     </message>
     <message>
         <source>Adjustment</source>

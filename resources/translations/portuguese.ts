@@ -60,21 +60,6 @@
     </message>
 </context>
 <context>
-    <name>ColourModeGroup</name>
-    <message>
-        <source>Full color</source>
-        <translation>Colorido</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Preto e branco</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Cor</translation>
-    </message>
-</context>
-<context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
@@ -196,6 +181,18 @@
         <translation>Borda curta</translation>
     </message>
     <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Colorido</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
         <source>Print size</source>
         <translation>Tamanho de impressão</translation>
     </message>
@@ -248,6 +245,18 @@
     <message>
         <source>On</source>
         <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Colorido</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
     </message>
     <message>
         <source>Adjustment</source>

@@ -7,14 +7,26 @@
 #include "widgets/ChoiceKey.h"
 #include "widgets/TolButtonGroup.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
 
-// Each button with the choice keywords it stands for in a PPD.
+// Each button with the choice keywords it stands for in a PPD. Its texts are
+// translated as the page's own, in the page's context.
 const ChoiceButton colourButtons[] = {
-    {QT_TRANSLATE_NOOP("ColourModeGroup", "Full color"), ":/icons/color", "CMYK RGB"},
-    {QT_TRANSLATE_NOOP("ColourModeGroup", "Black & white"), ":/icons/monochrome", "Gray"},
+    {"Full color", ":/icons/color", "CMYK RGB"},
+    {"Black & white", ":/icons/monochrome", "Gray"},
+};
+const char colourTitle[] = "Color";
+// For lupdate: the texts above, in the context of each page that shows them.
+[[maybe_unused]] const char *const pageTexts[] = {
+    QT_TRANSLATE_NOOP("GeneralTab", "Color"),
+    QT_TRANSLATE_NOOP("GeneralTab", "Full color"),
+    QT_TRANSLATE_NOOP("GeneralTab", "Black & white"),
+    QT_TRANSLATE_NOOP("ImagingTab", "Color"),
+    QT_TRANSLATE_NOOP("ImagingTab", "Full color"),
+    QT_TRANSLATE_NOOP("ImagingTab", "Black & white"),
 };
 const int monochromeIndex = 1;
 
@@ -24,10 +36,12 @@ const char *const ColourModeGroup::keyword = "ColorModel";
 
 ColourModeGroup::ColourModeGroup(QWidget *page)
     : QObject(page)
-    , group(new TolButtonGroup(page, tr("Color") + QStringLiteral(": ")))
+    , group(new TolButtonGroup(
+          page, QCoreApplication::translate(page->metaObject()->className(), colourTitle)
+                    + QStringLiteral(": ")))
 {
     for (const ChoiceButton &row : colourButtons)
-        Tab::addChoiceButton(group, row, "ColourModeGroup");
+        Tab::addChoiceButton(group, row, page->metaObject()->className());
 }
 
 void ColourModeGroup::showMonochrome()

@@ -30,7 +30,8 @@ public:
 
     // Makes the group, titled and with its buttons, as a child of `page`
     // (where the page makes it, so that it keeps its place in the focus
-    // order); owned by the page too.
+    // order); owned by the page too. Its texts are translated in the page's
+    // context.
     explicit ColourModeGroup(QWidget *page);
 
     TolButtonGroup *buttons() const { return group; }
