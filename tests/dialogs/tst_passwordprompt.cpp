@@ -134,10 +134,16 @@ QString askToMinimise(WId window)
     auto send = call(&xcb_send_event, "xcb_send_event");
     auto flush = call(&xcb_flush, "xcb_flush");
     auto disconnect = call(&xcb_disconnect, "xcb_disconnect");
-    if (!connect || !setup || !roots || !intern || !internReply || !send || !flush || !disconnect)
+    auto failed = call(&xcb_connection_has_error, "xcb_connection_has_error");
+    if (!connect || !setup || !roots || !intern || !internReply || !send || !flush || !disconnect
+        || !failed)
         return QStringLiteral("libxcb lacks a function");
 
     xcb_connection_t *c = connect(nullptr, nullptr);
+    if (failed(c)) {
+        disconnect(c);
+        return QStringLiteral("no second connection to the X server");
+    }
     const char name[] = "WM_CHANGE_STATE";
     xcb_intern_atom_reply_t *atom =
         internReply(c, intern(c, 0, uint16_t(std::strlen(name)), name), nullptr);
