@@ -151,16 +151,24 @@ public:
         flush(c);
     }
 
+    // Whether the window was unmapped since this client began to look.
     bool unmapped()
     {
         while (xcb_generic_event_t *event = poll(c)) {
-            seenUnmap = seenUnmap || (event->response_type & 0x7f) == XCB_UNMAP_NOTIFY;
+            const int type = event->response_type & 0x7f;
+            seenUnmap = seenUnmap || type == XCB_UNMAP_NOTIFY;
+            if (type == XCB_CONFIGURE_NOTIFY) {
+                const auto *configure = reinterpret_cast<xcb_configure_notify_event_t *>(event);
+                largest = largest.expandedTo(QSize(configure->width, configure->height));
+            }
             std::free(event);
         }
         return seenUnmap;
     }
 
     QString error;
+    // The largest size the window was given meanwhile.
+    QSize largest;
 
 private:
     template<typename F>
@@ -247,12 +255,13 @@ int promptOnScreen(int argc, char *argv[])
                         .arg(prompt->isMinimized() ? "minimised" : "not minimised",
                              prompt->windowHandle()->isExposed() ? "exposed" : "not exposed",
                              prompt->isActiveWindow() ? "active" : "not active"));
-        if (prompt->size() != size)
+        const QSize largest = outside.largest.expandedTo(prompt->size());
+        if (largest != size)
             problem(QStringLiteral("the prompt's size went from %1x%2 to %3x%4")
                         .arg(size.width())
                         .arg(size.height())
-                        .arg(prompt->width())
-                        .arg(prompt->height()));
+                        .arg(largest.width())
+                        .arg(largest.height()));
         // Keys go where the user's would: to the focused control.
         QWidget *focus = QApplication::focusWidget();
         if (!focus || focus->window() != prompt) {
