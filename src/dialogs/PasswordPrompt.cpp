@@ -6,11 +6,13 @@
 #include "widgets/ComboBoxEx.h"
 #include "widgets/MessageBoxes.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 PasswordPrompt::PasswordPrompt(PasswordPromptOwner *owner, const QString &optionsText)
     : QDialog(nullptr)
@@ -86,6 +88,26 @@ void PasswordPrompt::okButtonSlot()
 void PasswordPrompt::reject()
 {
     QDialog::reject();
+}
+
+void PasswordPrompt::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Some window managers minimise a dialog whatever it asks for. Minimised,
+    // the modal prompt would leave a window that takes no input, with nothing
+    // on a desktop without a panel to bring it back. Not while the state
+    // change is still being handled.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, &PasswordPrompt::comeBack);
+}
+
+void PasswordPrompt::comeBack()
+{
+    if (!isVisible() || !isMinimized())
+        return;
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 int PasswordPrompt::runPpdWriter(const QString &password, RootMethod method,

@@ -49,8 +49,12 @@ public slots:
     void okButtonSlot();
     void reject() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void showPromptText();
+    void comeBack();
 
 private:
     PasswordPromptOwner *owner;

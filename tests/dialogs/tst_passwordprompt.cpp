@@ -1,9 +1,12 @@
 // The root write of installable options against stand-ins for sudo, su and
 // the PPD writer, put first in PATH: what reaches the writer, and how the
-// prompt and the main window take a refused and an accepted password.
+// prompt and the main window take a refused and an accepted password. What a
+// window manager does to the prompt runs in a child process on a virtual X
+// screen framed by openbox.
 #include "../app/MainRoadFixture.h"
 #include "SandboxCups.h"
 #include "TestMain.h"
+#include "VirtualScreen.h"
 
 #include "dialogs/PasswordPrompt.h"
 #include "system/RootCommand.h"
@@ -13,10 +16,21 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <dlfcn.h>
 #include <unistd.h>
+
+#if __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#define VM_HAVE_XCB 1
+#endif
 
 Q_DECLARE_METATYPE(RootMethod)
 
@@ -50,6 +64,222 @@ exit 0
 )sh";
 
 const QString couldNotAuthorize = QStringLiteral("Could not authorize.");
+
+// Switches the queue's finisher on, so that Apply asks for the root
+// password; whether the printer tab took the change.
+bool switchFinisherOn(RoadWindow &window)
+{
+    if (!window.select("Office"))
+        return false;
+    for (QCheckBox *box : window.printerTab->findChildren<QCheckBox *>()) {
+        if (box->accessibleName() == QLatin1String("chkBxOption17"))
+            box->setChecked(true);
+    }
+    return window.printerTab->optionsChanged();
+}
+
+// Runs STEPS on the password prompt once it is up; a prompt still open
+// afterwards is closed, so that a fault cannot hang the test.
+void whenPromptOpens(QObject *owner, std::function<void(PasswordPrompt *)> steps)
+{
+    auto *poll = new QTimer(owner);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, owner, [poll, steps] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *prompt = qobject_cast<PasswordPrompt *>(widget);
+            if (prompt && prompt->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                steps(prompt);
+                prompt->reject();
+                return;
+            }
+        }
+    });
+    poll->start();
+}
+
+#ifdef VM_HAVE_XCB
+// A client of the X server beside the program, as a title bar or a pager
+// is: asks the window manager to minimise a window, and sees the window
+// taken off the screen whoever asked, even when it comes back before the
+// program notices. libxcb is loaded at run time, as Qt's X11 platform loads
+// it.
+class SecondClient
+{
+public:
+    explicit SecondClient(WId window)
+        : window(xcb_window_t(window))
+    {
+        if (!lib || !connect || !failed || !disconnect || !setup || !roots || !intern
+            || !internReply || !select || !send || !flush || !poll) {
+            error = QStringLiteral("libxcb lacks a function");
+            return;
+        }
+        c = connect(nullptr, nullptr);
+        if (failed(c)) {
+            error = QStringLiteral("no second connection to the X server");
+            return;
+        }
+        const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        select(c, this->window, XCB_CW_EVENT_MASK, &mask);
+        // The answer comes after the server took the mask: from here on, an
+        // unmapping reaches this client whoever asks for it.
+        const char name[] = "WM_CHANGE_STATE";
+        xcb_intern_atom_reply_t *atom =
+            internReply(c, intern(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+        changeState = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(atom);
+    }
+    ~SecondClient()
+    {
+        if (c)
+            disconnect(c);
+    }
+
+    void minimise()
+    {
+        xcb_client_message_event_t event {};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = window;
+        event.type = changeState;
+        event.data.data32[0] = 3; // IconicState
+        send(c, 0, roots(setup(c)).data->root,
+             XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+             reinterpret_cast<const char *>(&event));
+        flush(c);
+    }
+
+    // Whether the window was unmapped since this client began to look.
+    bool unmapped()
+    {
+        while (xcb_generic_event_t *event = poll(c)) {
+            const int type = event->response_type & 0x7f;
+            seenUnmap = seenUnmap || type == XCB_UNMAP_NOTIFY;
+            if (type == XCB_CONFIGURE_NOTIFY) {
+                const auto *configure = reinterpret_cast<xcb_configure_notify_event_t *>(event);
+                largest = largest.expandedTo(QSize(configure->width, configure->height));
+            }
+            std::free(event);
+        }
+        return seenUnmap;
+    }
+
+    QString error;
+    // The largest size the window was given meanwhile.
+    QSize largest;
+
+private:
+    template<typename F>
+    F function(F, const char *name) const
+    {
+        return lib ? reinterpret_cast<F>(dlsym(lib, name)) : nullptr;
+    }
+
+    void *lib = dlopen("libxcb.so.1", RTLD_NOW);
+    decltype(&xcb_connect) connect = function(&xcb_connect, "xcb_connect");
+    decltype(&xcb_connection_has_error) failed =
+        function(&xcb_connection_has_error, "xcb_connection_has_error");
+    decltype(&xcb_disconnect) disconnect = function(&xcb_disconnect, "xcb_disconnect");
+    decltype(&xcb_get_setup) setup = function(&xcb_get_setup, "xcb_get_setup");
+    decltype(&xcb_setup_roots_iterator) roots =
+        function(&xcb_setup_roots_iterator, "xcb_setup_roots_iterator");
+    decltype(&xcb_intern_atom) intern = function(&xcb_intern_atom, "xcb_intern_atom");
+    decltype(&xcb_intern_atom_reply) internReply =
+        function(&xcb_intern_atom_reply, "xcb_intern_atom_reply");
+    decltype(&xcb_change_window_attributes) select =
+        function(&xcb_change_window_attributes, "xcb_change_window_attributes");
+    decltype(&xcb_send_event) send = function(&xcb_send_event, "xcb_send_event");
+    decltype(&xcb_flush) flush = function(&xcb_flush, "xcb_flush");
+    decltype(&xcb_poll_for_event) poll = function(&xcb_poll_for_event, "xcb_poll_for_event");
+    xcb_connection_t *c = nullptr;
+    xcb_window_t window;
+    xcb_atom_t changeState = XCB_ATOM_NONE;
+    bool seenUnmap = false;
+};
+
+void problem(const QString &text)
+{
+    std::printf("problem|%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+// The child: the prompt over the real main window, asked by the window
+// manager for what REQUEST names, then Escape. Prints a "problem|" line for
+// each thing gone wrong, and "closed|" once Escape closed the prompt.
+int promptOnScreen(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QByteArray request = argv[2];
+    RoadSession session;
+    RoadWindow window;
+    if (!QTest::qWaitForWindowActive(&window.dialog, 60000))
+        problem(QStringLiteral("the main window was never activated"));
+    if (!switchFinisherOn(window)) {
+        problem(QStringLiteral("the queue's finisher could not be switched on"));
+        return 0;
+    }
+    whenPromptOpens(&window.dialog, [&request](PasswordPrompt *prompt) {
+        if (!QTest::qWaitForWindowActive(prompt, 60000)) {
+            problem(QStringLiteral("the prompt was never activated"));
+            return;
+        }
+        const QSize size = prompt->size();
+        SecondClient outside(prompt->winId());
+        if (!outside.error.isEmpty()) {
+            problem(outside.error);
+            return;
+        }
+        // Every request goes to the window manager, which handles them in
+        // order: once the prompt was unmapped, a maximise was handled too.
+        if (request == "outside") {
+            outside.minimise();
+        } else {
+            if (request.contains("maximise"))
+                prompt->showMaximized();
+            prompt->showMinimized();
+        }
+        const bool back = QTest::qWaitFor(
+            [&] {
+                return outside.unmapped() && prompt->isVisible() && !prompt->isMinimized()
+                       && prompt->windowHandle()->isExposed() && prompt->isActiveWindow();
+            },
+            60000);
+        if (!outside.unmapped()) {
+            problem(QStringLiteral("the window manager never took the prompt off the screen"));
+            return;
+        }
+        if (!back)
+            problem(QStringLiteral("the prompt stayed away: %1, %2, %3")
+                        .arg(prompt->isMinimized() ? "minimised" : "not minimised",
+                             prompt->windowHandle()->isExposed() ? "exposed" : "not exposed",
+                             prompt->isActiveWindow() ? "active" : "not active"));
+        const QSize largest = outside.largest.expandedTo(prompt->size());
+        if (largest != size)
+            problem(QStringLiteral("the prompt's size went from %1x%2 to %3x%4")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(largest.width())
+                        .arg(largest.height()));
+        // Keys go where the user's would: to the focused control.
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || focus->window() != prompt) {
+            problem(QStringLiteral("keys go to %1, not the prompt")
+                        .arg(focus ? focus->window()->windowTitle() : QStringLiteral("nothing")));
+            return;
+        }
+        QTest::keyClick(focus, Qt::Key_Escape);
+        if (QTest::qWaitFor([prompt] { return !prompt->isVisible(); }, 60000))
+            std::printf("closed|\n");
+        else
+            problem(QStringLiteral("Escape did not close the prompt"));
+    });
+    window.click(QDialogButtonBox::Apply);
+    std::fflush(stdout);
+    return 0;
+}
+#endif
 
 } // namespace
 
@@ -241,6 +471,58 @@ private slots:
                      | Qt::WindowContextHelpButtonHint)));
     }
 
+    // The window manager may minimise the modal prompt (openbox offers it in
+    // the title bar whatever the prompt asks for); hidden, it would leave a
+    // window that takes no input. Nor may it cover the screen.
+    void promptComesBackFromTheWindowManager_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::newRow("the program minimises") << "minimise";
+        QTest::newRow("the program maximises, then minimises") << "maximise";
+        QTest::newRow("the title bar minimises") << "outside";
+    }
+
+    void promptComesBackFromTheWindowManager()
+    {
+        QFETCH(QString, request);
+#ifndef VM_HAVE_XCB
+        QSKIP("needs the headers of libxcb to see what the window manager does");
+#endif
+        if (geteuid() == 0)
+            QSKIP("the window refuses root; run as an ordinary user");
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
+            QSKIP("needs Xvfb and openbox");
+        VirtualScreen screen;
+        const QString screenError = screen.start(QStringLiteral("1280x1024"), 0);
+        QVERIFY2(screenError.isEmpty(), qPrintable(screenError));
+
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), screen.display);
+        // The X11 platform's session bus keeps a few bytes to the end.
+        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
+            env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS"))
+                                                           + QStringLiteral(":detect_leaks=0"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {"--on-screen", request});
+        const bool ended = child.waitForFinished(240000);
+        if (!ended)
+            child.kill();
+        QVERIFY2(ended, "the prompt's child process did not end within four minutes");
+        const QString output = QString::fromUtf8(child.readAllStandardOutput());
+        QStringList problems;
+        for (const QString &line : output.split('\n', Qt::SkipEmptyParts)) {
+            if (line.startsWith(QLatin1String("problem|")))
+                problems << line.mid(8);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n  "))));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable(QString::fromLocal8Bit(child.readAllStandardError()).right(2000)));
+        QVERIFY2(output.contains(QLatin1String("closed|")), "Escape never reached the prompt");
+    }
+
 private:
     // A main window on a private cupsd with one queue whose finisher was
     // just switched on, so that Apply asks for the root password.
@@ -255,16 +537,7 @@ private:
             }
             session.reset(new RoadSession);
             window.reset(new RoadWindow);
-            QCheckBox *finisher = nullptr;
-            if (window->select("Office")) {
-                for (QCheckBox *box : window->printerTab->findChildren<QCheckBox *>()) {
-                    if (box->accessibleName() == QLatin1String("chkBxOption17"))
-                        finisher = box;
-                }
-            }
-            if (finisher)
-                finisher->setChecked(true);
-            changed = window->printerTab->optionsChanged();
+            changed = switchFinisherOn(*window);
             if (!changed)
                 QTest::qFail("the queue's finisher could not be switched on", __FILE__, __LINE__);
             session->boxes.boxes.clear();
@@ -276,25 +549,9 @@ private:
         QScopedPointer<RoadWindow> window;
     };
 
-    // Runs STEPS on the password prompt once it is up; a prompt still open
-    // afterwards is closed, so that a fault cannot hang the test.
     void whenPromptOpens(std::function<void(PasswordPrompt *)> steps)
     {
-        auto *poll = new QTimer(this);
-        poll->setInterval(20);
-        connect(poll, &QTimer::timeout, this, [poll, steps] {
-            for (QWidget *widget : QApplication::topLevelWidgets()) {
-                auto *prompt = qobject_cast<PasswordPrompt *>(widget);
-                if (prompt && prompt->isVisible()) {
-                    poll->stop();
-                    poll->deleteLater();
-                    steps(prompt);
-                    prompt->reject();
-                    return;
-                }
-            }
-        });
-        poll->start();
+        ::whenPromptOpens(this, std::move(steps));
     }
 
     static void type(PasswordPrompt *prompt, const QString &password)
@@ -336,5 +593,16 @@ private:
     SandboxCups cups;
 };
 
-VM_TEST_MAIN(PasswordPromptTest)
+int main(int argc, char *argv[])
+{
+#ifdef VM_HAVE_XCB
+    if (argc == 3 && QByteArray(argv[1]) == "--on-screen")
+        return promptOnScreen(argc, argv);
+#endif
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    QTEST_DISABLE_KEYPAD_NAVIGATION
+    PasswordPromptTest test;
+    return runTestObject(&test, argc, argv);
+}
 #include "tst_passwordprompt.moc"
