@@ -4,6 +4,7 @@
 #include "ChildProgram.h"
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestLimits.h"
 #include "TestMain.h"
 
 #include "system/CupsConnection.h"
@@ -27,7 +28,7 @@ const QByteArray writeErrorLine = "Error|Error: Printer does not exist or lpopti
 const char closeChild[] = "--close-child";
 
 // Generous: only a hang fails it.
-const int patienceMs = 120000;
+const int patienceMs = TestLimits::waitMs;
 
 // How CUPS falls silent: its daemon gone (connections refused), stopped
 // with SIGSTOP (connections accepted, never answered), a listener that

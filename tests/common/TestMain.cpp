@@ -1,5 +1,8 @@
 #include "TestMain.h"
 
+#include "HangGuard.h"
+#include "TestLimits.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QMetaMethod>
@@ -79,9 +82,18 @@ int runTestObject(QObject *testObject, int argc, char **argv)
         for (QByteArray &function : functions)
             args.push_back(function.data());
     }
+    // Qt Test's own watchdog bounds each function and row; unless told
+    // otherwise it waits as long as ctest does, which then ends the program
+    // first, without a word.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(TestLimits::functionS * 1000));
     QTest::qInit(testObject, int(args.size()), args.data());
     testLogHandler = qInstallMessageHandler(connectionCheck);
-    int code = QTest::qRun();
+    int code = 0;
+    {
+        const HangGuard guard("the test program", TestLimits::programS);
+        code = QTest::qRun();
+    }
     // Restores the handler qInit found, so ours is out from here on.
     QTest::qCleanup();
     QMutexLocker lock(&strayMutex);
