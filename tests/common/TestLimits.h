@@ -18,12 +18,9 @@ constexpr int waitMs = 60000 * slowness;
 // call, a thread's end (HangGuard).
 constexpr int guardS = 120 * slowness;
 
-// One test function, or one row of its table, with init() and cleanup():
-// longer than a wait, so that a wait that runs out tells what it waited for.
-constexpr int functionS = 150 * slowness;
-
-// The whole program, a little before ctest's limit: what hangs where no
-// other bound reaches still ends with a FAIL line.
+// The whole program, a little before ctest's limit (Qt Test's watchdog for
+// one test function has the same): what hangs where no other bound reaches
+// still ends with a FAIL line naming the function and row under way.
 constexpr int programS = VM_TEST_TIMEOUT_S - 15 * slowness;
 
 } // namespace TestLimits

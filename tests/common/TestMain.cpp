@@ -82,15 +82,11 @@ int runTestObject(QObject *testObject, int argc, char **argv)
         for (QByteArray &function : functions)
             args.push_back(function.data());
     }
-    // Qt Test's own watchdog bounds each function and row; unless told
-    // otherwise it waits as long as ctest does, which then ends the program
-    // first, without a word.
-    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
-        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(TestLimits::functionS * 1000));
     QTest::qInit(testObject, int(args.size()), args.data());
     testLogHandler = qInstallMessageHandler(connectionCheck);
     int code = 0;
     {
+        // ctest would end the program at its limit without a word.
         const HangGuard guard("the test program", TestLimits::programS);
         code = QTest::qRun();
     }

@@ -19,9 +19,8 @@
 // the tests run. Every message still reaches the test log. A connection
 // warning fails the test function that runs; one that no test function can
 // take (it came outside one, or from another thread) makes the exit code,
-// otherwise qExec's, at least 1. Each test function (each row) that runs
-// past TestLimits::functionS, and the program as a whole a little before
-// ctest's limit, end with a FAIL line naming the function that hung.
+// otherwise qExec's, at least 1. A program still running a little before
+// ctest's limit ends with a FAIL line naming the function that hung.
 int runTestObject(QObject *testObject, int argc, char **argv);
 
 #if defined(QT_WIDGETS_LIB)
