@@ -4,6 +4,7 @@
 #pragma once
 
 #include "MessageRecorder.h"
+#include "TestLimits.h"
 
 #include "app/TolDialog.h"
 #include "model/tChoice.h"
@@ -248,10 +249,10 @@ public:
     }
 
     // Lets the event loop run until the window awaits no answer of CUPS; false
-    // when one is still awaited after minutes (only a hang).
+    // when one is still awaited after a minute (only a hang).
     bool settle()
     {
-        return QTest::qWaitFor([this] { return !dialog.awaitsCups(); }, 120000);
+        return QTest::qWaitFor([this] { return !dialog.awaitsCups(); }, TestLimits::waitMs);
     }
 
     // Asks for the printer check and waits for its answer: whether anything

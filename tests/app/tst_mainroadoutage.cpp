@@ -4,6 +4,7 @@
 #include "ChildProgram.h"
 #include "MainRoadFixture.h"
 #include "SandboxCups.h"
+#include "TestLimits.h"
 #include "TestMain.h"
 
 #include "system/CupsConnection.h"
@@ -26,8 +27,9 @@ const QString waiting = QStringLiteral("Waiting for the printing system (CUPS)..
 const QByteArray writeErrorLine = "Error|Error: Printer does not exist or lpoptions failed.\n";
 const char closeChild[] = "--close-child";
 
-// Generous: only a hang fails it.
-const int patienceMs = 120000;
+// Generous, ten times the answer limit set below: only a hang fails it, and
+// soon enough for the rows after it to tell their own.
+const int patienceMs = 30000 * TestLimits::slowness;
 
 // How CUPS falls silent: its daemon gone (connections refused), stopped
 // with SIGSTOP (connections accepted, never answered), a listener that

@@ -2,6 +2,8 @@
 // refusal ends the process that builds it.
 #pragma once
 
+#include "TestLimits.h"
+
 #include "app/TolDialog.h"
 #include "widgets/MessageBoxes.h"
 
@@ -47,8 +49,8 @@ inline int buildWindowInChild()
 
 // Runs this test program again with `arguments`, offscreen and with the
 // variables of `variables` set. Its exit code; -1 when it did not end within
-// three minutes (a guard against hanging, not a speed bound), -2 when it
-// crashed.
+// two minutes (a guard against hanging, not a speed bound: the child is
+// killed), -2 when it crashed.
 inline int runThisProgram(const QStringList &arguments,
                           std::initializer_list<std::pair<QString, QString>> variables,
                           QByteArray *standardOutput, QByteArray *standardError = nullptr)
@@ -60,8 +62,11 @@ inline int runThisProgram(const QStringList &arguments,
         env.insert(variable.first, variable.second);
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(180000))
+    if (!child.waitForFinished(2 * TestLimits::waitMs)) {
+        child.kill();
+        child.waitForFinished();
         return -1;
+    }
     *standardOutput = child.readAllStandardOutput();
     if (standardError)
         *standardError = child.readAllStandardError();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "TestLimits.h"
+
+#include <QtTest>
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -10,11 +14,12 @@
 
 // Ends the test program with a clear message when what it guards has not
 // returned within the limit: a guard against hanging for ever, never a speed
-// bound, so the limit is minutes. Guards the scope it lives in.
+// bound, so the limit is minutes (TestLimits: longer in a slower build).
+// Guards the scope it lives in.
 class HangGuard
 {
 public:
-    explicit HangGuard(const char *what, int seconds = 120)
+    explicit HangGuard(const char *what, int seconds = TestLimits::guardS)
         : m_what(what)
         , m_seconds(seconds)
         , m_watch([this] { watch(); })
@@ -37,8 +42,12 @@ private:
         std::unique_lock<std::mutex> lock(m_mutex);
         if (m_done.wait_for(lock, std::chrono::seconds(m_seconds), [this] { return m_released; }))
             return;
-        std::fprintf(stderr, "FAIL! hung: %s did not return within %d s\n", m_what.c_str(),
-                     m_seconds);
+        // Read from this thread while the test thread hangs: only to name it.
+        const char *function = QTest::currentTestFunction();
+        const char *tag = QTest::currentDataTag();
+        std::fprintf(stderr, "FAIL! hung: %s did not return within %d s%s%s%s%s%s\n",
+                     m_what.c_str(), m_seconds, function ? ", in " : "", function ? function : "",
+                     tag ? "(" : "", tag ? tag : "", tag ? ")" : "");
         std::fflush(stderr);
         std::abort();
     }

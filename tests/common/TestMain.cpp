@@ -1,5 +1,8 @@
 #include "TestMain.h"
 
+#include "HangGuard.h"
+#include "TestLimits.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QMetaMethod>
@@ -81,7 +84,12 @@ int runTestObject(QObject *testObject, int argc, char **argv)
     }
     QTest::qInit(testObject, int(args.size()), args.data());
     testLogHandler = qInstallMessageHandler(connectionCheck);
-    int code = QTest::qRun();
+    int code = 0;
+    {
+        // ctest would end the program at its limit without a word.
+        const HangGuard guard("the test program", TestLimits::programS);
+        code = QTest::qRun();
+    }
     // Restores the handler qInit found, so ours is out from here on.
     QTest::qCleanup();
     QMutexLocker lock(&strayMutex);

@@ -6,13 +6,21 @@
 
 #include <QtTest>
 
+// Qt Test's QTRY_* wait three times their timeout before they fail (the last
+// two only to say whether a longer one would have done), so a two-minute wait
+// for what never came outlived ctest's limit with no FAIL line. Here the
+// timeout is the bound: the check fails at it, naming what did not come.
+#undef QTRY_TIMEOUT_DEBUG_IMPL
+#define QTRY_TIMEOUT_DEBUG_IMPL(expr, timeoutValue, step)
+
 // Runs the tests of `testObject` as QTest::qExec does, with the connection
 // check in front of the test log's message handler: qExec would install that
 // handler over any installed before it, and it passes nothing on to them while
 // the tests run. Every message still reaches the test log. A connection
 // warning fails the test function that runs; one that no test function can
 // take (it came outside one, or from another thread) makes the exit code,
-// otherwise qExec's, at least 1.
+// otherwise qExec's, at least 1. A program still running a little before
+// ctest's limit ends with a FAIL line naming the function that hung.
 int runTestObject(QObject *testObject, int argc, char **argv);
 
 #if defined(QT_WIDGETS_LIB)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "TestLimits.h"
+
 #include "app/TolDialog.h"
 
 #include <QtTest>
 
 // Lets the event loop run until the main window awaits no answer of CUPS
 // (the list, a selection, a write); false only when one is still awaited
-// after minutes.
+// after a minute.
 inline bool waitForCups(const TolDialog &window)
 {
-    return QTest::qWaitFor([&window] { return !window.awaitsCups(); }, 120000);
+    return QTest::qWaitFor([&window] { return !window.awaitsCups(); }, TestLimits::waitMs);
 }

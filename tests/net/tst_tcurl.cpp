@@ -8,6 +8,7 @@
 #include "MessageCounter.h"
 #include "MessageRecorder.h"
 #include "TabTestHelpers.h"
+#include "TestLimits.h"
 #include "TestMain.h"
 #include "TlsLoginServer.h"
 
@@ -151,7 +152,7 @@ void TestTcurl::requestAsReceived()
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy errors(&client, &tcurl::errorReady);
     client.post(baseUrl(), user, password);
-    QVERIFY(answers.wait(120000));
+    QVERIFY(answers.wait(TestLimits::waitMs));
     QCOMPARE(errors.count(), 0);
     // The pinned self-signed certificate did not stop the exchange, and the
     // report carries the request's tag.
@@ -185,7 +186,7 @@ void TestTcurl::answerEndsAtNul()
     tcurl client;
     QSignalSpy answers(&client, &tcurl::messageReady);
     client.post(baseUrl(), QStringLiteral("u"), QStringLiteral("p"));
-    QVERIFY(answers.wait(120000));
+    QVERIFY(answers.wait(TestLimits::waitMs));
     QVERIFY(answers.at(0).at(0).toString().endsWith(QLatin1String("{\"Policies\":{}}")));
 }
 
@@ -210,7 +211,7 @@ void TestTcurl::failuresAreErrorReports()
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy errors(&client, &tcurl::errorReady);
     client.post(url, QStringLiteral("bob"), QStringLiteral("pw"));
-    QVERIFY(errors.wait(120000));
+    QVERIFY(errors.wait(TestLimits::waitMs));
     QTest::qWait(100);
     QCOMPARE(answers.count(), 0);
     QCOMPARE(errors.count(), 1);
@@ -227,13 +228,13 @@ void TestTcurl::certificateWaiverStaysWithTheLogin()
     tcurl client;
     QSignalSpy answers(&client, &tcurl::messageReady);
     client.post(baseUrl(), QStringLiteral("u"), QStringLiteral("p"));
-    QVERIFY(answers.wait(120000));
+    QVERIFY(answers.wait(TestLimits::waitMs));
 
     // Any other request of the process still refuses the same certificate.
     QNetworkAccessManager other;
     QNetworkReply *reply = other.get(QNetworkRequest(QUrl(baseUrl() + QLatin1String(loginPath))));
     QSignalSpy finished(reply, &QNetworkReply::finished);
-    QVERIFY(finished.wait(120000));
+    QVERIFY(finished.wait(TestLimits::waitMs));
     QCOMPARE(reply->error(), QNetworkReply::SslHandshakeFailedError);
     delete reply;
 }
@@ -351,19 +352,19 @@ void TestTcurl::certificateChangeBetweenLogins()
     QSignalSpy answers(&client, &tcurl::messageReady);
     QSignalSpy refusals(&client, &tcurl::certificateRefused);
     client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
-    QVERIFY(answers.wait(120000));
+    QVERIFY(answers.wait(TestLimits::waitMs));
 
     server.identity = other;
     server.clearLog();
     client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"),
                 tcurl::NewCertificate::TrustFirst);
-    QVERIFY(refusals.wait(120000));
+    QVERIFY(refusals.wait(TestLimits::waitMs));
     QCOMPARE(answers.count(), 1);
     QVERIFY(server.received.isEmpty());
 
     server.identity = usual;
     client.post(baseUrl(), QStringLiteral("ivy"), QStringLiteral("pw"));
-    QVERIFY(answers.wait(120000));
+    QVERIFY(answers.wait(TestLimits::waitMs));
     QCOMPARE(refusals.count(), 1);
     QCOMPARE(server.requests.size(), 1);
 }
@@ -414,7 +415,8 @@ void TestTcurl::answerBounds()
     QSignalSpy timeouts(&client, &tcurl::timedOut);
     const qint64 residentBefore = residentKiB();
     client.post(baseUrl(), QStringLiteral("fay"), QStringLiteral("pw"));
-    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + timeouts.count() > 0, 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + timeouts.count() > 0,
+                             TestLimits::waitMs);
     QTest::qWait(100);
     QVERIFY2(!residentSizeTellsWhatIsHeld || residentKiB() - residentBefore < 32 * 1024,
              qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB() - residentBefore)));
@@ -526,7 +528,7 @@ void TestTcurl::cancelEndsWithoutReport()
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 20000);
     client.cancel();
     client.post(baseUrl(), QStringLiteral("gus"), QStringLiteral("pw2"));
-    QVERIFY(timeouts.wait(120000));
+    QVERIFY(timeouts.wait(TestLimits::waitMs));
     QTest::qWait(1500);
     // Only the second request timed out; the first ended without a word.
     QCOMPARE(timeouts.count(), 1);

@@ -725,7 +725,7 @@ private slots:
         worker->stop();
         QCOMPARE(worker->pendingRequests(), 0);
         {
-            HangGuard guard("a stopped worker's end", 60);
+            HangGuard guard("a stopped worker's end", 60 * TestLimits::slowness);
             worker.reset();
         }
         QCoreApplication::processEvents();
@@ -763,7 +763,7 @@ private slots:
                 QTest::qWait(300); // most likely in CUPS' silence by now
                 stop = true;
             }
-            HangGuard guard("the listing's PPD questions", 60);
+            HangGuard guard("the listing's PPD questions", 60 * TestLimits::slowness);
             listing = run.finish();
         }
         QVERIFY(!listing.cupsAnswered);
