@@ -687,15 +687,7 @@ private:
     static QProcessEnvironment childEnvironment(const VirtualScreen &screen,
                                                 const QStringList &variables)
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("DISPLAY"), screen.display);
-        // Under the sanitizers the X11 platform's session bus and unloaded
-        // plugins keep a few bytes to the end; this child measures geometry,
-        // and the leak checks run on the program under the offscreen platform.
-        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS"))
-                                                           + QStringLiteral(":detect_leaks=0"));
+        QProcessEnvironment env = screen.clientEnvironment();
         for (const QString &variable : variables)
             env.insert(variable.section('=', 0, 0), variable.section('=', 1));
         return env;

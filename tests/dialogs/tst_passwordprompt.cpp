@@ -498,14 +498,7 @@ private slots:
         QVERIFY2(screenError.isEmpty(), qPrintable(screenError));
 
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("DISPLAY"), screen.display);
-        // The X11 platform's session bus keeps a few bytes to the end.
-        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS"))
-                                                           + QStringLiteral(":detect_leaks=0"));
-        child.setProcessEnvironment(env);
+        child.setProcessEnvironment(screen.clientEnvironment());
         child.start(QCoreApplication::applicationFilePath(), {"--on-screen", request});
         const bool ended = child.waitForFinished(240000);
         if (!ended)
