@@ -24,13 +24,9 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <dlfcn.h>
 #include <unistd.h>
 
-#if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
-#define VM_HAVE_XCB 1
-#endif
 
 Q_DECLARE_METATYPE(RootMethod)
 
@@ -99,42 +95,35 @@ void whenPromptOpens(QObject *owner, std::function<void(PasswordPrompt *)> steps
     poll->start();
 }
 
-#ifdef VM_HAVE_XCB
 // A client of the X server beside the program, as a title bar or a pager
 // is: asks the window manager to minimise a window, and sees the window
 // taken off the screen whoever asked, even when it comes back before the
-// program notices. libxcb is loaded at run time, as Qt's X11 platform loads
-// it.
+// program notices.
 class SecondClient
 {
 public:
     explicit SecondClient(WId window)
         : window(xcb_window_t(window))
     {
-        if (!lib || !connect || !failed || !disconnect || !setup || !roots || !intern
-            || !internReply || !select || !send || !flush || !poll) {
-            error = QStringLiteral("libxcb lacks a function");
-            return;
-        }
-        c = connect(nullptr, nullptr);
-        if (failed(c)) {
+        c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(c)) {
             error = QStringLiteral("no second connection to the X server");
             return;
         }
         const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-        select(c, this->window, XCB_CW_EVENT_MASK, &mask);
+        xcb_change_window_attributes(c, this->window, XCB_CW_EVENT_MASK, &mask);
         // The answer comes after the server took the mask: from here on, an
         // unmapping reaches this client whoever asks for it.
         const char name[] = "WM_CHANGE_STATE";
-        xcb_intern_atom_reply_t *atom =
-            internReply(c, intern(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+        xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
         changeState = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(atom);
     }
     ~SecondClient()
     {
         if (c)
-            disconnect(c);
+            xcb_disconnect(c);
     }
 
     void minimise()
@@ -145,16 +134,16 @@ public:
         event.window = window;
         event.type = changeState;
         event.data.data32[0] = 3; // IconicState
-        send(c, 0, roots(setup(c)).data->root,
-             XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-             reinterpret_cast<const char *>(&event));
-        flush(c);
+        xcb_send_event(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&event));
+        xcb_flush(c);
     }
 
     // Whether the window was unmapped since this client began to look.
     bool unmapped()
     {
-        while (xcb_generic_event_t *event = poll(c)) {
+        while (xcb_generic_event_t *event = xcb_poll_for_event(c)) {
             const int type = event->response_type & 0x7f;
             seenUnmap = seenUnmap || type == XCB_UNMAP_NOTIFY;
             if (type == XCB_CONFIGURE_NOTIFY) {
@@ -171,28 +160,6 @@ public:
     QSize largest;
 
 private:
-    template<typename F>
-    F function(F, const char *name) const
-    {
-        return lib ? reinterpret_cast<F>(dlsym(lib, name)) : nullptr;
-    }
-
-    void *lib = dlopen("libxcb.so.1", RTLD_NOW);
-    decltype(&xcb_connect) connect = function(&xcb_connect, "xcb_connect");
-    decltype(&xcb_connection_has_error) failed =
-        function(&xcb_connection_has_error, "xcb_connection_has_error");
-    decltype(&xcb_disconnect) disconnect = function(&xcb_disconnect, "xcb_disconnect");
-    decltype(&xcb_get_setup) setup = function(&xcb_get_setup, "xcb_get_setup");
-    decltype(&xcb_setup_roots_iterator) roots =
-        function(&xcb_setup_roots_iterator, "xcb_setup_roots_iterator");
-    decltype(&xcb_intern_atom) intern = function(&xcb_intern_atom, "xcb_intern_atom");
-    decltype(&xcb_intern_atom_reply) internReply =
-        function(&xcb_intern_atom_reply, "xcb_intern_atom_reply");
-    decltype(&xcb_change_window_attributes) select =
-        function(&xcb_change_window_attributes, "xcb_change_window_attributes");
-    decltype(&xcb_send_event) send = function(&xcb_send_event, "xcb_send_event");
-    decltype(&xcb_flush) flush = function(&xcb_flush, "xcb_flush");
-    decltype(&xcb_poll_for_event) poll = function(&xcb_poll_for_event, "xcb_poll_for_event");
     xcb_connection_t *c = nullptr;
     xcb_window_t window;
     xcb_atom_t changeState = XCB_ATOM_NONE;
@@ -279,7 +246,6 @@ int promptOnScreen(int argc, char *argv[])
     std::fflush(stdout);
     return 0;
 }
-#endif
 
 } // namespace
 
@@ -485,9 +451,6 @@ private slots:
     void promptComesBackFromTheWindowManager()
     {
         QFETCH(QString, request);
-#ifndef VM_HAVE_XCB
-        QSKIP("needs the headers of libxcb to see what the window manager does");
-#endif
         if (geteuid() == 0)
             QSKIP("the window refuses root; run as an ordinary user");
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
@@ -588,10 +551,8 @@ private:
 
 int main(int argc, char *argv[])
 {
-#ifdef VM_HAVE_XCB
     if (argc == 3 && QByteArray(argv[1]) == "--on-screen")
         return promptOnScreen(argc, argv);
-#endif
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     QTEST_DISABLE_KEYPAD_NAVIGATION

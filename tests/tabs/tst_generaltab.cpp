@@ -352,7 +352,9 @@ void TestGeneralTab::colourRulesOnBothPages()
     // One line per page, so that a difference names the page.
     QStringList seen;
     QStringList wanted;
-    for (const auto &[page, colour] : pages) {
+    for (const auto &pair : pages) {
+        Tab *const page = pair.first;
+        TolButtonGroup *const colour = pair.second;
         QVERIFY(useModel(fixture));
         if (!settings.isEmpty())
             QVERIFY(writeSettingsFile("CM.cfg", settings));
