@@ -284,6 +284,11 @@ bool TolDialog::awaitsCups() const
     return requests->awaitsAnswer();
 }
 
+bool TolDialog::readsStatuses() const
+{
+    return requests->readsStatuses();
+}
+
 int TolDialog::runUntilEnded()
 {
     QApplication::setQuitOnLastWindowClosed(false);
@@ -295,8 +300,15 @@ int TolDialog::runUntilEnded()
 
 bool TolDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (refusesInput(watched, event))
+    if (refusesInput(watched, event)) {
+        // Input not taken is shown at once as not taken.
+        if (!waitShown) {
+            waitTimer->stop();
+            waitShown = true;
+            showWait();
+        }
         return true;
+    }
     return TabOwner::eventFilter(watched, event);
 }
 
@@ -322,16 +334,12 @@ bool TolDialog::refusesInput(QObject *watched, QEvent *event) const
     default:
         return false;
     }
-    const bool holdsTable = requests->holdsTable();
-    const bool holdsOptions = requests->holdsOptions();
-    if (!holdsTable && !holdsOptions)
+    // The printer table always takes its input: a newer row replaces a
+    // pending selection, and a write holds the row until it has ended.
+    if (!requests->holdsOptions())
         return false;
     const auto *widget = qobject_cast<const QWidget *>(watched);
     if (!widget || widget->window() != this)
-        return false;
-    if (within(widget, printerTab->table()))
-        return holdsTable;
-    if (!holdsOptions)
         return false;
     if (within(widget, printerTab->installedOptionsArea()))
         return true;
@@ -348,12 +356,14 @@ void TolDialog::requestsChanged()
 {
     if (!waitTimer)
         return;
-    const bool held = requests->holdsTable();
+    const bool held = requests->holdsOptions() || requests->isPending(CupsRequests::Listing);
     if (!held) {
         waitTimer->stop();
         if (waitShown) {
             waitShown = false;
             showWait();
+        } else {
+            restoreFocus();
         }
         return;
     }
@@ -365,6 +375,11 @@ void TolDialog::requestsChanged()
 
 void TolDialog::showWait()
 {
+    // Greying the pages takes the focus from a control on them: it goes
+    // back once the wait ends.
+    QWidget *focused = QApplication::focusWidget();
+    if (waitShown && focused && focused->window() == this)
+        focusBeforeWait = focused;
     if (waitShown)
         setCursor(Qt::BusyCursor);
     else
@@ -372,6 +387,37 @@ void TolDialog::showWait()
     printerTab->showWaiting(waitShown);
     enableOptionPages();
     showWriteButtons();
+    if (!waitShown)
+        restoreFocus();
+}
+
+void TolDialog::restoreFocus()
+{
+    const auto takes = [](const QWidget *widget) {
+        return widget && widget->isVisible() && widget->isEnabled()
+               && (widget->focusPolicy() & Qt::TabFocus);
+    };
+    const QWidget *focused = QApplication::focusWidget();
+    if (focused && focused->window() == this && takes(focused))
+        return;
+    QWidget *target = focusBeforeWait;
+    focusBeforeWait.clear();
+    // The page shown may be another than the one the control is on.
+    if (!takes(target)) {
+        target = nullptr;
+        QWidget *page = tabWidget->currentWidget();
+        for (QWidget *next = page ? page->nextInFocusChain() : nullptr;
+             next && next != page && page->isAncestorOf(next); next = next->nextInFocusChain()) {
+            if (takes(next)) {
+                target = next;
+                break;
+            }
+        }
+    }
+    if (!target && takes(printerTab->table()))
+        target = printerTab->table();
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
 }
 
 bool TolDialog::event(QEvent *event)

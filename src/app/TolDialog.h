@@ -4,6 +4,7 @@
 #include "tabs/TabOwner.h"
 
 #include <QList>
+#include <QPointer>
 
 #include <functional>
 #include <vector>
@@ -53,7 +54,10 @@ public:
     // `then` learns whether it all succeeded. Needs a current option model.
     // With `thenList`, the printer list is read again once lpoptions ran
     // (asked meanwhile where it can be).
-    void writeTolpoptions(std::function<void(bool written)> then = {}, bool thenList = false);
+    // A `replaceable` write (the first one of a selection) is dropped when
+    // another row is chosen before it writes anything.
+    void writeTolpoptions(std::function<void(bool written)> then = {}, bool thenList = false,
+                          bool replaceable = false);
     void writeInstallableOptionsAsRoot();
     void openPasswordPrompt(const QString &optionText);
     void commitInstallableOptions();
@@ -68,8 +72,10 @@ public:
     // For the tests: how long to wait before asking a silent CUPS again.
     void setListRetryInterval(int ms);
     // Whether an answer of CUPS is still awaited (the window goes on
-    // meanwhile).
+    // meanwhile); the status words, which nobody waits for, do not count.
     bool awaitsCups() const;
+    // Whether the status words of the printer table are still being read.
+    bool readsStatuses() const;
     // Runs the application's event loop until the window has closed and
     // what it left under way has ended (within CupsConnection's bound);
     // the loop's result.
@@ -118,6 +124,9 @@ private:
     // once it lasts.
     void requestsChanged();
     void showWait();
+    // After a wait: the focus on the control that had it, else on the page
+    // shown, else on the printer table.
+    void restoreFocus();
     // The write is over: after the close, the process may end.
     void writeEndedAfterClose(bool written, bool told);
     void endAfterClose();
@@ -126,6 +135,8 @@ private:
     // Each page enabled as its tab is, unless a held wait greys it.
     void enableOptionPages();
     void finishPrinterChange();
+    // A write has ended: the row chosen meanwhile is selected now.
+    void selectHeldRow();
     // An Apply ended: OK closes the window now, unless told otherwise.
     void finishApply();
     bool printersChecked(const CupsNamesAnswer &answer);
@@ -173,6 +184,7 @@ private:
     // Starts when input is first held; the wait is shown when it fires.
     QTimer *waitTimer = nullptr;
     bool waitShown = false;
+    QPointer<QWidget> focusBeforeWait;
     // After the close: cuts a write that has not ended within the bound.
     QTimer *closeTimer = nullptr;
     bool hasEnded = false;

@@ -129,7 +129,7 @@ void TolDialog::endAfterClose()
     emit ended();
 }
 
-void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
+void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, bool replaceable)
 {
     // All the write needs, as the window shows it now: nothing the window
     // does later reaches it, and its outcome is told for this queue.
@@ -139,7 +139,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
     const QString pageSize = values.value(QStringLiteral("PageSize"));
     bool known = false;
     const QStringList keywords = printerTab->lpoptionsKeywords(&known);
-    requests->beginWrite();
+    requests->beginWrite(replaceable);
     // `told`: a box said already what went wrong.
     const std::function<void(bool, bool)> done = [this, then](bool written, bool told) {
         if (requests->isClosed()) {
@@ -149,6 +149,8 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
         requests->endWrite();
         if (then)
             then(written);
+        // In the user's order: after what the write had to tell.
+        selectHeldRow();
     };
     // lpoptions or the PPD read failed: the names, asked again, tell why.
     const auto failed = [this, done, printer]() {
@@ -167,6 +169,8 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList)
     };
 
     requests->writeNames([=](const CupsNamesAnswer &answer) {
+        // From here on the write is made whatever row is chosen.
+        requests->writeCommitted();
         if (!answer.answered || !answer.names.contains(printer)) {
             if (!requests->isClosed())
                 writeFailed(answer, printer, true);

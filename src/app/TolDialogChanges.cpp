@@ -223,7 +223,8 @@ void TolDialog::unselectPrinters()
 
 void TolDialog::printerChanged(int row, int, int previousRow, int)
 {
-    if (row == previousRow)
+    // A row held by a write is changed to once the write has ended.
+    if (row == previousRow || requests->holdsRowChange())
         return;
     setWriteButtonsEnabled(false);
     // No row: nothing to wait for. Otherwise, until the model comes, the
@@ -284,10 +285,22 @@ void TolDialog::selectionAnswered(bool answered)
         printerTab->releaseReplacedModels();
 
     if (!cfgFileExists(AppState::optionModel->printerName())) {
-        writeTolpoptions([this](bool) { finishPrinterChange(); });
+        writeTolpoptions([this](bool) { finishPrinterChange(); }, false, true);
         return;
     }
     finishPrinterChange();
+}
+
+void TolDialog::selectHeldRow()
+{
+    // OK has closed the window: the row goes with it.
+    if (requests->isPending(CupsRequests::Write) || requests->isClosed())
+        return;
+    const int row = printerTab->takeHeldRow();
+    if (row < 0)
+        return;
+    printerTab->changePrinter(row, 0, -1, 0);
+    printerChanged(row, 0, -1, 0);
 }
 
 void TolDialog::finishPrinterChange()

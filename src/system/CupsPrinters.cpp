@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <thread>
 #include <vector>
 
@@ -71,6 +72,10 @@ struct ListingCheck
 {
     int changeTime = 0;
     bool makerQueue = false;
+    // The change time counts whole seconds: a PPD replaced again within the
+    // second of the check keeps it. Only a check made in a later second than
+    // the change is trusted at the next listing.
+    bool settled = false;
 };
 
 // Kept for the whole run: a refill fetches only the PPDs whose queue
@@ -94,6 +99,8 @@ struct ListedQueue
     QString name;
     QString deviceUri;
     int changeTime = 0;
+    // CUPS's clock when it answered (printer-up-time is its current time).
+    int askedAt = 0;
 };
 
 // Every queue CUPS knows, in its order; `answered` false when it gave no
@@ -102,9 +109,14 @@ QList<ListedQueue> askQueues(CupsConnection &connection, bool *answered)
 {
     QList<ListedQueue> queues;
     ipp_t *response = askCupsPrinters(
-        connection, {"printer-name", "device-uri", "printer-config-change-time"}, answered);
+        connection, {"printer-name", "device-uri", "printer-config-change-time", "printer-up-time"},
+        answered);
+    // A CUPS that does not tell its time is taken to share this clock.
+    const int now = int(time(nullptr));
     ListedQueue queue;
     auto keep = [&] {
+        if (queue.askedAt == 0)
+            queue.askedAt = now;
         if (!queue.name.isEmpty())
             queues.append(queue);
         queue = ListedQueue();
@@ -125,6 +137,8 @@ QList<ListedQueue> askQueues(CupsConnection &connection, bool *answered)
         else if (!std::strcmp(name, "printer-config-change-time")
                  && ippGetValueTag(attr) == IPP_TAG_INTEGER)
             queue.changeTime = ippGetInteger(attr, 0);
+        else if (!std::strcmp(name, "printer-up-time") && ippGetValueTag(attr) == IPP_TAG_INTEGER)
+            queue.askedAt = ippGetInteger(attr, 0);
     }
     keep();
     ippDelete(response);
@@ -133,14 +147,17 @@ QList<ListedQueue> askQueues(CupsConnection &connection, bool *answered)
 
 // Fetches the queue's PPD and tells whether it is one of the maker's.
 // Touches nothing shared: runs on any thread, on its own connection.
+bool isMakerPpd(ppd_file_t *ppd)
+{
+    return ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
+}
+
 ListingCheck checkQueue(const QString &name, bool *answered, CupsConnection &connection)
 {
     const FetchedPpd fetched(name, connection);
     *answered = fetched.answered();
     ListingCheck check;
-    ppd_file_t *ppd = fetched.ppd();
-    check.makerQueue =
-        ppd && hasMakerManufacturer(ppd) && hasMakerFilter(ppd) && hasMakerDeviceId(ppd);
+    check.makerQueue = isMakerPpd(fetched.ppd());
     return check;
 }
 
@@ -418,7 +435,8 @@ void MakerPrinterListingRun::startChecks()
     for (const ListedQueue &queue : qAsConst(d->queues)) {
         const auto found = known.constFind(queue.name);
         // A queue whose time CUPS did not tell is asked about every time.
-        if (found == known.cend() || found->changeTime != queue.changeTime || queue.changeTime == 0)
+        if (found == known.cend() || !found->settled || found->changeTime != queue.changeTime
+            || queue.changeTime == 0)
             d->checks.queues.append(queue);
     }
     d->checks.results.resize(d->checks.queues.size());
@@ -474,6 +492,7 @@ MakerPrinterListing MakerPrinterListingRun::finish()
                 continue;
             ListingCheck check = d->checks.results[i];
             check.changeTime = d->checks.queues.at(i).changeTime;
+            check.settled = check.changeTime < d->checks.queues.at(i).askedAt;
             known.insert(d->checks.queues.at(i).name, check);
         }
         for (const ListedQueue &queue : qAsConst(d->queues))
@@ -562,14 +581,15 @@ bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection &c
 
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
                                                 CupsConnection &connection,
-                                                QStringList *topLevelKeywords)
+                                                QStringList *topLevelKeywords,
+                                                MakerQueuesOnly makersOnly)
 {
     if (topLevelKeywords)
         topLevelKeywords->clear();
     if (queueName.isEmpty())
         return nullptr;
     const FetchedPpd fetched(queueName, connection);
-    if (!fetched.ppd()) {
+    if (!fetched.ppd() || (makersOnly == MakerQueuesOnly::Yes && !isMakerPpd(fetched.ppd()))) {
         // The listing's verdict on this queue is out of date (replaced
         // within the second it was checked in, say): the next one asks again.
         if (fetched.answered()) {

@@ -123,13 +123,18 @@ private:
 // queue); `answered` is false when CUPS gave no answer at all.
 bool cupsQueueExists(const QString &queueName, bool *answered, CupsConnection &connection);
 
+enum class MakerQueuesOnly { No, Yes };
+
 // A new option model for the queue, with its printer name set; null when the
-// queue is gone or its PPD cannot be fetched or opened. From one fetch of the
-// PPD that also gives its top-level option keywords (as
-// topLevelOptionKeywords), so that no later write fetches it.
+// queue is gone or its PPD cannot be fetched or opened, or, with
+// MakerQueuesOnly::Yes, when the PPD fails the listing's rules (it was
+// replaced since the queue was listed). From one fetch of the PPD that also
+// gives its top-level option keywords (as topLevelOptionKeywords), so that no
+// later write fetches it.
 std::unique_ptr<tOptionModel> buildPrinterModel(const QString &queueName,
                                                 CupsConnection &connection,
-                                                QStringList *topLevelKeywords = nullptr);
+                                                QStringList *topLevelKeywords = nullptr,
+                                                MakerQueuesOnly makersOnly = MakerQueuesOnly::No);
 
 // The option keywords of the PPD's top-level groups, in PPD order, without
 // those declared inside a subgroup: the options that may be handed to

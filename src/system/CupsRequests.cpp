@@ -12,6 +12,7 @@ const int retryMs = 3000;
 CupsRequests::CupsRequests(QObject *parent)
     : QObject(parent)
     , cups(new CupsWorker(this))
+    , statusLane(new CupsWorker(this))
     , retryTimer(new QTimer(this))
 {
     retryTimer->setInterval(retryMs);
@@ -23,11 +24,6 @@ CupsRequests::~CupsRequests()
     // The window that listens is going too.
     blockSignals(true);
     stop();
-}
-
-bool CupsRequests::holdsTable() const
-{
-    return isPending(Listing) || holdsOptions();
 }
 
 bool CupsRequests::holdsOptions() const
@@ -62,8 +58,10 @@ std::function<void(Answer...)> CupsRequests::writeStep(std::function<void(Answer
 
 void CupsRequests::listPrinters(std::function<void(const PrinterListAnswer &)> answer)
 {
-    if (!closed)
-        cups->listPrinters(expectListing(answer));
+    if (closed)
+        return;
+    const auto listed = expectListing(answer);
+    cups->listPrinters(listed, handles[Listing]);
 }
 
 std::function<void(const PrinterListAnswer &)>
@@ -77,15 +75,19 @@ CupsRequests::expectListing(std::function<void(const PrinterListAnswer &)> answe
 void CupsRequests::selectPrinter(const QString &queue,
                                  std::function<void(const PrinterModelAnswer &)> answer)
 {
-    if (!closed)
-        cups->buildModel(queue, open(Selection, answer));
+    if (closed)
+        return;
+    const auto selected = open(Selection, answer);
+    cups->buildModel(queue, selected, handles[Selection]);
 }
 
 void CupsRequests::readStatuses(const QStringList &names,
                                 std::function<void(const QStringList &)> answer)
 {
-    if (!closed)
-        cups->readStatuses(names, open(Statuses, answer));
+    if (closed)
+        return;
+    const auto read = open(Statuses, answer);
+    statusLane->readStatuses(names, read, handles[Statuses]);
 }
 
 void CupsRequests::checkNames(std::function<bool(const CupsNamesAnswer &)> handle,
@@ -111,12 +113,15 @@ void CupsRequests::checkNames(std::function<bool(const CupsNamesAnswer &)> handl
 
 void CupsRequests::retryNames(std::function<void(const CupsNamesAnswer &)> answer)
 {
-    if (!closed)
-        cups->askNames(open(Retry, answer));
+    if (closed)
+        return;
+    const auto asked = open(Retry, answer);
+    cups->askNames(asked, handles[Retry]);
 }
 
-void CupsRequests::beginWrite()
+void CupsRequests::beginWrite(bool replaceable)
 {
+    writeReplaceable = replaceable;
     handles[Write] = std::make_shared<int>(0);
     emit pendingChanged();
 }
@@ -173,6 +178,7 @@ void CupsRequests::stop()
     close();
     drop(Write);
     cups->stop();
+    statusLane->stop();
 }
 
 void CupsRequests::setRetryInterval(int ms)

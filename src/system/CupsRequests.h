@@ -17,10 +17,12 @@ class QTimer;
 // The one owner of what the window asks CUPS: the listing, the selection,
 // the write, the status refresh, the names check and the retry after a
 // silence, each held as a handle. Replacing a handle (the same kind asked
-// again) or dropping it voids the answer of the request it stood for, so the
-// latest wins and closing drops them all. It says what is pending, and so
-// what input the window may take now; it knows no widgets. It owns the worker
-// that runs the requests.
+// again) or dropping it voids the answer of the request it stood for, and a
+// request not yet begun is then skipped, so the latest wins and closing drops
+// them all. It says what is pending, and so what input the window may take
+// now; it knows no widgets. It owns the workers that run the requests: one
+// for what the user waits for, one for the status words, which lpstat is
+// slow to give and nobody waits for.
 class CupsRequests : public QObject
 {
     Q_OBJECT
@@ -35,15 +37,18 @@ public:
     CupsWorker *worker() const { return cups; }
 
     bool isPending(Kind kind) const { return bool(handles[kind]); }
-    // The printer table takes no input: its rows are about to change, or a
-    // selection or a write depends on the row chosen.
-    bool holdsTable() const;
+    // A row chosen now is selected only once the write has ended: the
+    // write's answers still speak of the row before.
+    bool holdsRowChange() const { return isPending(Write) && !writeReplaceable; }
     // The option pages, the installed options, Profiles, Save As, OK and
     // Apply take no input: a selection will replace what they show, or a
     // write has taken what they showed.
     bool holdsOptions() const;
-    // Some answer is still on its way, a dropped one included.
+    // Some answer the window waits for is still on its way, a dropped one
+    // included; the status words are not among them.
     bool awaitsAnswer() const { return cups->pendingRequests() > 0; }
+    // A status read is still on its way.
+    bool readsStatuses() const { return statusLane->pendingRequests() > 0; }
 
     // The maker's queues, replacing any listing pending.
     void listPrinters(std::function<void(const PrinterListAnswer &)> answer);
@@ -63,8 +68,13 @@ public:
     void retryNames(std::function<void(const CupsNamesAnswer &)> answer);
 
     // A write holds its handle from beginWrite() to endWrite(), over all
-    // its steps; it goes on after close(), and only stop() voids it.
-    void beginWrite();
+    // its steps; it goes on after close(), and only stop() voids it. A
+    // replaceable one (the first write of a selection) is dropped by the
+    // next row change until writeCommitted(): the row it was for was only
+    // passed through.
+    void beginWrite(bool replaceable = false);
+    void writeCommitted() { writeReplaceable = false; }
+    bool isWriteReplaceable() const { return isPending(Write) && writeReplaceable; }
     void writeNames(std::function<void(const CupsNamesAnswer &)> answer);
     void writeKeywords(const QString &queue, std::function<void(const PpdKeywordsAnswer &)> answer);
     void writeLpoptions(const QString &queue, const QList<QPair<QString, QString>> &options,
@@ -100,9 +110,11 @@ private:
     std::function<void(Answer...)> writeStep(std::function<void(Answer...)> answer);
 
     CupsWorker *cups;
+    CupsWorker *statusLane;
     QTimer *retryTimer;
     std::shared_ptr<int> handles[KindCount];
     std::vector<std::function<void(bool)>> namesWaiters;
     bool closed = false;
     bool answered = true;
+    bool writeReplaceable = false;
 };

@@ -44,20 +44,26 @@ void CupsWorker::stop()
     thread->requestInterruption();
 }
 
-void CupsWorker::post(Job job)
+void CupsWorker::post(Job job, Ticket ticket)
 {
     if (stopped)
         return;
     Side *target = side;
     QThread *worker = thread;
+    // An empty ticket is no ticket: only one that was held can expire.
+    const bool ticketed = ticket.owner_before(Ticket()) || Ticket().owner_before(ticket);
     ++pending;
     QMetaObject::invokeMethod(
         side,
-        [this, target, worker, job] {
+        [this, target, worker, job, ticket, ticketed] {
             // Going away: what is still queued goes unasked.
             if (worker->isInterruptionRequested())
                 return;
-            const std::function<void()> deliver = job(target->connection);
+            std::function<void()> deliver;
+            if (ticketed && ticket.expired())
+                deliver = [] {};
+            else
+                deliver = job(target->connection);
             if (worker->isInterruptionRequested())
                 return;
             QMetaObject::invokeMethod(
@@ -87,88 +93,58 @@ void CupsWorker::handOver(std::function<void()> deliver)
         Qt::QueuedConnection);
 }
 
-void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer)
+void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket)
 {
-    post([answer](CupsConnection &connection) {
-        CupsNamesAnswer result;
-        result.names = cupsPrinterSet(connection, &result.answered);
-        return std::function<void()>([answer, result] { answer(result); });
-    });
+    post(
+        [answer](CupsConnection &connection) {
+            CupsNamesAnswer result;
+            result.names = cupsPrinterSet(connection, &result.answered);
+            return std::function<void()>([answer, result] { answer(result); });
+        },
+        ticket);
 }
 
-namespace {
-
-// A listing under way: the names asked for, the PPDs being asked about and
-// lpstat running, so that the rest can wait (for lpoptions, say).
-struct PendingListing
+void CupsWorker::listPrinters(std::function<void(const PrinterListAnswer &)> answer, Ticket ticket)
 {
-    std::unique_ptr<MakerPrinterListingRun> run;
-    std::unique_ptr<PrinterStatusRun> statusRun;
-};
-
-void startListing(PendingListing *pending, CupsConnection &connection)
-{
-    pending->run.reset(
-        new MakerPrinterListingRun(connection, MakerPrinterListingRun::DestinationList::Later));
-    if (pending->run->cupsAnswered()) {
-        // lpstat, which takes longest, runs while the PPDs are asked about.
-        pending->statusRun.reset(new PrinterStatusRun(connection.stopFlag()));
-        pending->run->startChecks();
-    }
-}
-
-PrinterListAnswer finishListing(PendingListing *pending)
-{
-    PrinterListAnswer result;
-    result.listing = pending->run->finish();
-    if (pending->statusRun) {
-        QStringList names;
-        for (const MakerPrinter &printer : qAsConst(result.listing.printers))
-            names << printer.name;
-        result.statuses = pending->statusRun->statuses(names, CupsConnection::answerLimitMs());
-    }
-    return result;
-}
-
-} // namespace
-
-void CupsWorker::listPrinters(std::function<void(const PrinterListAnswer &)> answer)
-{
-    post([answer](CupsConnection &connection) {
-        PendingListing pending;
-        startListing(&pending, connection);
-        const PrinterListAnswer result = finishListing(&pending);
-        return std::function<void()>([answer, result] { answer(result); });
-    });
+    post(
+        [answer](CupsConnection &connection) {
+            const PrinterListAnswer result {listMakerPrinters(connection)};
+            return std::function<void()>([answer, result] { answer(result); });
+        },
+        ticket);
 }
 
 void CupsWorker::readStatuses(const QStringList &names,
-                              std::function<void(const QStringList &)> answer)
+                              std::function<void(const QStringList &)> answer, Ticket ticket)
 {
-    post([answer, names](CupsConnection &connection) {
-        QStringList statuses;
-        if (!names.isEmpty())
-            statuses = PrinterStatusRun(connection.stopFlag())
-                           .statuses(names, CupsConnection::answerLimitMs());
-        return std::function<void()>([answer, statuses] { answer(statuses); });
-    });
+    post(
+        [answer, names](CupsConnection &connection) {
+            QStringList statuses;
+            if (!names.isEmpty())
+                statuses = PrinterStatusRun(connection.stopFlag())
+                               .statuses(names, CupsConnection::answerLimitMs());
+            return std::function<void()>([answer, statuses] { answer(statuses); });
+        },
+        ticket);
 }
 
 void CupsWorker::buildModel(const QString &queueName,
-                            std::function<void(const PrinterModelAnswer &)> answer)
+                            std::function<void(const PrinterModelAnswer &)> answer, Ticket ticket)
 {
-    post([answer, queueName](CupsConnection &connection) {
-        PrinterModelAnswer result;
-        if (cupsQueueExists(queueName, &result.answered, connection)) {
-            std::unique_ptr<tOptionModel> model =
-                buildPrinterModel(queueName, connection, &result.lpoptionsKeywords);
-            if (model)
-                result.model.reset(model.release());
-            else // an unreadable PPD, or a CUPS fallen silent since: the names tell
-                cupsPrinterSet(connection, &result.answered);
-        }
-        return std::function<void()>([answer, result] { answer(result); });
-    });
+    post(
+        [answer, queueName](CupsConnection &connection) {
+            PrinterModelAnswer result;
+            if (cupsQueueExists(queueName, &result.answered, connection)) {
+                std::unique_ptr<tOptionModel> model = buildPrinterModel(
+                    queueName, connection, &result.lpoptionsKeywords, MakerQueuesOnly::Yes);
+                if (model)
+                    result.model.reset(model.release());
+                else // an unreadable PPD, or a CUPS fallen silent since: the names tell
+                    cupsPrinterSet(connection, &result.answered);
+            }
+            return std::function<void()>([answer, result] { answer(result); });
+        },
+        ticket);
 }
 
 void CupsWorker::readLpoptionsKeywords(const QString &queueName,
@@ -198,9 +174,7 @@ void CupsWorker::writeLpoptions(const QString &printerName,
             return std::function<void()>([answer, written] { answer(written); });
         // Told at once; the listing goes on.
         handOver([answer, written] { answer(written); });
-        PendingListing pending;
-        startListing(&pending, connection);
-        const PrinterListAnswer result = finishListing(&pending);
+        const PrinterListAnswer result {listMakerPrinters(connection)};
         return std::function<void()>([listed, result] { listed(result); });
     });
 }

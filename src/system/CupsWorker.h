@@ -27,8 +27,6 @@ struct CupsNamesAnswer
 struct PrinterListAnswer
 {
     MakerPrinterListing listing;
-    // One per entry of listing.printers.
-    QStringList statuses;
 };
 
 struct PrinterModelAnswer
@@ -71,15 +69,22 @@ public:
     // once.
     void stop();
 
+    // Held by whoever asked: a request whose ticket has expired when its turn
+    // comes is not run, so that a replaced request costs nothing.
+    using Ticket = std::weak_ptr<const void>;
+
     // The names of all CUPS destinations (cupsPrinterSet).
-    void askNames(std::function<void(const CupsNamesAnswer &)> answer);
-    // The maker's queues with their status (listMakerPrinters, lpstat).
-    void listPrinters(std::function<void(const PrinterListAnswer &)> answer);
+    void askNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket = {});
+    // The maker's queues (listMakerPrinters); their status words are another
+    // request's, since lpstat takes longer than the listing itself.
+    void listPrinters(std::function<void(const PrinterListAnswer &)> answer, Ticket ticket = {});
     // The status words of these queues, in their order (lpstat).
-    void readStatuses(const QStringList &names, std::function<void(const QStringList &)> answer);
-    // The queue's option model, read from its PPD (buildPrinterModel).
+    void readStatuses(const QStringList &names, std::function<void(const QStringList &)> answer,
+                      Ticket ticket = {});
+    // The queue's option model, read from its PPD (buildPrinterModel), when
+    // the PPD is still one of the maker's.
     void buildModel(const QString &queueName,
-                    std::function<void(const PrinterModelAnswer &)> answer);
+                    std::function<void(const PrinterModelAnswer &)> answer, Ticket ticket = {});
     // The option keywords that may reach lpoptions (topLevelOptionKeywords).
     void readLpoptionsKeywords(const QString &queueName,
                                std::function<void(const PpdKeywordsAnswer &)> answer);
@@ -101,7 +106,7 @@ signals:
 private:
     class Side;
     using Job = std::function<std::function<void()>(CupsConnection &)>;
-    void post(Job job);
+    void post(Job job, Ticket ticket = {});
     // From a request under way: an answer before its last.
     void handOver(std::function<void()> deliver);
 

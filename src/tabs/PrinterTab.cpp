@@ -209,7 +209,8 @@ bool PrinterTab::printingSystemAnswered() const
     return cupsRequests->cupsAnswered();
 }
 
-void PrinterTab::showListing(const MakerPrinterListing &listing, const QStringList &statuses)
+void PrinterTab::showListing(const MakerPrinterListing &listing,
+                             const QHash<QString, QString> &statuses)
 {
     AppState::knownPrinters = listing.knownPrinters;
     cupsRequests->setCupsAnswered(listing.cupsAnswered);
@@ -219,7 +220,7 @@ void PrinterTab::showListing(const MakerPrinterListing &listing, const QStringLi
         const MakerPrinter &printer = listing.printers.at(row);
         printerTable->setItem(row, NameColumn, cell(printer.name));
         printerTable->setItem(row, DestinationColumn, cell(printer.deviceUri));
-        printerTable->setItem(row, StatusColumn, cell(statuses.value(row)));
+        printerTable->setItem(row, StatusColumn, cell(statuses.value(printer.name)));
     }
     updateTableNotice();
 }
@@ -263,18 +264,20 @@ std::function<void(const PrinterListAnswer &)> PrinterTab::expectRefill()
 
 void PrinterTab::listAnswered(const PrinterListAnswer &answer)
 {
-    showRefill(answer.listing, answer.statuses);
+    showRefill(answer.listing);
     emit listShown();
+    if (printerTable->rowCount() > 0)
+        refreshStatuses();
 }
 
 void PrinterTab::showNotAnswering()
 {
     cupsRequests->drop(CupsRequests::Listing);
     cupsRequests->drop(CupsRequests::Statuses);
-    showRefill(MakerPrinterListing {QList<MakerPrinter>(), QSet<QString>(), false}, QStringList());
+    showRefill(MakerPrinterListing {QList<MakerPrinter>(), QSet<QString>(), false});
 }
 
-void PrinterTab::showRefill(const MakerPrinterListing &listing, const QStringList &statuses)
+void PrinterTab::showRefill(const MakerPrinterListing &listing)
 {
     // Refilling must not look like a printer change to anyone.
     const bool tableBlocked = printerTable->blockSignals(true);
@@ -285,8 +288,16 @@ void PrinterTab::showRefill(const MakerPrinterListing &listing, const QStringLis
         widths[column] = printerTable->columnWidth(column);
     setOptionSignalsBlocked(true);
 
-    // A status answer asked for before is about the old rows.
+    // A status answer asked for before is about the old rows. The words
+    // shown stay with their queues until lpstat answers again.
     cupsRequests->drop(CupsRequests::Statuses);
+    QHash<QString, QString> statuses;
+    for (int row = 0; row < printerTable->rowCount(); ++row) {
+        const QTableWidgetItem *name = printerTable->item(row, NameColumn);
+        const QTableWidgetItem *status = printerTable->item(row, StatusColumn);
+        if (name && status)
+            statuses.insert(name->text(), status->text());
+    }
     AppState::knownPrinters.clear();
     printerTable->clear();
     printerTable->setRowCount(0);
@@ -327,6 +338,15 @@ void PrinterTab::changePrinter(int row, int, int prev_row, int)
 {
     if (row == prev_row)
         return;
+    // The write's answers speak of the row before: this row is selected
+    // once they have come (takeHeldRow).
+    if (cupsRequests->holdsRowChange()) {
+        rowHeld = true;
+        return;
+    }
+    // The first write of a row only passed through is not made.
+    if (cupsRequests->isWriteReplaceable())
+        cupsRequests->drop(CupsRequests::Write);
 
     // The replaced model stays alive until releaseReplacedModels().
     AppState::optionModel = nullptr;
@@ -371,6 +391,21 @@ QStringList PrinterTab::lpoptionsKeywords(bool *known) const
     return current ? selectedKeywords : QStringList();
 }
 
+int PrinterTab::takeHeldRow()
+{
+    if (!rowHeld)
+        return -1;
+    rowHeld = false;
+    const int row = printerTable->currentRow();
+    const QTableWidgetItem *item = printerTable->item(row, NameColumn);
+    // Back on the row of the model shown: nothing to change.
+    if (!item
+        || (selectedModel && AppState::optionModel == selectedModel.get()
+            && item->text() == selectedModel->printerName()))
+        return -1;
+    return row;
+}
+
 void PrinterTab::releaseReplacedModels()
 {
     replacedModels.clear();
@@ -378,6 +413,7 @@ void PrinterTab::releaseReplacedModels()
 
 void PrinterTab::clearCurrentPrinter()
 {
+    rowHeld = false;
     const bool blocked = printerTable->blockSignals(true);
     printerTable->clearSelection();
     printerTable->setCurrentCell(-1, -1);

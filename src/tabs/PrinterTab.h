@@ -67,7 +67,8 @@ public:
     // Asks CUPS for the maker's queues anew; the table and
     // AppState::knownPrinters change when the answer comes (listShown). Starts
     // no printer change; the selected printer keeps its selection when it is
-    // still listed. A later refill makes an earlier one's answer void.
+    // still listed. A later refill makes an earlier one's answer void. The
+    // Status cells are read afterwards, on a lane of their own.
     void fillPrinterTable();
     // The same for a listing asked for elsewhere (CupsWorker::writeLpoptions):
     // what to hand its answer to.
@@ -104,6 +105,10 @@ public:
 
     // A selected row's option model is being read (printerSelected follows).
     bool selectionPending() const;
+    // A row chosen while a write held row changes: it, once the write has
+    // ended, unless it is the printer selected; else -1. The caller makes
+    // the printer change.
+    int takeHeldRow();
     // Asks lpstat for every row's status again; the Status cells change when
     // it answers. A refill in between makes the answer void.
     void refreshStatuses();
@@ -147,8 +152,9 @@ protected:
 private:
     void createWidgets();
     void setHeaders();
-    void showListing(const MakerPrinterListing &listing, const QStringList &statuses);
-    void showRefill(const MakerPrinterListing &listing, const QStringList &statuses);
+    // `statuses`: the words shown so far, by queue name.
+    void showListing(const MakerPrinterListing &listing, const QHash<QString, QString> &statuses);
+    void showRefill(const MakerPrinterListing &listing);
     void listAnswered(const PrinterListAnswer &answer);
     void modelAnswered(const std::shared_ptr<tOptionModel> &model, const QStringList &keywords);
     void buildOptionWidgets();
@@ -172,6 +178,7 @@ private:
     // table waits for CUPS.
     bool filledOnce = false;
     bool waitingShown = false;
+    bool rowHeld = false;
 
     CupsRequests *cupsRequests = nullptr;
 

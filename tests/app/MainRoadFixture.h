@@ -248,11 +248,13 @@ public:
             settle();
     }
 
-    // Lets the event loop run until the window awaits no answer of CUPS; false
-    // when one is still awaited after a minute (only a hang).
+    // Lets the event loop run until the window awaits no answer of CUPS, the
+    // status words included; false when one is still awaited after a minute
+    // (only a hang).
     bool settle()
     {
-        return QTest::qWaitFor([this] { return !dialog.awaitsCups(); }, TestLimits::waitMs);
+        return QTest::qWaitFor([this] { return !dialog.awaitsCups() && !dialog.readsStatuses(); },
+                               TestLimits::waitMs);
     }
 
     // Asks for the printer check and waits for its answer: whether anything

@@ -207,7 +207,7 @@ private slots:
         }
 
         // As at start: nothing selected, nothing written, nothing more said.
-        QCOMPARE(window.column(2), QStringList({"Idle", "Idle"}));
+        QTRY_COMPARE_WITH_TIMEOUT(window.column(2), QStringList({"Idle", "Idle"}), patienceMs);
         QVERIFY(window.printerTab->tableNotice().isEmpty());
         QCOMPARE(AppState::optionModel, nullptr);
         QVERIFY(window.table()->selectedItems().isEmpty());

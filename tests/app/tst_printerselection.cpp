@@ -24,7 +24,32 @@ const QString printersChanged =
     QStringLiteral("It looks like your installed printers have changed.\nReloading list now.");
 const QByteArray geditSettings = "[Print Settings]\npaper-size=na_letter\n";
 
+// What the user does at the printer table while CUPS keeps an answer back.
+enum class TableInput {
+    TypeAhead,      // a queue's name typed at 30 ms a key
+    HeldDown,       // Down 20 times at 30 ms
+    QuickClicks,    // 8 clicks on other rows 100 ms apart
+    DuringRefill,   // a click while a refill waits
+    CtrlTab,        // Ctrl+Tab while a selection waits
+    NoLongerMakers, // a click on a listed queue whose PPD became another maker's
+};
+
+// Each input in turn, `ms` apart, from the running event loop.
+bool inTurn(const QList<std::function<void()>> &inputs, int ms)
+{
+    int sent = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (sent < inputs.size())
+            inputs.at(sent++)();
+    });
+    timer.start(ms);
+    return QTest::qWaitFor([&] { return sent == inputs.size(); }, TestLimits::waitMs);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TableInput)
 
 class PrinterSelectionTest : public QObject
 {
@@ -262,6 +287,111 @@ private slots:
         QVERIFY(session->cfgLinesOf("Sub").contains("Duplex=DuplexNoTumble;None"));
     }
 
+    void tableFollowsTheUser_data()
+    {
+        QTest::addColumn<TableInput>("input");
+        // The queue selected at the end, empty for none.
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("type-ahead") << TableInput::TypeAhead << "Tx9000";
+        QTest::newRow("a held key") << TableInput::HeldDown << "Row18";
+        QTest::newRow("quick clicks") << TableInput::QuickClicks << "Row03";
+        QTest::newRow("a click during a refill") << TableInput::DuringRefill << "Q2";
+        QTest::newRow("Ctrl+Tab during a selection") << TableInput::CtrlTab << "Q2";
+        QTest::newRow("a queue no longer the maker's") << TableInput::NoLongerMakers << "";
+    }
+
+    // Real key and mouse events through the window's own input path, each
+    // while CUPS keeps the answer before back: the window ends where the user
+    // ended, and a row only passed through gets no selection and no file.
+    void tableFollowsTheUser()
+    {
+        QFETCH(TableInput, input);
+        QFETCH(QString, selected);
+        if (!manyQueues) {
+            for (int i = 1; i <= 20; ++i)
+                QVERIFY(cups.addQueue("queue-tolvane.ppd", QString::asprintf("Row%02d", i)));
+            QVERIFY(cups.addQueue("queue-tolvane.ppd", "Tx4020"));
+            QVERIFY(cups.addQueue("queue-tolvane.ppd", "Tx9000"));
+            manyQueues = true;
+        }
+        RoadWindow window;
+        QVERIFY(QTest::qWaitForWindowActive(&window.dialog));
+        QWindow *screen = window.dialog.windowHandle();
+        QTableWidget *table = window.table();
+        const auto click = [&](int row) {
+            table->scrollTo(table->model()->index(row, 0));
+            const QRect cell = table->visualRect(table->model()->index(row, 0));
+            QVERIFY2(table->viewport()->rect().contains(cell), qPrintable(QString::number(row)));
+            QTest::mouseClick(screen, Qt::LeftButton, {},
+                              table->viewport()->mapTo(&window.dialog, cell.center()));
+        };
+        click(window.rowOf("Q1"));
+        QVERIFY(window.settle());
+        QCOMPARE(AppState::optionModel->printerName(), QString("Q1"));
+        if (input == TableInput::NoLongerMakers)
+            QVERIFY(cups.run("lpadmin",
+                             {"-p", "Tx4020", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
+        else
+            QVERIFY(cups.freeze());
+
+        QList<std::function<void()>> inputs;
+        switch (input) {
+        case TableInput::TypeAhead:
+            for (const char key : QByteArray("Tx9000"))
+                inputs << [&, key] { QTest::keyClick(screen, key); };
+            QVERIFY(inTurn(inputs, 30));
+            break;
+        case TableInput::HeldDown:
+            for (int i = 0; i < 20; ++i)
+                inputs << [&] { QTest::keyClick(screen, Qt::Key_Down); };
+            QVERIFY(inTurn(inputs, 30));
+            break;
+        case TableInput::QuickClicks:
+            for (const int row : {3, 5, 1, 6, 2, 4, 6, 5})
+                inputs << [&, row] { click(row); };
+            QVERIFY(inTurn(inputs, 100));
+            break;
+        case TableInput::DuringRefill:
+            window.printerTab->fillPrinterTable();
+            click(window.rowOf("Q2"));
+            break;
+        case TableInput::CtrlTab:
+            click(window.rowOf("Q2"));
+            QTest::keyClick(screen, Qt::Key_Tab, Qt::ControlModifier);
+            // Shown once the wait lasts: the pages greyed.
+            QTRY_VERIFY_WITH_TIMEOUT(window.dialog.cursor().shape() == Qt::BusyCursor,
+                                     TestLimits::waitMs);
+            break;
+        case TableInput::NoLongerMakers:
+            click(window.rowOf("Tx4020"));
+            break;
+        }
+        if (input != TableInput::NoLongerMakers)
+            QVERIFY(cups.thaw());
+        QVERIFY(window.settle());
+
+        QStringList files = {"Q1.cfg"};
+        if (selected.isEmpty()) {
+            QCOMPARE(AppState::optionModel, nullptr);
+            QCOMPARE(session->boxes.count(printersChanged), 1);
+            QCOMPARE(window.rowOf("Tx4020"), -1);
+            QVERIFY(session->lpoptionsOf("Tx4020").isEmpty());
+            QVERIFY(cups.run("lpadmin",
+                             {"-p", "Tx4020", "-P", SandboxCups::dataFile("queue-tolvane.ppd")}));
+        } else {
+            QCOMPARE(AppState::optionModel->printerName(), selected);
+            QCOMPARE(window.dialog.windowTitle(), title + " - " + selected);
+            QCOMPARE(table->item(table->currentRow(), 0)->text(), selected);
+            QVERIFY(session->boxes.boxes.isEmpty());
+            if (selected != "Q1")
+                files << selected + ".cfg";
+        }
+        files.sort();
+        QCOMPARE(QDir(session->userDir()).entryList({"*.cfg"}), files);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused && focused->window() == &window.dialog && focused->isEnabled());
+    }
+
     void appliedBoxHasItsMinimumSize()
     {
         MessageBoxes::setHandler({});
@@ -300,6 +430,8 @@ private:
 
     QTemporaryDir bin;
     QByteArray originalPath;
+    // The queues of the table rows, added once.
+    bool manyQueues = false;
     SandboxCups cups;
     QScopedPointer<RoadSession> session;
 };

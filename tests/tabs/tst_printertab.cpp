@@ -9,6 +9,7 @@
 #include "model/tOptionModel.h"
 #include "system/AppState.h"
 #include "system/CupsWorker.h"
+#include "system/CupsRequests.h"
 #include "tabs/PrinterTab.h"
 #include "tabs/TabOwner.h"
 #include "widgets/ComboBoxEx.h"
@@ -55,7 +56,9 @@ namespace {
 // The tab asks CUPS and goes on: waits for every answer.
 bool settled(PrinterTab *tab)
 {
-    return QTest::qWaitFor([tab] { return tab->cups()->pendingRequests() == 0; }, 120000);
+    return QTest::qWaitFor(
+        [tab] { return tab->cups()->pendingRequests() == 0 && !tab->requests()->readsStatuses(); },
+        120000);
 }
 
 QStringList column(QTableWidget *table, int col)
