@@ -397,8 +397,10 @@ void TolDialog::restoreFocus()
         return widget && widget->isVisible() && widget->isEnabled()
                && (widget->focusPolicy() & Qt::TabFocus);
     };
+    // Nothing is taken from a popup, a box or another window.
     const QWidget *focused = QApplication::focusWidget();
-    if (focused && focused->window() == this && takes(focused))
+    if (!isActiveWindow() || QApplication::activePopupWidget()
+        || (focused && (focused->window() != this || takes(focused))))
         return;
     QWidget *target = focusBeforeWait;
     focusBeforeWait.clear();
