@@ -134,7 +134,10 @@ void LoginExchange::run(const Request &request, const std::shared_ptr<LoginLine>
         QEventLoop loop;
         LoginExchange exchange(request, line, &loop);
         if (line->attach(&exchange)) {
-            exchange.send();
+            // From within the loop: a socket may fail at once, and a quit
+            // before exec() would be lost.
+            QMetaObject::invokeMethod(
+                &exchange, [&exchange] { exchange.send(); }, Qt::QueuedConnection);
             loop.exec();
         }
     }

@@ -500,6 +500,23 @@ void TestTcurl::everyRequestEndsOnce_data()
         << ok + QByteArray("X-Fill: " + QByteArray(1014, 'x') + "\r\n").repeated(70)
                + "Content-Length: 2\r\n\r\n{}"
         << true << "error" << tooLarge;
+    // qCompress's output past its length prefix is a zlib stream.
+    const QByteArray policies = R"({"Policies":{"JE.FullColorPrint":"ON"}})";
+    const QByteArray packed = qCompress(policies).mid(4);
+    QTest::newRow("a deflate-coded answer")
+        << ok + "Content-Encoding: deflate\r\nContent-Length: " + QByteArray::number(packed.size())
+               + "\r\n\r\n" + packed
+        << true << "answer" << QString::fromLatin1(policies);
+    const QByteArray bomb = qCompress(QByteArray(5 * 1024 * 1024, ' ')).mid(4);
+    QTest::newRow("a deflate-coded answer that unpacks past 1 MiB")
+        << ok + "Content-Encoding: deflate\r\nContent-Length: " + QByteArray::number(bomb.size())
+               + "\r\n\r\n" + bomb
+        << true << "error" << tooLarge;
+    QTest::newRow("chunks beside a length")
+        << ok + "Transfer-Encoding: chunked\r\nContent-Length: 2\r\n\r\n2\r\n{}\r\n0\r\n\r\n"
+        << true << "error" << broken;
+    QTest::newRow("not an HTTP answer")
+        << QByteArray("SSH-2.0-server\r\n\r\n") << true << "error" << broken;
     // The client refuses the answer while the server's closing is on its way.
     QTest::newRow("5 MiB announced, then the line closed")
         << ok + "Content-Length: 5242880\r\n\r\n{" << false << "error" << tooLarge;
