@@ -25,7 +25,7 @@ struct LoginReport
     enum class Kind {
         Answer,   // `body`: the answer, capped
         Error,    // `text`: the socket's error text, or the server's error status
-        Broken,   // the answer's length is open to interpretation
+        Broken,   // malformed, or its length open to interpretation
         TooLarge, // the answer, headers or body, passed the cap
         Refused,  // the certificate: `server`, `fingerprint`, `pinned`, `forAnotherHost`
     };
