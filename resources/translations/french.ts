@@ -480,6 +480,13 @@ Par exemple: jane.doe@example.com</translation>
     </message>
 </context>
 <context>
+    <name>LoginExchange</name>
+    <message>
+        <source>The server answered %1 %2.</source>
+        <translation>Le serveur a répondu %1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>

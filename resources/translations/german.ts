@@ -480,6 +480,13 @@ Beispiel: jane.doe@example.com</translation>
     </message>
 </context>
 <context>
+    <name>LoginExchange</name>
+    <message>
+        <source>The server answered %1 %2.</source>
+        <translation>Der Server hat mit %1 %2 geantwortet.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>

@@ -480,6 +480,13 @@ Ad esempio: jane.doe@example.com</translation>
     </message>
 </context>
 <context>
+    <name>LoginExchange</name>
+    <message>
+        <source>The server answered %1 %2.</source>
+        <translation>Il server ha risposto %1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>

@@ -481,6 +481,13 @@ Por ejemplo: jane.doe@example.com</translation>
     </message>
 </context>
 <context>
+    <name>LoginExchange</name>
+    <message>
+        <source>The server answered %1 %2.</source>
+        <translation>El servidor respondió %1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>

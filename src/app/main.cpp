@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
         window.show();
         result = window.runUntilEnded();
     }
-    // A login whose thread the network layer still keeps busy is not waited
+    // A login whose thread is still closing its connection is not waited
     // for, and the libraries it runs in are not torn down under it.
     if (tcurl::loginsRunning() > 0) {
         std::fflush(nullptr);

@@ -6,9 +6,8 @@
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QMutexLocker>
-#include <QNetworkAccessManager>
-#include <QSslConfiguration>
 #include <QSslError>
+#include <QSslSocket>
 
 #include <atomic>
 #include <future>
@@ -18,8 +17,6 @@ namespace {
 
 std::atomic<int> runningExchanges {0};
 
-// What the network layer may hold of a body before the exchange reads it;
-// it reads on every notification, so this only bounds bursts.
 const qint64 readBufferSize = 64 * 1024;
 
 // The certificate is sound and vouched for, only not for this host name.
@@ -137,12 +134,14 @@ void LoginExchange::run(const Request &request, const std::shared_ptr<LoginLine>
         QEventLoop loop;
         LoginExchange exchange(request, line, &loop);
         if (line->attach(&exchange)) {
-            exchange.send();
+            // From within the loop: a socket may fail at once, and a quit
+            // before exec() would be lost.
+            QMetaObject::invokeMethod(
+                &exchange, [&exchange] { exchange.send(); }, Qt::QueuedConnection);
             loop.exec();
         }
     }
-    // What the network layer left to be deleted later: this thread has no
-    // later.
+    // What the socket left to be deleted later: this thread has no later.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     --runningExchanges;
 }
@@ -157,59 +156,52 @@ LoginExchange::LoginExchange(const Request &request, std::shared_ptr<LoginLine> 
     : request(request)
     , line(std::move(line))
     , loop(loop)
+    , answer(maxHeaderSize, maxAnswerSize)
 {}
 
 LoginExchange::~LoginExchange()
 {
     line->detach();
-    // Deleting the reply ends its transfer without a word; the manager waits
-    // for its own network thread here, on this one.
-    if (reply) {
-        disconnect(reply, nullptr, this, nullptr);
-        delete reply;
+    if (socket) {
+        disconnect(socket, nullptr, this, nullptr);
+        socket->abort();
     }
-    delete manager;
 }
 
 void LoginExchange::send()
 {
-    // A manager of its own for every request. The network layer keeps one
-    // connection per server for all requests of a manager, hands its
-    // certificate check to whichever request waits first -- one just
-    // cancelled included -- and fails every waiting request when the
-    // handshake fails; so a request posted right after a cancel could end
-    // with the cancelled one's refusal, never asked about its own.
-    manager = new QNetworkAccessManager(this);
-    reply = manager->post(request.request, request.body);
-    reply->setReadBufferSize(readBufferSize);
+    socket = new QSslSocket(this);
+    socket->setSslConfiguration(request.ssl);
+    // What the socket takes in before it is read; it is read on every
+    // notification, so this only bounds bursts.
+    socket->setReadBufferSize(readBufferSize);
 
-    connect(reply, &QNetworkReply::readyRead, this, &LoginExchange::slotReadyRead);
-    connect(reply, &QNetworkReply::errorOccurred, this, &LoginExchange::slotError);
-    connect(reply, &QNetworkReply::metaDataChanged, this, &LoginExchange::checkHeaders);
-    connect(reply, &QNetworkReply::finished, this, &LoginExchange::finishAnswer);
+    connect(socket, &QSslSocket::readyRead, this, &LoginExchange::slotReadyRead);
+    connect(socket, &QAbstractSocket::errorOccurred, this, &LoginExchange::slotError);
     // Decided before the handshake ends, so a refused server never sees the
     // form.
-    connect(reply, &QNetworkReply::sslErrors, this, &LoginExchange::checkCertificate);
-    // Before the form is sent as well, so that it is recorded for every
-    // server that could have received the password.
-    connect(reply, &QNetworkReply::encrypted, this, &LoginExchange::recordTrust);
+    connect(socket, qOverload<const QList<QSslError> &>(&QSslSocket::sslErrors), this,
+            &LoginExchange::checkCertificate);
+    connect(socket, &QSslSocket::encrypted, this, &LoginExchange::sendRequest);
+    // The host name, as the user gave it, is the one the certificate must
+    // name.
+    socket->connectToHostEncrypted(request.url.host(), quint16(request.url.port(443)));
 }
 
 void LoginExchange::checkCertificate(const QList<QSslError> &errors)
 {
     if (ended)
         return;
-    QSslCertificate leaf = reply->sslConfiguration().peerCertificate();
+    QSslCertificate leaf = socket->peerCertificate();
     for (int i = 0; leaf.isNull() && i < errors.size(); ++i)
         leaf = errors.at(i).certificate();
 
-    const QString server = CertificatePins::serverKey(reply->url());
+    const QString server = CertificatePins::serverKey(request.url);
     const QString fingerprint = CertificatePins::fingerprint(leaf);
     QString pinned;
     if (trusted(server, fingerprint, &pinned)) {
-        // Only these errors, of this certificate: a later connection with
-        // another certificate is checked anew.
-        reply->ignoreSslErrors(errors);
+        // Only these errors, of this certificate, on this connection.
+        socket->ignoreSslErrors(errors);
         return;
     }
     // Not ignored: the handshake fails and slotError reports the refusal.
@@ -235,15 +227,24 @@ bool LoginExchange::trusted(const QString &server, const QString &fingerprint, Q
     return trust;
 }
 
-void LoginExchange::recordTrust()
+void LoginExchange::sendRequest()
 {
     if (ended)
         return;
-    const QString fingerprint =
-        CertificatePins::fingerprint(reply->sslConfiguration().peerCertificate());
+    // Before the form is sent, so that it is recorded for every server that
+    // could have received the password.
+    recordTrust();
+    if (ended || line->isCut())
+        return;
+    socket->write(request.head + request.body);
+}
+
+void LoginExchange::recordTrust()
+{
+    const QString fingerprint = CertificatePins::fingerprint(socket->peerCertificate());
     if (fingerprint.isEmpty())
         return;
-    const QString server = CertificatePins::serverKey(reply->url());
+    const QString server = CertificatePins::serverKey(request.url);
     line->runThere([&] {
         const QString record = CertificatePins::pin(server);
         // A pinned certificate (or one just trusted on first use) is
@@ -253,80 +254,69 @@ void LoginExchange::recordTrust()
     });
 }
 
-void LoginExchange::checkHeaders()
-{
-    if (ended)
-        return;
-    // The network layer has taken in the whole header block by now; what is
-    // kept of it is bounded here.
-    qint64 headerSize = 0;
-    for (const QNetworkReply::RawHeaderPair &header : reply->rawHeaderPairs())
-        headerSize += header.first.size() + header.second.size() + 4;
-    if (headerSize > maxHeaderSize) {
-        end(reportOf(LoginReport::Kind::TooLarge));
-        return;
-    }
-
-    // Repeated headers come joined by ", ". The network layer would go by
-    // the first length, while a proxy on the way might take another: an
-    // answer whose end is open to interpretation is no answer.
-    const QByteArray announced = reply->rawHeader("Content-Length");
-    if (announced.isEmpty())
-        return;
-    qint64 length = -1;
-    for (const QByteArray &value : announced.split(',')) {
-        bool ok = false;
-        const qint64 one = value.trimmed().toLongLong(&ok);
-        if (!ok || one < 0 || (length >= 0 && one != length)) {
-            end(reportOf(LoginReport::Kind::Broken));
-            return;
-        }
-        length = one;
-    }
-    if (length > maxAnswerSize)
-        end(reportOf(LoginReport::Kind::TooLarge));
-}
-
 void LoginExchange::slotReadyRead()
 {
     if (ended)
         return;
-    // Read as it arrives, so that the network layer never holds much.
-    body += reply->read(maxAnswerSize - body.size() + 1);
-    if (body.size() > maxAnswerSize)
-        end(reportOf(LoginReport::Kind::TooLarge));
+    // A piece at a time, each no larger than what the socket may hold: a
+    // stop between two notifications is taken at once.
+    HttpAnswerReader::State state = answer.state();
+    while (state == HttpAnswerReader::State::Reading && socket->bytesAvailable() > 0)
+        state = answer.feed(socket->read(readBufferSize));
+    readAnswer(state);
 }
 
-void LoginExchange::finishAnswer()
+void LoginExchange::readAnswer(HttpAnswerReader::State state)
 {
-    if (ended)
+    switch (state) {
+    case HttpAnswerReader::State::Reading:
         return;
-    if (reply->error() != QNetworkReply::NoError) {
-        slotError(reply->error());
+    case HttpAnswerReader::State::Broken:
+        end(reportOf(LoginReport::Kind::Broken));
+        return;
+    case HttpAnswerReader::State::TooLarge:
+        end(reportOf(LoginReport::Kind::TooLarge));
+        return;
+    case HttpAnswerReader::State::Cut: {
+        LoginReport failure = reportOf(LoginReport::Kind::Error);
+        failure.text = socket->errorString();
+        end(failure);
         return;
     }
-    // What came with the end of the reply.
-    slotReadyRead();
-    if (ended)
+    case HttpAnswerReader::State::Done:
+        break;
+    }
+    if (answer.status() >= 400) {
+        LoginReport failure = reportOf(LoginReport::Kind::Error);
+        failure.text = tr("The server answered %1 %2.")
+                           .arg(answer.status())
+                           .arg(QString::fromLatin1(answer.reason()));
+        end(failure);
         return;
-    // An answer without a body (204, or an interim 1xx that the network
-    // layer takes for the end) still ends the request.
-    LoginReport answer = reportOf(LoginReport::Kind::Answer);
-    answer.body = body;
-    end(answer);
+    }
+    LoginReport report = reportOf(LoginReport::Kind::Answer);
+    report.body = answer.body();
+    end(report);
 }
 
-void LoginExchange::slotError(QNetworkReply::NetworkError error)
+void LoginExchange::slotError(QAbstractSocket::SocketError error)
 {
-    Q_UNUSED(error);
     if (ended)
         return;
     if (refusal.kind == LoginReport::Kind::Refused) {
         end(refusal);
         return;
     }
+    // The server's closing ends an answer that runs to the end of the
+    // stream, after what came with it.
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        slotReadyRead();
+        if (!ended)
+            readAnswer(answer.finish());
+        return;
+    }
     LoginReport failure = reportOf(LoginReport::Kind::Error);
-    failure.text = reply->errorString();
+    failure.text = socket->errorString();
     end(failure);
 }
 
@@ -336,17 +326,17 @@ void LoginExchange::end(const LoginReport &report)
         return;
     ended = true;
     line->send(report);
-    // Nothing of this reply is handled after this point. The reply goes with
-    // the exchange as the thread finishes: deleting it here could pull it
-    // from under the signal that called.
-    disconnect(reply, nullptr, this, nullptr);
-    loop->quit();
+    stop();
 }
 
 void LoginExchange::stop()
 {
     ended = true;
-    if (reply)
-        disconnect(reply, nullptr, this, nullptr);
+    // The connection goes now, whatever the server still sends; the socket
+    // itself goes with the exchange, outside the signal that called.
+    if (socket) {
+        disconnect(socket, nullptr, this, nullptr);
+        socket->abort();
+    }
     loop->quit();
 }

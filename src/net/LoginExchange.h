@@ -1,29 +1,31 @@
 #pragma once
 
+#include "net/HttpAnswerReader.h"
+
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QObject>
+#include <QSslConfiguration>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
 
 class LoginExchange;
 class QEventLoop;
-class QNetworkAccessManager;
-class QSslCertificate;
 class QSslError;
+class QSslSocket;
 
 // How a login ended, as its thread saw it.
 struct LoginReport
 {
     enum class Kind {
         Answer,   // `body`: the answer, capped
-        Error,    // `text`: the network layer's error text
-        Broken,   // the answer's length is open to interpretation
+        Error,    // `text`: the socket's error text, or the server's error status
+        Broken,   // malformed, or its length open to interpretation
         TooLarge, // the answer, headers or body, passed the cap
         Refused,  // the certificate: `server`, `fingerprint`, `pinned`, `forAnotherHost`
     };
@@ -70,12 +72,13 @@ private:
     LoginExchange *exchange = nullptr;
 };
 
-// One login request, on a thread of its own: its network manager is made,
-// used and deleted there, so that whatever the network layer does with an
-// answer -- taking in a header block of any size, say -- happens beside the
-// window. The exchange ends its thread after its one report, or when its
-// line is cut. The thread is detached: nothing waits for it, nothing has to
-// be deleted after it, and the process may end while it runs.
+// One login request, on a thread of its own: one TLS connection, one request
+// written whole, one answer read under our own caps from its first byte
+// (HttpAnswerReader), so that nothing a server sends is kept past a cap. The
+// exchange ends its thread after its one report, or at once when its line
+// is cut: every read is short, so a stop is never kept waiting, and the
+// connection goes with it. The thread is detached: nothing waits for it,
+// nothing has to be deleted after it, and the process may end while it runs.
 class LoginExchange : public QObject
 {
     Q_OBJECT
@@ -83,15 +86,18 @@ class LoginExchange : public QObject
 public:
     struct Request
     {
-        QNetworkRequest request;
+        QUrl url;
+        QSslConfiguration ssl;
+        // The request line and header block, then the body, as sent.
+        QByteArray head;
         QByteArray body;
         // A certificate that fails validation while nothing is recorded for
         // the server is pinned (trust on first use) rather than refused.
         bool trustFirst = false;
     };
 
-    // The most kept of an answer: its body, and apart from it the header
-    // block as the network layer hands it over.
+    // The most kept of an answer: its body after decoding, and apart from it
+    // the status line and headers.
     static constexpr qint64 maxAnswerSize = 1024 * 1024;
     static constexpr qint64 maxHeaderSize = 64 * 1024;
 
@@ -105,7 +111,7 @@ public:
 
 public slots:
     void slotReadyRead();
-    void slotError(QNetworkReply::NetworkError error);
+    void slotError(QAbstractSocket::SocketError error);
 
 private:
     friend class LoginLine;
@@ -120,18 +126,18 @@ private:
     // Whether the certificate is trusted for the server, as CertificatePins
     // tells on the asking thread, where every record is read and written.
     bool trusted(const QString &server, const QString &fingerprint, QString *pinned);
+    // Once the handshake is through: records the trust, then sends.
+    void sendRequest();
     void recordTrust();
-    void checkHeaders();
-    void finishAnswer();
+    void readAnswer(HttpAnswerReader::State state);
     // Reports once, then ends the thread.
     void end(const LoginReport &report);
 
     Request request;
     std::shared_ptr<LoginLine> line;
     QEventLoop *loop;
-    QNetworkAccessManager *manager = nullptr;
-    QNetworkReply *reply = nullptr;
-    QByteArray body;
+    QSslSocket *socket = nullptr;
+    HttpAnswerReader answer;
     bool ended = false;
     // Set when the certificate was refused.
     LoginReport refusal;

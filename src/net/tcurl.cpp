@@ -3,7 +3,8 @@
 #include "net/LoginExchange.h"
 
 #include <QByteArray>
-#include <QNetworkRequest>
+#include <QHostAddress>
+#include <QLocale>
 #include <QSslConfiguration>
 #include <QTimer>
 #include <QUrl>
@@ -31,6 +32,54 @@ QByteArray formValue(const QString &value)
         }
     }
     return encoded;
+}
+
+// The Host field: an IPv6 address in brackets, a name in its ASCII form, the
+// port only when the address names one.
+QByteArray hostField(const QUrl &url)
+{
+    const QString host = url.host();
+    const QHostAddress address(host);
+    QByteArray field = address.protocol() == QAbstractSocket::IPv6Protocol
+                           ? '[' + host.toLatin1() + ']'
+                       : address.isNull() ? QUrl::toAce(host)
+                                          : host.toLatin1();
+    if (url.port() != -1)
+        field += ':' + QByteArray::number(url.port());
+    return field;
+}
+
+// The languages the login has always offered: the system's, then any.
+QByteArray acceptLanguage()
+{
+    const QString locale = QLocale::system().name().replace(QLatin1Char('_'), QLatin1Char('-'));
+    if (locale == QLatin1String("C"))
+        return "en,*";
+    if (locale.startsWith(QLatin1String("en-")))
+        return locale.toLatin1() + ",*";
+    return locale.toLatin1() + ",en,*";
+}
+
+// The request line and header block, field by field and in the order that
+// servers have always received.
+QByteArray requestHead(const QUrl &url, int bodySize)
+{
+    QUrl target = url;
+    if (target.path().isEmpty())
+        target.setPath(QStringLiteral("/"));
+    const QByteArray path =
+        target.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment
+                         | QUrl::NormalizePathSegments | QUrl::FullyEncoded);
+    return "POST " + path + " HTTP/1.1\r\n" + "Host: " + hostField(url) + "\r\n"
+           + "Content-Type: text/*\r\n"
+             "charsets: utf-8\r\n"
+             "User-Agent: TVP\r\n"
+             "Content-Length: "
+           + QByteArray::number(bodySize) + "\r\n"
+           + "Connection: Keep-Alive\r\n"
+             "Accept-Encoding: gzip, deflate\r\n"
+             "Accept-Language: "
+           + acceptLanguage() + "\r\n\r\n";
 }
 
 } // namespace
@@ -67,20 +116,15 @@ void tcurl::setExtraCaCertificates(const QList<QSslCertificate> &certificates)
 void tcurl::post(const QString &baseUrl, const QString &user, const QString &password,
                  NewCertificate newCertificate)
 {
-    QNetworkRequest request;
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("text/*"));
-    request.setRawHeader("charsets", "utf-8");
-    request.setRawHeader("User-Agent", "TVP");
-    request.setUrl(QUrl(baseUrl + QLatin1String(loginPath), QUrl::TolerantMode));
-    if (!extraCaCertificates.isEmpty()) {
-        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-        ssl.setCaCertificates(QSslConfiguration::systemCaCertificates() + extraCaCertificates);
-        request.setSslConfiguration(ssl);
-    }
-
     LoginExchange::Request exchange;
-    exchange.request = request;
+    exchange.url = QUrl(baseUrl + QLatin1String(loginPath), QUrl::TolerantMode);
+    exchange.ssl = QSslConfiguration::defaultConfiguration();
+    if (!extraCaCertificates.isEmpty())
+        exchange.ssl.setCaCertificates(QSslConfiguration::systemCaCertificates()
+                                       + extraCaCertificates);
+    exchange.ssl.setAllowedNextProtocols({QSslConfiguration::NextProtocolHttp1_1});
     exchange.body = "userID=" + formValue(user) + "&userPWD=" + formValue(password);
+    exchange.head = requestHead(exchange.url, exchange.body.size());
     exchange.trustFirst = newCertificate == NewCertificate::TrustFirst;
 
     const quint64 id = ++lastId;
@@ -151,8 +195,8 @@ void tcurl::drop(quint64 id)
     const Pending entry = *found;
     pending.erase(found);
     // Nothing of this request is reported after this point. Its thread
-    // stops at its next turn and goes by itself; one that the network layer
-    // keeps busy is not waited for.
+    // closes the connection at its next turn and goes by itself, not waited
+    // for.
     entry.line->cut();
     entry.timer->stop();
     entry.timer->deleteLater();

@@ -29,12 +29,11 @@ class QTimer;
 // refusal or the time limit -- unless cancel() ends it first.
 //
 // The network work of each request runs on a thread of its own
-// (LoginExchange), since the network layer takes in an answer's header
-// block on the thread that owns its manager, without a bound; the time
-// limit, cancel() and every report stay on the client's thread. A request
-// that passes its limit or is cancelled is forgotten at once, whatever its
-// thread still does, and nothing waits for that thread: not the client's
-// destructor, nor the end of the process.
+// (LoginExchange), which reads the answer under the caps as it arrives; the
+// time limit, cancel() and every report stay on the client's thread. A
+// request that passes its limit or is cancelled is forgotten at once: its
+// thread closes the connection and ends at its next turn, and nothing
+// waits for it, not the client's destructor, nor the end of the process.
 class tcurl : public QObject
 {
     Q_OBJECT
@@ -82,7 +81,8 @@ signals:
     // Tag + the answer body (up to its first NUL); an answer without a body
     // gives the tag alone.
     void messageReady(QString message);
-    // Tag + the network layer's error text, or why the client ended it.
+    // Tag + the socket's error text, the server's error status, or why the
+    // client ended it.
     void errorReady(QString message);
     // Tag + a short reason: the server's certificate failed validation and
     // is not pinned for server ("host:port"); `pinned` is the server's

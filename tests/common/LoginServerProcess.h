@@ -23,10 +23,10 @@ public:
     }
 
     // Serves the certificate and key of the named files, answering every
-    // login with `body`, after `headerMiB` MiB of filler header lines. False
-    // when it did not come up.
+    // login with `body`, after `headerMiB` MiB of filler header lines, or
+    // in one of the script's endless modes. False when it did not come up.
     bool start(const QString &certificatePath, const QString &keyPath, const QByteArray &body,
-               int headerMiB = 0)
+               int headerMiB = 0, const QString &mode = QString())
     {
         const QString script = QFileInfo(QStringLiteral(__FILE__))
                                    .dir()
@@ -34,7 +34,7 @@ public:
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral("python3"),
                       {script, certificatePath, keyPath, QString::fromUtf8(body),
-                       QString::number(headerMiB)});
+                       QString::number(headerMiB), mode});
         while (!process.canReadLine()) {
             if (!process.waitForReadyRead(120000))
                 return false;

@@ -21,7 +21,9 @@
 #include "tabs/SNTTab.h"
 #include "widgets/TolButtonGroup.h"
 
+#include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
@@ -84,6 +86,8 @@ private slots:
     void cancelEndsWithoutReport();
     void requestRightAfterCancel_data();
     void requestRightAfterCancel();
+    void runawayServerCostsNothing_data();
+    void runawayServerCostsNothing();
     void tabTurnsAnswersIntoPolicies();
     void init();
 
@@ -169,6 +173,20 @@ void TestTcurl::requestAsReceived()
     QVERIFY(!request.headers.contains("authorization"));
     QVERIFY(!request.headers.contains("cookie"));
     QCOMPARE(request.body, wire);
+    // Byte for byte what servers have always logged, the header fields a
+    // network library adds by itself included.
+    QString language = QLocale::system().name().replace(QLatin1Char('_'), QLatin1Char('-'));
+    language = language == QLatin1String("C")              ? QStringLiteral("en,*")
+               : language.startsWith(QLatin1String("en-")) ? language + QStringLiteral(",*")
+                                                           : language + QStringLiteral(",en,*");
+    QCOMPARE(server.received, "POST " + QByteArray(loginPath) + " HTTP/1.1\r\nHost: 127.0.0.1:"
+                                  + QByteArray::number(server.serverPort())
+                                  + "\r\nContent-Type: text/*\r\ncharsets: utf-8\r\n"
+                                    "User-Agent: TVP\r\nContent-Length: "
+                                  + QByteArray::number(wire.size())
+                                  + "\r\nConnection: Keep-Alive\r\nAccept-Encoding: gzip, "
+                                    "deflate\r\nAccept-Language: "
+                                  + language.toLatin1() + "\r\n\r\n" + wire);
 
     // Two fields, in order, each value coming back exactly as given.
     const QList<QByteArray> fields = request.body.split('&');
@@ -482,6 +500,23 @@ void TestTcurl::everyRequestEndsOnce_data()
         << ok + QByteArray("X-Fill: " + QByteArray(1014, 'x') + "\r\n").repeated(70)
                + "Content-Length: 2\r\n\r\n{}"
         << true << "error" << tooLarge;
+    // qCompress's output past its length prefix is a zlib stream.
+    const QByteArray policies = R"({"Policies":{"JE.FullColorPrint":"ON"}})";
+    const QByteArray packed = qCompress(policies).mid(4);
+    QTest::newRow("a deflate-coded answer")
+        << ok + "Content-Encoding: deflate\r\nContent-Length: " + QByteArray::number(packed.size())
+               + "\r\n\r\n" + packed
+        << true << "answer" << QString::fromLatin1(policies);
+    const QByteArray bomb = qCompress(QByteArray(5 * 1024 * 1024, ' ')).mid(4);
+    QTest::newRow("a deflate-coded answer that unpacks past 1 MiB")
+        << ok + "Content-Encoding: deflate\r\nContent-Length: " + QByteArray::number(bomb.size())
+               + "\r\n\r\n" + bomb
+        << true << "error" << tooLarge;
+    QTest::newRow("chunks beside a length")
+        << ok + "Transfer-Encoding: chunked\r\nContent-Length: 2\r\n\r\n2\r\n{}\r\n0\r\n\r\n"
+        << true << "error" << broken;
+    QTest::newRow("not an HTTP answer")
+        << QByteArray("SSH-2.0-server\r\n\r\n") << true << "error" << broken;
     // The client refuses the answer while the server's closing is on its way.
     QTest::newRow("5 MiB announced, then the line closed")
         << ok + "Content-Length: 5242880\r\n\r\n{" << false << "error" << tooLarge;
@@ -591,6 +626,89 @@ void TestTcurl::requestRightAfterCancel()
         QCOMPARE(answers.count(), 0);
         QVERIFY(logins().isEmpty());
     }
+}
+
+void TestTcurl::runawayServerCostsNothing_data()
+{
+    QTest::addColumn<QString>("mode"); // of tls_login_server.py
+    QTest::addColumn<int>("headerMiB");
+    QTest::addColumn<int>("requests");
+    const struct
+    {
+        const char *name;
+        const char *mode;
+        int headerMiB;
+    } servers[] = {
+        {"header lines without end", "lines", 0},
+        {"one header line without end", "line", 0},
+        {"64 MiB of header lines", "", 64},
+        {"a body without end", "body", 0},
+    };
+    for (const auto &server : servers) {
+        for (const int requests : {1, 6})
+            QTest::addRow("%s, %d in a row", server.name, requests)
+                << server.mode << server.headerMiB << requests;
+    }
+}
+
+// Whatever a server sends, and however often it is asked: one report per
+// request, the window's loop turning, and once the last report is in, no
+// login thread left and the memory back.
+void TestTcurl::runawayServerCostsNothing()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, headerMiB);
+    QFETCH(int, requests);
+    LoginServerProcess remote;
+    QVERIFY(remote.start(dir.filePath(QStringLiteral("usual.pem")),
+                         dir.filePath(QStringLiteral("usual.key")), server.body, headerMiB, mode));
+    const QString key = QStringLiteral("127.0.0.1:%1").arg(remote.port());
+    QVERIFY(CertificatePins::setPin(key, fingerprintOf(QStringLiteral("usual"))));
+    const auto threads = [] {
+        return QDir(QStringLiteral("/proc/self/task"))
+            .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+            .size();
+    };
+
+    int turns = 0;
+    const qint64 residentBefore = residentKiB();
+    qint64 residentPeak = residentBefore;
+    QTimer counter;
+    connect(&counter, &QTimer::timeout, this, [&] {
+        ++turns;
+        residentPeak = qMax(residentPeak, residentKiB());
+    });
+    counter.start(10);
+    const int threadsBefore = threads();
+
+    tcurl client;
+    client.setTimeLimit(4000);
+    QSignalSpy answers(&client, &tcurl::messageReady);
+    QSignalSpy errors(&client, &tcurl::errorReady);
+    QSignalSpy timeouts(&client, &tcurl::timedOut);
+    const auto reports = [&] { return answers.count() + errors.count() + timeouts.count(); };
+    for (int i = 1; i <= requests; ++i) {
+        client.post(QStringLiteral("https://") + key, QStringLiteral("kim"), QStringLiteral("pw"));
+        QTRY_COMPARE_WITH_TIMEOUT(reports(), i, TestLimits::waitMs);
+    }
+    const int turnsAtEnd = turns;
+    QTRY_VERIFY_WITH_TIMEOUT(turns > turnsAtEnd + 30, TestLimits::waitMs);
+    const auto figures = [&] {
+        return QStringLiteral("peak +%1 KiB, now +%2 KiB, %3 threads (%4 before)")
+            .arg(residentPeak - residentBefore)
+            .arg(residentKiB() - residentBefore)
+            .arg(threads())
+            .arg(threadsBefore);
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        tcurl::loginsRunning() == 0 && threads() <= threadsBefore
+            && (!residentSizeTellsWhatIsHeld || residentKiB() - residentBefore < 16 * 1024),
+        qPrintable(figures()), TestLimits::waitMs);
+    QCOMPARE(reports(), requests);
+    QCOMPARE(answers.count(), 0);
+    QVERIFY2(!residentSizeTellsWhatIsHeld || residentPeak - residentBefore < 64 * 1024,
+             qPrintable(figures()));
+    qInfo("%s", qPrintable(figures()));
 }
 
 void TestTcurl::tabTurnsAnswersIntoPolicies()
