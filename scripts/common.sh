@@ -4,7 +4,7 @@ ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TEST_USER=${VELLUMARK_TEST_USER:-vmtest}
 
 BUILD_PACKAGES="cmake g++ make pkg-config python3 qtbase5-dev qttools5-dev qttools5-dev-tools
-libcups2-dev libssl-dev libbenchmark-dev lld cups-daemon cups-client cups-bsd openssl util-linux passwd
+libcups2-dev libssl-dev zlib1g-dev libbenchmark-dev lld cups-daemon cups-client cups-bsd openssl util-linux passwd
 qttranslations5-l10n xvfb openbox x11-utils"
 # The sanitizer build and the fuzz targets: clang and its libFuzzer runtime.
 SANITIZER_PACKAGES="clang-14 libclang-rt-14-dev"
