@@ -1,17 +1,26 @@
 #!/usr/bin/env python3
-"""Writes a large synthetic PPD for the option model benchmarks.
+"""Writes a large synthetic PPD for the benchmarks.
 
 The file holds the keywords the model builder treats specially (page size,
-duplex, media, covers, collation, finishing) beside several hundred made-up
-options, and thousands of UIConstraints between random choices. The output is
-the same on every run, so the committed copy can be checked by regenerating.
+duplex, media, covers, collation, finishing) beside made-up options, and
+thousands of UIConstraints between random choices. The output is the same on
+every run, so the committed copy can be checked by regenerating.
 
-Usage: make_large_ppd.py [output]   (default: data/large.ppd beside this script)
+Two shapes:
+  bench  (default) several hundred options, 3,200 UIConstraints, ~280 KB: the
+         option model benchmarks' file, committed as data/large.ppd.
+  real   the largest shape met in the field: 85 options, 7,000 UIConstraints,
+         ~600 KB, with a device ID, so that the window lists its queue. Too
+         big to commit: the window bench writes it into its own temp folder.
+
+Usage: make_large_ppd.py [--shape bench|real] [output]
+       (default output: data/large.ppd beside this script for "bench";
+       "real" needs an output)
 """
 
+import argparse
 import os
 import random
-import sys
 
 OPTION_COUNT = 320
 CONSTRAINT_COUNT = 3200
@@ -64,9 +73,7 @@ KNOWN_OPTIONS = [
 ]
 
 
-def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "data", "large.ppd")
+def bench_shape():
     rng = random.Random(4020)
 
     options = list(KNOWN_OPTIONS)
@@ -100,6 +107,71 @@ def main():
         members = rng.sample(options, 3)
         value = "".join(" *%s %s" % (k, rng.choice(c)) for k, c in members)
         lines.append('*cupsUIConstraints: "%s"' % value.strip())
+    return lines
+
+
+REAL_OPTION_COUNT = 85
+REAL_CONSTRAINT_COUNT = 7000
+REAL_OPTIONS_PER_GROUP = 11
+
+
+def real_shape():
+    """Few options, each with code as a driver writes it, and constraints
+    between nearly every pair of them, as a finisher-laden model's PPD has."""
+    rng = random.Random(9950)
+    header = HEADER.replace("TX-9900", "TX-9950").replace("TX9900", "TX9950")
+    header = header.replace('*Manufacturer: "Tolvane"\n',
+                            '*Manufacturer: "Tolvane"\n*1284DeviceID: "MFG:Tolvane;MDL:TX-9950;"\n')
+
+    options = list(KNOWN_OPTIONS)
+    for i in range(REAL_OPTION_COUNT - len(KNOWN_OPTIONS)):
+        count = rng.randint(3, 12)
+        options.append(("TolFinisherSetting%02d" % (i + 1),
+                        ["Position%02d" % c for c in range(count)]))
+
+    lines = [header.rstrip("\n")]
+    for g in range(0, len(options), REAL_OPTIONS_PER_GROUP):
+        number = g // REAL_OPTIONS_PER_GROUP + 1
+        lines.append("*OpenGroup: Group%02d/Settings %d" % (number, number))
+        for keyword, choices in options[g:g + REAL_OPTIONS_PER_GROUP]:
+            lines.append("*OpenUI *%s/%s Setting: PickOne" % (keyword, keyword))
+            lines.append("*OrderDependency: %d AnySetup *%s" % (10 + number, keyword))
+            lines.append("*Default%s: %s" % (keyword, choices[0]))
+            # The known keywords keep empty code: the page set-up they would
+            # otherwise ask for means nothing here.
+            made_up = (keyword, choices) not in KNOWN_OPTIONS
+            for n, choice in enumerate(choices):
+                code = "<</%s %d>>setpagedevice" % (keyword, n) if made_up else ""
+                lines.append('*%s %s/%s %s: "%s"' % (keyword, choice, keyword, choice, code))
+            lines.append("*CloseUI: *%s" % keyword)
+        lines.append("*CloseGroup: Group%02d" % number)
+
+    seen = set()
+    while len(seen) < REAL_CONSTRAINT_COUNT:
+        (k1, c1), (k2, c2) = rng.sample(options, 2)
+        pair = (k1, rng.choice(c1), k2, rng.choice(c2))
+        # A shipped PPD's defaults never conflict.
+        if pair in seen or (pair[1] == c1[0] and pair[3] == c2[0]):
+            continue
+        seen.add(pair)
+        lines.append("*UIConstraints: *%s %s *%s %s" % pair)
+    return lines
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description="Writes a large synthetic PPD.")
+    parser.add_argument("--shape", choices=["bench", "real"], default="bench")
+    parser.add_argument("output", nargs="?")
+    args = parser.parse_args()
+    if args.shape == "bench":
+        out = args.output or os.path.join(here, "data", "large.ppd")
+        lines = bench_shape()
+    else:
+        if not args.output:
+            parser.error("the real shape is not committed: name an output file")
+        out = args.output
+        lines = real_shape()
 
     os.makedirs(os.path.dirname(out) or ".", exist_ok=True)
     with open(out, "w", encoding="ascii", newline="\n") as f:

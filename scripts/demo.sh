@@ -1,14 +1,30 @@
 #!/bin/bash
 # Installs what is missing, builds the program (not the tests), starts a
-# sandbox CUPS with sample queues and runs Vellumark against it as an
-# ordinary user. Without $DISPLAY it runs on a virtual screen, selects the
-# showcase queue, saves one screenshot per tab and a contact sheet of them
-# all, and ends.
+# sandbox CUPS with sample queues, puts their PPDs in the driver package's
+# folder and runs Vellumark against it as an ordinary user. Without $DISPLAY
+# it runs on a virtual screen, selects the showcase queue by typing its name
+# and fails unless the window's title then names it, saves one screenshot
+# per tab (each named by the tab the bar marks current), a contact sheet of
+# them all and one of a saved profile's details, and ends.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "$BUILD_PACKAGES imagemagick xdotool"
 prepare_system
+
+# The sample queues' PPDs in the driver package's folder, where the profile
+# view reads a saved profile's model; named from each PPD's model name by the
+# program's own rule (brackets dropped, blanks joined by "_", the TPDL and
+# TPSL words dropped, "B/W" spelt "Monochrome", "RB/ORVA" shortened to "RB").
+# The program reads only a folder that root owns and no one else can write to.
+maker_ppds=/usr/share/tolvane/ppd9.1
+as_root install -d -m 755 -o root -g root "$maker_ppds"
+as_root chmod 755 "$maker_ppds"
+for ppd in demo-showcase queue-tolvane queue-rbor queue-twofilters; do
+    model=$(sed -n 's/^\*ModelName: *"\(.*\)".*/\1/p' "$ROOT_DIR/tests/data/$ppd.ppd" | head -n 1)
+    name=$(sed 's/\[//g; s/\]//g; s/ /_/g; s/_TPDL//g; s|B/W|Monochrome|g; s|RB/ORVA|RB|g; s/_TPSL//g' <<<"$model")
+    as_root install -m 644 -o root -g root "$ROOT_DIR/tests/data/$ppd.ppd" "$maker_ppds/$name.ppd"
+done
 
 work=/tmp/vellumark-demo
 if [ "$(id -u)" -eq 0 ]; then
@@ -70,37 +86,119 @@ shots="$work/screenshots"
     # Answer the first-start consent question so the main window shows.
     [ -f "/usr/share/tolvane/$USER/Settings" ] || "$app" -t false
     "$app" & pids+=($!)
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tolvane Vellumark$" | head -n 1)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tolvane Vellumark$" | head -n 1 || true)
     [ -n "$window" ] || { echo "The Vellumark window did not show" >&2; exit 1; }
     sleep 1
 
     # Places in the fixed 800 x 735 window: the first row of the printer
     # table, and the west tab bar of 180 x 49 tabs from (11, 11).
     # Typing a name in the table selects the row that starts with it.
+    queue=Tolvane_TX9000
     xdotool mousemove --window "$window" 250 55 click 1
     sleep 0.5
-    xdotool type --delay 30 Tolvane_TX9000
-    sleep 2
+    xdotool type --delay 30 "$queue"
 
-    # Only enabled tabs are in the bar; a click below the last one changes
-    # nothing, and the picture is then the same as the one before.
+    # Only what the window shows is said: its title names the selected queue,
+    # and it must stay so once the typing has settled.
+    wanted="Tolvane Vellumark - $queue"
+    title=""
+    steady=0
+    for _ in $(seq 100); do
+        title=$(xdotool getwindowname "$window" 2>/dev/null || true)
+        if [ "$title" = "$wanted" ]; then
+            steady=$((steady + 1))
+            [ "$steady" -ge 5 ] && break
+        else
+            steady=0
+        fi
+        sleep 0.2
+    done
+    if [ "$title" != "$wanted" ] || [ "$steady" -lt 5 ]; then
+        import -window "$window" "$SHOTS/not-selected.png" 2>/dev/null || true
+        echo "FAILED: typing $queue in the printer table did not select it: the window title" >&2
+        echo "reads \"$title\", not \"$wanted\". The window as it was: $SHOTS/not-selected.png" >&2
+        exit 1
+    fi
+
+    # The tab bar holds only the enabled tabs, one slot after the other, in
+    # the fixed order; the showcase queue enables all nine. A slot that holds
+    # a tab has an icon and a text; the current tab is filled with the
+    # highlight colour, read from the printer tab, which is current now.
     names=(printer basic layout finishing imaging publishing job watermark sentrel)
-    previous=""
+    slot_y() { echo $((11 + 49 * $1)); }
+    slot_colours() { # PICTURE SLOT
+        convert "$1" -crop "180x49+11+$(slot_y "$2")" +repage -format %k info:
+    }
+    edge_colour() { # PICTURE SLOT
+        convert "$1" -format "%[pixel:p{15,$(($(slot_y "$2") + 24))}]" info:
+    }
+    bar="$WORK/bar.png"
+    import -window "$window" "$bar"
+    shown=0
+    for i in "${!names[@]}"; do
+        [ "$(slot_colours "$bar" "$i")" -gt 20 ] && shown=$((shown + 1))
+    done
+    if [ "$shown" -ne ${#names[@]} ]; then
+        echo "FAILED: $queue should show ${#names[@]} tabs; the tab bar shows $shown." >&2
+        exit 1
+    fi
+    highlight=$(edge_colour "$bar" 0)
+
     taken=()
     for i in "${!names[@]}"; do
-        xdotool mousemove --window "$window" 100 $((11 + 49 * i + 24)) click 1
-        sleep 1
+        xdotool mousemove --window "$window" 100 $(($(slot_y "$i") + 24)) click 1
+        # The tab shown is the one the bar marks current: wait for the mark.
+        current=""
+        for _ in $(seq 50); do
+            import -window "$window" "$bar"
+            current=""
+            for j in "${!names[@]}"; do
+                [ "$(edge_colour "$bar" "$j")" = "$highlight" ] && current="$current $j"
+            done
+            [ "$current" = " $i" ] && break
+            sleep 0.2
+        done
+        if [ "$current" != " $i" ]; then
+            echo "FAILED: a click on the ${names[$i]} tab left the bar marking slot(s)${current:- none} current." >&2
+            exit 1
+        fi
+        sleep 0.5
         shot="$SHOTS/$((i + 1))-${names[$i]}.png"
         import -window "$window" "$shot"
-        if [ -n "$previous" ] && [ "$(compare -metric AE "$previous" "$shot" null: 2>&1 || true)" = "0" ]; then
-            rm -f "$shot"
-            break
-        fi
-        previous="$shot"
         taken+=("$shot")
     done
+    # A profile saved and its details shown: they are read from the PPD of
+    # its model in the driver package folder, installed above. The buttons
+    # "Save As..." and "Profiles..." stand at (652, 655) and (740, 655).
+    profile=Demo
+    rm -f "/usr/share/tolvane/$USER/$profile.cfg"
+    xdotool mousemove --window "$window" 652 655 click 1
+    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^Save Profile$" | head -n 1 || true)
+    [ -n "$dialog" ] || { echo "FAILED: Save As... opened no \"Save Profile\" window" >&2; exit 1; }
+    sleep 0.5
+    xdotool type --delay 30 "$profile"
+    xdotool key Return
+    for _ in $(seq 50); do [ -f "/usr/share/tolvane/$USER/$profile.cfg" ] && break; sleep 0.2; done
+    [ -f "/usr/share/tolvane/$USER/$profile.cfg" ] \
+        || { echo "FAILED: the profile $profile was not saved" >&2; exit 1; }
+    xdotool mousemove --window "$window" 740 655 click 1
+    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^Profiles$" | head -n 1 || true)
+    [ -n "$dialog" ] || { echo "FAILED: Profiles... opened no \"Profiles\" window" >&2; exit 1; }
+    # In the 450 x 500 dialog: the second row of the list is the profile; the
+    # first row of its detail tree, at (60, 262), is the profile group, open
+    # or not: Left closes it, Down goes to the "Basic" group, Right opens it.
+    sleep 0.5
+    xdotool mousemove --window "$dialog" 100 81 click 1
+    sleep 0.5
+    xdotool mousemove --window "$dialog" 60 262 click 1
+    xdotool key --delay 100 Left Down Right
+    sleep 1
+    details="$SHOTS/profile-details.png"
+    import -window "$dialog" "$details"
+
     montage -label "%t" "${taken[@]}" -geometry 400x368+8+8 -tile 3x "$SHOTS/contact-sheet.png"
-    echo "No display: Vellumark ran on a virtual screen with Tolvane_TX9000 selected."
+    echo "No display: Vellumark ran on a virtual screen; its title named $queue."
     echo "Screenshots of ${#taken[@]} tabs in $SHOTS:"
     for shot in "${taken[@]}" "$SHOTS/contact-sheet.png"; do echo "  $shot"; done
+    echo "The saved profile $profile and its details: $details"
 '

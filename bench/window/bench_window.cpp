@@ -1,6 +1,9 @@
 // The real main window, timed as a user meets it: start-up to the first
 // shown window, a click on a printer, Apply. Driven by bench/web_vs_window.sh,
-// which runs it against a private cupsd and sets HOME.
+// which runs it against a private cupsd and sets HOME. Printers are chosen
+// as a person chooses them: mouse clicks on the row and key presses, sent
+// through the application to the shown and active window while its event
+// loop runs, so that whatever the window does with input meets them too.
 //
 //   vellumark_windowbench USERBASE startup
 //       start-up from the process start: VM_EXEC_AT (seconds since the
@@ -15,12 +18,20 @@
 //       untimed; timed until the "Settings applied." box, until the click
 //       returned and until the refill that follows has ended), "applyselect
 //       QUEUE OTHER" (Apply on QUEUE, untimed; right after its box, OTHER
-//       is selected, timed until the tabs show it), "lpoptions QUEUE"
+//       is clicked, timed until the tabs show it), "heldkey PRESSES MS"
+//       (from the first row, Down pressed that often at that interval, at
+//       most once per row below: the rows the table moved, the presses, the
+//       time from the last press until no request is pending, and whether
+//       the title then names the row's queue), "clicks COUNT MS" (that many
+//       clicks at that interval, each on a row other than the one before:
+//       whether the last clicked row is the one selected once no request is
+//       pending, the clicks the table took at once, the clicks, the time
+//       from the last click until no request is pending), "lpoptions QUEUE"
 //       (lpoptions alone with the options the queue's Apply writes),
 //       "dests" (one Get-Printers with the listing's attributes: the
 //       destination list alone), "refill", "quit". Each timed command also
 //       gives the longest gap between two turns of the event loop while it
-//       ran.
+//       ran, and a selection the clicks it took.
 //   vellumark_windowbench USERBASE rss SELECTIONS QUEUE OTHER
 //       the peak and the present resident size (kB) after that many
 //       selections, alternating between the two queues
@@ -29,8 +40,9 @@
 //       the floor of a listing that reads each PPD
 //   vellumark_windowbench USERBASE parts ROUNDS QUEUE
 //
-// Nothing but the window's own libraries is linked, so that its resident
-// size is the program's.
+// Beside the window's own libraries only Qt Test is linked, for its input
+// events; the resident size is the program's within the few pages of it
+// that are touched.
 //
 // Prints one "name milliseconds..." line per figure. The window asks CUPS on
 // a thread of its own: a command ends when the answer it waits for came.
@@ -59,6 +71,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
+#include <QtTest/QTest>
 
 #include <algorithm>
 #include <cerrno>
@@ -95,17 +108,37 @@ void prepareUser(const QString &userBase)
         settings.write("Telemetry=False\n");
 }
 
-// Runs the event loop until the window awaits no answer of CUPS.
-void waitForQuiet(TolDialog &window, PrinterTab *printerTab)
+// How long any one wait of the bench may last before it gives up.
+constexpr int waitBoundMs = 60000;
+
+// Runs the event loop until `done` holds, looking again at every answer of
+// CUPS and at least every `pollMs`; false when it did not hold within the
+// bound.
+bool waitUntil(PrinterTab *printerTab, const std::function<bool()> &done, int pollMs = 20)
 {
-    if (!window.awaitsCups())
-        return;
+    if (done())
+        return true;
+    QElapsedTimer guard;
+    guard.start();
     QEventLoop loop;
-    QObject::connect(printerTab->cups(), &CupsWorker::answered, &loop, [&] {
-        if (!window.awaitsCups())
+    QTimer poll;
+    auto check = [&] {
+        if (done() || guard.elapsed() > waitBoundMs)
             loop.quit();
-    });
+    };
+    QObject::connect(printerTab->cups(), &CupsWorker::answered, &loop, check);
+    QObject::connect(printerTab, &PrinterTab::printerSelected, &loop, check);
+    QObject::connect(&poll, &QTimer::timeout, &loop, check);
+    poll.start(pollMs);
     loop.exec();
+    return done();
+}
+
+// Runs the event loop until the window awaits no answer of CUPS that the
+// user waits for.
+bool waitForQuiet(TolDialog &window, PrinterTab *printerTab)
+{
+    return waitUntil(printerTab, [&] { return !window.awaitsCups(); });
 }
 
 // Runs the event loop until the window is on the screen; false after 20 s.
@@ -152,31 +185,168 @@ private:
     double longest = 0;
 };
 
-// Selects the queue and runs the event loop until the tabs show it.
-bool selectQueue(PrinterTab *printerTab, const QString &queue)
+// Shows the window and makes it the active one, as a desktop does when it
+// opens; false when it did not come on the screen.
+bool showActive(TolDialog &window)
+{
+    window.show();
+    if (!waitForExposed(window))
+        return false;
+    window.activateWindow();
+    // Without a window manager the X server may never say so.
+    if (!QTest::qWaitForWindowActive(&window, 5000))
+        QApplication::setActiveWindow(&window);
+    return true;
+}
+
+// The row of the queue in the table; -1 when it is not listed.
+int rowOf(QTableWidget *table, const QString &queue)
+{
+    for (const QTableWidgetItem *item : table->findItems(queue, Qt::MatchExactly)) {
+        if (item->column() == 0)
+            return item->row();
+    }
+    return -1;
+}
+
+QString queueAt(QTableWidget *table, int row)
+{
+    const QTableWidgetItem *item = table->item(row, 0);
+    return item ? item->text() : QString();
+}
+
+// A left click in the middle of the row's first cell, brought into view as
+// a person would scroll to it.
+void clickRow(QTableWidget *table, int row)
+{
+    QTableWidgetItem *item = table->item(row, 0);
+    table->scrollToItem(item);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      table->visualItemRect(item).center());
+}
+
+bool titleNames(const TolDialog &window, const QString &queue)
+{
+    return window.windowTitle().endsWith(QStringLiteral(" - ") + queue);
+}
+
+// The queue's model is the current one and the window says so.
+bool showsQueue(const TolDialog &window, const PrinterTab *printerTab, const QString &queue)
+{
+    return AppState::optionModel && AppState::optionModel->printerName() == queue
+           && !printerTab->selectionPending() && titleNames(window, queue);
+}
+
+// How soon a person clicks again when a click moved nothing.
+constexpr int clickAgainMs = 50;
+
+// Clicks the queue's row and runs the event loop until the tabs show it.
+// While the table's current row has not moved to it, the row is clicked
+// again, as a person would; `clicks` counts them all.
+bool selectQueue(TolDialog &window, PrinterTab *printerTab, const QString &queue,
+                 int *clicks = nullptr)
 {
     QTableWidget *table = printerTab->table();
-    const QList<QTableWidgetItem *> found = table->findItems(queue, Qt::MatchExactly);
-    for (const QTableWidgetItem *item : found) {
-        if (item->column() == 0) {
-            QEventLoop loop;
-            QObject::connect(printerTab, &PrinterTab::printerSelected, &loop, &QEventLoop::quit);
-            table->setCurrentCell(item->row(), 0);
-            if (printerTab->selectionPending())
-                loop.exec();
-            return AppState::optionModel && AppState::optionModel->printerName() == queue;
+    const int row = rowOf(table, queue);
+    if (row < 0)
+        return false;
+    int count = 0;
+    QTimer again;
+    QObject::connect(&again, &QTimer::timeout, [&] {
+        if (table->currentRow() != row) {
+            clickRow(table, row);
+            ++count;
         }
+    });
+    if (!showsQueue(window, printerTab, queue)) {
+        clickRow(table, row);
+        ++count;
+        again.start(clickAgainMs);
     }
-    return false;
+    const bool shown = waitUntil(printerTab, [&] { return showsQueue(window, printerTab, queue); });
+    if (clicks)
+        *clicks = count;
+    return shown;
 }
 
 // The queue selected, unless it is already, and the window quiet after it.
 bool selectQuietly(TolDialog &window, PrinterTab *printerTab, const QString &queue)
 {
-    const bool selected = (AppState::optionModel && AppState::optionModel->printerName() == queue)
-                          || selectQueue(printerTab, queue);
-    waitForQuiet(window, printerTab);
-    return selected;
+    const bool selected = selectQueue(window, printerTab, queue);
+    return waitForQuiet(window, printerTab) && selected;
+}
+
+// Input sent at a fixed interval by a timer, while the event loop runs:
+// `send(i)` for i from 0 to count - 1, the first at once.
+void sendPaced(int count, int intervalMs, const std::function<void(int)> &send)
+{
+    if (count <= 0)
+        return;
+    QEventLoop loop;
+    QTimer timer;
+    int sent = 0;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        send(sent++);
+        if (sent == count)
+            loop.quit();
+    });
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.start(intervalMs);
+    send(sent++);
+    if (sent < count)
+        loop.exec();
+}
+
+// A held Down key from the first row: how far the table moved.
+void heldKey(TolDialog &window, PrinterTab *printerTab, int presses, int intervalMs)
+{
+    QTableWidget *table = printerTab->table();
+    if (table->rowCount() < 2 || !selectQuietly(window, printerTab, queueAt(table, 0))) {
+        std::printf("error cannot select the first row\n");
+        return;
+    }
+    table->setFocus(Qt::OtherFocusReason);
+    const int start = table->currentRow();
+    presses = qMin(presses, table->rowCount() - 1 - start);
+    sendPaced(presses, intervalMs, [&](int) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : table,
+                        Qt::Key_Down);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const bool quiet = waitForQuiet(window, printerTab);
+    const double settled = msSince(clock);
+    const int moved = table->currentRow() - start;
+    const bool named = quiet && showsQueue(window, printerTab, queueAt(table, table->currentRow()));
+    std::printf("heldkey %d %d %.1f %d\n", moved, presses, settled, int(named));
+}
+
+// Quick clicks, each on a row other than the one before: is the last one
+// the row selected once the window is quiet?
+void quickClicks(TolDialog &window, PrinterTab *printerTab, int count, int intervalMs)
+{
+    QTableWidget *table = printerTab->table();
+    const int rows = table->rowCount();
+    if (rows < 2 || !waitForQuiet(window, printerTab)) {
+        std::printf("error no rows to click\n");
+        return;
+    }
+    const int first = qMax(0, table->currentRow()) + 1;
+    int taken = 0;
+    int last = -1;
+    sendPaced(count, intervalMs, [&](int i) {
+        last = (first + i) % rows;
+        clickRow(table, last);
+        if (table->currentRow() == last)
+            ++taken;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const bool quiet = waitForQuiet(window, printerTab);
+    const double settled = msSince(clock);
+    const bool lastSelected = quiet && table->currentRow() == last
+                              && showsQueue(window, printerTab, queueAt(table, last));
+    std::printf("clicks %d %d %d %.1f\n", int(lastSelected), taken, count, settled);
 }
 
 // A line of /proc/self/status in kB ("VmHWM", "VmRSS"); -1 when missing.
@@ -299,8 +469,7 @@ bool waitForBox(const double *boxShownAt)
 int serve(double *boxShownAt)
 {
     TolDialog window;
-    window.show();
-    if (!waitForExposed(window))
+    if (!showActive(window))
         return 1;
     auto *printerTab = window.findChild<PrinterTab *>();
     QPushButton *apply = window.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply);
@@ -319,16 +488,17 @@ int serve(double *boxShownAt)
         if (command == QLatin1String("select")) {
             gaps.start();
             clock.start();
-            const bool selected = selectQueue(printerTab, queue);
+            int clicks = 0;
+            const bool selected = selectQueue(window, printerTab, queue, &clicks);
             const double took = msSince(clock);
-            // The statuses that follow a selection come before the next command.
             waitForQuiet(window, printerTab);
             const double quiet = msSince(clock);
             const double gap = gaps.stop();
             if (!selected)
                 std::printf("error cannot select %s\n", qPrintable(queue));
             else
-                std::printf("select %s %.1f %.1f %.1f\n", qPrintable(queue), took, quiet, gap);
+                std::printf("select %s %.1f %.1f %.1f %d\n", qPrintable(queue), took, quiet, gap,
+                            clicks);
         } else if (command == QLatin1String("apply")) {
             const bool selected = selectQuietly(window, printerTab, queue);
             if (!selected) {
@@ -337,7 +507,7 @@ int serve(double *boxShownAt)
                 *boxShownAt = -1;
                 gaps.start();
                 const double start = realtimeMs();
-                apply->click();
+                QTest::mouseClick(apply, Qt::LeftButton);
                 const double clicked = realtimeMs();
                 waitForQuiet(window, printerTab);
                 const double end = realtimeMs();
@@ -355,22 +525,28 @@ int serve(double *boxShownAt)
             if (!selected) {
                 std::printf("error cannot select %s\n", qPrintable(queue));
             } else {
-                apply->click();
+                QTest::mouseClick(apply, Qt::LeftButton);
                 if (!waitForBox(boxShownAt)) {
                     std::printf("error no \"Settings applied.\" box\n");
                 } else {
                     gaps.start();
                     clock.start();
-                    const bool otherSelected = selectQueue(printerTab, other);
+                    int clicks = 0;
+                    const bool otherSelected = selectQueue(window, printerTab, other, &clicks);
                     const double took = msSince(clock);
                     waitForQuiet(window, printerTab);
                     const double gap = gaps.stop();
                     if (!otherSelected)
                         std::printf("error cannot select %s\n", qPrintable(other));
                     else
-                        std::printf("applyselect %s %.1f %.1f\n", qPrintable(other), took, gap);
+                        std::printf("applyselect %s %.1f %.1f %d\n", qPrintable(other), took, gap,
+                                    clicks);
                 }
             }
+        } else if (command == QLatin1String("heldkey")) {
+            heldKey(window, printerTab, words.value(1).toInt(), words.value(2).toInt());
+        } else if (command == QLatin1String("clicks")) {
+            quickClicks(window, printerTab, words.value(1).toInt(), words.value(2).toInt());
         } else if (command == QLatin1String("dests")) {
             CupsConnection connection;
             clock.start();
@@ -408,14 +584,13 @@ int serve(double *boxShownAt)
 int residentSize(int selections, const QString &queue, const QString &other)
 {
     TolDialog window;
-    window.show();
-    if (!waitForExposed(window))
+    if (!showActive(window))
         return 1;
     auto *printerTab = window.findChild<PrinterTab *>();
     waitForQuiet(window, printerTab);
     for (int i = 0; i < selections; ++i) {
         const QString &name = i % 2 ? other : queue;
-        if (!selectQueue(printerTab, name)) {
+        if (!selectQueue(window, printerTab, name)) {
             std::printf("error cannot select %s\n", qPrintable(name));
             return 1;
         }
