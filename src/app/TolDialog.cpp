@@ -433,6 +433,7 @@ bool TolDialog::event(QEvent *event)
 
 TolDialog::~TolDialog()
 {
+    startOtherAppsUpdate();
     qApp->removeEventFilter(this);
     delete optionCollector;
 }

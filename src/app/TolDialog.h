@@ -65,7 +65,11 @@ public:
     // root write, so that OK closes the window only then.
     void setApplyOk(bool ok) override { applyOk = ok; }
     void installableOptionsWritten() override;
-    void updateOtherAppsPrintSettings(const QString &pageSize);
+    // Other applications' print settings brought into line with the new
+    // defaults; `afterRefill`: once the listing that follows the write is
+    // shown (or the window closes), since starting the search forks the
+    // whole program, which would hold up that listing.
+    void updateOtherAppsPrintSettings(const QString &pageSize, bool afterRefill = false);
 
     // For the tests: how many constraint passes are chained right now.
     int constraintPassCount() const { return constraintPasses; }
@@ -130,6 +134,7 @@ private:
     // The write is over: after the close, the process may end.
     void writeEndedAfterClose(bool written, bool told);
     void endAfterClose();
+    void startOtherAppsUpdate();
     // The rest of a printer change, once the selected queue's model came.
     void selectionAnswered(bool answered);
     // Each page enabled as its tab is, unless a held wait greys it.
@@ -193,6 +198,9 @@ private:
     bool profilesWanted = false;
     // OK was pressed: close once its Apply has ended.
     bool closeAfterApply = false;
+    // A settings update of other applications asked for and not started.
+    QString otherAppsPageSize;
+    bool otherAppsDue = false;
 };
 
 // The "Settings applied." box.

@@ -100,6 +100,7 @@ void TolDialog::done(int result)
     const bool first = !requests->isClosed();
     // Nothing more is asked, and no answer but the write's is taken.
     requests->close();
+    startOtherAppsUpdate();
     QDialog::done(result);
     if (!first)
         return;
@@ -203,7 +204,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
                         failed();
                         return;
                     }
-                    updateOtherAppsPrintSettings(pageSize);
+                    updateOtherAppsPrintSettings(pageSize, thenList && !requests->isClosed());
                     done(true, false);
                 },
                 listed);
@@ -270,8 +271,19 @@ void TolDialog::installableOptionsWritten()
     });
 }
 
-void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize)
+void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize, bool afterRefill)
 {
+    otherAppsPageSize = pageSize;
+    otherAppsDue = true;
+    if (!afterRefill)
+        startOtherAppsUpdate();
+}
+
+void TolDialog::startOtherAppsUpdate()
+{
+    if (!otherAppsDue)
+        return;
+    otherAppsDue = false;
     // The search lists the whole home folder: the window goes on meanwhile.
-    AppPrintSettingsUpdater::updateInBackground(pageSize);
+    AppPrintSettingsUpdater::updateInBackground(otherAppsPageSize);
 }

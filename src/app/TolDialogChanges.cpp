@@ -198,6 +198,7 @@ void TolDialog::refillIdleList()
 
 void TolDialog::listShown()
 {
+    startOtherAppsUpdate();
     if (!printerTab->printingSystemAnswered()) {
         requests->scheduleRetry();
         return;

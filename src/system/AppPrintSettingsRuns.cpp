@@ -3,31 +3,44 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <atomic>
+
 // The window's updates, one after another, finished before the application
 // quits: a run started later must not edit while an earlier one still
 // searches, or the earlier one would find its files replaced and skip them.
-// The search's output is taken on the window's thread as it comes; the edits
-// wait for the disk (a rewrite is flushed before it replaces the file), so
-// they run on a thread of their own.
+// They run on a thread of their own: starting `find` forks the whole program,
+// which the window would feel, and its output comes in as it is read. The
+// edits wait for the disk (a rewrite is flushed before it replaces the
+// file), so they run on a thread of their own again, and the search thread
+// stays free to be told of the next request.
 class AppPrintSettingsRuns : public QObject
 {
 public:
     static AppPrintSettingsRuns *instance();
     static AppPrintSettingsRuns *existing();
-    ~AppPrintSettingsRuns() override;
+    // From the application's thread, as it ends: every run finished, then
+    // the thread.
+    static void shutDown();
 
+    // From any thread.
     void request(const QByteArray &home, const QString &pageSize);
+    // From any thread but the runs' own: waits for every run asked so far.
     void finishAll();
-    bool busy() const { return running || waiting; }
+    bool busy() const { return outstanding > 0; }
 
 private:
-    explicit AppPrintSettingsRuns(QObject *parent)
-        : QObject(parent)
-    {}
+    AppPrintSettingsRuns() = default;
+    // The rest on the runs' thread.
+    void take(const QByteArray &home, const QString &pageSize);
     void startRun(const QByteArray &home, const QString &pageSize);
     void searchEnded();
     void editsEnded();
+    void finishHere();
 
+    // Requests not yet ended, counted when asked, so that busy() is true at
+    // once; one that a later one replaced while it waited counts as ended.
+    std::atomic<int> outstanding {0};
+    QThread *thread = nullptr;
     AppPrintSettingsUpdater *running = nullptr;
     QThread *editing = nullptr;
     QString runningPageSize;
@@ -43,15 +56,20 @@ AppPrintSettingsRuns *theRuns = nullptr;
 AppPrintSettingsRuns *AppPrintSettingsRuns::instance()
 {
     if (!theRuns) {
-        QCoreApplication *application = QCoreApplication::instance();
-        theRuns = new AppPrintSettingsRuns(application);
+        theRuns = new AppPrintSettingsRuns;
+        theRuns->thread = new QThread;
+        theRuns->thread->setObjectName(QStringLiteral("home search"));
+        theRuns->moveToThread(theRuns->thread);
+        theRuns->thread->start();
         // OK closes the window right after Apply: the program ends only
         // once the files are in line.
-        connect(application, &QCoreApplication::aboutToQuit, theRuns, [] { theRuns->finishAll(); });
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] {
+            if (theRuns)
+                theRuns->finishAll();
+        });
         // A program that ends without its event loop: the application's
-        // destructor calls this while timers still work, which they no longer
-        // do when its children are destroyed.
-        qAddPostRoutine(&AppPrintSettingsUpdater::finishPendingUpdates);
+        // destructor calls this while its threads still run.
+        qAddPostRoutine(&AppPrintSettingsRuns::shutDown);
     }
     return theRuns;
 }
@@ -61,17 +79,40 @@ AppPrintSettingsRuns *AppPrintSettingsRuns::existing()
     return theRuns;
 }
 
-AppPrintSettingsRuns::~AppPrintSettingsRuns()
+void AppPrintSettingsRuns::shutDown()
 {
-    finishAll();
+    if (!theRuns)
+        return;
+    theRuns->finishAll();
+    QThread *thread = theRuns->thread;
+    thread->quit();
+    thread->wait();
+    delete theRuns;
     theRuns = nullptr;
+    delete thread;
 }
 
 void AppPrintSettingsRuns::request(const QByteArray &home, const QString &pageSize)
 {
+    ++outstanding;
+    QMetaObject::invokeMethod(
+        this, [this, home, pageSize] { take(home, pageSize); }, Qt::QueuedConnection);
+}
+
+void AppPrintSettingsRuns::finishAll()
+{
+    if (busy())
+        QMetaObject::invokeMethod(
+            this, [this] { finishHere(); }, Qt::BlockingQueuedConnection);
+}
+
+void AppPrintSettingsRuns::take(const QByteArray &home, const QString &pageSize)
+{
     if (running) {
         // The files end as the last request leaves them, so the ones in
         // between need no run of their own.
+        if (waiting)
+            --outstanding;
         waiting = true;
         waitingHome = home;
         waitingPageSize = pageSize;
@@ -93,10 +134,10 @@ void AppPrintSettingsRuns::searchEnded()
     AppPrintSettingsUpdater *updater = running;
     const QString pageSize = runningPageSize;
     editing = QThread::create([updater, pageSize] { updater->apply(pageSize); });
-    QThread *thread = editing;
-    connect(editing, &QThread::finished, this, [this, thread] {
-        // finishAll() may have seen this thread end first.
-        if (editing == thread)
+    QThread *edits = editing;
+    connect(editing, &QThread::finished, this, [this, edits] {
+        // finishHere() may have seen this thread end first.
+        if (editing == edits)
             editsEnded();
     });
     editing->start();
@@ -108,14 +149,17 @@ void AppPrintSettingsRuns::editsEnded()
     editing = nullptr;
     running->deleteLater();
     running = nullptr;
+    --outstanding;
     if (waiting) {
         waiting = false;
         startRun(waitingHome, waitingPageSize);
     }
 }
 
-void AppPrintSettingsRuns::finishAll()
+void AppPrintSettingsRuns::finishHere()
 {
+    // Requests asked before the wait are queued behind it: taken first.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     while (running) {
         if (editing) {
             editing->wait();
