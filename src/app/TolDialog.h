@@ -44,6 +44,8 @@ public:
 
     void styleTabBar();
     void enableTab(Tab *tab);
+    // Every tab enabled as it has options, with one layout of the bar.
+    void enableTabs();
     // Asks CUPS for the destination names; when they differ from the last
     // fill's it refills the list (and unselects a printer that is gone, with
     // a box); when CUPS is silent it says so. `then` learns whether anything
@@ -140,6 +142,9 @@ private:
     // Each page enabled as its tab is, unless a held wait greys it.
     void enableOptionPages();
     void finishPrinterChange();
+    // Whether the tab's enabled state changed.
+    bool setTabEnabledState(int index);
+    void layOutTabs(int index);
     // A write has ended: the row chosen meanwhile is selected now.
     void selectHeldRow();
     // An Apply ended: OK closes the window now, unless told otherwise.

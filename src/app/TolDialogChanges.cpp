@@ -44,16 +44,37 @@ void showPrintersChanged()
 void TolDialog::enableTab(Tab *tab)
 {
     const int index = tabList.indexOf(tab);
-    if (index < 0)
-        return;
-    const bool enabled = tab->hasOptions();
+    if (index >= 0 && setTabEnabledState(index))
+        layOutTabs(index);
+}
+
+void TolDialog::enableTabs()
+{
+    int changed = -1;
+    for (int index = 0; index < tabList.size(); ++index) {
+        if (setTabEnabledState(index))
+            changed = index;
+    }
+    // One layout for them all: the styled bar is slow to lay out.
+    if (changed >= 0)
+        layOutTabs(changed);
+}
+
+bool TolDialog::setTabEnabledState(int index)
+{
+    const bool enabled = tabList.at(index)->hasOptions();
     if (tabWidget->isTabEnabled(index) == enabled)
-        return;
+        return false;
     tabWidget->setTabEnabled(index, enabled);
+    return true;
+}
+
+void TolDialog::layOutTabs(int index)
+{
     // A disabled tab is styled with no size, but the tab bar keeps the tab
     // sizes of its last layout when only the enabled state changes: without
-    // a new layout an enabled tab would stay invisible. Setting its text
-    // again makes the bar lay out its tabs anew.
+    // a new layout an enabled tab would stay invisible. Setting a text again
+    // makes the bar lay out all its tabs anew.
     tabWidget->setTabText(index, tabWidget->tabText(index));
 }
 
@@ -215,8 +236,7 @@ void TolDialog::unselectPrinters()
     AppState::optionModel = nullptr;
     printerTab->clearOptionWidgets();
     enableOptionPages();
-    for (Tab *tab : qAsConst(tabList))
-        enableTab(tab);
+    enableTabs();
     // With no model nothing may be written or saved; the title names no printer.
     setWindowTitle(tr("Tolvane Vellumark"));
     setWriteButtonsEnabled(false);
@@ -274,8 +294,7 @@ void TolDialog::selectionAnswered(bool answered)
         tab->retranslateUi();
     setWindowTitle(tr("Tolvane Vellumark") + QStringLiteral(" - ")
                    + AppState::optionModel->printerName());
-    for (Tab *tab : qAsConst(tabList))
-        enableTab(tab);
+    enableTabs();
 
     printerJustChanged = true;
     profileChanged();

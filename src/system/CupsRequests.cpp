@@ -17,6 +17,7 @@ CupsRequests::CupsRequests(QObject *parent)
 {
     retryTimer->setInterval(retryMs);
     connect(retryTimer, &QTimer::timeout, this, &CupsRequests::retryDue);
+    connect(cups, &CupsWorker::answered, this, &CupsRequests::readHeldStatuses);
 }
 
 CupsRequests::~CupsRequests()
@@ -87,7 +88,20 @@ void CupsRequests::readStatuses(const QStringList &names,
     if (closed)
         return;
     const auto read = open(Statuses, answer);
-    statusLane->readStatuses(names, read, handles[Statuses]);
+    const CupsWorker::Ticket ticket = handles[Statuses];
+    heldStatusRead = [this, names, read, ticket] { statusLane->readStatuses(names, read, ticket); };
+    readHeldStatuses();
+}
+
+void CupsRequests::readHeldStatuses()
+{
+    // lpstat starts once what the user waits for has been answered: forking
+    // it meanwhile would slow that down.
+    if (!heldStatusRead || cups->pendingRequests() > 0)
+        return;
+    const std::function<void()> read = std::move(heldStatusRead);
+    heldStatusRead = nullptr;
+    read();
 }
 
 void CupsRequests::checkNames(std::function<bool(const CupsNamesAnswer &)> handle,
@@ -157,6 +171,8 @@ void CupsRequests::drop(Kind kind)
 {
     if (kind == NamesCheck)
         namesWaiters.clear();
+    if (kind == Statuses)
+        heldStatusRead = nullptr;
     if (!handles[kind])
         return;
     handles[kind].reset();

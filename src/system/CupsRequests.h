@@ -47,8 +47,8 @@ public:
     // Some answer the window waits for is still on its way, a dropped one
     // included; the status words are not among them.
     bool awaitsAnswer() const { return cups->pendingRequests() > 0; }
-    // A status read is still on its way.
-    bool readsStatuses() const { return statusLane->pendingRequests() > 0; }
+    // A status read is still on its way, or waits for the other requests.
+    bool readsStatuses() const { return heldStatusRead || statusLane->pendingRequests() > 0; }
 
     // The maker's queues, replacing any listing pending.
     void listPrinters(std::function<void(const PrinterListAnswer &)> answer);
@@ -109,8 +109,12 @@ private:
     template<typename... Answer>
     std::function<void(Answer...)> writeStep(std::function<void(Answer...)> answer);
 
+    void readHeldStatuses();
+
     CupsWorker *cups;
     CupsWorker *statusLane;
+    // The latest status read, until nothing else is pending.
+    std::function<void()> heldStatusRead;
     QTimer *retryTimer;
     std::shared_ptr<int> handles[KindCount];
     std::vector<std::function<void(bool)>> namesWaiters;
