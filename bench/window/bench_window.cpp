@@ -52,6 +52,7 @@
 #include "system/CupsConnection.h"
 #include "system/CupsPrinters.h"
 #include "system/AppState.h"
+#include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/FetchedPpd.h"
 #include "system/SystemPaths.h"
@@ -126,7 +127,7 @@ bool waitUntil(PrinterTab *printerTab, const std::function<bool()> &done, int po
         if (done() || guard.elapsed() > waitBoundMs)
             loop.quit();
     };
-    QObject::connect(printerTab->cups(), &CupsWorker::answered, &loop, check);
+    QObject::connect(printerTab->requests(), &CupsRequests::answerHandedOver, &loop, check);
     QObject::connect(printerTab, &PrinterTab::printerSelected, &loop, check);
     QObject::connect(&poll, &QTimer::timeout, &loop, check);
     poll.start(pollMs);

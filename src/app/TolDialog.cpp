@@ -104,6 +104,7 @@ TolDialog::TolDialog(QWidget *parent)
     });
     connect(requests, &CupsRequests::pendingChanged, this, &TolDialog::requestsChanged);
     connect(requests, &CupsRequests::retryDue, this, &TolDialog::refillIdleList);
+    connect(requests, &CupsRequests::idle, this, [this] { startOtherAppsUpdate(); });
 
     // The option tabs, in their fixed order.
     printerTab = new PrinterTab(this, requests);
@@ -433,7 +434,7 @@ bool TolDialog::event(QEvent *event)
 
 TolDialog::~TolDialog()
 {
-    startOtherAppsUpdate();
+    startOtherAppsUpdate(true);
     qApp->removeEventFilter(this);
     delete optionCollector;
 }

@@ -68,10 +68,8 @@ public:
     void setApplyOk(bool ok) override { applyOk = ok; }
     void installableOptionsWritten() override;
     // Other applications' print settings brought into line with the new
-    // defaults; `afterRefill`: once the listing that follows the write is
-    // shown (or the window closes), since starting the search forks the
-    // whole program, which would hold up that listing.
-    void updateOtherAppsPrintSettings(const QString &pageSize, bool afterRefill = false);
+    // defaults, in the background.
+    void updateOtherAppsPrintSettings(const QString &pageSize);
 
     // For the tests: how many constraint passes are chained right now.
     int constraintPassCount() const { return constraintPasses; }
@@ -136,7 +134,8 @@ private:
     // The write is over: after the close, the process may end.
     void writeEndedAfterClose(bool written, bool told);
     void endAfterClose();
-    void startOtherAppsUpdate();
+    // `now`: whatever is pending.
+    void startOtherAppsUpdate(bool now = false);
     // The rest of a printer change, once the selected queue's model came.
     void selectionAnswered(bool answered);
     // Each page enabled as its tab is, unless a held wait greys it.

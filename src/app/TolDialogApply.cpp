@@ -204,7 +204,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
                         failed();
                         return;
                     }
-                    updateOtherAppsPrintSettings(pageSize, thenList && !requests->isClosed());
+                    updateOtherAppsPrintSettings(pageSize);
                     done(true, false);
                 },
                 listed);
@@ -271,17 +271,19 @@ void TolDialog::installableOptionsWritten()
     });
 }
 
-void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize, bool afterRefill)
+void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize)
 {
     otherAppsPageSize = pageSize;
     otherAppsDue = true;
-    if (!afterRefill)
-        startOtherAppsUpdate();
+    startOtherAppsUpdate();
 }
 
-void TolDialog::startOtherAppsUpdate()
+void TolDialog::startOtherAppsUpdate(bool now)
 {
-    if (!otherAppsDue)
+    // Starting the search forks the whole program, which would hold up
+    // what the user waits for (the refill after Apply, a selection): it
+    // starts once that has been answered, or at the close.
+    if (!otherAppsDue || (requests->awaitsAnswer() && !requests->isClosed() && !now))
         return;
     otherAppsDue = false;
     // The search lists the whole home folder: the window goes on meanwhile.

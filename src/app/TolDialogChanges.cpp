@@ -219,7 +219,6 @@ void TolDialog::refillIdleList()
 
 void TolDialog::listShown()
 {
-    startOtherAppsUpdate();
     if (!printerTab->printingSystemAnswered()) {
         requests->scheduleRetry();
         return;

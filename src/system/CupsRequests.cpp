@@ -12,12 +12,21 @@ const int retryMs = 3000;
 CupsRequests::CupsRequests(QObject *parent)
     : QObject(parent)
     , cups(new CupsWorker(this))
+    , listingLane(new CupsWorker(this))
     , statusLane(new CupsWorker(this))
     , retryTimer(new QTimer(this))
 {
     retryTimer->setInterval(retryMs);
     connect(retryTimer, &QTimer::timeout, this, &CupsRequests::retryDue);
-    connect(cups, &CupsWorker::answered, this, &CupsRequests::readHeldStatuses);
+    for (CupsWorker *lane : {cups, listingLane, statusLane}) {
+        connect(lane, &CupsWorker::answered, this, [this] {
+            emit answerHandedOver();
+            if (awaitsAnswer())
+                return;
+            readHeldStatuses();
+            emit idle();
+        });
+    }
 }
 
 CupsRequests::~CupsRequests()
@@ -62,7 +71,7 @@ void CupsRequests::listPrinters(std::function<void(const PrinterListAnswer &)> a
     if (closed)
         return;
     const auto listed = expectListing(answer);
-    cups->listPrinters(listed, handles[Listing]);
+    listingLane->listPrinters(listed, handles[Listing]);
 }
 
 std::function<void(const PrinterListAnswer &)>
@@ -97,7 +106,7 @@ void CupsRequests::readHeldStatuses()
 {
     // lpstat starts once what the user waits for has been answered: forking
     // it meanwhile would slow that down.
-    if (!heldStatusRead || cups->pendingRequests() > 0)
+    if (!heldStatusRead || awaitsAnswer())
         return;
     const std::function<void()> read = std::move(heldStatusRead);
     heldStatusRead = nullptr;
@@ -156,7 +165,16 @@ void CupsRequests::writeLpoptions(const QString &queue,
                                   std::function<void(bool written)> answer,
                                   std::function<void(const PrinterListAnswer &)> listed)
 {
-    cups->writeLpoptions(queue, options, writeStep(answer), listed);
+    const std::function<void(bool)> step = writeStep(answer);
+    const CupsWorker::Ticket listing = handles[Listing];
+    cups->writeLpoptions(queue, options, [this, step, listed, listing](bool written) {
+        // The listing reads the destination list that lpoptions rewrote; on
+        // a lane of its own, so that a selection asked meanwhile need not
+        // wait for it.
+        if (listed)
+            listingLane->listPrinters(listed, listing);
+        step(written);
+    });
 }
 
 void CupsRequests::endWrite()
@@ -194,6 +212,7 @@ void CupsRequests::stop()
     close();
     drop(Write);
     cups->stop();
+    listingLane->stop();
     statusLane->stop();
 }
 

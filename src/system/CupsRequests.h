@@ -20,9 +20,10 @@ class QTimer;
 // again) or dropping it voids the answer of the request it stood for, and a
 // request not yet begun is then skipped, so the latest wins and closing drops
 // them all. It says what is pending, and so what input the window may take
-// now; it knows no widgets. It owns the workers that run the requests: one
-// for what the user waits for, one for the status words, which lpstat is
-// slow to give and nobody waits for.
+// now; it knows no widgets. It owns the workers that run the requests, each
+// on a thread of its own: the selection, the write and the names; the
+// listings, so that a selection need not wait for a refill; and the status
+// words, which lpstat is slow to give and nobody waits for.
 class CupsRequests : public QObject
 {
     Q_OBJECT
@@ -34,8 +35,6 @@ public:
     // Ends the request under way at once: nothing is answered afterwards.
     ~CupsRequests() override;
 
-    CupsWorker *worker() const { return cups; }
-
     bool isPending(Kind kind) const { return bool(handles[kind]); }
     // A row chosen now is selected only once the write has ended: the
     // write's answers still speak of the row before.
@@ -46,7 +45,10 @@ public:
     bool holdsOptions() const;
     // Some answer the window waits for is still on its way, a dropped one
     // included; the status words are not among them.
-    bool awaitsAnswer() const { return cups->pendingRequests() > 0; }
+    bool awaitsAnswer() const
+    {
+        return cups->pendingRequests() > 0 || listingLane->pendingRequests() > 0;
+    }
     // A status read is still on its way, or waits for the other requests.
     bool readsStatuses() const { return heldStatusRead || statusLane->pendingRequests() > 0; }
 
@@ -102,6 +104,10 @@ signals:
     // What is pending changed.
     void pendingChanged();
     void retryDue();
+    // Every answer the window waits for has come.
+    void idle();
+    // After every answer handed over, for whoever waits for quiet.
+    void answerHandedOver();
 
 private:
     template<typename... Answer>
@@ -112,6 +118,7 @@ private:
     void readHeldStatuses();
 
     CupsWorker *cups;
+    CupsWorker *listingLane;
     CupsWorker *statusLane;
     // The latest status read, until nothing else is pending.
     std::function<void()> heldStatusRead;

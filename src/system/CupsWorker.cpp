@@ -80,19 +80,6 @@ void CupsWorker::post(Job job, Ticket ticket)
         Qt::QueuedConnection);
 }
 
-void CupsWorker::handOver(std::function<void()> deliver)
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this, deliver] {
-            if (stopped)
-                return;
-            deliver();
-            emit answered();
-        },
-        Qt::QueuedConnection);
-}
-
 void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket)
 {
     post(
@@ -162,19 +149,10 @@ void CupsWorker::readLpoptionsKeywords(const QString &queueName,
 
 void CupsWorker::writeLpoptions(const QString &printerName,
                                 const QList<QPair<QString, QString>> &options,
-                                std::function<void(bool written)> answer,
-                                std::function<void(const PrinterListAnswer &)> listed)
+                                std::function<void(bool written)> answer)
 {
-    post([this, answer, printerName, options, listed](CupsConnection &connection) {
-        // CUPS answers one request at a time: lpoptions comes first, then
-        // the listing, which also reads the destination list lpoptions
-        // rewrites.
+    post([answer, printerName, options](CupsConnection &connection) {
         const bool written = runLpoptions(printerName, options, connection.stopFlag()).succeeded();
-        if (!listed)
-            return std::function<void()>([answer, written] { answer(written); });
-        // Told at once; the listing goes on.
-        handOver([answer, written] { answer(written); });
-        const PrinterListAnswer result {listMakerPrinters(connection)};
-        return std::function<void()>([listed, result] { listed(result); });
+        return std::function<void()>([answer, written] { answer(written); });
     });
 }

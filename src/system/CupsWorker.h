@@ -88,12 +88,9 @@ public:
     // The option keywords that may reach lpoptions (topLevelOptionKeywords).
     void readLpoptionsKeywords(const QString &queueName,
                                std::function<void(const PpdKeywordsAnswer &)> answer);
-    // runLpoptions; the answer is whether it succeeded. With `listed`, the
-    // maker's queues are then listed too, as listPrinters does, in the same
-    // request: nothing else comes in between.
+    // runLpoptions; the answer is whether it succeeded.
     void writeLpoptions(const QString &printerName, const QList<QPair<QString, QString>> &options,
-                        std::function<void(bool written)> answer,
-                        std::function<void(const PrinterListAnswer &)> listed = {});
+                        std::function<void(bool written)> answer);
 
     // Requests asked and not yet answered; an answer that asks again keeps
     // the count above 0.
@@ -107,8 +104,6 @@ private:
     class Side;
     using Job = std::function<std::function<void()>(CupsConnection &)>;
     void post(Job job, Ticket ticket = {});
-    // From a request under way: an answer before its last.
-    void handOver(std::function<void()> deliver);
 
     // Seen by the worker thread and every thread it starts.
     std::atomic<bool> stopRequested {false};

@@ -189,11 +189,6 @@ void PrinterTab::setHeaders()
     printerTable->setHorizontalHeaderItem(StatusColumn, cell(tr("Status")));
 }
 
-CupsWorker *PrinterTab::cups() const
-{
-    return cupsRequests->worker();
-}
-
 bool PrinterTab::isListing() const
 {
     return cupsRequests->isPending(CupsRequests::Listing);

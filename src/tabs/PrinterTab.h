@@ -19,7 +19,6 @@ class QGridLayout;
 class QLabel;
 class QWidget;
 class CupsRequests;
-class CupsWorker;
 struct MakerPrinterListing;
 struct PrinterListAnswer;
 class tOptionModel;
@@ -70,7 +69,7 @@ public:
     // still listed. A later refill makes an earlier one's answer void. The
     // Status cells are read afterwards, on a lane of their own.
     void fillPrinterTable();
-    // The same for a listing asked for elsewhere (CupsWorker::writeLpoptions):
+    // The same for a listing asked for elsewhere (CupsRequests::writeLpoptions):
     // what to hand its answer to.
     std::function<void(const PrinterListAnswer &)> expectRefill();
     // A refill is under way.
@@ -115,7 +114,6 @@ public:
 
     // Where the tab, and the main window, ask CUPS.
     CupsRequests *requests() const { return cupsRequests; }
-    CupsWorker *cups() const;
 
     // The option keywords that may reach lpoptions, read from the PPD when the
     // current model was built (no fetch); `known` is false when the current

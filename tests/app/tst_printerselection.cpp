@@ -7,7 +7,7 @@
 #include "TestMain.h"
 
 #include "system/CommandRunner.h"
-#include "system/CupsWorker.h"
+#include "system/CupsRequests.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -199,7 +199,7 @@ private slots:
         // list shown.
         QList<bool> listing;
         QList<bool> beforeShown;
-        connect(window.printerTab->cups(), &CupsWorker::answered, &window.dialog,
+        connect(window.printerTab->requests(), &CupsRequests::answerHandedOver, &window.dialog,
                 [&] { listing << window.printerTab->isListing(); });
         connect(window.printerTab, &PrinterTab::listShown, &window.dialog,
                 [&] { beforeShown = listing; });

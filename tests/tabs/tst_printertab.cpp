@@ -57,7 +57,7 @@ namespace {
 bool settled(PrinterTab *tab)
 {
     return QTest::qWaitFor(
-        [tab] { return tab->cups()->pendingRequests() == 0 && !tab->requests()->readsStatuses(); },
+        [tab] { return !tab->requests()->awaitsAnswer() && !tab->requests()->readsStatuses(); },
         120000);
 }
 
