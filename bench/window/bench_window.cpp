@@ -52,6 +52,7 @@
 #include "system/CupsConnection.h"
 #include "system/CupsPrinters.h"
 #include "system/AppState.h"
+#include "system/AppPrintSettingsUpdater.h"
 #include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/FetchedPpd.h"
@@ -143,11 +144,15 @@ bool waitForQuiet(TolDialog &window, PrinterTab *printerTab)
 }
 
 // What the window still has in hand from the last command (the status
-// words, the paint of a refilled table) is done before the next one is
-// timed: a person's next click never comes in the same millisecond.
+// words, the home search after Apply, the paint of a refilled table) is done
+// before the next one is timed: a person's next click never comes in the
+// same millisecond.
 void catchUp(TolDialog &window, PrinterTab *printerTab)
 {
-    waitUntil(printerTab, [&] { return !window.awaitsCups() && !window.readsStatuses(); });
+    waitUntil(printerTab, [&] {
+        return !window.awaitsCups() && !window.readsStatuses()
+               && !AppPrintSettingsUpdater::updatesPending();
+    });
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 }
