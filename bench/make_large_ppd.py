@@ -73,6 +73,21 @@ KNOWN_OPTIONS = [
 ]
 
 
+def random_constraints(rng, options, count, defaults_apart=False):
+    """UIConstraints lines between choices of random pairs of options, each
+    pair once; with defaults_apart, never between two defaults."""
+    seen = set()
+    lines = []
+    while len(seen) < count:
+        (k1, c1), (k2, c2) = rng.sample(options, 2)
+        pair = (k1, rng.choice(c1), k2, rng.choice(c2))
+        if pair in seen or (defaults_apart and pair[1] == c1[0] and pair[3] == c2[0]):
+            continue
+        seen.add(pair)
+        lines.append("*UIConstraints: *%s %s *%s %s" % pair)
+    return lines
+
+
 def bench_shape():
     rng = random.Random(4020)
 
@@ -94,14 +109,7 @@ def bench_shape():
             lines.append("*CloseUI: *%s" % keyword)
         lines.append("*CloseGroup: %s" % name)
 
-    seen = set()
-    while len(seen) < CONSTRAINT_COUNT:
-        (k1, c1), (k2, c2) = rng.sample(options, 2)
-        pair = (k1, rng.choice(c1), k2, rng.choice(c2))
-        if pair in seen:
-            continue
-        seen.add(pair)
-        lines.append("*UIConstraints: *%s %s *%s %s" % pair)
+    lines += random_constraints(rng, options, CONSTRAINT_COUNT)
 
     for _ in range(GROUP_COUNT):
         members = rng.sample(options, 3)
@@ -146,16 +154,8 @@ def real_shape():
             lines.append("*CloseUI: *%s" % keyword)
         lines.append("*CloseGroup: Group%02d" % number)
 
-    seen = set()
-    while len(seen) < REAL_CONSTRAINT_COUNT:
-        (k1, c1), (k2, c2) = rng.sample(options, 2)
-        pair = (k1, rng.choice(c1), k2, rng.choice(c2))
-        # A shipped PPD's defaults never conflict.
-        if pair in seen or (pair[1] == c1[0] and pair[3] == c2[0]):
-            continue
-        seen.add(pair)
-        lines.append("*UIConstraints: *%s %s *%s %s" % pair)
-    return lines
+    # A shipped PPD's defaults never conflict.
+    return lines + random_constraints(rng, options, REAL_CONSTRAINT_COUNT, defaults_apart=True)
 
 
 def main():
