@@ -55,9 +55,10 @@ build_tree() { # SOURCE BUILD
 }
 
 # Copies the source to a folder the test user can read, whatever the clone's
-# location and permissions.
+# location and permissions. The copies are new files: a build folder kept
+# from another checkout's copy must not take an older file for built.
 copy_source() { # DEST
     rm -rf "$1"
     mkdir -p "$1"
-    (cd "$ROOT_DIR" && tar --exclude='./build*' --exclude='./.git' -cf - .) | tar -xf - -C "$1"
+    (cd "$ROOT_DIR" && tar --exclude='./build*' --exclude='./.git' -cf - .) | tar -xmf - -C "$1"
 }
