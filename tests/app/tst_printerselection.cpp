@@ -31,6 +31,7 @@ enum class TableInput {
     QuickClicks,    // 8 clicks on other rows 100 ms apart
     DuringRefill,   // a click while a refill waits
     CtrlTab,        // Ctrl+Tab while a selection waits
+    DuringStatuses, // a click while lpstat hangs
     NoLongerMakers, // a click on a listed queue whose PPD became another maker's
 };
 
@@ -65,15 +66,17 @@ private slots:
         qputenv("LC_ALL", "C");
         QVERIFY(bin.isValid());
         originalPath = qgetenv("PATH");
-        // Every lpstat and lpoptions run is logged, then the real one runs.
+        // Every lpstat and lpoptions run is logged, then the real one runs;
+        // while the program's hold file exists, it waits for it to go.
         for (const QString &program : {QStringLiteral("lpstat"), QStringLiteral("lpoptions")}) {
             const QString real = QStandardPaths::findExecutable(program);
             QVERIFY2(!real.isEmpty(), qPrintable(program));
             QFile wrapper(bin.path() + "/" + program);
             QVERIFY(wrapper.open(QIODevice::WriteOnly));
-            wrapper.write("#!/bin/sh\necho " + program.toUtf8() + " \"$@\" >> '"
-                          + QFile::encodeName(runLog()) + "'\nexec '" + QFile::encodeName(real)
-                          + "' \"$@\"\n");
+            wrapper.write(
+                "#!/bin/sh\necho " + program.toUtf8() + " \"$@\" >> '" + QFile::encodeName(runLog())
+                + "'\nwhile [ -e '" + QFile::encodeName(holdFile(program))
+                + "' ]; do sleep 0.02; done\nexec '" + QFile::encodeName(real) + "' \"$@\"\n");
             wrapper.close();
             QVERIFY(wrapper.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
@@ -96,6 +99,7 @@ private slots:
 
     void cleanup()
     {
+        QFile::remove(holdFile("lpstat"));
         session.reset();
         QCOMPARE(AppState::optionModel, nullptr);
     }
@@ -297,6 +301,7 @@ private slots:
         QTest::newRow("quick clicks") << TableInput::QuickClicks << "Row03";
         QTest::newRow("a click during a refill") << TableInput::DuringRefill << "Q2";
         QTest::newRow("Ctrl+Tab during a selection") << TableInput::CtrlTab << "Q2";
+        QTest::newRow("a click while lpstat hangs") << TableInput::DuringStatuses << "Rbor";
         QTest::newRow("a queue no longer the maker's") << TableInput::NoLongerMakers << "";
     }
 
@@ -332,7 +337,7 @@ private slots:
         if (input == TableInput::NoLongerMakers)
             QVERIFY(cups.run("lpadmin",
                              {"-p", "Tx4020", "-P", SandboxCups::dataFile("queue-foreign.ppd")}));
-        else
+        else if (input != TableInput::DuringStatuses)
             QVERIFY(cups.freeze());
 
         QList<std::function<void()>> inputs;
@@ -369,9 +374,24 @@ private slots:
         case TableInput::NoLongerMakers:
             click(window.rowOf("Tx4020"));
             break;
+        case TableInput::DuringStatuses: {
+            // The status read that Q2's selection starts never ends until
+            // told: Rbor's selection must not wait for it.
+            QVERIFY(QFile(holdFile("lpstat")).open(QIODevice::WriteOnly));
+            QFile::remove(runLog());
+            click(window.rowOf("Q2"));
+            QTRY_VERIFY_WITH_TIMEOUT(runs("lpstat") > 0, TestLimits::waitMs);
+            click(window.rowOf("Rbor"));
+            QTRY_VERIFY_WITH_TIMEOUT(AppState::optionModel
+                                         && AppState::optionModel->printerName() == "Rbor",
+                                     TestLimits::waitMs);
+            QVERIFY(window.dialog.readsStatuses());
+            QVERIFY(QFile::remove(holdFile("lpstat")));
+            break;
+        }
         }
         QApplication::setKeyboardInputInterval(keyboardInterval);
-        if (input != TableInput::NoLongerMakers)
+        if (input != TableInput::NoLongerMakers && input != TableInput::DuringStatuses)
             QVERIFY(cups.thaw());
         QVERIFY(window.settle());
 
@@ -390,6 +410,8 @@ private slots:
             QVERIFY(session->boxes.boxes.isEmpty());
             if (selected != "Q1")
                 files << selected + ".cfg";
+            if (input == TableInput::DuringStatuses)
+                files << "Q2.cfg";
         }
         files.sort();
         QCOMPARE(QDir(session->userDir()).entryList({"*.cfg"}), files);
@@ -424,6 +446,7 @@ private slots:
 
 private:
     QString runLog() const { return bin.path() + "/runs.log"; }
+    QString holdFile(const QString &program) const { return bin.path() + "/hold-" + program; }
 
     int runs(const QString &program) const
     {
