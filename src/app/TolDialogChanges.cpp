@@ -202,9 +202,9 @@ void TolDialog::printingSystemNotAnswering()
 void TolDialog::refillIdleList()
 {
     // Only with no printer selected: the refill then loses nothing, and it
-    // selects nothing and writes nothing, as at start.
-    if (AppState::optionModel || printerTab->selectionPending()
-        || requests->isPending(CupsRequests::Retry) || printerTab->isListing())
+    // selects nothing and writes nothing, as at start. A question still out
+    // is replaced: it may have been asked of a CUPS that was silent then.
+    if (AppState::optionModel || printerTab->selectionPending() || printerTab->isListing())
         return;
     requests->retryNames([this](const CupsNamesAnswer &answer) {
         if (AppState::optionModel || printerTab->selectionPending() || printerTab->isListing())
