@@ -152,11 +152,13 @@ private:
     // The selected printer is gone: unselected, with the box that says so.
     void selectedPrinterGone();
     // A write to `printer` that failed, told from the printer names CUPS
-    // gave then; lost: the printer is not among them.
-    void writeFailed(const CupsNamesAnswer &answer, const QString &printer, bool lost);
+    // gave then; lost: the printer is not among them; asked: the user asked
+    // for the write (Apply, OK), which is then told as not applied.
+    void writeFailed(const CupsNamesAnswer &answer, const QString &printer, bool lost, bool asked);
     void listShown();
-    // CUPS gave no answer: unselects, empties the list and says so.
-    void printingSystemNotAnswering();
+    // CUPS gave no answer: unselects, empties the list and says so, and that
+    // the user's write was lost with it.
+    void printingSystemNotAnswering(bool writeLost = false);
     // With no printer selected, lists the printers again when CUPS answers
     // after a silence or its queues changed.
     void refillIdleList();

@@ -154,17 +154,19 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
         selectHeldRow();
     };
     // lpoptions or the PPD read failed: the names, asked again, tell why.
-    const auto failed = [this, done, printer]() {
+    // The first write of a selection writes nothing the user chose.
+    const bool asked = !replaceable;
+    const auto failed = [this, done, printer, asked]() {
         if (requests->isClosed()) {
             done(false, false);
             return;
         }
-        requests->writeNames([this, done, printer](const CupsNamesAnswer &answer) {
+        requests->writeNames([this, done, printer, asked](const CupsNamesAnswer &answer) {
             if (requests->isClosed()) {
                 done(false, false);
                 return;
             }
-            writeFailed(answer, printer, false);
+            writeFailed(answer, printer, false, asked);
             done(false, true);
         });
     };
@@ -174,7 +176,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
         requests->writeCommitted();
         if (!answer.answered || !answer.names.contains(printer)) {
             if (!requests->isClosed())
-                writeFailed(answer, printer, true);
+                writeFailed(answer, printer, true, asked);
             done(false, !requests->isClosed());
             return;
         }
@@ -224,11 +226,12 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
     });
 }
 
-void TolDialog::writeFailed(const CupsNamesAnswer &answer, const QString &printer, bool lost)
+void TolDialog::writeFailed(const CupsNamesAnswer &answer, const QString &printer, bool lost,
+                            bool asked)
 {
     // A CUPS that stopped answering is told as such, not as a lost printer.
     if (!answer.answered) {
-        printingSystemNotAnswering();
+        printingSystemNotAnswering(asked);
         return;
     }
     showWriteError();

@@ -25,11 +25,15 @@ namespace {
 // which keep moving each other's widgets cannot loop forever.
 const int lastChainedPass = 10;
 
-void showNotAnswering()
+void showNotAnswering(bool writeLost)
 {
-    MessageBoxes::show(QMessageBox::NoIcon, TolDialog::tr("Error"),
-                       TolDialog::tr("The printing system (CUPS) is not answering.\nThe printer "
-                                     "list will be filled again as soon as it answers."));
+    MessageBoxes::show(
+        QMessageBox::NoIcon, TolDialog::tr("Error"),
+        writeLost ? TolDialog::tr("The settings were not applied: the printing system (CUPS) is "
+                                  "not answering.\nThe printer list will be filled again as soon "
+                                  "as it answers.")
+                  : TolDialog::tr("The printing system (CUPS) is not answering.\nThe printer "
+                                  "list will be filled again as soon as it answers."));
 }
 
 void showPrintersChanged()
@@ -182,10 +186,11 @@ void TolDialog::selectedPrinterGone()
     showPrintersChanged();
 }
 
-void TolDialog::printingSystemNotAnswering()
+void TolDialog::printingSystemNotAnswering(bool writeLost)
 {
-    // Once per silence: every request pending then fails the same way.
-    const bool told = !printerTab->printingSystemAnswered();
+    // Once per silence: every request pending then fails the same way. A
+    // write the user asked for is told whatever was said before.
+    const bool told = !printerTab->printingSystemAnswered() && !writeLost;
     // The queues are most likely still there, but nothing can be selected
     // or written until CUPS answers again. Unselected also without a model:
     // a selection that just failed left the tabs of the printer before.
@@ -195,7 +200,7 @@ void TolDialog::printingSystemNotAnswering()
     printerTab->showNotAnswering();
     tabWidget->setCurrentIndex(0);
     if (!told)
-        showNotAnswering();
+        showNotAnswering(writeLost);
     requests->scheduleRetry();
 }
 
