@@ -6,7 +6,6 @@
 #include "dialogs/ProfileSaveDialog.h"
 #include "dialogs/TelemetryDialog.h"
 #include "system/AppState.h"
-#include "system/CupsConnection.h"
 #include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"

@@ -81,7 +81,7 @@ public:
     // Whether the status words of the printer table are still being read.
     bool readsStatuses() const;
     // Runs the application's event loop until the window has closed and
-    // what it left under way has ended (within CupsConnection's bound);
+    // what it left under way has ended (within the write's bound);
     // the loop's result.
     int runUntilEnded();
 

@@ -5,7 +5,6 @@
 #include "model/tOptionModel.h"
 #include "system/AppPrintSettingsUpdater.h"
 #include "system/AppState.h"
-#include "system/CupsConnection.h"
 #include "system/CupsRequests.h"
 #include "system/CupsWorker.h"
 #include "system/PerUserFiles.h"
@@ -108,7 +107,9 @@ void TolDialog::done(int result)
         endAfterClose();
         return;
     }
-    closeTimer->start(CupsConnection::answerLimitMs());
+    // The write goes on within its own bound: one that would succeed is
+    // not lost to a shorter one.
+    closeTimer->start(CupsRequests::writeLimitMs());
 }
 
 void TolDialog::writeEndedAfterClose(bool written, bool told)

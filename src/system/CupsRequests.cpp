@@ -1,5 +1,8 @@
 #include "system/CupsRequests.h"
 
+#include "system/CommandRunner.h"
+#include "system/CupsConnection.h"
+
 #include <QTimer>
 
 namespace {
@@ -175,6 +178,13 @@ void CupsRequests::writeLpoptions(const QString &queue,
             listingLane->listPrinters(listed, listing);
         step(written);
     });
+}
+
+int CupsRequests::writeLimitMs()
+{
+    // The names, the keywords, lpoptions, and the names once more to tell
+    // why lpoptions failed.
+    return 3 * CupsConnection::answerLimitMs() + CommandRunner::timeoutMs();
 }
 
 void CupsRequests::endWrite()

@@ -83,6 +83,9 @@ public:
                         std::function<void(bool written)> answer,
                         std::function<void(const PrinterListAnswer &)> listed = {});
     void endWrite();
+    // How long a write may take, each of its steps within its own bound:
+    // CUPS's answers and lpoptions' run.
+    static int writeLimitMs();
 
     void drop(Kind kind);
     // The window closed: every request but the write is dropped, and

@@ -7,6 +7,7 @@
 #include "TestLimits.h"
 #include "TestMain.h"
 
+#include "system/CommandRunner.h"
 #include "system/CupsConnection.h"
 
 #include <QProcess>
@@ -321,34 +322,44 @@ private slots:
     }
 
     // The window closed while CUPS or lpoptions keeps it waiting: the
-    // process ends within the bound, and a write cut short is told.
+    // process ends within the bound, a write under way keeps lpoptions' own
+    // bound, and a write cut short is told.
     void closingEndsTheProcess_data()
     {
-        QTest::addColumn<bool>("duringWrite");
-        QTest::newRow("Escape during a stopped listing") << false;
-        QTest::newRow("Escape while lpoptions runs") << true;
+        QTest::addColumn<QString>("during");
+        QTest::newRow("Escape during a stopped listing") << "list";
+        QTest::newRow("Escape while lpoptions runs past its bound") << "write";
+        QTest::newRow("Escape while a slow lpoptions runs") << "slow write";
     }
 
     void closingEndsTheProcess()
     {
-        QFETCH(bool, duringWrite);
+        QFETCH(QString, during);
+        const bool duringWrite = during != "list";
+        const bool cut = during == "write";
         if (!duringWrite)
             QVERIFY(cups.freeze());
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         child.setProcessEnvironment(env);
+        const QString held = session->work.path() + "/held";
         child.start(QCoreApplication::applicationFilePath(),
-                    {closeChild, duringWrite ? "write" : "list", session->home.path(),
-                     session->base.path(), session->work.path() + "/held"});
+                    {closeChild, during, session->home.path(), session->base.path(), held});
         QByteArray output;
         QTRY_VERIFY_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains("closed\n")
                                      || child.state() == QProcess::NotRunning,
                                  patienceMs);
         QVERIFY2(output.contains("closed\n"), output.constData());
+        if (during == "slow write") {
+            // Longer than any answer of CUPS may take, within lpoptions' own.
+            QTest::qWait(CupsConnection::answerLimitMs() + 1000);
+            QVERIFY(QFile(held + "/go").open(QIODevice::WriteOnly));
+        }
         // A guard from the close: the bound and what ending takes, with room
         // to spare; no speed bound.
-        const bool ended = child.waitForFinished(CupsConnection::answerLimitMs() + 20000);
+        const bool ended = child.state() == QProcess::NotRunning
+                           || child.waitForFinished(CupsConnection::answerLimitMs() + 20000);
         if (!ended) {
             child.kill();
             child.waitForFinished();
@@ -358,13 +369,14 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
         output += child.readAllStandardOutput();
-        // The write was cut: the settings file has the new size, lpoptions'
+        // A cut write: the settings file has the new size, lpoptions'
         // defaults the old one, and the user was told.
-        QCOMPARE(output.count(writeErrorLine), duringWrite ? 1 : 0);
+        QCOMPARE(output.count(writeErrorLine), cut ? 1 : 0);
         QVERIFY2(!output.contains("Success|"), output.constData());
         if (duringWrite) {
             QVERIFY(session->cfgLinesOf("Q1").contains("PageSize=Letter;A4"));
-            QCOMPARE(session->lpoptionsOf("Q1"), QStringList({"Duplex=None", "PageSize=A4"}));
+            QCOMPARE(session->lpoptionsOf("Q1"),
+                     QStringList({"Duplex=None", cut ? "PageSize=A4" : "PageSize=Letter"}));
         }
     }
 
@@ -423,13 +435,16 @@ int closeWindowInChild(char **argv)
     qputenv("HOME", argv[3]);
     SystemPaths::setUserBase(QString::fromLocal8Bit(argv[4]) + "/");
     CupsConnection::setAnswerLimitMs(3000);
+    // A slow lpoptions is let go well within its bound; a held one is not.
+    const QByteArray during = argv[2];
+    CommandRunner::setTimeoutMs(during == "write" ? 6000 : 15000);
     // Goes after the window: its worker kills the held run before the
     // stand-in is let go, so nothing finishes a cut write.
     std::unique_ptr<HeldLpoptions> held;
     RoadWindow window(false);
     if (!QTest::qWaitForWindowExposed(&window.dialog))
         return 10;
-    if (QByteArray(argv[2]) == "write") {
+    if (during != "list") {
         if (!window.settle() || !window.select("Q1")
             || !window.tab->choose(window.tab->pageSize, "Letter") || !window.settle())
             return 11;
