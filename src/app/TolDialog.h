@@ -149,8 +149,9 @@ private:
     // An Apply ended: OK closes the window now, unless told otherwise.
     void finishApply();
     bool printersChecked(const CupsNamesAnswer &answer);
-    // The selected printer is gone: unselected, with the box that says so.
-    void selectedPrinterGone();
+    // The selected printer is gone: unselected, with the box that says so,
+    // and listed again unless `listed` (the list just shown lacks it).
+    void selectedPrinterGone(bool listed = false);
     // A write to `printer` that failed, told from the printer names CUPS
     // gave then; lost: the printer is not among them; asked: the user asked
     // for the write (Apply, OK), which is then told as not applied.

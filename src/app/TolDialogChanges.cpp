@@ -178,9 +178,11 @@ bool TolDialog::printersChecked(const CupsNamesAnswer &answer)
     return true;
 }
 
-void TolDialog::selectedPrinterGone()
+void TolDialog::selectedPrinterGone(bool listed)
 {
-    if (!printerTab->isListing())
+    // Also over a refill on its way: it may have listed the queue before
+    // it went.
+    if (!listed)
         printerTab->fillPrinterTable();
     unselectPrinters();
     showPrintersChanged();
@@ -232,7 +234,7 @@ void TolDialog::listShown()
     // Removed after the last check: the destinations listed lack the queue.
     if (AppState::optionModel && !printerTab->selectionPending()
         && !AppState::knownPrinters.contains(AppState::optionModel->printerName()))
-        selectedPrinterGone();
+        selectedPrinterGone(true);
 }
 
 void TolDialog::unselectPrinters()

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -32,6 +33,7 @@ enum class Meanwhile {
     InstalledOption, // CUPS stopped during a selection, the old queue's installed option
     RemovedBefore,   // the queue removed before the click
     RemovedDuring,   // the queue removed while lpoptions runs
+    RemovedInRefill, // the queue removed while a refill that listed it holds
 };
 
 // The shown widget of that accessible name.
@@ -194,6 +196,9 @@ private slots:
             << "";
         QTest::newRow("queue removed during Apply")
             << Meanwhile::RemovedDuring << false << QStringList({::applied, printersChanged}) << "";
+        QTest::newRow("queue removed while a refill is on its way")
+            << Meanwhile::RemovedInRefill << false << QStringList({writeError, printersChanged})
+            << "";
     }
 
     void theWindowWritesWhatItShowed()
@@ -202,10 +207,28 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QStringList, boxes);
         QFETCH(QString, selected);
-        const bool removed =
-            meanwhile == Meanwhile::RemovedBefore || meanwhile == Meanwhile::RemovedDuring;
+        const bool removed = meanwhile == Meanwhile::RemovedBefore
+                             || meanwhile == Meanwhile::RemovedDuring
+                             || meanwhile == Meanwhile::RemovedInRefill;
         if (removed)
             QVERIFY(cups.addQueue("queue-tolvane.ppd", "Gone"));
+        const QString gate = session->work.path() + "/relay";
+        const QByteArray server = qgetenv("CUPS_SERVER");
+        // Also when the row fails: the rows after it need CUPS as it was.
+        const auto restore = qScopeGuard([&] {
+            if (meanwhile != Meanwhile::RemovedInRefill)
+                return;
+            QFile(gate + "/go").open(QIODevice::WriteOnly);
+            qputenv("CUPS_SERVER", server);
+            cups.run("lpadmin", {"-x", "Added"});
+        });
+        if (meanwhile == Meanwhile::RemovedInRefill) {
+            // A refill for a queue added later holds at its PPD.
+            QVERIFY(QDir().mkpath(gate));
+            const QString relay = cups.relayHoldingPpd("Added", gate);
+            QVERIFY(!relay.isEmpty());
+            qputenv("CUPS_SERVER", relay.toLocal8Bit());
+        }
         const QString queue = removed ? "Gone" : "Q1";
         QString titleAtBox;
         RoadWindow window;
@@ -235,6 +258,14 @@ private slots:
         QVERIFY(window.settle());
         if (meanwhile == Meanwhile::RemovedBefore)
             QVERIFY(cups.run("lpadmin", {"-x", "Gone"}));
+        if (meanwhile == Meanwhile::RemovedInRefill) {
+            QVERIFY(cups.addQueue("queue-tolvane.ppd", "Added"));
+            // The next constraint pass finds the names changed and refills.
+            QVERIFY(window.tab->choose(window.tab->duplex, "DuplexNoTumble"));
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(gate + "/held"), 120000);
+            QVERIFY(window.printerTab->isListing());
+            QVERIFY(cups.run("lpadmin", {"-x", "Gone"}));
+        }
         if (meanwhile == Meanwhile::OtherRow)
             QVERIFY(cups.freeze());
         QString duplex = AppState::optionModel->option("Duplex")->currentChoice()->keyword();
@@ -260,6 +291,11 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(held->started(), 120000);
             QVERIFY(cups.run("lpadmin", {"-x", "Gone"}));
             held->release();
+            break;
+        case Meanwhile::RemovedInRefill:
+            // Told before the refill, which had listed the queue, ends.
+            QTRY_VERIFY_WITH_TIMEOUT(session->boxes.boxes.size() == 2, 30000);
+            QVERIFY(QFile(gate + "/go").open(QIODevice::WriteOnly));
             break;
         default:
             break;
@@ -289,7 +325,7 @@ private slots:
             QVERIFY(window.tab->duplex->isEnabled());
             QVERIFY(!named<QLabel>(&window.dialog, "lblRootWarning"));
         }
-        if (meanwhile != Meanwhile::RemovedBefore) {
+        if (meanwhile != Meanwhile::RemovedBefore && meanwhile != Meanwhile::RemovedInRefill) {
             // What the window shows is what was written.
             if (AppState::optionModel && selected == queue)
                 duplex = AppState::optionModel->option("Duplex")->currentChoice()->keyword();

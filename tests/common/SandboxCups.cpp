@@ -92,14 +92,26 @@ bool SandboxCups::thaw()
 
 QString SandboxCups::relayFreezingAtFirstPpd()
 {
+    return startRelay({});
+}
+
+QString SandboxCups::relayHoldingPpd(const QString &queue, const QString &gate)
+{
+    return startRelay({queue, gate});
+}
+
+QString SandboxCups::startRelay(const QStringList &holding)
+{
     const int colon = serverAddress.lastIndexOf(QLatin1Char(':'));
     if (!running || colon < 0)
         return QString();
     relay.reset(new QProcess);
     relay->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    relay->start(QStringLiteral("python3"),
-                 {QStringLiteral(VM_TEST_SCRIPTS "/cups-relay.py"), serverAddress.left(colon),
-                  serverAddress.mid(colon + 1), stateDir + QStringLiteral("/cupsd.pid")});
+    relay->start(
+        QStringLiteral("python3"),
+        QStringList({QStringLiteral(VM_TEST_SCRIPTS "/cups-relay.py"), serverAddress.left(colon),
+                     serverAddress.mid(colon + 1), stateDir + QStringLiteral("/cupsd.pid")})
+            + holding);
     while (!relay->canReadLine()) {
         if (!relay->waitForReadyRead(120000))
             return QString();

@@ -34,6 +34,9 @@ public:
     // a listing, however fast the machine. Its address, for CUPS_SERVER;
     // empty when it did not come up. It lives as long as this object.
     QString relayFreezingAtFirstPpd();
+    // A relay that holds every request for `queue`'s PPD, and makes
+    // `gate`/held, until `gate`/go exists; the daemon goes on meanwhile.
+    QString relayHoldingPpd(const QString &queue, const QString &gate);
 
     QString server() const { return serverAddress; }
     QString errorText() const { return lastError; }
@@ -55,5 +58,6 @@ private:
     QString serverAddress;
     QString lastError;
     bool running = false;
+    QString startRelay(const QStringList &holding);
     std::unique_ptr<QProcess> relay;
 };
