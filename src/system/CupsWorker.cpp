@@ -80,46 +80,56 @@ void CupsWorker::post(Job job, Ticket ticket)
         Qt::QueuedConnection);
 }
 
-void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket)
+template<typename Result>
+void CupsWorker::ask(std::function<Result(CupsConnection &)> work,
+                     std::function<void(const Result &)> answer, Ticket ticket)
 {
     post(
-        [answer](CupsConnection &connection) {
-            CupsNamesAnswer result;
-            result.names = cupsPrinterSet(connection, &result.answered);
+        [work, answer](CupsConnection &connection) {
+            const Result result = work(connection);
             return std::function<void()>([answer, result] { answer(result); });
         },
         ticket);
 }
 
+void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket)
+{
+    ask<CupsNamesAnswer>(
+        [](CupsConnection &connection) {
+            CupsNamesAnswer result;
+            result.names = cupsPrinterSet(connection, &result.answered);
+            return result;
+        },
+        answer, ticket);
+}
+
 void CupsWorker::listPrinters(std::function<void(const PrinterListAnswer &)> answer, Ticket ticket)
 {
-    post(
-        [answer](CupsConnection &connection) {
-            const PrinterListAnswer result {listMakerPrinters(connection)};
-            return std::function<void()>([answer, result] { answer(result); });
+    ask<PrinterListAnswer>(
+        [](CupsConnection &connection) {
+            return PrinterListAnswer {listMakerPrinters(connection)};
         },
-        ticket);
+        answer, ticket);
 }
 
 void CupsWorker::readStatuses(const QStringList &names,
                               std::function<void(const QStringList &)> answer, Ticket ticket)
 {
-    post(
-        [answer, names](CupsConnection &connection) {
-            QStringList statuses;
-            if (!names.isEmpty())
-                statuses = PrinterStatusRun(connection.stopFlag())
-                               .statuses(names, CupsConnection::answerLimitMs());
-            return std::function<void()>([answer, statuses] { answer(statuses); });
+    ask<QStringList>(
+        [names](CupsConnection &connection) {
+            if (names.isEmpty())
+                return QStringList();
+            return PrinterStatusRun(connection.stopFlag())
+                .statuses(names, CupsConnection::answerLimitMs());
         },
-        ticket);
+        answer, ticket);
 }
 
 void CupsWorker::buildModel(const QString &queueName,
                             std::function<void(const PrinterModelAnswer &)> answer, Ticket ticket)
 {
-    post(
-        [answer, queueName](CupsConnection &connection) {
+    ask<PrinterModelAnswer>(
+        [queueName](CupsConnection &connection) {
             PrinterModelAnswer result;
             if (cupsQueueExists(queueName, &result.answered, connection)) {
                 std::unique_ptr<tOptionModel> model = buildPrinterModel(
@@ -129,30 +139,33 @@ void CupsWorker::buildModel(const QString &queueName,
                 else // an unreadable PPD, or a CUPS fallen silent since: the names tell
                     cupsPrinterSet(connection, &result.answered);
             }
-            return std::function<void()>([answer, result] { answer(result); });
+            return result;
         },
-        ticket);
+        answer, ticket);
 }
 
 void CupsWorker::readLpoptionsKeywords(const QString &queueName,
                                        std::function<void(const PpdKeywordsAnswer &)> answer)
 {
-    post([answer, queueName](CupsConnection &connection) {
-        PpdKeywordsAnswer result;
-        result.keywords = topLevelOptionKeywords(queueName, connection, &result.read);
-        result.answered = result.read;
-        if (!result.read)
-            cupsPrinterSet(connection, &result.answered);
-        return std::function<void()>([answer, result] { answer(result); });
-    });
+    ask<PpdKeywordsAnswer>(
+        [queueName](CupsConnection &connection) {
+            PpdKeywordsAnswer result;
+            result.keywords = topLevelOptionKeywords(queueName, connection, &result.read);
+            result.answered = result.read;
+            if (!result.read)
+                cupsPrinterSet(connection, &result.answered);
+            return result;
+        },
+        answer, {});
 }
 
 void CupsWorker::writeLpoptions(const QString &printerName,
                                 const QList<QPair<QString, QString>> &options,
                                 std::function<void(bool written)> answer)
 {
-    post([answer, printerName, options](CupsConnection &connection) {
-        const bool written = runLpoptions(printerName, options, connection.stopFlag()).succeeded();
-        return std::function<void()>([answer, written] { answer(written); });
-    });
+    ask<bool>(
+        [printerName, options](CupsConnection &connection) {
+            return runLpoptions(printerName, options, connection.stopFlag()).succeeded();
+        },
+        answer, {});
 }

@@ -104,6 +104,10 @@ private:
     class Side;
     using Job = std::function<std::function<void()>(CupsConnection &)>;
     void post(Job job, Ticket ticket = {});
+    // `work` on the worker thread, its result handed to `answer` here.
+    template<typename Result>
+    void ask(std::function<Result(CupsConnection &)> work,
+             std::function<void(const Result &)> answer, Ticket ticket);
 
     // Seen by the worker thread and every thread it starts.
     std::atomic<bool> stopRequested {false};
