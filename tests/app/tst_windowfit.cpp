@@ -435,6 +435,7 @@ int runChild(int argc, char *argv[])
     const QList<QPushButton *> buttons =
         dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)
         + dialog.findChild<QDialogButtonBox *>()->findChildren<QPushButton *>();
+    QRect firstTab;
     for (int i = 0; i < tabs->count(); ++i) {
         const QString name = tabs->tabText(i);
         if (!tabs->isTabEnabled(i)) {
@@ -463,6 +464,16 @@ int runChild(int argc, char *argv[])
         found.controls(&dialog, name);
         found.scrollsWithRoomLeft(&dialog, tabs->currentWidget(), name);
         screenshot(folder, QStringLiteral("tab%1-%2").arg(i + 1).arg(name));
+        // One width and place whichever tab shows: the window does not jump.
+        const QRect outer = outerGeometry(&dialog);
+        if (firstTab.isNull())
+            firstTab = outer;
+        else if (outer.x() != firstTab.x() || outer.width() != firstTab.width())
+            found.add(name, QStringLiteral("window %1 px wide at x %2, on the first tab %3 at %4")
+                                .arg(outer.width())
+                                .arg(outer.x())
+                                .arg(firstTab.width())
+                                .arg(firstTab.x()));
     }
 
     // Room the window grew by belongs to the page, not beside it.
@@ -537,6 +548,10 @@ private slots:
                                 << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
                                                 QStringLiteral("LC_ALL=de_DE.UTF-8")}
                                 << false;
+        QTest::newRow("German on 1024x768") << "1024x768" << 0
+                                            << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
+                                                            QStringLiteral("LC_ALL=de_DE.UTF-8")}
+                                            << false;
         QTest::newRow("French") << "1920x1080" << 0
                                 << QStringList {QStringLiteral("LANG=fr_FR.UTF-8"),
                                                 QStringLiteral("LC_ALL=fr_FR.UTF-8")}
