@@ -46,7 +46,9 @@ const QString queue = QStringLiteral("Tolvane_TX9000");
 const QString small = QStringLiteral("Tolvane_TX4020");
 const QSize designed(800, 735);
 // Set in the child's environment: the window manager starts only once the
-// window shows.
+// window shows. With the value "activated" the window, once framed, is
+// activated as a window manager does, and checked before anything else
+// changes in it.
 const char frameLate[] = "VM_FIT_FRAME_LATE";
 
 // What the user handles, not the containers around it.
@@ -419,6 +421,17 @@ int runChild(int argc, char *argv[])
         if (!QTest::qWaitFor([&] { return !dialog.windowHandle()->frameMargins().isNull(); },
                              120000))
             found.add(QStringLiteral("window"), QStringLiteral("never framed"));
+        if (qgetenv(frameLate) == "activated") {
+            dialog.activateWindow();
+            if (!QTest::qWaitForWindowActive(&dialog, 60000))
+                found.add(QStringLiteral("framed"), QStringLiteral("never activated"));
+            (void)QTest::qWaitFor(
+                [&] {
+                    return dialog.screen()->availableGeometry().contains(outerGeometry(&dialog));
+                },
+                5000);
+            found.window(&dialog, QStringLiteral("framed"));
+        }
     }
     if (!selectQueue(dialog, queue))
         return 1;
@@ -541,6 +554,9 @@ private slots:
         QTest::newRow("framed late at the top edge")
             << "1920x1080" << 0 << (english + QStringList {QString::fromLatin1(frameLate) + "=1"})
             << true;
+        QTest::newRow("framed late at the top edge, then activated")
+            << "1920x1080" << 0
+            << (english + QStringList {QString::fromLatin1(frameLate) + "=activated"}) << true;
         QTest::newRow("font dpi 144")
             << "1920x1080" << 0 << (english + QStringList {QStringLiteral("QT_FONT_DPI=144")})
             << false;
@@ -591,7 +607,8 @@ private slots:
         QFETCH(QStringList, variables);
         QFETCH(bool, keepsDesignedSize);
 
-        const bool framedLate = variables.contains(QString::fromLatin1(frameLate) + "=1");
+        const bool framedLate =
+            !variables.filter(QRegularExpression(QStringLiteral("^") + frameLate + '=')).isEmpty();
         if (framedLate && QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
             QSKIP("needs a window manager to frame the window");
         VirtualScreen virtualScreen;
