@@ -75,6 +75,17 @@ const QScrollArea *scrollerOf(const QWidget *page)
                 : nullptr;
 }
 
+// What a page takes around its scrolled content: its own margins and the
+// scroller's frame, whatever size the page has now.
+QSize pageChrome(const QWidget *page, const QScrollArea *scroller)
+{
+    QMargins margins = page->contentsMargins();
+    if (page->layout())
+        margins += page->layout()->contentsMargins();
+    return QSize(margins.left() + margins.right(), margins.top() + margins.bottom())
+           + scroller->size() - scroller->maximumViewportSize();
+}
+
 } // namespace
 
 TolTabWidget::TolTabWidget(QWidget *parent)
@@ -116,25 +127,30 @@ void TolTabWidget::showNeighbourTab(int step)
 
 QSize TolTabWidget::pageShortfall() const
 {
-    const QScrollArea *shown = scrollerOf(currentWidget());
-    if (!shown)
+    const QWidget *shownPage = currentWidget();
+    if (!scrollerOf(shownPage))
         return QSize(0, 0);
     QSize needed(0, 0);
     for (int i = 0; i < count(); ++i) {
-        const QScrollArea *scroller = isTabEnabled(i) ? scrollerOf(widget(i)) : nullptr;
+        QWidget *page = widget(i);
+        const QScrollArea *scroller = isTabEnabled(i) ? scrollerOf(page) : nullptr;
         QWidget *content = scroller ? scroller->widget() : nullptr;
         if (!content)
             continue;
         // Qt keeps what a hidden page's controls need to itself until the
         // page shows; it is measured afresh so that the window has the room
         // before the user turns to the page.
-        if (scroller != shown && content->layout()) {
+        if (page != shownPage && content->layout()) {
             content->layout()->invalidate();
             content->layout()->activate();
         }
-        needed = needed.expandedTo(content->minimumSizeHint());
+        // Pages keep margins of their own: each need is taken as the size of
+        // the whole page, so that the window wants one size whichever shows.
+        needed = needed.expandedTo(content->minimumSizeHint() + pageChrome(page, scroller));
     }
-    return needed - shown->maximumViewportSize();
+    // Every page gets the stack's room; a page just turned to may not have
+    // been given it yet.
+    return needed - shownPage->parentWidget()->contentsRect().size();
 }
 
 void TolTabWidget::tabInserted(int index)

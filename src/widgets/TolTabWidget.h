@@ -25,7 +25,8 @@ public:
     void showNeighbourTab(int step);
 
     // How much room the pages of the enabled tabs lack (negative: have to
-    // spare) to show their controls whole without scrolling.
+    // spare) to show their controls whole without scrolling; the same
+    // whichever page shows, so that the window keeps its size across tabs.
     QSize pageShortfall() const;
 
 protected:

@@ -46,7 +46,9 @@ const QString queue = QStringLiteral("Tolvane_TX9000");
 const QString small = QStringLiteral("Tolvane_TX4020");
 const QSize designed(800, 735);
 // Set in the child's environment: the window manager starts only once the
-// window shows.
+// window shows. With the value "activated" the window, once framed, is
+// activated as a window manager does, and checked before anything else
+// changes in it.
 const char frameLate[] = "VM_FIT_FRAME_LATE";
 
 // What the user handles, not the containers around it.
@@ -419,6 +421,17 @@ int runChild(int argc, char *argv[])
         if (!QTest::qWaitFor([&] { return !dialog.windowHandle()->frameMargins().isNull(); },
                              120000))
             found.add(QStringLiteral("window"), QStringLiteral("never framed"));
+        if (qgetenv(frameLate) == "activated") {
+            dialog.activateWindow();
+            if (!QTest::qWaitForWindowActive(&dialog, 60000))
+                found.add(QStringLiteral("framed"), QStringLiteral("never activated"));
+            (void)QTest::qWaitFor(
+                [&] {
+                    return dialog.screen()->availableGeometry().contains(outerGeometry(&dialog));
+                },
+                5000);
+            found.window(&dialog, QStringLiteral("framed"));
+        }
     }
     if (!selectQueue(dialog, queue))
         return 1;
@@ -435,6 +448,7 @@ int runChild(int argc, char *argv[])
     const QList<QPushButton *> buttons =
         dialog.findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)
         + dialog.findChild<QDialogButtonBox *>()->findChildren<QPushButton *>();
+    QRect firstTab;
     for (int i = 0; i < tabs->count(); ++i) {
         const QString name = tabs->tabText(i);
         if (!tabs->isTabEnabled(i)) {
@@ -463,6 +477,16 @@ int runChild(int argc, char *argv[])
         found.controls(&dialog, name);
         found.scrollsWithRoomLeft(&dialog, tabs->currentWidget(), name);
         screenshot(folder, QStringLiteral("tab%1-%2").arg(i + 1).arg(name));
+        // One width and place whichever tab shows: the window does not jump.
+        const QRect outer = outerGeometry(&dialog);
+        if (firstTab.isNull())
+            firstTab = outer;
+        else if (outer.x() != firstTab.x() || outer.width() != firstTab.width())
+            found.add(name, QStringLiteral("window %1 px wide at x %2, on the first tab %3 at %4")
+                                .arg(outer.width())
+                                .arg(outer.x())
+                                .arg(firstTab.width())
+                                .arg(firstTab.x()));
     }
 
     // Room the window grew by belongs to the page, not beside it.
@@ -530,6 +554,9 @@ private slots:
         QTest::newRow("framed late at the top edge")
             << "1920x1080" << 0 << (english + QStringList {QString::fromLatin1(frameLate) + "=1"})
             << true;
+        QTest::newRow("framed late at the top edge, then activated")
+            << "1920x1080" << 0
+            << (english + QStringList {QString::fromLatin1(frameLate) + "=activated"}) << true;
         QTest::newRow("font dpi 144")
             << "1920x1080" << 0 << (english + QStringList {QStringLiteral("QT_FONT_DPI=144")})
             << false;
@@ -537,6 +564,10 @@ private slots:
                                 << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
                                                 QStringLiteral("LC_ALL=de_DE.UTF-8")}
                                 << false;
+        QTest::newRow("German on 1024x768") << "1024x768" << 0
+                                            << QStringList {QStringLiteral("LANG=de_DE.UTF-8"),
+                                                            QStringLiteral("LC_ALL=de_DE.UTF-8")}
+                                            << false;
         QTest::newRow("French") << "1920x1080" << 0
                                 << QStringList {QStringLiteral("LANG=fr_FR.UTF-8"),
                                                 QStringLiteral("LC_ALL=fr_FR.UTF-8")}
@@ -576,7 +607,8 @@ private slots:
         QFETCH(QStringList, variables);
         QFETCH(bool, keepsDesignedSize);
 
-        const bool framedLate = variables.contains(QString::fromLatin1(frameLate) + "=1");
+        const bool framedLate =
+            !variables.filter(QRegularExpression(QStringLiteral("^") + frameLate + '=')).isEmpty();
         if (framedLate && QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
             QSKIP("needs a window manager to frame the window");
         VirtualScreen virtualScreen;
