@@ -57,15 +57,36 @@ TolDialog::TolDialog(QWidget *parent)
     : TabOwner(parent)
 {
     AppState::perUserDirectory = SystemPaths::perUserDirectory();
+    refuseRoot();
+    securePerUserFolder();
+    askConsent();
+    fitToScreen();
+    makeRequests();
+    makeTabs();
+    makeButtons();
+    layOut();
+    addTabKeys();
+    connectPrinterTab();
+    setWindowTitle(tr("Tolvane Vellumark"));
+    styleTabBar();
+    makeCloseTimer();
+    qApp->installEventFilter(this);
+    new FocusInSight(this);
+    requestsChanged();
+}
 
-    if (geteuid() == 0) {
-        QString text = tr("Please do not run %1 as root.");
-        text.replace(QStringLiteral("%1"), tr("Tolvane Vellumark"));
-        MessageBoxes::show(QMessageBox::NoIcon, tr("Vellumark"), text);
-        std::exit(0);
-    }
+void TolDialog::refuseRoot()
+{
+    if (geteuid() != 0)
+        return;
+    QString text = tr("Please do not run %1 as root.");
+    text.replace(QStringLiteral("%1"), tr("Tolvane Vellumark"));
+    MessageBoxes::show(QMessageBox::NoIcon, tr("Vellumark"), text);
+    std::exit(0);
+}
 
-    // Nothing of the folder is read or written unless it is the user's own.
+void TolDialog::securePerUserFolder()
+{
     bool tightened = false;
     const PerUserFolder::State folder =
         PerUserFolder::secure(AppState::perUserDirectory, &tightened);
@@ -75,36 +96,45 @@ TolDialog::TolDialog(QWidget *parent)
         std::exit(1);
     }
     reportSecuredFiles(tightened);
+}
 
+void TolDialog::askConsent()
+{
     if (!TelemetryDialog::isAnswered()) {
         TelemetryDialog telemetry;
         telemetry.exec();
     }
+}
 
+void TolDialog::fitToScreen()
+{
     ScreenFit::keepFixedSize(this, QSize(800, 735), [this] {
         return tabWidget ? tabWidget->pageShortfall() : QSize(0, 0);
     });
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    auto *layout = new QGridLayout(this);
 
     QPalette background = palette();
     background.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/icons/background"))));
     setPalette(background);
+}
 
-    printerJustChanged = false;
-
+void TolDialog::makeRequests()
+{
     requests = new CupsRequests(this);
-    waitTimer = new QTimer(this);
-    waitTimer->setSingleShot(true);
-    waitTimer->setInterval(waitShownAfterMs);
-    connect(waitTimer, &QTimer::timeout, this, [this] {
-        waitShown = true;
+    work.waitTimer = new QTimer(this);
+    work.waitTimer->setSingleShot(true);
+    work.waitTimer->setInterval(waitShownAfterMs);
+    connect(work.waitTimer, &QTimer::timeout, this, [this] {
+        work.waitShown = true;
         showWait();
     });
     connect(requests, &CupsRequests::pendingChanged, this, &TolDialog::requestsChanged);
     connect(requests, &CupsRequests::retryDue, this, &TolDialog::refillIdleList);
     connect(requests, &CupsRequests::idle, this, [this] { startOtherAppsUpdate(); });
+}
 
+void TolDialog::makeTabs()
+{
     // The option tabs, in their fixed order.
     printerTab = new PrinterTab(this, requests);
     generalTab = new GeneralTab(this);
@@ -127,6 +157,19 @@ TolDialog::TolDialog(QWidget *parent)
 
     optionCollector = new TabOptionCollector(&tabList);
 
+    tabWidget = new TolTabWidget(this);
+    tabWidget->setTabPosition(QTabWidget::West);
+    tabWidget->setIconSize(QSize(30, 30));
+    for (Tab *tab : qAsConst(tabList)) {
+        tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        enableTab(tab);
+    }
+
+    connect(tabWidget, &TolTabWidget::currentChanged, this, &TolDialog::tabSelected);
+}
+
+void TolDialog::makeButtons()
+{
     // These buttons take no focus, so that the tabs keep it: a keyboard
     // user reaches them by their mnemonics, and help by F1.
     saveAsButton = new QPushButton(tr("&Save As..."), this);
@@ -143,14 +186,6 @@ TolDialog::TolDialog(QWidget *parent)
     connect(profilesButton, &QPushButton::clicked, profileDialog, &ProfileDialog::fillProfileTable);
     connect(profilesButton, &QPushButton::clicked, profileDialog, &ProfileDialog::show);
     connect(saveAsButton, &QPushButton::clicked, profileSaveDialog, &ProfileSaveDialog::show);
-
-    tabWidget = new TolTabWidget(this);
-    tabWidget->setTabPosition(QTabWidget::West);
-    tabWidget->setIconSize(QSize(30, 30));
-    for (Tab *tab : qAsConst(tabList)) {
-        tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
-        enableTab(tab);
-    }
 
     buttonBox = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
@@ -176,7 +211,6 @@ TolDialog::TolDialog(QWidget *parent)
     helpButton->setFixedWidth(32);
     helpButton->setFocusPolicy(Qt::NoFocus);
     helpButton->setShortcut(QKeySequence::HelpContents);
-    connect(tabWidget, &TolTabWidget::currentChanged, this, &TolDialog::tabSelected);
     connect(helpButton, &QPushButton::clicked, helpDialog, &HelpDialog::exec);
 
     logoButton = new QPushButton(this);
@@ -190,7 +224,12 @@ TolDialog::TolDialog(QWidget *parent)
     // The right padding keeps a list sized to its items clear of the arrow.
     setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px; padding-right: 4px } "));
     connect(logoButton, &QPushButton::clicked, aboutDialog, &AboutDialog::exec);
+    buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
+}
 
+void TolDialog::layOut()
+{
+    auto *layout = new QGridLayout(this);
     auto *spacer = new QSpacerItem(1, 50, QSizePolicy::Expanding, QSizePolicy::Minimum);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->addWidget(tabWidget, 1, 1, 1, 8);
@@ -204,7 +243,10 @@ TolDialog::TolDialog(QWidget *parent)
     // otherwise take a share and leave an empty strip beside the page.
     for (int column = 1; column <= 8; ++column)
         layout->setColumnStretch(column, 1);
+}
 
+void TolDialog::addTabKeys()
+{
     // The tab widget takes these keys only when the focused control lets
     // them pass, which lists and combo boxes do not.
     const struct
@@ -224,30 +266,27 @@ TolDialog::TolDialog(QWidget *parent)
         connect(shortcut, &QShortcut::activated, tabWidget,
                 [this, step] { tabWidget->showNeighbourTab(step); });
     }
+}
 
+void TolDialog::connectPrinterTab()
+{
     // The printer tab's own handler runs first, so the new model exists
     // when the window reloads the tabs.
     connect(printerTab->table(), &QTableWidget::currentCellChanged, this,
             &TolDialog::printerChanged);
     connect(printerTab, &PrinterTab::printerSelected, this, &TolDialog::selectionAnswered);
     connect(printerTab, &PrinterTab::listShown, this, &TolDialog::listShown);
+}
 
-    setWindowTitle(tr("Tolvane Vellumark"));
-    styleTabBar();
-
-    buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
-    constraintPasses = 0;
-
-    closeTimer = new QTimer(this);
-    closeTimer->setSingleShot(true);
-    connect(closeTimer, &QTimer::timeout, this, [this] {
+void TolDialog::makeCloseTimer()
+{
+    work.closeTimer = new QTimer(this);
+    work.closeTimer->setSingleShot(true);
+    connect(work.closeTimer, &QTimer::timeout, this, [this] {
         // The write did not end within the bound: cut, and told.
         requests->stop();
         writeEndedAfterClose(false, false);
     });
-    qApp->installEventFilter(this);
-    new FocusInSight(this);
-    requestsChanged();
 }
 
 void TolDialog::reportSecuredFiles(bool folderTightened)
@@ -293,7 +332,7 @@ int TolDialog::runUntilEnded()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     connect(this, &TolDialog::ended, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    if (hasEnded)
+    if (work.ended)
         return 0;
     return QApplication::exec();
 }
@@ -302,9 +341,9 @@ bool TolDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (refusesInput(watched, event)) {
         // Input not taken is shown at once as not taken.
-        if (!waitShown) {
-            waitTimer->stop();
-            waitShown = true;
+        if (!work.waitShown) {
+            work.waitTimer->stop();
+            work.waitShown = true;
             showWait();
         }
         return true;
@@ -354,23 +393,23 @@ bool TolDialog::refusesInput(QObject *watched, QEvent *event) const
 
 void TolDialog::requestsChanged()
 {
-    if (!waitTimer)
+    if (!work.waitTimer)
         return;
     const bool held = requests->holdsOptions() || requests->isPending(CupsRequests::Listing);
     if (!held) {
-        waitTimer->stop();
-        if (waitShown) {
-            waitShown = false;
+        work.waitTimer->stop();
+        if (work.waitShown) {
+            work.waitShown = false;
             showWait();
         } else {
             restoreFocus();
         }
         return;
     }
-    if (waitShown)
+    if (work.waitShown)
         showWait();
-    else if (!waitTimer->isActive())
-        waitTimer->start();
+    else if (!work.waitTimer->isActive())
+        work.waitTimer->start();
 }
 
 void TolDialog::showWait()
@@ -378,16 +417,16 @@ void TolDialog::showWait()
     // Greying the pages takes the focus from a control on them: it goes
     // back once the wait ends.
     QWidget *focused = QApplication::focusWidget();
-    if (waitShown && focused && focused->window() == this)
-        focusBeforeWait = focused;
-    if (waitShown)
+    if (work.waitShown && focused && focused->window() == this)
+        work.focusBeforeWait = focused;
+    if (work.waitShown)
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
-    printerTab->showWaiting(waitShown);
+    printerTab->showWaiting(work.waitShown);
     enableOptionPages();
     showWriteButtons();
-    if (!waitShown)
+    if (!work.waitShown)
         restoreFocus();
 }
 
@@ -402,8 +441,8 @@ void TolDialog::restoreFocus()
     if (!isActiveWindow() || QApplication::activePopupWidget()
         || (focused && (focused->window() != this || takes(focused))))
         return;
-    QWidget *target = focusBeforeWait;
-    focusBeforeWait.clear();
+    QWidget *target = work.focusBeforeWait;
+    work.focusBeforeWait.clear();
     // The page shown may be another than the one the control is on.
     if (!takes(target)) {
         target = nullptr;
@@ -459,16 +498,16 @@ void TolDialog::tabSelected()
 
 void TolDialog::setWriteButtonsEnabled(bool enabled)
 {
-    writeButtonsWanted = enabled;
-    profilesWanted = enabled;
+    work.writeButtonsWanted = enabled;
+    work.profilesWanted = enabled;
     showWriteButtons();
 }
 
 void TolDialog::showWriteButtons()
 {
-    const bool free = !(waitShown && requests->holdsOptions());
-    saveAsButton->setEnabled(writeButtonsWanted && free);
-    profilesButton->setEnabled(profilesWanted && free);
-    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(writeButtonsWanted && free);
-    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(writeButtonsWanted && free);
+    const bool free = !(work.waitShown && requests->holdsOptions());
+    saveAsButton->setEnabled(work.writeButtonsWanted && free);
+    profilesButton->setEnabled(work.profilesWanted && free);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(work.writeButtonsWanted && free);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(work.writeButtonsWanted && free);
 }

@@ -65,7 +65,7 @@ public:
     void commitInstallableOptions();
     // The password prompt clears the flag and sets it after a successful
     // root write, so that OK closes the window only then.
-    void setApplyOk(bool ok) override { applyOk = ok; }
+    void setApplyOk(bool ok) override { work.applyOk = ok; }
     void installableOptionsWritten() override;
     // Other applications' print settings brought into line with the new
     // defaults, in the background.
@@ -116,6 +116,24 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The constructor's steps, in their order.
+    void refuseRoot();
+    // Nothing of the folder is read or written unless it is the user's own.
+    void securePerUserFolder();
+    void askConsent();
+    void fitToScreen();
+    // The requests to CUPS and the timer that shows a wait that lasts.
+    void makeRequests();
+    // The nine tabs in their fixed order, the tab widget and the dialogs
+    // the tabs share.
+    void makeTabs();
+    void makeButtons();
+    void layOut();
+    // Ctrl+Tab and its like.
+    void addTabKeys();
+    void connectPrinterTab();
+    void makeCloseTimer();
+
     // The start-up pass over the per-user files, and one box that names
     // what it had to put right: the folder, the files it set aside.
     void reportSecuredFiles(bool folderTightened);
@@ -164,7 +182,6 @@ private:
     // after a silence or its queues changed.
     void refillIdleList();
 
-    bool applyOk = false;
     int constraintPasses = 0;
     QPushButton *saveAsButton = nullptr;
     QPushButton *profilesButton = nullptr;
@@ -191,23 +208,30 @@ private:
     // How many constraint passes are running, nested; a replaced option
     // model is freed only outside them.
     int constraintPassDepth = 0;
-    // Every request to CUPS; made before the tabs, which share it.
+    // Every request to CUPS; made before the tabs, which share it. What is
+    // pending there is its to say; what the window has under way besides,
+    // and how far its closing has come, is `work`'s.
     CupsRequests *requests = nullptr;
-    // Starts when input is first held; the wait is shown when it fires.
-    QTimer *waitTimer = nullptr;
-    bool waitShown = false;
-    QPointer<QWidget> focusBeforeWait;
-    // After the close: cuts a write that has not ended within the bound.
-    QTimer *closeTimer = nullptr;
-    bool hasEnded = false;
-    // What the write buttons would be without a held wait.
-    bool writeButtonsWanted = false;
-    bool profilesWanted = false;
-    // OK was pressed: close once its Apply has ended.
-    bool closeAfterApply = false;
-    // A settings update of other applications asked for and not started.
-    QString otherAppsPageSize;
-    bool otherAppsDue = false;
+    struct Work
+    {
+        // No write of the Apply under way failed: OK may close.
+        bool applyOk = false;
+        // OK was pressed: close once its Apply has ended.
+        bool closeAfterApply = false;
+        // Starts when input is first held; the wait is shown when it fires.
+        QTimer *waitTimer = nullptr;
+        bool waitShown = false;
+        QPointer<QWidget> focusBeforeWait;
+        // After the close: cuts a write that has not ended within its bound.
+        QTimer *closeTimer = nullptr;
+        bool ended = false;
+        // What the write buttons would be without a held wait.
+        bool writeButtonsWanted = false;
+        bool profilesWanted = false;
+        // A settings update of other applications asked for and not started.
+        QString otherAppsPageSize;
+        bool otherAppsDue = false;
+    } work;
 };
 
 // The "Settings applied." box.

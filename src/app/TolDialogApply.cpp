@@ -38,7 +38,7 @@ void TolDialog::slotButtonApply()
     // to change, or is being written.
     if (requests->holdsOptions() || requests->isClosed())
         return;
-    applyOk = true;
+    work.applyOk = true;
     // The table is read again after the write has been told, and while CUPS
     // answers: nothing it shows feeds the write (a refill keeps the
     // selection).
@@ -70,17 +70,17 @@ void TolDialog::accept()
 {
     if (requests->holdsOptions() || requests->isClosed())
         return;
-    closeAfterApply = true;
+    work.closeAfterApply = true;
     slotButtonApply();
 }
 
 void TolDialog::finishApply()
 {
     // A write still under way (after a root write) ends the Apply later.
-    if (!closeAfterApply || requests->isPending(CupsRequests::Write))
+    if (!work.closeAfterApply || requests->isPending(CupsRequests::Write))
         return;
-    closeAfterApply = false;
-    if (applyOk)
+    work.closeAfterApply = false;
+    if (work.applyOk)
         QDialog::accept();
 }
 
@@ -109,14 +109,14 @@ void TolDialog::done(int result)
     }
     // The write goes on within its own bound: one that would succeed is
     // not lost to a shorter one.
-    closeTimer->start(CupsRequests::writeLimitMs());
+    work.closeTimer->start(CupsRequests::writeLimitMs());
 }
 
 void TolDialog::writeEndedAfterClose(bool written, bool told)
 {
-    if (hasEnded)
+    if (work.ended)
         return;
-    closeTimer->stop();
+    work.closeTimer->stop();
     requests->endWrite();
     if (!written && !told)
         showWriteError();
@@ -125,9 +125,9 @@ void TolDialog::writeEndedAfterClose(bool written, bool told)
 
 void TolDialog::endAfterClose()
 {
-    if (hasEnded)
+    if (work.ended)
         return;
-    hasEnded = true;
+    work.ended = true;
     emit ended();
 }
 
@@ -162,7 +162,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
             done(false, false);
             return;
         }
-        requests->writeNames([this, done, printer, asked](const CupsNamesAnswer &answer) {
+        requests->askNamesForWrite([this, done, printer, asked](const CupsNamesAnswer &answer) {
             if (requests->isClosed()) {
                 done(false, false);
                 return;
@@ -172,7 +172,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
         });
     };
 
-    requests->writeNames([=](const CupsNamesAnswer &answer) {
+    requests->askNamesForWrite([=](const CupsNamesAnswer &answer) {
         // From here on the write is made whatever row is chosen.
         requests->writeCommitted();
         if (!answer.answered || !answer.names.contains(printer)) {
@@ -199,7 +199,7 @@ void TolDialog::writeTolpoptions(std::function<void(bool)> then, bool thenList, 
             // None once the window has closed.
             std::function<void(const PrinterListAnswer &)> listed;
             if (thenList)
-                listed = printerTab->expectRefill();
+                listed = printerTab->refillAfterWrite();
             requests->writeLpoptions(
                 printer, options,
                 [=](bool written) {
@@ -277,8 +277,8 @@ void TolDialog::installableOptionsWritten()
 
 void TolDialog::updateOtherAppsPrintSettings(const QString &pageSize)
 {
-    otherAppsPageSize = pageSize;
-    otherAppsDue = true;
+    work.otherAppsPageSize = pageSize;
+    work.otherAppsDue = true;
     startOtherAppsUpdate();
 }
 
@@ -287,9 +287,9 @@ void TolDialog::startOtherAppsUpdate(bool now)
     // Starting the search forks the whole program, which would hold up
     // what the user waits for (the refill after Apply, a selection): it
     // starts once that has been answered, or at the close.
-    if (!otherAppsDue || (requests->awaitsAnswer() && !requests->isClosed() && !now))
+    if (!work.otherAppsDue || (requests->awaitsAnswer() && !requests->isClosed() && !now))
         return;
-    otherAppsDue = false;
+    work.otherAppsDue = false;
     // The search lists the whole home folder: the window goes on meanwhile.
-    AppPrintSettingsUpdater::updateInBackground(otherAppsPageSize);
+    AppPrintSettingsUpdater::updateInBackground(work.otherAppsPageSize);
 }

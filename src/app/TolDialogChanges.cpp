@@ -134,7 +134,7 @@ void TolDialog::setConstraints()
         if (tab->isConstraintMarked())
             allClear = false;
     }
-    writeButtonsWanted = allClear;
+    work.writeButtonsWanted = allClear;
     AppState::constraintsSatisfied = allClear;
     showWriteButtons();
 
@@ -150,8 +150,8 @@ void TolDialog::setConstraints()
 
 void TolDialog::checkPrintersChanged(std::function<void(bool)> then)
 {
-    requests->checkNames([this](const CupsNamesAnswer &answer) { return printersChecked(answer); },
-                         then);
+    requests->checkForChangedQueues(
+        [this](const CupsNamesAnswer &answer) { return printersChecked(answer); }, then);
 }
 
 bool TolDialog::printersChecked(const CupsNamesAnswer &answer)
@@ -198,7 +198,7 @@ void TolDialog::printingSystemNotAnswering(bool writeLost)
     // a selection that just failed left the tabs of the printer before.
     unselectPrinters();
     // OK keeps the window, so that the user can write once CUPS is back.
-    applyOk = false;
+    work.applyOk = false;
     printerTab->showNotAnswering();
     tabWidget->setCurrentIndex(0);
     if (!told)
@@ -213,7 +213,7 @@ void TolDialog::refillIdleList()
     // is replaced: it may have been asked of a CUPS that was silent then.
     if (AppState::optionModel || printerTab->selectionPending() || printerTab->isListing())
         return;
-    requests->retryNames([this](const CupsNamesAnswer &answer) {
+    requests->askNamesForIdleRefill([this](const CupsNamesAnswer &answer) {
         if (AppState::optionModel || printerTab->selectionPending() || printerTab->isListing())
             return;
         if (answer.answered
@@ -262,7 +262,7 @@ void TolDialog::printerChanged(int row, int, int previousRow, int)
 
 void TolDialog::enableOptionPages()
 {
-    const bool greyed = waitShown && requests->holdsOptions();
+    const bool greyed = work.waitShown && requests->holdsOptions();
     for (int i = 0; i < tabList.size(); ++i) {
         if (tabList.at(i) != printerTab)
             tabList.at(i)->setEnabled(tabWidget->isTabEnabled(i) && !greyed);

@@ -39,6 +39,17 @@ CupsRequests::~CupsRequests()
     stop();
 }
 
+bool CupsRequests::awaitsAnswer() const
+{
+    if (cups->pendingRequests() > 0 || listingLane->pendingRequests() > 0)
+        return true;
+    for (int kind = 0; kind < KindCount; ++kind) {
+        if (kind != Statuses && handles[kind])
+            return true;
+    }
+    return false;
+}
+
 bool CupsRequests::holdsOptions() const
 {
     return isPending(Selection) || isPending(Write);
@@ -73,12 +84,12 @@ void CupsRequests::listPrinters(std::function<void(const PrinterListAnswer &)> a
 {
     if (closed)
         return;
-    const auto listed = expectListing(answer);
+    const auto listed = listingAfterWrite(answer);
     listingLane->listPrinters(listed, handles[Listing]);
 }
 
 std::function<void(const PrinterListAnswer &)>
-CupsRequests::expectListing(std::function<void(const PrinterListAnswer &)> answer)
+CupsRequests::listingAfterWrite(std::function<void(const PrinterListAnswer &)> answer)
 {
     if (closed)
         return {};
@@ -116,13 +127,13 @@ void CupsRequests::readHeldStatuses()
     read();
 }
 
-void CupsRequests::checkNames(std::function<bool(const CupsNamesAnswer &)> handle,
-                              std::function<void(bool)> then)
+void CupsRequests::checkForChangedQueues(std::function<bool(const CupsNamesAnswer &)> handle,
+                                         std::function<void(bool)> then)
 {
     if (closed)
         return;
     namesWaiters.push_back(then);
-    if (isPending(NamesCheck))
+    if (isPending(QueuesChangedCheck))
         return;
     const std::function<void(const CupsNamesAnswer &)> answer =
         [this, handle](const CupsNamesAnswer &names) {
@@ -134,15 +145,15 @@ void CupsRequests::checkNames(std::function<bool(const CupsNamesAnswer &)> handl
                     then(changed);
             }
         };
-    cups->askNames(open(NamesCheck, answer));
+    cups->readDestinationNames(open(QueuesChangedCheck, answer));
 }
 
-void CupsRequests::retryNames(std::function<void(const CupsNamesAnswer &)> answer)
+void CupsRequests::askNamesForIdleRefill(std::function<void(const CupsNamesAnswer &)> answer)
 {
     if (closed)
         return;
-    const auto asked = open(Retry, answer);
-    cups->askNames(asked, handles[Retry]);
+    const auto asked = open(IdleRefillNames, answer);
+    cups->readDestinationNames(asked, handles[IdleRefillNames]);
 }
 
 void CupsRequests::beginWrite(bool replaceable)
@@ -152,9 +163,9 @@ void CupsRequests::beginWrite(bool replaceable)
     emit pendingChanged();
 }
 
-void CupsRequests::writeNames(std::function<void(const CupsNamesAnswer &)> answer)
+void CupsRequests::askNamesForWrite(std::function<void(const CupsNamesAnswer &)> answer)
 {
-    cups->askNames(writeStep(answer));
+    cups->readDestinationNames(writeStep(answer));
 }
 
 void CupsRequests::writeKeywords(const QString &queue,
@@ -197,7 +208,7 @@ void CupsRequests::endWrite()
 
 void CupsRequests::drop(Kind kind)
 {
-    if (kind == NamesCheck)
+    if (kind == QueuesChangedCheck)
         namesWaiters.clear();
     if (kind == Statuses)
         heldStatusRead = nullptr;

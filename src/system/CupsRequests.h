@@ -29,7 +29,15 @@ class CupsRequests : public QObject
     Q_OBJECT
 
 public:
-    enum Kind { Listing, Selection, Write, Statuses, NamesCheck, Retry, KindCount };
+    enum Kind {
+        Listing,
+        Selection,
+        Write,
+        Statuses,
+        QueuesChangedCheck,
+        IdleRefillNames,
+        KindCount
+    };
 
     explicit CupsRequests(QObject *parent = nullptr);
     // Ends the request under way at once: nothing is answered afterwards.
@@ -43,12 +51,11 @@ public:
     // Apply take no input: a selection will replace what they show, or a
     // write has taken what they showed.
     bool holdsOptions() const;
-    // Some answer the window waits for is still on its way, a dropped one
-    // included; the status words are not among them.
-    bool awaitsAnswer() const
-    {
-        return cups->pendingRequests() > 0 || listingLane->pendingRequests() > 0;
-    }
+    // What is pending, in one answer: a request of any kind is pending
+    // (isPending), or a dropped one is still on its way; the status words
+    // are not among them. Whatever isPending() says of another kind, this
+    // says too.
+    bool awaitsAnswer() const;
     // A status read is still on its way, or waits for the other requests.
     bool readsStatuses() const { return heldStatusRead || statusLane->pendingRequests() > 0; }
 
@@ -57,17 +64,17 @@ public:
     // The same for a listing another request brings (a write's): what to
     // hand its answer to; empty once closed.
     std::function<void(const PrinterListAnswer &)>
-    expectListing(std::function<void(const PrinterListAnswer &)> answer);
+    listingAfterWrite(std::function<void(const PrinterListAnswer &)> answer);
     void selectPrinter(const QString &queue,
                        std::function<void(const PrinterModelAnswer &)> answer);
     void readStatuses(const QStringList &names, std::function<void(const QStringList &)> answer);
     // Whether the destinations changed. One question answers every check
     // asked before its answer: `handle` of the check that asked it decides,
     // and each `then` learns its result.
-    void checkNames(std::function<bool(const CupsNamesAnswer &)> handle,
-                    std::function<void(bool changed)> then);
+    void checkForChangedQueues(std::function<bool(const CupsNamesAnswer &)> handle,
+                               std::function<void(bool changed)> then);
     // The names, asked while nothing is listed, so that the list comes back.
-    void retryNames(std::function<void(const CupsNamesAnswer &)> answer);
+    void askNamesForIdleRefill(std::function<void(const CupsNamesAnswer &)> answer);
 
     // A write holds its handle from beginWrite() to endWrite(), over all
     // its steps; it goes on after close(), and only stop() voids it. A
@@ -77,7 +84,7 @@ public:
     void beginWrite(bool replaceable = false);
     void writeCommitted() { writeReplaceable = false; }
     bool isWriteReplaceable() const { return isPending(Write) && writeReplaceable; }
-    void writeNames(std::function<void(const CupsNamesAnswer &)> answer);
+    void askNamesForWrite(std::function<void(const CupsNamesAnswer &)> answer);
     void writeKeywords(const QString &queue, std::function<void(const PpdKeywordsAnswer &)> answer);
     void writeLpoptions(const QString &queue, const QList<QPair<QString, QString>> &options,
                         std::function<void(bool written)> answer,

@@ -92,7 +92,7 @@ void CupsWorker::ask(std::function<Result(CupsConnection &)> work,
         ticket);
 }
 
-void CupsWorker::askNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket)
+void CupsWorker::readDestinationNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket)
 {
     ask<CupsNamesAnswer>(
         [](CupsConnection &connection) {

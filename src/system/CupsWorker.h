@@ -74,7 +74,7 @@ public:
     using Ticket = std::weak_ptr<const void>;
 
     // The names of all CUPS destinations (cupsPrinterSet).
-    void askNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket = {});
+    void readDestinationNames(std::function<void(const CupsNamesAnswer &)> answer, Ticket ticket = {});
     // The maker's queues (listMakerPrinters); their status words are another
     // request's, since lpstat takes longer than the listing itself.
     void listPrinters(std::function<void(const PrinterListAnswer &)> answer, Ticket ticket = {});

@@ -251,9 +251,9 @@ void PrinterTab::fillPrinterTable()
     cupsRequests->listPrinters([this](const PrinterListAnswer &answer) { listAnswered(answer); });
 }
 
-std::function<void(const PrinterListAnswer &)> PrinterTab::expectRefill()
+std::function<void(const PrinterListAnswer &)> PrinterTab::refillAfterWrite()
 {
-    return cupsRequests->expectListing(
+    return cupsRequests->listingAfterWrite(
         [this](const PrinterListAnswer &answer) { listAnswered(answer); });
 }
 

@@ -71,7 +71,7 @@ public:
     void fillPrinterTable();
     // The same for a listing asked for elsewhere (CupsRequests::writeLpoptions):
     // what to hand its answer to.
-    std::function<void(const PrinterListAnswer &)> expectRefill();
+    std::function<void(const PrinterListAnswer &)> refillAfterWrite();
     // A refill is under way.
     bool isListing() const;
     // CUPS is known to be silent: empties the table, which says so, and

@@ -711,7 +711,7 @@ private slots:
             worker->readLpoptionsKeywords("Q1", [&](const PpdKeywordsAnswer &) { ++answers; });
             break;
         case WorkerRequest::Names:
-            worker->askNames([&](const CupsNamesAnswer &) { ++answers; });
+            worker->readDestinationNames([&](const CupsNamesAnswer &) { ++answers; });
             break;
         case WorkerRequest::Statuses:
             worker->readStatuses({"Q1"}, [&](const QStringList &) { ++answers; });
@@ -721,7 +721,7 @@ private slots:
             break;
         }
         // Queued behind it: dropped.
-        worker->askNames([&](const CupsNamesAnswer &) { ++answers; });
+        worker->readDestinationNames([&](const CupsNamesAnswer &) { ++answers; });
         if (!frozen || request == WorkerRequest::Write)
             QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(started), "the child never started", 60000);
         else
