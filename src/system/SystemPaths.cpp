@@ -1,6 +1,7 @@
 #include "system/SystemPaths.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -26,8 +27,18 @@ QString &cupsPpdRef()
 
 QString &cupsServerOptionsRef()
 {
-    static QString path = QStringLiteral("/etc/cups/lpoptions");
+    static QString path;
     return path;
+}
+
+// As libcups finds it: a program running with another user's or group's
+// rights keeps the built-in root, whatever the environment says.
+QString cupsServerRoot()
+{
+    const bool setId = (geteuid() != getuid() && getuid() != 0) || getegid() != getgid();
+    if (setId || !qEnvironmentVariableIsSet("CUPS_SERVERROOT"))
+        return QStringLiteral("/etc/cups");
+    return QFile::decodeName(qgetenv("CUPS_SERVERROOT"));
 }
 
 QString &makerPpdRef()
@@ -60,7 +71,9 @@ void setCupsPpdDirectory(const QString &path)
 
 QString cupsServerOptionsFile()
 {
-    return cupsServerOptionsRef();
+    if (!cupsServerOptionsRef().isEmpty())
+        return cupsServerOptionsRef();
+    return cupsServerRoot() + QStringLiteral("/lpoptions");
 }
 void setCupsServerOptionsFile(const QString &path)
 {

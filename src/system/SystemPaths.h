@@ -15,7 +15,9 @@ QString cupsPpdDirectory();
 void setCupsPpdDirectory(const QString &path);
 
 // The server's lpoptions file, which the destination list of every user
-// reads: "/etc/cups/lpoptions".
+// reads: "lpoptions" in the server root that libcups uses, CUPS_SERVERROOT
+// or "/etc/cups". A path set here replaces it; an empty one follows the
+// server root again.
 QString cupsServerOptionsFile();
 void setCupsServerOptionsFile(const QString &path);
 

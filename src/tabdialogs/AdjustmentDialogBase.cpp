@@ -40,20 +40,30 @@ QString AdjustmentDialogBase::customChoice() const
     return customCheck->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-void AdjustmentDialogBase::saveCustom()
-{
-    AppState::setCurrentChoice(customKey, customChoice());
-}
-
-void AdjustmentDialogBase::reloadCustom()
+void AdjustmentDialogBase::reload()
 {
     const QString custom = readCfgValue(customKey);
     AppState::setCurrentChoice(customKey, custom.isEmpty() ? QStringLiteral("False") : custom);
+    keepValues(Source::SettingsFile);
+    syncFromModel();
 }
 
-void AdjustmentDialogBase::resetCustom()
+QList<QPair<QString, QString>> AdjustmentDialogBase::options() const
+{
+    return QList<QPair<QString, QString>> {{customKey, customChoice()}} + valueOptions();
+}
+
+void AdjustmentDialogBase::saveSettings()
+{
+    AppState::setCurrentChoice(customKey, customChoice());
+    keepValues(Source::Widgets);
+}
+
+void AdjustmentDialogBase::resetStates()
 {
     AppState::setCurrentChoice(customKey, QStringLiteral("False"));
+    keepValues(Source::Nothing);
+    syncFromModel();
 }
 
 bool AdjustmentDialogBase::syncCustomFromModel()

@@ -11,35 +11,44 @@ class QLineEdit;
 
 // What the colour and the black-and-white adjustment dialogs share: a custom
 // switch kept in the model under one key, OK that saves and closes, Cancel
-// that only closes, and a run that starts from what was last saved.
+// that only closes, and a run that starts from what was last saved. Each
+// step does the custom switch here and the dialog's own values through the
+// dialog.
 class AdjustmentDialogBase : public QDialog
 {
     Q_OBJECT
 
 public:
     // Restores the saved state from the current settings file.
-    virtual void reload() = 0;
-    // Every key to save and write, as the widgets show them now.
-    virtual QList<QPair<QString, QString>> options() const = 0;
+    void reload();
+    // Every key to save and write, as the widgets show them now: the custom
+    // switch first.
+    QList<QPair<QString, QString>> options() const;
 
 public slots:
     // A cancelled run leaves its changes in the widgets; they go here.
     int exec() override;
-    virtual void saveSettings() = 0;
-    virtual void resetStates() = 0;
+    // What the widgets show becomes the state a run starts from.
+    void saveSettings();
+    // No adjustment: the switch off and the values cleared.
+    void resetStates();
 
 protected:
+    // Where the values a step keeps come from.
+    enum class Source { SettingsFile, Widgets, Nothing };
+
     AdjustmentDialogBase(QWidget *parent, const QString &customKey);
 
+    // The dialog's own values, taken from the source; Nothing clears them.
+    virtual void keepValues(Source source) = 0;
+    // The dialog's own keys of options().
+    virtual QList<QPair<QString, QString>> valueOptions() const = 0;
+    // The widgets show the state kept.
     virtual void syncFromModel() = 0;
     // After the dialog's own widgets, so that the buttons come last.
     void addButtons();
 
-    // The custom switch between the model, the settings file and the box.
     QString customChoice() const;
-    void saveCustom();
-    void reloadCustom();
-    void resetCustom();
     // False when the printer has no such option; the box is then left as it is.
     bool syncCustomFromModel();
 

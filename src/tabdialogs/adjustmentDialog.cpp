@@ -417,20 +417,32 @@ void adjustmentDialog::syncFromModel()
     hueSelectedChanged(hueCombo->currentText());
 }
 
-void adjustmentDialog::reload()
+void adjustmentDialog::keepValues(Source source)
 {
+    // Cleared, the hue row stays the one last chosen.
+    QString space = QStringLiteral("-1");
+    if (source == Source::SettingsFile) {
+        const QString saved = readCfgValue(QStringLiteral("CaColorSpace"));
+        if (!saved.isEmpty())
+            space = saved;
+        hueIndex = qMax(0, readCfgValue(QStringLiteral("HueIndex")).toInt());
+    } else if (source == Source::Widgets) {
+        space = colorSpaceValue();
+        hueIndex = qMax(0, hueCombo->currentIndex());
+    }
+    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), space);
+
     values.clear();
     for (const ValueRow &row : valueRows) {
         const QString key = QLatin1String(row.key);
         // Nothing saved, or no number, counts as 0.
-        values.append(qMakePair(key, readCfgValue(QStringLiteral("f") + key).toDouble()));
+        double value = 0.0;
+        if (source == Source::SettingsFile)
+            value = readCfgValue(QStringLiteral("f") + key).toDouble();
+        else if (source == Source::Widgets)
+            value = editMap.value(key)->text().toDouble();
+        values.append(qMakePair(key, value));
     }
-    reloadCustom();
-    const QString space = readCfgValue(QStringLiteral("CaColorSpace"));
-    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"),
-                               space.isEmpty() ? QStringLiteral("-1") : space);
-    hueIndex = qMax(0, readCfgValue(QStringLiteral("HueIndex")).toInt());
-    syncFromModel();
 }
 
 QString adjustmentDialog::colorSpaceValue() const
@@ -440,33 +452,10 @@ QString adjustmentDialog::colorSpaceValue() const
     return hslRadio->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
 }
 
-void adjustmentDialog::saveSettings()
-{
-    saveCustom();
-    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), colorSpaceValue());
-    values.clear();
-    for (const ValueRow &row : valueRows) {
-        const QString key = QLatin1String(row.key);
-        values.append(qMakePair(key, editMap.value(key)->text().toDouble()));
-    }
-    hueIndex = qMax(0, hueCombo->currentIndex());
-}
-
-void adjustmentDialog::resetStates()
-{
-    resetCustom();
-    AppState::setCurrentChoice(QStringLiteral("CaColorSpace"), QStringLiteral("-1"));
-    values.clear();
-    for (const ValueRow &row : valueRows)
-        values.append(qMakePair(QString::fromLatin1(row.key), 0.0));
-    syncFromModel();
-}
-
-QList<QPair<QString, QString>> adjustmentDialog::options() const
+QList<QPair<QString, QString>> adjustmentDialog::valueOptions() const
 {
     const QString space = colorSpaceValue();
     QList<QPair<QString, QString>> result;
-    result.append(qMakePair(QStringLiteral("Cadj"), customChoice()));
     result.append(qMakePair(QStringLiteral("CaColorSpace"), space));
     result.append(qMakePair(QStringLiteral("HueIndex"),
                             space == QLatin1String("0")

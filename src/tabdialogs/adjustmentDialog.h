@@ -25,12 +25,7 @@ class adjustmentDialog : public AdjustmentDialogBase
 public:
     explicit adjustmentDialog(QWidget *parent);
 
-    void reload() override;
-    QList<QPair<QString, QString>> options() const override;
-
 public slots:
-    void saveSettings() override;
-    void resetStates() override;
     void checkAdjustmentSettings();
     void hueSelectedChanged(const QString &hue);
     void setLineEditText(int value);
@@ -45,6 +40,8 @@ private:
     void buildUi();
     void connectSignals();
     void buildLayout();
+    void keepValues(Source source) override;
+    QList<QPair<QString, QString>> valueOptions() const override;
     void syncFromModel() override;
     // Blocks (or restores) the sliders, edits and radio buttons.
     void blockValueSignals(bool block);

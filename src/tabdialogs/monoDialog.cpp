@@ -145,39 +145,26 @@ void monoDialog::syncFromModel()
     toggleAdjustment(customCheck->isChecked());
 }
 
-void monoDialog::saveSettings()
+void monoDialog::keepValues(Source source)
 {
-    storedValues.clear();
-    saveCustom();
-    storedValues.append(qMakePair(brightnessKey, brightnessEdit->text().toInt()));
-    storedValues.append(qMakePair(contrastKey, contrastEdit->text().toInt()));
-}
-
-void monoDialog::resetStates()
-{
-    resetCustom();
-    storedValues.clear();
-    syncFromModel();
-}
-
-void monoDialog::reload()
-{
-    reloadCustom();
     // Only the last pair of each key counts, so older pairs need not be kept.
     storedValues.clear();
-    storedValues.append(
-        qMakePair(brightnessKey, savedToSlider(readCfgValue(QStringLiteral("fMalt")))));
-    storedValues.append(
-        qMakePair(contrastKey, savedToSlider(readCfgValue(QStringLiteral("fMact")))));
-    syncFromModel();
+    if (source == Source::SettingsFile) {
+        storedValues.append(
+            qMakePair(brightnessKey, savedToSlider(readCfgValue(QStringLiteral("fMalt")))));
+        storedValues.append(
+            qMakePair(contrastKey, savedToSlider(readCfgValue(QStringLiteral("fMact")))));
+    } else if (source == Source::Widgets) {
+        storedValues.append(qMakePair(brightnessKey, brightnessEdit->text().toInt()));
+        storedValues.append(qMakePair(contrastKey, contrastEdit->text().toInt()));
+    }
 }
 
-QList<QPair<QString, QString>> monoDialog::options() const
+QList<QPair<QString, QString>> monoDialog::valueOptions() const
 {
     const int brightness = brightnessSlider->value();
     const int contrast = contrastSlider->value();
     return {
-        {QStringLiteral("Madj"), customChoice()},
         {brightnessKey, printerValue(brightness)},
         {contrastKey, printerValue(contrast)},
         {QStringLiteral("fMalt"), QString::number(brightness / 10.0, 'g', 6)},

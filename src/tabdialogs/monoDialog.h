@@ -17,13 +17,7 @@ class monoDialog : public AdjustmentDialogBase
 public:
     explicit monoDialog(QWidget *parent);
 
-    void reload() override;
-    // ("Madj", "Malt", "Mact", "fMalt", "fMact").
-    QList<QPair<QString, QString>> options() const override;
-
 public slots:
-    void saveSettings() override;
-    void resetStates() override;
     void setLineEditText(int value);
     void setSliderValue();
     void toggleAdjustment(bool enabled);
@@ -31,6 +25,9 @@ public slots:
 private:
     void buildUi();
     void connectSignals();
+    void keepValues(Source source) override;
+    // ("Malt", "Mact", "fMalt", "fMact"), after the base's "Madj".
+    QList<QPair<QString, QString>> valueOptions() const override;
     void syncFromModel() override;
     void blockWidgetSignals(bool block);
 

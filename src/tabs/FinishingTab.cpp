@@ -53,22 +53,22 @@ const F::FinisherRow F::finisherRows[] = {
     {&F::zFoldLabel,        &F::zFoldButton,     {QT_TRANSLATE_NOOP("FinishingTab", "Z-Fold"), ":", "lblTriFldZ"},              "Zfold",      ":/icons/zfold",   "chkButTriFldZ",  "cTriFldZ", true},
     {&F::biFoldLabel,       &F::biFoldButton,    {QT_TRANSLATE_NOOP("FinishingTab", "Bi-Fold"), ":", "lblBiFld"},               "BiFold",     ":/icons/bifold",  "chkButBiFld",    "cBiFld",   true},
     {&F::punchHeading,      &F::punchButton,     {QT_TRANSLATE_NOOP("FinishingTab", "Punch"), ": ", "lblHolePunch"},            "Hole punch", ":/icons/punch",   "chkButPnch",     "cHole",    true},
-    {&F::stapleLabel,       &F::stapleButton,    {QT_TRANSLATE_NOOP("FinishingTab", "Staple:"), "", "lblStaple"},               "Staple",     ":/icons/staple",  "chkButStpl",     "cStpl",    false},
+    {&F::stapleHeading,     &F::stapleButton,    {QT_TRANSLATE_NOOP("FinishingTab", "Staple:"), "", "lblStaple"},               "Staple",     ":/icons/staple",  "chkButStpl",     "cStpl",    false},
 };
 
 // No ":" is added where the translated text carries its own.
 const F::ListRow F::listRows[] = {
-    // under                label                     list                      label text, its ending, accessible name                                       list name    option   fixed width
-    {&F::triFoldButton,     &F::triPrintSideLabel,    &F::triPrintSideCombo,    {QT_TRANSLATE_NOOP("FinishingTab", "Print side"), ":", "lblFldB"},            "cmbBxFldB",  "FldB",   true},
-    {&F::triFoldButton,     &F::triDirectionLabel,    &F::triDirectionCombo,    {QT_TRANSLATE_NOOP("FinishingTab", "Direction of fold"), ":", "lblFldC"},     "cmbBxFldC",  "FldC",   true},
-    {&F::triFoldButton,     &F::triSheetsLabel,       &F::triSheetsCombo,       {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblFldD"},      "cmbBxFldD",  "FldD",   true},
-    {&F::zFoldButton,       &F::zDirectionLabel,      &F::zDirectionCombo,      {QT_TRANSLATE_NOOP("FinishingTab", "Direction of fold"), ":", "lblZFldC"},    "cmbBxZFldC", "ZFldC",  true},
-    {&F::zFoldButton,       &F::zSheetsLabel,         &F::zSheetsCombo,         {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblZFldD"},     "cmbBxZFldD", "ZFldD",  true},
-    {&F::biFoldButton,      &F::biPrintSideLabel,     &F::biPrintSideCombo,     {QT_TRANSLATE_NOOP("FinishingTab", "Print side"), ":", "cmbBxLblBiFld"},      "cmbBxBiFld", "BiFldB", true},
-    {&F::biFoldButton,      &F::biSheetsLabel,        &F::biSheetsCombo,        {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblFldB"},      "cmbBxFldA",  "BFpS",   true},
-    {&F::punchButton,       &F::punchLabel,           &F::punchCombo,           {QT_TRANSLATE_NOOP("FinishingTab", "Punch Method:"), "", "lblPnch"},          "cmbBxPnch",  "Pnch",   false},
-    {&F::stapleButton,      &F::stapleCountLabel,     &F::stapleCountCombo,     {QT_TRANSLATE_NOOP("FinishingTab", "Staple method"), "", "lblScnt"},          "cmbBxScnt",  "Scnt",   false},
-    {&F::stapleButton,      &F::stapleLocationLabel,  &F::stapleLocationCombo,  {QT_TRANSLATE_NOOP("FinishingTab", "Staple location:"), "", "lblStpl"},       "cmbBxStpl",  "Stpl",   false},
+    // under                label                     list                      label text, its ending, accessible name                                       list name      option   fixed width
+    {&F::triFoldButton,     &F::triPrintSideLabel,    &F::triPrintSideCombo,    {QT_TRANSLATE_NOOP("FinishingTab", "Print side"), ":", "lblFldB"},            "cmbBxFldB",   "FldB",   true},
+    {&F::triFoldButton,     &F::triDirectionLabel,    &F::triDirectionCombo,    {QT_TRANSLATE_NOOP("FinishingTab", "Direction of fold"), ":", "lblFldC"},     "cmbBxFldC",   "FldC",   true},
+    {&F::triFoldButton,     &F::triSheetsLabel,       &F::triSheetsCombo,       {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblFldD"},      "cmbBxFldD",   "FldD",   true},
+    {&F::zFoldButton,       &F::zDirectionLabel,      &F::zDirectionCombo,      {QT_TRANSLATE_NOOP("FinishingTab", "Direction of fold"), ":", "lblZFldC"},    "cmbBxZFldC",  "ZFldC",  true},
+    {&F::zFoldButton,       &F::zSheetsLabel,         &F::zSheetsCombo,         {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblZFldD"},     "cmbBxZFldD",  "ZFldD",  true},
+    {&F::biFoldButton,      &F::biPrintSideLabel,     &F::biPrintSideCombo,     {QT_TRANSLATE_NOOP("FinishingTab", "Print side"), ":", "lblBiFldB"},          "cmbBxBiFldB", "BiFldB", true},
+    {&F::biFoldButton,      &F::biSheetsLabel,        &F::biSheetsCombo,        {QT_TRANSLATE_NOOP("FinishingTab", "Number of sheets"), ":", "lblBFpS"},      "cmbBxBFpS",   "BFpS",   true},
+    {&F::punchButton,       &F::punchLabel,           &F::punchCombo,           {QT_TRANSLATE_NOOP("FinishingTab", "Punch Method:"), "", "lblPnch"},          "cmbBxPnch",   "Pnch",   false},
+    {&F::stapleButton,      &F::stapleCountLabel,     &F::stapleCountCombo,     {QT_TRANSLATE_NOOP("FinishingTab", "Staple method"), "", "lblScnt"},          "cmbBxScnt",   "Scnt",   false},
+    {&F::stapleButton,      &F::stapleLocationLabel,  &F::stapleLocationCombo,  {QT_TRANSLATE_NOOP("FinishingTab", "Staple location:"), "", "lblStpl"},       "cmbBxStpl",   "Stpl",   false},
 };
 // clang-format on
 
@@ -141,7 +141,7 @@ void FinishingTab::buildUi()
 
     addLabelWidget(QStringLiteral("Sep"), sepGroup);
     addLabelWidget(QStringLiteral("Pnch"), punchLabel);
-    addLabelWidget(QStringLiteral("Stpl"), stapleLabel);
+    addLabelWidget(QStringLiteral("Stpl"), stapleHeading);
     addLabelWidget(QStringLiteral("Scnt"), stapleCountLabel);
     addLabelWidget(QStringLiteral("Rotate"), rotateGroup);
 
@@ -224,7 +224,7 @@ void FinishingTab::buildLayout()
     const Qt::Alignment labelAlign = Qt::AlignLeft | Qt::AlignBottom;
     const Qt::Alignment listAlign = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centred = Qt::AlignLeft | Qt::AlignVCenter;
-    right->addWidget(stapleLabel, 0, 0, 1, 2, labelAlign);
+    right->addWidget(stapleHeading, 0, 0, 1, 2, labelAlign);
     right->addWidget(stapleButton, 1, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(stapleLocationLabel, 1, 1, centred);
     right->addWidget(stapleLocationCombo, 2, 1, centred);

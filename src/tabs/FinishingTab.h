@@ -139,7 +139,7 @@ private:
     TolCheckBoxButton *punchButton = nullptr;
     QLabel *punchLabel = nullptr;
     ComboBoxEx *punchCombo = nullptr;
-    QLabel *stapleLabel = nullptr;
+    QLabel *stapleHeading = nullptr;
     TolCheckBoxButton *stapleButton = nullptr;
     QLabel *stapleCountLabel = nullptr;
     ComboBoxEx *stapleCountCombo = nullptr;

@@ -1,3 +1,4 @@
+#include "app/AppTranslators.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/LicenseDialog.h"
@@ -10,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QImage>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -130,6 +132,24 @@ private slots:
         while (found.hasNext())
             named << found.next().captured(1);
         QCOMPARE(named, buttons);
+        // One page serves every language, while the window's buttons take
+        // their underlined letters from the language: a key it names must be
+        // the same in all of them.
+        QRegularExpressionMatchIterator keys =
+            QRegularExpression(QStringLiteral("Alt\\+(\\w)</b> for (?:<b>)?(\\w+)"))
+                .globalMatch(page);
+        while (keys.hasNext()) {
+            const QRegularExpressionMatch key = keys.next();
+            const QByteArray source = '&' + key.captured(2).toUtf8();
+            for (const char *language : {"en", "fr", "de", "it", "pt", "es"}) {
+                QTranslator catalogue;
+                QVERIFY(catalogue.load(AppTranslators::catalogueOf(QLatin1String(language))));
+                const QString text = catalogue.translate("TolDialog", source.constData());
+                QVERIFY2(QKeySequence::mnemonic(text.isEmpty() ? QString::fromUtf8(source) : text)
+                             == QKeySequence(QStringLiteral("Alt+") + key.captured(1)),
+                         qPrintable(QLatin1String(language) + QLatin1Char(' ') + text));
+            }
+        }
     }
 
     void helpPageForTranslatedTabName()

@@ -477,49 +477,54 @@ void TestTcurl::everyRequestEndsOnce_data()
     QTest::addColumn<QByteArray>("raw"); // empty: a "102 Processing" now and then
     QTest::addColumn<bool>("holds");     // the server keeps the line open after it
     QTest::addColumn<QString>("outcome");
-    QTest::addColumn<QString>("text"); // the report after the tag
+    QTest::addColumn<QString>("text");  // the report after the tag
+    QTest::addColumn<bool>("outlived"); // counted once the time limit has passed too
 
     const QByteArray ok = "HTTP/1.1 200 OK\r\n";
     const QString broken = tcurl::tr("The server's answer is broken.");
     const QString tooLarge = tcurl::tr("The server's answer is too large.");
     QTest::newRow("200 with an empty body") << ok + "Content-Length: 0\r\n\r\n"
                                             << true << "answer"
-                                            << "";
+                                            << "" << false;
     QTest::newRow("204") << QByteArray("HTTP/1.1 204 No Content\r\n\r\n") << true << "answer"
-                         << "";
+                         << "" << false;
     QTest::newRow("one 102, then nothing")
         << QByteArray("HTTP/1.1 102 Processing\r\n\r\n") << true << "answer"
-        << "";
+        << "" << false;
     QTest::newRow("a stream of 102s") << QByteArray() << true << "answer"
-                                      << "";
+                                      << "" << false;
     QTest::newRow("two different Content-Length headers")
         << ok + "Content-Length: 40\r\nContent-Length: 5242880\r\n\r\n"
                + R"({"Policies":{"JE.FullColorPrint":"ON"}} )"
-        << true << "error" << broken;
+        << true << "error" << broken << false;
     QTest::newRow("a header block over 64 KiB")
         << ok + QByteArray("X-Fill: " + QByteArray(1014, 'x') + "\r\n").repeated(70)
                + "Content-Length: 2\r\n\r\n{}"
-        << true << "error" << tooLarge;
+        << true << "error" << tooLarge << false;
     // qCompress's output past its length prefix is a zlib stream.
     const QByteArray policies = R"({"Policies":{"JE.FullColorPrint":"ON"}})";
     const QByteArray packed = qCompress(policies).mid(4);
     QTest::newRow("a deflate-coded answer")
         << ok + "Content-Encoding: deflate\r\nContent-Length: " + QByteArray::number(packed.size())
                + "\r\n\r\n" + packed
-        << true << "answer" << QString::fromLatin1(policies);
+        << true << "answer" << QString::fromLatin1(policies) << false;
     const QByteArray bomb = qCompress(QByteArray(5 * 1024 * 1024, ' ')).mid(4);
     QTest::newRow("a deflate-coded answer that unpacks past 1 MiB")
         << ok + "Content-Encoding: deflate\r\nContent-Length: " + QByteArray::number(bomb.size())
                + "\r\n\r\n" + bomb
-        << true << "error" << tooLarge;
+        << true << "error" << tooLarge << false;
     QTest::newRow("chunks beside a length")
         << ok + "Transfer-Encoding: chunked\r\nContent-Length: 2\r\n\r\n2\r\n{}\r\n0\r\n\r\n"
-        << true << "error" << broken;
+        << true << "error" << broken << false;
     QTest::newRow("not an HTTP answer")
-        << QByteArray("SSH-2.0-server\r\n\r\n") << true << "error" << broken;
+        << QByteArray("SSH-2.0-server\r\n\r\n") << true << "error" << broken << false;
     // The client refuses the answer while the server's closing is on its way.
     QTest::newRow("5 MiB announced, then the line closed")
-        << ok + "Content-Length: 5242880\r\n\r\n{" << false << "error" << tooLarge;
+        << ok + "Content-Length: 5242880\r\n\r\n{" << false << "error" << tooLarge << false;
+    // Answered: its limit passing later is no news.
+    QTest::newRow("200, then the limit passes") << ok + "Content-Length: 0\r\n\r\n"
+                                                << true << "answer"
+                                                << "" << true;
 }
 
 void TestTcurl::everyRequestEndsOnce()
@@ -528,6 +533,7 @@ void TestTcurl::everyRequestEndsOnce()
     QFETCH(bool, holds);
     QFETCH(QString, outcome);
     QFETCH(QString, text);
+    QFETCH(bool, outlived);
     server.answer = raw.isEmpty() ? LoginServer::Answer::Interim : LoginServer::Answer::Raw;
     server.raw = raw;
     server.rawHolds = holds;
@@ -539,7 +545,16 @@ void TestTcurl::everyRequestEndsOnce()
     QSignalSpy errors(&client, &tcurl::errorReady);
     QSignalSpy timeouts(&client, &tcurl::timedOut);
     client.post(baseUrl(), QStringLiteral("ida"), QStringLiteral("pw"));
+    // Started after the request's own timer with the same limit: once it
+    // has fired, so would the request's.
+    QTimer limitPassed;
+    limitPassed.setSingleShot(true);
+    limitPassed.setTimerType(Qt::PreciseTimer);
+    QSignalSpy passed(&limitPassed, &QTimer::timeout);
+    limitPassed.start(client.timeLimit());
     QTRY_VERIFY_WITH_TIMEOUT(answers.count() + errors.count() + timeouts.count() > 0, 20000);
+    if (outlived)
+        QVERIFY(passed.count() > 0 || passed.wait(TestLimits::waitMs));
     QTest::qWait(300);
 
     QCOMPARE(answers.count() + errors.count() + timeouts.count(), 1);

@@ -96,6 +96,7 @@ private slots:
     {
         cups.thaw();
         qputenv("PATH", originalPath);
+        qunsetenv("CUPS_SERVERROOT");
         CommandRunner::setTimeoutMs(30000);
         CupsConnection::setAnswerLimitMs(10000);
     }
@@ -295,6 +296,8 @@ private slots:
         QTest::addColumn<int>("fetched");
         QTest::newRow("nothing") << "" << 0;
         QTest::newRow("an instance added") << "instance" << 0;
+        // Where libcups reads the server's instances from.
+        QTest::newRow("an instance in the server root's file") << "server instance" << 0;
         QTest::newRow("a PPD changed") << "ppd" << 1;
         QTest::newRow("a queue added") << "queue" << 1;
         // Replaced again within the second of the last listing: the same
@@ -318,9 +321,17 @@ private slots:
         }
         QStringList expected = listedRows();
         QVERIFY(expected.contains("Two" + dev));
+        QTemporaryDir serverRoot;
         if (change == "instance") {
             QVERIFY(CommandRunner::run("lpoptions", {"-p", "Rbor/draft", "-o", "Duplex=None"})
                         .succeeded());
+            expected.insert(expected.indexOf("Rbor" + dev), "Rbor" + dev);
+        } else if (change == "server instance") {
+            QFile file(serverRoot.filePath("lpoptions"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Dest Rbor/site Duplex=None\n");
+            file.close();
+            qputenv("CUPS_SERVERROOT", QFile::encodeName(serverRoot.path()));
             expected.insert(expected.indexOf("Rbor" + dev), "Rbor" + dev);
         } else if (change.startsWith("ppd")) {
             QVERIFY(cups.run("lpadmin",

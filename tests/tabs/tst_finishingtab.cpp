@@ -105,7 +105,7 @@ void TestFinishingTab::reloadFromPpdDefaults()
     // Z-fold unchecked: the tri-fold rows own the shared cells.
     QVERIFY(!label("lblFldC")->isHidden());
     QVERIFY(label("lblZFldC")->isHidden());
-    QVERIFY(!list("cmbBxBiFld")->isHidden());
+    QVERIFY(!list("cmbBxBiFldB")->isHidden());
 
     Values expected;
     expected.insert("Sep", "None");
@@ -169,7 +169,7 @@ void TestFinishingTab::foldButtonsDriveModel()
     QCOMPARE(current("FldA"), QString("Bifold"));
     QCOMPARE(current("cBiFld"), QString("True"));
     QVERIFY(owner->passes > 0);
-    list("cmbBxFldA")->setCurrentIndex(1);
+    list("cmbBxBFpS")->setCurrentIndex(1);
     QCOMPARE(current("BFpS"), QString("Multi"));
 
     // A second fold writes nothing; the saved fold is the bi-fold's.
@@ -183,7 +183,7 @@ void TestFinishingTab::foldButtonsDriveModel()
     biFold->setChecked(false);
     QCOMPARE(current("FldA"), QString("Zfold"));
     QCOMPARE(current("cTriFldZ"), QString("True"));
-    QCOMPARE(list("cmbBxFldA")->currentIndex(), 0);
+    QCOMPARE(list("cmbBxBFpS")->currentIndex(), 0);
 
     zFold->setChecked(false);
     QVERIFY(!label("lblFldC")->isHidden());
@@ -289,16 +289,16 @@ void TestFinishingTab::smallPrinterHidesAndDisables()
     QVERIFY(button("chkButTriFld")->isEnabled());
 
     // No bi-fold print side: the sheets row moves up into its place.
-    QVERIFY(label("cmbBxLblBiFld")->isHidden());
-    QVERIFY(list("cmbBxBiFld")->isHidden());
+    QVERIFY(label("lblBiFldB")->isHidden());
+    QVERIFY(list("cmbBxBiFldB")->isHidden());
     auto *left = qobject_cast<QGridLayout *>(tab->layout()->itemAt(0)->layout());
     QVERIFY(left);
     int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
-    left->getItemPosition(left->indexOf(list("cmbBxFldA")), &row, &column, &rowSpan, &columnSpan);
+    left->getItemPosition(left->indexOf(list("cmbBxBFpS")), &row, &column, &rowSpan, &columnSpan);
     QCOMPARE(row, 13);
-    left->getItemPosition(left->indexOf(label("lblFldB", 1)), &row, &column, &rowSpan, &columnSpan);
+    left->getItemPosition(left->indexOf(label("lblBFpS")), &row, &column, &rowSpan, &columnSpan);
     QCOMPARE(row, 12);
-    QCOMPARE(label("lblFldB", 1)->text(), QString("Number of sheets:"));
+    QCOMPARE(label("lblBFpS")->text(), QString("Number of sheets:"));
 
     QVERIFY(!label("lblHolePunch")->isEnabled());
     QVERIFY(!button("chkButPnch")->isChecked());

@@ -50,6 +50,27 @@ Values pageSizeEverywhere(const QString &size)
     return values;
 }
 
+// The first and last column of the picture with pixels of the colour's hue;
+// -1 for none.
+QPair<int, int> inkColumns(const QImage &picture, Qt::GlobalColor colour)
+{
+    const QColor ink(colour);
+    QPair<int, int> columns(-1, -1);
+    for (int x = 0; x < picture.width(); ++x) {
+        for (int y = 0; y < picture.height(); ++y) {
+            const QColor pixel = picture.pixelColor(x, y);
+            const int hues = qAbs(pixel.hsvHue() - ink.hsvHue());
+            if (pixel.hsvSaturation() > 60 && qMin(hues, 360 - hues) < 10) {
+                if (columns.first < 0)
+                    columns.first = x;
+                columns.second = x;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
 } // namespace
 
 class TestGeneralTab : public QObject, TabFixture<GeneralTab>
@@ -450,8 +471,10 @@ void TestGeneralTab::longChoiceShowsWholeOrElided_data()
 {
     QTest::addColumn<int>("pageWidth");
     QTest::addColumn<bool>("whole");
-    QTest::newRow("room on the page: whole") << 1200 << true;
-    QTest::newRow("no room: elided, whole as tool tip") << 360 << false;
+    QTest::addColumn<bool>("icon"); // the choice has an icon before its text
+    QTest::newRow("room on the page: whole") << 1200 << true << false;
+    QTest::newRow("no room: elided, whole as tool tip") << 360 << false << false;
+    QTest::newRow("no room, an icon: elided beside it") << 360 << false << true;
 }
 
 // The two bins differ only after 30 characters: a cut text would make them
@@ -460,11 +483,17 @@ void TestGeneralTab::longChoiceShowsWholeOrElided()
 {
     QFETCH(int, pageWidth);
     QFETCH(bool, whole);
+    QFETCH(bool, icon);
     QVERIFY(select("generaltab-longchoice.ppd"));
     tab->setGeometry(0, 0, pageWidth, 500);
     owner->show();
     QVERIFY(QTest::qWaitForWindowExposed(owner));
     auto *bin = named<ComboBoxEx>(tab, "cmbBxOutputBin");
+    if (icon) {
+        QPixmap blue(bin->iconSize());
+        blue.fill(Qt::blue);
+        bin->setItemIcon(bin->currentIndex(), QIcon(blue));
+    }
     const QString text("Mailbox 7 of the upper finisher (face up, last page on top)");
     QCOMPARE(bin->currentText(), text);
     QTRY_COMPARE(bin->toolTip(), whole ? QString() : text);
@@ -472,6 +501,19 @@ void TestGeneralTab::longChoiceShowsWholeOrElided()
     QVERIFY2(whole ? shown == text
                    : shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1)),
              qPrintable(shown));
+    if (!icon)
+        return;
+    // Drawn in red, the text stands right of the icon as wide as its ink:
+    // nothing of it is cut off at the arrow.
+    QPalette palette = bin->palette();
+    palette.setColor(QPalette::Text, Qt::red);
+    bin->setPalette(palette);
+    const QImage box = bin->grab().toImage();
+    const QPair<int, int> letters = inkColumns(box, Qt::red);
+    QVERIFY(letters.first > inkColumns(box, Qt::blue).second);
+    const int drawn = letters.second - letters.first + 1;
+    const int ink = bin->fontMetrics().boundingRect(shown).width();
+    QVERIFY2(qAbs(drawn - ink) <= 2, qPrintable(QStringLiteral("%1 of %2").arg(drawn).arg(ink)));
 }
 
 void TestGeneralTab::bookletTabFollowsModel()
