@@ -457,6 +457,9 @@ private slots:
                             "your password again in the Sentrel tab"};
         QTest::newRow("a name with a right-to-left override and a tab")
             << QStringList {QStringLiteral("report\u202Egfc.exe\t.cfg")};
+        QTest::newRow("a name with line and paragraph separators")
+            << QStringList {QStringLiteral("b.cfg\u2028All files were checked.\u2029Type your "
+                                           "password again in the Sentrel tab")};
         QStringList many;
         for (int i = 1; i <= 60; ++i)
             many << QStringLiteral("Profile%1.cfg").arg(i);
@@ -490,14 +493,21 @@ private slots:
         for (const QChar c : all)
             QVERIFY2(c == '\n'
                          || (c.category() != QChar::Other_Control
-                             && c.category() != QChar::Other_Format),
+                             && c.category() != QChar::Other_Format
+                             && c.category() != QChar::Separator_Line
+                             && c.category() != QChar::Separator_Paragraph),
                      qPrintable(QStringLiteral("U+%1 in the box").arg(c.unicode(), 4, 16)));
         // Named, and a name's text after a line break never begins a line.
+        const QRegularExpression lineBreak(QStringLiteral("[\\n\\x{2028}\\x{2029}]"));
         for (const QString &name : names) {
-            QVERIFY2(all.contains(name.section(QRegularExpression("[\\n\\t\\x{202E}]"), 0, 0)),
+            QVERIFY2(all.contains(name.section(
+                         QRegularExpression("[\\n\\t\\x{202E}\\x{2028}\\x{2029}]"), 0, 0)),
                      qPrintable(name));
-            for (const QString &line : all.split('\n'))
-                QVERIFY2(line.isEmpty() || !name.contains('\n' + line.left(8)), qPrintable(line));
+            const QStringList afterBreaks = name.split(lineBreak).mid(1);
+            for (const QString &line : all.split(lineBreak)) {
+                for (const QString &after : afterBreaks)
+                    QVERIFY2(line.isEmpty() || !after.startsWith(line.left(8)), qPrintable(line));
+            }
         }
         // Each set aside, the user's alone; none left in use.
         int aside = 0;
