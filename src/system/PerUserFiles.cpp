@@ -225,10 +225,14 @@ QByteArray setAsideName(const QByteArray &name, int attempt)
 }
 
 // Moves the entry `name` of the folder to a set-aside name that is free,
-// never replacing anything, and makes it the user's alone when it is the
-// user's file. A file of the user's with other links elsewhere is not
-// changed at all: its content is copied to the new name and only this name
-// of it goes. The new name, or empty when it could not be set aside.
+// never replacing anything. A file of the user's that another account could
+// write, or that has other links elsewhere, is not moved but copied to a new
+// file, the user's alone, and only this name of it goes: a descriptor that
+// account opened before writes on into the old file, never into the copy,
+// and a link elsewhere is not changed. Anything else (a link, another
+// account's file, the user's own) is renamed, and made the user's alone
+// when it is the user's file. The new name, or empty when it could not be
+// set aside (a copy beyond the size bound, say).
 QByteArray setAsideIn(int folderFd, const QByteArray &name)
 {
     struct stat info
@@ -237,7 +241,7 @@ QByteArray setAsideIn(int folderFd, const QByteArray &name)
         return QByteArray();
     const bool usersFile = S_ISREG(info.st_mode) && info.st_uid == geteuid();
     QByteArray content;
-    const bool copy = usersFile && info.st_nlink > 1;
+    const bool copy = usersFile && (info.st_nlink > 1 || !PerUserFolder::isUsersAlone(info));
     if (copy && !readEntry(folderFd, name, info, &content))
         return QByteArray();
     for (int attempt = 1; attempt <= 100; ++attempt) {
