@@ -168,6 +168,8 @@ const char setAsideSuffix[] = ".set-aside";
 // file now, or too big to be a settings file.
 bool readEntry(int folderFd, const QByteArray &name, const struct stat &info, QByteArray *data)
 {
+    if (info.st_size > maximumFileSize)
+        return false;
     const int fd = openat(folderFd, name.constData(),
                           O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -232,7 +234,7 @@ QByteArray setAsideName(const QByteArray &name, int attempt)
 // and a link elsewhere is not changed. Anything else (a link, another
 // account's file, the user's own) is renamed, and made the user's alone
 // when it is the user's file. The new name, or empty when it could not be
-// set aside (a copy beyond the size bound, say).
+// set aside (a copy beyond the size bound, say): then nothing is changed.
 QByteArray setAsideIn(int folderFd, const QByteArray &name)
 {
     struct stat info
@@ -334,16 +336,10 @@ bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames
         suspect.clear();
     for (const QByteArray &name : qAsConst(suspect)) {
         countChange();
+        // One still here is left as it is: made the user's alone, it would
+        // pass for trusted and be read, though another account wrote it.
+        // The user is told either way.
         const QByteArray newName = setAsideIn(folderFd, name);
-        // Still here: at least no other account reads or changes it from
-        // now on, unless that would change it elsewhere too. The user is
-        // told either way.
-        struct stat info
-        {};
-        if (newName.isEmpty()
-            && fstatat(folderFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
-            && S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_nlink == 1)
-            fchmodat(folderFd, name.constData(), 0600, 0);
         *names << QFile::decodeName(name);
         *newNames << QFile::decodeName(newName);
     }

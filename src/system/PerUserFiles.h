@@ -69,8 +69,7 @@ bool writePerUserFile(const QString &path, const QByteArray &content);
 // descriptor that account holds writes on into the old file, never into the
 // copy, and a link elsewhere is never changed. The old and new names of
 // those set aside are appended to names and newNames; a new name is empty
-// for one that could not be set aside (then made 0600 when that changes
-// nothing elsewhere).
+// for one that could not be set aside, which is then left as it was.
 // False when the folder is not trusted.
 bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames);
 
