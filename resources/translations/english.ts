@@ -562,6 +562,14 @@ For example: jane.doe@example.com</translation>
             <numerusform>and %n more</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They could not be set aside, and other accounts may still read and change them:</source>
+        <translation>These files in the settings folder %1 could be changed by other accounts, so they were not read. They could not be set aside, and other accounts may still read and change them:</translation>
+    </message>
+    <message>
+        <source>Check such a file, then remove it or make it readable by you alone.</source>
+        <translation>Check such a file, then remove it or make it readable by you alone.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

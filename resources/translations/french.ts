@@ -562,6 +562,14 @@ Par exemple: jane.doe@example.com</translation>
             <numerusform>et %n de plus</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They could not be set aside, and other accounts may still read and change them:</source>
+        <translation>Ces fichiers du dossier de paramètres %1 pouvaient être modifiés par d&apos;autres comptes ; ils n&apos;ont donc pas été lus. Ils n&apos;ont pas pu être mis de côté, et d&apos;autres comptes peuvent encore les lire et les modifier:</translation>
+    </message>
+    <message>
+        <source>Check such a file, then remove it or make it readable by you alone.</source>
+        <translation>Vérifiez un tel fichier, puis supprimez-le ou rendez-le lisible par vous seul.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

@@ -562,6 +562,14 @@ Beispiel: jane.doe@example.com</translation>
             <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They could not be set aside, and other accounts may still read and change them:</source>
+        <translation>Diese Dateien im Einstellungsordner %1 konnten von anderen Benutzerkonten geändert werden und wurden daher nicht gelesen. Sie konnten nicht beiseitegelegt werden, und andere Benutzerkonten können sie weiterhin lesen und ändern:</translation>
+    </message>
+    <message>
+        <source>Check such a file, then remove it or make it readable by you alone.</source>
+        <translation>Prüfen Sie eine solche Datei und löschen Sie sie dann oder machen Sie sie nur für Sie lesbar.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

@@ -562,6 +562,14 @@ Ad esempio: jane.doe@example.com</translation>
             <numerusform>e altri %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They could not be set aside, and other accounts may still read and change them:</source>
+        <translation>Questi file della cartella delle impostazioni %1 potevano essere modificati da altri account, perciò non sono stati letti. Non è stato possibile metterli da parte, e altri account possono ancora leggerli e modificarli:</translation>
+    </message>
+    <message>
+        <source>Check such a file, then remove it or make it readable by you alone.</source>
+        <translation>Controlla un file di questo tipo, poi rimuovilo o rendilo leggibile solo da te.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

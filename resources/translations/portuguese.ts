@@ -562,6 +562,14 @@ Por exemplo: jane.doe@example.com</translation>
             <numerusform>e mais %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They could not be set aside, and other accounts may still read and change them:</source>
+        <translation>Estes arquivos da pasta de configurações %1 podiam ser alterados por outras contas, por isso não foram lidos. Eles não puderam ser separados, e outras contas ainda podem lê-los e alterá-los:</translation>
+    </message>
+    <message>
+        <source>Check such a file, then remove it or make it readable by you alone.</source>
+        <translation>Verifique um arquivo assim e depois remova-o ou torne-o legível só por você.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

@@ -563,6 +563,14 @@ Por ejemplo: jane.doe@example.com</translation>
             <numerusform>y %n más</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These files in the settings folder %1 could be changed by other accounts, so they were not read. They could not be set aside, and other accounts may still read and change them:</source>
+        <translation>Estos archivos de la carpeta de configuración %1 podían ser modificados por otras cuentas, por eso no se leyeron. No se pudieron apartar, y otras cuentas aún pueden leerlos y modificarlos:</translation>
+    </message>
+    <message>
+        <source>Check such a file, then remove it or make it readable by you alone.</source>
+        <translation>Revise un archivo así y luego elimínelo o hágalo legible solo por usted.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTab</name>

@@ -168,6 +168,8 @@ const char setAsideSuffix[] = ".set-aside";
 // file now, or too big to be a settings file.
 bool readEntry(int folderFd, const QByteArray &name, const struct stat &info, QByteArray *data)
 {
+    if (info.st_size > maximumFileSize)
+        return false;
     const int fd = openat(folderFd, name.constData(),
                           O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -225,10 +227,14 @@ QByteArray setAsideName(const QByteArray &name, int attempt)
 }
 
 // Moves the entry `name` of the folder to a set-aside name that is free,
-// never replacing anything, and makes it the user's alone when it is the
-// user's file. A file of the user's with other links elsewhere is not
-// changed at all: its content is copied to the new name and only this name
-// of it goes. The new name, or empty when it could not be set aside.
+// never replacing anything. A file of the user's that another account could
+// write, or that has other links elsewhere, is not moved but copied to a new
+// file, the user's alone, and only this name of it goes: a descriptor that
+// account opened before writes on into the old file, never into the copy,
+// and a link elsewhere is not changed. Anything else (a link, another
+// account's file, the user's own) is renamed, and made the user's alone
+// when it is the user's file. The new name, or empty when it could not be
+// set aside (a copy beyond the size bound, say): then nothing is changed.
 QByteArray setAsideIn(int folderFd, const QByteArray &name)
 {
     struct stat info
@@ -237,7 +243,7 @@ QByteArray setAsideIn(int folderFd, const QByteArray &name)
         return QByteArray();
     const bool usersFile = S_ISREG(info.st_mode) && info.st_uid == geteuid();
     QByteArray content;
-    const bool copy = usersFile && info.st_nlink > 1;
+    const bool copy = usersFile && (info.st_nlink > 1 || !PerUserFolder::isUsersAlone(info));
     if (copy && !readEntry(folderFd, name, info, &content))
         return QByteArray();
     for (int attempt = 1; attempt <= 100; ++attempt) {
@@ -330,16 +336,10 @@ bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames
         suspect.clear();
     for (const QByteArray &name : qAsConst(suspect)) {
         countChange();
+        // One still here is left as it is: made the user's alone, it would
+        // pass for trusted and be read, though another account wrote it.
+        // The user is told either way.
         const QByteArray newName = setAsideIn(folderFd, name);
-        // Still here: at least no other account reads or changes it from
-        // now on, unless that would change it elsewhere too. The user is
-        // told either way.
-        struct stat info
-        {};
-        if (newName.isEmpty()
-            && fstatat(folderFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
-            && S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_nlink == 1)
-            fchmodat(folderFd, name.constData(), 0600, 0);
         *names << QFile::decodeName(name);
         *newNames << QFile::decodeName(newName);
     }

@@ -64,17 +64,19 @@ bool writePerUserFile(const QString &path, const QByteArray &content);
 // alone, since secrets are kept in them. One that another account could
 // write (an earlier version left it so) may hold what that account put
 // there: it is not read, nor made to look trusted; with setAside it is
-// renamed to a name the program never reads and made 0600, so that nothing
-// is lost. A file with other links elsewhere is never changed: a 0600 copy
-// takes its place here. The old and new names of those set aside are
-// appended to names and newNames; a new name is empty for one that could
-// not be set aside (then made 0600 when that changes nothing elsewhere).
+// copied (at most 1 MiB) to a new 0600 file under a name the program never
+// reads, so that nothing is lost, and this name of it removed. So a
+// descriptor that account holds writes on into the old file, never into the
+// copy, and a link elsewhere is never changed. The old and new names of
+// those set aside are appended to names and newNames; a new name is empty
+// for one that could not be set aside, which is then left as it was.
 // False when the folder is not trusted.
 bool securePerUserFiles(bool setAside, QStringList *names, QStringList *newNames);
 
-// Renames whatever is at path (a file, a link, another account's file) to a
-// free set-aside name beside it, made 0600 when it is the user's file; the
-// new name, or empty when it could not be set aside.
+// Moves whatever is at path (a file, a link, another account's file) to a
+// free set-aside name beside it, made 0600 when it is the user's file; one
+// of the user's that another account could write is copied there, as in
+// securePerUserFiles. The new name, or empty when it could not be set aside.
 QString setAsidePerUserFile(const QString &path);
 
 // True for the names files are set aside under: name + ".set-aside",

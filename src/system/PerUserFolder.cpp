@@ -171,33 +171,66 @@ QString PerUserFolder::setAsideText(const QString &folder, const QStringList &na
         return name.left(head) + QChar(0x2026) + name.right(tail);
     };
 
-    QString text = tr("These files in the settings folder %1 could be changed by other "
-                      "accounts, so they were not read. They are kept, readable by you alone, "
-                      "under new names:")
-                       .arg(visibleName(QFile::decodeName(folderBytes(folder))));
+    // Those set aside and those still open to other accounts are told
+    // apart: each group under a sentence that is true of it.
+    QStringList asideNames;
+    QStringList asideNewNames;
+    QStringList leftNames;
     details->clear();
-    bool cut = names.size() > shownNames;
     for (int i = 0; i < names.size() && i < newNames.size(); ++i) {
         const QString name = visibleName(names.at(i));
         const QString newName = visibleName(newNames.at(i));
-        const bool setAside = !newName.isEmpty();
-        *details += (setAside ? name + arrow + newName : tr("%1 (not set aside)").arg(name))
-                    + QLatin1Char('\n');
-        if (i >= shownNames)
-            continue;
-        const QString shownName = shortened(name);
-        const QString shownNewName = shortened(newName);
-        cut = cut || shownName.size() < name.size() || shownNewName.size() < newName.size();
-        text += QLatin1Char('\n')
-                + (setAside ? shownName + arrow + shownNewName
-                            : tr("%1 (not set aside)").arg(shownName));
+        if (newName.isEmpty()) {
+            leftNames << name;
+            *details += tr("%1 (not set aside)").arg(name) + QLatin1Char('\n');
+        } else {
+            asideNames << name;
+            asideNewNames << newName;
+            *details += name + arrow + newName + QLatin1Char('\n');
+        }
     }
-    if (names.size() > shownNames)
-        text += QLatin1Char('\n') + tr("and %n more", nullptr, names.size() - shownNames);
+    const int perGroup = asideNames.isEmpty() || leftNames.isEmpty() ? shownNames : shownNames / 2;
+    bool cut = false;
+    auto listed = [&](QString text, const QStringList &oldNames, const QStringList &movedTo) {
+        for (int i = 0; i < oldNames.size() && i < perGroup; ++i) {
+            const QString shownName = shortened(oldNames.at(i));
+            cut = cut || shownName.size() < oldNames.at(i).size();
+            text += QLatin1Char('\n') + shownName;
+            if (i < movedTo.size()) {
+                const QString shownNewName = shortened(movedTo.at(i));
+                cut = cut || shownNewName.size() < movedTo.at(i).size();
+                text += arrow + shownNewName;
+            }
+        }
+        if (oldNames.size() > perGroup) {
+            cut = true;
+            text += QLatin1Char('\n') + tr("and %n more", nullptr, oldNames.size() - perGroup);
+        }
+        return text;
+    };
+
+    const QString shownFolder = visibleName(QFile::decodeName(folderBytes(folder)));
+    QStringList paragraphs;
+    if (!asideNames.isEmpty())
+        paragraphs << listed(tr("These files in the settings folder %1 could be changed by "
+                                "other accounts, so they were not read. They are kept, "
+                                "readable by you alone, under new names:")
+                                 .arg(shownFolder),
+                             asideNames, asideNewNames)
+                          + QLatin1Char('\n')
+                          + tr("Check such a file before you give it its old name again.");
+    if (!leftNames.isEmpty())
+        paragraphs << listed(tr("These files in the settings folder %1 could be changed by "
+                                "other accounts, so they were not read. They could not be set "
+                                "aside, and other accounts may still read and change them:")
+                                 .arg(shownFolder),
+                             leftNames, QStringList())
+                          + QLatin1Char('\n')
+                          + tr("Check such a file, then remove it or make it readable by you "
+                               "alone.");
     if (!cut)
         details->clear();
-    return text + QStringLiteral("\n")
-           + tr("Check such a file before you give it its old name again.");
+    return paragraphs.join(QStringLiteral("\n\n"));
 }
 
 QString PerUserFolder::visibleName(const QString &name)

@@ -56,9 +56,11 @@ public:
 
     // For the user: the files of the folder that were set aside, by their
     // old names and the names they have now (an empty one: not set aside).
-    // So that the box fits any screen, the text names only the first few,
-    // each shortened where long; `details` gets every one whole, a line
-    // each, when the text could not (else it is emptied).
+    // Those not set aside are named under a sentence of their own: other
+    // accounts can still change them. So that the box fits any screen, the
+    // text names only the first few, each shortened where long; `details`
+    // gets every one whole, a line each, when the text could not (else it
+    // is emptied).
     static QString setAsideText(const QString &folder, const QStringList &names,
                                 const QStringList &newNames, QString *details);
 

@@ -38,6 +38,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -133,6 +134,58 @@ int otherAccountReplaces(const QString &path, const QByteArray &text)
         return written ? 0 : 2;
     });
 }
+
+// The other account opens the file for writing and holds it open; write()
+// has it write through that descriptor, as one opened before a change.
+class HeldOpen
+{
+public:
+    explicit HeldOpen(const QString &path)
+    {
+        const QByteArray path8 = QFile::encodeName(path);
+        int ends[2];
+        if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
+            return;
+        child = fork();
+        if (child == 0) {
+            close(ends[0]);
+            const gid_t group = sharedGroup;
+            const int fd =
+                setgroups(1, &group) == 0 && setgid(otherAccount) == 0 && setuid(otherAccount) == 0
+                    ? open(path8.constData(), O_WRONLY | O_CLOEXEC)
+                    : -1;
+            char text[256];
+            const ssize_t got =
+                fd >= 0 && ::write(ends[1], "y", 1) == 1 ? read(ends[1], text, sizeof text) : -1;
+            _exit(got > 0 && ::write(fd, text, size_t(got)) == got ? 0 : 1);
+        }
+        close(ends[1]);
+        channel = ends[0];
+        char opened = 0;
+        isOpen = child > 0 && read(channel, &opened, 1) == 1;
+    }
+    ~HeldOpen() { write(QByteArray()); }
+
+    // The child's exit code: 0 when it wrote all of the text.
+    int write(const QByteArray &text)
+    {
+        const bool sent = !text.isEmpty() && channel >= 0
+                          && ::write(channel, text.constData(), size_t(text.size())) == text.size();
+        if (channel >= 0)
+            close(channel);
+        channel = -1;
+        int status = 0;
+        const bool ended = child > 0 && waitpid(child, &status, 0) == child;
+        child = -1;
+        return sent && ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    bool isOpen = false;
+
+private:
+    pid_t child = -1;
+    int channel = -1;
+};
 
 uid_t ownerOf(const QString &path)
 {
@@ -360,6 +413,10 @@ private slots:
         QTest::newRow("file writable by everyone, the telemetry option first") << "telemetry";
         // The user's own file elsewhere, linked into the open folder.
         QTest::newRow("file of the user's elsewhere, hard-linked in") << "hard link";
+        // Too big to be copied aside: named as still open to others.
+        QTest::newRow("file of the user's elsewhere over 1 MiB, hard-linked in") << "big link";
+        // The other account writes on through a descriptor it opened before.
+        QTest::newRow("file writable by everyone, held open") << "held open";
     }
 
     void plantedSettingsAreNotRead()
@@ -370,15 +427,21 @@ private slots:
             user = QLatin1String(unknownUserName);
         QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("022")}), 0);
         const QByteArray planted = "SNT_server=attacker.example\n";
+        const bool big = door == "big link";
+        std::unique_ptr<HeldOpen> held;
         // The door as an earlier version, a umask or the user left it open.
         if (door == "named group") {
             QCOMPARE(chown(QFile::encodeName(cfg()).constData(), uid_t(-1), daemonAccount), 0);
             QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0660), 0);
             QCOMPARE(otherAccountWrites(cfg(), planted, {daemonAccount, daemonAccount}), 0);
-        } else if (door == "everyone" || door == "telemetry") {
+        } else if (door == "everyone" || door == "telemetry" || door == "held open") {
             QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0666), 0);
             QCOMPARE(otherAccountWrites(cfg(), planted), 0);
-        } else if (door == "hard link") {
+            if (door == "held open") {
+                held = std::make_unique<HeldOpen>(cfg());
+                QVERIFY(held->isOpen);
+            }
+        } else if (door == "hard link" || big) {
             QCOMPARE(chmod(QFile::encodeName(folder()).constData(), 0777), 0);
             QVERIFY(QFile(elsewhere).open(QIODevice::WriteOnly));
             QCOMPARE(chown(QFile::encodeName(elsewhere).constData(), ownerOf(folder()), gid_t(-1)),
@@ -394,6 +457,8 @@ private slots:
                      }),
                      0);
             QCOMPARE(otherAccountWrites(cfg(), planted), 0);
+            if (big)
+                QCOMPARE(truncate(QFile::encodeName(cfg()).constData(), 2 << 20), 0);
         } else if (door == "group") {
             QCOMPARE(chown(QFile::encodeName(cfg()).constData(), uid_t(-1), sharedGroup), 0);
             QCOMPARE(chmod(QFile::encodeName(cfg()).constData(), 0660), 0);
@@ -421,8 +486,19 @@ private slots:
         QCOMPARE(boxes.count('\n'), 0);
         QVERIFY2(boxes.contains(folder()) && boxes.contains("could be changed by other accounts"),
                  qPrintable(boxes));
+        if (held)
+            QCOMPARE(held->write("SNT_server=later.example\n"), 0);
         const QString aside = cfg() + QStringLiteral(".set-aside");
-        if (door == "folder") {
+        if (big) {
+            // Left as it was, and said so: never under the set-aside names.
+            QVERIFY2(boxes.contains("Q1.cfg") && boxes.contains("could not be set aside")
+                         && !boxes.contains(".set-aside")
+                         && !boxes.contains("kept, readable by you"),
+                     qPrintable(boxes));
+            QVERIFY(!QFileInfo::exists(aside));
+            QCOMPARE(modeOf(cfg()), mode_t(0666));
+            QCOMPARE(QFileInfo(elsewhere).size(), qint64(2 << 20));
+        } else if (door == "folder") {
             QCOMPARE(modeOf(folder()) & 022, mode_t(0));
             QVERIFY(!QFileInfo::exists(aside));
         } else {
@@ -433,10 +509,11 @@ private slots:
             QCOMPARE(modeOf(aside), mode_t(0600));
             QCOMPARE(otherAccountOpens(aside, O_RDONLY), 1);
         }
-        if (door == "hard link")
+        if (door == "hard link" || big)
             QCOMPARE(modeOf(elsewhere), mode_t(0666));
         QCOMPARE(asTheUser({QStringLiteral("window")}, &boxes), 3);
-        QVERIFY2(boxes.isEmpty(), qPrintable(boxes));
+        QVERIFY2(big ? boxes.contains("could not be set aside") : boxes.isEmpty(),
+                 qPrintable(boxes));
 
         // The next write puts the user's own file in the place.
         QCOMPARE(asTheUser({QStringLiteral("apply"), QStringLiteral("0")}), 0);
@@ -457,6 +534,9 @@ private slots:
                             "your password again in the Sentrel tab"};
         QTest::newRow("a name with a right-to-left override and a tab")
             << QStringList {QStringLiteral("report\u202Egfc.exe\t.cfg")};
+        QTest::newRow("a name with line and paragraph separators")
+            << QStringList {QStringLiteral("b.cfg\u2028All files were checked.\u2029Type your "
+                                           "password again in the Sentrel tab")};
         QStringList many;
         for (int i = 1; i <= 60; ++i)
             many << QStringLiteral("Profile%1.cfg").arg(i);
@@ -490,14 +570,21 @@ private slots:
         for (const QChar c : all)
             QVERIFY2(c == '\n'
                          || (c.category() != QChar::Other_Control
-                             && c.category() != QChar::Other_Format),
+                             && c.category() != QChar::Other_Format
+                             && c.category() != QChar::Separator_Line
+                             && c.category() != QChar::Separator_Paragraph),
                      qPrintable(QStringLiteral("U+%1 in the box").arg(c.unicode(), 4, 16)));
         // Named, and a name's text after a line break never begins a line.
+        const QRegularExpression lineBreak(QStringLiteral("[\\n\\x{2028}\\x{2029}]"));
         for (const QString &name : names) {
-            QVERIFY2(all.contains(name.section(QRegularExpression("[\\n\\t\\x{202E}]"), 0, 0)),
+            QVERIFY2(all.contains(name.section(
+                         QRegularExpression("[\\n\\t\\x{202E}\\x{2028}\\x{2029}]"), 0, 0)),
                      qPrintable(name));
-            for (const QString &line : all.split('\n'))
-                QVERIFY2(line.isEmpty() || !name.contains('\n' + line.left(8)), qPrintable(line));
+            const QStringList afterBreaks = name.split(lineBreak).mid(1);
+            for (const QString &line : all.split(lineBreak)) {
+                for (const QString &after : afterBreaks)
+                    QVERIFY2(line.isEmpty() || !after.startsWith(line.left(8)), qPrintable(line));
+            }
         }
         // Each set aside, the user's alone; none left in use.
         int aside = 0;
