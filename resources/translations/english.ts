@@ -1281,6 +1281,12 @@ The printer list will be filled again as soon as it answers.</source>
         <translation>The printing system (CUPS) is not answering.
 The printer list will be filled again as soon as it answers.</translation>
     </message>
+    <message>
+        <source>The settings were not applied: the printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>The settings were not applied: the printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</translation>
+    </message>
 </context>
 <context>
     <name>WatermarkTab</name>

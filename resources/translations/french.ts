@@ -1281,6 +1281,12 @@ The printer list will be filled again as soon as it answers.</source>
         <translation>Le système d&apos;impression (CUPS) ne répond pas.
 La liste des imprimantes sera de nouveau remplie dès qu&apos;il répondra.</translation>
     </message>
+    <message>
+        <source>The settings were not applied: the printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>Les paramètres n&apos;ont pas été appliqués : le système d&apos;impression (CUPS) ne répond pas.
+La liste des imprimantes sera de nouveau remplie dès qu&apos;il répondra.</translation>
+    </message>
 </context>
 <context>
     <name>WatermarkTab</name>

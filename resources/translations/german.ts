@@ -1281,6 +1281,12 @@ The printer list will be filled again as soon as it answers.</source>
         <translation>Das Drucksystem (CUPS) antwortet nicht.
 Die Druckerliste wird wieder gefüllt, sobald es antwortet.</translation>
     </message>
+    <message>
+        <source>The settings were not applied: the printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>Die Einstellungen wurden nicht übernommen: Das Drucksystem (CUPS) antwortet nicht.
+Die Druckerliste wird wieder gefüllt, sobald es antwortet.</translation>
+    </message>
 </context>
 <context>
     <name>WatermarkTab</name>

@@ -1281,6 +1281,12 @@ The printer list will be filled again as soon as it answers.</source>
         <translation>Il sistema di stampa (CUPS) non risponde.
 L&apos;elenco delle stampanti verrà compilato di nuovo appena risponderà.</translation>
     </message>
+    <message>
+        <source>The settings were not applied: the printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>Le impostazioni non sono state applicate: il sistema di stampa (CUPS) non risponde.
+L&apos;elenco delle stampanti verrà compilato di nuovo appena risponderà.</translation>
+    </message>
 </context>
 <context>
     <name>WatermarkTab</name>

@@ -1281,6 +1281,12 @@ The printer list will be filled again as soon as it answers.</source>
         <translation>O sistema de impressão (CUPS) não está respondendo.
 A lista de impressoras será preenchida novamente assim que ele responder.</translation>
     </message>
+    <message>
+        <source>The settings were not applied: the printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>As configurações não foram aplicadas: o sistema de impressão (CUPS) não está respondendo.
+A lista de impressoras será preenchida novamente assim que ele responder.</translation>
+    </message>
 </context>
 <context>
     <name>WatermarkTab</name>

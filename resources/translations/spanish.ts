@@ -1282,6 +1282,12 @@ The printer list will be filled again as soon as it answers.</source>
         <translation>El sistema de impresión (CUPS) no responde.
 La lista de impresoras se volverá a rellenar en cuanto responda.</translation>
     </message>
+    <message>
+        <source>The settings were not applied: the printing system (CUPS) is not answering.
+The printer list will be filled again as soon as it answers.</source>
+        <translation>La configuración no se aplicó: el sistema de impresión (CUPS) no responde.
+La lista de impresoras se volverá a rellenar en cuanto responda.</translation>
+    </message>
 </context>
 <context>
     <name>WatermarkTab</name>
